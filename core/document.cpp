@@ -1,0 +1,53 @@
+#include "core/document.h"
+
+std::array<FileSlot, kFileSlotCount> g_fileSlots;
+std::u16string g_openedPath = u"None";
+
+std::string g_taskForceListText;
+std::string g_taskForceSectionsText;
+std::string g_scriptListText;
+std::string g_scriptSectionsText;
+std::string g_teamListText;
+std::string g_teamSectionsText;
+std::string g_triggerText;
+
+int g_startNumber = 0;
+bool g_autoDetectStart = false;
+
+bool g_taskForceListChanged = false;
+bool g_scriptListChanged = false;
+bool g_teamListChanged = false;
+bool g_teamJumpPending = false;
+bool g_scriptJumpPending = false;
+bool g_taskForceJumpPending = false;
+
+std::u16string g_teamJumpTarget;
+std::u16string g_scriptJumpTarget;
+std::u16string g_taskForceJumpTarget;
+
+PendingNewRow g_taskForcePendingRow;
+PendingNewRow g_scriptPendingRow;
+
+bool IsFileOpen() { return g_openedPath != u"None" && g_openedPath != u"Nones"; }
+
+void ClearDocumentTexts() {
+    for (std::string *text :
+         {&g_taskForceListText, &g_taskForceSectionsText, &g_scriptListText, &g_scriptSectionsText,
+          &g_teamListText, &g_teamSectionsText, &g_triggerText})
+        text->clear();
+}
+
+void ResetDocument() {
+    g_fileSlots = {};
+    g_openedPath = u"None";
+    ClearDocumentTexts();
+    g_startNumber = 0;
+    g_autoDetectStart = false;
+    g_taskForceListChanged = g_scriptListChanged = g_teamListChanged = false;
+    g_teamJumpPending = g_scriptJumpPending = g_taskForceJumpPending = false;
+    g_teamJumpTarget.clear();
+    g_scriptJumpTarget.clear();
+    g_taskForceJumpTarget.clear();
+    g_taskForcePendingRow = {};
+    g_scriptPendingRow = {};
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The one document of a run: the opened file, the loaded-file slots, the seven texts, the start
+// registry number and the signals through which the windows ask each other to act.
+
+#include <array>
+#include <optional>
+#include <string>
+
+// One loaded file. `text` is nullopt while the slot was never used; an include file that could
+// not be read holds the sentinel "None" with length 0, so every search in it finds nothing.
+struct FileSlot {
+    std::optional<std::string> text;
+    int length = 0;
+};
+
+constexpr int kFileSlotCount = 16; // the opened file and up to fifteen include files
+extern std::array<FileSlot, kFileSlotCount> g_fileSlots;
+
+// Full path of the opened file; "None" while no file is open.
+extern std::u16string g_openedPath;
+bool IsFileOpen();
+
+extern std::string g_taskForceListText;
+extern std::string g_taskForceSectionsText;
+extern std::string g_scriptListText;
+extern std::string g_scriptSectionsText;
+extern std::string g_teamListText;
+extern std::string g_teamSectionsText;
+extern std::string g_triggerText;
+
+// Registry lists are numbered from here; the team loader may take it from the file.
+extern int g_startNumber;
+extern bool g_autoDetectStart;
+
+// Signals between windows: set by one window, acted on (and cleared) by another.
+extern bool g_taskForceListChanged;
+extern bool g_scriptListChanged;
+extern bool g_teamListChanged;
+extern bool g_teamJumpPending;
+extern bool g_scriptJumpPending;
+extern bool g_taskForceJumpPending;
+
+// IDs that the jump flags above ask a window to select.
+extern std::u16string g_teamJumpTarget;
+extern std::u16string g_scriptJumpTarget;
+extern std::u16string g_taskForceJumpTarget;
+
+// An entry created by the new entry dialog that its window has not listed yet.
+struct PendingNewRow {
+    int rowIndex = 0;
+    bool pending = false;
+    std::u16string newId;
+};
+extern PendingNewRow g_taskForcePendingRow;
+extern PendingNewRow g_scriptPendingRow;
+
+// Empties the seven texts.
+void ClearDocumentTexts();
+
+// Puts every piece of state above back to its start value.
+void ResetDocument();

@@ -1,0 +1,64 @@
+#include "platform/seams.h"
+
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+
+const std::u16string kAppTitle = u"VantaEdit";
+
+namespace {
+
+MessageBoxHandler g_messageHandler;
+OpenFileHandler g_openFileHandler;
+ExitHandler g_exitHandler;
+
+Answer PrintMessage(const MessageBoxRequest &request) {
+    QByteArray utf8 = QString::fromStdU16String(request.text).toUtf8();
+    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+    switch (request.buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::YesNoCancel:
+        return Answer::Cancel;
+    }
+    return Answer::Cancel;
+}
+
+Answer Show(const MessageBoxRequest &request) {
+    return g_messageHandler ? g_messageHandler(request) : PrintMessage(request);
+}
+
+} // namespace
+
+void SetMessageBoxHandler(MessageBoxHandler handler) { g_messageHandler = std::move(handler); }
+void SetOpenFileHandler(OpenFileHandler handler) { g_openFileHandler = std::move(handler); }
+void SetExitHandler(ExitHandler handler) { g_exitHandler = std::move(handler); }
+
+Answer ShowAppMessage(const std::u16string &text, Buttons buttons, Icon icon) {
+    return Show({text, kAppTitle, buttons, icon, false});
+}
+
+Answer ShowOwnedMessage(const std::u16string &text, const std::u16string &caption, Buttons buttons,
+                        Icon icon) {
+    return Show({text, caption, buttons, icon, true});
+}
+
+std::u16string AskOpenFileName(const std::u16string &filter) {
+    return g_openFileHandler ? g_openFileHandler(filter) : std::u16string();
+}
+
+void ExitProcess(int status) {
+    if (g_exitHandler) {
+        g_exitHandler(status);
+        return;
+    }
+    std::exit(status);
+}
+
+} // namespace platform

@@ -1,0 +1,51 @@
+#pragma once
+// What the program asks of the user or the system through boxes, the file dialog and process
+// exit. The editor installs handlers that show real dialogs; tests install handlers that answer;
+// the headless command prints messages on standard error.
+
+#include <functional>
+#include <string>
+
+namespace platform {
+
+// The application's title: the caption of the application message box.
+extern const std::u16string kAppTitle;
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Icon { None, Question };
+enum class Answer { Ok, Yes, No, Cancel };
+
+struct MessageBoxRequest {
+    std::u16string text;
+    std::u16string caption;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    bool ownedByMainWindow = false; // false: the application message box
+};
+
+using MessageBoxHandler = std::function<Answer(const MessageBoxRequest &)>;
+using OpenFileHandler = std::function<std::u16string(const std::u16string &filter)>;
+using ExitHandler = std::function<void(int status)>;
+
+// Installs a handler; an empty function restores the default: messages are written to standard
+// error in UTF-8 and answered Ok, No or Cancel (whichever is offered last), the file dialog is
+// cancelled, and exit ends the process.
+void SetMessageBoxHandler(MessageBoxHandler handler);
+void SetOpenFileHandler(OpenFileHandler handler);
+void SetExitHandler(ExitHandler handler);
+
+// The application message box: the application's title as caption.
+Answer ShowAppMessage(const std::u16string &text, Buttons buttons = Buttons::Ok,
+                      Icon icon = Icon::None);
+// A box owned by the main window, with a caption of its own.
+Answer ShowOwnedMessage(const std::u16string &text, const std::u16string &caption, Buttons buttons,
+                        Icon icon);
+
+// The open-file dialog. `filter` is in the form "Name|pattern|Name|pattern||"; the result is the
+// chosen full path, or empty when the user cancels.
+std::u16string AskOpenFileName(const std::u16string &filter);
+
+// Ends the process with `status`. A test's handler may return; callers then simply go on.
+void ExitProcess(int status);
+
+} // namespace platform

@@ -1,0 +1,61 @@
+#include "support/testsupport.h"
+
+#include <QString>
+#include <fstream>
+#include <random>
+
+namespace testsupport {
+
+TempDir::TempDir() {
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() /
+            ("vantaedit-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+void WriteBytes(const std::filesystem::path &file, const std::string &bytes) {
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+std::string ReadBytes(const std::filesystem::path &file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::u16string WidePath(const std::filesystem::path &file) { return file.u16string(); }
+
+MessageRecorder::MessageRecorder(platform::Answer fallback) : fallback_(fallback) {
+    platform::SetMessageBoxHandler([this](const platform::MessageBoxRequest &request) {
+        shown_.push_back(request);
+        if (answers_.empty()) return fallback_;
+        platform::Answer answer = answers_.front();
+        answers_.erase(answers_.begin());
+        return answer;
+    });
+}
+
+MessageRecorder::~MessageRecorder() { platform::SetMessageBoxHandler({}); }
+
+std::vector<std::string> MessageRecorder::Texts() const {
+    std::vector<std::string> texts;
+    for (const auto &request : shown_)
+        texts.push_back(U8(request.text));
+    return texts;
+}
+
+std::u16string U16(const std::string &utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toStdU16String();
+}
+
+std::string U8(const std::u16string &utf16) {
+    return QString::fromStdU16String(utf16).toUtf8().toStdString();
+}
+
+} // namespace testsupport

@@ -1,0 +1,26 @@
+# Installs the Debian packages the build needs, skipping those already present.
+# Sourced by run.sh and test.sh; needs root (or sudo) only when something is missing.
+vantaedit_install() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends \
+        "${missing[@]}"
+}
+
+VANTAEDIT_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libgl-dev libgtest-dev
+                          libbenchmark-dev)
+
+vantaedit_build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$dir" -j2
+}
