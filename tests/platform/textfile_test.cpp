@@ -1,0 +1,96 @@
+#include "platform/textfile.h"
+
+#include "support/testsupport.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using namespace testsupport;
+using platform::ReadResult;
+
+TEST(TextFile, ReadTurnsCrLfIntoLf) {
+    TempDir dir;
+    WriteBytes(dir / "a.ini", "[A]\r\nx=1\r\n\r\nlone\rcr\n");
+    ReadResult r = platform::ReadTextFile(WidePath(dir / "a.ini"));
+    ASSERT_EQ(r.status, ReadResult::Status::Ok);
+    EXPECT_EQ(r.text, "[A]\nx=1\n\nlone\rcr\n");
+
+    EXPECT_EQ(platform::ReadTextFile(WidePath(dir / "missing.ini")).status,
+              ReadResult::Status::CannotOpen);
+    EXPECT_FALSE(platform::CanOpenForReading(WidePath(dir / "missing.ini")));
+    EXPECT_TRUE(platform::CanOpenForReading(WidePath(dir / "a.ini")));
+}
+
+TEST(TextFile, BackslashPathsAndChineseNames) {
+    TempDir dir;
+    WriteBytes(dir / "子目录" / "甲.ini", "x\r\n");
+    std::u16string path = WidePath(dir.path()) + u"\\子目录\\甲.ini";
+    ReadResult r = platform::ReadTextFile(path);
+    ASSERT_EQ(r.status, ReadResult::Status::Ok);
+    EXPECT_EQ(r.text, "x\n");
+}
+
+TEST(TextFile, FileLength) {
+    TempDir dir;
+    WriteBytes(dir / "f", "12345");
+    std::FILE *f = std::fopen((dir / "f").c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(platform::FileLength(f), 5);
+    EXPECT_EQ(std::fgetc(f), '1'); // rewound
+    std::fclose(f);
+    EXPECT_EQ(platform::FileLength(nullptr), -1);
+}
+
+TEST(TextFile, WriteTurnsLfIntoCrLfAndReplaces) {
+    TempDir dir;
+    WriteBytes(dir / "out.ini", "old content that is longer\r\n");
+    auto result = platform::WriteTextFile(WidePath(dir / "out.ini"), "a\nb\n\xD7\xA2\n");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(ReadBytes(dir / "out.ini"), "a\r\nb\r\n\xD7\xA2\r\n");
+    // Only the target is left in the folder: no temporary file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(TextFile, WriteIntoMissingFolderFailsAndSaysWhere) {
+    TempDir dir;
+    auto result = platform::WriteTextFile(WidePath(dir / "nofolder" / "out.ini"), "x\n");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(U8(result.error).find("out.ini"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "nofolder"));
+}
+
+TEST(TextFile, ShortWriteKeepsTheOldFile) {
+    TempDir dir;
+    const std::string old = "[TaskForces]\r\n0=A\r\n";
+    WriteBytes(dir / "ai.ini", old);
+    // A file size limit makes the write fail part-way, as a full disk does.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    auto result = platform::WriteTextFile(WidePath(dir / "ai.ini"), std::string(100000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(TextFile, WriteOntoAFolderFails) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "taken");
+    EXPECT_FALSE(platform::WriteTextFile(WidePath(dir / "taken"), "x").ok);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "taken"));
+}
+
+TEST(TextFile, CreateFolder) {
+    TempDir dir;
+    EXPECT_EQ(platform::CreateFolder(WidePath(dir / "+AI")), platform::FolderResult::Created);
+    EXPECT_EQ(platform::CreateFolder(WidePath(dir / "+AI")), platform::FolderResult::AlreadyExists);
+    WriteBytes(dir / "plain", "x");
+    EXPECT_EQ(platform::CreateFolder(WidePath(dir / "plain")), platform::FolderResult::Failed);
+    EXPECT_EQ(platform::CreateFolder(WidePath(dir / "a" / "b")), platform::FolderResult::Failed);
+}
