@@ -2,6 +2,7 @@
 
 std::array<FileSlot, kFileSlotCount> g_fileSlots;
 std::u16string g_openedPath = u"None";
+bool g_openedFileUnread = false;
 
 std::string g_taskForceListText;
 std::string g_taskForceSectionsText;
@@ -40,6 +41,7 @@ void ClearDocumentTexts() {
 void ResetDocument() {
     g_fileSlots = {};
     g_openedPath = u"None";
+    g_openedFileUnread = false;
     ClearDocumentTexts();
     g_startNumber = 0;
     g_autoDetectStart = false;

@@ -20,6 +20,10 @@ extern std::array<FileSlot, kFileSlotCount> g_fileSlots;
 extern std::u16string g_openedPath;
 bool IsFileOpen();
 
+// Set when the opened file's content could not be read: the texts then hold less than the file,
+// and saving must not write them over it.
+extern bool g_openedFileUnread;
+
 extern std::string g_taskForceListText;
 extern std::string g_taskForceSectionsText;
 extern std::string g_scriptListText;
