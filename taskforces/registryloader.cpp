@@ -1,0 +1,125 @@
+#include "taskforces/registryloader.h"
+
+#include "core/document.h"
+#include "core/headerindex.h"
+#include "core/initext.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+// The part of a slot's text that its length covers: the sentinel of an unreadable include file
+// has length 0, so nothing is found in it.
+std::string_view SlotText(const FileSlot &slot) {
+    std::string_view text = *slot.text;
+    return text.substr(0, std::min(text.size(), size_t(std::max(slot.length, 0))));
+}
+
+// Hand-edited files often carry blanks after an ID; kept, they would make its header unfindable.
+std::string TrimmedId(std::string id) {
+    size_t end = id.find_last_not_of(" \t\r");
+    id.erase(end == std::string::npos ? 0 : end + 1);
+    return id;
+}
+
+void ReadListBlock(std::string_view block, std::vector<RegistryRecord> &records) {
+    for (size_t begin = 0; begin < block.size();) {
+        size_t lf = block.find('\n', begin);
+        std::string_view line = block.substr(begin, lf == std::string_view::npos ? lf : lf - begin);
+        begin = lf == std::string_view::npos ? block.size() : lf + 1;
+        if (!IsRegistryLine(line)) continue;
+        RegistryRecord record;
+        record.number = NarrowToInt(*SplitKeyValue(line, '=', 0));
+        record.id = TrimmedId(*SplitKeyValue(line, '=', 1));
+        records.push_back(std::move(record));
+    }
+}
+
+// Fills in the body and comment of `record` from the section headed "[id]" at `header`.
+void TakeSection(std::string_view text, int header, RegistryRecord &record) {
+    // The body starts after the header and the one character after it, normally its LF.
+    size_t start = size_t(header) + record.id.size() + 3;
+    if (start < text.size())
+        record.body = text.substr(start, size_t(NextHeaderLine(text, int(start))) - start);
+    std::string name = ValueOfKey(record.body, "Name=");
+    record.comment = name == "None" ? std::string() : std::move(name);
+}
+
+} // namespace
+
+std::vector<RegistryRecord> ReadRegistryRecords(std::string_view listName) {
+    std::array<std::optional<std::string_view>, kFileSlotCount> texts;
+    for (int slot = 0; slot < kFileSlotCount; ++slot) {
+        if (g_fileSlots[size_t(slot)].text)
+            texts[size_t(slot)] = SlotText(g_fileSlots[size_t(slot)]);
+    }
+
+    std::vector<RegistryRecord> records;
+    std::vector<int> listSlot; // the slot each record's registry line came from
+    for (int slot = 0; slot < kFileSlotCount; ++slot) {
+        if (!texts[size_t(slot)]) continue;
+        std::string_view text = *texts[size_t(slot)];
+        // A block starts after its header and the one character after it, and ends before the
+        // next line that starts with '['; a second block further down is read as well.
+        for (int header = HeaderLineOf(text, listName); header >= 0;) {
+            size_t start = size_t(header) + listName.size() + 3;
+            if (start >= text.size()) break;
+            int end = NextHeaderLine(text, int(start));
+            ReadListBlock(text.substr(start, size_t(end) - start), records);
+            listSlot.resize(records.size(), slot);
+            header = HeaderLineOf(text, listName, end);
+        }
+    }
+
+    // One index per slot, built on first use, so that no lookup rescans a text from its start.
+    std::array<std::optional<HeaderIndex>, kFileSlotCount> indexes;
+    auto findIn = [&](int slot, std::string_view id) {
+        if (!texts[size_t(slot)]) return -1;
+        if (!indexes[size_t(slot)]) indexes[size_t(slot)].emplace(*texts[size_t(slot)]);
+        return indexes[size_t(slot)]->Find(id);
+    };
+    for (size_t i = 0; i < records.size(); ++i) {
+        RegistryRecord &record = records[i];
+        int slot = listSlot[i];
+        int header = findIn(slot, record.id);
+        for (int other = 0; header < 0 && other < kFileSlotCount; ++other) {
+            if (other == listSlot[i]) continue;
+            slot = other;
+            header = findIn(other, record.id);
+        }
+        if (header >= 0)
+            TakeSection(*texts[size_t(slot)], header, record);
+        else
+            record.comment = "[" + record.id + "]";
+    }
+    return records;
+}
+
+void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind &kind) {
+    std::stable_sort(
+        records.begin(), records.end(),
+        [](const RegistryRecord &a, const RegistryRecord &b) { return a.number < b.number; });
+    kind.listText += '[';
+    kind.listText += kind.listName;
+    kind.listText += "]\n";
+    kind.sectionsText += '\n';
+    // 64-bit, so that a start number near the top of the range cannot overflow.
+    int64_t number = g_startNumber;
+    for (const RegistryRecord &record : records) {
+        kind.listText += std::to_string(number++);
+        kind.listText += '=';
+        kind.listText += record.id;
+        kind.listText += '\n';
+        kind.sectionsText += '[';
+        kind.sectionsText += record.id;
+        kind.sectionsText += "]\n";
+        kind.sectionsText += SqueezeLineBreaks(record.body);
+        kind.sectionsText += '\n';
+    }
+}
+
+void LoadRegistryKind(const RegistryKind &kind) {
+    AppendRegistryTexts(ReadRegistryRecords(kind.listName), kind);
+}

@@ -1,0 +1,7 @@
+#include "taskforces/taskforceloader.h"
+
+#include "core/document.h"
+
+void LoadTaskForces() {
+    LoadRegistryKind({"TaskForces", g_taskForceListText, g_taskForceSectionsText});
+}
