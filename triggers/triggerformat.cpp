@@ -1,0 +1,194 @@
+#include "triggers/triggerformat.h"
+
+#include "core/initext.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+constexpr int kFirstConditionCode = -1;
+constexpr std::array<std::u16string_view, 9> kConditionNames = {
+    u"无条件",           u"敌方拥有(前提)指定单位", u"我方拥有(前提)指定单位",
+    u"敌方电力为黄",     u"敌方电力为红",           u"敌方金钱大于或等于",
+    u"本方铁幕装置就绪", u"本方超时空传送就绪",     u"中立方拥有(前提)指定单位"};
+
+constexpr std::array<std::u16string_view, 6> kOperatorNames = {u"小于",     u"小于等于", u"等于",
+                                                               u"大于等于", u"大于",     u"不等于"};
+
+constexpr int kUnknownConditionCode = -1;
+constexpr int kUnknownOperatorCode = 5;
+constexpr size_t kBlockLength = 64;
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+int HexPair(std::string_view block, size_t at) {
+    return HexDigit(block[at]) * 16 + HexDigit(block[at + 1]);
+}
+
+// Sign, digits, and optionally '.' and digits: the integer part's end and the text's end.
+std::optional<std::pair<size_t, size_t>> NumberParts(std::string_view text) {
+    size_t i = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
+    const size_t digitsStart = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
+    if (i == digitsStart) return std::nullopt;
+    const size_t integerEnd = i;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+    }
+    if (i != text.size()) return std::nullopt;
+    return std::pair{integerEnd, text.size()};
+}
+
+} // namespace
+
+std::string TriggerField(std::string_view rest, int field) {
+    if (field == 0) {
+        size_t eq = rest.find('=');
+        if (eq == std::string_view::npos) return "None";
+        size_t comma = rest.find(',', eq + 1);
+        return std::string(rest.substr(
+            eq + 1, comma == std::string_view::npos ? std::string_view::npos : comma - eq - 1));
+    }
+    if (field >= 1 && field <= 16) return FieldsBetween(rest, ',', field, field + 1);
+    if (field == 17) return FieldsBetween(rest, ',', 1, 0); // the whole text without commas
+    return "None";
+}
+
+std::optional<std::u16string_view> ConditionName(int code) {
+    const int index = code - kFirstConditionCode;
+    if (index < 0 || index >= int(kConditionNames.size())) return std::nullopt;
+    return kConditionNames[size_t(index)];
+}
+
+std::optional<std::u16string_view> OperatorName(int code) {
+    if (code < 0 || code >= int(kOperatorNames.size())) return std::nullopt;
+    return kOperatorNames[size_t(code)];
+}
+
+int ConditionCode(std::u16string_view name) {
+    auto it = std::find(kConditionNames.begin(), kConditionNames.end(), name);
+    return it == kConditionNames.end() ? kUnknownConditionCode
+                                       : int(it - kConditionNames.begin()) + kFirstConditionCode;
+}
+
+int OperatorCode(std::u16string_view name) {
+    auto it = std::find(kOperatorNames.begin(), kOperatorNames.end(), name);
+    return it == kOperatorNames.end() ? kUnknownOperatorCode : int(it - kOperatorNames.begin());
+}
+
+DecodedComparison DecodeComparisonBlock(std::string_view block) {
+    if (block.size() != kBlockLength) return {"0", "0"};
+    if (!std::all_of(block.begin(), block.end(), [](char c) { return HexDigit(c) >= 0; }))
+        return {"None", "None"};
+    uint32_t bits = 0;
+    for (size_t pair = 0; pair < 4; ++pair)
+        bits |= uint32_t(HexPair(block, pair * 2)) << (8 * pair);
+    // A negative value is stored as its two's complement; read it back as the value written.
+    return {std::to_string(int32_t(bits)), std::to_string(HexPair(block, 8))};
+}
+
+std::string EncodeComparisonBlock(std::u16string_view value, std::u16string_view operatorName) {
+    const uint32_t bits = uint32_t(TextToInt(value));
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08X", unsigned(bits));
+    std::string block;
+    block.reserve(kBlockLength);
+    for (int pair = 3; pair >= 0; --pair)
+        block.append(digits + 2 * pair, 2);
+    block += '0';
+    block += std::to_string(OperatorCode(operatorName));
+    block.append(kBlockLength - block.size(), '0');
+    return block;
+}
+
+std::string WeightForDisplay(std::string_view stored) {
+    auto parts = NumberParts(stored);
+    if (!parts || parts->first == stored.size()) return std::string(stored);
+    std::string_view shown = stored;
+    while (shown.size() > parts->first + 1 && shown.back() == '0')
+        shown.remove_suffix(1);
+    if (shown.size() == parts->first + 1) shown.remove_suffix(1); // nothing left after the '.'
+    return std::string(shown);
+}
+
+std::string WeightForLine(std::string_view shown) {
+    constexpr size_t kDecimals = 6;
+    auto parts = NumberParts(shown);
+    if (!parts) return std::string(shown);
+    std::string stored(shown);
+    if (parts->first == shown.size()) stored += '.';
+    const size_t decimals = stored.size() - parts->first - 1;
+    if (decimals <= kDecimals) stored.append(kDecimals - decimals, '0');
+    return stored;
+}
+
+TriggerReading ReadTriggerForm(std::string_view rest) {
+    TriggerReading reading;
+    TriggerForm &form = reading.form;
+    auto wideField = [rest](int field) { return ToWide(TriggerField(rest, field)); };
+    form.name = wideField(0);
+    form.team = wideField(1);
+    form.house = wideField(2);
+    form.techLevel = wideField(3);
+    if (auto name = ConditionName(NarrowToInt(TriggerField(rest, 4)))) {
+        form.condition = *name;
+        reading.conditionKnown = true;
+    }
+    form.conditionObject = wideField(5);
+
+    const std::string block = TriggerField(rest, 6);
+    reading.blockCorrected = block.size() != kBlockLength;
+    const DecodedComparison decoded = DecodeComparisonBlock(block);
+    form.comparison = OperatorName(NarrowToInt(decoded.operatorCode)).value_or(u"Drumo");
+    form.value = ToWide(decoded.value);
+
+    form.baseWeight = ToWide(WeightForDisplay(TriggerField(rest, 7)));
+    form.minWeight = ToWide(WeightForDisplay(TriggerField(rest, 8)));
+    form.maxWeight = ToWide(WeightForDisplay(TriggerField(rest, 9)));
+    form.side = wideField(12);
+    form.easy = TriggerField(rest, 15) == "1";
+    form.medium = TriggerField(rest, 16) == "1";
+    form.hard = TriggerField(rest, 17) == "1";
+    return reading;
+}
+
+std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form) {
+    auto flag = [](bool on) { return on ? "1" : "0"; };
+    std::string line = ToNarrow(id);
+    line += '=';
+    for (const std::u16string *text : {&form.name, &form.team, &form.house, &form.techLevel}) {
+        line += ToNarrow(*text);
+        line += ',';
+    }
+    line += std::to_string(ConditionCode(form.condition));
+    line += ',';
+    line += ToNarrow(form.conditionObject);
+    line += ',';
+    line += EncodeComparisonBlock(form.value, form.comparison);
+    line += ',';
+    for (const std::u16string *weight : {&form.baseWeight, &form.minWeight, &form.maxWeight}) {
+        line += WeightForLine(ToNarrow(*weight));
+        line += ',';
+    }
+    line += "1,0,";
+    line += ToNarrow(form.side);
+    line += ",0,<none>,";
+    line += flag(form.easy);
+    line += ',';
+    line += flag(form.medium);
+    line += ',';
+    line += flag(form.hard);
+    return line;
+}
