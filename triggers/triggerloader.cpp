@@ -1,0 +1,122 @@
+#include "triggers/triggerloader.h"
+
+#include "core/document.h"
+#include "core/initext.h"
+#include "triggers/triggerformat.h"
+
+#include <algorithm>
+
+int g_triggerLastIndex = -1;
+
+namespace {
+
+constexpr std::string_view kSectionName = "AITriggerTypes";
+constexpr std::string_view kSectionHeader = "[AITriggerTypes]";
+
+// Which lines of the section are triggers: after any leading ';' characters, the line up to its
+// next ';' (where a note begins) holds an '='. So ";A=x" is the trigger ";A" (an entry commented
+// out by hand is kept, ';' and all), "A=x ;note" is the trigger "A" with the value "x", and
+// blank lines, comment lines and "A;B=x" are not triggers.
+bool IsTriggerLine(std::string_view line) {
+    size_t first = line.find_first_not_of(';');
+    if (first == std::string_view::npos) return false;
+    std::string_view entry = line.substr(first);
+    return entry.substr(0, entry.find(';')).find('=') != std::string_view::npos;
+}
+
+// Appends "ID=value\n" for each trigger line of every [AITriggerTypes] section of `text`.
+int AppendTriggerLines(std::string_view text, std::string &lines) {
+    int count = 0;
+    for (int header = HeaderLineOf(text, kSectionName); header >= 0;) {
+        // The body starts after the header and the one character after it, its line break.
+        const size_t begin = std::min(size_t(header) + kSectionHeader.size() + 1, text.size());
+        const size_t end = size_t(NextHeaderLine(text, int(begin)));
+        for (size_t pos = begin; pos < end;) {
+            size_t lf = std::min(text.find('\n', pos), end);
+            std::string_view line = text.substr(pos, lf - pos);
+            pos = lf + 1;
+            if (!IsTriggerLine(line)) continue;
+            std::string value = *SplitKeyValue(line, '=', 1);
+            // A trailing blank is no part of the last field: kept, it would read a hard flag
+            // "1 " as off and lose it on the next save.
+            if (!value.empty() && value.back() == ' ') value.pop_back();
+            lines += *SplitKeyValue(line, '=', 0);
+            lines += '=';
+            lines += value;
+            lines += '\n';
+            ++count;
+        }
+        header = HeaderLineOf(text, kSectionName, int(end));
+    }
+    return count;
+}
+
+// Offset of the entry's line, or npos.
+size_t EntryLineOf(std::string_view text, std::string_view id) {
+    // The text before a line's first '=' holds neither '=' nor a line break.
+    if (id.find_first_of("=\n") != std::string_view::npos) return std::string_view::npos;
+    std::string key(id);
+    key += '=';
+    for (size_t pos = text.find(key); pos != std::string_view::npos; pos = text.find(key, pos + 1))
+        if (pos == 0 || text[pos - 1] == '\n') return pos;
+    return std::string_view::npos;
+}
+
+size_t LineEnd(std::string_view text, size_t pos) {
+    return std::min(text.find('\n', pos), text.size());
+}
+
+} // namespace
+
+void LoadAITriggerTypes() {
+    std::string lines;
+    int count = 0;
+    // Every slot is visited: an include line that named no file leaves a gap, not an end.
+    for (const FileSlot &slot : g_fileSlots) {
+        if (!slot.text) continue;
+        std::string_view text = *slot.text;
+        count += AppendTriggerLines(text.substr(0, size_t(std::max(slot.length, 0))), lines);
+    }
+    g_triggerText += kSectionHeader;
+    g_triggerText += '\n';
+    g_triggerText += lines;
+    g_triggerText += '\n';
+    g_triggerLastIndex = count - 1;
+}
+
+std::string FindTriggerEntry(std::string_view text, std::string_view id) {
+    size_t pos = EntryLineOf(text, id);
+    if (pos == std::string_view::npos) return "None";
+    pos += id.size();
+    return std::string(text.substr(pos, LineEnd(text, pos) - pos));
+}
+
+bool ReplaceTriggerEntry(std::string &text, std::string_view id, std::string_view newLine) {
+    const size_t pos = EntryLineOf(text, id);
+    if (pos == std::string::npos) return false;
+    const size_t end = LineEnd(text, pos);
+    std::string replaced = text.substr(0, pos);
+    replaced += newLine;
+    replaced += SqueezeLineBreaks(std::string_view(text).substr(end));
+    replaced += '\n';
+    text = std::move(replaced);
+    return true;
+}
+
+bool RemoveTriggerEntry(std::string &text, std::string_view id) {
+    const size_t pos = EntryLineOf(text, id);
+    if (pos == std::string::npos) return false;
+    const size_t end = LineEnd(text, pos);
+    if (pos == 0)
+        text.erase(0, end == text.size() ? end : end + 1);
+    else
+        text.erase(pos - 1, end - (pos - 1));
+    return true;
+}
+
+void AppendTriggerEntry(std::string &text, std::string_view id) {
+    text += id;
+    text += kNewTriggerValue;
+    text = SqueezeLineBreaks(text);
+    text += '\n';
+}
