@@ -1,0 +1,72 @@
+#include "res/resources.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace res {
+
+namespace {
+
+// To add a dialog: write its controls and template below, then list it in kDialogs.
+
+// Dialog 102: the main window.
+constexpr Control kMainControls[] = {
+    Text(kIdEncodingNote, u"注意：请检查ini文件打开的时候是否为ANSI格式!", {7, 7, 107, 25}),
+    CheckBox(kIdAutoDetectStart, u"自动检测开始注册号", {7, 32, 78, 10}),
+};
+constexpr DialogTemplate kMainDialog = {
+    kIdMainDialog, u"VantaEdit", 320, 200, 9, kResizable | kMinMaxBoxes, kMainControls,
+};
+
+// Dialog 140: the about box, empty.
+constexpr DialogTemplate kAboutDialog = {kIdAboutDialog, u"Dialog", 309, 197, 8, kNoStyle, {}};
+
+constexpr const DialogTemplate *kDialogs[] = {
+    &kMainDialog,
+    &kAboutDialog,
+};
+
+// Menu 130: the main window's menu.
+constexpr MenuItem kFileItems[] = {
+    {u"打开", kCmdOpen},
+    {u"保存", kCmdSave},
+    {u"退出程序", kCmdExit},
+};
+constexpr MenuItem kWindowItems[] = {
+    {u"显示所有窗口", kCmdShowAll},
+    {u"隐藏所有窗口", kCmdHideAll},
+};
+constexpr Popup kMainPopups[] = {
+    {u"文件", kFileItems},
+    {u"窗口", kWindowItems},
+};
+constexpr Menu kMainMenu = {kIdMainMenu, kMainPopups};
+
+constexpr const Menu *kMenus[] = {&kMainMenu};
+
+constexpr std::pair<int, std::u16string_view> kStrings[] = {
+    {kIdAboutString, u"关于 VantaEdit(&A)..."},
+};
+
+template <class T, size_t N> const T *FindById(const T *const (&table)[N], int id) {
+    auto it =
+        std::find_if(std::begin(table), std::end(table), [id](const T *t) { return t->id == id; });
+    return it == std::end(table) ? nullptr : *it;
+}
+
+} // namespace
+
+const DialogTemplate *FindDialog(int id) { return FindById(kDialogs, id); }
+
+const Menu *FindMenu(int id) { return FindById(kMenus, id); }
+
+std::u16string_view String(int id) {
+    for (const auto &[stringId, text] : kStrings) {
+        if (stringId == id) return text;
+    }
+    return {};
+}
+
+std::span<const DialogTemplate *const> AllDialogs() { return kDialogs; }
+
+} // namespace res

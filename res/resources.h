@@ -1,0 +1,120 @@
+#pragma once
+// The program's resources as data: dialog templates, menus and the string table. A template
+// lists each control with its id, kind, text and place in dialog units; platform::Dialog builds
+// the window from it. Every template uses the dialog shell font at the point size it names.
+
+#include <span>
+#include <string_view>
+
+namespace res {
+
+// Ids used by code outside the templates.
+enum : int {
+    kIdMainDialog = 102,
+    kIdAboutDialog = 140,
+    kIdMainMenu = 130,
+    kIdAboutString = 101,
+
+    kIdEncodingNote = 1028,
+    kIdAutoDetectStart = 1032,
+
+    kCmdAbout = 16,
+    kCmdOpen = 32773,
+    kCmdSave = 32774,
+    kCmdExit = 32776,
+    kCmdShowAll = 32794,
+    kCmdHideAll = 32795,
+};
+
+// The id of controls that code never reaches: labels and decorations.
+constexpr int kNoId = -1;
+
+enum class Kind {
+    Static,   // text, wrapped at word boundaries
+    Edit,     // single-line edit box
+    TextArea, // multi-line edit: Return inserts a line
+    Button,   // push button
+    CheckBox, // check box that checks and unchecks itself when clicked
+    ComboBox, // drop-down combo box with an edit field
+    List,     // report list (platform::ReportList)
+};
+
+// Style bits; each applies to the kinds named.
+enum Style : unsigned {
+    kNoStyle = 0,
+    kSorted = 1u << 0,      // ComboBox: the list keeps its items sorted
+    kNoWrap = 1u << 1,      // TextArea: lines scroll horizontally instead of wrapping
+    kResizable = 1u << 2,   // dialog: resizable frame
+    kMinMaxBoxes = 1u << 3, // dialog: minimise and maximise boxes
+};
+
+struct Rect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+struct Control {
+    int id = kNoId;
+    Kind kind = Kind::Static;
+    std::u16string_view text;
+    Rect rect;
+    unsigned style = kNoStyle;
+    int buddy = kNoId;                               // Static: the id of the input this text labels
+    std::span<const std::u16string_view> items = {}; // ComboBox: initial list
+};
+
+struct DialogTemplate {
+    int id = 0;
+    std::u16string_view caption;
+    int width = 0, height = 0;
+    int fontPoints = 8;
+    unsigned style = kNoStyle;
+    std::span<const Control> controls;
+};
+
+struct MenuItem {
+    std::u16string_view text;
+    int command = 0;
+};
+
+struct Popup {
+    std::u16string_view text;
+    std::span<const MenuItem> items;
+};
+
+struct Menu {
+    int id = 0;
+    std::span<const Popup> popups;
+};
+
+// Control builders, named after the resource script statements they stand for.
+constexpr Control Text(int id, std::u16string_view text, Rect rect) {
+    return {id, Kind::Static, text, rect};
+}
+constexpr Control Label(std::u16string_view text, Rect rect, int buddy) {
+    return {kNoId, Kind::Static, text, rect, kNoStyle, buddy};
+}
+constexpr Control Edit(int id, Rect rect) { return {id, Kind::Edit, {}, rect}; }
+constexpr Control TextArea(int id, Rect rect, unsigned style) {
+    return {id, Kind::TextArea, {}, rect, style};
+}
+constexpr Control Button(int id, std::u16string_view text, Rect rect) {
+    return {id, Kind::Button, text, rect};
+}
+constexpr Control CheckBox(int id, std::u16string_view text, Rect rect) {
+    return {id, Kind::CheckBox, text, rect};
+}
+constexpr Control ComboBox(int id, Rect rect, unsigned style,
+                           std::span<const std::u16string_view> items = {}) {
+    return {id, Kind::ComboBox, {}, rect, style, kNoId, items};
+}
+constexpr Control List(int id, Rect rect) { return {id, Kind::List, {}, rect}; }
+
+// The template, menu or string with this id; nullptr (or empty text) when there is none.
+const DialogTemplate *FindDialog(int id);
+const Menu *FindMenu(int id);
+std::u16string_view String(int id);
+
+// Every dialog template, for checks over all of them.
+std::span<const DialogTemplate *const> AllDialogs();
+
+} // namespace res
