@@ -1,0 +1,52 @@
+#include "app/editorwindows.h"
+
+#include "platform/dialog.h"
+
+#include <array>
+
+platform::Dialog *g_teamWindow = nullptr;
+platform::Dialog *g_scriptWindow = nullptr;
+platform::Dialog *g_taskForceWindow = nullptr;
+platform::Dialog *g_triggerWindow = nullptr;
+platform::Dialog *g_addNewWindow = nullptr;
+
+namespace {
+
+// In the order in which they are shown and hidden.
+std::array<platform::Dialog *, 4> EditorWindows() {
+    return {g_teamWindow, g_scriptWindow, g_taskForceWindow, g_triggerWindow};
+}
+
+} // namespace
+
+void ShowEditorWindows() {
+    for (platform::Dialog *window : EditorWindows()) {
+        if (window) window->showNormal();
+    }
+}
+
+void HideEditorWindows() {
+    for (platform::Dialog *window : EditorWindows()) {
+        if (window) window->hide();
+    }
+}
+
+void HideAllWindows() {
+    HideEditorWindows();
+    if (g_addNewWindow) g_addNewWindow->hide();
+}
+
+void PlaceEditorWindows(const QRect &area) {
+    // The frame's size once the window has been shown; before that, the window's own.
+    auto place = [&area](platform::Dialog *window, bool right, bool bottom) {
+        if (!window) return;
+        const QSize size = window->frameGeometry().size();
+        const int x = right ? area.x() + area.width() - size.width() : area.x();
+        const int y = bottom ? area.y() + area.height() - size.height() : area.y() + 45;
+        window->move(x, y);
+    };
+    place(g_teamWindow, false, false);
+    place(g_scriptWindow, true, false);
+    place(g_taskForceWindow, false, true);
+    place(g_triggerWindow, true, true);
+}

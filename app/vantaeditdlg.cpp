@@ -1,0 +1,102 @@
+#include "app/vantaeditdlg.h"
+
+#include "app/editorwindows.h"
+#include "app/opensave.h"
+#include "core/document.h"
+#include "platform/seams.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+
+const std::u16string kExitPrompt = u"请注意，有文件未保存∑(っ°Д°;)っ\n是否继续退出(✪ω✪)";
+const std::u16string kExitCaption = u"Fight!!(ｏ^-^)~''☆ミ☆ミ";
+const std::u16string kClosePrompt = u"请确保文件已经做了正确的操作\n本人很懒没做这块\no(╥﹏╥)o";
+
+} // namespace
+
+CVantaEditDlg::CVantaEditDlg(QWidget *parent)
+    : platform::Dialog(res::kIdMainDialog, parent),
+      autoDetectStart_(control<QCheckBox>(res::kIdAutoDetectStart)) {
+    setWindowState(windowState() | Qt::WindowMaximized);
+    QMenuBar *menu = attachMenu(res::kIdMainMenu);
+    // No system menu takes the about item here: it ends the menu bar under a menu of its own.
+    QAction *about = menu->addMenu(QStringLiteral("帮助"))
+                         ->addAction(QStringView(res::String(res::kIdAboutString)).toString());
+    connect(about, &QAction::triggered, this, [this] { onCommand(res::kCmdAbout); });
+
+    // The modeless windows: each created here once, hidden, owned by this window.
+    PlaceEditorWindows(screen()->availableGeometry());
+}
+
+void CVantaEditDlg::onCommand(int id) {
+    switch (id) {
+    case res::kCmdOpen:
+        OpenFile();
+        break;
+    case res::kCmdSave:
+        SaveFile();
+        break;
+    case res::kCmdExit:
+        exitCommand();
+        break;
+    case res::kCmdShowAll:
+        ShowEditorWindows();
+        break;
+    case res::kCmdHideAll:
+        HideAllWindows();
+        break;
+    case res::kCmdAbout:
+        CAboutDlg(this).exec();
+        break;
+    case res::kIdAutoDetectStart:
+        g_autoDetectStart = autoDetectStart_->isChecked();
+        break;
+    }
+}
+
+bool CVantaEditDlg::onEnter() {
+    closeBoxPrompt();
+    return true;
+}
+
+bool CVantaEditDlg::onEscape() {
+    closeBoxPrompt();
+    return true;
+}
+
+void CVantaEditDlg::paintEvent(QPaintEvent *event) {
+    // Every paint ticks the box again, so the next load takes the start number from the file.
+    autoDetectStart_->setChecked(true);
+    g_autoDetectStart = true;
+    platform::Dialog::paintEvent(event);
+}
+
+void CVantaEditDlg::closeEvent(QCloseEvent *event) {
+    // The window never closes by itself: either the process ends or it stays.
+    event->ignore();
+    closeBoxPrompt();
+}
+
+void CVantaEditDlg::exitCommand() {
+    if (IsFileOpen() &&
+        platform::ShowOwnedMessage(kExitPrompt, kExitCaption, platform::Buttons::YesNoCancel,
+                                   platform::Icon::Question) != platform::Answer::Yes) {
+        return;
+    }
+    platform::ExitProcess(0);
+}
+
+void CVantaEditDlg::closeBoxPrompt() {
+    if (IsFileOpen() &&
+        platform::ShowAppMessage(kClosePrompt, platform::Buttons::YesNo,
+                                 platform::Icon::Question) != platform::Answer::Yes) {
+        return;
+    }
+    platform::ExitProcess(0);
+}
+
+CAboutDlg::CAboutDlg(QWidget *parent) : platform::Dialog(res::kIdAboutDialog, parent) {}
