@@ -1,0 +1,147 @@
+#include "app/documentio.h"
+
+#include "core/document.h"
+#include "core/initext.h"
+#include "platform/seams.h"
+#include "platform/textfile.h"
+#include "scripts/scriptloader.h"
+#include "taskforces/taskforceloader.h"
+#include "teams/teamloader.h"
+#include "triggers/triggerloader.h"
+
+const std::string kSplitIncludeText = "[#include]\n0=./+AI/TaskForce.ini\n1=./+AI/TeamTypes.ini\n"
+                                      "2=./+AI/Scripts.ini\n3=./+AI/AITriggerTypes.ini\n";
+
+namespace {
+
+const std::u16string kUnreadableFile = u"文件无法打开，请检查是否已被占用!";
+const std::u16string kIncludeFailed =
+    u"读取失败!请检查:\n文件是否存在\n编码是否为ANSI格式\n包含文件名是否输入错误等信息";
+const std::u16string kTooLarge = u"文件大于 2 GB，无法读取:\n";
+const std::u16string kTooManyIncludes = u"[#include] 中第 15 行以后的包含文件没有读取。";
+const std::u16string kSaveFailed = u"保存文件失败!T_T";
+
+// The folder part of a path, separator included. Taken from the wide path: in the narrow form a
+// Chinese character's second byte can look like '\'.
+std::u16string FolderOf(const std::u16string &path) {
+    size_t pos = path.find_last_of(u"\\/");
+    return pos == std::u16string::npos ? std::u16string() : path.substr(0, pos + 1);
+}
+
+void StoreSlot(FileSlot &slot, std::string text) {
+    slot.length = int(text.size());
+    slot.text = std::move(text);
+}
+
+// The lines of the [#include] section, as the slots take them: line i goes to slot i.
+void ReadIncludes(const std::string &text, const std::u16string &folder, LoadReport &report) {
+    int header = HeaderLineOf(text, "#include");
+    if (header < 0) return;
+    const int start = header + int(std::string_view("[#include]").size()) + 1;
+    const int end = NextHeaderLine(text, start);
+    if (start >= end) return;
+    const std::string lines =
+        SqueezeLineBreaks(std::string_view(text).substr(size_t(start), size_t(end - start)));
+    const int count = CountLines(lines);
+    bool skippedLines = false;
+    for (int i = 1; i <= count; ++i) {
+        std::string line = *GetLine(lines, i);
+        // The piece after the final line break is empty, unless the file ended without one.
+        if (i == count && line.empty()) break;
+        if (!IsRegistryLine(line)) continue;
+        if (i >= kFileSlotCount) {
+            skippedLines = true;
+            continue;
+        }
+        std::string name = StripDotSlash(*SplitKeyValue(line, '=', 1));
+        // Trailing blanks are not part of a file name (Windows ignores them too).
+        name.erase(name.find_last_not_of(" \t\r") + 1);
+        ReplaceChar(name, '/', '\\');
+        std::u16string full = folder + ToWide(name);
+        for (char16_t &c : full)
+            if (c == u'\\') c = platform::NativeSeparator();
+
+        FileSlot &slot = g_fileSlots[size_t(i)];
+        StoreSlot(slot, "None");
+        slot.length = 0;
+        platform::ReadResult read = platform::ReadTextFile(full);
+        if (read.status == platform::ReadResult::Status::Ok) {
+            StoreSlot(slot, std::move(read.text));
+        } else {
+            ++report.unreadIncludes;
+            platform::ShowAppMessage(full + u"\n" + kIncludeFailed);
+        }
+    }
+    if (skippedLines) {
+        ++report.unreadIncludes;
+        platform::ShowAppMessage(kTooManyIncludes);
+    }
+}
+
+bool Write(const std::u16string &path, const std::string &text) {
+    platform::WriteResult result = platform::WriteTextFile(path, text);
+    if (!result.ok) platform::ShowAppMessage(kSaveFailed + u"\n" + result.error);
+    return result.ok;
+}
+
+} // namespace
+
+LoadReport LoadOpenedFile() {
+    LoadReport report;
+    ClearDocumentTexts();
+    g_fileSlots = {};
+    platform::ReadResult read = platform::ReadTextFile(g_openedPath);
+    report.openedFileRead = read.status == platform::ReadResult::Status::Ok;
+    g_openedFileUnread = !report.openedFileRead;
+    if (read.status == platform::ReadResult::Status::TooLarge) {
+        platform::ShowAppMessage(kTooLarge + g_openedPath);
+    } else if (!report.openedFileRead) {
+        platform::ShowAppMessage(kUnreadableFile);
+    } else {
+        StoreSlot(g_fileSlots[0], std::move(read.text));
+        ReadIncludes(*g_fileSlots[0].text, FolderOf(g_openedPath), report);
+    }
+
+    LoadTeamTypes();
+    LoadScripts();
+    LoadTaskForces();
+    LoadAITriggerTypes();
+    g_fileSlots = {};
+    return report;
+}
+
+bool CanSaveOpenedFile() {
+    if (!IsFileOpen()) {
+        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        return false;
+    }
+    if (g_openedFileUnread) {
+        platform::ShowAppMessage(u"打开时没能读取文件内容，为免覆盖原文件，不能保存:\n" +
+                                 g_openedPath);
+        return false;
+    }
+    if (!platform::CanOpenForReading(g_openedPath)) {
+        platform::ShowAppMessage(u"文件已无法打开，没有保存:\n" + g_openedPath);
+        return false;
+    }
+    return true;
+}
+
+bool SaveDocument(SaveMode mode) {
+    if (mode == SaveMode::SingleFile) {
+        return Write(g_openedPath, g_taskForceListText + g_taskForceSectionsText +
+                                       g_scriptListText + g_scriptSectionsText + g_teamListText +
+                                       g_teamSectionsText + "\n" + g_triggerText);
+    }
+    const std::u16string folder = FolderOf(g_openedPath) + u"+AI";
+    if (platform::CreateFolder(folder) == platform::FolderResult::Failed) {
+        platform::ShowAppMessage(kSaveFailed + u"\n" + u"无法创建文件夹: " + folder);
+        return false;
+    }
+    const std::u16string prefix = folder + platform::NativeSeparator();
+    return Write(prefix + u"TeamTypes.ini", g_teamListText + g_teamSectionsText) &&
+           Write(prefix + u"TaskForce.ini", g_taskForceListText + g_taskForceSectionsText) &&
+           Write(prefix + u"Scripts.ini", g_scriptListText + g_scriptSectionsText) &&
+           Write(prefix + u"AITriggerTypes.ini", g_triggerText) &&
+           Write(g_openedPath, kSplitIncludeText);
+}

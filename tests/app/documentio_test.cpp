@@ -1,0 +1,241 @@
+#include "app/documentio.h"
+
+#include "core/document.h"
+#include "support/testsupport.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using namespace testsupport;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Writes an INI text to disk as an editor on Windows would: CR LF line ends.
+void WriteIni(const fs::path &file, const std::string &text) {
+    std::string bytes;
+    for (char c : text) {
+        if (c == '\n') bytes += '\r';
+        bytes += c;
+    }
+    WriteBytes(file, bytes);
+}
+
+std::string Lf(std::string bytes) {
+    std::string out;
+    for (size_t i = 0; i < bytes.size(); ++i)
+        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) out += bytes[i];
+    return out;
+}
+
+LoadReport Open(const fs::path &file, bool autodetect = false) {
+    ResetDocument();
+    g_autoDetectStart = autodetect;
+    g_openedPath = WidePath(file);
+    return LoadOpenedFile();
+}
+
+std::string TaskForce(const std::string &id) { return "[" + id + "]\nName=" + id + "\n"; }
+
+// Task force lists are the easiest way to see which files were loaded: one entry per file.
+std::string IncludedFile(const std::string &id) {
+    return "[TaskForces]\n0=" + id + "\n\n" + TaskForce(id);
+}
+
+} // namespace
+
+TEST(Open, IncludeLinesFillSlotsInOrder) {
+    TempDir dir;
+    WriteIni(dir / "+AI" / "TaskForce.ini", IncludedFile("F1"));
+    WriteIni(dir / "sub" / "b.ini", IncludedFile("F2"));
+    WriteIni(dir / "my file.ini", IncludedFile("F3"));
+    WriteIni(dir / "ai.ini", "[#include]\n0=./+AI/TaskForce.ini\n\n\n1=sub/b.ini\n"
+                             "2=  my   file.ini  ;the third\n[Other]\nx=1\n");
+    MessageRecorder recorder;
+    LoadReport report = Open(dir / "ai.ini");
+    EXPECT_TRUE(report.openedFileRead);
+    EXPECT_EQ(report.unreadIncludes, 0);
+    EXPECT_TRUE(recorder.shown().empty());
+    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=F1\n1=F2\n2=F3\n");
+}
+
+TEST(Open, CommentAndBlankLinesInIncludeSection) {
+    TempDir dir;
+    WriteIni(dir / "a.ini", IncludedFile("A"));
+    WriteIni(dir / "b.ini", IncludedFile("B"));
+    // A blank line right after the header stays as an empty first line; a comment line uses up
+    // a slot; files after both are still loaded.
+    WriteIni(dir / "ai.ini", "[#include]\n\n; list\n0=a.ini\n1=b.ini\n");
+    MessageRecorder recorder;
+    Open(dir / "ai.ini");
+    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=A\n1=B\n");
+}
+
+TEST(Open, LastIncludeLineWithoutLineBreakCounts) {
+    TempDir dir;
+    WriteIni(dir / "a.ini", IncludedFile("A"));
+    WriteIni(dir / "b.ini", IncludedFile("B"));
+    WriteBytes(dir / "ai.ini", "[#include]\r\n0=a.ini\r\n1=b.ini");
+    Open(dir / "ai.ini");
+    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=A\n1=B\n");
+}
+
+TEST(Open, IncludeSectionEndsAtAHeaderLineOnly) {
+    TempDir dir;
+    WriteIni(dir / "a[1].ini", IncludedFile("A"));
+    WriteIni(dir / "ai.ini", "[#include]\n0=a[1].ini\n[TaskForces]\n0=M\n\n" + TaskForce("M"));
+    Open(dir / "ai.ini");
+    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=M\n1=A\n");
+}
+
+TEST(Open, MissingIncludeIsReportedAndTheRestLoads) {
+    TempDir dir;
+    WriteIni(dir / "b.ini", IncludedFile("B"));
+    WriteIni(dir / "ai.ini", "[#include]\n0=missing.ini\n1=b.ini\n");
+    MessageRecorder recorder;
+    LoadReport report = Open(dir / "ai.ini");
+    EXPECT_EQ(report.unreadIncludes, 1);
+    ASSERT_EQ(recorder.shown().size(), 1u);
+    const std::string expected = (dir / "missing.ini").string() +
+                                 "\n读取失败!请检查:\n文件是否存在\n编码是否为ANSI格式\n"
+                                 "包含文件名是否输入错误等信息";
+    EXPECT_EQ(recorder.Texts()[0], expected);
+    EXPECT_EQ(recorder.shown()[0].caption, platform::kAppTitle);
+    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=B\n");
+}
+
+TEST(Open, IncludeLinesBeyondTheFifteenthAreReportedOnce) {
+    TempDir dir;
+    std::string include = "[#include]\n";
+    for (int i = 1; i <= 17; ++i) {
+        std::string id = "F" + std::to_string(i);
+        WriteIni(dir / (id + ".ini"), IncludedFile(id));
+        include += std::to_string(i) + "=" + id + ".ini\n";
+    }
+    WriteIni(dir / "ai.ini", include);
+    MessageRecorder recorder;
+    LoadReport report = Open(dir / "ai.ini");
+    EXPECT_EQ(report.unreadIncludes, 1);
+    ASSERT_EQ(recorder.shown().size(), 1u);
+    EXPECT_NE(recorder.Texts()[0].find("15"), std::string::npos);
+    EXPECT_NE(g_taskForceListText.find("14=F15\n"), std::string::npos);
+    EXPECT_EQ(g_taskForceListText.find("F16"), std::string::npos);
+}
+
+TEST(Open, UnreadableFileCountsAsOpenButIsNeverSavedOver) {
+    TempDir dir;
+    MessageRecorder recorder;
+    LoadReport report = Open(dir / "nothing.ini");
+    EXPECT_FALSE(report.openedFileRead);
+    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"文件无法打开，请检查是否已被占用!"});
+    EXPECT_TRUE(IsFileOpen());
+    // The loaders still ran on no input: their headers only.
+    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n");
+    EXPECT_EQ(g_triggerText, "[AITriggerTypes]\n\n");
+
+    // The file appears later (it was locked, say): saving must still refuse to overwrite it.
+    WriteIni(dir / "nothing.ini", IncludedFile("Keep"));
+    EXPECT_FALSE(CanSaveOpenedFile());
+    EXPECT_EQ(recorder.shown().size(), 2u);
+    EXPECT_EQ(Lf(ReadBytes(dir / "nothing.ini")), IncludedFile("Keep"));
+}
+
+TEST(Save, NothingOpenAndVanishedFile) {
+    ResetDocument();
+    MessageRecorder recorder;
+    EXPECT_FALSE(CanSaveOpenedFile());
+    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"没检测到任何内容X_X"});
+
+    TempDir dir;
+    WriteIni(dir / "ai.ini", IncludedFile("A"));
+    Open(dir / "ai.ini");
+    fs::remove(dir / "ai.ini");
+    EXPECT_FALSE(CanSaveOpenedFile());
+    ASSERT_EQ(recorder.shown().size(), 2u);
+    EXPECT_NE(recorder.Texts()[1].find("ai.ini"), std::string::npos);
+}
+
+TEST(Save, SingleFileOrderAndDroppedSections) {
+    TempDir dir;
+    WriteIni(dir / "ai.ini", "[General]\nkeep=no\n[AITriggerTypes]\nT=n,Team1\n"
+                             "[TeamTypes]\n0=Team1\n[ScriptTypes]\n0=S\n[TaskForces]\n0=F\n"
+                             "[Team1]\nName=t\n[S]\nName=s\n[F]\nName=f\n");
+    Open(dir / "ai.ini");
+    ASSERT_TRUE(CanSaveOpenedFile());
+    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), "[TaskForces]\r\n0=F\r\n\r\n[F]\r\nName=f\r\n\r\n"
+                                         "[ScriptTypes]\r\n0=S\r\n\r\n[S]\r\nName=s\r\n\r\n"
+                                         "[TeamTypes]\r\n0=Team1\r\n\r\n[Team1]\r\nName=t\r\n\r\n"
+                                         "\r\n[AITriggerTypes]\r\nT=n,Team1\r\n\r\n");
+}
+
+TEST(Save, SplitWritesFourFilesAndTheIncludeText) {
+    TempDir dir;
+    WriteIni(dir / "ai.ini", "[TaskForces]\n0=F\n[F]\nName=f\n[AITriggerTypes]\nT=x\n");
+    Open(dir / "ai.ini");
+    fs::create_directory(dir / "+AI"); // an existing folder is used as it is
+    WriteBytes(dir / "+AI" / "Scripts.ini", "old");
+    ASSERT_TRUE(SaveDocument(SaveMode::Split));
+    EXPECT_EQ(Lf(ReadBytes(dir / "ai.ini")), kSplitIncludeText);
+    EXPECT_EQ(ReadBytes(dir / "ai.ini").find("\r\n"), 10u);
+    EXPECT_EQ(Lf(ReadBytes(dir / "+AI" / "TaskForce.ini")), "[TaskForces]\n0=F\n\n[F]\nName=f\n\n");
+    EXPECT_EQ(Lf(ReadBytes(dir / "+AI" / "Scripts.ini")), "[ScriptTypes]\n\n");
+    EXPECT_EQ(Lf(ReadBytes(dir / "+AI" / "TeamTypes.ini")), "[TeamTypes]\n\n");
+    EXPECT_EQ(Lf(ReadBytes(dir / "+AI" / "AITriggerTypes.ini")), "[AITriggerTypes]\nT=x\n\n");
+
+    // Opened again, the split files make the same document.
+    const std::string taskForces = g_taskForceListText + g_taskForceSectionsText;
+    const std::string triggers = g_triggerText;
+    Open(dir / "ai.ini");
+    EXPECT_EQ(g_taskForceListText + g_taskForceSectionsText, taskForces);
+    EXPECT_EQ(g_triggerText, triggers);
+}
+
+TEST(Save, SplitIntoAPlainFileNamedPlusAIChangesNothing) {
+    TempDir dir;
+    const std::string original = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n";
+    WriteBytes(dir / "ai.ini", original);
+    WriteBytes(dir / "+AI", "not a folder");
+    Open(dir / "ai.ini");
+    MessageRecorder recorder;
+    EXPECT_FALSE(SaveDocument(SaveMode::Split));
+    ASSERT_EQ(recorder.shown().size(), 1u);
+    EXPECT_EQ(recorder.Texts()[0].rfind("保存文件失败!T_T", 0), 0u);
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
+    EXPECT_EQ(ReadBytes(dir / "+AI"), "not a folder");
+}
+
+TEST(Save, FailedSplitNeverLeavesTheIncludeTextBehind) {
+    TempDir dir;
+    const std::string original = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n";
+    WriteBytes(dir / "ai.ini", original);
+    // The last of the four files cannot be written: a folder stands in its place.
+    fs::create_directories(dir / "+AI" / "AITriggerTypes.ini");
+    Open(dir / "ai.ini");
+    MessageRecorder recorder;
+    EXPECT_FALSE(SaveDocument(SaveMode::Split));
+    ASSERT_EQ(recorder.shown().size(), 1u);
+    EXPECT_NE(recorder.Texts()[0].find("AITriggerTypes.ini"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
+}
+
+TEST(Save, ShortWriteKeepsTheOldFile) {
+    TempDir dir;
+    std::string original = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n";
+    WriteBytes(dir / "ai.ini", original);
+    Open(dir / "ai.ini");
+    g_taskForceSectionsText += std::string(200000, ';') + "\n";
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 65536;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    MessageRecorder recorder;
+    bool saved_ok = SaveDocument(SaveMode::SingleFile);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(saved_ok);
+    EXPECT_EQ(recorder.shown().size(), 1u);
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
+}

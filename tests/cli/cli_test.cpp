@@ -1,0 +1,91 @@
+// Runs the headless companion command as a build script would.
+
+#include "support/testsupport.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+using namespace testsupport;
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string err;
+};
+
+CliRun RunCli(const std::string &args) {
+    TempDir scratch;
+    const std::string errFile = (scratch / "stderr").string();
+    const std::string command =
+        std::string(VANTAEDIT_CLI) + " " + args + " >/dev/null 2>'" + errFile + "'";
+    int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(errFile)};
+}
+
+std::string Quote(const std::filesystem::path &p) { return "'" + p.string() + "'"; }
+
+const std::string kFile = "[TeamTypes]\r\n5=T\r\n[T]\r\nName=t\r\n"
+                          "[TaskForces]\r\n9=F\r\n[F]\r\nName=f\r\n";
+
+} // namespace
+
+TEST(Cli, SavesInPlaceWithTheDetectedStartNumber) {
+    TempDir dir;
+    WriteBytes(dir / "ai.ini", kFile);
+    CliRun run = RunCli("save " + Quote(dir / "ai.ini"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::string saved = ReadBytes(dir / "ai.ini");
+    EXPECT_NE(saved.find("[TaskForces]\r\n5=F\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[TeamTypes]\r\n5=T\r\n"), std::string::npos) << saved;
+
+    WriteBytes(dir / "ai.ini", kFile);
+    ASSERT_EQ(RunCli("save --no-autodetect " + Quote(dir / "ai.ini")).status, 0);
+    EXPECT_NE(ReadBytes(dir / "ai.ini").find("[TeamTypes]\r\n0=T\r\n"), std::string::npos);
+}
+
+TEST(Cli, SplitSave) {
+    TempDir dir;
+    WriteBytes(dir / "ai.ini", kFile);
+    ASSERT_EQ(RunCli("save --split " + Quote(dir / "ai.ini")).status, 0);
+    EXPECT_EQ(ReadBytes(dir / "ai.ini").rfind("[#include]\r\n0=./+AI/TaskForce.ini\r\n", 0), 0u);
+    EXPECT_EQ(ReadBytes(dir / "+AI" / "TeamTypes.ini"),
+              "[TeamTypes]\r\n5=T\r\n\r\n[T]\r\nName=t\r\n\r\n");
+}
+
+TEST(Cli, FailuresChangeNothing) {
+    TempDir dir;
+    CliRun missing = RunCli("save " + Quote(dir / "none.ini"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "文件无法打开，请检查是否已被占用!\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "none.ini"));
+
+    WriteBytes(dir / "ai.ini", "[#include]\r\n0=gone.ini\r\n" + kFile);
+    CliRun include = RunCli("save " + Quote(dir / "ai.ini"));
+    EXPECT_EQ(include.status, 1);
+    EXPECT_NE(include.err.find("读取失败!请检查:"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), "[#include]\r\n0=gone.ini\r\n" + kFile);
+
+    WriteBytes(dir / "b.ini", kFile);
+    WriteBytes(dir / "+AI", "a plain file");
+    CliRun split = RunCli("save --split " + Quote(dir / "b.ini"));
+    EXPECT_EQ(split.status, 1);
+    EXPECT_EQ(split.err.rfind("保存文件失败!T_T\n", 0), 0u);
+    EXPECT_EQ(ReadBytes(dir / "b.ini"), kFile);
+}
+
+TEST(Cli, Usage) {
+    EXPECT_EQ(RunCli("").status, 2);
+    EXPECT_EQ(RunCli("load x.ini").status, 2);
+    EXPECT_EQ(RunCli("save").status, 2);
+    EXPECT_EQ(RunCli("save --bogus x.ini").status, 2);
+    EXPECT_EQ(RunCli("save a.ini b.ini").status, 2);
+    CliRun help = RunCli("--help");
+    EXPECT_EQ(help.status, 0);
+    CliRun bad = RunCli("save");
+    EXPECT_NE(bad.err.find("vantaedit-cli save [--split] [--no-autodetect] FILE"),
+              std::string::npos);
+}
