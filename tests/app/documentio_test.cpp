@@ -1,6 +1,8 @@
 #include "app/documentio.h"
 
 #include "core/document.h"
+#include "platform/textfile.h"
+#include "support/generator.h"
 #include "support/testsupport.h"
 
 #include <csignal>
@@ -238,4 +240,35 @@ TEST(Save, ShortWriteKeepsTheOldFile) {
     EXPECT_FALSE(saved_ok);
     EXPECT_EQ(recorder.shown().size(), 1u);
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
+}
+
+namespace {
+
+std::vector<std::string> DocumentTexts() {
+    return {g_taskForceListText, g_taskForceSectionsText, g_scriptListText, g_scriptSectionsText,
+            g_teamListText,      g_teamSectionsText,      g_triggerText};
+}
+
+} // namespace
+
+TEST(RoundTrip, SecondSaveIsAFixedPointAndSplitReopensTheSame) {
+    TempDir dir;
+    ASSERT_TRUE(
+        platform::WriteTextFile(WidePath(dir / "ai.ini"), testsupport::GenerateAiFile(1, 7)).ok);
+    Open(dir / "ai.ini", true);
+    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    Open(dir / "ai.ini", true);
+    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    const std::string second = ReadBytes(dir / "ai.ini");
+    Open(dir / "ai.ini", true);
+    const std::vector<std::string> document = DocumentTexts();
+    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), second);
+    EXPECT_EQ(second.find('\n'), second.find("\r\n") + 1); // CR LF on disk
+
+    ASSERT_TRUE(SaveDocument(SaveMode::Split));
+    Open(dir / "ai.ini", true);
+    EXPECT_EQ(DocumentTexts(), document);
+    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), second);
 }

@@ -1,0 +1,85 @@
+#include "app/opensave.h"
+
+#include "core/document.h"
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+using platform::Answer;
+
+namespace {
+
+class OpenSave : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetDocument();
+        platform::SetOpenFileHandler([this](const std::u16string &filter) {
+            filters.push_back(filter);
+            return chosen;
+        });
+    }
+    void TearDown() override { platform::SetOpenFileHandler({}); }
+
+    std::u16string chosen;
+    std::vector<std::u16string> filters;
+    TempDir dir;
+};
+
+} // namespace
+
+TEST_F(OpenSave, CancelledDialogAllowsALaterOpen) {
+    OpenFile();
+    EXPECT_EQ(g_openedPath, u"None");
+    ASSERT_EQ(filters.size(), 1u);
+    EXPECT_EQ(filters[0], u"所有配置 文件(*.ini)|*.ini|所有文件(*.*)|*.*||");
+
+    WriteBytes(dir / "ai.ini", "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n");
+    chosen = WidePath(dir / "ai.ini");
+    OpenFile();
+    EXPECT_TRUE(IsFileOpen());
+    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=F\n");
+}
+
+TEST_F(OpenSave, SecondOpenIsRefusedEvenAfterAFailedRead) {
+    MessageRecorder recorder;
+    chosen = WidePath(dir / "missing.ini");
+    OpenFile();
+    OpenFile();
+    EXPECT_EQ(filters.size(), 1u);
+    EXPECT_EQ(recorder.Texts(),
+              (std::vector<std::string>{"文件无法打开，请检查是否已被占用!",
+                                        "不准重复打开文件，每次启动只能打开一次"}));
+}
+
+TEST_F(OpenSave, SaveAsksAndCancelWritesNothing) {
+    MessageRecorder recorder;
+    SaveFile();
+    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"没检测到任何内容X_X"});
+
+    const std::string original = "[General]\r\nx=1\r\n[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n";
+    WriteBytes(dir / "ai.ini", original);
+    chosen = WidePath(dir / "ai.ini");
+    OpenFile();
+    recorder.Answer(Answer::Cancel);
+    SaveFile();
+    ASSERT_EQ(recorder.shown().size(), 2u);
+    const platform::MessageBoxRequest &question = recorder.shown()[1];
+    EXPECT_EQ(U8(question.text), "是否分文件保存?⊙(・◇・)？");
+    EXPECT_EQ(U8(question.caption), "保存提示");
+    EXPECT_EQ(question.buttons, platform::Buttons::YesNoCancel);
+    EXPECT_EQ(question.icon, platform::Icon::Question);
+    EXPECT_TRUE(question.ownedByMainWindow);
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
+    EXPECT_FALSE(std::filesystem::exists(dir / "+AI"));
+
+    recorder.Answer(Answer::No);
+    SaveFile();
+    EXPECT_EQ(ReadBytes(dir / "ai.ini").find("[General]"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "+AI"));
+
+    recorder.Answer(Answer::Yes);
+    SaveFile();
+    EXPECT_TRUE(std::filesystem::exists(dir / "+AI" / "TaskForce.ini"));
+    EXPECT_EQ(ReadBytes(dir / "ai.ini").rfind("[#include]\r\n", 0), 0u);
+}
