@@ -29,6 +29,13 @@ std::u16string g_taskForceJumpTarget;
 PendingNewRow g_taskForcePendingRow;
 PendingNewRow g_scriptPendingRow;
 
+bool g_newTriggerPending = false;
+std::u16string g_newTriggerId;
+int g_teamLineCount = 0;
+bool g_teamRebuildPending = false;
+int g_addNewKind = 0;
+bool g_addNewPreset = false;
+
 bool IsFileOpen() { return g_openedPath != u"None" && g_openedPath != u"Nones"; }
 
 void ClearDocumentTexts() {
@@ -52,4 +59,10 @@ void ResetDocument() {
     g_taskForceJumpTarget.clear();
     g_taskForcePendingRow = {};
     g_scriptPendingRow = {};
+    g_newTriggerPending = false;
+    g_newTriggerId.clear();
+    g_teamLineCount = 0;
+    g_teamRebuildPending = false;
+    g_addNewKind = 0;
+    g_addNewPreset = false;
 }

@@ -58,6 +58,21 @@ struct PendingNewRow {
 extern PendingNewRow g_taskForcePendingRow;
 extern PendingNewRow g_scriptPendingRow;
 
+// A trigger appended by the new entry dialog that the trigger window has not listed yet.
+extern bool g_newTriggerPending;
+extern std::u16string g_newTriggerId;
+
+// Lines of g_teamListText counted at the team list's fill (header included), raised for each new
+// team; the new entry dialog numbers a new team with it.
+extern int g_teamLineCount;
+// A team was appended to both team texts: the team window rebuilds its list.
+extern bool g_teamRebuildPending;
+
+// The new entry dialog's kind (0 trigger, 1 team, 2 script, 3 task force) and whether its next
+// show or hide selects that kind and empties the ID field.
+extern int g_addNewKind;
+extern bool g_addNewPreset;
+
 // Empties the seven texts.
 void ClearDocumentTexts();
 
