@@ -101,6 +101,14 @@ void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind
     std::stable_sort(
         records.begin(), records.end(),
         [](const RegistryRecord &a, const RegistryRecord &b) { return a.number < b.number; });
+    size_t listSize = kind.listName.size() + 3, sectionsSize = 1;
+    for (const RegistryRecord &record : records) {
+        listSize += record.id.size() + 13; // up to 11 digits and a sign, "=", LF
+        sectionsSize += record.id.size() + record.body.size() + 4;
+    }
+    kind.listText.reserve(kind.listText.size() + listSize);
+    kind.sectionsText.reserve(kind.sectionsText.size() + sectionsSize);
+
     kind.listText += '[';
     kind.listText += kind.listName;
     kind.listText += "]\n";

@@ -14,7 +14,9 @@ struct RegistryRecord {
     int32_t number = -1; // from the file; only orders the entries
     std::string id;
     std::string comment; // the section's Name value; the bracketed ID when there is no section
-    std::string body;    // the section after its header line, up to the next section
+    // The section after its header line, up to the next section: a view into the slot's text,
+    // which the loader does not copy.
+    std::string_view body;
 };
 
 // The parameters that tell one kind from another.
@@ -26,7 +28,8 @@ struct RegistryKind {
 
 // Records of every registry line under `listName`, in file order: slots in order, every block of
 // the list in a slot in order. A section is looked up first in its list's own slot, then in the
-// other slots in slot order; an entry without one gets an empty body.
+// other slots in slot order; an entry without one gets an empty body. The bodies point into
+// g_fileSlots, so the records must be used before the slots change.
 std::vector<RegistryRecord> ReadRegistryRecords(std::string_view listName);
 
 // Sorts the records by number (equal numbers keep their file order) and appends the list text
