@@ -1,0 +1,53 @@
+// Time of each loader on generated files of k × 5,000 entries; growth should be linear in k.
+
+#include "core/document.h"
+#include "scripts/scriptloader.h"
+#include "support/generator.h"
+#include "taskforces/taskforceloader.h"
+#include "teams/teamloader.h"
+#include "triggers/triggerloader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+
+namespace {
+
+const std::string &GeneratedFile(int k) {
+    static std::map<int, std::string> files;
+    auto it = files.find(k);
+    if (it == files.end()) it = files.emplace(k, testsupport::GenerateAiFile(k, 1)).first;
+    return it->second;
+}
+
+void LoadAll() {
+    LoadTeamTypes();
+    LoadScripts();
+    LoadTaskForces();
+    LoadAITriggerTypes();
+}
+
+template <void (*Load)()> void BM_Loader(benchmark::State &state) {
+    const std::string &text = GeneratedFile(int(state.range(0)));
+    ResetDocument();
+    testsupport::FillSlots({text});
+    for (auto _ : state) {
+        ClearDocumentTexts();
+        Load();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
+}
+
+void Sizes(benchmark::internal::Benchmark *benchmark) {
+    benchmark->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_Loader<LoadTaskForces>)->Name("LoadTaskForces")->Apply(Sizes);
+BENCHMARK(BM_Loader<LoadScripts>)->Name("LoadScripts")->Apply(Sizes);
+BENCHMARK(BM_Loader<LoadTeamTypes>)->Name("LoadTeamTypes")->Apply(Sizes);
+BENCHMARK(BM_Loader<LoadAITriggerTypes>)->Name("LoadAITriggerTypes")->Apply(Sizes);
+BENCHMARK(BM_Loader<LoadAll>)->Name("LoadAll")->Apply(Sizes);
+
+} // namespace
+
+BENCHMARK_MAIN();
