@@ -21,12 +21,13 @@ const std::u16string kClosePrompt = u"请确保文件已经做了正确的操作
 CVantaEditDlg::CVantaEditDlg(QWidget *parent)
     : platform::Dialog(res::kIdMainDialog, parent),
       autoDetectStart_(control<QCheckBox>(res::kIdAutoDetectStart)) {
-    setWindowState(windowState() | Qt::WindowMaximized);
     QMenuBar *menu = attachMenu(res::kIdMainMenu);
     // No system menu takes the about item here: it ends the menu bar under a menu of its own.
     QAction *about = menu->addMenu(QStringLiteral("帮助"))
                          ->addAction(QStringView(res::String(res::kIdAboutString)).toString());
     connect(about, &QAction::triggered, this, [this] { onCommand(res::kCmdAbout); });
+    // After the menu has set the normal size, which would undo it.
+    setWindowState(windowState() | Qt::WindowMaximized);
 
     // The modeless windows: each created here once, hidden, owned by this window.
     PlaceEditorWindows(screen()->availableGeometry());

@@ -71,6 +71,9 @@ Dialog::Dialog(int templateId, QWidget *owner) : QDialog(owner), client_(new QWi
     std::vector<QWidget *> created;
     for (const res::Control &control : dialog->controls) {
         QWidget *widget = createControl(control);
+        // An opaque control repaints alone, as a child window does: the dialog's own paint
+        // handling runs for the dialog's surface, never for a control's repaint.
+        widget->setAutoFillBackground(true);
         QRect place = DialogUnitsToPixels(control.rect, units_);
         // A combo box's template height is that of its dropped-down list.
         if (control.kind == res::Kind::ComboBox) place.setHeight(widget->sizeHint().height());

@@ -1,0 +1,285 @@
+// The main window: its menu, the ways out with and without an open file, the start-number check
+// box, and showing, hiding and placing the editor windows.
+
+#include "app/editorwindows.h"
+#include "app/vantaeditdlg.h"
+#include "core/document.h"
+#include "platform/seams.h"
+#include "support/testsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+const std::u16string kExitPrompt = u"请注意，有文件未保存∑(っ°Д°;)っ\n是否继续退出(✪ω✪)";
+const std::u16string kExitCaption = u"Fight!!(ｏ^-^)~''☆ミ☆ミ";
+const std::u16string kClosePrompt = u"请确保文件已经做了正确的操作\n本人很懒没做这块\no(╥﹏╥)o";
+
+QAction *MenuAction(const QWidget &window, const QString &text) {
+    for (QAction *action : window.findChildren<QAction *>()) {
+        if (action->text() == text) return action;
+    }
+    return nullptr;
+}
+
+// Leaves the main window the way a user would: the menu, the close box, Enter or Escape.
+void Leave(CVantaEditDlg &window, const QString &how) {
+    if (how == QStringLiteral("exit")) {
+        MenuAction(window, QStringLiteral("退出程序"))->trigger();
+    } else if (how == QStringLiteral("close")) {
+        window.close();
+    } else {
+        // Into the focused check box, which leaves both keys to the window.
+        QWidget *box = window.control(1032);
+        box->setFocus();
+        QTest::keyClick(box, how == QStringLiteral("enter") ? Qt::Key_Return : Qt::Key_Escape);
+    }
+}
+
+// An editor window stand-in that logs when it is shown or hidden.
+class LoggingWindow : public platform::Dialog {
+public:
+    LoggingWindow(const QString &name, QStringList &log)
+        : platform::Dialog(res::kIdAboutDialog), name_(name), log_(log) {}
+
+protected:
+    void onShowOrHide(bool shown) override {
+        log_ << name_ + (shown ? QStringLiteral(" shown") : QStringLiteral(" hidden"));
+    }
+
+private:
+    QString name_;
+    QStringList &log_;
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void menuHoldsTheCommandsAndTheAboutItem();
+    void withoutAFileEveryWayOutEndsAtOnce_data();
+    void withoutAFileEveryWayOutEndsAtOnce();
+    void withAFileEveryWayOutAsks_data();
+    void withAFileEveryWayOutAsks();
+    void openAndSaveItemsRunTheirCommands();
+    void checkBoxIsTickedAgainOnEveryPaint();
+    void showAllAndHideAllKeepTheirOrder();
+    void editorWindowsGoToTheCorners();
+    void aboutItemRunsTheAboutBox();
+
+private:
+    std::vector<int> exits_;
+};
+
+void MainWindowTest::init() {
+    ResetDocument();
+    exits_.clear();
+    platform::SetExitHandler([this](int status) { exits_.push_back(status); });
+}
+
+void MainWindowTest::cleanup() {
+    platform::SetExitHandler({});
+    g_teamWindow = g_scriptWindow = g_taskForceWindow = g_triggerWindow = g_addNewWindow = nullptr;
+}
+
+void MainWindowTest::menuHoldsTheCommandsAndTheAboutItem() {
+    CVantaEditDlg window;
+    QVERIFY(window.windowState() & Qt::WindowMaximized);
+    auto *bar = window.findChild<QMenuBar *>();
+    QVERIFY(bar);
+    QStringList menus;
+    for (QAction *popup : bar->actions()) {
+        QStringList items;
+        for (QAction *item : popup->menu()->actions())
+            items << item->text();
+        menus << popup->text() + QStringLiteral(": ") + items.join(QStringLiteral(", "));
+    }
+    QCOMPARE(menus, (QStringList{QStringLiteral("文件: 打开, 保存, 退出程序"),
+                                 QStringLiteral("窗口: 显示所有窗口, 隐藏所有窗口"),
+                                 QStringLiteral("帮助: 关于 VantaEdit(&A)...")}));
+}
+
+void MainWindowTest::withoutAFileEveryWayOutEndsAtOnce_data() {
+    QTest::addColumn<QString>("how");
+    for (const char *how : {"exit", "close", "enter", "escape"})
+        QTest::newRow(how) << QString::fromLatin1(how);
+}
+
+void MainWindowTest::withoutAFileEveryWayOutEndsAtOnce() {
+    QFETCH(QString, how);
+    testsupport::MessageRecorder recorder;
+    CVantaEditDlg window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Leave(window, how);
+    QCOMPARE(recorder.shown().size(), size_t(0));
+    QCOMPARE(exits_, std::vector<int>{0});
+}
+
+void MainWindowTest::withAFileEveryWayOutAsks_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("leaves");
+    QTest::newRow("exit, yes") << QStringLiteral("exit") << Answer::Yes << true;
+    QTest::newRow("exit, no") << QStringLiteral("exit") << Answer::No << false;
+    QTest::newRow("exit, cancel") << QStringLiteral("exit") << Answer::Cancel << false;
+    QTest::newRow("close, yes") << QStringLiteral("close") << Answer::Yes << true;
+    QTest::newRow("close, no") << QStringLiteral("close") << Answer::No << false;
+    QTest::newRow("enter, no") << QStringLiteral("enter") << Answer::No << false;
+    QTest::newRow("enter, yes") << QStringLiteral("enter") << Answer::Yes << true;
+    QTest::newRow("escape, no") << QStringLiteral("escape") << Answer::No << false;
+}
+
+void MainWindowTest::withAFileEveryWayOutAsks() {
+    QFETCH(QString, how);
+    QFETCH(Answer, answer);
+    QFETCH(bool, leaves);
+    // A path counts as an open file even when its content could not be read.
+    g_openedPath = u"/nowhere/rules.ini";
+    testsupport::MessageRecorder recorder;
+    recorder.Answer(answer);
+    CVantaEditDlg window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Leave(window, how);
+
+    QCOMPARE(recorder.shown().size(), size_t(1));
+    const platform::MessageBoxRequest &box = recorder.shown()[0];
+    if (how == QStringLiteral("exit")) {
+        QVERIFY(box.ownedByMainWindow);
+        QVERIFY(box.text == kExitPrompt);
+        QVERIFY(box.caption == kExitCaption);
+        QCOMPARE(box.buttons, Buttons::YesNoCancel);
+    } else {
+        QVERIFY(!box.ownedByMainWindow);
+        QVERIFY(box.text == kClosePrompt);
+        QVERIFY(box.caption == platform::kAppTitle);
+        QCOMPARE(box.buttons, Buttons::YesNo);
+    }
+    QCOMPARE(box.icon, Icon::Question);
+    QCOMPARE(exits_, leaves ? std::vector<int>{0} : std::vector<int>{});
+    QVERIFY(window.isVisible());
+}
+
+void MainWindowTest::openAndSaveItemsRunTheirCommands() {
+    g_openedPath = u"/nowhere/rules.ini";
+    testsupport::MessageRecorder recorder;
+    CVantaEditDlg window;
+    MenuAction(window, QStringLiteral("打开"))->trigger();
+    QCOMPARE(recorder.Texts(), std::vector<std::string>{"不准重复打开文件，每次启动只能打开一次"});
+    MenuAction(window, QStringLiteral("保存"))->trigger();
+    QCOMPARE(recorder.shown().size(), size_t(2));
+}
+
+void MainWindowTest::checkBoxIsTickedAgainOnEveryPaint() {
+    CVantaEditDlg window;
+    auto *box = window.control<QCheckBox>(1032);
+    QVERIFY(!box->isChecked());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(box->isChecked());
+    QVERIFY(g_autoDetectStart);
+
+    // Unticking holds while only the box itself repaints.
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QVERIFY(!box->isChecked());
+    QVERIFY(!g_autoDetectStart);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(g_autoDetectStart);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(!g_autoDetectStart);
+
+    // The window uncovered: painted again, ticked again.
+    window.repaint();
+    QVERIFY(box->isChecked());
+    QVERIFY(g_autoDetectStart);
+}
+
+void MainWindowTest::showAllAndHideAllKeepTheirOrder() {
+    CVantaEditDlg window;
+    QStringList log;
+    LoggingWindow team(QStringLiteral("team"), log), script(QStringLiteral("script"), log),
+        taskForce(QStringLiteral("task force"), log), trigger(QStringLiteral("trigger"), log),
+        addNew(QStringLiteral("new entry"), log);
+    g_teamWindow = &team;
+    g_scriptWindow = &script;
+    g_taskForceWindow = &taskForce;
+    g_triggerWindow = &trigger;
+    g_addNewWindow = &addNew;
+
+    MenuAction(window, QStringLiteral("显示所有窗口"))->trigger();
+    QCOMPARE(log,
+             (QStringList{QStringLiteral("team shown"), QStringLiteral("script shown"),
+                          QStringLiteral("task force shown"), QStringLiteral("trigger shown")}));
+    QVERIFY(!addNew.isVisible());
+
+    // A minimised window comes back in its normal state.
+    team.showMinimized();
+    MenuAction(window, QStringLiteral("显示所有窗口"))->trigger();
+    QVERIFY(!team.isMinimized());
+
+    addNew.show();
+    log.clear();
+    MenuAction(window, QStringLiteral("隐藏所有窗口"))->trigger();
+    QCOMPARE(log,
+             (QStringList{QStringLiteral("team hidden"), QStringLiteral("script hidden"),
+                          QStringLiteral("task force hidden"), QStringLiteral("trigger hidden"),
+                          QStringLiteral("new entry hidden")}));
+
+    // Missing windows are passed over.
+    g_scriptWindow = g_triggerWindow = nullptr;
+    log.clear();
+    ShowEditorWindows();
+    QCOMPARE(log, (QStringList{QStringLiteral("team shown"), QStringLiteral("task force shown")}));
+}
+
+void MainWindowTest::editorWindowsGoToTheCorners() {
+    QStringList log;
+    LoggingWindow team(QStringLiteral("team"), log), script(QStringLiteral("script"), log),
+        taskForce(QStringLiteral("task force"), log), trigger(QStringLiteral("trigger"), log);
+    g_teamWindow = &team;
+    g_scriptWindow = &script;
+    g_taskForceWindow = &taskForce;
+    g_triggerWindow = &trigger;
+    const QSize size = team.size();
+
+    PlaceEditorWindows(QRect(10, 20, 1000, 700));
+    QCOMPARE(team.pos(), QPoint(10, 65));
+    QCOMPARE(script.pos(), QPoint(1010 - size.width(), 65));
+    QCOMPARE(taskForce.pos(), QPoint(10, 720 - size.height()));
+    QCOMPARE(trigger.pos(), QPoint(1010 - size.width(), 720 - size.height()));
+    QCOMPARE(trigger.size(), size);
+    QVERIFY(log.isEmpty()); // placed, not shown
+}
+
+void MainWindowTest::aboutItemRunsTheAboutBox() {
+    CVantaEditDlg window;
+    window.show();
+    QString caption;
+    QTimer::singleShot(0, [&caption] {
+        auto *about = qobject_cast<CAboutDlg *>(QApplication::activeModalWidget());
+        if (!about) return;
+        caption = about->windowTitle();
+        about->reject();
+    });
+    MenuAction(window, QStringLiteral("关于 VantaEdit(&A)..."))->trigger();
+    QCOMPARE(caption, QStringLiteral("Dialog"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "vantaeditdlg_test.moc"
