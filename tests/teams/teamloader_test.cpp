@@ -63,15 +63,6 @@ TEST_F(TeamLoaderTest, WithoutDetectionTheStartNumberStays) {
     EXPECT_EQ(g_teamListText, "[TeamTypes]\n5=X\n");
 }
 
-TEST_F(TeamLoaderTest, CommentIsTheNameOrTheBracketedId) {
-    FillSlots({"[TeamTypes]\n0=A\n1=B\n2=C\n[A]\nName=Alpha\nMax=1\n[B]\nMax=2\n"});
-    std::vector<TeamTypes> teams = ReadRegistryRecords("TeamTypes");
-    ASSERT_EQ(teams.size(), 3u);
-    EXPECT_EQ(teams[0].comment, "Alpha");
-    EXPECT_EQ(teams[1].comment, "");
-    EXPECT_EQ(teams[2].comment, "[C]");
-}
-
 TEST_F(TeamLoaderTest, GeneratedTeamsNameLoadedTaskForcesAndScripts) {
     FillSlots({testsupport::GenerateAiFile(1, 3)});
     LoadTeamTypes();
