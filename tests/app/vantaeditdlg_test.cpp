@@ -8,12 +8,8 @@
 #include "support/testsupport.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
-#include <QTimer>
 
 using platform::Answer;
 using platform::Buttons;
@@ -70,7 +66,6 @@ class MainWindowTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void menuHoldsTheCommandsAndTheAboutItem();
     void withoutAFileEveryWayOutEndsAtOnce_data();
     void withoutAFileEveryWayOutEndsAtOnce();
     void withAFileEveryWayOutAsks_data();
@@ -79,7 +74,6 @@ private slots:
     void checkBoxIsTickedAgainOnEveryPaint();
     void showAllAndHideAllKeepTheirOrder();
     void editorWindowsGoToTheCorners();
-    void aboutItemRunsTheAboutBox();
 
 private:
     std::vector<int> exits_;
@@ -94,23 +88,6 @@ void MainWindowTest::init() {
 void MainWindowTest::cleanup() {
     platform::SetExitHandler({});
     g_teamWindow = g_scriptWindow = g_taskForceWindow = g_triggerWindow = g_addNewWindow = nullptr;
-}
-
-void MainWindowTest::menuHoldsTheCommandsAndTheAboutItem() {
-    CVantaEditDlg window;
-    QVERIFY(window.windowState() & Qt::WindowMaximized);
-    auto *bar = window.findChild<QMenuBar *>();
-    QVERIFY(bar);
-    QStringList menus;
-    for (QAction *popup : bar->actions()) {
-        QStringList items;
-        for (QAction *item : popup->menu()->actions())
-            items << item->text();
-        menus << popup->text() + QStringLiteral(": ") + items.join(QStringLiteral(", "));
-    }
-    QCOMPARE(menus, (QStringList{QStringLiteral("文件: 打开, 保存, 退出程序"),
-                                 QStringLiteral("窗口: 显示所有窗口, 隐藏所有窗口"),
-                                 QStringLiteral("帮助: 关于 VantaEdit(&A)...")}));
 }
 
 void MainWindowTest::withoutAFileEveryWayOutEndsAtOnce_data() {
@@ -187,6 +164,7 @@ void MainWindowTest::openAndSaveItemsRunTheirCommands() {
 
 void MainWindowTest::checkBoxIsTickedAgainOnEveryPaint() {
     CVantaEditDlg window;
+    QVERIFY(window.windowState() & Qt::WindowMaximized);
     auto *box = window.control<QCheckBox>(1032);
     QVERIFY(!box->isChecked());
     window.show();
@@ -265,20 +243,6 @@ void MainWindowTest::editorWindowsGoToTheCorners() {
     QCOMPARE(trigger.pos(), QPoint(1010 - size.width(), 720 - size.height()));
     QCOMPARE(trigger.size(), size);
     QVERIFY(log.isEmpty()); // placed, not shown
-}
-
-void MainWindowTest::aboutItemRunsTheAboutBox() {
-    CVantaEditDlg window;
-    window.show();
-    QString caption;
-    QTimer::singleShot(0, [&caption] {
-        auto *about = qobject_cast<CAboutDlg *>(QApplication::activeModalWidget());
-        if (!about) return;
-        caption = about->windowTitle();
-        about->reject();
-    });
-    MenuAction(window, QStringLiteral("关于 VantaEdit(&A)..."))->trigger();
-    QCOMPARE(caption, QStringLiteral("Dialog"));
 }
 
 QTEST_MAIN(MainWindowTest)
