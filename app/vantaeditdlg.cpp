@@ -26,10 +26,11 @@ CVantaEditDlg::CVantaEditDlg(QWidget *parent)
     QAction *about = menu->addMenu(QStringLiteral("帮助"))
                          ->addAction(QStringView(res::String(res::kIdAboutString)).toString());
     connect(about, &QAction::triggered, this, [this] { onCommand(res::kCmdAbout); });
-    // After the menu has set the normal size, which would undo it.
+    // Last: attaching the menu resizes the window, which drops a maximised state set before.
     setWindowState(windowState() | Qt::WindowMaximized);
 
-    // The modeless windows: each created here once, hidden, owned by this window.
+    // The modeless windows, each created here once, hidden and owned by this window: the new
+    // entry window first, then the four editor windows, which then go to their corners.
     PlaceEditorWindows(screen()->availableGeometry());
 }
 
