@@ -1,0 +1,176 @@
+#include "core/entrylist.h"
+
+#include "core/headerindex.h"
+#include "core/initext.h"
+#include "platform/controls.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+QString Wide(std::string_view narrow) { return QString::fromStdU16String(ToWide(narrow)); }
+
+// Offsets of every "Name=" in `text`, ascending: one pass instead of a search per row.
+std::vector<size_t> NameKeyOffsets(std::string_view text) {
+    std::vector<size_t> offsets;
+    for (size_t pos = text.find("Name="); pos != std::string_view::npos;
+         pos = text.find("Name=", pos + 1)) {
+        offsets.push_back(pos);
+    }
+    return offsets;
+}
+
+} // namespace
+
+QStringList RegistryColumns() {
+    return {QStringLiteral("注册序号"), QStringLiteral("注册名称"), QStringLiteral("注释")};
+}
+
+EntryList::EntryList(platform::ReportList *list, Options options)
+    : list_(list), options_(std::move(options)) {
+    // The selection shows only while the list has the focus.
+    list_->setStyleSheet(QStringLiteral("QTableView:!focus { selection-background-color: "
+                                        "palette(base); selection-color: palette(text); }"));
+}
+
+void EntryList::MakeColumns() {
+    if (!columnsPending_) return;
+    columnsPending_ = false;
+    list_->setColumns(options_.headers);
+}
+
+bool EntryList::FillPending() const { return fillPending_ && IsFileOpen(); }
+
+int EntryList::FillEntryList(std::string_view listText, std::string_view sectionsText) {
+    const HeaderIndex headers(sectionsText);
+    const std::vector<size_t> names = NameKeyOffsets(sectionsText);
+    return FillRows(listText, [&](std::string_view line) -> std::optional<QStringList> {
+        const size_t equals = line.find('=');
+        if (equals == std::string_view::npos) return std::nullopt;
+        const std::string_view id = line.substr(equals + 1);
+        const int header = headers.Find(id);
+        if (header < 0) return std::nullopt;
+        // An entry without its own "Name=" takes the next one, even a later section's.
+        auto name = std::lower_bound(names.begin(), names.end(), size_t(header));
+        if (name == names.end()) return std::nullopt;
+        const size_t start = *name + 5;
+        const size_t end = std::min(sectionsText.find('\n', start), sectionsText.size());
+        return QStringList{Wide(line.substr(0, equals)), Wide(id),
+                           Wide(sectionsText.substr(start, end - start))};
+    });
+}
+
+int EntryList::FillRows(std::string_view text, const RowOfLine &rowOf) {
+    MakeColumns();
+    fillPending_ = false;
+    int lines = 0;
+    int row = 0;
+    for (size_t start = 0; start < text.size(); ++lines) {
+        const size_t lf = std::min(text.find('\n', start), text.size());
+        if (std::optional<QStringList> texts = rowOf(text.substr(start, lf - start)))
+            list_->insertTextRow(row++, *texts);
+        start = lf + 1;
+    }
+    return lines;
+}
+
+int EntryList::rowCount() const { return list_->rowCount(); }
+
+QString EntryList::idOf(int row) const { return list_->text(row, options_.idColumn); }
+
+QString EntryList::commentOf(int row) const { return list_->text(row, options_.idColumn + 1); }
+
+int EntryList::firstSelectedRow() const {
+    const QList<int> rows = list_->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first();
+}
+
+QStringList EntryList::ids() const {
+    QStringList result;
+    result.reserve(rowCount());
+    for (int row = 0; row < rowCount(); ++row) {
+        result.append(idOf(row));
+    }
+    return result;
+}
+
+void EntryList::ShowSelectedEntry() {
+    const int row = firstSelectedRow();
+    if (row >= 0 && options_.showRow) options_.showRow(row);
+    AppendPendingRow();
+}
+
+void EntryList::AppendPendingRow() {
+    PendingNewRow *pending = options_.pendingRow;
+    if (!pending || !pending->pending) return;
+    // Rows deleted since New was pressed can leave rowIndex past the end: the row then goes
+    // last instead of being lost.
+    const int at = std::clamp(pending->rowIndex, 0, rowCount());
+    list_->insertTextRow(at, {QString::number(pending->rowIndex + g_startNumber),
+                              QString::fromStdU16String(pending->newId), QStringLiteral("Drumo")});
+    ++pending->rowIndex;
+    pending->pending = false;
+}
+
+void EntryList::JumpToEntry(bool &jumpPending, const std::u16string &target) {
+    if (!jumpPending) return;
+    const QString id = QString::fromStdU16String(target);
+    QItemSelectionModel *selection = list_->selectionModel();
+    QItemSelection matches;
+    std::vector<int> rows;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (idOf(row) != id) continue;
+        const QModelIndex index = list_->model()->index(row, 0);
+        matches.select(index, index);
+        rows.push_back(row);
+    }
+    // Making a row current would scroll the list to it; the jump leaves the scroll position.
+    const bool autoScroll = list_->hasAutoScroll();
+    list_->setAutoScroll(false);
+    selection->select(matches, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (rows.empty()) {
+        selection->clearCurrentIndex();
+    } else {
+        selection->setCurrentIndex(list_->model()->index(rows.back(), 0),
+                                   QItemSelectionModel::NoUpdate);
+    }
+    list_->setAutoScroll(autoScroll);
+    for (int row : rows) {
+        if (options_.showRow) options_.showRow(row);
+    }
+    jumpPending = false;
+}
+
+void EntryList::DeleteSelectedRows(const std::function<void(int row)> &beforeDelete) {
+    const QList<int> rows = list_->selectedRows();
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        // Each deletion moves the rows after it up by one.
+        const int row = rows[i] - int(i);
+        if (beforeDelete) beforeDelete(row);
+        list_->removeRow(row);
+    }
+}
+
+void EntryList::SetRow(int row, const QStringList &texts) {
+    if (row >= rowCount()) {
+        list_->insertTextRow(rowCount(), texts);
+        return;
+    }
+    for (int column = 0; column < std::min(int(texts.size()), list_->columnCount()); ++column) {
+        list_->setItem(row, column, new QTableWidgetItem(texts[column]));
+    }
+}
+
+void EntryList::Renumber(int start) {
+    for (int row = 0; row < rowCount(); ++row) {
+        list_->setItem(row, 0, new QTableWidgetItem(QString::number(start + row)));
+    }
+}
+
+void EntryList::SetComment(const QString &id, const QString &comment) {
+    const int column = options_.idColumn + 1;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (idOf(row) == id) list_->setItem(row, column, new QTableWidgetItem(comment));
+    }
+}
