@@ -1,0 +1,35 @@
+#pragma once
+// The team registry text and the team sections text kept in step: a new team appended, the list
+// rebuilt and renumbered, teams deleted. The team window shows the rows these return.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Where a new team's body comes from: a file of this name in the current directory.
+inline constexpr char16_t kTeamTemplateFile[] = u"LoadTempTeamData.txt";
+
+// Appends team `id` (narrow) to both team texts with a provisional registry number
+// (g_teamLineCount, raised by one first, plus g_startNumber) and the template file's content,
+// line-break runs made one, as its body; without a readable template the body is empty. Sets
+// g_teamRebuildPending, so the team window renumbers and lists it, and raises g_teamListChanged.
+void NewTeam(std::string_view id, const std::u16string &templateFile = kTeamTemplateFile);
+
+// One row of the team list, narrow.
+struct TeamRow {
+    std::string number;
+    std::string id;
+    std::string comment; // the section's Name value; "None" without one
+};
+
+// Rebuilds both team texts from the registry lines of g_teamListText, in their order: every line
+// that holds "=" is a team, numbered from g_startNumber, with its section (the first one headed
+// "[id]", line-break runs made one; an empty line when there is none). Sections of IDs that no
+// line names are dropped. The list text ends with an empty line. Clears g_teamRebuildPending.
+// Returns the rows, one per team.
+std::vector<TeamRow> RebuildTeamTexts();
+
+// Removes the registry lines that read exactly "number=id" for each of `rows` (one line each),
+// then rebuilds as RebuildTeamTexts does, so the deleted teams' sections go and the others are
+// renumbered. Raises g_teamListChanged. Returns the remaining rows.
+std::vector<TeamRow> DeleteTeams(const std::vector<TeamRow> &rows);
