@@ -1,0 +1,69 @@
+#include "taskforces/entrytext.h"
+
+#include "core/headerindex.h"
+#include "core/initext.h"
+
+#include <cstdint>
+
+namespace {
+
+// The section whose header line starts at `start`, cut as EntrySectionOf cuts it.
+std::string_view SectionAt(std::string_view text, int start) {
+    const int next = NextHeaderLine(text, start + 1);
+    if (next >= int(text.size())) return text.substr(size_t(start));
+    return text.substr(size_t(start), size_t(next - 1 - start));
+}
+
+} // namespace
+
+SaveResult SaveEntrySection(std::string &sectionsText, std::string_view id,
+                            std::string_view editText) {
+    // The same header line that EntrySectionOf finds, so the replaced range is that section.
+    const int start = HeaderLineOf(sectionsText, id);
+    if (start < 0) return {SaveOutcome::NoSection, {}};
+    const std::string text = NormalizeEditText(editText);
+    if (!text.empty() && text.front() != '[') return {SaveOutcome::NotASection, {}};
+    sectionsText.replace(size_t(start), SectionAt(sectionsText, start).size(), text);
+    return {SaveOutcome::Saved, ValueOfKey(EntrySectionOf(sectionsText, id), "Name=")};
+}
+
+std::string TidyEntryText(std::string_view id, std::string_view editText,
+                          const EntryTextKind &kind) {
+    std::string result = "[" + std::string(id) + "]\n";
+    result += "Name=" + ValueOfKey(editText, "Name=") + "\n";
+    if (kind.tidyWritesGroup) result += "Group=" + ValueOfKey(editText, "Group=") + "\n";
+
+    const std::string text = SqueezeLineBreaks(editText);
+    int member = 0;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t lf = std::min(text.find('\n', start), text.size());
+        const std::string_view line = std::string_view(text).substr(start, lf - start);
+        start = lf + 1;
+        if (line.find(',') == std::string_view::npos || line.find("Name") != std::string_view::npos)
+            continue;
+        // A commented-out "n=value" or a bare value both become the next numbered line.
+        const size_t equals = line.rfind('=');
+        const std::string_view value =
+            equals == std::string_view::npos ? line : line.substr(equals + 1);
+        result += std::to_string(member++) + "=" + std::string(value) + "\n";
+    }
+    return SqueezeLineBreaks(result);
+}
+
+EntryTexts RebuildEntryTexts(const std::vector<std::string> &ids, std::string_view sectionsText,
+                             int start, const EntryTextKind &kind) {
+    const HeaderIndex headers(sectionsText);
+    EntryTexts texts;
+    texts.listText.reserve(kind.listHeader.size() + ids.size() * 24);
+    texts.sectionsText.reserve(sectionsText.size() + ids.size() + 1);
+    texts.listText.append(kind.listHeader).append("\n");
+    int64_t number = start;
+    for (const std::string &id : ids) {
+        texts.listText.append(std::to_string(number++)).append("=").append(id).append("\n");
+        if (const int header = headers.Find(id); header >= 0)
+            texts.sectionsText.append(SectionAt(sectionsText, header));
+        texts.sectionsText.append("\n");
+    }
+    (kind.deleteEndsListWithLf ? texts.listText : texts.sectionsText).append("\n");
+    return texts;
+}

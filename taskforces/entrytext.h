@@ -1,0 +1,52 @@
+#pragma once
+// The text work of the task force and script windows, which edit an entry's section as free
+// text: store the edited section, tidy it, and rebuild both texts after a delete. The two kinds
+// differ only in the parameters of EntryTextKind.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct EntryTextKind {
+    std::string_view listHeader; // first line of the rebuilt registry list text
+    bool tidyWritesGroup;        // Tidy writes a "Group=" line after the "Name=" line
+    bool deleteEndsListWithLf;   // Delete ends the list text (else the sections text) with an LF
+};
+
+inline constexpr EntryTextKind kTaskForceTextKind{"[TaskForces]", true, false};
+inline constexpr EntryTextKind kScriptTextKind{"[ScriptTypes]", false, true};
+
+enum class SaveOutcome {
+    Saved,
+    NoSection,  // the ID has no header line: nothing to replace
+    NotASection // the edited text does not start with a header line
+};
+
+struct SaveResult {
+    SaveOutcome outcome;
+    std::string comment; // after Saved: the entry's "Name=" value, "None" when it has none
+};
+
+// Puts `editText` (narrow, as the editor field holds it) in place of the section of `id`: the
+// header line and its lines, not the line break before the next section. The text is cleaned
+// first (CRs dropped, runs of LFs made one, an LF at the end). An empty text removes the section;
+// a text whose first line does not start with '[' would fall into the section before it and is
+// refused. Anything but Saved leaves `sectionsText` unchanged.
+SaveResult SaveEntrySection(std::string &sectionsText, std::string_view id,
+                            std::string_view editText);
+
+// The edited section in canonical form: "[id]", "Name=" and (for task forces) "Group=" with the
+// values of their first occurrence ("None" when missing), then every line that holds a comma and
+// no "Name", numbered from 0 with the text after the line's last "=".
+std::string TidyEntryText(std::string_view id, std::string_view editText,
+                          const EntryTextKind &kind);
+
+struct EntryTexts {
+    std::string listText;
+    std::string sectionsText;
+};
+
+// Both texts rebuilt from the list's IDs in row order: the list numbered from `start`, the
+// sections taken from `sectionsText` (an ID without one gives an empty line).
+EntryTexts RebuildEntryTexts(const std::vector<std::string> &ids, std::string_view sectionsText,
+                             int start, const EntryTextKind &kind);
