@@ -1,5 +1,8 @@
 #include "res/resources.h"
 
+#include "res/addnewdialog.h"
+#include "res/triggerdialog.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -24,6 +27,8 @@ constexpr DialogTemplate kAboutDialog = {kIdAboutDialog, u"Dialog", 309, 197, 8,
 constexpr const DialogTemplate *kDialogs[] = {
     &kMainDialog,
     &kAboutDialog,
+    &kTriggerDialog,
+    &kAddNewDialog,
 };
 
 // Menu 130: the main window's menu.
