@@ -4,6 +4,7 @@
 #include "app/opensave.h"
 #include "core/document.h"
 #include "platform/seams.h"
+#include "teams/teamwindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -31,6 +32,7 @@ CVantaEditDlg::CVantaEditDlg(QWidget *parent)
 
     // The modeless windows, each created here once, hidden and owned by this window: the new
     // entry window first, then the four editor windows, which then go to their corners.
+    g_teamWindow = new CArmy(this);
     PlaceEditorWindows(screen()->availableGeometry());
 }
 

@@ -1,6 +1,7 @@
 #include "res/resources.h"
 
 #include "res/addnewdialog.h"
+#include "res/teamdialog.h"
 #include "res/triggerdialog.h"
 
 #include <algorithm>
@@ -27,6 +28,7 @@ constexpr DialogTemplate kAboutDialog = {kIdAboutDialog, u"Dialog", 309, 197, 8,
 constexpr const DialogTemplate *kDialogs[] = {
     &kMainDialog,
     &kAboutDialog,
+    &kTeamDialog,
     &kTriggerDialog,
     &kAddNewDialog,
 };

@@ -12,8 +12,15 @@ std::string KeyOf(std::string_view name) {
     return key;
 }
 
+// A line break pasted into a field would start a line of its own in the body, even a section
+// header; it becomes a blank instead, so nothing of the value is lost.
+std::string OneLine(std::string value) {
+    std::replace(value.begin(), value.end(), '\n', ' ');
+    return value;
+}
+
 std::string OrDefault(const std::string &value, std::string_view fallback) {
-    return value.empty() ? std::string(fallback) : value;
+    return value.empty() ? std::string(fallback) : OneLine(value);
 }
 
 } // namespace
@@ -40,8 +47,8 @@ std::string ComposeTeamBody(const TeamForm &form) {
             "Group=-1\nOnTransOnly=no\n";
     for (size_t i = 0; i < kTeamFlagKeys.size(); ++i)
         body += KeyOf(kTeamFlagKeys[i]) + (form.flags[i] ? "yes\n" : "no\n");
-    body += "Script=" + form.script + "\n";
-    body += "TaskForce=" + form.taskForce + "\n";
+    body += "Script=" + OneLine(form.script) + "\n";
+    body += "TaskForce=" + OneLine(form.taskForce) + "\n";
     return body;
 }
 

@@ -45,7 +45,8 @@ struct TeamForm {
 TeamForm ReadTeamForm(std::string_view section);
 
 // The body a save writes, 31 lines each ended by LF: Name (default "<None>"), Priority and Max
-// (default "1"), a fixed block, the flags as yes/no, Script and TaskForce as they stand.
+// (default "1"), a fixed block, the flags as yes/no, Script and TaskForce as they stand. A line
+// break inside a value becomes a blank.
 std::string ComposeTeamBody(const TeamForm &form);
 
 // Puts `body` in place of the body of the first section whose header line starts with "[id]": the

@@ -53,6 +53,16 @@ TEST(TeamFormTest, ComposesTheThirtyOneLinesWithDefaultsForEmptyFields) {
     EXPECT_EQ(empty.find("=yes"), std::string::npos);
 }
 
+TEST(TeamFormTest, LineBreaksInAFieldCannotStartLinesOfTheirOwn) {
+    TeamForm form;
+    form.comment = "pasted\n[Other]\nMax=9";
+    form.script = "S\n";
+    const std::string body = ComposeTeamBody(form);
+    EXPECT_EQ(CountLines(body) - 1, 31);
+    EXPECT_TRUE(StartsWith(body, "Name=pasted [Other] Max=9\nPriority=1\nMax=1\n"));
+    EXPECT_NE(body.find("\nScript=S \n"), std::string::npos);
+}
+
 TEST(TeamFormTest, ReadingAComposedBodyGivesTheFormBack) {
     TeamForm form;
     form.comment = "中";

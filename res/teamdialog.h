@@ -1,0 +1,32 @@
+#pragma once
+// Dialog 131: the team window, the team list on the left and the form of one team.
+
+#include "res/resources.h"
+
+namespace res {
+
+enum : int {
+    kIdTeamDialog = 131,
+    kIdTeamList = 1002,
+    kIdTeamHint = 1053,
+    kIdTeamComment = 1047,
+    kIdTeamPriority = 1057,
+    kIdTeamMax = 1058,
+    kIdTeamTaskForce = 1024,
+    kIdTeamScript = 1025,
+    kIdTeamSave = 1003,
+    kIdTeamNew = 1050,
+    kIdTeamDelete = 1059,
+    kIdTeamJump = 1068,
+    kIdTeamAutoJump = 1073,
+    kIdTeamClose = 1001,
+    kIdTeamLoadable = 1030, // shows and writes nothing
+};
+
+// The flag check boxes, in the order of the team flag keys (Full first).
+inline constexpr int kTeamFlagIds[] = {1042, 1048, 1031, 1043, 1052, 1040, 1032, 1044, 1036, 1033,
+                                       1041, 1034, 1039, 1035, 1038, 1055, 1037, 1046, 1054};
+
+extern const DialogTemplate kTeamDialog;
+
+} // namespace res

@@ -1,0 +1,220 @@
+#include "teams/teamwindow.h"
+
+#include "app/editorwindows.h"
+#include "core/document.h"
+#include "core/initext.h"
+#include "platform/controls.h"
+#include "res/teamdialog.h"
+#include "teams/teamform.h"
+#include "teams/teamlist.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QString Wide(std::string_view narrow) { return QString::fromStdU16String(ToWide(narrow)); }
+std::string Narrow(const QString &wide) { return ToNarrow(wide.toStdU16String()); }
+
+// Hiding and showing a window again is what makes it look at its jump flag.
+void Reshow(platform::Dialog *window) {
+    if (!window) return;
+    window->hide();
+    window->show();
+}
+
+// Puts the values of the lines of a registry list text into `box` as choices. Lines without
+// "=" give "None", kept only with `keepNone`. The box's text stays what it was: refilling the
+// choices must not change what a save would write.
+void FillChoices(platform::ComboBox *box, std::string_view listText, bool keepNone) {
+    const QString text = box->currentText();
+    box->clear();
+    for (size_t start = 0; start <= listText.size();) {
+        const size_t lf = std::min(listText.find('\n', start), listText.size());
+        const std::string value = ValueOfKey(listText.substr(start, lf - start), "=");
+        if (keepNone || value != "None") box->addString(Wide(value));
+        start = lf + 1;
+    }
+    box->setEditText(text);
+}
+
+} // namespace
+
+CArmy::CArmy(QWidget *owner)
+    : platform::Dialog(res::kIdTeamDialog, owner),
+      entries_(control<platform::ReportList>(res::kIdTeamList),
+               {.showRow = [this](int row) { ShowTeamForm(row, true); }}),
+      hint_(control<QLabel>(res::kIdTeamHint)), comment_(control<QLineEdit>(res::kIdTeamComment)),
+      priority_(control<QLineEdit>(res::kIdTeamPriority)),
+      max_(control<QLineEdit>(res::kIdTeamMax)),
+      taskForce_(control<platform::ComboBox>(res::kIdTeamTaskForce)),
+      script_(control<platform::ComboBox>(res::kIdTeamScript)),
+      autoJump_(control<QCheckBox>(res::kIdTeamAutoJump)),
+      jump_(control<QPushButton>(res::kIdTeamJump)) {}
+
+void CArmy::onShowOrHide(bool) {
+    if (entries_.FillPending()) {
+        FillTeamChoices();
+        g_teamLineCount = entries_.FillEntryList(g_teamListText, g_teamSectionsText);
+    }
+    entries_.JumpToEntry(g_teamJumpPending, g_teamJumpTarget);
+}
+
+void CArmy::onMouseMove(QPoint) {
+    RefreshTeamChoices();
+    if (g_teamRebuildPending) RebuildTeamList();
+}
+
+void CArmy::onActivate() { entries_.MakeColumns(); }
+
+bool CArmy::onEnter() { return true; }
+
+void CArmy::onCommand(int id) {
+    switch (id) {
+    case res::kIdTeamSave:
+        SaveTeamForm();
+        break;
+    case res::kIdTeamNew:
+        AskForNewTeam();
+        break;
+    case res::kIdTeamDelete:
+        DeleteSelectedTeams();
+        break;
+    case res::kIdTeamJump:
+        JumpToTeamParts();
+        break;
+    case res::kIdTeamAutoJump:
+        jump_->setEnabled(!autoJump_->isChecked());
+        break;
+    case res::kIdTeamClose:
+        hide();
+        break;
+    }
+}
+
+void CArmy::onListClick(int) {
+    if (g_teamRebuildPending) RebuildTeamList();
+    // The row last clicked, as the selection mark of the list.
+    const int row = entries_.list()->currentRow();
+    if (row >= 0) ShowTeamForm(row, true);
+}
+
+bool CArmy::onListKeyDown(int, int key) {
+    if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+    MoveSelection(key);
+    return true;
+}
+
+void CArmy::ShowTeamForm(int row, bool recordJump) {
+    const QString number = entries_.list()->text(row, 0);
+    const QString id = entries_.idOf(row);
+    const std::string narrowId = Narrow(id);
+    const std::string section = EntrySectionOf(g_teamSectionsText, narrowId);
+    if (section == "None" && HeaderLineOf(g_teamSectionsText, narrowId) < 0) {
+        hint_->setText(QStringLiteral("此队伍已被删除"));
+        return;
+    }
+    shownTeam_ = narrowId;
+
+    const TeamForm form = ReadTeamForm(section);
+    comment_->setText(Wide(form.comment));
+    priority_->setText(Wide(form.priority));
+    max_->setText(Wide(form.max));
+    taskForce_->setEditText(Wide(form.taskForce));
+    script_->setEditText(Wide(form.script));
+    hint_->setText(QStringLiteral("注册序号：%1,标题：%2").arg(number, id));
+    for (size_t i = 0; i < form.flags.size(); ++i)
+        control<QCheckBox>(res::kTeamFlagIds[i])->setChecked(form.flags[i]);
+
+    if (!recordJump) return;
+    g_scriptJumpTarget = ToWide(form.script);
+    g_taskForceJumpTarget = ToWide(form.taskForce);
+    if (autoJump_->isChecked()) JumpToTeamParts();
+}
+
+void CArmy::SaveTeamForm() {
+    if (!shownTeam_) {
+        hint_->setText(QStringLiteral("还没有显示任何队伍，没有保存"));
+        return;
+    }
+    TeamForm form;
+    form.comment = Narrow(comment_->text());
+    form.priority = Narrow(priority_->text());
+    form.max = Narrow(max_->text());
+    form.taskForce = Narrow(taskForce_->currentText());
+    form.script = Narrow(script_->currentText());
+    for (size_t i = 0; i < form.flags.size(); ++i)
+        form.flags[i] = control<QCheckBox>(res::kTeamFlagIds[i])->isChecked();
+
+    const std::string body = ComposeTeamBody(form);
+    if (!ReplaceTeamBody(g_teamSectionsText, *shownTeam_, body)) {
+        hint_->setText(QStringLiteral("此队伍已被删除，没有保存"));
+        return;
+    }
+    entries_.SetComment(Wide(*shownTeam_), Wide(ValueOfKey(body, "Name=")));
+    entries_.list()->viewport()->update();
+}
+
+void CArmy::JumpToTeamParts() {
+    g_scriptJumpPending = true;
+    g_taskForceJumpPending = true;
+    Reshow(g_taskForceWindow);
+    Reshow(g_scriptWindow);
+}
+
+void CArmy::MoveSelection(int key) {
+    const int count = entries_.rowCount();
+    if (count == 0) return;
+    const int first = entries_.firstSelectedRow();
+    int row = 0;
+    if (first >= 0)
+        row = key == Qt::Key_Up ? std::max(first - 1, 0) : std::min(first + 1, count - 1);
+    platform::ReportList *list = entries_.list();
+    const QModelIndex index = list->model()->index(row, 0);
+    list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+    list->scrollTo(index);
+    ShowTeamForm(row, false);
+}
+
+void CArmy::AskForNewTeam() {
+    g_addNewKind = 1;
+    g_addNewPreset = true;
+    ++g_teamLineCount;
+    Reshow(g_addNewWindow);
+}
+
+void CArmy::FillTeamChoices() {
+    FillChoices(script_, g_scriptListText, true);
+    FillChoices(taskForce_, g_taskForceListText, true);
+}
+
+void CArmy::RefreshTeamChoices() {
+    if (g_scriptListChanged) {
+        FillChoices(script_, g_scriptListText, false);
+        g_scriptListChanged = false;
+    }
+    if (g_taskForceListChanged) {
+        FillChoices(taskForce_, g_taskForceListText, false);
+        g_taskForceListChanged = false;
+    }
+}
+
+void CArmy::RebuildTeamList() { ShowRows(RebuildTeamTexts()); }
+
+void CArmy::DeleteSelectedTeams() {
+    if (!IsFileOpen()) return;
+    std::vector<TeamRow> doomed;
+    for (int row : entries_.list()->selectedRows())
+        doomed.push_back({Narrow(entries_.list()->text(row, 0)), Narrow(entries_.idOf(row)), {}});
+    entries_.list()->clearSelection();
+    ShowRows(DeleteTeams(doomed));
+}
+
+void CArmy::ShowRows(const std::vector<TeamRow> &rows) {
+    for (size_t i = 0; i < rows.size(); ++i)
+        entries_.SetRow(int(i), {Wide(rows[i].number), Wide(rows[i].id), Wide(rows[i].comment)});
+    entries_.list()->setRowCount(int(rows.size()));
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The team window: the team list on the left, on the right a form of edits, two choice boxes and
+// flag check boxes that shows one team and writes it back into the team sections text. It sends
+// the task force and script windows to the shown team's parts, and keeps its list and choices in
+// step when teams, task forces or scripts are created or deleted.
+
+#include "core/entrylist.h"
+#include "platform/dialog.h"
+
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+struct TeamRow;
+
+namespace platform {
+class ComboBox;
+}
+
+class CArmy : public platform::Dialog {
+    Q_OBJECT
+
+public:
+    explicit CArmy(QWidget *owner = nullptr);
+
+protected:
+    void onShowOrHide(bool shown) override;
+    void onMouseMove(QPoint pos) override;
+    void onActivate() override;
+    bool onEnter() override;
+    void onCommand(int id) override;
+    void onListClick(int listId) override;
+    bool onListKeyDown(int listId, int key) override;
+
+private:
+    // Shows the team of `row` in the form. With `recordJump` (a click or a jump, not an arrow
+    // key) its script and task force become the jump targets, and with "自动跳转" ticked the
+    // task force and script windows are sent there.
+    void ShowTeamForm(int row, bool recordJump);
+    void SaveTeamForm();
+    void JumpToTeamParts();
+    // Up and Down: exactly one row, and the new row shown without touching the jump targets.
+    void MoveSelection(int key);
+
+    // The button "新增": the new entry dialog opens with "队伍" chosen.
+    void AskForNewTeam();
+    void FillTeamChoices();
+    void RefreshTeamChoices();
+    void RebuildTeamList();
+    void DeleteSelectedTeams();
+    void ShowRows(const std::vector<TeamRow> &rows);
+
+    EntryList entries_;
+    QLabel *hint_;
+    QLineEdit *comment_;
+    QLineEdit *priority_;
+    QLineEdit *max_;
+    platform::ComboBox *taskForce_;
+    platform::ComboBox *script_;
+    QCheckBox *autoJump_;
+    QPushButton *jump_;
+    // The ID of the team the form shows; none until the first team is shown.
+    std::optional<std::string> shownTeam_;
+};
