@@ -4,6 +4,8 @@
 #include "app/opensave.h"
 #include "core/document.h"
 #include "platform/seams.h"
+#include "scripts/scriptwindow.h"
+#include "taskforces/taskforcewindow.h"
 #include "teams/teamwindow.h"
 
 #include <QCheckBox>
@@ -33,6 +35,8 @@ CVantaEditDlg::CVantaEditDlg(QWidget *parent)
     // The modeless windows, each created here once, hidden and owned by this window: the new
     // entry window first, then the four editor windows, which then go to their corners.
     g_teamWindow = new CArmy(this);
+    g_scriptWindow = new Cscripts(this);
+    g_taskForceWindow = new CTaskForces(this);
     PlaceEditorWindows(screen()->availableGeometry());
 }
 

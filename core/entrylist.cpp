@@ -4,12 +4,11 @@
 #include "core/initext.h"
 #include "platform/controls.h"
 
+#include <QEvent>
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-QString Wide(std::string_view narrow) { return QString::fromStdU16String(ToWide(narrow)); }
 
 // Offsets of every "Name=" in `text`, ascending: one pass instead of a search per row.
 std::vector<size_t> NameKeyOffsets(std::string_view text) {
@@ -21,7 +20,38 @@ std::vector<size_t> NameKeyOffsets(std::string_view text) {
     return offsets;
 }
 
+// Draws the selection only while the list has the focus, as the list control does: a jump in a
+// window that is not being used leaves no highlight behind.
+class SelectionOnFocus : public QObject {
+public:
+    explicit SelectionOnFocus(QAbstractItemView *view)
+        : QObject(view), view_(view), shown_(view->palette()), hidden_(shown_) {
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            hidden_.setColor(group, QPalette::Highlight, shown_.color(group, QPalette::Base));
+            hidden_.setColor(group, QPalette::HighlightedText, shown_.color(group, QPalette::Text));
+        }
+        view->setPalette(view->hasFocus() ? shown_ : hidden_);
+        view->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::FocusIn) view_->setPalette(shown_);
+        if (event->type() == QEvent::FocusOut) view_->setPalette(hidden_);
+        return false;
+    }
+
+private:
+    QAbstractItemView *view_;
+    QPalette shown_;
+    QPalette hidden_;
+};
+
 } // namespace
+
+QString WideText(std::string_view narrow) { return QString::fromStdU16String(ToWide(narrow)); }
+
+std::string NarrowText(const QString &wide) { return ToNarrow(wide.toStdU16String()); }
 
 QStringList RegistryColumns() {
     return {QStringLiteral("注册序号"), QStringLiteral("注册名称"), QStringLiteral("注释")};
@@ -29,9 +59,7 @@ QStringList RegistryColumns() {
 
 EntryList::EntryList(platform::ReportList *list, Options options)
     : list_(list), options_(std::move(options)) {
-    // The selection shows only while the list has the focus.
-    list_->setStyleSheet(QStringLiteral("QTableView:!focus { selection-background-color: "
-                                        "palette(base); selection-color: palette(text); }"));
+    new SelectionOnFocus(list_);
 }
 
 void EntryList::MakeColumns() {
@@ -56,8 +84,8 @@ int EntryList::FillEntryList(std::string_view listText, std::string_view section
         if (name == names.end()) return std::nullopt;
         const size_t start = *name + 5;
         const size_t end = std::min(sectionsText.find('\n', start), sectionsText.size());
-        return QStringList{Wide(line.substr(0, equals)), Wide(id),
-                           Wide(sectionsText.substr(start, end - start))};
+        return QStringList{WideText(line.substr(0, equals)), WideText(id),
+                           WideText(sectionsText.substr(start, end - start))};
     });
 }
 
@@ -107,7 +135,7 @@ void EntryList::AppendPendingRow() {
     // Rows deleted since New was pressed can leave rowIndex past the end: the row then goes
     // last instead of being lost.
     const int at = std::clamp(pending->rowIndex, 0, rowCount());
-    list_->insertTextRow(at, {QString::number(pending->rowIndex + g_startNumber),
+    list_->insertTextRow(at, {QString::number(qint64(pending->rowIndex) + g_startNumber),
                               QString::fromStdU16String(pending->newId), QStringLiteral("Drumo")});
     ++pending->rowIndex;
     pending->pending = false;
@@ -164,7 +192,7 @@ void EntryList::SetRow(int row, const QStringList &texts) {
 
 void EntryList::Renumber(int start) {
     for (int row = 0; row < rowCount(); ++row) {
-        list_->setItem(row, 0, new QTableWidgetItem(QString::number(start + row)));
+        list_->setItem(row, 0, new QTableWidgetItem(QString::number(qint64(start) + row)));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "res/resources.h"
 
 #include "res/addnewdialog.h"
+#include "res/entrytextdialogs.h"
 #include "res/teamdialog.h"
 #include "res/triggerdialog.h"
 
@@ -31,6 +32,8 @@ constexpr const DialogTemplate *kDialogs[] = {
     &kTeamDialog,
     &kTriggerDialog,
     &kAddNewDialog,
+    &kTaskForceDialog,
+    &kScriptDialog,
 };
 
 // Menu 130: the main window's menu.

@@ -5,6 +5,7 @@
 #include "core/entrylist.h"
 #include "platform/controls.h"
 
+#include <QLineEdit>
 #include <QTest>
 #include <memory>
 
@@ -61,6 +62,7 @@ private slots:
     void jumpToAnUnknownIdClearsEverything();
     void deletesTheSelectedRowsLowestFirst();
     void rowUpkeep();
+    void selectionShowsOnlyWithTheFocus();
 };
 
 void EntryListTest::fillsOnceFromTheRegistryTexts() {
@@ -224,6 +226,26 @@ void EntryListTest::rowUpkeep() {
     QCOMPARE(p.pane->rowCount(), 4);
     QCOMPARE(p.row(3)[1], QStringLiteral("Y"));
     QCOMPARE(p.pane->firstSelectedRow(), -1);
+}
+
+void EntryListTest::selectionShowsOnlyWithTheFocus() {
+    QWidget window;
+    Pane p;
+    p.list.setParent(&window);
+    QLineEdit other(&window);
+    other.move(0, 200);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto highlight = [&p] { return p.list.palette().color(QPalette::Active, QPalette::Highlight); };
+    const QColor base = p.list.palette().color(QPalette::Active, QPalette::Base);
+
+    other.setFocus();
+    QCOMPARE(highlight(), base);
+    p.list.setFocus();
+    QVERIFY(highlight() != base);
+    other.setFocus();
+    QCOMPARE(highlight(), base);
 }
 
 QTEST_MAIN(EntryListTest)

@@ -1,0 +1,34 @@
+#pragma once
+// Dialogs 134 and 132: the task force and script windows, the entry list on the left and the
+// entry's section as free text on the right.
+
+#include "res/resources.h"
+
+namespace res {
+
+enum : int {
+    kIdTaskForceDialog = 134,
+    kIdTaskForceList = 1011,
+    kIdTaskForceTitle = 1053,
+    kIdTaskForceText = 1071,
+    kIdTaskForceNew = 1001,
+    kIdTaskForceTidy = 1004,
+    kIdTaskForceSave = 1002,
+    kIdTaskForceDelete = 1005,
+    kIdTaskForceClose = 1003,
+
+    kIdScriptDialog = 132,
+    kIdScriptList = 1004,
+    kIdScriptTitle = 1072,
+    kIdScriptText = 1071,
+    kIdScriptNew = 1059,
+    kIdScriptTidy = 1068,
+    kIdScriptSave = 1001,
+    kIdScriptDelete = 1050,
+    kIdScriptClose = 1003,
+};
+
+extern const DialogTemplate kTaskForceDialog;
+extern const DialogTemplate kScriptDialog;
+
+} // namespace res

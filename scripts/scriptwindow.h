@@ -1,0 +1,11 @@
+#pragma once
+// The script editor window: the task force window's behaviour on the script texts.
+
+#include "taskforces/entrytextwindow.h"
+
+class Cscripts : public EntryTextWindow {
+    Q_OBJECT
+
+public:
+    explicit Cscripts(QWidget *owner = nullptr);
+};

@@ -1,0 +1,126 @@
+#include "taskforces/entrytextwindow.h"
+
+#include "app/editorwindows.h"
+#include "core/initext.h"
+#include "platform/controls.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <vector>
+
+namespace {
+
+// The editor's font, or an installed Chinese font of the same size where it is missing.
+QFont EditorFont() {
+    const QString preferred = QStringLiteral("微软雅黑");
+    QString family = preferred;
+    if (!QFontDatabase::hasFamily(preferred)) {
+        const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+        if (!chinese.isEmpty()) family = chinese.first();
+    }
+    return QFont(family, 12);
+}
+
+} // namespace
+
+EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, QWidget *owner)
+    : platform::Dialog(kind.templateId, owner), kind_(kind), title_(control<QLabel>(kind.titleId)),
+      text_(control<QPlainTextEdit>(kind.textId)),
+      pane_(control<platform::ReportList>(kind.listId),
+            {.showRow = [this](int row) { showRow(row); }, .pendingRow = kind.pendingRow}),
+      titleId_(title_->text()) {
+    text_->setFont(EditorFont());
+    text_->setAccessibleName(titleId_);
+}
+
+void EntryTextWindow::onActivate() { pane_.MakeColumns(); }
+
+void EntryTextWindow::onShowOrHide(bool) {
+    if (pane_.FillPending()) pane_.FillEntryList(*kind_.listText, *kind_.sectionsText);
+    pane_.JumpToEntry(*kind_.jumpPending, *kind_.jumpTarget);
+}
+
+void EntryTextWindow::onMouseMove(QPoint) { pane_.AppendPendingRow(); }
+
+void EntryTextWindow::onListClick(int) { pane_.ShowSelectedEntry(); }
+
+bool EntryTextWindow::onListKeyDown(int, int) {
+    // Every key shows the row selected before the key moves the selection.
+    pane_.ShowSelectedEntry();
+    return false;
+}
+
+void EntryTextWindow::onCommand(int id) {
+    if (id == kind_.newId) {
+        NewEntry();
+    } else if (id == kind_.tidyId) {
+        TidyEntryText();
+    } else if (id == kind_.saveId) {
+        SaveEntryText();
+    } else if (id == kind_.deleteId) {
+        DeleteSelectedEntries();
+    } else if (id == kind_.closeId) {
+        reject();
+    }
+}
+
+void EntryTextWindow::showRow(int row) {
+    const QString id = pane_.idOf(row);
+    text_->setPlainText(WideText(EntrySectionOf(*kind_.sectionsText, NarrowText(id))));
+    setTitle(id);
+}
+
+void EntryTextWindow::setTitle(const QString &id, const QString &note) {
+    titleId_ = id;
+    title_->setText(note.isEmpty() ? id : id + QStringLiteral("：") + note);
+    text_->setAccessibleName(id);
+}
+
+void EntryTextWindow::SaveEntryText() {
+    const SaveResult result = SaveEntrySection(*kind_.sectionsText, NarrowText(titleId_),
+                                               NarrowText(text_->toPlainText()));
+    switch (result.outcome) {
+    case SaveOutcome::Saved:
+        pane_.SetComment(titleId_, WideText(result.comment));
+        setTitle(titleId_);
+        if (kind_.saveRaisesListChanged) *kind_.listChanged = true;
+        break;
+    case SaveOutcome::NoSection:
+        setTitle(titleId_, QStringLiteral("找不到此条目，未保存"));
+        break;
+    case SaveOutcome::NotASection:
+        setTitle(titleId_, QStringLiteral("第一行须是以[开头的节名，未保存"));
+        break;
+    }
+}
+
+void EntryTextWindow::TidyEntryText() {
+    text_->setPlainText(WideText(
+        ::TidyEntryText(NarrowText(titleId_), NarrowText(text_->toPlainText()), kind_.text)));
+}
+
+void EntryTextWindow::DeleteSelectedEntries() {
+    pane_.DeleteSelectedRows();
+    std::vector<std::string> ids;
+    ids.reserve(size_t(pane_.rowCount()));
+    for (const QString &id : pane_.ids()) {
+        ids.push_back(NarrowText(id));
+    }
+    EntryTexts texts = RebuildEntryTexts(ids, *kind_.sectionsText, g_startNumber, kind_.text);
+    pane_.Renumber(g_startNumber);
+    *kind_.listText = std::move(texts.listText);
+    *kind_.sectionsText = std::move(texts.sectionsText);
+    *kind_.listChanged = true;
+}
+
+void EntryTextWindow::NewEntry() {
+    kind_.pendingRow->rowIndex = pane_.rowCount();
+    g_addNewKind = kind_.addNewKind;
+    g_addNewPreset = true;
+    // Hidden first, so that its show handling picks the kind even when it is open already.
+    if (g_addNewWindow) {
+        g_addNewWindow->hide();
+        g_addNewWindow->show();
+    }
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The editor window of the kinds whose sections are edited as free text, task forces and
+// scripts: the entry list pane on the left, the shown entry's ID above its section on the right,
+// and the buttons New, Tidy, Save, Delete and Close. EntryWindowKind holds every difference.
+
+#include "core/entrylist.h"
+#include "platform/dialog.h"
+#include "taskforces/entrytext.h"
+
+#include <string>
+
+class QLabel;
+class QPlainTextEdit;
+
+struct EntryWindowKind {
+    int templateId;
+    int listId, titleId, textId;
+    int newId, tidyId, saveId, deleteId, closeId;
+    EntryTextKind text;
+    std::string *listText;
+    std::string *sectionsText;
+    PendingNewRow *pendingRow;
+    bool *jumpPending;
+    const std::u16string *jumpTarget;
+    bool *listChanged;          // raised by Delete, so the team window refreshes its choices
+    bool saveRaisesListChanged; // raised by Save too
+    int addNewKind;             // the new entry dialog's kind index
+};
+
+class EntryTextWindow : public platform::Dialog {
+    Q_OBJECT
+
+public:
+    EntryTextWindow(const EntryWindowKind &kind, QWidget *owner);
+
+    // Stores the field in place of the section of the title's ID; when it cannot, the title
+    // says why and nothing changes.
+    void SaveEntryText();
+    // Rewrites the field in canonical order with renumbered lines; the document is untouched.
+    void TidyEntryText();
+    // Deletes the selected rows and rebuilds both texts from the rows that remain.
+    void DeleteSelectedEntries();
+    // Opens the new entry dialog for this kind; its entry's row comes through the pending row.
+    void NewEntry();
+
+protected:
+    void onShowOrHide(bool shown) override;
+    void onMouseMove(QPoint pos) override;
+    void onActivate() override;
+    void onCommand(int id) override;
+    void onListClick(int listId) override;
+    bool onListKeyDown(int listId, int key) override;
+
+private:
+    void showRow(int row);
+    void setTitle(const QString &id, const QString &note = {});
+
+    EntryWindowKind kind_;
+    QLabel *title_;
+    QPlainTextEdit *text_;
+    EntryList pane_;
+    // The ID that Save and Tidy work on: what the title shows, without a note after it.
+    QString titleId_;
+};

@@ -1,0 +1,11 @@
+#pragma once
+// The task force editor window.
+
+#include "taskforces/entrytextwindow.h"
+
+class CTaskForces : public EntryTextWindow {
+    Q_OBJECT
+
+public:
+    explicit CTaskForces(QWidget *owner = nullptr);
+};

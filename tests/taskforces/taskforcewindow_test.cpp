@@ -1,0 +1,364 @@
+// The task force window driven through its widgets: the list pane's events, Save, Tidy, Delete
+// and New, and a whole session from Open to Save and back.
+
+#include "taskforces/taskforcewindow.h"
+
+#include "app/editorwindows.h"
+#include "app/opensave.h"
+#include "core/document.h"
+#include "core/initext.h"
+#include "platform/controls.h"
+#include "res/entrytextdialogs.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+using platform::ReportList;
+using testsupport::U16;
+
+namespace {
+
+// Ten task forces TF0 … TF9, each with a comment and two members.
+void LoadTenTaskForces() {
+    g_taskForceListText = "[TaskForces]\n";
+    g_taskForceSectionsText = "\n";
+    for (int i = 0; i < 10; ++i) {
+        const std::string id = "TF" + std::to_string(i);
+        g_taskForceListText += std::to_string(i) + "=" + id + "\n";
+        g_taskForceSectionsText +=
+            "[" + id + "]\nName=name" + std::to_string(i) + "\nGroup=-1\n0=1,E\n1=2,F\n\n";
+    }
+}
+
+QString Q(const std::string &utf8) { return QString::fromUtf8(utf8); }
+
+// A dialog that records being hidden and shown, standing in for the new entry dialog.
+class RecordingDialog : public platform::Dialog {
+public:
+    RecordingDialog() : platform::Dialog(res::kIdAboutDialog) {}
+    QStringList events;
+
+protected:
+    void onShowOrHide(bool shown) override { events << Q(shown ? "show" : "hide"); }
+};
+
+} // namespace
+
+class TaskForceWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { window.reset(); }
+
+    void fillsOnceAndOnlyWithAFileOpen();
+    void clickShowsTheSectionAndTheTitle();
+    void keyShowsTheRowSelectedBeforeIt();
+    void ctrlClickKeepsTheLowestRowShown();
+    void clickBelowTheRowsKeepsTheFields();
+    void pendingRowComesWithTheFirstMouseMove();
+    void jumpSelectsTheTargetOnly();
+    void saveReplacesTheSectionAndTheComment();
+    void saveRefusesAndSaysWhy();
+    void tidyRewritesTheField();
+    void deleteRebuildsBothTexts();
+    void newPreparesThePendingRowAndTheDialog();
+    void wholeSessionFromOpenToReopen();
+
+private:
+    void showWindow();
+    void clickRow(int row, Qt::KeyboardModifiers modifiers = {});
+    void click(int buttonId) { QTest::mouseClick(window->control(buttonId), Qt::LeftButton); }
+    void moveOverSurface();
+    QString title() const { return window->control<QLabel>(res::kIdTaskForceTitle)->text(); }
+    QString text() const {
+        return window->control<QPlainTextEdit>(res::kIdTaskForceText)->toPlainText();
+    }
+    void setText(const std::string &utf8) {
+        window->control<QPlainTextEdit>(res::kIdTaskForceText)->setPlainText(Q(utf8));
+    }
+
+    std::unique_ptr<CTaskForces> window;
+    ReportList *list = nullptr;
+};
+
+void TaskForceWindowTest::init() {
+    ResetDocument();
+    g_openedPath = u"/tmp/ai.ini";
+    LoadTenTaskForces();
+    window = std::make_unique<CTaskForces>();
+    list = window->control<ReportList>(res::kIdTaskForceList);
+}
+
+void TaskForceWindowTest::showWindow() {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void TaskForceWindowTest::clickRow(int row, Qt::KeyboardModifiers modifiers) {
+    const QPoint center = list->visualRect(list->model()->index(row, 1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, center);
+}
+
+void TaskForceWindowTest::moveOverSurface() {
+    // The bottom-left corner below the list's end is bare window surface in neither template.
+    for (int y = window->height() - 1; y > 0; --y) {
+        for (int x = window->width() - 1; x > 0; x -= 4) {
+            QWidget *under = window->childAt(x, y);
+            if (under && under->parentWidget() == window.get()) {
+                QTest::mouseMove(window.get(), QPoint(x, y));
+                return;
+            }
+        }
+    }
+    QFAIL("no bare surface");
+}
+
+void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {
+    g_openedPath = u"None";
+    showWindow();
+    QCOMPARE(list->rowCount(), 0);
+    window->hide();
+
+    g_openedPath = u"/tmp/ai.ini";
+    window->show();
+    QCOMPARE(list->rowCount(), 10);
+    window->hide();
+    window->show();
+    QCOMPARE(list->rowCount(), 10);
+    QCOMPARE(list->columnCount(), 3);
+    QCOMPARE(list->text(9, 0), Q("9"));
+    QCOMPARE(list->text(9, 2), Q("name9"));
+    QCOMPARE(window->windowTitle(), Q("派遣部队窗口"));
+    QCOMPARE(title(), Q("我是标题!!!"));
+}
+
+void TaskForceWindowTest::clickShowsTheSectionAndTheTitle() {
+    showWindow();
+    clickRow(4);
+    QCOMPARE(title(), Q("TF4"));
+    QCOMPARE(text(), Q("[TF4]\nName=name4\nGroup=-1\n0=1,E\n1=2,F\n"));
+    // The editor's accessible name follows the entry it holds.
+    QCOMPARE(window->control(res::kIdTaskForceText)->accessibleName(), Q("TF4"));
+}
+
+void TaskForceWindowTest::keyShowsTheRowSelectedBeforeIt() {
+    showWindow();
+    clickRow(3);
+    setText("edited");
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->selectedRows(), QList<int>{4});
+    QCOMPARE(title(), Q("TF3"));
+    QVERIFY(text().startsWith(Q("[TF3]")));
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(title(), Q("TF4"));
+}
+
+void TaskForceWindowTest::ctrlClickKeepsTheLowestRowShown() {
+    showWindow();
+    clickRow(2);
+    clickRow(5, Qt::ControlModifier);
+    QCOMPARE(list->selectedRows(), (QList<int>{2, 5}));
+    QCOMPARE(title(), Q("TF2"));
+}
+
+void TaskForceWindowTest::clickBelowTheRowsKeepsTheFields() {
+    // Only two rows, so there is room below them.
+    g_taskForceListText = "[TaskForces]\n0=TF0\n1=TF1\n";
+    showWindow();
+    clickRow(1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      QPoint(20, list->viewport()->height() - 3));
+    QVERIFY(list->selectedRows().isEmpty());
+    QCOMPARE(title(), Q("TF1"));
+    QVERIFY(text().startsWith(Q("[TF1]")));
+}
+
+void TaskForceWindowTest::pendingRowComesWithTheFirstMouseMove() {
+    showWindow();
+    g_startNumber = 0;
+    g_taskForcePendingRow = {10, true, u"TF_NEW"};
+    QTest::mouseMove(window->control(res::kIdTaskForceText));
+    QCOMPARE(list->rowCount(), 10); // over a control: not the window's surface
+    moveOverSurface();
+    QCOMPARE(list->rowCount(), 11);
+    QCOMPARE((QStringList{list->text(10, 0), list->text(10, 1), list->text(10, 2)}),
+             (QStringList{Q("10"), Q("TF_NEW"), Q("Drumo")}));
+    moveOverSurface();
+    clickRow(0);
+    QCOMPARE(list->rowCount(), 11);
+
+    // A click brings it too.
+    g_taskForcePendingRow.newId = u"TF_CLICK";
+    g_taskForcePendingRow.pending = true;
+    clickRow(0);
+    QCOMPARE(list->text(11, 1), Q("TF_CLICK"));
+}
+
+void TaskForceWindowTest::jumpSelectsTheTargetOnly() {
+    showWindow();
+    clickRow(1);
+    clickRow(2, Qt::ControlModifier);
+    window->hide();
+    g_taskForceJumpTarget = u"TF7";
+    g_taskForceJumpPending = true;
+    window->show();
+    QCOMPARE(list->selectedRows(), QList<int>{7});
+    QCOMPARE(title(), Q("TF7"));
+    QVERIFY(text().startsWith(Q("[TF7]")));
+    QVERIFY(!g_taskForceJumpPending);
+
+    window->hide();
+    g_taskForceJumpTarget = u"TF77";
+    g_taskForceJumpPending = true;
+    window->show();
+    QVERIFY(list->selectedRows().isEmpty());
+    QCOMPARE(title(), Q("TF7"));
+    QVERIFY(!g_taskForceJumpPending);
+}
+
+void TaskForceWindowTest::saveReplacesTheSectionAndTheComment() {
+    showWindow();
+    clickRow(2);
+    setText("[TF2]\nName=renamed\n\n0=9,Z\n");
+    click(res::kIdTaskForceSave);
+    QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF2"), "[TF2]\nName=renamed\n0=9,Z\n");
+    QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF3"),
+             "[TF3]\nName=name3\nGroup=-1\n0=1,E\n1=2,F\n");
+    QCOMPARE(list->text(2, 2), Q("renamed"));
+    QVERIFY(!g_taskForceListChanged);
+
+    // No "Name=": the comment is "None". An emptied field removes the section; the row stays.
+    setText("[TF2]\n0=9,Z\n");
+    click(res::kIdTaskForceSave);
+    QCOMPARE(list->text(2, 2), Q("None"));
+    setText("");
+    click(res::kIdTaskForceSave);
+    QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF2"), "None");
+    QCOMPARE(list->rowCount(), 10);
+    clickRow(2);
+    QCOMPARE(text(), Q("None"));
+}
+
+void TaskForceWindowTest::saveRefusesAndSaysWhy() {
+    showWindow();
+    const std::string before = g_taskForceSectionsText;
+    // Nothing shown yet: the title holds its template text, which names no section.
+    setText("[X]\nName=x\n");
+    click(res::kIdTaskForceSave);
+    QCOMPARE(g_taskForceSectionsText, before);
+    QCOMPARE(title(), Q("我是标题!!!：找不到此条目，未保存"));
+
+    clickRow(5);
+    setText("Name=lost header\n0=1,E\n");
+    click(res::kIdTaskForceSave);
+    QCOMPARE(g_taskForceSectionsText, before);
+    QCOMPARE(title(), Q("TF5：第一行须是以[开头的节名，未保存"));
+    // The note does not become part of the ID: fixed, the same entry saves.
+    setText("[TF5]\nName=kept\n");
+    click(res::kIdTaskForceSave);
+    QCOMPARE(title(), Q("TF5"));
+    QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF5"), "[TF5]\nName=kept\n");
+}
+
+void TaskForceWindowTest::tidyRewritesTheField() {
+    showWindow();
+    clickRow(0);
+    const std::string before = g_taskForceSectionsText;
+    setText("[TF0]\nName=A\n0=1,E0\n\n2=1,E2\n;3=1,E3\n2,E4\n");
+    click(res::kIdTaskForceTidy);
+    QCOMPARE(text(), Q("[TF0]\nName=A\nGroup=None\n0=1,E0\n1=1,E2\n2=1,E3\n3=2,E4\n"));
+    QCOMPARE(g_taskForceSectionsText, before);
+}
+
+void TaskForceWindowTest::deleteRebuildsBothTexts() {
+    showWindow();
+    g_startNumber = 20;
+    clickRow(1);
+    clickRow(4, Qt::ControlModifier);
+    clickRow(9, Qt::ControlModifier);
+    click(res::kIdTaskForceDelete);
+
+    QCOMPARE(list->rowCount(), 7);
+    std::string listText = "[TaskForces]\n";
+    std::string sections;
+    int i = 0;
+    for (int kept : {0, 2, 3, 5, 6, 7, 8}) {
+        const std::string id = "TF" + std::to_string(kept);
+        QCOMPARE(list->text(i, 0), QString::number(20 + i));
+        QCOMPARE(list->text(i, 1), Q(id));
+        listText += std::to_string(20 + i++) + "=" + id + "\n";
+        sections +=
+            "[" + id + "]\nName=name" + std::to_string(kept) + "\nGroup=-1\n0=1,E\n1=2,F\n\n";
+    }
+    QCOMPARE(g_taskForceListText, listText);
+    QCOMPARE(g_taskForceSectionsText, sections + "\n");
+    QVERIFY(g_taskForceListChanged);
+    // The fields keep what they showed.
+    QCOMPARE(title(), Q("TF1"));
+}
+
+void TaskForceWindowTest::newPreparesThePendingRowAndTheDialog() {
+    showWindow();
+    RecordingDialog addNew;
+    g_addNewWindow = &addNew;
+    click(res::kIdTaskForceNew);
+    g_addNewWindow = nullptr;
+    QCOMPARE(g_taskForcePendingRow.rowIndex, 10);
+    QCOMPARE(g_addNewKind, 3);
+    QVERIFY(g_addNewPreset);
+    QCOMPARE(addNew.events, QStringList{Q("show")}); // hidden already: only the show counts
+
+    // Without the dialog (not built yet) New still does its own part.
+    g_addNewPreset = false;
+    click(res::kIdTaskForceNew);
+    QVERIFY(g_addNewPreset);
+}
+
+void TaskForceWindowTest::wholeSessionFromOpenToReopen() {
+    testsupport::TempDir dir;
+    testsupport::MessageRecorder recorder;
+    const auto path = dir / "ai.ini";
+    testsupport::WriteBytes(path, "[TaskForces]\r\n0=TF_A\r\n1=TF_B\r\n2=TF_C\r\n\r\n"
+                                  "[TF_A]\r\nName=a\r\nGroup=-1\r\n0=1,E1\r\n\r\n"
+                                  "[TF_B]\r\nName=b\r\nGroup=-1\r\n0=2,E2\r\n\r\n"
+                                  "[TF_C]\r\nName=c\r\nGroup=-1\r\n0=3,E3\r\n");
+    ResetDocument();
+    platform::SetOpenFileHandler(
+        [&](const std::u16string &) { return testsupport::WidePath(path); });
+    g_taskForceWindow = window.get();
+    OpenFile();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(list->rowCount(), 3);
+
+    clickRow(1);
+    setText("[TF_B]\nName=bee\n0=2,E2\n5=4,E4\n");
+    click(res::kIdTaskForceTidy);
+    click(res::kIdTaskForceSave);
+    clickRow(2);
+    click(res::kIdTaskForceDelete);
+    recorder.Answer(platform::Answer::No); // one file, not split
+    SaveFile();
+
+    // A new run: a fresh window on the saved file.
+    ResetDocument();
+    auto reopened = std::make_unique<CTaskForces>();
+    g_taskForceWindow = reopened.get();
+    OpenFile();
+    g_taskForceWindow = nullptr;
+    platform::SetOpenFileHandler({});
+    auto *again = reopened->control<ReportList>(res::kIdTaskForceList);
+    QCOMPARE(again->rowCount(), 2);
+    QCOMPARE(again->text(1, 2), Q("bee"));
+    QCOMPARE(g_taskForceListText, "[TaskForces]\n0=TF_A\n1=TF_B\n");
+    QVERIFY(EntrySectionOf(g_taskForceSectionsText, "TF_B")
+                .starts_with("[TF_B]\nName=bee\nGroup=None\n0=2,E2\n1=4,E4\n"));
+    QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF_C"), "None");
+}
+
+QTEST_MAIN(TaskForceWindowTest)
+#include "taskforcewindow_test.moc"
