@@ -1,0 +1,34 @@
+#pragma once
+// The new entry dialog: the user picks a kind and types an ID; Enter creates the entry with its
+// default content, Escape hides the dialog. One modeless window for the whole run, opened by
+// the New buttons of the editor windows with their kind preselected.
+
+#include "platform/dialog.h"
+
+class QLineEdit;
+namespace platform {
+class ComboBox;
+}
+
+class CAddnew : public platform::Dialog {
+    Q_OBJECT
+
+public:
+    explicit CAddnew(QWidget *owner = nullptr);
+
+    // Creates the entry that the kind box and the ID field ask for, and hides the dialog. With
+    // no file open it only says so; with no ID or no kind chosen it does nothing; an ID that
+    // cannot be created is refused with a message, and the dialog stays open with the ID.
+    void ConfirmNewEntry();
+
+protected:
+    void onShowOrHide(bool shown) override;
+    bool onEnter() override;
+
+private:
+    // The chosen kind's index; -1 when the box's text is not one of its choices.
+    int chosenKind() const;
+
+    platform::ComboBox *kind_;
+    QLineEdit *id_;
+};

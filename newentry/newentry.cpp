@@ -1,0 +1,103 @@
+#include "newentry/newentry.h"
+
+#include "core/document.h"
+#include "core/initext.h"
+#include "teams/teamlist.h"
+#include "triggers/triggerloader.h"
+
+namespace {
+
+constexpr std::u16string_view kKindNames[] = {u"触发", u"队伍", u"脚本", u"人员"};
+
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+// Whether some line of a registry list text reads "number=id".
+bool ListNames(std::string_view listText, std::string_view id) {
+    for (size_t start = 0; start < listText.size();) {
+        const size_t lf = std::min(listText.find('\n', start), listText.size());
+        const std::string_view line = listText.substr(start, lf - start);
+        const size_t equals = line.find('=');
+        if (equals != std::string_view::npos && line.substr(equals + 1) == id) return true;
+        start = lf + 1;
+    }
+    return false;
+}
+
+bool KindHas(NewEntryKind kind, std::string_view id) {
+    auto registered = [id](const std::string &list, const std::string &sections) {
+        return ListNames(list, id) || HeaderLineOf(sections, id) >= 0;
+    };
+    switch (kind) {
+    case NewEntryKind::Trigger:
+        return FindTriggerEntry(g_triggerText, id) != "None";
+    case NewEntryKind::Team:
+        return registered(g_teamListText, g_teamSectionsText);
+    case NewEntryKind::Script:
+        return registered(g_scriptListText, g_scriptSectionsText);
+    case NewEntryKind::TaskForce:
+        return registered(g_taskForceListText, g_taskForceSectionsText);
+    }
+    return false;
+}
+
+// Appends a script's or task force's section and registry line, and marks its pending row.
+void AppendRegistryEntry(std::string &listText, std::string &sectionsText, PendingNewRow &row,
+                         std::string_view body, const std::string &id, int listedRows) {
+    // An entry still waiting for its row counts as listed: its number is taken. The row shows
+    // the number the registry line holds.
+    row.rowIndex = listedRows + (row.pending ? 1 : 0);
+    const int number = g_startNumber + row.rowIndex;
+    sectionsText += '[';
+    sectionsText += id;
+    sectionsText += "]\n";
+    sectionsText += body;
+    listText += std::to_string(number);
+    listText += '=';
+    listText += id;
+    listText += '\n';
+    row.newId = ToWide(id);
+    row.pending = true;
+}
+
+} // namespace
+
+std::optional<std::u16string> NewEntryIdProblem(NewEntryKind kind, std::u16string_view id) {
+    if (id.find_first_of(u"\r\n[]=;,") != std::u16string_view::npos ||
+        (!id.empty() && (IsBlank(id.front()) || IsBlank(id.back())))) {
+        return u"注册名称不能含有换行或 [ ] = ; , 这些字符，首尾也不能是空格";
+    }
+    if (KindHas(kind, ToNarrow(id))) {
+        std::u16string message = u"已经有注册名称为“";
+        message += id;
+        message += u"”的";
+        message += kKindNames[int(kind)];
+        message += u"，请换一个名称";
+        return message;
+    }
+    return std::nullopt;
+}
+
+void AppendNewEntry(NewEntryKind kind, std::u16string_view id, int listedRows) {
+    // The windows list the ID as the texts hold it: a character the code page lacks is the
+    // code page's default character in both.
+    const std::string narrow = ToNarrow(id);
+    switch (kind) {
+    case NewEntryKind::Trigger:
+        AppendTriggerEntry(g_triggerText, narrow);
+        g_newTriggerId = ToWide(narrow);
+        g_newTriggerPending = true;
+        break;
+    case NewEntryKind::Team:
+        NewTeam(narrow);
+        break;
+    case NewEntryKind::Script:
+        AppendRegistryEntry(g_scriptListText, g_scriptSectionsText, g_scriptPendingRow,
+                            "Name=Drumo\n\n", narrow, listedRows);
+        break;
+    case NewEntryKind::TaskForce:
+        AppendRegistryEntry(g_taskForceListText, g_taskForceSectionsText, g_taskForcePendingRow,
+                            "Name=Drumo\nGroup=-1\n\n", narrow, listedRows);
+        g_taskForceListChanged = true;
+        break;
+    }
+}
