@@ -1,0 +1,301 @@
+#include "triggers/triggerwindow.h"
+
+#include "app/editorwindows.h"
+#include "core/document.h"
+#include "core/initext.h"
+#include "platform/controls.h"
+#include "platform/seams.h"
+#include "res/triggerdialog.h"
+#include "triggers/triggerformat.h"
+#include "triggers/triggerloader.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+// Condition codes whose boxes the form fills and locks itself.
+constexpr int kUnconditional = -1;
+constexpr int kPowerYellow = 2;
+constexpr int kPowerRed = 3;
+constexpr int kMoneyAtLeast = 4;
+constexpr int kIronCurtainReady = 5;
+constexpr int kChronosphereReady = 6;
+constexpr int kGreaterOrEqual = 3;
+constexpr int kLessThan = 0;
+
+QString Wide(std::string_view narrow) { return QString::fromStdU16String(ToWide(narrow)); }
+QString Wide(std::u16string_view wide) { return QStringView(wide).toString(); }
+std::string Narrow(const QString &wide) { return ToNarrow(wide.toStdU16String()); }
+
+// The ID before a line's first '=' and the name up to the ',' after it; nullopt without '='.
+struct IdAndName {
+    std::string_view id;
+    std::string_view name;
+};
+std::optional<IdAndName> IdAndNameOf(std::string_view line) {
+    const size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    const size_t comma = line.find(',', equals + 1);
+    const size_t end = comma == std::string_view::npos ? line.size() : comma;
+    return IdAndName{line.substr(0, equals), line.substr(equals + 1, end - equals - 1)};
+}
+
+// Calls `visit` with each line of `text`, without its LF.
+template <class Visit> void ForEachLine(std::string_view text, Visit visit) {
+    for (size_t start = 0; start < text.size();) {
+        const size_t lf = std::min(text.find('\n', start), text.size());
+        visit(text.substr(start, lf - start));
+        start = lf + 1;
+    }
+}
+
+// Hiding and showing a window is how it is told to look at its signals.
+void HideAndShow(platform::Dialog *window) {
+    if (!window) return;
+    window->hide();
+    window->show();
+}
+
+EntryList::Options ListOptions(CAIT *window) {
+    EntryList::Options options;
+    options.headers = {QStringLiteral("注册名称"), QStringLiteral("注释")};
+    options.idColumn = 0;
+    options.showRow = [window](int row) { window->ShowTrigger(row); };
+    return options;
+}
+
+} // namespace
+
+CAIT::CAIT(QWidget *owner)
+    : platform::Dialog(res::kIdTriggerDialog, owner),
+      list_(control<platform::ReportList>(res::kIdTriggerList), ListOptions(this)),
+      title_(control<QLabel>(res::kIdTriggerTitle)), name_(control<QLineEdit>(res::kIdTriggerName)),
+      techLevel_(control<QLineEdit>(res::kIdTriggerTechLevel)),
+      value_(control<QLineEdit>(res::kIdTriggerValue)),
+      house_(control<platform::ComboBox>(res::kIdTriggerHouse)),
+      condition_(control<platform::ComboBox>(res::kIdTriggerCondition)),
+      operator_(control<platform::ComboBox>(res::kIdTriggerOperator)),
+      conditionObject_(control<platform::ComboBox>(res::kIdTriggerConditionObject)),
+      team_(control<platform::ComboBox>(res::kIdTriggerTeam)),
+      side_(control<platform::ComboBox>(res::kIdTriggerSide)),
+      minWeight_(control<platform::ComboBox>(res::kIdTriggerMinWeight)),
+      baseWeight_(control<platform::ComboBox>(res::kIdTriggerBaseWeight)),
+      maxWeight_(control<platform::ComboBox>(res::kIdTriggerMaxWeight)),
+      easy_(control<QCheckBox>(res::kIdTriggerEasy)),
+      medium_(control<QCheckBox>(res::kIdTriggerMedium)),
+      hard_(control<QCheckBox>(res::kIdTriggerHard)),
+      autoJump_(control<QCheckBox>(res::kIdTriggerAutoJump)), jump_(control(res::kIdTriggerJump)) {}
+
+void CAIT::onShowOrHide(bool) {
+    if (!list_.FillPending()) return;
+    list_.FillRows(g_triggerText, [](std::string_view line) -> std::optional<QStringList> {
+        const std::optional<IdAndName> entry = IdAndNameOf(line);
+        if (!entry) return std::nullopt; // the header and the empty last line
+        return QStringList{Wide(entry->id), Wide(entry->name)};
+    });
+}
+
+void CAIT::onMouseMove(QPoint) {
+    appendPendingRow();
+    if (commentsStale_) refreshComments();
+    setDependentControls();
+    if (g_teamListChanged) rebuildTeamChoices();
+}
+
+void CAIT::onCommand(int id) {
+    switch (id) {
+    case res::kIdTriggerSave:
+        SaveTrigger();
+        break;
+    case res::kIdTriggerNew:
+        g_addNewKind = 0;
+        g_addNewPreset = true;
+        HideAndShow(g_addNewWindow);
+        break;
+    case res::kIdTriggerDelete:
+        DeleteSelectedTriggers();
+        break;
+    case res::kIdTriggerJump:
+        g_teamJumpPending = true;
+        HideAndShow(g_teamWindow);
+        break;
+    case res::kIdTriggerAutoJump:
+        jump_->setEnabled(!autoJump_->isChecked());
+        break;
+    case res::kIdTriggerClose:
+        hide();
+        break;
+    }
+}
+
+void CAIT::onListClick(int) {
+    appendPendingRow();
+    list_.ShowSelectedEntry();
+    g_teamJumpTarget = team_->currentText().toStdU16String();
+    if (autoJump_->isChecked()) g_teamJumpPending = true;
+    if (g_teamJumpPending) HideAndShow(g_teamWindow);
+}
+
+bool CAIT::onListKeyDown(int, int) {
+    list_.ShowSelectedEntry();
+    return false;
+}
+
+void CAIT::ShowTrigger(int row) {
+    const QString id = list_.idOf(row);
+    const TriggerReading reading = ReadTriggerForm(FindTriggerEntry(g_triggerText, Narrow(id)));
+    const TriggerForm &form = reading.form;
+    shownId_ = id;
+    title_->setText(reading.blockCorrected ? id + QStringLiteral(",此注册表有错误，已自动纠正")
+                                           : id);
+    name_->setText(Wide(form.name));
+    team_->setEditText(Wide(form.team));
+    house_->setEditText(Wide(form.house));
+    // An unknown condition code leaves the box as it was.
+    if (reading.conditionKnown) condition_->setEditText(Wide(form.condition));
+    operator_->setEditText(Wide(form.comparison));
+    value_->setText(Wide(form.value));
+    conditionObject_->setEditText(Wide(form.conditionObject));
+    baseWeight_->setEditText(Wide(form.baseWeight));
+    minWeight_->setEditText(Wide(form.minWeight));
+    maxWeight_->setEditText(Wide(form.maxWeight));
+    side_->setEditText(Wide(form.side));
+    techLevel_->setText(Wide(form.techLevel));
+    easy_->setChecked(form.easy);
+    medium_->setChecked(form.medium);
+    hard_->setChecked(form.hard);
+}
+
+TriggerForm CAIT::readForm() const {
+    auto text = [](const QString &shown) { return shown.toStdU16String(); };
+    TriggerForm form;
+    form.name = text(name_->text());
+    form.team = text(team_->currentText());
+    form.house = text(house_->currentText());
+    form.techLevel = text(techLevel_->text());
+    form.condition = text(condition_->currentText());
+    form.conditionObject = text(conditionObject_->currentText());
+    form.comparison = text(operator_->currentText());
+    form.value = text(value_->text());
+    form.baseWeight = text(baseWeight_->currentText());
+    form.minWeight = text(minWeight_->currentText());
+    form.maxWeight = text(maxWeight_->currentText());
+    form.side = text(side_->currentText());
+    form.easy = easy_->isChecked();
+    form.medium = medium_->isChecked();
+    form.hard = hard_->isChecked();
+    return form;
+}
+
+void CAIT::SaveTrigger() {
+    if (!shownId_) return;
+    const TriggerForm form = readForm();
+    // The line has no escapes: a comma or a line break would move every later field.
+    const std::pair<std::u16string_view, const std::u16string *> fields[] = {
+        {u"注释", &form.name},
+        {u"作战队伍", &form.team},
+        {u"指定国家", &form.house},
+        {u"科技等级", &form.techLevel},
+        {u"条件单位", &form.conditionObject},
+        {u"基本权重", &form.baseWeight},
+        {u"最低权重", &form.minWeight},
+        {u"最高权重", &form.maxWeight},
+        {u"指定阵营", &form.side},
+    };
+    for (const auto &[label, value] : fields) {
+        if (value->find_first_of(u",\r\n") == std::u16string::npos) continue;
+        std::u16string message = u"“";
+        message += label;
+        message += u"”不能含有逗号或换行，此触发没有保存";
+        platform::ShowAppMessage(message);
+        return;
+    }
+    const std::u16string id = shownId_->toStdU16String();
+    if (!ReplaceTriggerEntry(g_triggerText, ToNarrow(id), WriteTriggerLine(id, form))) {
+        platform::ShowAppMessage(u"此触发已被删除，没有保存");
+        return;
+    }
+    commentsStale_ = true;
+    list_.SetComment(*shownId_, Wide(form.name));
+}
+
+void CAIT::DeleteSelectedTriggers() {
+    list_.DeleteSelectedRows([this](int row) {
+        --g_triggerLastIndex;
+        RemoveTriggerEntry(g_triggerText, Narrow(list_.idOf(row)));
+        commentsStale_ = true;
+    });
+    g_triggerText = SqueezeLineBreaks(g_triggerText);
+}
+
+void CAIT::appendPendingRow() {
+    if (!g_newTriggerPending) return;
+    ++g_triggerLastIndex;
+    list_.list()->insertTextRow(
+        g_triggerLastIndex, {Wide(std::u16string_view(g_newTriggerId)), QStringLiteral("NoName")});
+    g_newTriggerPending = false;
+    commentsStale_ = true;
+}
+
+void CAIT::refreshComments() {
+    commentsStale_ = false;
+    // One pass over the text; the first line of an ID is its entry, as for every lookup.
+    std::unordered_map<std::string_view, std::string_view> names;
+    ForEachLine(g_triggerText, [&names](std::string_view line) {
+        if (std::optional<IdAndName> entry = IdAndNameOf(line))
+            names.try_emplace(entry->id, entry->name);
+    });
+    for (int row = 0; row < list_.rowCount(); ++row) {
+        const auto found = names.find(Narrow(list_.idOf(row)));
+        const QString name = Wide(found == names.end() ? "None" : found->second);
+        if (name != list_.commentOf(row)) list_.list()->setItem(row, 1, new QTableWidgetItem(name));
+    }
+}
+
+void CAIT::setDependentControls() {
+    operator_->setEnabled(true);
+    conditionObject_->setEnabled(true);
+    value_->setEnabled(true);
+    const QString condition = condition_->currentText();
+    auto is = [&condition](int code) { return condition == Wide(*ConditionName(code)); };
+    if (is(kMoneyAtLeast)) {
+        // The operator's own name: the condition's wording "大于或等于" names no operator and
+        // would be saved as "not equal".
+        operator_->setEditText(Wide(*OperatorName(kGreaterOrEqual)));
+        conditionObject_->setEditText(QStringLiteral("<none>"));
+        operator_->setEnabled(false);
+        conditionObject_->setEnabled(false);
+    } else if (is(kIronCurtainReady) || is(kChronosphereReady) || is(kPowerRed) ||
+               is(kPowerYellow) || is(kUnconditional)) {
+        operator_->setEditText(Wide(*OperatorName(kLessThan)));
+        conditionObject_->setEditText(QStringLiteral("<none>"));
+        value_->setText(QStringLiteral("0"));
+        operator_->setEnabled(false);
+        conditionObject_->setEnabled(false);
+        value_->setEnabled(false);
+    }
+}
+
+void CAIT::rebuildTeamChoices() {
+    QStringList teams;
+    ForEachLine(g_teamListText, [&teams](std::string_view line) {
+        const size_t equals = line.find('=');
+        if (equals != std::string_view::npos) teams.append(Wide(line.substr(equals + 1)));
+    });
+    // The order the box's own sorted insert gives, but sorted once: one insert per team would
+    // take seconds for ten thousand teams.
+    std::stable_sort(teams.begin(), teams.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    // Emptying the list empties the box; it shows again exactly what it showed, so that a later
+    // Save keeps the shown trigger's team.
+    const QString shown = team_->currentText();
+    team_->clear();
+    team_->addItems(teams);
+    team_->setEditText(shown);
+    g_teamListChanged = false;
+}

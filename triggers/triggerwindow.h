@@ -1,0 +1,70 @@
+#pragma once
+// The trigger window: the list of triggers on the left, the form of the shown trigger on the
+// right. Every value shown is read from g_triggerText when a row is clicked, and every change is
+// written back into it by Save; the window keeps no copy of a trigger.
+
+#include "core/entrylist.h"
+#include "platform/dialog.h"
+
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+namespace platform {
+class ComboBox;
+}
+struct TriggerForm;
+
+class CAIT : public platform::Dialog {
+    Q_OBJECT
+
+public:
+    explicit CAIT(QWidget *owner = nullptr);
+
+    // Fills the form from the trigger of `row` and makes it the shown trigger.
+    void ShowTrigger(int row);
+    // Writes the form into the shown trigger's line. Refuses, with a message and changing
+    // nothing, a text field holding a comma or a line break, and a trigger deleted meanwhile.
+    void SaveTrigger();
+    // Deletes the selected rows and their lines.
+    void DeleteSelectedTriggers();
+
+protected:
+    void onShowOrHide(bool shown) override;
+    void onMouseMove(QPoint pos) override;
+    void onCommand(int id) override;
+    void onListClick(int listId) override;
+    bool onListKeyDown(int listId, int key) override;
+
+private:
+    void appendPendingRow();
+    void refreshComments();
+    void setDependentControls();
+    void rebuildTeamChoices();
+    TriggerForm readForm() const;
+
+    EntryList list_;
+    QLabel *title_;
+    QLineEdit *name_;
+    QLineEdit *techLevel_;
+    QLineEdit *value_;
+    platform::ComboBox *house_;
+    platform::ComboBox *condition_;
+    platform::ComboBox *operator_;
+    platform::ComboBox *conditionObject_;
+    platform::ComboBox *team_;
+    platform::ComboBox *side_;
+    platform::ComboBox *minWeight_;
+    platform::ComboBox *baseWeight_;
+    platform::ComboBox *maxWeight_;
+    QCheckBox *easy_;
+    QCheckBox *medium_;
+    QCheckBox *hard_;
+    QCheckBox *autoJump_;
+    QWidget *jump_;
+    // The ID of the trigger in the form; Save writes there, whatever the list selects now.
+    std::optional<QString> shownId_;
+    // Rows' comments may differ from the names in g_triggerText.
+    bool commentsStale_ = false;
+};
