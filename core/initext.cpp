@@ -45,9 +45,16 @@ std::optional<std::string> CutText(std::string_view text, int length, int start,
 std::string SqueezeLineBreaks(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && i > 0 && text[i - 1] == '\n') continue;
-        out += text[i];
+    // Copies up to and including each LF, then skips the LFs that follow it.
+    for (size_t begin = 0; begin < text.size();) {
+        size_t lf = text.find('\n', begin);
+        if (lf == std::string_view::npos) {
+            out.append(text.substr(begin));
+            break;
+        }
+        out.append(text.substr(begin, lf + 1 - begin));
+        begin = text.find_first_not_of('\n', lf);
+        if (begin == std::string_view::npos) break;
     }
     return out;
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -29,14 +30,21 @@ void Reshow(platform::Dialog *window) {
 // "=" give "None", kept only with `keepNone`. The box's text stays what it was: refilling the
 // choices must not change what a save would write.
 void FillChoices(platform::ComboBox *box, std::string_view listText, bool keepNone) {
-    const QString text = box->currentText();
-    box->clear();
+    QStringList values;
     for (size_t start = 0; start <= listText.size();) {
         const size_t lf = std::min(listText.find('\n', start), listText.size());
         const std::string value = ValueOfKey(listText.substr(start, lf - start), "=");
-        if (keepNone || value != "None") box->addString(Wide(value));
+        if (keepNone || value != "None") values.append(Wide(value));
         start = lf + 1;
     }
+    // Sorted once and inserted at once, in the order the box's own sorted insertion gives
+    // (case-insensitive, equal texts in turn): one insertion per item is quadratic.
+    std::stable_sort(values.begin(), values.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    const QString text = box->currentText();
+    box->clear();
+    box->addItems(values);
     box->setEditText(text);
 }
 
