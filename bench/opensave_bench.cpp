@@ -1,0 +1,89 @@
+// Open and Save of generated files of k × 5,000 entries, beside the floor they cannot beat: a
+// plain read of the file and a split into lines.
+
+#include "app/documentio.h"
+#include "core/document.h"
+#include "platform/textfile.h"
+#include "support/generator.h"
+#include "support/testsupport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+
+namespace {
+
+const testsupport::TempDir &Folder() {
+    static testsupport::TempDir dir;
+    return dir;
+}
+
+// The generated file on disk, CR LF line ends, one per k.
+std::u16string GeneratedFile(int k) {
+    static std::map<int, std::u16string> files;
+    auto it = files.find(k);
+    if (it == files.end()) {
+        std::u16string path = testsupport::WidePath(Folder() / ("ai" + std::to_string(k) + ".ini"));
+        platform::WriteTextFile(path, testsupport::GenerateAiFile(k, 1));
+        it = files.emplace(k, path).first;
+    }
+    return it->second;
+}
+
+void Open(const std::u16string &path) {
+    ResetDocument();
+    g_autoDetectStart = true;
+    g_openedPath = path;
+    LoadOpenedFile();
+}
+
+void BM_ReadAndSplit(benchmark::State &state) {
+    const std::u16string path = GeneratedFile(int(state.range(0)));
+    for (auto _ : state) {
+        std::string text = platform::ReadTextFile(path).text;
+        std::vector<std::string_view> lines;
+        for (size_t begin = 0, lf; begin < text.size(); begin = lf + 1) {
+            lf = text.find('\n', begin);
+            if (lf == std::string::npos) lf = text.size();
+            lines.push_back(std::string_view(text).substr(begin, lf - begin));
+        }
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+
+void BM_Open(benchmark::State &state) {
+    const std::u16string path = GeneratedFile(int(state.range(0)));
+    for (auto _ : state)
+        Open(path);
+}
+
+void BM_Save(benchmark::State &state) {
+    const std::u16string source = GeneratedFile(int(state.range(0)));
+    Open(source);
+    g_openedPath = testsupport::WidePath(Folder() / "saved.ini");
+    for (auto _ : state)
+        SaveDocument(SaveMode::SingleFile);
+}
+
+void BM_OpenAndSave(benchmark::State &state) {
+    const std::u16string source = GeneratedFile(int(state.range(0)));
+    const std::u16string target = testsupport::WidePath(Folder() / "copy.ini");
+    for (auto _ : state) {
+        Open(source);
+        g_openedPath = target;
+        SaveDocument(SaveMode::SingleFile);
+    }
+}
+
+void Sizes(benchmark::internal::Benchmark *benchmark) {
+    benchmark->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_ReadAndSplit)->Name("ReadAndSplit")->Apply(Sizes);
+BENCHMARK(BM_Open)->Name("Open")->Apply(Sizes);
+BENCHMARK(BM_Save)->Name("Save")->Apply(Sizes);
+BENCHMARK(BM_OpenAndSave)->Name("OpenAndSave")->Apply(Sizes);
+
+} // namespace
+
+BENCHMARK_MAIN();
