@@ -3,10 +3,12 @@
 #include "app/editorwindows.h"
 #include "app/opensave.h"
 #include "core/document.h"
+#include "newentry/addnew.h"
 #include "platform/seams.h"
 #include "scripts/scriptwindow.h"
 #include "taskforces/taskforcewindow.h"
 #include "teams/teamwindow.h"
+#include "triggers/triggerwindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,9 +36,11 @@ CVantaEditDlg::CVantaEditDlg(QWidget *parent)
 
     // The modeless windows, each created here once, hidden and owned by this window: the new
     // entry window first, then the four editor windows, which then go to their corners.
+    g_addNewWindow = new CAddnew(this);
     g_teamWindow = new CArmy(this);
     g_scriptWindow = new Cscripts(this);
     g_taskForceWindow = new CTaskForces(this);
+    g_triggerWindow = new CAIT(this);
     PlaceEditorWindows(screen()->availableGeometry());
 }
 
