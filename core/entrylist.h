@@ -35,8 +35,8 @@ public:
 
     struct Options {
         QStringList headers = RegistryColumns();
-        int idColumn = 1; // the column holding the entry ID; the comment is the next one
-        ShowRow showRow;  // used by ShowSelectedEntry and JumpToEntry
+        int idColumn = 1;     // the column holding the entry ID; the comment is the next one
+        ShowRow showRow = {}; // used by ShowSelectedEntry and JumpToEntry
         PendingNewRow *pendingRow = nullptr; // the window's pending new row, if it has one
     };
 

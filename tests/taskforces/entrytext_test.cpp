@@ -73,13 +73,6 @@ TEST(TidyEntryText, TaskForceMembersAreRenumberedInOrder) {
               "[T]\nName=None\nGroup=None\n0=2,E\n");
 }
 
-TEST(TidyEntryText, ScriptsHaveNoGroupLine) {
-    EXPECT_EQ(TidyEntryText("S", "[S]\nName=Attack\n0=0,3\n4=8,2\n7=11,4\n", kScriptTextKind),
-              "[S]\nName=Attack\n0=0,3\n1=8,2\n2=11,4\n");
-    EXPECT_EQ(TidyEntryText("S", "[S]\nName=Attack\nGroup=-1\n0=0,3\n", kScriptTextKind),
-              "[S]\nName=Attack\n0=0,3\n");
-}
-
 std::vector<std::string> Ids(std::initializer_list<const char *> ids) {
     return {ids.begin(), ids.end()};
 }

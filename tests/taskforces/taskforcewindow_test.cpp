@@ -1,5 +1,5 @@
-// The task force window driven through its widgets: the list pane's events, Save, Tidy, Delete
-// and New, and a whole session from Open to Save and back.
+// The task force window driven through its widgets: the list pane's events, Save, Delete and
+// New, and a whole session from Open to Save and back. Tidy's cases are in entrytext_test.
 
 #include "taskforces/taskforcewindow.h"
 
@@ -13,12 +13,10 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <memory>
 
 using platform::ReportList;
-using testsupport::U16;
 
 namespace {
 
@@ -56,15 +54,12 @@ private slots:
     void cleanup() { window.reset(); }
 
     void fillsOnceAndOnlyWithAFileOpen();
-    void clickShowsTheSectionAndTheTitle();
-    void keyShowsTheRowSelectedBeforeIt();
-    void ctrlClickKeepsTheLowestRowShown();
+    void showsTheRowSelectedBeforeTheEvent();
     void clickBelowTheRowsKeepsTheFields();
     void pendingRowComesWithTheFirstMouseMove();
     void jumpSelectsTheTargetOnly();
     void saveReplacesTheSectionAndTheComment();
     void saveRefusesAndSaysWhy();
-    void tidyRewritesTheField();
     void deleteRebuildsBothTexts();
     void newPreparesThePendingRowAndTheDialog();
     void wholeSessionFromOpenToReopen();
@@ -105,7 +100,7 @@ void TaskForceWindowTest::clickRow(int row, Qt::KeyboardModifiers modifiers) {
 }
 
 void TaskForceWindowTest::moveOverSurface() {
-    // The bottom-left corner below the list's end is bare window surface in neither template.
+    // A point of the window's own surface that no control covers, searched from the bottom.
     for (int y = window->height() - 1; y > 0; --y) {
         for (int x = window->width() - 1; x > 0; x -= 4) {
             QWidget *under = window->childAt(x, y);
@@ -137,29 +132,21 @@ void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {
     QCOMPARE(title(), Q("我是标题!!!"));
 }
 
-void TaskForceWindowTest::clickShowsTheSectionAndTheTitle() {
-    showWindow();
-    clickRow(4);
-    QCOMPARE(title(), Q("TF4"));
-    QCOMPARE(text(), Q("[TF4]\nName=name4\nGroup=-1\n0=1,E\n1=2,F\n"));
-    // The editor's accessible name follows the entry it holds.
-    QCOMPARE(window->control(res::kIdTaskForceText)->accessibleName(), Q("TF4"));
-}
-
-void TaskForceWindowTest::keyShowsTheRowSelectedBeforeIt() {
+void TaskForceWindowTest::showsTheRowSelectedBeforeTheEvent() {
     showWindow();
     clickRow(3);
-    setText("edited");
+    QCOMPARE(title(), Q("TF3"));
+    QCOMPARE(text(), Q("[TF3]\nName=name3\nGroup=-1\n0=1,E\n1=2,F\n"));
+    QCOMPARE(window->control(res::kIdTaskForceText)->accessibleName(), Q("TF3"));
+
+    // A key shows the row selected before the key moves the selection.
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->selectedRows(), QList<int>{4});
     QCOMPARE(title(), Q("TF3"));
-    QVERIFY(text().startsWith(Q("[TF3]")));
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(title(), Q("TF4"));
-}
 
-void TaskForceWindowTest::ctrlClickKeepsTheLowestRowShown() {
-    showWindow();
+    // With several rows selected, the lowest one is shown.
     clickRow(2);
     clickRow(5, Qt::ControlModifier);
     QCOMPARE(list->selectedRows(), (QList<int>{2, 5}));
@@ -263,16 +250,6 @@ void TaskForceWindowTest::saveRefusesAndSaysWhy() {
     click(res::kIdTaskForceSave);
     QCOMPARE(title(), Q("TF5"));
     QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF5"), "[TF5]\nName=kept\n");
-}
-
-void TaskForceWindowTest::tidyRewritesTheField() {
-    showWindow();
-    clickRow(0);
-    const std::string before = g_taskForceSectionsText;
-    setText("[TF0]\nName=A\n0=1,E0\n\n2=1,E2\n;3=1,E3\n2,E4\n");
-    click(res::kIdTaskForceTidy);
-    QCOMPARE(text(), Q("[TF0]\nName=A\nGroup=None\n0=1,E0\n1=1,E2\n2=1,E3\n3=2,E4\n"));
-    QCOMPARE(g_taskForceSectionsText, before);
 }
 
 void TaskForceWindowTest::deleteRebuildsBothTexts() {
