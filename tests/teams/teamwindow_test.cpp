@@ -136,6 +136,8 @@ void TeamWindowTest::showsATeamAsItsSectionHasIt() {
     open();
     QCOMPARE(list()->rowCount(), 3);
     QCOMPARE(g_teamLineCount, 4);
+    QCOMPARE(edit(res::kIdTeamMax)->accessibleName(), QStringLiteral("共存数"));
+    QCOMPARE(combo(res::kIdTeamScript)->accessibleName(), QStringLiteral("队伍脚本"));
     QCOMPARE(row(1),
              (QStringList{QStringLiteral("1"), QStringLiteral("B"), QStringLiteral("Beta")}));
 

@@ -1,0 +1,109 @@
+// The team window end to end beside the real task force and script windows: open a file,
+// browse, jump, edit a team, delete one, save the file and read it back.
+
+#include "app/documentio.h"
+#include "app/editorwindows.h"
+#include "app/opensave.h"
+#include "core/document.h"
+#include "core/initext.h"
+#include "platform/controls.h"
+#include "res/entrytextdialogs.h"
+#include "res/teamdialog.h"
+#include "scripts/scriptwindow.h"
+#include "support/testsupport.h"
+#include "taskforces/taskforcewindow.h"
+#include "teams/teamwindow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+
+using platform::ReportList;
+using namespace testsupport;
+
+namespace {
+
+const std::string kFile =
+    "[General]\r\nName=dropped\r\n"
+    "[TaskForces]\r\n0=TF_A\r\n1=TF_B\r\n\r\n"
+    "[TF_A]\r\nName=tf a\r\n0=1,E1\r\nGroup=-1\r\n\r\n"
+    "[TF_B]\r\nName=tf b\r\n0=2,E2\r\nGroup=-1\r\n\r\n"
+    "[ScriptTypes]\r\n0=S_A\r\n1=S_B\r\n"
+    "[S_A]\r\nName=s a\r\n0=0,0\r\n"
+    "[S_B]\r\nName=s b\r\n0=0,1\r\n"
+    "[TeamTypes]\r\n4=T_First\r\n7=T_Second\r\n9=T_Third\r\n"
+    "[T_First]\r\nName=first\r\nMax=2\r\nScript=S_A\r\nTaskForce=TF_A\r\n"
+    "[T_Second]\r\nName=second\r\nFull=yes\r\nScript=S_B\r\nTaskForce=TF_B\r\n"
+    "[T_Third]\r\nName=third\r\nScript=S_A\r\nTaskForce=TF_B\r\n";
+
+QPoint CenterOfRow(const ReportList *list, int row) {
+    return list->visualRect(list->model()->index(row, 0)).center();
+}
+
+} // namespace
+
+class TeamFlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void browseJumpEditDeleteSaveAndReopen();
+};
+
+void TeamFlowTest::browseJumpEditDeleteSaveAndReopen() {
+    ResetDocument();
+    TempDir dir;
+    WriteBytes(dir / "ai.ini", kFile);
+    platform::SetOpenFileHandler([&](const std::u16string &) { return WidePath(dir / "ai.ini"); });
+    MessageRecorder messages(platform::Answer::No); // No: save into the one file
+
+    auto teams = std::make_unique<CArmy>();
+    auto taskForces = std::make_unique<CTaskForces>();
+    auto scripts = std::make_unique<Cscripts>();
+    g_teamWindow = teams.get();
+    g_taskForceWindow = taskForces.get();
+    g_scriptWindow = scripts.get();
+    OpenFile();
+    auto *teamList = teams->control<ReportList>(res::kIdTeamList);
+    auto *taskForceList = taskForces->control<ReportList>(res::kIdTaskForceList);
+    auto *scriptList = scripts->control<ReportList>(res::kIdScriptList);
+    QCOMPARE(teamList->rowCount(), 3);
+    QVERIFY(QTest::qWaitForWindowExposed(teams.get()));
+
+    // Browse with automatic jumping: the other windows select the team's parts.
+    QTest::mouseClick(teams->control(res::kIdTeamAutoJump), Qt::LeftButton);
+    QTest::mouseClick(teamList->viewport(), Qt::LeftButton, {}, CenterOfRow(teamList, 2));
+    QCOMPARE(teams->control<QLabel>(res::kIdTeamHint)->text(),
+             QStringLiteral("注册序号：2,标题：T_Third"));
+    QCOMPARE(taskForceList->selectedRows(), QList<int>{1}); // TF_B
+    QCOMPARE(scriptList->selectedRows(), QList<int>{0});    // S_A
+    QVERIFY(taskForces->isVisible() && scripts->isVisible());
+
+    // Edit a flag and save the team, then delete the first team.
+    QTest::mouseClick(teams->control(res::kTeamFlagIds[18]), Qt::LeftButton);
+    QTest::mouseClick(teams->control(res::kIdTeamSave), Qt::LeftButton);
+    QTest::mouseClick(teamList->viewport(), Qt::LeftButton, {}, CenterOfRow(teamList, 0));
+    QTest::mouseClick(teams->control(res::kIdTeamDelete), Qt::LeftButton);
+    QCOMPARE(teamList->rowCount(), 2);
+
+    SaveFile();
+    const std::string saved = ReadBytes(dir / "ai.ini");
+    QVERIFY(saved.find("[T_First]") == std::string::npos);
+    QVERIFY(saved.find("[TeamTypes]\r\n0=T_Second\r\n1=T_Third\r\n") != std::string::npos);
+
+    // Read back: the edited team holds its flag and the 31 lines, the other team is as it was.
+    g_openedPath = WidePath(dir / "ai.ini");
+    LoadOpenedFile();
+    QCOMPARE(g_teamListText, "[TeamTypes]\n0=T_Second\n1=T_Third\n");
+    const std::string third = EntrySectionOf(g_teamSectionsText, "T_Third");
+    QVERIFY(third.find("OnlyTargetHouseEnemy=yes\nScript=S_A\nTaskForce=TF_B\n") !=
+            std::string::npos);
+    QCOMPARE(std::count(third.begin(), third.end(), '='), 31);
+    QVERIFY(EntrySectionOf(g_teamSectionsText, "T_Second").find("Full=yes") != std::string::npos);
+
+    platform::SetOpenFileHandler({});
+    g_teamWindow = g_taskForceWindow = g_scriptWindow = nullptr;
+}
+
+QTEST_MAIN(TeamFlowTest)
+#include "teamflow_test.moc"
