@@ -114,6 +114,9 @@ void TaskForceWindowTest::moveOverSurface() {
 }
 
 void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {
+    // Hidden, the window has its size already: the main window places it by that size.
+    QCOMPARE(window->size(),
+             platform::DialogUnitsToPixels({0, 0, 391, 232}, window->baseUnits()).size());
     g_openedPath = u"None";
     showWindow();
     QCOMPARE(list->rowCount(), 0);
