@@ -1,0 +1,314 @@
+// The whole editor from one user's session: open a generated file through the menu, edit one
+// entry of each kind in its window, create one of each through the new entry dialog, delete one
+// of each, jump from a trigger to its team and from the team to its parts, save, and read back
+// what was written.
+
+#include "app/documentio.h"
+#include "app/editorwindows.h"
+#include "app/vantaeditdlg.h"
+#include "core/document.h"
+#include "core/initext.h"
+#include "newentry/addnew.h"
+#include "platform/controls.h"
+#include "platform/textfile.h"
+#include "res/addnewdialog.h"
+#include "res/entrytextdialogs.h"
+#include "res/teamdialog.h"
+#include "res/triggerdialog.h"
+#include "support/generator.h"
+#include "support/testsupport.h"
+#include "triggers/triggerformat.h"
+#include "triggers/triggerloader.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QWindow>
+
+using platform::Dialog;
+using platform::ReportList;
+using testsupport::U16;
+
+namespace {
+
+QString Q(const std::string &utf8) { return QString::fromUtf8(utf8); }
+std::string Narrow(const QString &text) { return ToNarrow(text.toStdU16String()); }
+
+// The document's seven texts at one moment.
+struct Texts {
+    std::string taskForceList, taskForceSections, scriptList, scriptSections, teamList,
+        teamSections, triggers;
+    static Texts Now() {
+        return {g_taskForceListText,  g_taskForceSectionsText, g_scriptListText,
+                g_scriptSectionsText, g_teamListText,          g_teamSectionsText,
+                g_triggerText};
+    }
+};
+
+// The lines of a text, without their line breaks.
+std::vector<std::string> LinesOf(std::string_view text) {
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+        const size_t lf = std::min(text.find('\n', start), text.size());
+        lines.emplace_back(text.substr(start, lf - start));
+        start = lf + 1;
+    }
+    return lines;
+}
+
+// The IDs of a registry list text, in its order.
+std::vector<std::string> IdsOf(std::string_view listText) {
+    std::vector<std::string> ids;
+    for (const std::string &line : LinesOf(listText)) {
+        if (const size_t equals = line.find('='); equals != std::string::npos)
+            ids.push_back(line.substr(equals + 1));
+    }
+    return ids;
+}
+
+// An entry's section without the line breaks that end it.
+std::string SectionOf(std::string_view sections, std::string_view id) {
+    std::string section = EntrySectionOf(sections, id);
+    while (!section.empty() && section.back() == '\n')
+        section.pop_back();
+    return section;
+}
+
+// What a list of IDs becomes when `deleted` goes and `added` comes last.
+std::vector<std::string> Expected(std::vector<std::string> ids, const std::string &deleted,
+                                  const std::string &added) {
+    std::erase(ids, deleted);
+    ids.push_back(added);
+    return ids;
+}
+
+QAction *MenuAction(const QWidget &window, const QString &text) {
+    for (QAction *action : window.findChildren<QAction *>()) {
+        if (action->text() == text) return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class EditorScenarioTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wholeSession();
+
+private:
+    ReportList *list(Dialog *window, int id) { return window->control<ReportList>(id); }
+    void click(ReportList *list, int row) {
+        const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+    void press(Dialog *window, int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
+    // Over a bare spot of the window's surface, not over one of its controls. The event goes
+    // straight to the surface: the offscreen screen would hand a pointer position to whichever
+    // of the overlapping windows it finds first.
+    void moveOver(Dialog *window, int listId) {
+        QWidget *surface = window->control(listId)->parentWidget();
+        for (int y = surface->height() - 2; y > 0; y -= 3) {
+            for (int x = surface->width() - 2; x > 0; x -= 3) {
+                if (surface->childAt(x, y)) continue;
+                QMouseEvent move(QEvent::MouseMove, QPointF(x, y),
+                                 surface->mapToGlobal(QPointF(x, y)), Qt::NoButton, Qt::NoButton,
+                                 Qt::NoModifier);
+                QApplication::sendEvent(surface, &move);
+                return;
+            }
+        }
+        QFAIL("no bare surface");
+    }
+    // New in `window`, then the ID typed into the new entry dialog and Enter.
+    void create(Dialog *window, int newId, const QString &kind, const QString &id) {
+        press(window, newId);
+        QVERIFY(g_addNewWindow->isVisible());
+        QCOMPARE(g_addNewWindow->control<QComboBox>(res::kIdAddNewKind)->currentText(), kind);
+        auto *field = g_addNewWindow->control<QLineEdit>(res::kIdAddNewId);
+        QVERIFY(field->text().isEmpty());
+        QTest::keyClicks(field, id);
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(g_addNewWindow->isHidden());
+    }
+    // Row `row` selected alone, then Delete; returns the deleted row's ID.
+    std::string deleteRow(Dialog *window, int listId, int idColumn, int row, int deleteId) {
+        ReportList *rows = list(window, listId);
+        click(rows, row);
+        const std::string id = Narrow(rows->text(row, idColumn));
+        press(window, deleteId);
+        return id;
+    }
+};
+
+void EditorScenarioTest::wholeSession() {
+    ResetDocument();
+    testsupport::TempDir dir;
+    const std::u16string path = testsupport::WidePath(dir / "rules.ini");
+    QVERIFY(platform::WriteTextFile(path, testsupport::GenerateAiFile(1, 7)).ok);
+    // A new team's body comes from the template in the current directory.
+    testsupport::WriteBytes(dir / "LoadTempTeamData.txt", "Name=From template\r\n\r\nMax=3");
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    platform::SetOpenFileHandler([&path](const std::u16string &) { return path; });
+    testsupport::MessageRecorder recorder;
+
+    CVantaEditDlg main;
+    main.show();
+    for (Dialog *window :
+         {g_addNewWindow, g_teamWindow, g_scriptWindow, g_taskForceWindow, g_triggerWindow})
+        QVERIFY(window && window->isHidden());
+    MenuAction(main, Q("打开"))->trigger();
+    for (Dialog *window : {g_teamWindow, g_scriptWindow, g_taskForceWindow, g_triggerWindow})
+        QVERIFY(window->isVisible());
+    QVERIFY(g_addNewWindow->isHidden());
+    const Texts before = Texts::Now();
+
+    Dialog *triggers = g_triggerWindow;
+    Dialog *teams = g_teamWindow;
+    Dialog *taskForces = g_taskForceWindow;
+    Dialog *scripts = g_scriptWindow;
+    ReportList *triggerRows = list(triggers, res::kIdTriggerList);
+    ReportList *teamRows = list(teams, res::kIdTeamList);
+    ReportList *taskForceRows = list(taskForces, res::kIdTaskForceList);
+    ReportList *scriptRows = list(scripts, res::kIdScriptList);
+    QCOMPARE(triggerRows->rowCount(), 2000);
+
+    // From a trigger to its team, and from the team to its task force and script.
+    click(triggerRows, 0);
+    const QString team = triggers->control<QComboBox>(res::kIdTriggerTeam)->currentText();
+    press(triggers, res::kIdTriggerJump);
+    QCOMPARE(teamRows->selectedRows().size(), 1);
+    QCOMPARE(teamRows->text(teamRows->selectedRows()[0], 1), team);
+    const QString taskForce = teams->control<QComboBox>(res::kIdTeamTaskForce)->currentText();
+    const QString script = teams->control<QComboBox>(res::kIdTeamScript)->currentText();
+    QCOMPARE(Narrow(taskForce),
+             ValueOfKey(EntrySectionOf(before.teamSections, Narrow(team)), "TaskForce="));
+    press(teams, res::kIdTeamJump);
+    QCOMPARE(taskForceRows->text(taskForceRows->selectedRows().value(0, -1), 1), taskForce);
+    QCOMPARE(taskForces->control<QLabel>(res::kIdTaskForceTitle)->text(), taskForce);
+    QCOMPARE(scriptRows->text(scriptRows->selectedRows().value(0, -1), 1), script);
+    QCOMPARE(scripts->control<QLabel>(res::kIdScriptTitle)->text(), script);
+
+    // One entry of each kind edited in its window.
+    click(triggerRows, 1);
+    const std::string editedTrigger = Narrow(triggerRows->text(1, 0));
+    auto *name = triggers->control<QLineEdit>(res::kIdTriggerName);
+    name->selectAll();
+    name->insert(Q("改过的触发"));
+    press(triggers, res::kIdTriggerSave);
+
+    click(teamRows, 1);
+    const std::string editedTeam = Narrow(teamRows->text(1, 1));
+    auto *priority = teams->control<QLineEdit>(res::kIdTeamPriority);
+    priority->selectAll();
+    QTest::keyClicks(priority, Q("77"));
+    press(teams, res::kIdTeamSave);
+
+    click(taskForceRows, 1);
+    const std::string editedTaskForce = Narrow(taskForceRows->text(1, 1));
+    const std::string taskForceText = "[" + editedTaskForce + "]\nName=Renamed\n0=2,ENG\nGroup=-1";
+    taskForces->control<QPlainTextEdit>(res::kIdTaskForceText)->setPlainText(Q(taskForceText));
+    press(taskForces, res::kIdTaskForceSave);
+
+    click(scriptRows, 1);
+    const std::string editedScript = Narrow(scriptRows->text(1, 1));
+    const std::string scriptText = "[" + editedScript + "]\nName=Shorter\n0=1,2";
+    scripts->control<QPlainTextEdit>(res::kIdScriptText)->setPlainText(Q(scriptText));
+    press(scripts, res::kIdScriptSave);
+
+    // One of each created through the dialog, listed at the next mouse movement.
+    create(triggers, res::kIdTriggerNew, Q("触发"), Q("NewTrigger"));
+    create(teams, res::kIdTeamNew, Q("队伍"), Q("NewTeam"));
+    create(scripts, res::kIdScriptNew, Q("脚本"), Q("NewScript"));
+    create(taskForces, res::kIdTaskForceNew, Q("人员"), Q("NewTaskForce"));
+    moveOver(triggers, res::kIdTriggerList);
+    moveOver(teams, res::kIdTeamList);
+    moveOver(scripts, res::kIdScriptList);
+    moveOver(taskForces, res::kIdTaskForceList);
+    QCOMPARE(triggerRows->text(2000, 0), Q("NewTrigger"));
+    QCOMPARE(teamRows->text(teamRows->rowCount() - 1, 1), Q("NewTeam"));
+    QCOMPARE(scriptRows->text(scriptRows->rowCount() - 1, 1), Q("NewScript"));
+    QCOMPARE(taskForceRows->text(taskForceRows->rowCount() - 1, 1), Q("NewTaskForce"));
+
+    // One of each deleted.
+    const std::string deletedTrigger =
+        deleteRow(triggers, res::kIdTriggerList, 0, 2, res::kIdTriggerDelete);
+    const std::string deletedTeam = deleteRow(teams, res::kIdTeamList, 1, 2, res::kIdTeamDelete);
+    const std::string deletedScript =
+        deleteRow(scripts, res::kIdScriptList, 1, 2, res::kIdScriptDelete);
+    const std::string deletedTaskForce =
+        deleteRow(taskForces, res::kIdTaskForceList, 1, 2, res::kIdTaskForceDelete);
+
+    recorder.Answer(platform::Answer::No); // one file, not split
+    MenuAction(main, Q("保存"))->trigger();
+    std::filesystem::current_path(cwd);
+    platform::SetOpenFileHandler({});
+    QCOMPARE(recorder.Texts(), std::vector<std::string>{"是否分文件保存?⊙(・◇・)？"});
+
+    // The bytes on disk: CR LF line ends only, then the document they open into.
+    const std::string saved = testsupport::ReadBytes(dir / "rules.ini");
+    for (size_t lf = saved.find('\n'); lf != std::string::npos; lf = saved.find('\n', lf + 1))
+        QVERIFY(lf > 0 && saved[lf - 1] == '\r');
+    ResetDocument();
+    g_openedPath = path;
+    QVERIFY(LoadOpenedFile().openedFileRead);
+
+    // Triggers: the edited line renamed, the deleted one gone, the new one last.
+    std::string triggerLines;
+    for (const std::string &line : LinesOf(before.triggers)) {
+        const size_t equals = line.find('=');
+        const std::string id = line.substr(0, equals);
+        if (equals == std::string::npos || id == deletedTrigger) continue;
+        if (id == editedTrigger) {
+            triggerLines += id + "=" + ToNarrow(u"改过的触发") + line.substr(line.find(',')) + "\n";
+        } else {
+            triggerLines += line + "\n";
+        }
+    }
+    triggerLines += "NewTrigger" + std::string(kNewTriggerValue) + "\n";
+    QCOMPARE(g_triggerText, "[AITriggerTypes]\n" + triggerLines + "\n");
+
+    // Registry kinds: the same entries in the same order, numbered from the start number without
+    // gaps; every untouched section as it was.
+    struct Kind {
+        const std::string &listBefore, &sectionsBefore, &listAfter, &sectionsAfter;
+        std::string edited, editedSection, deleted, added, addedSection;
+    };
+    const std::string teamBefore = SectionOf(before.teamSections, editedTeam);
+    const size_t priorityAt = teamBefore.find("\nPriority=") + 10;
+    const std::string editedTeamSection = teamBefore.substr(0, priorityAt) + "77" +
+                                          teamBefore.substr(teamBefore.find('\n', priorityAt));
+    const Kind kinds[] = {
+        {before.taskForceList, before.taskForceSections, g_taskForceListText,
+         g_taskForceSectionsText, editedTaskForce, taskForceText, deletedTaskForce, "NewTaskForce",
+         "[NewTaskForce]\nName=Drumo\nGroup=-1"},
+        {before.scriptList, before.scriptSections, g_scriptListText, g_scriptSectionsText,
+         editedScript, scriptText, deletedScript, "NewScript", "[NewScript]\nName=Drumo"},
+        {before.teamList, before.teamSections, g_teamListText, g_teamSectionsText, editedTeam,
+         editedTeamSection, deletedTeam, "NewTeam", "[NewTeam]\nName=From template\nMax=3"},
+    };
+    for (const Kind &kind : kinds) {
+        const std::vector<std::string> ids = IdsOf(kind.listAfter);
+        QCOMPARE(ids, Expected(IdsOf(kind.listBefore), kind.deleted, kind.added));
+        for (const std::string &id : ids) {
+            const std::string section = SectionOf(kind.sectionsAfter, id);
+            if (id == kind.edited) {
+                QCOMPARE(section, kind.editedSection);
+            } else if (id == kind.added) {
+                QCOMPARE(section, kind.addedSection);
+            } else {
+                QCOMPARE(section, SectionOf(kind.sectionsBefore, id));
+            }
+        }
+        QCOMPARE(EntrySectionOf(kind.sectionsAfter, kind.deleted), std::string("None"));
+    }
+}
+
+QTEST_MAIN(EditorScenarioTest)
+#include "editor_scenario_test.moc"
