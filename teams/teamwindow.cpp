@@ -14,10 +14,9 @@
 #include <QPushButton>
 #include <algorithm>
 
-namespace {
+static_assert(std::size(res::kTeamFlagIds) == kTeamFlagKeys.size(), "one check box per flag");
 
-QString Wide(std::string_view narrow) { return QString::fromStdU16String(ToWide(narrow)); }
-std::string Narrow(const QString &wide) { return ToNarrow(wide.toStdU16String()); }
+namespace {
 
 // Hiding and showing a window again is what makes it look at its jump flag.
 void Reshow(platform::Dialog *window) {
@@ -34,7 +33,7 @@ void FillChoices(platform::ComboBox *box, std::string_view listText, bool keepNo
     for (size_t start = 0; start <= listText.size();) {
         const size_t lf = std::min(listText.find('\n', start), listText.size());
         const std::string value = ValueOfKey(listText.substr(start, lf - start), "=");
-        if (keepNone || value != "None") values.append(Wide(value));
+        if (keepNone || value != "None") values.append(WideText(value));
         start = lf + 1;
     }
     // Sorted once and inserted at once, in the order the box's own sorted insertion gives
@@ -118,20 +117,20 @@ bool CArmy::onListKeyDown(int, int key) {
 void CArmy::ShowTeamForm(int row, bool recordJump) {
     const QString number = entries_.list()->text(row, 0);
     const QString id = entries_.idOf(row);
-    const std::string narrowId = Narrow(id);
+    const std::string narrowId = NarrowText(id);
     const std::string section = EntrySectionOf(g_teamSectionsText, narrowId);
-    if (section == "None" && HeaderLineOf(g_teamSectionsText, narrowId) < 0) {
+    if (section == "None") { // a section always starts with its header, so this is absence
         hint_->setText(QStringLiteral("此队伍已被删除"));
         return;
     }
     shownTeam_ = narrowId;
 
     const TeamForm form = ReadTeamForm(section);
-    comment_->setText(Wide(form.comment));
-    priority_->setText(Wide(form.priority));
-    max_->setText(Wide(form.max));
-    taskForce_->setEditText(Wide(form.taskForce));
-    script_->setEditText(Wide(form.script));
+    comment_->setText(WideText(form.comment));
+    priority_->setText(WideText(form.priority));
+    max_->setText(WideText(form.max));
+    taskForce_->setEditText(WideText(form.taskForce));
+    script_->setEditText(WideText(form.script));
     hint_->setText(QStringLiteral("注册序号：%1,标题：%2").arg(number, id));
     for (size_t i = 0; i < form.flags.size(); ++i)
         control<QCheckBox>(res::kTeamFlagIds[i])->setChecked(form.flags[i]);
@@ -148,11 +147,11 @@ void CArmy::SaveTeamForm() {
         return;
     }
     TeamForm form;
-    form.comment = Narrow(comment_->text());
-    form.priority = Narrow(priority_->text());
-    form.max = Narrow(max_->text());
-    form.taskForce = Narrow(taskForce_->currentText());
-    form.script = Narrow(script_->currentText());
+    form.comment = NarrowText(comment_->text());
+    form.priority = NarrowText(priority_->text());
+    form.max = NarrowText(max_->text());
+    form.taskForce = NarrowText(taskForce_->currentText());
+    form.script = NarrowText(script_->currentText());
     for (size_t i = 0; i < form.flags.size(); ++i)
         form.flags[i] = control<QCheckBox>(res::kTeamFlagIds[i])->isChecked();
 
@@ -161,7 +160,7 @@ void CArmy::SaveTeamForm() {
         hint_->setText(QStringLiteral("此队伍已被删除，没有保存"));
         return;
     }
-    entries_.SetComment(Wide(*shownTeam_), Wide(ValueOfKey(body, "Name=")));
+    entries_.SetComment(WideText(*shownTeam_), WideText(ValueOfKey(body, "Name=")));
     entries_.list()->viewport()->update();
 }
 
@@ -216,13 +215,15 @@ void CArmy::DeleteSelectedTeams() {
     if (!IsFileOpen()) return;
     std::vector<TeamRow> doomed;
     for (int row : entries_.list()->selectedRows())
-        doomed.push_back({Narrow(entries_.list()->text(row, 0)), Narrow(entries_.idOf(row)), {}});
+        doomed.push_back(
+            {NarrowText(entries_.list()->text(row, 0)), NarrowText(entries_.idOf(row)), {}});
     entries_.list()->clearSelection();
     ShowRows(DeleteTeams(doomed));
 }
 
 void CArmy::ShowRows(const std::vector<TeamRow> &rows) {
     for (size_t i = 0; i < rows.size(); ++i)
-        entries_.SetRow(int(i), {Wide(rows[i].number), Wide(rows[i].id), Wide(rows[i].comment)});
+        entries_.SetRow(
+            int(i), {WideText(rows[i].number), WideText(rows[i].id), WideText(rows[i].comment)});
     entries_.list()->setRowCount(int(rows.size()));
 }
