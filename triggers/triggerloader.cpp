@@ -5,6 +5,7 @@
 #include "triggers/triggerformat.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 int g_triggerLastIndex = -1;
 
@@ -103,15 +104,32 @@ bool ReplaceTriggerEntry(std::string &text, std::string_view id, std::string_vie
     return true;
 }
 
-bool RemoveTriggerEntry(std::string &text, std::string_view id) {
-    const size_t pos = EntryLineOf(text, id);
-    if (pos == std::string::npos) return false;
-    const size_t end = LineEnd(text, pos);
-    if (pos == 0)
-        text.erase(0, end == text.size() ? end : end + 1);
-    else
-        text.erase(pos - 1, end - (pos - 1));
-    return true;
+void RemoveTriggerEntries(std::string &text, const std::vector<std::string> &ids) {
+    std::unordered_map<std::string_view, int> left;
+    for (const std::string &id : ids)
+        ++left[id];
+    // The lines that stay, one line break between each two: what removing a line with one of
+    // the line breaks beside it leaves.
+    std::string kept;
+    kept.reserve(text.size());
+    bool first = true;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = LineEnd(text, start);
+        const std::string_view line = std::string_view(text).substr(start, end - start);
+        start = end + 1;
+        const size_t equals = line.find('=');
+        if (equals != std::string_view::npos) {
+            auto found = left.find(line.substr(0, equals));
+            if (found != left.end() && found->second > 0) {
+                --found->second;
+                continue;
+            }
+        }
+        if (!first) kept += '\n';
+        kept += line;
+        first = false;
+    }
+    text = SqueezeLineBreaks(kept);
 }
 
 void AppendTriggerEntry(std::string &text, std::string_view id) {

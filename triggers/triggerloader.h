@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The index of the last row of the trigger list: the number of triggers minus one.
 extern int g_triggerLastIndex;
@@ -24,9 +25,11 @@ std::string FindTriggerEntry(std::string_view text, std::string_view id);
 // text has no line for `id`.
 bool ReplaceTriggerEntry(std::string &text, std::string_view id, std::string_view newLine);
 
-// Takes out the entry's line with the line break before it (with its own line break when it is
-// the text's first line). Returns false, changing nothing, when the text has no line for `id`.
-bool RemoveTriggerEntry(std::string &text, std::string_view id);
+// Takes out the lines of `ids` in one pass, each with the line break before it (with its own
+// line break when it is the text's first line), as if they were removed one after the other: an
+// ID listed twice takes out its first two lines. IDs without a line are passed over. Then every
+// run of line breaks in the whole text becomes one.
+void RemoveTriggerEntries(std::string &text, const std::vector<std::string> &ids);
 
 // Appends the line of a new trigger (`id` and the new-trigger value) as the text's last line,
 // squeezing runs of line breaks in the whole text; the text then ends with that line's "\n".

@@ -224,12 +224,13 @@ void CAIT::SaveTrigger() {
 }
 
 void CAIT::DeleteSelectedTriggers() {
-    list_.DeleteSelectedRows([this](int row) {
+    std::vector<std::string> ids;
+    list_.DeleteSelectedRows([this, &ids](int row) {
         --g_triggerLastIndex;
-        RemoveTriggerEntry(g_triggerText, Narrow(list_.idOf(row)));
+        ids.push_back(Narrow(list_.idOf(row)));
         commentsStale_ = true;
     });
-    g_triggerText = SqueezeLineBreaks(g_triggerText);
+    RemoveTriggerEntries(g_triggerText, ids);
 }
 
 void CAIT::appendPendingRow() {

@@ -1,10 +1,12 @@
 #include "triggers/triggerloader.h"
 
 #include "core/document.h"
+#include "core/initext.h"
 #include "triggers/triggerformat.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace {
@@ -93,13 +95,52 @@ TEST(TriggerEntries, ReplaceAndRemove) {
     EXPECT_FALSE(ReplaceTriggerEntry(text, "D", "D=1"));
     EXPECT_EQ(text, "[AITriggerTypes]\nA=9\nB=2\nA=3\n\n");
 
-    EXPECT_TRUE(RemoveTriggerEntry(text, "B"));
-    EXPECT_EQ(text, "[AITriggerTypes]\nA=9\nA=3\n\n");
-    EXPECT_FALSE(RemoveTriggerEntry(text, "B"));
+    RemoveTriggerEntries(text, {"B", "C"});
+    EXPECT_EQ(text, "[AITriggerTypes]\nA=9\nA=3\n");
+    RemoveTriggerEntries(text, {"A", "A"});
+    EXPECT_EQ(text, "[AITriggerTypes]\n");
 
     std::string first = "A=1\nB=2\n";
-    EXPECT_TRUE(RemoveTriggerEntry(first, "A"));
+    RemoveTriggerEntries(first, {"A"});
     EXPECT_EQ(first, "B=2\n");
+}
+
+// The removal as the window once did it: one search of the whole text per deleted row.
+void RemoveOneByOne(std::string &text, const std::vector<std::string> &ids) {
+    for (const std::string &id : ids) {
+        for (size_t pos = text.find(id + "="); pos != std::string::npos;
+             pos = text.find(id + "=", pos + 1)) {
+            if (pos != 0 && text[pos - 1] != '\n') continue;
+            const size_t end = std::min(text.find('\n', pos), text.size());
+            if (pos == 0)
+                text.erase(0, end == text.size() ? end : end + 1);
+            else
+                text.erase(pos - 1, end - (pos - 1));
+            break;
+        }
+    }
+    text = SqueezeLineBreaks(text);
+}
+
+TEST(TriggerEntries, RemovingManyAtOnceMatchesRemovingOneByOne) {
+    std::mt19937 random(5);
+    // Prefixes of each other, duplicates, a commented-out line, blank lines, no final line break.
+    const std::vector<std::string> ids = {"A", "A1", "A10", ";A", "B", "", "C"};
+    for (int round = 0; round < 500; ++round) {
+        std::string text = random() % 2 ? "[AITriggerTypes]\n" : "";
+        for (int line = 0, lines = int(random() % 9); line < lines; ++line) {
+            text += random() % 5 ? ids[random() % ids.size()] + "=v" + std::to_string(line) : "";
+            if (line + 1 < lines || random() % 2) text += '\n';
+        }
+        std::vector<std::string> doomed;
+        for (int i = 0, count = int(random() % 4); i < count; ++i)
+            doomed.push_back(ids[random() % ids.size()]);
+        std::string expected = text;
+        RemoveOneByOne(expected, doomed);
+        std::string actual = text;
+        RemoveTriggerEntries(actual, doomed);
+        ASSERT_EQ(actual, expected) << "text: " << text;
+    }
 }
 
 TEST(TriggerEntries, AppendThenEditTheNewLine) {
