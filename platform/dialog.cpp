@@ -95,6 +95,9 @@ Dialog::Dialog(int templateId, QWidget *owner) : QDialog(owner), client_(new QWi
     } else {
         client_->setFixedSize(size);
         layout->setSizeConstraint(QLayout::SetFixedSize);
+        // Settle the fixed size now rather than at the first show: a hidden window is placed by
+        // its size.
+        layout->activate();
     }
 }
 

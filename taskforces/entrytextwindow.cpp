@@ -33,9 +33,6 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, QWidget *owner)
       titleId_(title_->text()) {
     text_->setFont(EditorFont());
     text_->setAccessibleName(titleId_);
-    // The fixed size now rather than at the first show: the main window places the window by
-    // its size while it is still hidden.
-    layout()->activate();
 }
 
 void EntryTextWindow::onActivate() { pane_.MakeColumns(); }
