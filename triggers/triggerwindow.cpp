@@ -112,7 +112,7 @@ void CAIT::onCommand(int id) {
         SaveTrigger();
         break;
     case res::kIdTriggerNew:
-        g_addNewKind = 0;
+        g_addNewKind = 0; // "触发"
         g_addNewPreset = true;
         HideAndShow(g_addNewWindow);
         break;
