@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -37,11 +38,18 @@ void Open(const std::u16string &path) {
     LoadOpenedFile();
 }
 
+void BM_Read(benchmark::State &state) {
+    const std::u16string path = GeneratedFile(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(platform::ReadTextFile(path).text.data());
+}
+
 void BM_ReadAndSplit(benchmark::State &state) {
     const std::u16string path = GeneratedFile(int(state.range(0)));
     for (auto _ : state) {
         std::string text = platform::ReadTextFile(path).text;
         std::vector<std::string_view> lines;
+        lines.reserve(size_t(std::count(text.begin(), text.end(), '\n')) + 1);
         for (size_t begin = 0, lf; begin < text.size(); begin = lf + 1) {
             lf = text.find('\n', begin);
             if (lf == std::string::npos) lf = text.size();
@@ -79,6 +87,7 @@ void Sizes(benchmark::internal::Benchmark *benchmark) {
     benchmark->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
 }
 
+BENCHMARK(BM_Read)->Name("Read")->Apply(Sizes);
 BENCHMARK(BM_ReadAndSplit)->Name("ReadAndSplit")->Apply(Sizes);
 BENCHMARK(BM_Open)->Name("Open")->Apply(Sizes);
 BENCHMARK(BM_Save)->Name("Save")->Apply(Sizes);
