@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 // One loaded file. `text` is nullopt while the slot was never used; an include file that could
 // not be read holds the sentinel "None" with length 0, so every search in it finds nothing.
@@ -54,6 +55,8 @@ struct PendingNewRow {
     int rowIndex = 0;
     bool pending = false;
     std::u16string newId;
+    // Entries created after `newId` before it got its row, oldest first: each gets a row too.
+    std::vector<std::u16string> laterIds = {};
 };
 extern PendingNewRow g_taskForcePendingRow;
 extern PendingNewRow g_scriptPendingRow;

@@ -134,10 +134,15 @@ void EntryList::AppendPendingRow() {
     if (!pending || !pending->pending) return;
     // Rows deleted since New was pressed can leave rowIndex past the end: the row then goes
     // last instead of being lost.
-    const int at = std::clamp(pending->rowIndex, 0, rowCount());
-    list_->insertTextRow(at, {QString::number(qint64(pending->rowIndex) + g_startNumber),
-                              QString::fromStdU16String(pending->newId), QStringLiteral("Drumo")});
-    ++pending->rowIndex;
+    std::vector<std::u16string> ids = {pending->newId};
+    ids.insert(ids.end(), pending->laterIds.begin(), pending->laterIds.end());
+    for (const std::u16string &id : ids) {
+        const int at = std::clamp(pending->rowIndex, 0, rowCount());
+        list_->insertTextRow(at, {QString::number(qint64(pending->rowIndex) + g_startNumber),
+                                  QString::fromStdU16String(id), QStringLiteral("Drumo")});
+        ++pending->rowIndex;
+    }
+    pending->laterIds.clear();
     pending->pending = false;
 }
 

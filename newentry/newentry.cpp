@@ -43,10 +43,18 @@ bool KindHas(NewEntryKind kind, std::string_view id) {
 // Appends a script's or task force's section and registry line, and marks its pending row.
 void AppendRegistryEntry(std::string &listText, std::string &sectionsText, PendingNewRow &row,
                          std::string_view body, const std::string &id, int listedRows) {
-    // An entry still waiting for its row counts as listed: its number is taken. The row shows
-    // the number the registry line holds.
-    row.rowIndex = listedRows + (row.pending ? 1 : 0);
-    const int number = g_startNumber + row.rowIndex;
+    // Entries still waiting for their rows count as listed: their numbers are taken. Each row
+    // shows the number its registry line holds.
+    int64_t number = g_startNumber;
+    if (row.pending) {
+        number += row.rowIndex + 1 + int64_t(row.laterIds.size());
+        row.laterIds.push_back(ToWide(id));
+    } else {
+        row.rowIndex = listedRows;
+        number += row.rowIndex;
+        row.newId = ToWide(id);
+        row.pending = true;
+    }
     sectionsText += '[';
     sectionsText += id;
     sectionsText += "]\n";
@@ -55,8 +63,6 @@ void AppendRegistryEntry(std::string &listText, std::string &sectionsText, Pendi
     listText += '=';
     listText += id;
     listText += '\n';
-    row.newId = ToWide(id);
-    row.pending = true;
 }
 
 } // namespace

@@ -87,6 +87,16 @@ void EntryListTest::pendingRowAndJump() {
     QCOMPARE(p.row(3), L({"15", "Late", "Drumo"}));
     QCOMPARE(pending.rowIndex, 6);
 
+    // Entries created one after another before the first got its row each get one, in order.
+    pending = {4, true, u"N1", {u"N2", u"N3"}};
+    p.pane->AppendPendingRow();
+    QCOMPARE(p.list.rowCount(), 7);
+    QCOMPARE(p.row(4), L({"14", "N1", "Drumo"}));
+    QCOMPARE(p.row(6), L({"16", "N3", "Drumo"}));
+    QVERIFY(pending.laterIds.empty());
+    p.pane->AppendPendingRow();
+    QCOMPARE(p.list.rowCount(), 7);
+
     // Both rows of a duplicated ID are selected and shown; the last one is current.
     p.select({1});
     bool jump = false;

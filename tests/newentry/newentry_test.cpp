@@ -44,11 +44,13 @@ TEST_F(NewEntryTest, TaskForceNumberIgnoresARowIndexLeftFromAnEarlierNew) {
     EXPECT_TRUE(g_taskForceSectionsText.ends_with("0=1,E1\n\n[F1]\nName=Drumo\nGroup=-1\n\n"));
     EXPECT_TRUE(g_taskForceListChanged);
 
-    // One still waiting for its row counts as listed.
+    // Those still waiting for their rows count as listed, and keep their places in the queue.
     AppendNewEntry(NewEntryKind::TaskForce, u"F2", 1);
-    EXPECT_TRUE(g_taskForceListText.ends_with("\n101=F1\n102=F2\n"));
-    EXPECT_EQ(g_taskForcePendingRow.rowIndex, 2);
-    EXPECT_EQ(g_taskForcePendingRow.newId, u"F2");
+    AppendNewEntry(NewEntryKind::TaskForce, u"F3", 1);
+    EXPECT_TRUE(g_taskForceListText.ends_with("\n101=F1\n102=F2\n103=F3\n"));
+    EXPECT_EQ(g_taskForcePendingRow.rowIndex, 1);
+    EXPECT_EQ(g_taskForcePendingRow.newId, u"F1");
+    EXPECT_EQ(g_taskForcePendingRow.laterIds, (std::vector<std::u16string>{u"F2", u"F3"}));
 }
 
 TEST_F(NewEntryTest, TriggerLineStandsLastFollowedByOneLineBreak) {
