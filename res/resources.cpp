@@ -27,13 +27,8 @@ constexpr DialogTemplate kMainDialog = {
 constexpr DialogTemplate kAboutDialog = {kIdAboutDialog, u"Dialog", 309, 197, 8, kNoStyle, {}};
 
 constexpr const DialogTemplate *kDialogs[] = {
-    &kMainDialog,
-    &kAboutDialog,
-    &kTeamDialog,
-    &kTriggerDialog,
-    &kAddNewDialog,
-    &kTaskForceDialog,
-    &kScriptDialog,
+    &kMainDialog,   &kAboutDialog,     &kTeamDialog,   &kTriggerDialog,
+    &kAddNewDialog, &kTaskForceDialog, &kScriptDialog,
 };
 
 // Menu 130: the main window's menu.
