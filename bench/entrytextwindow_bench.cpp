@@ -19,27 +19,7 @@ namespace {
 constexpr int kFileScale = 10;
 constexpr int kRows = 1000 * kFileScale;
 
-struct Texts {
-    std::string list, sections;
-};
-
-const Texts &Generated() {
-    static const Texts texts = [] {
-        ResetDocument();
-        testsupport::FillSlots({testsupport::GenerateAiFile(kFileScale, 1)});
-        LoadTaskForces();
-        return Texts{g_taskForceListText, g_taskForceSectionsText};
-    }();
-    return texts;
-}
-
-void Restore() {
-    const Texts &texts = Generated();
-    ResetDocument();
-    g_openedPath = u"/tmp/ai.ini";
-    g_taskForceListText = texts.list;
-    g_taskForceSectionsText = texts.sections;
-}
+void Restore() { testsupport::LoadGeneratedDocument(kFileScale, 1); }
 
 platform::ReportList *ListOf(CTaskForces &window) {
     return window.control<platform::ReportList>(res::kIdTaskForceList);

@@ -23,31 +23,7 @@ namespace {
 
 constexpr int kFileScale = 10;
 
-struct Texts {
-    std::string teamList, teamSections, scriptList, taskForceList;
-};
-
-const Texts &Generated() {
-    static const Texts texts = [] {
-        ResetDocument();
-        testsupport::FillSlots({testsupport::GenerateAiFile(kFileScale, 1)});
-        LoadTeamTypes();
-        LoadScripts();
-        LoadTaskForces();
-        return Texts{g_teamListText, g_teamSectionsText, g_scriptListText, g_taskForceListText};
-    }();
-    return texts;
-}
-
-void Restore() {
-    const Texts &texts = Generated();
-    ResetDocument();
-    g_openedPath = u"/tmp/ai.ini";
-    g_teamListText = texts.teamList;
-    g_teamSectionsText = texts.teamSections;
-    g_scriptListText = texts.scriptList;
-    g_taskForceListText = texts.taskForceList;
-}
+void Restore() { testsupport::LoadGeneratedDocument(kFileScale, 1); }
 
 platform::ReportList *ListOf(CArmy &window) {
     return window.control<platform::ReportList>(res::kIdTeamList);

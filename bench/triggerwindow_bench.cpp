@@ -19,31 +19,7 @@ namespace {
 
 constexpr int kFileScale = 10;
 
-struct Document {
-    std::string triggerText;
-    std::string teamListText;
-    int lastIndex = 0;
-};
-
-const Document &Generated() {
-    static const Document document = [] {
-        ResetDocument();
-        testsupport::FillSlots({testsupport::GenerateAiFile(kFileScale, 1)});
-        LoadTeamTypes();
-        LoadAITriggerTypes();
-        return Document{g_triggerText, g_teamListText, g_triggerLastIndex};
-    }();
-    return document;
-}
-
-void Restore() {
-    const Document &document = Generated();
-    ResetDocument();
-    g_openedPath = u"/tmp/ai.ini";
-    g_triggerText = document.triggerText;
-    g_teamListText = document.teamListText;
-    g_triggerLastIndex = document.lastIndex;
-}
+void Restore() { testsupport::LoadGeneratedDocument(kFileScale, 1); }
 
 std::unique_ptr<CAIT> FilledWindow() {
     Restore();
@@ -110,7 +86,7 @@ void BM_DeleteTenRows(benchmark::State &state) {
         state.ResumeTiming();
         window->DeleteSelectedTriggers();
         state.PauseTiming();
-        if (g_triggerLastIndex != Generated().lastIndex - 10) state.SkipWithError("rows");
+        if (g_triggerLastIndex != 2000 * kFileScale - 11) state.SkipWithError("rows");
         window.reset();
         state.ResumeTiming();
     }

@@ -1,9 +1,15 @@
 #include "support/generator.h"
 
 #include "core/document.h"
+#include "scripts/scriptloader.h"
+#include "taskforces/taskforceloader.h"
+#include "teams/teamform.h"
+#include "teams/teamloader.h"
+#include "triggers/triggerloader.h"
 
 #include <array>
 #include <cstdio>
+#include <map>
 #include <random>
 #include <string_view>
 
@@ -33,25 +39,7 @@ constexpr std::array<std::string_view, 12> kUnits = {"INF1",  "INF2",  "INF3", "
                                                      "TANK2", "TANK3", "ART1", "AIR1",
                                                      "AIR2",  "SHIP1", "ENG",  "SPY"};
 constexpr std::array<std::string_view, 5> kSuffixes = {"-G", "-G", "-G", "-G1", "_AI"};
-constexpr std::array<std::string_view, 19> kTeamFlags = {"Full",
-                                                         "Annoyance",
-                                                         "GuardSlower",
-                                                         "Recruiter",
-                                                         "Autocreate",
-                                                         "Prebuild",
-                                                         "Reinforce",
-                                                         "Droppod",
-                                                         "UseTransportOrigin",
-                                                         "Whiner",
-                                                         "LooseRecruit",
-                                                         "Aggressive",
-                                                         "Suicide",
-                                                         "AvoidThreats",
-                                                         "IonImmune",
-                                                         "TransportsReturnOnUnload",
-                                                         "AreTeamMembersRecruitable",
-                                                         "IsBaseDefense",
-                                                         "OnlyTargetHouseEnemy"};
+constexpr const auto &kTeamFlags = kTeamFlagKeys;
 
 // std::mt19937 is the same everywhere; the standard distributions and std::shuffle are not.
 class Random {
@@ -267,6 +255,36 @@ void FillSlots(const std::vector<std::optional<std::string>> &texts) {
         g_fileSlots[slot].text = texts[slot];
         g_fileSlots[slot].length = texts[slot] ? int(texts[slot]->size()) : 0;
     }
+}
+
+void LoadGeneratedDocument(int k, uint32_t seed) {
+    struct Loaded {
+        std::array<std::string, 7> texts;
+        int triggerLastIndex = -1;
+    };
+    static std::map<std::pair<int, uint32_t>, Loaded> cache;
+    const std::array<std::string *, 7> texts = {
+        &g_taskForceListText, &g_taskForceSectionsText, &g_scriptListText, &g_scriptSectionsText,
+        &g_teamListText,      &g_teamSectionsText,      &g_triggerText};
+    auto it = cache.find({k, seed});
+    if (it == cache.end()) {
+        ResetDocument();
+        FillSlots({GenerateAiFile(k, seed)});
+        LoadTeamTypes();
+        LoadScripts();
+        LoadTaskForces();
+        LoadAITriggerTypes();
+        Loaded loaded;
+        for (size_t i = 0; i < texts.size(); ++i)
+            loaded.texts[i] = *texts[i];
+        loaded.triggerLastIndex = g_triggerLastIndex;
+        it = cache.emplace(std::make_pair(k, seed), std::move(loaded)).first;
+    }
+    ResetDocument();
+    g_openedPath = u"/tmp/generated.ini";
+    for (size_t i = 0; i < texts.size(); ++i)
+        *texts[i] = it->second.texts[i];
+    g_triggerLastIndex = it->second.triggerLastIndex;
 }
 
 } // namespace testsupport

@@ -20,4 +20,9 @@ std::string GenerateAiFile(int k, uint32_t seed);
 // its slot unused.
 void FillSlots(const std::vector<std::optional<std::string>> &texts);
 
+// Sets the document to what opening GenerateAiFile(k, seed) gives: the seven texts as the four
+// loaders build them (start number 0) and a file counted as open. The first call for a k and
+// seed loads; later calls copy the texts, so benchmarks can start each run afresh cheaply.
+void LoadGeneratedDocument(int k, uint32_t seed);
+
 } // namespace testsupport
