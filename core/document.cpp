@@ -31,6 +31,7 @@ PendingNewRow g_scriptPendingRow;
 
 bool g_newTriggerPending = false;
 std::u16string g_newTriggerId;
+std::vector<std::u16string> g_newTriggerLaterIds;
 int g_teamLineCount = 0;
 bool g_teamRebuildPending = false;
 int g_addNewKind = 0;
@@ -61,6 +62,7 @@ void ResetDocument() {
     g_scriptPendingRow = {};
     g_newTriggerPending = false;
     g_newTriggerId.clear();
+    g_newTriggerLaterIds.clear();
     g_teamLineCount = 0;
     g_teamRebuildPending = false;
     g_addNewKind = 0;

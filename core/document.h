@@ -64,6 +64,8 @@ extern PendingNewRow g_scriptPendingRow;
 // A trigger appended by the new entry dialog that the trigger window has not listed yet.
 extern bool g_newTriggerPending;
 extern std::u16string g_newTriggerId;
+// Triggers appended after g_newTriggerId before it got its row, oldest first: each gets a row.
+extern std::vector<std::u16string> g_newTriggerLaterIds;
 
 // Lines of g_teamListText counted at the team list's fill (header included), raised for each new
 // team; the new entry dialog numbers a new team with it.

@@ -90,8 +90,12 @@ void AppendNewEntry(NewEntryKind kind, std::u16string_view id, int listedRows) {
     switch (kind) {
     case NewEntryKind::Trigger:
         AppendTriggerEntry(g_triggerText, narrow);
-        g_newTriggerId = ToWide(narrow);
-        g_newTriggerPending = true;
+        if (g_newTriggerPending) {
+            g_newTriggerLaterIds.push_back(ToWide(narrow));
+        } else {
+            g_newTriggerId = ToWide(narrow);
+            g_newTriggerPending = true;
+        }
         break;
     case NewEntryKind::Team:
         NewTeam(narrow);

@@ -19,7 +19,7 @@ std::optional<std::u16string> NewEntryIdProblem(NewEntryKind kind, std::u16strin
 
 // Appends the entry and marks it for its window:
 // - a trigger: its line with the new-trigger value, as the last line; g_newTriggerPending and
-//   g_newTriggerId;
+//   g_newTriggerId, or g_newTriggerLaterIds while an earlier one still waits for its row;
 // - a team: NewTeam (teams/teamlist.h);
 // - a script: the section "[id]\nName=Drumo\n\n" and the registry line "n=id";
 // - a task force: the section "[id]\nName=Drumo\nGroup=-1\n\n", the registry line "n=id", and

@@ -235,9 +235,14 @@ void CAIT::DeleteSelectedTriggers() {
 
 void CAIT::appendPendingRow() {
     if (!g_newTriggerPending) return;
-    ++g_triggerLastIndex;
-    list_.list()->insertTextRow(
-        g_triggerLastIndex, {Wide(std::u16string_view(g_newTriggerId)), QStringLiteral("NoName")});
+    std::vector<std::u16string> ids = {g_newTriggerId};
+    ids.insert(ids.end(), g_newTriggerLaterIds.begin(), g_newTriggerLaterIds.end());
+    for (const std::u16string &id : ids) {
+        ++g_triggerLastIndex;
+        list_.list()->insertTextRow(g_triggerLastIndex,
+                                    {Wide(std::u16string_view(id)), QStringLiteral("NoName")});
+    }
+    g_newTriggerLaterIds.clear();
     g_newTriggerPending = false;
     commentsStale_ = true;
 }

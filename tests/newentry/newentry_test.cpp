@@ -60,6 +60,11 @@ TEST_F(NewEntryTest, TriggerLineStandsLastFollowedByOneLineBreak) {
                              "0.000000,0.000000,0.000000,1,0,0,0,<none>,0,0,0\n");
     EXPECT_TRUE(g_newTriggerPending);
     EXPECT_EQ(g_newTriggerId, u"T1");
+
+    // A second one before the window listed the first waits behind it.
+    AppendNewEntry(NewEntryKind::Trigger, u"T2", 0);
+    EXPECT_EQ(g_newTriggerId, u"T1");
+    EXPECT_EQ(g_newTriggerLaterIds, std::vector<std::u16string>{u"T2"});
 }
 
 TEST_F(NewEntryTest, TeamTakesTheTemplateOfTheCurrentDirectory) {

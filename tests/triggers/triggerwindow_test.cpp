@@ -129,12 +129,14 @@ void TriggerWindowTest::fillsOnceWithTwoColumns() {
 
 void TriggerWindowTest::newTriggerRowComesOnTheFirstMouseMoveAndReadsBack() {
     AppendNewEntry(NewEntryKind::Trigger, u"N1", 0);
+    AppendNewEntry(NewEntryKind::Trigger, u"N2", 0);
     moveMouse();
     moveMouse();
-    QCOMPARE(list->rowCount(), 6);
+    QCOMPARE(list->rowCount(), 7);
     QCOMPARE(list->text(5, 0), Q("N1"));
     QCOMPARE(list->text(5, 1), Q("NoName"));
-    QCOMPARE(g_triggerLastIndex, 5);
+    QCOMPARE(list->text(6, 0), Q("N2"));
+    QCOMPARE(g_triggerLastIndex, 6);
 
     click(5);
     QCOMPARE(text(res::kIdTriggerTitle), Q("N1"));
