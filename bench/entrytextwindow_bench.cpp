@@ -1,72 +1,37 @@
-// The task force window at scale: 10,000 task forces (a generated file with k = 10). Filling
-// the list, Save, Tidy and Delete should each stay well under 100 ms.
+// The task force window at scale: 10,000 task forces. Filling the list, Save, Tidy and Delete
+// should each stay well under 100 ms.
 
-#include "core/document.h"
-#include "platform/controls.h"
 #include "res/entrytextdialogs.h"
-#include "support/generator.h"
-#include "taskforces/taskforceloader.h"
 #include "taskforces/taskforcewindow.h"
+#include "windowbench.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QPlainTextEdit>
-#include <benchmark/benchmark.h>
-#include <memory>
+using namespace windowbench;
 
 namespace {
-
-constexpr int kFileScale = 10;
-constexpr int kRows = 1000 * kFileScale;
-
-void Restore() { testsupport::LoadGeneratedDocument(kFileScale, 1); }
 
 platform::ReportList *ListOf(CTaskForces &window) {
     return window.control<platform::ReportList>(res::kIdTaskForceList);
 }
 
-void Press(CTaskForces &window, int id) { window.control<QAbstractButton>(id)->click(); }
-
 // Selects `rows` as clicks would, then lets the list report the click.
 void Select(CTaskForces &window, std::initializer_list<int> rows) {
-    platform::ReportList *list = ListOf(window);
-    for (int row : rows) {
-        list->selectionModel()->select(list->model()->index(row, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-    emit list->listClicked();
-}
-
-std::unique_ptr<CTaskForces> FilledWindow() {
-    Restore();
-    auto window = std::make_unique<CTaskForces>();
-    window->show();
-    return window;
+    SelectRows(ListOf(window), rows);
+    emit ListOf(window)->listClicked();
 }
 
 void BM_Fill(benchmark::State &state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        Restore();
-        auto window = std::make_unique<CTaskForces>();
-        state.ResumeTiming();
-        window->show();
-        state.PauseTiming();
-        if (ListOf(*window)->rowCount() != kRows) state.SkipWithError("rows");
-        window.reset();
-        state.ResumeTiming();
-    }
+    TimeFill<CTaskForces>(state, res::kIdTaskForceList, [] { return kRows; });
 }
 
 void BM_Save(benchmark::State &state) {
-    auto window = FilledWindow();
+    auto window = FilledWindow<CTaskForces>();
     Select(*window, {kRows / 2});
     for (auto _ : state)
         Press(*window, res::kIdTaskForceSave);
 }
 
 void BM_Tidy(benchmark::State &state) {
-    auto window = FilledWindow();
+    auto window = FilledWindow<CTaskForces>();
     Select(*window, {kRows / 2});
     for (auto _ : state)
         Press(*window, res::kIdTaskForceTidy);
@@ -75,7 +40,7 @@ void BM_Tidy(benchmark::State &state) {
 void BM_DeleteThreeRows(benchmark::State &state) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = FilledWindow();
+        auto window = FilledWindow<CTaskForces>();
         Select(*window, {1, kRows / 2, kRows - 2});
         state.ResumeTiming();
         Press(*window, res::kIdTaskForceDelete);
@@ -96,11 +61,4 @@ BENCHMARK(BM_DeleteThreeRows)
 
 } // namespace
 
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return RunBenchmarks(argc, argv); }

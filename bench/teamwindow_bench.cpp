@@ -1,35 +1,21 @@
-// The team window at scale: 10,000 teams, scripts and task forces (a generated file with
-// k = 10). Each operation should stay well under 100 ms: the fill of the list and both choice
-// boxes, a save, the rebuild that lists a new team, a delete of ten rows, and the choices
-// refilled after the script and task force lists changed.
+// The team window at scale: 10,000 teams, scripts and task forces. Each operation should stay
+// well under 100 ms: the fill of the list and both choice boxes, a save, the rebuild that lists a
+// new team, a delete of ten rows, and the choices refilled after the script and task force lists
+// changed.
 
 #include "core/document.h"
-#include "platform/controls.h"
 #include "res/teamdialog.h"
-#include "scripts/scriptloader.h"
-#include "support/generator.h"
-#include "taskforces/taskforceloader.h"
 #include "teams/teamlist.h"
-#include "teams/teamloader.h"
 #include "teams/teamwindow.h"
+#include "windowbench.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMouseEvent>
-#include <benchmark/benchmark.h>
-#include <memory>
+using namespace windowbench;
 
 namespace {
-
-constexpr int kFileScale = 10;
-
-void Restore() { testsupport::LoadGeneratedDocument(kFileScale, 1); }
 
 platform::ReportList *ListOf(CArmy &window) {
     return window.control<platform::ReportList>(res::kIdTeamList);
 }
-
-void Press(CArmy &window, int id) { window.control<QAbstractButton>(id)->click(); }
 
 // A click on `row` as the list reports it: the row selected and current, then the notification.
 void ClickRow(CArmy &window, int row) {
@@ -40,45 +26,24 @@ void ClickRow(CArmy &window, int row) {
     emit list->listClicked();
 }
 
-// A mouse movement over the window's own surface, right of the list.
+// Right of the list.
 void MoveMouseOver(CArmy &window) {
-    QWidget *surface = ListOf(window)->parentWidget();
-    const QPoint at(ListOf(window)->geometry().right() + 4, 4);
-    QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(surface, &move);
-}
-
-std::unique_ptr<CArmy> FilledWindow() {
-    Restore();
-    auto window = std::make_unique<CArmy>();
-    window->show();
-    return window;
+    MoveMouseAt(ListOf(window), QPoint(ListOf(window)->geometry().right() + 4, 4));
 }
 
 void BM_Fill(benchmark::State &state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        Restore();
-        auto window = std::make_unique<CArmy>();
-        state.ResumeTiming();
-        window->show();
-        state.PauseTiming();
-        if (ListOf(*window)->rowCount() != 1000 * kFileScale) state.SkipWithError("rows");
-        window.reset();
-        state.ResumeTiming();
-    }
+    TimeFill<CArmy>(state, res::kIdTeamList, [] { return kRows; });
 }
 
 void BM_Save(benchmark::State &state) {
-    auto window = FilledWindow();
-    ClickRow(*window, ListOf(*window)->rowCount() / 2);
+    auto window = FilledWindow<CArmy>();
+    ClickRow(*window, kRows / 2);
     for (auto _ : state)
         Press(*window, res::kIdTeamSave);
 }
 
 void BM_RebuildAfterNewTeam(benchmark::State &state) {
-    auto window = FilledWindow();
+    auto window = FilledWindow<CArmy>();
     const std::u16string noTemplate = u"/nonexistent/LoadTempTeamData.txt";
     int created = 0;
     for (auto _ : state) {
@@ -87,29 +52,25 @@ void BM_RebuildAfterNewTeam(benchmark::State &state) {
         state.ResumeTiming();
         MoveMouseOver(*window);
     }
-    if (ListOf(*window)->rowCount() != 1000 * kFileScale + created) state.SkipWithError("rows");
+    if (ListOf(*window)->rowCount() != kRows + created) state.SkipWithError("rows");
 }
 
 void BM_DeleteTenRows(benchmark::State &state) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = FilledWindow();
-        platform::ReportList *list = ListOf(*window);
-        for (int row = 0; row < list->rowCount(); row += list->rowCount() / 10) {
-            list->selectionModel()->select(list->model()->index(row, 0),
-                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        }
+        auto window = FilledWindow<CArmy>();
+        SelectTenRows(ListOf(*window));
         state.ResumeTiming();
         Press(*window, res::kIdTeamDelete);
         state.PauseTiming();
-        if (list->rowCount() != 1000 * kFileScale - 10) state.SkipWithError("rows");
+        if (ListOf(*window)->rowCount() != kRows - 10) state.SkipWithError("rows");
         window.reset();
         state.ResumeTiming();
     }
 }
 
 void BM_ChoicesRefresh(benchmark::State &state) {
-    auto window = FilledWindow();
+    auto window = FilledWindow<CArmy>();
     for (auto _ : state) {
         g_scriptListChanged = g_taskForceListChanged = true;
         MoveMouseOver(*window);
@@ -130,11 +91,4 @@ BENCHMARK(BM_ChoicesRefresh)->Name("TeamWindow/ChoicesRefresh")->Unit(benchmark:
 
 } // namespace
 
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return RunBenchmarks(argc, argv); }

@@ -1,70 +1,42 @@
-// The trigger window at scale: 20,000 triggers (a generated file with k = 10). Each operation
-// should stay well under 100 ms: the fill, a save, the comment refresh that follows a save, a
-// delete of ten rows, and the team choices rebuilt from 10,000 teams.
+// The trigger window at scale: 20,000 triggers. Each operation should stay well under 100 ms: the
+// fill, a save, the comment refresh that follows a save, a delete of ten rows, and the team
+// choices rebuilt from 10,000 teams.
 
 #include "core/document.h"
-#include "platform/controls.h"
 #include "res/triggerdialog.h"
-#include "support/generator.h"
-#include "teams/teamloader.h"
 #include "triggers/triggerloader.h"
 #include "triggers/triggerwindow.h"
+#include "windowbench.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <benchmark/benchmark.h>
-#include <memory>
+using namespace windowbench;
 
 namespace {
 
-constexpr int kFileScale = 10;
-
-void Restore() { testsupport::LoadGeneratedDocument(kFileScale, 1); }
-
-std::unique_ptr<CAIT> FilledWindow() {
-    Restore();
-    auto window = std::make_unique<CAIT>();
-    window->show();
-    return window;
-}
+constexpr int kTriggers = 2 * kRows;
 
 platform::ReportList *ListOf(CAIT &window) {
     return window.control<platform::ReportList>(res::kIdTriggerList);
 }
 
-// A mouse movement over the window's own surface, left of the form.
+// Near the window's right edge, beside the form.
 void MoveMouseOver(CAIT &window) {
-    QWidget *surface = ListOf(window)->parentWidget();
-    const QPoint at(surface->width() - 2, 2);
-    QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(surface, &move);
+    MoveMouseAt(ListOf(window), QPoint(ListOf(window)->parentWidget()->width() - 2, 2));
 }
 
 void BM_Fill(benchmark::State &state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        Restore();
-        auto window = std::make_unique<CAIT>();
-        state.ResumeTiming();
-        window->show();
-        state.PauseTiming();
-        if (ListOf(*window)->rowCount() != g_triggerLastIndex + 1) state.SkipWithError("rows");
-        window.reset();
-        state.ResumeTiming();
-    }
+    TimeFill<CAIT>(state, res::kIdTriggerList, [] { return kTriggers; });
 }
 
 void BM_Save(benchmark::State &state) {
-    auto window = FilledWindow();
-    window->ShowTrigger(ListOf(*window)->rowCount() / 2);
+    auto window = FilledWindow<CAIT>();
+    window->ShowTrigger(kTriggers / 2);
     for (auto _ : state)
         window->SaveTrigger();
 }
 
 void BM_CommentRefreshAfterSave(benchmark::State &state) {
-    auto window = FilledWindow();
-    window->ShowTrigger(ListOf(*window)->rowCount() / 2);
+    auto window = FilledWindow<CAIT>();
+    window->ShowTrigger(kTriggers / 2);
     MoveMouseOver(*window); // the team choices, once
     for (auto _ : state) {
         state.PauseTiming();
@@ -77,23 +49,19 @@ void BM_CommentRefreshAfterSave(benchmark::State &state) {
 void BM_DeleteTenRows(benchmark::State &state) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = FilledWindow();
-        platform::ReportList *list = ListOf(*window);
-        for (int row = 0; row < list->rowCount(); row += list->rowCount() / 10) {
-            list->selectionModel()->select(list->model()->index(row, 0),
-                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        }
+        auto window = FilledWindow<CAIT>();
+        SelectTenRows(ListOf(*window));
         state.ResumeTiming();
         window->DeleteSelectedTriggers();
         state.PauseTiming();
-        if (g_triggerLastIndex != 2000 * kFileScale - 11) state.SkipWithError("rows");
+        if (g_triggerLastIndex != kTriggers - 11) state.SkipWithError("rows");
         window.reset();
         state.ResumeTiming();
     }
 }
 
 void BM_TeamChoicesRebuild(benchmark::State &state) {
-    auto window = FilledWindow();
+    auto window = FilledWindow<CAIT>();
     for (auto _ : state) {
         g_teamListChanged = true;
         MoveMouseOver(*window);
@@ -115,11 +83,4 @@ BENCHMARK(BM_TeamChoicesRebuild)
 
 } // namespace
 
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return RunBenchmarks(argc, argv); }
