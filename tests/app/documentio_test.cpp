@@ -5,9 +5,7 @@
 #include "support/generator.h"
 #include "support/testsupport.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace testsupport;
 namespace fs = std::filesystem;
@@ -228,16 +226,10 @@ TEST(Save, ShortWriteKeepsTheOldFile) {
     WriteBytes(dir / "ai.ini", original);
     Open(dir / "ai.ini");
     g_taskForceSectionsText += std::string(200000, ';') + "\n";
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 65536;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     MessageRecorder recorder;
-    bool saved_ok = SaveDocument(SaveMode::SingleFile);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_FALSE(saved_ok);
+    bool saved = true;
+    WithFileSizeLimit(65536, [&] { saved = SaveDocument(SaveMode::SingleFile); });
+    EXPECT_FALSE(saved);
     EXPECT_EQ(recorder.shown().size(), 1u);
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
 }

@@ -2,9 +2,7 @@
 
 #include "support/testsupport.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace testsupport;
 using platform::ReadResult;
@@ -64,15 +62,10 @@ TEST(TextFile, ShortWriteKeepsTheOldFile) {
     TempDir dir;
     const std::string old = "[TaskForces]\r\n0=A\r\n";
     WriteBytes(dir / "ai.ini", old);
-    // A file size limit makes the write fail part-way, as a full disk does.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    auto result = platform::WriteTextFile(WidePath(dir / "ai.ini"), std::string(100000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
+    platform::WriteResult result;
+    WithFileSizeLimit(4096, [&] {
+        result = platform::WriteTextFile(WidePath(dir / "ai.ini"), std::string(100000, 'x'));
+    });
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.empty());
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), old);

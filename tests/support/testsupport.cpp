@@ -1,8 +1,11 @@
 #include "support/testsupport.h"
 
 #include <QString>
+#include <csignal>
 #include <fstream>
 #include <random>
+#include <stdexcept>
+#include <sys/resource.h>
 
 namespace testsupport {
 
@@ -48,6 +51,17 @@ std::vector<std::string> MessageRecorder::Texts() const {
     for (const auto &request : shown_)
         texts.push_back(U8(request.text));
     return texts;
+}
+
+void WithFileSizeLimit(unsigned long bytes, const std::function<void()> &action) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    if (setrlimit(RLIMIT_FSIZE, &small) != 0) throw std::runtime_error("setrlimit failed");
+    action();
+    setrlimit(RLIMIT_FSIZE, &saved);
 }
 
 std::u16string U16(const std::string &utf8) {

@@ -4,6 +4,7 @@
 #include "platform/seams.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,10 @@ private:
     std::vector<platform::Answer> answers_;
     std::vector<platform::MessageBoxRequest> shown_;
 };
+
+// Runs `action` with files limited to `bytes`: a write past the limit fails part-way, as on a
+// full disk.
+void WithFileSizeLimit(unsigned long bytes, const std::function<void()> &action);
 
 // UTF-8 <-> UTF-16 for writing expectations in tests.
 std::u16string U16(const std::string &utf8);
