@@ -48,7 +48,7 @@ void ReadIncludes(const std::string &text, const std::u16string &folder, LoadRep
         std::string line = *GetLine(lines, i);
         // The piece after the final line break is empty, unless the file ended without one.
         if (i == count && line.empty()) break;
-        if (!IsRegistryLine(line)) continue;
+        if (!IsRegistryLine(line) || IsAppendLine(line)) continue;
         if (i >= kFileSlotCount) {
             skippedLines = true;
             continue;

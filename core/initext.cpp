@@ -106,10 +106,23 @@ bool IsAssignmentLine(std::string_view line) {
     return rest.find('=') != std::string_view::npos && rest.find(';') == std::string_view::npos;
 }
 
+namespace {
+
+// The line without the blanks and tabs before its first other character.
+std::string_view Unindented(std::string_view line) {
+    size_t first = line.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view() : line.substr(first);
+}
+
+} // namespace
+
 bool IsRegistryLine(std::string_view line) {
+    if (StartsWith(Unindented(line), ";")) return false;
     size_t digit = line.find_first_of("0123456789");
     return digit != std::string_view::npos && line.find('=', digit) != std::string_view::npos;
 }
+
+bool IsAppendLine(std::string_view line) { return StartsWith(Unindented(line), "+="); }
 
 std::string ValueOfKey(std::string_view text, std::string_view key) {
     size_t pos = text.find(key);

@@ -40,8 +40,13 @@ std::optional<std::string> SplitKeyValue(std::string_view line, char separator, 
 // After any leading ';', the line is not empty, holds '=' and holds no ';'.
 bool IsAssignmentLine(std::string_view line);
 
-// Some '=' comes after some digit: "12=Foo", ";4=Old" and "0=./a.ini" are registry lines.
+// Some '=' comes after some digit: "12=Foo" and "0=./a.ini" are registry lines. A line whose
+// first character other than blank or tab is ';' is commented out and never one: ";4=Old".
 bool IsRegistryLine(std::string_view line);
+
+// A list line that appends an entry without a number of its own: "+=ID", blanks or tabs may
+// stand before the '+'.
+bool IsAppendLine(std::string_view line);
 
 // The text after the first occurrence of `key` (a plain substring, key usually ending in '=') up
 // to the end of its line; "None" when the key does not occur. Not trimmed.

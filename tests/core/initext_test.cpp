@@ -86,7 +86,13 @@ TEST(LineTests, AssignmentAndRegistry) {
 
     EXPECT_TRUE(IsRegistryLine("12=Foo"));
     EXPECT_TRUE(IsRegistryLine("0=./+AI/TaskForce.ini"));
-    EXPECT_TRUE(IsRegistryLine(";7=Old"));
+    EXPECT_FALSE(IsRegistryLine(";7=Old"));
+    EXPECT_FALSE(IsRegistryLine("  \t; 0=20,terror"));
+    EXPECT_TRUE(IsRegistryLine(" 7=a;b"));
+    EXPECT_TRUE(IsAppendLine("+=TF1"));
+    EXPECT_TRUE(IsAppendLine(" \t+=TF1"));
+    EXPECT_FALSE(IsAppendLine("0+=TF1"));
+    EXPECT_FALSE(IsAppendLine(";+=TF1"));
     EXPECT_FALSE(IsRegistryLine("=5"));
     EXPECT_FALSE(IsRegistryLine("Name=Foo"));
     EXPECT_FALSE(IsRegistryLine("   "));
