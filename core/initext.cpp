@@ -150,13 +150,16 @@ int HeaderLineOf(std::string_view text, std::string_view id, int from) {
     return -1;
 }
 
-std::string EntrySectionOf(std::string_view text, std::string_view id) {
-    int start = HeaderLineOf(text, id);
-    if (start < 0) return "None";
-    int next = NextHeaderLine(text, start + 1);
-    if (next >= int(text.size())) return std::string(text.substr(size_t(start)));
+std::string_view SectionAt(std::string_view text, int header) {
+    const int next = NextHeaderLine(text, header + 1);
+    if (next >= int(text.size())) return text.substr(size_t(header));
     // The LF before the next header ends the section's last line; it is not part of it.
-    return std::string(text.substr(size_t(start), size_t(next - 1 - start)));
+    return text.substr(size_t(header), size_t(next - 1 - header));
+}
+
+std::string EntrySectionOf(std::string_view text, std::string_view id) {
+    const int start = HeaderLineOf(text, id);
+    return start < 0 ? "None" : std::string(SectionAt(text, start));
 }
 
 bool RemoveLineWith(std::string &text, std::string_view key) {

@@ -59,6 +59,9 @@ int NextHeaderLine(std::string_view text, int from);
 // Offset of the first line at or after `from` that starts with "[id]"; -1 when there is none.
 int HeaderLineOf(std::string_view text, std::string_view id, int from = 0);
 
+// The section whose header line starts at `header`, cut as EntrySectionOf cuts it.
+std::string_view SectionAt(std::string_view text, int header);
+
 // The section of `id`: its header line and the lines up to, not including, the LF before the
 // next line that starts with '['; up to the end of the text (final LFs included) when no such
 // line follows. "None" when the text has no header line for `id`.

@@ -2,7 +2,7 @@
 // Builds the script registry list text and sections text from the loaded slots, the way task
 // forces are built.
 
-#include "taskforces/registryloader.h"
+#include "core/registrylist.h"
 
 using Scripts = RegistryRecord;
 

@@ -2,19 +2,9 @@
 
 #include "core/headerindex.h"
 #include "core/initext.h"
+#include "core/registrylist.h"
 
 #include <cstdint>
-
-namespace {
-
-// The section whose header line starts at `start`, cut as EntrySectionOf cuts it.
-std::string_view SectionAt(std::string_view text, int start) {
-    const int next = NextHeaderLine(text, start + 1);
-    if (next >= int(text.size())) return text.substr(size_t(start));
-    return text.substr(size_t(start), size_t(next - 1 - start));
-}
-
-} // namespace
 
 SaveResult SaveEntrySection(std::string &sectionsText, std::string_view id,
                             std::string_view editText) {
@@ -23,6 +13,9 @@ SaveResult SaveEntrySection(std::string &sectionsText, std::string_view id,
     if (start < 0) return {SaveOutcome::NoSection, {}};
     const std::string text = NormalizeEditText(editText);
     if (!text.empty() && text.front() != '[') return {SaveOutcome::NotASection, {}};
+    // A header renamed here would leave the list naming a section that no longer exists.
+    if (!text.empty() && !StartsWith(text, "[" + std::string(id) + "]"))
+        return {SaveOutcome::OtherId, {}};
     sectionsText.replace(size_t(start), SectionAt(sectionsText, start).size(), text);
     return {SaveOutcome::Saved, ValueOfKey(EntrySectionOf(sectionsText, id), "Name=")};
 }
@@ -66,4 +59,15 @@ EntryTexts RebuildEntryTexts(const std::vector<std::string> &ids, std::string_vi
     }
     (kind.deleteEndsListWithLf ? texts.listText : texts.sectionsText).append("\n");
     return texts;
+}
+
+EntryTexts DeleteEntryTexts(std::string_view listText, std::string_view sectionsText,
+                            const std::vector<RegistryEntry> &doomed, int start,
+                            const EntryTextKind &kind) {
+    std::vector<std::string> ids;
+    ForEachLine(WithoutEntryLines(listText, doomed), [&ids](std::string_view line) {
+        const size_t equals = line.find('=');
+        if (equals != std::string_view::npos) ids.emplace_back(line.substr(equals + 1));
+    });
+    return RebuildEntryTexts(ids, sectionsText, start, kind);
 }

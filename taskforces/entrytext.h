@@ -3,6 +3,8 @@
 // text: store the edited section, tidy it, and rebuild both texts after a delete. The two kinds
 // differ only in the parameters of EntryTextKind.
 
+#include "core/registrylist.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +20,9 @@ inline constexpr EntryTextKind kScriptTextKind{"[ScriptTypes]", false, true};
 
 enum class SaveOutcome {
     Saved,
-    NoSection,  // the ID has no header line: nothing to replace
-    NotASection // the edited text does not start with a header line
+    NoSection,   // the ID has no header line: nothing to replace
+    NotASection, // the edited text does not start with a header line
+    OtherId      // the edited text's header line names another ID
 };
 
 struct SaveResult {
@@ -30,8 +33,9 @@ struct SaveResult {
 // Puts `editText` (narrow, as the editor field holds it) in place of the section of `id`: the
 // header line and its lines, not the line break before the next section. The text is cleaned
 // first (CRs dropped, runs of LFs made one, an LF at the end). An empty text removes the section;
-// a text whose first line does not start with '[' would fall into the section before it and is
-// refused. Anything but Saved leaves `sectionsText` unchanged.
+// a text whose first line does not start with '[' would fall into the section before it, and one
+// whose header names another ID would leave the list naming no section: both are refused.
+// Anything but Saved leaves `sectionsText` unchanged.
 SaveResult SaveEntrySection(std::string &sectionsText, std::string_view id,
                             std::string_view editText);
 
@@ -50,3 +54,10 @@ struct EntryTexts {
 // sections taken from `sectionsText` (an ID without one gives an empty line).
 EntryTexts RebuildEntryTexts(const std::vector<std::string> &ids, std::string_view sectionsText,
                              int start, const EntryTextKind &kind);
+
+// Both texts after deleting `doomed`: each one's registry line (see WithoutEntryLines) leaves the
+// list, and the remaining entries are rebuilt as RebuildEntryTexts does, in the order of the
+// list text, so an entry that has no row in the window stays.
+EntryTexts DeleteEntryTexts(std::string_view listText, std::string_view sectionsText,
+                            const std::vector<RegistryEntry> &doomed, int start,
+                            const EntryTextKind &kind);

@@ -93,6 +93,9 @@ void EntryTextWindow::SaveEntryText() {
     case SaveOutcome::NotASection:
         setTitle(titleId_, QStringLiteral("第一行须是以[开头的节名，未保存"));
         break;
+    case SaveOutcome::OtherId:
+        setTitle(titleId_, QStringLiteral("节名须与注册名称相同，未保存"));
+        break;
     }
 }
 
@@ -102,13 +105,12 @@ void EntryTextWindow::TidyEntryText() {
 }
 
 void EntryTextWindow::DeleteSelectedEntries() {
-    pane_.DeleteSelectedRows();
-    std::vector<std::string> ids;
-    ids.reserve(size_t(pane_.rowCount()));
-    for (const QString &id : pane_.ids()) {
-        ids.push_back(NarrowText(id));
-    }
-    EntryTexts texts = RebuildEntryTexts(ids, *kind_.sectionsText, g_startNumber, kind_.text);
+    std::vector<RegistryEntry> doomed;
+    pane_.DeleteSelectedRows([this, &doomed](int row) {
+        doomed.push_back({NarrowText(pane_.list()->text(row, 0)), NarrowText(pane_.idOf(row))});
+    });
+    EntryTexts texts =
+        DeleteEntryTexts(*kind_.listText, *kind_.sectionsText, doomed, g_startNumber, kind_.text);
     pane_.Renumber(g_startNumber);
     *kind_.listText = std::move(texts.listText);
     *kind_.sectionsText = std::move(texts.sectionsText);

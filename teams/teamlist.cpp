@@ -3,54 +3,36 @@
 #include "core/document.h"
 #include "core/headerindex.h"
 #include "core/initext.h"
+#include "core/registrylist.h"
 #include "platform/textfile.h"
 
-#include <unordered_set>
+#include <cstdint>
 
 namespace {
 
-// The section that starts at `header`: its header line and the lines up to, not including, the
-// line break before the next section; up to the end of the text when it is the last.
-std::string_view SectionAt(std::string_view text, int header) {
-    size_t end = size_t(NextHeaderLine(text, header + 1));
-    if (end < text.size()) --end;
-    return text.substr(size_t(header), end - size_t(header));
-}
-
-// Calls `take(line)` for every line of `text` that holds '=', in order.
-template <class F> void ForEachRegistryLine(std::string_view text, F take) {
-    for (size_t begin = 0; begin < text.size();) {
-        size_t lf = text.find('\n', begin);
-        if (lf == std::string_view::npos) lf = text.size();
-        std::string_view line = text.substr(begin, lf - begin);
-        begin = lf + 1;
-        if (line.find('=') != std::string_view::npos) take(line);
-    }
-}
-
-std::vector<TeamRow> RebuildFromLines(std::unordered_multiset<std::string> *skip) {
+// Rebuilds both team texts from the lines of g_teamListText that hold '='. A delete writes each
+// section as it stands; the rebuild after a new team makes its line-break runs one.
+std::vector<TeamRow> RebuildFromLines(bool squeezeSections) {
     const HeaderIndex index(g_teamSectionsText);
     std::string list = "[TeamTypes]\n";
     std::string sections;
     sections.reserve(g_teamSectionsText.size());
     std::vector<TeamRow> rows;
-    ForEachRegistryLine(g_teamListText, [&](std::string_view line) {
-        if (skip) {
-            auto it = skip->find(std::string(line));
-            if (it != skip->end()) {
-                skip->erase(it);
-                return;
-            }
-        }
+    ForEachLine(g_teamListText, [&](std::string_view line) {
+        if (line.find('=') == std::string_view::npos) return;
         TeamRow row;
         row.id = ValueOfKey(line, "=");
-        row.number = std::to_string(g_startNumber + int(rows.size()));
+        // 64-bit, so that a start number near the top of the range cannot overflow.
+        row.number = std::to_string(int64_t(g_startNumber) + int64_t(rows.size()));
         const int header = index.Find(row.id);
         const std::string_view section =
             header < 0 ? std::string_view() : SectionAt(g_teamSectionsText, header);
         row.comment = ValueOfKey(section, "Name=");
         list += row.number + "=" + row.id + "\n";
-        sections += SqueezeLineBreaks(section);
+        if (squeezeSections)
+            sections += SqueezeLineBreaks(section);
+        else
+            sections += section;
         sections += '\n';
         rows.push_back(std::move(row));
     });
@@ -65,7 +47,7 @@ std::vector<TeamRow> RebuildFromLines(std::unordered_multiset<std::string> *skip
 
 void NewTeam(std::string_view id, const std::u16string &templateFile) {
     ++g_teamLineCount;
-    g_teamListText += std::to_string(g_teamLineCount + g_startNumber) + "=";
+    g_teamListText += std::to_string(int64_t(g_teamLineCount) + g_startNumber) + "=";
     g_teamListText += id;
     g_teamListText += '\n';
 
@@ -84,13 +66,15 @@ void NewTeam(std::string_view id, const std::u16string &templateFile) {
     g_teamListChanged = true;
 }
 
-std::vector<TeamRow> RebuildTeamTexts() { return RebuildFromLines(nullptr); }
+std::vector<TeamRow> RebuildTeamTexts() { return RebuildFromLines(true); }
 
 std::vector<TeamRow> DeleteTeams(const std::vector<TeamRow> &rows) {
-    std::unordered_multiset<std::string> lines;
+    std::vector<RegistryEntry> doomed;
+    doomed.reserve(rows.size());
     for (const TeamRow &row : rows)
-        lines.insert(row.number + "=" + row.id);
-    std::vector<TeamRow> remaining = RebuildFromLines(&lines);
+        doomed.push_back({row.number, row.id});
+    g_teamListText = WithoutEntryLines(g_teamListText, doomed);
+    std::vector<TeamRow> remaining = RebuildFromLines(false);
     g_teamListChanged = true;
     return remaining;
 }

@@ -29,7 +29,8 @@ struct TeamRow {
 // Returns the rows, one per team.
 std::vector<TeamRow> RebuildTeamTexts();
 
-// Removes the registry lines that read exactly "number=id" for each of `rows` (one line each),
-// then rebuilds as RebuildTeamTexts does, so the deleted teams' sections go and the others are
-// renumbered. Raises g_teamListChanged. Returns the remaining rows.
+// Removes the registry line of each of `rows` (the first reading exactly "number=id", else the
+// first with that ID), then rebuilds as RebuildTeamTexts does but with every remaining section as
+// it stands, so the deleted teams' sections go and the others are renumbered. Raises
+// g_teamListChanged. Returns the remaining rows.
 std::vector<TeamRow> DeleteTeams(const std::vector<TeamRow> &rows);

@@ -1,7 +1,7 @@
 #pragma once
 // Builds the team registry list text and sections text from the loaded slots.
 
-#include "taskforces/registryloader.h"
+#include "core/registrylist.h"
 
 using TeamTypes = RegistryRecord;
 

@@ -142,7 +142,8 @@ TriggerReading ReadTriggerForm(std::string_view rest) {
     form.team = wideField(1);
     form.house = wideField(2);
     form.techLevel = wideField(3);
-    if (auto name = ConditionName(NarrowToInt(TriggerField(rest, 4)))) {
+    reading.conditionField = TriggerField(rest, 4);
+    if (auto name = ConditionName(NarrowToInt(reading.conditionField))) {
         form.condition = *name;
         reading.conditionKnown = true;
     }
@@ -164,7 +165,8 @@ TriggerReading ReadTriggerForm(std::string_view rest) {
     return reading;
 }
 
-std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form) {
+std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form,
+                             std::string_view keptCondition) {
     auto flag = [](bool on) { return on ? "1" : "0"; };
     std::string line = ToNarrow(id);
     line += '=';
@@ -172,7 +174,10 @@ std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form) {
         line += ToNarrow(*text);
         line += ',';
     }
-    line += std::to_string(ConditionCode(form.condition));
+    if (keptCondition.empty())
+        line += std::to_string(ConditionCode(form.condition));
+    else
+        line += keptCondition;
     line += ',';
     line += ToNarrow(form.conditionObject);
     line += ',';

@@ -80,6 +80,7 @@ struct TriggerReading {
     // False when field 4 holds a code outside -1 to 7: form.condition is then empty, and the
     // condition box keeps whatever it showed.
     bool conditionKnown = false;
+    std::string conditionField; // field 4 as the line holds it
     // True when field 6 was not 64 characters long and was read as 64 zeros.
     bool blockCorrected = false;
 };
@@ -90,4 +91,7 @@ TriggerReading ReadTriggerForm(std::string_view rest);
 
 // The complete line for `id` without a line break. Texts go in as typed, converted to the ANSI
 // code page and not escaped; fields 10, 11, 13 and 14 are always written as 1, 0, 0, <none>.
-std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form);
+// A non-empty `keptCondition` is written as field 4 instead of the code of form.condition: the
+// code of a trigger whose condition is outside the table survives a save.
+std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form,
+                             std::string_view keptCondition = {});

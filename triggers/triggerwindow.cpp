@@ -157,6 +157,8 @@ void CAIT::ShowTrigger(int row) {
     house_->setEditText(Wide(form.house));
     // An unknown condition code leaves the box as it was.
     if (reading.conditionKnown) condition_->setEditText(Wide(form.condition));
+    keptCondition_ = reading.conditionKnown ? std::string() : reading.conditionField;
+    conditionShown_ = condition_->currentText();
     operator_->setEditText(Wide(form.comparison));
     value_->setText(Wide(form.value));
     conditionObject_->setEditText(Wide(form.conditionObject));
@@ -215,7 +217,10 @@ void CAIT::SaveTrigger() {
         return;
     }
     const std::u16string id = shownId_->toStdU16String();
-    if (!ReplaceTriggerEntry(g_triggerText, ToNarrow(id), WriteTriggerLine(id, form))) {
+    const bool conditionUntouched = condition_->currentText() == conditionShown_;
+    const std::string line =
+        WriteTriggerLine(id, form, conditionUntouched ? keptCondition_ : std::string());
+    if (!ReplaceTriggerEntry(g_triggerText, ToNarrow(id), line)) {
         platform::ShowAppMessage(u"此触发已被删除，没有保存");
         return;
     }

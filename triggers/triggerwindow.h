@@ -7,6 +7,7 @@
 #include "platform/dialog.h"
 
 #include <optional>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -65,6 +66,10 @@ private:
     QWidget *jump_;
     // The ID of the trigger in the form; Save writes there, whatever the list selects now.
     std::optional<QString> shownId_;
+    // The shown trigger's condition code when the table has no name for it, and the condition
+    // box's text then: while the box keeps that text, Save writes the code back unchanged.
+    std::string keptCondition_;
+    QString conditionShown_;
     // Rows' comments may differ from the names in g_triggerText.
     bool commentsStale_ = false;
 };

@@ -64,12 +64,16 @@ TEST(Open, CommentAndBlankLinesInIncludeSection) {
     TempDir dir;
     WriteIni(dir / "a.ini", IncludedFile("A"));
     WriteIni(dir / "b.ini", IncludedFile("B"));
-    // A blank line right after the header stays as an empty first line; a comment line uses up
-    // a slot; files after both are still loaded.
-    WriteIni(dir / "ai.ini", "[#include]\n\n; list\n0=a.ini\n1=b.ini\n");
+    WriteIni(dir / "off.ini", IncludedFile("OFF"));
+    WriteIni(dir / "c.ini", IncludedFile("C"));
+    // A blank line right after the header stays as an empty first line; comment lines (also a
+    // commented-out include line) and "+=" lines use up a slot but name no file; files after
+    // them are still loaded.
+    WriteIni(dir / "ai.ini", "[#include]\n\n; list\n    ;4=off.ini\n+=c.ini\n0=a.ini\n1=b.ini\n");
     MessageRecorder recorder;
     Open(dir / "ai.ini");
     EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=A\n1=B\n");
+    EXPECT_TRUE(recorder.shown().empty());
 }
 
 TEST(Open, LastIncludeLineWithoutLineBreakCounts) {

@@ -32,15 +32,8 @@ TEST(SaveEntrySection, ReplacesExactlyTheSection) {
     EXPECT_TRUE(text.ends_with("[B]\nName=Bee\n0=1,E3\n\n[C]\n0=1,E1\n"));
 }
 
-TEST(SaveEntrySection, RenamesOrRemovesOnlyThatSection) {
+TEST(SaveEntrySection, RemovesOnlyThatSection) {
     std::string text = kSections;
-    // "[A]" inside B's value is no header: A is found at its own line.
-    SaveResult result = SaveEntrySection(text, "A", "[A2]\nName=Alpha\n");
-    EXPECT_EQ(result.outcome, SaveOutcome::Saved);
-    EXPECT_EQ(result.comment, "None"); // A itself is gone now
-    EXPECT_EQ(text, "\n[A2]\nName=Alpha\n\n[B]\nName=Beta\nRef=[A]\n\n[C]\nName=Gamma\n\n");
-
-    text = kSections;
     EXPECT_EQ(SaveEntrySection(text, "B", "").outcome, SaveOutcome::Saved);
     EXPECT_EQ(text, "\n[A]\nName=Alpha\nGroup=-1\n0=2,E1\n\n\n[C]\nName=Gamma\n\n");
     EXPECT_EQ(EntrySectionOf(text, "B"), "None");
@@ -55,6 +48,9 @@ TEST(SaveEntrySection, RefusesWhatWouldCorruptTheText) {
     // A first line that is not a header would join the lines to the section before it.
     EXPECT_EQ(SaveEntrySection(text, "B", "Name=Beta\n0=1,E1\n").outcome, SaveOutcome::NotASection);
     EXPECT_EQ(SaveEntrySection(text, "B", "\n[B]\nName=Beta\n").outcome, SaveOutcome::NotASection);
+    // A renamed header would leave the list naming a section that no longer exists.
+    EXPECT_EQ(SaveEntrySection(text, "A", "[A2]\nName=Alpha\n").outcome, SaveOutcome::OtherId);
+    EXPECT_EQ(SaveEntrySection(text, "A", "[AB]\n[A]\n").outcome, SaveOutcome::OtherId);
     EXPECT_EQ(text, kSections);
 }
 
@@ -90,6 +86,18 @@ TEST(RebuildEntryTexts, KeepsTheRowsInRowOrder) {
     texts = RebuildEntryTexts({}, sections, 0, kTaskForceTextKind);
     EXPECT_EQ(texts.listText, "[TaskForces]\n");
     EXPECT_EQ(texts.sectionsText, "\n");
+}
+
+TEST(DeleteEntryTexts, TakesOutExactlyTheDoomedEntries) {
+    // NoRow never got a row; the bytes 0x80 0xFF do not survive the code page round trip.
+    const std::string list = "[TaskForces]\n0=A\n1=NoRow\n2=\x80\xFF\n3=B\n4=A\n";
+    const std::string sections = "\n[A]\nName=a\n\n[NoRow]\n0=1,X\n\n[\x80\xFF]\nName=c\n\n"
+                                 "[B]\nName=b\n\n";
+    // "4=A" goes, not the first A; B is found by its ID alone; Nowhere takes nothing out.
+    const EntryTexts texts = DeleteEntryTexts(
+        list, sections, {{"4", "A"}, {"9", "B"}, {"1", "Nowhere"}}, 10, kTaskForceTextKind);
+    EXPECT_EQ(texts.listText, "[TaskForces]\n10=A\n11=NoRow\n12=\x80\xFF\n");
+    EXPECT_EQ(texts.sectionsText, "[A]\nName=a\n\n[NoRow]\n0=1,X\n\n[\x80\xFF]\nName=c\n\n\n");
 }
 
 TEST(RebuildEntryTexts, TakesTheSectionsThatEntrySectionOfGives) {

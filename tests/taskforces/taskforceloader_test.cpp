@@ -58,12 +58,25 @@ TEST_F(TaskForceLoaderTest, RegistryLineForms) {
           "6=TF_NOTE ;note\n"
           "7=TF_BLANK  \n"
           "[My Force]\nName=m\n[TF_TAB]\nName=t\n[TF_NOTE]\nName=n\n[TF_BLANK]\nName=b\n"});
-    // ";4" reads as 0 and "  3 " as 3; blanks, tabs and CRs after an ID are not part of it.
-    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=TF_OLD\n1=My Force\n2=TF_C\n3=TF_TAB\n"
-                                   "4=TF_NOTE\n5=TF_BLANK\n");
-    EXPECT_EQ(g_taskForceSectionsText, "\n[TF_OLD]\n\n[My Force]\nName=m\n\n[TF_C]\n\n"
+    // ";4" is commented out and "  3 " reads as 3; blanks, tabs and CRs after an ID are not
+    // part of it.
+    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=My Force\n1=TF_C\n2=TF_TAB\n"
+                                   "3=TF_NOTE\n4=TF_BLANK\n");
+    EXPECT_EQ(g_taskForceSectionsText, "\n[My Force]\nName=m\n\n[TF_C]\n\n"
                                        "[TF_TAB]\nName=t\n\n[TF_NOTE]\nName=n\n\n"
                                        "[TF_BLANK]\nName=b\n\n");
+}
+
+TEST_F(TaskForceLoaderTest, CommentedAndAppendedLinesOfHandWrittenLists) {
+    // Disabled entries stay disabled; "+=" entries sort after the line before them in their
+    // block, or before every numbered line when they open a block, in load order.
+    Load({"[TaskForces]\n+=P1\n5=A\n  ; 6=Off\n+=B\n\t+=C\n2=D\n;1=Gone\n"
+          "[TaskForces]\n+=P2\n5=E\n[A]\nName=a\n[Off]\nName=off\n",
+          "[TaskForces]\n+=P3\n9=F\n+=G\n"});
+    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=P1\n1=P2\n2=P3\n3=D\n4=A\n5=B\n6=C\n"
+                                   "7=E\n8=F\n9=G\n");
+    EXPECT_EQ(g_taskForceSectionsText.find("[Off]"), std::string::npos);
+    EXPECT_EQ(g_taskForceSectionsText.find("[Gone]"), std::string::npos);
 }
 
 TEST_F(TaskForceLoaderTest, OnlyLinesStartingWithABracketBoundSectionsAndHeaders) {

@@ -7,6 +7,7 @@
 #include "app/opensave.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "newentry/newentry.h"
 #include "platform/controls.h"
 #include "res/entrytextdialogs.h"
 #include "support/testsupport.h"
@@ -248,6 +249,10 @@ void TaskForceWindowTest::saveRefusesAndSaysWhy() {
     click(res::kIdTaskForceSave);
     QCOMPARE(g_taskForceSectionsText, before);
     QCOMPARE(title(), Q("TF5：第一行须是以[开头的节名，未保存"));
+    setText("[TF_RENAMED]\nName=x\n");
+    click(res::kIdTaskForceSave);
+    QCOMPARE(g_taskForceSectionsText, before);
+    QCOMPARE(title(), Q("TF5：节名须与注册名称相同，未保存"));
     // The note does not become part of the ID: fixed, the same entry saves.
     setText("[TF5]\nName=kept\n");
     click(res::kIdTaskForceSave);
@@ -261,6 +266,8 @@ void TaskForceWindowTest::deleteRebuildsBothTexts() {
     clickRow(1);
     clickRow(4, Qt::ControlModifier);
     clickRow(9, Qt::ControlModifier);
+    // New, Enter in the new entry dialog, Delete: the new entry has no row yet, and stays.
+    AppendNewEntry(NewEntryKind::TaskForce, u"TF_NEW", list->rowCount());
     click(res::kIdTaskForceDelete);
 
     QCOMPARE(list->rowCount(), 7);
@@ -275,6 +282,8 @@ void TaskForceWindowTest::deleteRebuildsBothTexts() {
         sections +=
             "[" + id + "]\nName=name" + std::to_string(kept) + "\nGroup=-1\n0=1,E\n1=2,F\n\n";
     }
+    listText += "27=TF_NEW\n";
+    sections += "[TF_NEW]\nName=Drumo\nGroup=-1\n\n\n"; // the last section keeps its LFs
     QCOMPARE(g_taskForceListText, listText);
     QCOMPARE(g_taskForceSectionsText, sections + "\n");
     QVERIFY(g_taskForceListChanged);

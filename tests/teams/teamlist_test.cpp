@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace {
 
 class TeamListTest : public ::testing::Test {
@@ -51,6 +53,15 @@ TEST_F(TeamListTest, RebuildKeepsTeamsNamedNoneSomethingAndDropsUnlistedSections
     EXPECT_FALSE(g_teamRebuildPending);
 }
 
+TEST_F(TeamListTest, NumbersNearTheTopOfTheRangeDoNotWrap) {
+    g_startNumber = INT32_MAX - 1;
+    NewTeam("T", testsupport::WidePath(dir_ / "missing.txt"));
+    EXPECT_TRUE(g_teamListText.ends_with("\n2147483651=T\n"));
+    EXPECT_EQ(RowsOf(RebuildTeamTexts()).back(), "2147483649=T:None");
+    EXPECT_EQ(g_teamListText, "[TeamTypes]\n2147483646=A\n2147483647=B\n2147483648=C\n"
+                              "2147483649=T\n\n");
+}
+
 TEST_F(TeamListTest, DeleteRemovesWholeLinesAndKeepsTeamsThatHadNoRow) {
     // The list fill gives no row to a team without a section or without a Name after its
     // header; deleting another team must not lose them. "1=A" also occurs inside "11=AB".
@@ -60,7 +71,8 @@ TEST_F(TeamListTest, DeleteRemovesWholeLinesAndKeepsTeamsThatHadNoRow) {
               (std::vector<std::string>{"0=A:a", "1=NoSection:None", "2=AB:ab", "3=NoName:None"}));
     EXPECT_EQ(RowsOf(DeleteTeams({{"0", "A", ""}})),
               (std::vector<std::string>{"0=NoSection:None", "1=AB:ab", "2=NoName:None"}));
-    EXPECT_EQ(g_teamSectionsText, "\n[AB]\nName=ab\n\n[NoName]\nMax=1\n\n");
+    // Each remaining section as it stands (the last one with its final line breaks) and one LF.
+    EXPECT_EQ(g_teamSectionsText, "\n[AB]\nName=ab\n\n[NoName]\nMax=1\n\n\n\n");
     EXPECT_TRUE(g_teamListChanged);
 }
 

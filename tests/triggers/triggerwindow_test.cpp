@@ -162,8 +162,13 @@ void TriggerWindowTest::unknownCodesKeepOrMarkTheirBoxes() {
     QCOMPARE(text(res::kIdTriggerCondition), Q("敌方拥有(前提)指定单位"));
     QCOMPARE(text(res::kIdTriggerOperator), Q("Drumo"));
     press(res::kIdTriggerSave);
+    // The trigger keeps its own condition code, not the one of the trigger shown before.
     QCOMPARE(lineOf("T1").substr(std::string("T1=One,Team1,H1,2,").size(), 17),
-             "0,E2,0000000005" + std::string(2, '0'));
+             "8,E2,0000000005" + std::string(2, '0'));
+    // A condition the user chooses is written as its code.
+    setText(res::kIdTriggerCondition, Q("无条件"));
+    press(res::kIdTriggerSave);
+    QCOMPARE(lineOf("T1").substr(std::string("T1=One,Team1,H1,2,").size(), 3), "-1,");
 
     click(2); // a block of 63 characters
     QCOMPARE(text(res::kIdTriggerTitle), Q("T2,此注册表有错误，已自动纠正"));

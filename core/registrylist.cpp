@@ -1,4 +1,4 @@
-#include "taskforces/registryloader.h"
+#include "core/registrylist.h"
 
 #include "core/document.h"
 #include "core/headerindex.h"
@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -25,16 +26,25 @@ std::string TrimmedId(std::string id) {
 }
 
 void ReadListBlock(std::string_view block, std::vector<RegistryRecord> &records) {
-    for (size_t begin = 0; begin < block.size();) {
-        size_t lf = block.find('\n', begin);
-        std::string_view line = block.substr(begin, lf == std::string_view::npos ? lf : lf - begin);
-        begin = lf == std::string_view::npos ? block.size() : lf + 1;
-        if (!IsRegistryLine(line)) continue;
+    const size_t first = records.size();
+    ForEachLine(block, [&](std::string_view line) {
         RegistryRecord record;
-        record.number = NarrowToInt(*SplitKeyValue(line, '=', 0));
+        if (IsAppendLine(line)) {
+            // Sorts right after the line before it in this block, or first of all.
+            if (records.size() > first) {
+                record.number = records.back().number;
+                record.numbered = records.back().numbered;
+            } else {
+                record.numbered = false;
+            }
+        } else if (IsRegistryLine(line)) {
+            record.number = NarrowToInt(*SplitKeyValue(line, '=', 0));
+        } else {
+            return;
+        }
         record.id = TrimmedId(*SplitKeyValue(line, '=', 1));
         records.push_back(std::move(record));
-    }
+    });
 }
 
 // Fills in the body and comment of `record` from the section headed "[id]" at `header`.
@@ -48,6 +58,50 @@ void TakeSection(std::string_view text, int header, RegistryRecord &record) {
 }
 
 } // namespace
+
+std::string WithoutEntryLines(std::string_view listText,
+                              const std::vector<RegistryEntry> &entries) {
+    // The lines that hold '=', by their whole text and by their ID, each in file order; a queue
+    // is taken from the front, past the lines an earlier entry took already.
+    struct Queue {
+        std::vector<size_t> lines;
+        size_t next = 0;
+    };
+    std::vector<std::string_view> lines;
+    std::unordered_map<std::string_view, Queue> byLine, byId;
+    ForEachLine(listText, [&](std::string_view line) {
+        const size_t equals = line.find('=');
+        if (equals != std::string_view::npos) {
+            byLine[line].lines.push_back(lines.size());
+            byId[line.substr(equals + 1)].lines.push_back(lines.size());
+        }
+        lines.push_back(line);
+    });
+    std::vector<bool> taken(lines.size());
+    auto take = [&taken](std::unordered_map<std::string_view, Queue> &index, std::string_view key) {
+        auto it = index.find(key);
+        if (it == index.end()) return false;
+        Queue &queue = it->second;
+        while (queue.next < queue.lines.size() && taken[queue.lines[queue.next]])
+            ++queue.next;
+        if (queue.next == queue.lines.size()) return false;
+        taken[queue.lines[queue.next]] = true;
+        return true;
+    };
+    for (const RegistryEntry &entry : entries) {
+        if (!take(byLine, entry.number + "=" + entry.id)) take(byId, entry.id);
+    }
+
+    std::string out;
+    out.reserve(listText.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (taken[i]) continue;
+        out.append(lines[i]);
+        // A last line without an LF stays without one.
+        if (lines[i].end() != listText.end()) out += '\n';
+    }
+    return out;
+}
 
 std::vector<RegistryRecord> ReadRegistryRecords(std::string_view listName) {
     std::array<std::optional<std::string_view>, kFileSlotCount> texts;
@@ -98,9 +152,10 @@ std::vector<RegistryRecord> ReadRegistryRecords(std::string_view listName) {
 }
 
 void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind &kind) {
-    std::stable_sort(
-        records.begin(), records.end(),
-        [](const RegistryRecord &a, const RegistryRecord &b) { return a.number < b.number; });
+    std::stable_sort(records.begin(), records.end(),
+                     [](const RegistryRecord &a, const RegistryRecord &b) {
+                         return std::pair(a.numbered, a.number) < std::pair(b.numbered, b.number);
+                     });
     size_t listSize = kind.listName.size() + 3, sectionsSize = 1;
     for (const RegistryRecord &record : records) {
         listSize += record.id.size() + 13; // up to 11 digits and a sign, "=", LF

@@ -1,0 +1,68 @@
+#pragma once
+// Registry lists ([TaskForces], [ScriptTypes], [TeamTypes]) and the sections they name: the loader
+// that every such kind runs at Open, and the list work the task force, script and team windows
+// share (walking lines, cutting a section, taking entries out of a list).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Calls `take(line)` for every line of `text`, without its LF: a last line without an LF too,
+// but not the empty piece after a final LF.
+template <class F> void ForEachLine(std::string_view text, F take) {
+    for (size_t begin = 0; begin < text.size();) {
+        size_t lf = text.find('\n', begin);
+        if (lf == std::string_view::npos) lf = text.size();
+        take(text.substr(begin, lf - begin));
+        begin = lf + 1;
+    }
+}
+
+// An entry as a list row names it: its registry number and ID, narrow.
+struct RegistryEntry {
+    std::string number;
+    std::string id;
+};
+
+// `listText` without the registry lines of `entries`: for each entry, the first line still there
+// that reads exactly "number=id", else the first one whose ID (the text after its first '=') is
+// `id`. An entry without such a line takes nothing out. One pass over the text, whatever the
+// number of entries.
+std::string WithoutEntryLines(std::string_view listText, const std::vector<RegistryEntry> &entries);
+
+// One registry line of a list, with what was found of its entry's section.
+struct RegistryRecord {
+    int32_t number = -1; // from the file; only orders the entries
+    // A "+=ID" line has no number of its own: it takes the one of the line before it in its
+    // block, and sorts before every numbered line when it is the first of its block.
+    bool numbered = true;
+    std::string id;
+    std::string comment; // the section's Name value; the bracketed ID when there is no section
+    // The section after its header line, up to the next section: a view into the slot's text,
+    // which the loader does not copy.
+    std::string_view body;
+};
+
+// The parameters that tell one kind from another.
+struct RegistryKind {
+    std::string_view listName; // the list's header without its brackets, e.g. "TaskForces"
+    std::string &listText;
+    std::string &sectionsText;
+};
+
+// Records of every registry line and "+=" line under `listName`, in file order: slots in order,
+// every block of the list in a slot in order. Commented-out lines are not entries. A section is
+// looked up first in its list's own slot, then in the other slots in slot order; an entry without
+// one gets an empty body. The bodies point into g_fileSlots, so the records must be used before
+// the slots change.
+std::vector<RegistryRecord> ReadRegistryRecords(std::string_view listName);
+
+// Sorts the records (lines without a number of their own first, then by number; equal keys keep
+// their file order) and appends the list text ("[name]", then "n=ID" numbered from
+// g_startNumber) and the sections text (one LF, then per entry its header line, its body with
+// runs of LFs made one, and an LF).
+void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind &kind);
+
+// Both steps for a kind whose loader does nothing else.
+void LoadRegistryKind(const RegistryKind &kind);
