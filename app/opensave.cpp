@@ -1,9 +1,9 @@
 #include "app/opensave.h"
 
 #include "app/documentio.h"
-#include "app/editorwindows.h"
 #include "core/document.h"
 #include "platform/seams.h"
+#include "ui/editorwindows.h"
 
 const std::u16string kOpenFileFilter = u"所有配置 文件(*.ini)|*.ini|所有文件(*.*)|*.*||";
 

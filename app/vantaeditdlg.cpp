@@ -1,6 +1,5 @@
 #include "app/vantaeditdlg.h"
 
-#include "app/editorwindows.h"
 #include "app/opensave.h"
 #include "core/document.h"
 #include "newentry/addnew.h"
@@ -9,6 +8,7 @@
 #include "taskforces/taskforcewindow.h"
 #include "teams/teamwindow.h"
 #include "triggers/triggerwindow.h"
+#include "ui/editorwindows.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -36,10 +36,16 @@ CVantaEditDlg::CVantaEditDlg(QWidget *parent)
 
     // The modeless windows, each created here once, hidden and owned by this window: the new
     // entry window first, then the four editor windows, which then go to their corners.
-    g_addNewWindow = new CAddnew(this);
+    auto *scripts = new Cscripts(this);
+    auto *taskForces = new CTaskForces(this);
+    g_addNewWindow = new CAddnew(this, [scripts, taskForces](NewEntryKind kind) {
+        return kind == NewEntryKind::Script      ? scripts->rowCount()
+               : kind == NewEntryKind::TaskForce ? taskForces->rowCount()
+                                                 : 0;
+    });
     g_teamWindow = new CArmy(this);
-    g_scriptWindow = new Cscripts(this);
-    g_taskForceWindow = new CTaskForces(this);
+    g_scriptWindow = scripts;
+    g_taskForceWindow = taskForces;
     g_triggerWindow = new CAIT(this);
     PlaceEditorWindows(screen()->availableGeometry());
 }

@@ -32,10 +32,17 @@ PendingNewRow g_scriptPendingRow;
 bool g_newTriggerPending = false;
 std::u16string g_newTriggerId;
 std::vector<std::u16string> g_newTriggerLaterIds;
+int g_triggerLastIndex = -1;
 int g_teamLineCount = 0;
 bool g_teamRebuildPending = false;
 int g_addNewKind = 0;
 bool g_addNewPreset = false;
+
+platform::Dialog *g_teamWindow = nullptr;
+platform::Dialog *g_scriptWindow = nullptr;
+platform::Dialog *g_taskForceWindow = nullptr;
+platform::Dialog *g_triggerWindow = nullptr;
+platform::Dialog *g_addNewWindow = nullptr;
 
 bool IsFileOpen() { return g_openedPath != u"None" && g_openedPath != u"Nones"; }
 
@@ -63,8 +70,10 @@ void ResetDocument() {
     g_newTriggerPending = false;
     g_newTriggerId.clear();
     g_newTriggerLaterIds.clear();
+    g_triggerLastIndex = -1;
     g_teamLineCount = 0;
     g_teamRebuildPending = false;
     g_addNewKind = 0;
     g_addNewPreset = false;
+    g_teamWindow = g_scriptWindow = g_taskForceWindow = g_triggerWindow = g_addNewWindow = nullptr;
 }

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+namespace platform {
+class Dialog;
+}
+
 // One loaded file. `text` is nullopt while the slot was never used; an include file that could
 // not be read holds the sentinel "None" with length 0, so every search in it finds nothing.
 struct FileSlot {
@@ -67,6 +71,10 @@ extern std::u16string g_newTriggerId;
 // Triggers appended after g_newTriggerId before it got its row, oldest first: each gets a row.
 extern std::vector<std::u16string> g_newTriggerLaterIds;
 
+// The index of the last row of the trigger list: the number of triggers minus one. Set by the
+// trigger loader; the trigger window keeps it as it adds and deletes rows.
+extern int g_triggerLastIndex;
+
 // Lines of g_teamListText counted at the team list's fill (header included), raised for each new
 // team; the new entry dialog numbers a new team with it.
 extern int g_teamLineCount;
@@ -78,8 +86,17 @@ extern bool g_teamRebuildPending;
 extern int g_addNewKind;
 extern bool g_addNewPreset;
 
+// The five modeless windows of the run. The main window creates each one once, hidden; until
+// then a pointer is null.
+extern platform::Dialog *g_teamWindow;
+extern platform::Dialog *g_scriptWindow;
+extern platform::Dialog *g_taskForceWindow;
+extern platform::Dialog *g_triggerWindow;
+extern platform::Dialog *g_addNewWindow;
+
 // Empties the seven texts.
 void ClearDocumentTexts();
 
-// Puts every piece of state above back to its start value.
+// Puts every piece of state above back to its start value; the window pointers become null (the
+// windows themselves belong to whoever created them).
 void ResetDocument();

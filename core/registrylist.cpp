@@ -59,6 +59,15 @@ void TakeSection(std::string_view text, int header, RegistryRecord &record) {
 
 } // namespace
 
+std::vector<std::string_view> ListIds(std::string_view listText) {
+    std::vector<std::string_view> ids;
+    ForEachLine(listText, [&ids](std::string_view line) {
+        const size_t equals = line.find('=');
+        if (equals != std::string_view::npos) ids.push_back(line.substr(equals + 1));
+    });
+    return ids;
+}
+
 std::string WithoutEntryLines(std::string_view listText,
                               const std::vector<RegistryEntry> &entries) {
     // The lines that hold '=', by their whole text and by their ID, each in file order; a queue

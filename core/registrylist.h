@@ -19,6 +19,10 @@ template <class F> void ForEachLine(std::string_view text, F take) {
     }
 }
 
+// The ID of every line of a registry list text that holds '=' (the text after its first '='), in
+// order. The views point into `listText`.
+std::vector<std::string_view> ListIds(std::string_view listText);
+
 // An entry as a list row names it: its registry number and ID, narrow.
 struct RegistryEntry {
     std::string number;

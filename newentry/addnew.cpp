@@ -1,8 +1,6 @@
 #include "newentry/addnew.h"
 
-#include "app/editorwindows.h"
 #include "core/document.h"
-#include "newentry/newentry.h"
 #include "platform/controls.h"
 #include "platform/seams.h"
 #include "res/addnewdialog.h"
@@ -15,21 +13,12 @@ const std::u16string kThanks =
     u"很高兴您能使用我的软件!感谢使用!\nNice to you use my program!Thank you for use!";
 const std::u16string kNoFileOpen = u"ヽ(#`Д?)?o(▼皿▼メ;)o你小子隔着干啥???";
 
-// The rows that the window of a script or task force lists; its pending row is not one yet.
-int ListedRows(NewEntryKind kind) {
-    platform::Dialog *window = kind == NewEntryKind::Script      ? g_scriptWindow
-                               : kind == NewEntryKind::TaskForce ? g_taskForceWindow
-                                                                 : nullptr;
-    const auto *list = window ? window->findChild<platform::ReportList *>() : nullptr;
-    return list ? list->rowCount() : 0;
-}
-
 } // namespace
 
-CAddnew::CAddnew(QWidget *owner)
+CAddnew::CAddnew(QWidget *owner, ListedRows listedRows)
     : platform::Dialog(res::kIdAddNewDialog, owner),
       kind_(control<platform::ComboBox>(res::kIdAddNewKind)),
-      id_(control<QLineEdit>(res::kIdAddNewId)) {
+      id_(control<QLineEdit>(res::kIdAddNewId)), listedRows_(std::move(listedRows)) {
     // The dialog has no labels to name its two inputs.
     kind_->setAccessibleName(QStringLiteral("新增类型"));
     id_->setAccessibleName(QStringLiteral("注册名称"));
@@ -67,6 +56,6 @@ void CAddnew::ConfirmNewEntry() {
         platform::ShowAppMessage(*problem);
         return;
     }
-    AppendNewEntry(kind, id, ListedRows(kind));
+    AppendNewEntry(kind, id, listedRows_ ? listedRows_(kind) : 0);
     hide();
 }

@@ -3,7 +3,10 @@
 // default content, Escape hides the dialog. One modeless window for the whole run, opened by
 // the New buttons of the editor windows with their kind preselected.
 
+#include "newentry/newentry.h"
 #include "platform/dialog.h"
+
+#include <functional>
 
 class QLineEdit;
 namespace platform {
@@ -14,7 +17,11 @@ class CAddnew : public platform::Dialog {
     Q_OBJECT
 
 public:
-    explicit CAddnew(QWidget *owner = nullptr);
+    // The rows that the window of a kind lists, which a new script or task force is numbered
+    // after; without it, none.
+    using ListedRows = std::function<int(NewEntryKind kind)>;
+
+    explicit CAddnew(QWidget *owner = nullptr, ListedRows listedRows = {});
 
     // Creates the entry that the kind box and the ID field ask for, and hides the dialog. With
     // no file open it only says so; with no ID or no kind chosen it does nothing; an ID that
@@ -31,4 +38,5 @@ private:
 
     platform::ComboBox *kind_;
     QLineEdit *id_;
+    ListedRows listedRows_;
 };

@@ -109,4 +109,10 @@ std::string WideToAnsi(std::u16string_view wide) {
 
 #endif
 
+QString WideText(std::string_view narrow) { return QString::fromStdU16String(AnsiToWide(narrow)); }
+
+std::string NarrowText(const QString &wide) { return WideToAnsi(wide.toStdU16String()); }
+
+QString WideText(std::u16string_view wide) { return QStringView(wide).toString(); }
+
 } // namespace platform

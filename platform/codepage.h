@@ -3,6 +3,7 @@
 // On Windows this is the system code page; elsewhere code page 936 (GBK), the code page of the
 // Chinese systems the editor is made for.
 
+#include <QString>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,11 @@ std::u16string AnsiToWide(std::string_view narrow);
 
 // Wide to narrow. A character without a mapping becomes the code page's default character '?'.
 std::string WideToAnsi(std::u16string_view wide);
+
+// The same for the text of window controls.
+QString WideText(std::string_view narrow);
+std::string NarrowText(const QString &wide);
+// Wide text that is wide already, as a control's text.
+QString WideText(std::u16string_view wide);
 
 } // namespace platform

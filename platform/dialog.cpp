@@ -1,5 +1,6 @@
 #include "platform/dialog.h"
 
+#include "platform/codepage.h"
 #include "platform/controls.h"
 
 #include <QCheckBox>
@@ -22,8 +23,6 @@ namespace {
 int MulDiv(int value, int numerator, int denominator) {
     return (2 * value * numerator + denominator) / (2 * denominator);
 }
-
-QString Q(std::u16string_view text) { return QStringView(text).toString(); }
 
 bool IsEnterKey(const QKeyEvent *event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -53,7 +52,7 @@ Dialog::Dialog(int templateId, QWidget *owner) : QDialog(owner), client_(new QWi
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (dialog->style & res::kMinMaxBoxes) flags |= Qt::WindowMinMaxButtonsHint;
     setWindowFlags(flags);
-    setWindowTitle(Q(dialog->caption));
+    setWindowTitle(WideText(dialog->caption));
 
     // The template's shell font stands for the system's user-interface font.
     QFont font = QGuiApplication::font();
@@ -103,7 +102,7 @@ Dialog::Dialog(int templateId, QWidget *owner) : QDialog(owner), client_(new QWi
 
 QWidget *Dialog::createControl(const res::Control &control) {
     const int id = control.id;
-    const QString text = Q(control.text);
+    const QString text = WideText(control.text);
     switch (control.kind) {
     case res::Kind::Static: {
         auto *label = new QLabel(text, client_);
@@ -141,7 +140,7 @@ QWidget *Dialog::createControl(const res::Control &control) {
     case res::Kind::ComboBox: {
         auto *combo = new ComboBox((control.style & res::kSorted) != 0, client_);
         for (std::u16string_view item : control.items) {
-            combo->addString(Q(item));
+            combo->addString(WideText(item));
         }
         return combo;
     }
@@ -164,10 +163,10 @@ QMenuBar *Dialog::attachMenu(int menuId) {
     auto *bar = new QMenuBar(this);
     bar->setNativeMenuBar(false);
     for (const res::Popup &popup : menu->popups) {
-        QMenu *items = bar->addMenu(Q(popup.text));
+        QMenu *items = bar->addMenu(WideText(popup.text));
         for (const res::MenuItem &item : popup.items) {
             const int command = item.command;
-            connect(items->addAction(Q(item.text)), &QAction::triggered, this,
+            connect(items->addAction(WideText(item.text)), &QAction::triggered, this,
                     [this, command] { onCommand(command); });
         }
     }

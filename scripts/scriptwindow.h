@@ -1,7 +1,7 @@
 #pragma once
 // The script editor window: the task force window's behaviour on the script texts.
 
-#include "taskforces/entrytextwindow.h"
+#include "ui/entrytextwindow.h"
 
 class Cscripts : public EntryTextWindow {
     Q_OBJECT

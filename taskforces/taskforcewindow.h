@@ -1,7 +1,7 @@
 #pragma once
 // The task force editor window.
 
-#include "taskforces/entrytextwindow.h"
+#include "ui/entrytextwindow.h"
 
 class CTaskForces : public EntryTextWindow {
     Q_OBJECT

@@ -1,12 +1,13 @@
 #include "teams/teamwindow.h"
 
-#include "app/editorwindows.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "platform/codepage.h"
 #include "platform/controls.h"
 #include "res/teamdialog.h"
 #include "teams/teamform.h"
 #include "teams/teamlist.h"
+#include "ui/editorwindows.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,13 +19,6 @@ static_assert(std::size(res::kTeamFlagIds) == kTeamFlagKeys.size(), "one check b
 
 namespace {
 
-// Hiding and showing a window again is what makes it look at its jump flag.
-void Reshow(platform::Dialog *window) {
-    if (!window) return;
-    window->hide();
-    window->show();
-}
-
 // Puts the values of the lines of a registry list text into `box` as choices. Lines without
 // "=" give "None", kept only with `keepNone`. The box's text stays what it was: refilling the
 // choices must not change what a save would write.
@@ -33,7 +27,7 @@ void FillChoices(platform::ComboBox *box, std::string_view listText, bool keepNo
     for (size_t start = 0; start <= listText.size();) {
         const size_t lf = std::min(listText.find('\n', start), listText.size());
         const std::string value = ValueOfKey(listText.substr(start, lf - start), "=");
-        if (keepNone || value != "None") values.append(WideText(value));
+        if (keepNone || value != "None") values.append(platform::WideText(value));
         start = lf + 1;
     }
     // Sorted once and inserted at once, in the order the box's own sorted insertion gives
@@ -117,7 +111,7 @@ bool CArmy::onListKeyDown(int, int key) {
 void CArmy::ShowTeamForm(int row, bool recordJump) {
     const QString number = entries_.list()->text(row, 0);
     const QString id = entries_.idOf(row);
-    const std::string narrowId = NarrowText(id);
+    const std::string narrowId = platform::NarrowText(id);
     const std::string section = EntrySectionOf(g_teamSectionsText, narrowId);
     if (section == "None") { // a section always starts with its header, so this is absence
         hint_->setText(QStringLiteral("此队伍已被删除"));
@@ -126,11 +120,11 @@ void CArmy::ShowTeamForm(int row, bool recordJump) {
     shownTeam_ = narrowId;
 
     const TeamForm form = ReadTeamForm(section);
-    comment_->setText(WideText(form.comment));
-    priority_->setText(WideText(form.priority));
-    max_->setText(WideText(form.max));
-    taskForce_->setEditText(WideText(form.taskForce));
-    script_->setEditText(WideText(form.script));
+    comment_->setText(platform::WideText(form.comment));
+    priority_->setText(platform::WideText(form.priority));
+    max_->setText(platform::WideText(form.max));
+    taskForce_->setEditText(platform::WideText(form.taskForce));
+    script_->setEditText(platform::WideText(form.script));
     hint_->setText(QStringLiteral("注册序号：%1,标题：%2").arg(number, id));
     for (size_t i = 0; i < form.flags.size(); ++i)
         control<QCheckBox>(res::kTeamFlagIds[i])->setChecked(form.flags[i]);
@@ -147,11 +141,11 @@ void CArmy::SaveTeamForm() {
         return;
     }
     TeamForm form;
-    form.comment = NarrowText(comment_->text());
-    form.priority = NarrowText(priority_->text());
-    form.max = NarrowText(max_->text());
-    form.taskForce = NarrowText(taskForce_->currentText());
-    form.script = NarrowText(script_->currentText());
+    form.comment = platform::NarrowText(comment_->text());
+    form.priority = platform::NarrowText(priority_->text());
+    form.max = platform::NarrowText(max_->text());
+    form.taskForce = platform::NarrowText(taskForce_->currentText());
+    form.script = platform::NarrowText(script_->currentText());
     for (size_t i = 0; i < form.flags.size(); ++i)
         form.flags[i] = control<QCheckBox>(res::kTeamFlagIds[i])->isChecked();
 
@@ -160,15 +154,16 @@ void CArmy::SaveTeamForm() {
         hint_->setText(QStringLiteral("此队伍已被删除，没有保存"));
         return;
     }
-    entries_.SetComment(WideText(*shownTeam_), WideText(ValueOfKey(body, "Name=")));
+    entries_.SetComment(platform::WideText(*shownTeam_),
+                        platform::WideText(ValueOfKey(body, "Name=")));
     entries_.list()->viewport()->update();
 }
 
 void CArmy::JumpToTeamParts() {
     g_scriptJumpPending = true;
     g_taskForceJumpPending = true;
-    Reshow(g_taskForceWindow);
-    Reshow(g_scriptWindow);
+    HideAndShow(g_taskForceWindow);
+    HideAndShow(g_scriptWindow);
 }
 
 void CArmy::MoveSelection(int key) {
@@ -190,7 +185,7 @@ void CArmy::AskForNewTeam() {
     g_addNewKind = 1;
     g_addNewPreset = true;
     ++g_teamLineCount;
-    Reshow(g_addNewWindow);
+    HideAndShow(g_addNewWindow);
 }
 
 void CArmy::FillTeamChoices() {
@@ -215,15 +210,16 @@ void CArmy::DeleteSelectedTeams() {
     if (!IsFileOpen()) return;
     std::vector<TeamRow> doomed;
     for (int row : entries_.list()->selectedRows())
-        doomed.push_back(
-            {NarrowText(entries_.list()->text(row, 0)), NarrowText(entries_.idOf(row)), {}});
+        doomed.push_back({platform::NarrowText(entries_.list()->text(row, 0)),
+                          platform::NarrowText(entries_.idOf(row)),
+                          {}});
     entries_.list()->clearSelection();
     ShowRows(DeleteTeams(doomed));
 }
 
 void CArmy::ShowRows(const std::vector<TeamRow> &rows) {
     for (size_t i = 0; i < rows.size(); ++i)
-        entries_.SetRow(
-            int(i), {WideText(rows[i].number), WideText(rows[i].id), WideText(rows[i].comment)});
+        entries_.SetRow(int(i), {platform::WideText(rows[i].number), platform::WideText(rows[i].id),
+                                 platform::WideText(rows[i].comment)});
     entries_.list()->setRowCount(int(rows.size()));
 }

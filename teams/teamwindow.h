@@ -4,8 +4,8 @@
 // the task force and script windows to the shown team's parts, and keeps its list and choices in
 // step when teams, task forces or scripts are created or deleted.
 
-#include "core/entrylist.h"
 #include "platform/dialog.h"
+#include "ui/entrylist.h"
 
 #include <optional>
 #include <string>

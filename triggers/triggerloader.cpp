@@ -2,12 +2,11 @@
 
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/registrylist.h"
 #include "triggers/triggerformat.h"
 
 #include <algorithm>
 #include <unordered_map>
-
-int g_triggerLastIndex = -1;
 
 namespace {
 
@@ -137,4 +136,21 @@ void AppendTriggerEntry(std::string &text, std::string_view id) {
     text += kNewTriggerValue;
     text = SqueezeLineBreaks(text);
     text += '\n';
+}
+
+std::optional<TriggerIdAndName> TriggerIdAndNameOf(std::string_view line) {
+    const size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    const size_t comma = line.find(',', equals + 1);
+    const size_t end = comma == std::string_view::npos ? line.size() : comma;
+    return TriggerIdAndName{line.substr(0, equals), line.substr(equals + 1, end - equals - 1)};
+}
+
+std::unordered_map<std::string_view, std::string_view> TriggerNamesById(std::string_view text) {
+    std::unordered_map<std::string_view, std::string_view> names;
+    ForEachLine(text, [&names](std::string_view line) {
+        if (std::optional<TriggerIdAndName> entry = TriggerIdAndNameOf(line))
+            names.try_emplace(entry->id, entry->name);
+    });
+    return names;
 }

@@ -4,12 +4,11 @@
 // exactly the entry's ID, so "A1" never finds the line of "A10"; duplicate IDs stay in the
 // text, and the first of them is the one found. IDs are narrow (ANSI code page) text.
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
-
-// The index of the last row of the trigger list: the number of triggers minus one.
-extern int g_triggerLastIndex;
 
 // Appends to g_triggerText (empty when called) the line "[AITriggerTypes]", one line "ID=value"
 // per trigger line of every [AITriggerTypes] section of every loaded file slot, in slot order
@@ -34,3 +33,15 @@ void RemoveTriggerEntries(std::string &text, const std::vector<std::string> &ids
 // Appends the line of a new trigger (`id` and the new-trigger value) as the text's last line,
 // squeezing runs of line breaks in the whole text; the text then ends with that line's "\n".
 void AppendTriggerEntry(std::string &text, std::string_view id);
+
+// A trigger line's ID (before its first '=') and name (up to the ',' after it); nullopt for a
+// line without '=', such as the header and the empty last line.
+struct TriggerIdAndName {
+    std::string_view id;
+    std::string_view name;
+};
+std::optional<TriggerIdAndName> TriggerIdAndNameOf(std::string_view line);
+
+// The name of every trigger of `text` by its ID, in one pass: the first line of an ID is its
+// entry, as for every lookup. The views point into `text`.
+std::unordered_map<std::string_view, std::string_view> TriggerNamesById(std::string_view text);

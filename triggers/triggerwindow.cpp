@@ -1,13 +1,15 @@
 #include "triggers/triggerwindow.h"
 
-#include "app/editorwindows.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/registrylist.h"
+#include "platform/codepage.h"
 #include "platform/controls.h"
 #include "platform/seams.h"
 #include "res/triggerdialog.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
+#include "ui/editorwindows.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -26,39 +28,6 @@ constexpr int kIronCurtainReady = 5;
 constexpr int kChronosphereReady = 6;
 constexpr int kGreaterOrEqual = 3;
 constexpr int kLessThan = 0;
-
-QString Wide(std::string_view narrow) { return QString::fromStdU16String(ToWide(narrow)); }
-QString Wide(std::u16string_view wide) { return QStringView(wide).toString(); }
-std::string Narrow(const QString &wide) { return ToNarrow(wide.toStdU16String()); }
-
-// The ID before a line's first '=' and the name up to the ',' after it; nullopt without '='.
-struct IdAndName {
-    std::string_view id;
-    std::string_view name;
-};
-std::optional<IdAndName> IdAndNameOf(std::string_view line) {
-    const size_t equals = line.find('=');
-    if (equals == std::string_view::npos) return std::nullopt;
-    const size_t comma = line.find(',', equals + 1);
-    const size_t end = comma == std::string_view::npos ? line.size() : comma;
-    return IdAndName{line.substr(0, equals), line.substr(equals + 1, end - equals - 1)};
-}
-
-// Calls `visit` with each line of `text`, without its LF.
-template <class Visit> void ForEachLine(std::string_view text, Visit visit) {
-    for (size_t start = 0; start < text.size();) {
-        const size_t lf = std::min(text.find('\n', start), text.size());
-        visit(text.substr(start, lf - start));
-        start = lf + 1;
-    }
-}
-
-// Hiding and showing a window is how it is told to look at its signals.
-void HideAndShow(platform::Dialog *window) {
-    if (!window) return;
-    window->hide();
-    window->show();
-}
 
 EntryList::Options ListOptions(CAIT *window) {
     EntryList::Options options;
@@ -93,9 +62,9 @@ CAIT::CAIT(QWidget *owner)
 void CAIT::onShowOrHide(bool) {
     if (!list_.FillPending()) return;
     list_.FillRows(g_triggerText, [](std::string_view line) -> std::optional<QStringList> {
-        const std::optional<IdAndName> entry = IdAndNameOf(line);
+        const std::optional<TriggerIdAndName> entry = TriggerIdAndNameOf(line);
         if (!entry) return std::nullopt; // the header and the empty last line
-        return QStringList{Wide(entry->id), Wide(entry->name)};
+        return QStringList{platform::WideText(entry->id), platform::WideText(entry->name)};
     });
 }
 
@@ -147,26 +116,27 @@ bool CAIT::onListKeyDown(int, int) {
 
 void CAIT::ShowTrigger(int row) {
     const QString id = list_.idOf(row);
-    const TriggerReading reading = ReadTriggerForm(FindTriggerEntry(g_triggerText, Narrow(id)));
+    const TriggerReading reading =
+        ReadTriggerForm(FindTriggerEntry(g_triggerText, platform::NarrowText(id)));
     const TriggerForm &form = reading.form;
     shownId_ = id;
     title_->setText(reading.blockCorrected ? id + QStringLiteral(",此注册表有错误，已自动纠正")
                                            : id);
-    name_->setText(Wide(form.name));
-    team_->setEditText(Wide(form.team));
-    house_->setEditText(Wide(form.house));
+    name_->setText(platform::WideText(form.name));
+    team_->setEditText(platform::WideText(form.team));
+    house_->setEditText(platform::WideText(form.house));
     // An unknown condition code leaves the box as it was.
-    if (reading.conditionKnown) condition_->setEditText(Wide(form.condition));
+    if (reading.conditionKnown) condition_->setEditText(platform::WideText(form.condition));
     keptCondition_ = reading.conditionKnown ? std::string() : reading.conditionField;
     conditionShown_ = condition_->currentText();
-    operator_->setEditText(Wide(form.comparison));
-    value_->setText(Wide(form.value));
-    conditionObject_->setEditText(Wide(form.conditionObject));
-    baseWeight_->setEditText(Wide(form.baseWeight));
-    minWeight_->setEditText(Wide(form.minWeight));
-    maxWeight_->setEditText(Wide(form.maxWeight));
-    side_->setEditText(Wide(form.side));
-    techLevel_->setText(Wide(form.techLevel));
+    operator_->setEditText(platform::WideText(form.comparison));
+    value_->setText(platform::WideText(form.value));
+    conditionObject_->setEditText(platform::WideText(form.conditionObject));
+    baseWeight_->setEditText(platform::WideText(form.baseWeight));
+    minWeight_->setEditText(platform::WideText(form.minWeight));
+    maxWeight_->setEditText(platform::WideText(form.maxWeight));
+    side_->setEditText(platform::WideText(form.side));
+    techLevel_->setText(platform::WideText(form.techLevel));
     easy_->setChecked(form.easy);
     medium_->setChecked(form.medium);
     hard_->setChecked(form.hard);
@@ -225,14 +195,14 @@ void CAIT::SaveTrigger() {
         return;
     }
     commentsStale_ = true;
-    list_.SetComment(*shownId_, Wide(form.name));
+    list_.SetComment(*shownId_, platform::WideText(form.name));
 }
 
 void CAIT::DeleteSelectedTriggers() {
     std::vector<std::string> ids;
     list_.DeleteSelectedRows([this, &ids](int row) {
         --g_triggerLastIndex;
-        ids.push_back(Narrow(list_.idOf(row)));
+        ids.push_back(platform::NarrowText(list_.idOf(row)));
         commentsStale_ = true;
     });
     RemoveTriggerEntries(g_triggerText, ids);
@@ -245,7 +215,7 @@ void CAIT::appendPendingRow() {
     for (const std::u16string &id : ids) {
         ++g_triggerLastIndex;
         list_.list()->insertTextRow(g_triggerLastIndex,
-                                    {Wide(std::u16string_view(id)), QStringLiteral("NoName")});
+                                    {platform::WideText(id), QStringLiteral("NoName")});
     }
     g_newTriggerLaterIds.clear();
     g_newTriggerPending = false;
@@ -254,15 +224,10 @@ void CAIT::appendPendingRow() {
 
 void CAIT::refreshComments() {
     commentsStale_ = false;
-    // One pass over the text; the first line of an ID is its entry, as for every lookup.
-    std::unordered_map<std::string_view, std::string_view> names;
-    ForEachLine(g_triggerText, [&names](std::string_view line) {
-        if (std::optional<IdAndName> entry = IdAndNameOf(line))
-            names.try_emplace(entry->id, entry->name);
-    });
+    const auto names = TriggerNamesById(g_triggerText);
     for (int row = 0; row < list_.rowCount(); ++row) {
-        const auto found = names.find(Narrow(list_.idOf(row)));
-        const QString name = Wide(found == names.end() ? "None" : found->second);
+        const auto found = names.find(platform::NarrowText(list_.idOf(row)));
+        const QString name = platform::WideText(found == names.end() ? "None" : found->second);
         if (name != list_.commentOf(row)) list_.list()->setItem(row, 1, new QTableWidgetItem(name));
     }
 }
@@ -272,17 +237,19 @@ void CAIT::setDependentControls() {
     conditionObject_->setEnabled(true);
     value_->setEnabled(true);
     const QString condition = condition_->currentText();
-    auto is = [&condition](int code) { return condition == Wide(*ConditionName(code)); };
+    auto is = [&condition](int code) {
+        return condition == platform::WideText(*ConditionName(code));
+    };
     if (is(kMoneyAtLeast)) {
         // The operator's own name: the condition's wording "大于或等于" names no operator and
         // would be saved as "not equal".
-        operator_->setEditText(Wide(*OperatorName(kGreaterOrEqual)));
+        operator_->setEditText(platform::WideText(*OperatorName(kGreaterOrEqual)));
         conditionObject_->setEditText(QStringLiteral("<none>"));
         operator_->setEnabled(false);
         conditionObject_->setEnabled(false);
     } else if (is(kIronCurtainReady) || is(kChronosphereReady) || is(kPowerRed) ||
                is(kPowerYellow) || is(kUnconditional)) {
-        operator_->setEditText(Wide(*OperatorName(kLessThan)));
+        operator_->setEditText(platform::WideText(*OperatorName(kLessThan)));
         conditionObject_->setEditText(QStringLiteral("<none>"));
         value_->setText(QStringLiteral("0"));
         operator_->setEnabled(false);
@@ -295,7 +262,8 @@ void CAIT::rebuildTeamChoices() {
     QStringList teams;
     ForEachLine(g_teamListText, [&teams](std::string_view line) {
         const size_t equals = line.find('=');
-        if (equals != std::string_view::npos) teams.append(Wide(line.substr(equals + 1)));
+        if (equals != std::string_view::npos)
+            teams.append(platform::WideText(line.substr(equals + 1)));
     });
     // The order the box's own sorted insert gives, but sorted once: one insert per team would
     // take seconds for ten thousand teams.

@@ -3,8 +3,8 @@
 // right. Every value shown is read from g_triggerText when a row is clicked, and every change is
 // written back into it by Save; the window keeps no copy of a trigger.
 
-#include "core/entrylist.h"
 #include "platform/dialog.h"
+#include "ui/entrylist.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,11 @@
 // The main window: its menu, the ways out with and without an open file, the start-number check
 // box, and showing, hiding and placing the editor windows.
 
-#include "app/editorwindows.h"
 #include "app/vantaeditdlg.h"
 #include "core/document.h"
 #include "platform/seams.h"
 #include "support/testsupport.h"
+#include "ui/editorwindows.h"
 
 #include <QAction>
 #include <QCheckBox>

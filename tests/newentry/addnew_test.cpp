@@ -1,13 +1,13 @@
 // The new entry dialog through its real controls: the messages with no file open, what Enter
 // leaves alone, the IDs it refuses, and a new entry numbered after its window's rows.
 
-#include "app/editorwindows.h"
 #include "core/document.h"
 #include "newentry/addnew.h"
 #include "platform/controls.h"
 #include "res/addnewdialog.h"
 #include "res/triggerdialog.h"
 #include "support/testsupport.h"
+#include "ui/editorwindows.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -26,10 +26,7 @@ private slots:
         id = dialog->control<QLineEdit>(res::kIdAddNewId);
         dialog->show();
     }
-    void cleanup() {
-        g_scriptWindow = nullptr;
-        dialog.reset();
-    }
+    void cleanup() { dialog.reset(); }
 
     void noFileOpenOnlySaysSo();
     void enterLeavesAnEmptyIdOrATypedKindAlone();
@@ -100,13 +97,12 @@ void AddNewTest::refusedIdKeepsTheDialogOpen() {
 
 void AddNewTest::scriptIsNumberedAfterItsWindowsRows() {
     openFile();
-    // A window that lists the four scripts.
-    platform::Dialog scripts(res::kIdTriggerDialog);
-    auto *rows = scripts.control<platform::ReportList>(res::kIdTriggerList);
-    rows->setColumns({QStringLiteral("注册名称")});
-    for (int row = 0; row < 4; ++row)
-        rows->insertTextRow(row, {QString::number(row)});
-    g_scriptWindow = &scripts;
+    // The script window lists the four scripts.
+    dialog = std::make_unique<CAddnew>(
+        nullptr, [](NewEntryKind kind) { return kind == NewEntryKind::Script ? 4 : 0; });
+    kind = dialog->control<platform::ComboBox>(res::kIdAddNewKind);
+    id = dialog->control<QLineEdit>(res::kIdAddNewId);
+    dialog->show();
 
     g_scriptPendingRow.rowIndex = 1; // left by an earlier New
     kind->setCurrentIndex(2);

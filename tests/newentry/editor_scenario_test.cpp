@@ -4,7 +4,6 @@
 // what was written.
 
 #include "app/documentio.h"
-#include "app/editorwindows.h"
 #include "app/vantaeditdlg.h"
 #include "core/document.h"
 #include "core/initext.h"
@@ -17,8 +16,10 @@
 #include "res/triggerdialog.h"
 #include "support/generator.h"
 #include "support/testsupport.h"
+#include "support/windowtest.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
+#include "ui/editorwindows.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -108,23 +109,7 @@ private:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     }
     void press(Dialog *window, int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
-    // Over a bare spot of the window's surface, not over one of its controls. The event goes
-    // straight to the surface: the offscreen screen would hand a pointer position to whichever
-    // of the overlapping windows it finds first.
-    void moveOver(Dialog *window, int listId) {
-        QWidget *surface = window->control(listId)->parentWidget();
-        for (int y = surface->height() - 2; y > 0; y -= 3) {
-            for (int x = surface->width() - 2; x > 0; x -= 3) {
-                if (surface->childAt(x, y)) continue;
-                QMouseEvent move(QEvent::MouseMove, QPointF(x, y),
-                                 surface->mapToGlobal(QPointF(x, y)), Qt::NoButton, Qt::NoButton,
-                                 Qt::NoModifier);
-                QApplication::sendEvent(surface, &move);
-                return;
-            }
-        }
-        QFAIL("no bare surface");
-    }
+    void moveOver(Dialog *window, int listId) { testsupport::MoveOverSurface(window, listId); }
     // New in `window`, then the ID typed into the new entry dialog and Enter.
     void create(Dialog *window, int newId, const QString &kind, const QString &id) {
         press(window, newId);

@@ -3,7 +3,6 @@
 
 #include "taskforces/taskforcewindow.h"
 
-#include "app/editorwindows.h"
 #include "app/opensave.h"
 #include "core/document.h"
 #include "core/initext.h"
@@ -11,6 +10,8 @@
 #include "platform/controls.h"
 #include "res/entrytextdialogs.h"
 #include "support/testsupport.h"
+#include "support/windowtest.h"
+#include "ui/editorwindows.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -101,17 +102,7 @@ void TaskForceWindowTest::clickRow(int row, Qt::KeyboardModifiers modifiers) {
 }
 
 void TaskForceWindowTest::moveOverSurface() {
-    // A point of the window's own surface that no control covers, searched from the bottom.
-    for (int y = window->height() - 1; y > 0; --y) {
-        for (int x = window->width() - 1; x > 0; x -= 4) {
-            QWidget *under = window->childAt(x, y);
-            if (under && under->parentWidget() == window.get()) {
-                QTest::mouseMove(window.get(), QPoint(x, y));
-                return;
-            }
-        }
-    }
-    QFAIL("no bare surface");
+    testsupport::MoveOverSurface(window.get(), res::kIdTaskForceList);
 }
 
 void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {

@@ -2,7 +2,6 @@
 // browse, jump, edit a team, delete one, save the file and read it back.
 
 #include "app/documentio.h"
-#include "app/editorwindows.h"
 #include "app/opensave.h"
 #include "core/document.h"
 #include "core/initext.h"
@@ -13,6 +12,7 @@
 #include "support/testsupport.h"
 #include "taskforces/taskforcewindow.h"
 #include "teams/teamwindow.h"
+#include "ui/editorwindows.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "res/teamdialog.h"
 #include "support/testsupport.h"
+#include "support/windowtest.h"
 #include "teams/teamlist.h"
 #include "teams/teamwindow.h"
 
@@ -82,13 +83,7 @@ void TeamWindowTest::init() {
 }
 
 void TeamWindowTest::moveMouseOverSurface() {
-    // Between the list and the hint line: the window's own surface, no control there.
-    const QPoint pos =
-        platform::DialogUnitsToPixels({130, 10, 1, 1}, window->baseUnits()).topLeft();
-    QCOMPARE(window->childAt(pos), list()->parentWidget());
-    // From over the list, so that the pointer really moves even if it was there already.
-    QTest::mouseMove(list()->viewport(), QPoint(5, 5));
-    QTest::mouseMove(window.get(), pos);
+    testsupport::MoveOverSurface(window.get(), res::kIdTeamList);
 }
 
 void TeamWindowTest::showsATeamAsItsSectionHasIt() {

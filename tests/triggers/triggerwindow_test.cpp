@@ -1,7 +1,6 @@
 // The trigger window through its real controls: the fill, the form, Save, New, Delete, the jump
 // and what a mouse movement over the window does.
 
-#include "app/editorwindows.h"
 #include "core/document.h"
 #include "core/initext.h"
 #include "newentry/addnew.h"
@@ -10,8 +9,10 @@
 #include "res/addnewdialog.h"
 #include "res/triggerdialog.h"
 #include "support/testsupport.h"
+#include "support/windowtest.h"
 #include "triggers/triggerloader.h"
 #include "triggers/triggerwindow.h"
+#include "ui/editorwindows.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -80,11 +81,7 @@ private:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, at);
     }
     // Over the window's own surface, between the list and the form.
-    void moveMouse() {
-        const QRect spot = platform::DialogUnitsToPixels({140, 5, 1, 1}, window->baseUnits());
-        QTest::mouseMove(window.get(), spot.topLeft());
-        QTest::mouseMove(window.get(), spot.topLeft() + QPoint(1, 1));
-    }
+    void moveMouse() { testsupport::MoveOverSurface(window.get(), res::kIdTriggerList); }
     QString text(int id) const {
         QWidget *control = window->control(id);
         if (auto *combo = qobject_cast<QComboBox *>(control)) return combo->currentText();

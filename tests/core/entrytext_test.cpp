@@ -1,6 +1,6 @@
 // The text work behind Save, Tidy and Delete of the task force and script windows.
 
-#include "taskforces/entrytext.h"
+#include "core/entrytext.h"
 
 #include "core/document.h"
 #include "core/initext.h"

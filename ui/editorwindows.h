@@ -1,18 +1,13 @@
 #pragma once
-// The five modeless windows of the run. The main window creates each one once, hidden; until a
-// window's class exists its pointer stays null and every operation here passes over it.
+// What the windows do with the five modeless windows of the run (g_teamWindow and the others,
+// kept with the document). A null window is passed over.
+
+#include "core/document.h"
 
 class QRect;
 
-namespace platform {
-class Dialog;
-}
-
-extern platform::Dialog *g_teamWindow;
-extern platform::Dialog *g_scriptWindow;
-extern platform::Dialog *g_taskForceWindow;
-extern platform::Dialog *g_triggerWindow;
-extern platform::Dialog *g_addNewWindow;
+// Hiding and showing a window is how another window tells it to look at its signals.
+void HideAndShow(platform::Dialog *window);
 
 // Shows the team, script, task force and trigger windows, in that order, in their normal state.
 // Each runs its own behaviour on being shown.

@@ -1,4 +1,4 @@
-#include "taskforces/entrytext.h"
+#include "core/entrytext.h"
 
 #include "core/headerindex.h"
 #include "core/initext.h"
@@ -64,10 +64,7 @@ EntryTexts RebuildEntryTexts(const std::vector<std::string> &ids, std::string_vi
 EntryTexts DeleteEntryTexts(std::string_view listText, std::string_view sectionsText,
                             const std::vector<RegistryEntry> &doomed, int start,
                             const EntryTextKind &kind) {
-    std::vector<std::string> ids;
-    ForEachLine(WithoutEntryLines(listText, doomed), [&ids](std::string_view line) {
-        const size_t equals = line.find('=');
-        if (equals != std::string_view::npos) ids.emplace_back(line.substr(equals + 1));
-    });
-    return RebuildEntryTexts(ids, sectionsText, start, kind);
+    const std::string remaining = WithoutEntryLines(listText, doomed);
+    const std::vector<std::string_view> ids = ListIds(remaining);
+    return RebuildEntryTexts({ids.begin(), ids.end()}, sectionsText, start, kind);
 }

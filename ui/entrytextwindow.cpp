@@ -1,8 +1,9 @@
-#include "taskforces/entrytextwindow.h"
+#include "ui/entrytextwindow.h"
 
-#include "app/editorwindows.h"
 #include "core/initext.h"
+#include "platform/codepage.h"
 #include "platform/controls.h"
+#include "ui/editorwindows.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -68,7 +69,8 @@ void EntryTextWindow::onCommand(int id) {
 
 void EntryTextWindow::showRow(int row) {
     const QString id = pane_.idOf(row);
-    text_->setPlainText(WideText(EntrySectionOf(*kind_.sectionsText, NarrowText(id))));
+    text_->setPlainText(
+        platform::WideText(EntrySectionOf(*kind_.sectionsText, platform::NarrowText(id))));
     setTitle(id);
 }
 
@@ -79,11 +81,11 @@ void EntryTextWindow::setTitle(const QString &id, const QString &note) {
 }
 
 void EntryTextWindow::SaveEntryText() {
-    const SaveResult result = SaveEntrySection(*kind_.sectionsText, NarrowText(titleId_),
-                                               NarrowText(text_->toPlainText()));
+    const SaveResult result = SaveEntrySection(*kind_.sectionsText, platform::NarrowText(titleId_),
+                                               platform::NarrowText(text_->toPlainText()));
     switch (result.outcome) {
     case SaveOutcome::Saved:
-        pane_.SetComment(titleId_, WideText(result.comment));
+        pane_.SetComment(titleId_, platform::WideText(result.comment));
         setTitle(titleId_);
         if (kind_.saveRaisesListChanged) *kind_.listChanged = true;
         break;
@@ -100,14 +102,15 @@ void EntryTextWindow::SaveEntryText() {
 }
 
 void EntryTextWindow::TidyEntryText() {
-    text_->setPlainText(WideText(
-        ::TidyEntryText(NarrowText(titleId_), NarrowText(text_->toPlainText()), kind_.text)));
+    text_->setPlainText(platform::WideText(::TidyEntryText(
+        platform::NarrowText(titleId_), platform::NarrowText(text_->toPlainText()), kind_.text)));
 }
 
 void EntryTextWindow::DeleteSelectedEntries() {
     std::vector<RegistryEntry> doomed;
     pane_.DeleteSelectedRows([this, &doomed](int row) {
-        doomed.push_back({NarrowText(pane_.list()->text(row, 0)), NarrowText(pane_.idOf(row))});
+        doomed.push_back({platform::NarrowText(pane_.list()->text(row, 0)),
+                          platform::NarrowText(pane_.idOf(row))});
     });
     EntryTexts texts =
         DeleteEntryTexts(*kind_.listText, *kind_.sectionsText, doomed, g_startNumber, kind_.text);
@@ -122,8 +125,5 @@ void EntryTextWindow::NewEntry() {
     g_addNewKind = kind_.addNewKind;
     g_addNewPreset = true;
     // Hidden first, so that its show handling picks the kind even when it is open already.
-    if (g_addNewWindow) {
-        g_addNewWindow->hide();
-        g_addNewWindow->show();
-    }
+    HideAndShow(g_addNewWindow);
 }

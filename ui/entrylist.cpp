@@ -1,7 +1,8 @@
-#include "core/entrylist.h"
+#include "ui/entrylist.h"
 
 #include "core/headerindex.h"
 #include "core/initext.h"
+#include "platform/codepage.h"
 #include "platform/controls.h"
 
 #include <QEvent>
@@ -49,10 +50,6 @@ private:
 
 } // namespace
 
-QString WideText(std::string_view narrow) { return QString::fromStdU16String(ToWide(narrow)); }
-
-std::string NarrowText(const QString &wide) { return ToNarrow(wide.toStdU16String()); }
-
 QStringList RegistryColumns() {
     return {QStringLiteral("注册序号"), QStringLiteral("注册名称"), QStringLiteral("注释")};
 }
@@ -84,8 +81,8 @@ int EntryList::FillEntryList(std::string_view listText, std::string_view section
         if (name == names.end()) return std::nullopt;
         const size_t start = *name + 5;
         const size_t end = std::min(sectionsText.find('\n', start), sectionsText.size());
-        return QStringList{WideText(line.substr(0, equals)), WideText(id),
-                           WideText(sectionsText.substr(start, end - start))};
+        return QStringList{platform::WideText(line.substr(0, equals)), platform::WideText(id),
+                           platform::WideText(sectionsText.substr(start, end - start))};
     });
 }
 

@@ -1,14 +1,8 @@
-#include "app/editorwindows.h"
+#include "ui/editorwindows.h"
 
 #include "platform/dialog.h"
 
 #include <array>
-
-platform::Dialog *g_teamWindow = nullptr;
-platform::Dialog *g_scriptWindow = nullptr;
-platform::Dialog *g_taskForceWindow = nullptr;
-platform::Dialog *g_triggerWindow = nullptr;
-platform::Dialog *g_addNewWindow = nullptr;
 
 namespace {
 
@@ -18,6 +12,12 @@ std::array<platform::Dialog *, 4> EditorWindows() {
 }
 
 } // namespace
+
+void HideAndShow(platform::Dialog *window) {
+    if (!window) return;
+    window->hide();
+    window->show();
+}
 
 void ShowEditorWindows() {
     for (platform::Dialog *window : EditorWindows()) {

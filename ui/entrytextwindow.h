@@ -3,9 +3,9 @@
 // scripts: the entry list pane on the left, the shown entry's ID above its section on the right,
 // and the buttons New, Tidy, Save, Delete and Close. EntryWindowKind holds every difference.
 
-#include "core/entrylist.h"
+#include "core/entrytext.h"
 #include "platform/dialog.h"
-#include "taskforces/entrytext.h"
+#include "ui/entrylist.h"
 
 #include <string>
 
@@ -38,10 +38,13 @@ public:
     void SaveEntryText();
     // Rewrites the field in canonical order with renumbered lines; the document is untouched.
     void TidyEntryText();
-    // Deletes the selected rows and rebuilds both texts from the rows that remain.
+    // Deletes the selected entries from both texts and their rows from the list.
     void DeleteSelectedEntries();
     // Opens the new entry dialog for this kind; its entry's row comes through the pending row.
     void NewEntry();
+
+    // The rows the list shows; a pending new row is not one yet.
+    int rowCount() const { return pane_.rowCount(); }
 
 protected:
     void onShowOrHide(bool shown) override;

@@ -18,10 +18,6 @@ namespace platform {
 class ReportList;
 }
 
-// Narrow document text as window text and back, through the ANSI code page.
-QString WideText(std::string_view narrow);
-std::string NarrowText(const QString &wide);
-
 // The headers of a registry kind's list: "注册序号", "注册名称", "注释".
 QStringList RegistryColumns();
 

@@ -3,8 +3,9 @@
 // trigger windows, the selection drawn only with the focus).
 
 #include "core/document.h"
-#include "core/entrylist.h"
+#include "platform/codepage.h"
 #include "platform/controls.h"
+#include "ui/entrylist.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -116,8 +117,8 @@ void EntryListTest::rowUpkeep() {
     p.pane->FillRows("x=1\nno row\ny=2\nz=3", [](std::string_view line) {
         const size_t equals = line.find('=');
         if (equals == std::string_view::npos) return std::optional<QStringList>();
-        return std::optional(
-            QStringList{WideText(line.substr(0, equals)), WideText(line.substr(equals + 1))});
+        return std::optional(QStringList{platform::WideText(line.substr(0, equals)),
+                                         platform::WideText(line.substr(equals + 1))});
     });
     QCOMPARE(p.pane->ids(), L({"x", "y", "z"}));
     QCOMPARE(p.pane->commentOf(1), QStringLiteral("2"));

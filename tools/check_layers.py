@@ -1,0 +1,115 @@
+#!/usr/bin/env python3
+"""Fails when a source file includes a header of a library that its own library does not link.
+
+The libraries and their links are read from the CMakeLists.txt files of the tree, so the layers
+the build links are the layers this check enforces: a lower layer cannot reach up into a higher
+one, nor a kind into a sibling it does not link. A header belongs to the library of the source
+file of the same name beside it; a header without one to the first library its folder defines.
+Tests, benchmarks and the fuzzing target may include anything and are not read.
+
+    check_layers.py [--root DIR] [--pretend FILE:HEADER ...]
+
+--pretend adds an include of HEADER to FILE, to show that the check refuses it.
+Exit status 0 when every include is allowed, 1 with one line per refused include otherwise.
+"""
+
+import argparse
+import re
+import sys
+from pathlib import Path
+
+SKIPPED = {"tests", "bench", "fuzz", "tools", "docs"}
+COMMAND = re.compile(r"\b(add_library|add_executable|target_sources|target_link_libraries)"
+                     r"\s*\(([^)]*)\)", re.S)
+KEYWORDS = {"STATIC", "SHARED", "OBJECT", "INTERFACE", "PUBLIC", "PRIVATE"}
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+
+
+def read_build(root):
+    """Targets by source file, the first library of each folder, and each target's links."""
+    owner, folder_default, links = {}, {}, {}
+    for cmake in sorted(root.rglob("CMakeLists.txt")):
+        folder = cmake.parent.relative_to(root)
+        if folder.parts and (folder.parts[0] in SKIPPED or folder.parts[0].startswith("build")):
+            continue
+        text = re.sub(r"#[^\n]*", "", cmake.read_text())
+        for command, body in COMMAND.findall(text):
+            words = [w for w in body.split() if w not in KEYWORDS]
+            if not words:
+                continue
+            name, rest = words[0], words[1:]
+            if command == "target_link_libraries":
+                links.setdefault(name, set()).update(w for w in rest if "::" not in w)
+                continue
+            links.setdefault(name, set())
+            if command == "add_library":
+                folder_default.setdefault(folder, name)
+            for source in rest:
+                if source.endswith((".cpp", ".h")):
+                    owner[(folder / source).as_posix()] = name
+    return owner, folder_default, links
+
+
+def closure(target, links):
+    seen, todo = {target}, [target]
+    while todo:
+        for dep in links.get(todo.pop(), ()):
+            if dep not in seen:
+                seen.add(dep)
+                todo.append(dep)
+    return seen
+
+
+def target_of(path, owner, folder_default):
+    """The library a file of the tree belongs to; None for files outside every library."""
+    if path in owner:
+        return owner[path]
+    source = re.sub(r"\.h$", ".cpp", path)
+    if source in owner:
+        return owner[source]
+    return folder_default.get(Path(path).parent)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--root", default=Path(__file__).resolve().parent.parent, type=Path)
+    parser.add_argument("--pretend", action="append", default=[])
+    args = parser.parse_args()
+    root = args.root.resolve()
+    owner, folder_default, links = read_build(root)
+
+    includes = {}
+    for path in sorted(root.rglob("*")):
+        if path.suffix not in (".cpp", ".h"):
+            continue
+        rel = path.relative_to(root)
+        if rel.parts[0] in SKIPPED or rel.parts[0].startswith("build"):
+            continue
+        text = path.read_text(errors="replace")
+        includes[rel.as_posix()] = [(text[:m.start()].count("\n") + 1, m.group(1))
+                                    for m in INCLUDE.finditer(text)]
+    for pretend in args.pretend:
+        file, header = pretend.split(":", 1)
+        includes.setdefault(file, []).append((0, header))
+
+    refused = []
+    for file, found in includes.items():
+        target = target_of(file, owner, folder_default)
+        if target is None:
+            continue
+        allowed = closure(target, links)
+        for line, header in found:
+            header_target = target_of(header, owner, folder_default)
+            if header_target is not None and header_target not in allowed:
+                refused.append(f"{file}:{line}: includes {header} ({header_target}), "
+                               f"which {target} does not link")
+    for line in refused:
+        print(line)
+    if refused:
+        return 1
+    print(f"layers: {len(includes)} files, every include allowed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
