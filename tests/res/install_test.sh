@@ -25,7 +25,7 @@ deb=$(echo "$scratch"/deb/*.deb)
 dpkg -x "$deb" "$scratch/root"
 expect_files "$scratch/root/usr"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6core6 libstdc++6; do
+for lib in libqt6widgets6 libqt6core6 libstdc++6 qt6-qpa-plugins qt6-translations-l10n; do
     [[ $depends == *"$lib"* ]] || { echo "Depends lacks $lib: $depends" >&2; exit 1; }
 done
 echo "install and package checks passed"
