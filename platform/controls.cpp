@@ -106,8 +106,11 @@ void ReportList::keyPressEvent(QKeyEvent *event) {
 }
 
 ComboBox::ComboBox(bool sorted, QWidget *parent) : QComboBox(parent), sorted_(sorted) {
-    static const bool accessible = (QAccessible::installFactory(AccessibleComboBox), true);
-    Q_UNUSED(accessible);
+    // Once per run, before any tool asks about a box.
+    [[maybe_unused]] static const bool factoryInstalled = [] {
+        QAccessible::installFactory(AccessibleComboBox);
+        return true;
+    }();
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
 }
