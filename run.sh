@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . tools/deps.sh
-vantaedit_install "${VANTAEDIT_BUILD_PACKAGES[@]}" fonts-noto-cjk qt6-qpa-plugins
+vantaedit_install "${VANTAEDIT_BUILD_PACKAGES[@]}" "${VANTAEDIT_RUN_PACKAGES[@]}" qt6-qpa-plugins
 vantaedit_build build
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found. Start the editor under a virtual display, for example:" >&2

@@ -12,13 +12,13 @@ std::u16string AskOpenPath() {
     return path.empty() ? u"None" : path;
 }
 
-void OpenFile() {
+void OpenFile(const std::u16string &path) {
     if (IsFileOpen()) {
         platform::ShowAppMessage(u"不准重复打开文件，每次启动只能打开一次");
         return;
     }
     ClearDocumentTexts();
-    g_openedPath = AskOpenPath();
+    g_openedPath = path.empty() ? AskOpenPath() : path;
     if (!IsFileOpen()) return;
     LoadOpenedFile();
     // Hidden and shown again, each editor window fills its list from the new texts.

@@ -12,8 +12,9 @@ extern const std::u16string kOpenFileFilter;
 std::u16string AskOpenPath();
 
 // Opens one file per run: refuses a second one, asks for the path, loads it and its include
-// files, and has the editor windows fill their lists by hiding and showing them.
-void OpenFile();
+// files, and has the editor windows fill their lists by hiding and showing them. A full `path`
+// (the command line, a dropped file) is opened without asking.
+void OpenFile(const std::u16string &path = {});
 
 // Saves the document into the opened file, or split into the "+AI" folder, as the user chooses.
 void SaveFile();

@@ -1,6 +1,7 @@
 #include "app/vantaeditdlg.h"
 
 #include "app/opensave.h"
+#include "app/vantaedit.h"
 #include "core/document.h"
 #include "newentry/addnew.h"
 #include "platform/seams.h"
@@ -12,8 +13,13 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -26,6 +32,9 @@ const std::u16string kClosePrompt = u"请确保文件已经做了正确的操作
 CVantaEditDlg::CVantaEditDlg(QWidget *parent)
     : platform::Dialog(res::kIdMainDialog, parent),
       autoDetectStart_(control<QCheckBox>(res::kIdAutoDetectStart)) {
+    // The owned windows take it from here.
+    setWindowIcon(AppIcon());
+    setAcceptDrops(true);
     QMenuBar *menu = attachMenu(res::kIdMainMenu);
     // No system menu takes the about item here: it ends the menu bar under a menu of its own.
     QAction *about = menu->addMenu(QStringLiteral("帮助"))
@@ -53,7 +62,7 @@ CVantaEditDlg::CVantaEditDlg(QWidget *parent)
 void CVantaEditDlg::onCommand(int id) {
     switch (id) {
     case res::kCmdOpen:
-        OpenFile();
+        openCommand();
         break;
     case res::kCmdSave:
         SaveFile();
@@ -86,11 +95,47 @@ bool CVantaEditDlg::onEscape() {
     return true;
 }
 
+bool CVantaEditDlg::openCommandLine(const QStringList &paths) {
+    if (paths.size() > 1) return false;
+    // The file dialog gives full paths; the include files are found beside the opened file.
+    if (paths.size() == 1)
+        openCommand(
+            QDir::toNativeSeparators(QFileInfo(paths[0]).absoluteFilePath()).toStdU16String());
+    return true;
+}
+
+void CVantaEditDlg::openCommand(const std::u16string &path) {
+    g_autoDetectStart = autoDetectStart_->isChecked();
+    opening_ = true;
+    OpenFile(path);
+    opening_ = false;
+    if (IsFileOpen()) {
+        setWindowTitle(QStringView(platform::kAppTitle).toString() + QStringLiteral(" — ") +
+                       QFileInfo(QString::fromStdU16String(g_openedPath)).fileName());
+    }
+}
+
 void CVantaEditDlg::paintEvent(QPaintEvent *event) {
     // Every paint ticks the box again, so the next load takes the start number from the file.
-    autoDetectStart_->setChecked(true);
-    g_autoDetectStart = true;
+    if (!opening_) {
+        autoDetectStart_->setChecked(true);
+        g_autoDetectStart = true;
+    }
     platform::Dialog::paintEvent(event);
+}
+
+void CVantaEditDlg::dragEnterEvent(QDragEnterEvent *event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls[0].isLocalFile()) event->acceptProposedAction();
+}
+
+void CVantaEditDlg::dropEvent(QDropEvent *event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls[0].isLocalFile()) return;
+    event->acceptProposedAction();
+    // After the drop has ended: the drag's source is not kept waiting by a message box.
+    const std::u16string path = QDir::toNativeSeparators(urls[0].toLocalFile()).toStdU16String();
+    QTimer::singleShot(0, this, [this, path] { openCommand(path); });
 }
 
 void CVantaEditDlg::closeEvent(QCloseEvent *event) {

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QAccessibleWidget>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,8 +9,38 @@
 namespace platform {
 
 namespace {
+
 constexpr int kColumnWidth = 100;
+
+// What assistive tools read of a combo box: its label's text as the name, whatever the box shows,
+// and what it shows as the value. Qt's own reading on some systems names the box by its text,
+// which changes with every entry shown.
+class ComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ComboBoxAccessible(QComboBox *box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return static_cast<QComboBox *>(widget())->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override {
+        if (name == showMenuAction()) {
+            static_cast<QComboBox *>(widget())->showPopup();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+};
+
+QAccessibleInterface *AccessibleComboBox(const QString &, QObject *object) {
+    auto *box = qobject_cast<ComboBox *>(object);
+    return box ? new ComboBoxAccessible(box) : nullptr;
 }
+
+} // namespace
 
 ReportList::ReportList(QWidget *parent) : QTableWidget(parent) {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -75,6 +106,11 @@ void ReportList::keyPressEvent(QKeyEvent *event) {
 }
 
 ComboBox::ComboBox(bool sorted, QWidget *parent) : QComboBox(parent), sorted_(sorted) {
+    // Once per run, before any tool asks about a box.
+    [[maybe_unused]] static const bool factoryInstalled = [] {
+        QAccessible::installFactory(AccessibleComboBox);
+        return true;
+    }();
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
 }

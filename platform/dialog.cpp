@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -28,6 +29,14 @@ bool IsEnterKey(const QKeyEvent *event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     return enter && modifiers == Qt::NoModifier;
+}
+
+// A combo box's edit field gets the box's name too: assistive tools meet it on its own.
+void SetAccessibleName(QWidget *input, const QString &name) {
+    input->setAccessibleName(name);
+    if (auto *combo = qobject_cast<QComboBox *>(input); combo && combo->lineEdit()) {
+        combo->lineEdit()->setAccessibleName(name);
+    }
 }
 
 } // namespace
@@ -78,6 +87,7 @@ Dialog::Dialog(int templateId, QWidget *owner) : QDialog(owner), client_(new QWi
         if (control.kind == res::Kind::ComboBox) place.setHeight(widget->sizeHint().height());
         widget->setGeometry(place);
         if (control.id != res::kNoId) controls_.insert(control.id, widget);
+        if (!control.name.empty()) SetAccessibleName(widget, WideText(control.name));
         created.push_back(widget);
     }
     for (size_t i = 0; i < created.size(); ++i) {
@@ -85,7 +95,7 @@ Dialog::Dialog(int templateId, QWidget *owner) : QDialog(owner), client_(new QWi
         auto *label = qobject_cast<QLabel *>(created[i]);
         if (!input || !label) continue;
         label->setBuddy(input);
-        input->setAccessibleName(label->text());
+        SetAccessibleName(input, label->text());
     }
 
     const QSize size = DialogUnitsToPixels({0, 0, dialog->width, dialog->height}, units_).size();
@@ -142,6 +152,8 @@ QWidget *Dialog::createControl(const res::Control &control) {
         for (std::u16string_view item : control.items) {
             combo->addString(WideText(item));
         }
+        // The items are choices, not a text: the edit field starts empty.
+        combo->setCurrentIndex(-1);
         return combo;
     }
     case res::Kind::List: {
@@ -166,8 +178,10 @@ QMenuBar *Dialog::attachMenu(int menuId) {
         QMenu *items = bar->addMenu(WideText(popup.text));
         for (const res::MenuItem &item : popup.items) {
             const int command = item.command;
-            connect(items->addAction(WideText(item.text)), &QAction::triggered, this,
-                    [this, command] { onCommand(command); });
+            QAction *action = items->addAction(WideText(item.text));
+            action->setShortcut(
+                QKeySequence(WideText(res::Accelerator(command)), QKeySequence::PortableText));
+            connect(action, &QAction::triggered, this, [this, command] { onCommand(command); });
         }
     }
     layout()->setMenuBar(bar);

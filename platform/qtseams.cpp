@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -73,9 +75,23 @@ QString QtFileFilter(const std::u16string &filter) {
     for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters.append(parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
+        // Qt reads the patterns from the parentheses at the end of the text it shows: a name
+        // that already ends with them is shown as it is, not with the patterns twice.
+        filters.append(parts[i].endsWith(shown) ? parts[i] : parts[i] + QLatin1Char(' ') + shown);
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+bool InstallQtTranslation() {
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_zh_CN"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator)) {
+        return true;
+    }
+    delete translator;
+    return false;
 }
 
 void InstallQtSeams(QWidget *mainWindow) {

@@ -5,9 +5,9 @@ namespace res {
 namespace {
 
 constexpr Control kTaskForceControls[] = {
-    List(kIdTaskForceList, {0, 0, 117, 232}),
+    Named(u"派遣部队列表", List(kIdTaskForceList, {0, 0, 117, 232})),
     Text(kIdTaskForceTitle, u"我是标题!!!", {121, 6, 265, 8}),
-    TextArea(kIdTaskForceText, {119, 17, 271, 165}, kNoWrap),
+    Named(u"派遣部队内容", TextArea(kIdTaskForceText, {119, 17, 271, 165}, kNoWrap)),
     Button(kIdTaskForceNew, u"新增", {122, 195, 50, 14}),
     Button(kIdTaskForceTidy, u"理顺部队", {177, 195, 50, 14}),
     Button(kIdTaskForceSave, u"保存", {232, 192, 50, 36}),
@@ -16,9 +16,9 @@ constexpr Control kTaskForceControls[] = {
 };
 
 constexpr Control kScriptControls[] = {
-    List(kIdScriptList, {0, 0, 114, 260}),
+    Named(u"脚本列表", List(kIdScriptList, {0, 0, 114, 260})),
     Text(kIdScriptTitle, u"我是标题!!!", {115, 4, 326, 15}),
-    TextArea(kIdScriptText, {115, 20, 327, 185}, kNoWrap),
+    Named(u"脚本内容", TextArea(kIdScriptText, {115, 20, 327, 185}, kNoWrap)),
     Button(kIdScriptNew, u"新增", {129, 218, 50, 14}),
     Button(kIdScriptTidy, u"理顺脚本", {186, 218, 50, 14}),
     Button(kIdScriptSave, u"保存", {243, 218, 50, 36}),

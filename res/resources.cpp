@@ -49,6 +49,12 @@ constexpr Menu kMainMenu = {kIdMainMenu, kMainPopups};
 
 constexpr const Menu *kMenus[] = {&kMainMenu};
 
+// The keys of the main window's menu commands, one line per command.
+constexpr std::pair<int, std::u16string_view> kAccelerators[] = {
+    {kCmdOpen, u"Ctrl+O"},
+    {kCmdSave, u"Ctrl+S"},
+};
+
 constexpr std::pair<int, std::u16string_view> kStrings[] = {
     {kIdAboutString, u"关于 VantaEdit(&A)..."},
 };
@@ -68,6 +74,13 @@ const Menu *FindMenu(int id) { return FindById(kMenus, id); }
 std::u16string_view String(int id) {
     for (const auto &[stringId, text] : kStrings) {
         if (stringId == id) return text;
+    }
+    return {};
+}
+
+std::u16string_view Accelerator(int command) {
+    for (const auto &[id, keys] : kAccelerators) {
+        if (id == command) return keys;
     }
     return {};
 }

@@ -60,6 +60,7 @@ struct Control {
     unsigned style = kNoStyle;
     int buddy = kNoId;                               // Static: the id of the input this text labels
     std::span<const std::u16string_view> items = {}; // ComboBox: initial list
+    std::u16string_view name = {}; // the name for assistive tools of an input no label names
 };
 
 struct DialogTemplate {
@@ -108,11 +109,18 @@ constexpr Control ComboBox(int id, Rect rect, unsigned style,
     return {id, Kind::ComboBox, {}, rect, style, kNoId, items};
 }
 constexpr Control List(int id, Rect rect) { return {id, Kind::List, {}, rect}; }
+// `control` with the name assistive tools read for it, where no label gives one.
+constexpr Control Named(std::u16string_view name, Control control) {
+    control.name = name;
+    return control;
+}
 
 // The template, menu or string with this id; nullptr (or empty text) when there is none.
 const DialogTemplate *FindDialog(int id);
 const Menu *FindMenu(int id);
 std::u16string_view String(int id);
+// The key sequence of a menu command, in the portable form "Ctrl+O"; empty when it has none.
+std::u16string_view Accelerator(int command);
 
 // Every dialog template, for checks over all of them.
 std::span<const DialogTemplate *const> AllDialogs();

@@ -8,7 +8,7 @@ namespace {
 constexpr std::u16string_view kBars = u"|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|";
 
 constexpr Control kTeamControls[] = {
-    List(kIdTeamList, {0, 0, 114, 305}),
+    Named(u"小队列表", List(kIdTeamList, {0, 0, 114, 305})),
     Text(kIdTeamHint, u"我是提示!", {162, 4, 219, 20}),
     Label(u"注释", {207, 29, 17, 8}, kIdTeamComment),
     Edit(kIdTeamComment, {229, 27, 90, 14}),

@@ -16,7 +16,7 @@ constexpr std::u16string_view kOperators[] = {u"小于",     u"小于等于", u"
 
 // Labels have no size of their own in the layout: two characters take 17 units, four take 34.
 constexpr Control kTriggerControls[] = {
-    List(kIdTriggerList, {0, 0, 110, 243}),
+    Named(u"触发列表", List(kIdTriggerList, {0, 0, 110, 243})),
     Text(kIdTriggerTitle, u"我是注册的标题!", {185, 14, 201, 11}),
     Label(u"注释", {178, 33, 17, 8}, kIdTriggerName),
     Edit(kIdTriggerName, {200, 33, 170, 14}),

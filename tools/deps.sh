@@ -16,7 +16,11 @@ vantaedit_install() {
 }
 
 VANTAEDIT_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libgl-dev libgtest-dev
-                          libbenchmark-dev)
+                          libbenchmark-dev librsvg2-bin)
+# What the editor needs at run time beyond its libraries: Qt's Chinese standard dialogs.
+VANTAEDIT_RUN_PACKAGES=(qt6-translations-l10n fonts-noto-cjk)
+# The checks of the installed files and of the Debian package.
+VANTAEDIT_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file python3)
 
 vantaedit_build() {
     local dir=$1

@@ -21,31 +21,46 @@ std::vector<size_t> NameKeyOffsets(std::string_view text) {
     return offsets;
 }
 
-// Draws the selection only while the list has the focus, as the list control does: a jump in a
-// window that is not being used leaves no highlight behind.
-class SelectionOnFocus : public QObject {
+// Draws the selection dimmed while the list lacks the focus, as desktop lists do: the user still
+// sees which entry the form shows after clicking a button. The colours are taken at each change
+// of focus from the palette the list inherits, so they follow the style.
+class DimSelectionWithoutFocus : public QObject {
 public:
-    explicit SelectionOnFocus(QAbstractItemView *view)
-        : QObject(view), view_(view), shown_(view->palette()), hidden_(shown_) {
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-            hidden_.setColor(group, QPalette::Highlight, shown_.color(group, QPalette::Base));
-            hidden_.setColor(group, QPalette::HighlightedText, shown_.color(group, QPalette::Text));
-        }
-        view->setPalette(view->hasFocus() ? shown_ : hidden_);
+    explicit DimSelectionWithoutFocus(QAbstractItemView *view) : QObject(view), view_(view) {
+        dim(!view->hasFocus());
         view->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::FocusIn) view_->setPalette(shown_);
-        if (event->type() == QEvent::FocusOut) view_->setPalette(hidden_);
+        if (event->type() == QEvent::FocusIn) dim(false);
+        if (event->type() == QEvent::FocusOut) dim(true);
         return false;
     }
 
 private:
+    void dim(bool dimmed) {
+        view_->setPalette(QPalette());
+        if (!dimmed) return;
+        QPalette palette = view_->palette();
+        const QColor active = palette.color(QPalette::Active, QPalette::Highlight);
+        QColor inactive = palette.color(QPalette::Inactive, QPalette::Highlight);
+        // A style whose inactive selection looks like the active one gets it halfway to the
+        // background.
+        if (inactive == active) {
+            const QColor base = palette.color(QPalette::Active, QPalette::Base);
+            inactive = QColor((active.red() + base.red()) / 2, (active.green() + base.green()) / 2,
+                              (active.blue() + base.blue()) / 2);
+        }
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Highlight, inactive);
+            palette.setColor(group, QPalette::HighlightedText,
+                             palette.color(QPalette::Inactive, QPalette::HighlightedText));
+        }
+        view_->setPalette(palette);
+    }
+
     QAbstractItemView *view_;
-    QPalette shown_;
-    QPalette hidden_;
 };
 
 } // namespace
@@ -56,7 +71,7 @@ QStringList RegistryColumns() {
 
 EntryList::EntryList(platform::ReportList *list, Options options)
     : list_(list), options_(std::move(options)) {
-    new SelectionOnFocus(list_);
+    new DimSelectionWithoutFocus(list_);
 }
 
 void EntryList::MakeColumns() {

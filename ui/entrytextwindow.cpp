@@ -5,36 +5,17 @@
 #include "platform/controls.h"
 #include "ui/editorwindows.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <vector>
-
-namespace {
-
-// The editor's font, or an installed Chinese font of the same size where it is missing.
-QFont EditorFont() {
-    const QString preferred = QStringLiteral("微软雅黑");
-    QString family = preferred;
-    if (!QFontDatabase::hasFamily(preferred)) {
-        const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
-        if (!chinese.isEmpty()) family = chinese.first();
-    }
-    return QFont(family, 12);
-}
-
-} // namespace
 
 EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, QWidget *owner)
     : platform::Dialog(kind.templateId, owner), kind_(kind), title_(control<QLabel>(kind.titleId)),
       text_(control<QPlainTextEdit>(kind.textId)),
       pane_(control<platform::ReportList>(kind.listId),
             {.showRow = [this](int row) { showRow(row); }, .pendingRow = kind.pendingRow}),
-      titleId_(title_->text()) {
-    text_->setFont(EditorFont());
-    text_->setAccessibleName(titleId_);
-}
+      titleId_(title_->text()) {}
 
 void EntryTextWindow::onActivate() { pane_.MakeColumns(); }
 
@@ -77,7 +58,6 @@ void EntryTextWindow::showRow(int row) {
 void EntryTextWindow::setTitle(const QString &id, const QString &note) {
     titleId_ = id;
     title_->setText(note.isEmpty() ? id : id + QStringLiteral("：") + note);
-    text_->setAccessibleName(id);
 }
 
 void EntryTextWindow::SaveEntryText() {

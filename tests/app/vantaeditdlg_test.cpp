@@ -1,15 +1,23 @@
-// The main window: its menu, the ways out with and without an open file, the start-number check
-// box, and showing, hiding and placing the editor windows.
+// The main window: its menu, the ways in and out with and without an open file, the start-number
+// check box, showing, hiding and placing the editor windows, and what every window shows the
+// user and assistive tools.
 
 #include "app/vantaeditdlg.h"
 #include "core/document.h"
+#include "platform/controls.h"
 #include "platform/seams.h"
 #include "support/testsupport.h"
 #include "ui/editorwindows.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 using platform::Answer;
 using platform::Buttons;
@@ -58,6 +66,44 @@ private:
     QStringList &log_;
 };
 
+void Drop(QWidget &window, const QString &path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint at = window.rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    QCoreApplication::processEvents();
+}
+
+// Opens `path` through the main window the way `how` names.
+void Open(CVantaEditDlg &window, const QString &how, const QString &path) {
+    if (how == QStringLiteral("menu")) {
+        MenuAction(window, QStringLiteral("打开"))->trigger();
+    } else if (how == QStringLiteral("Ctrl+O")) {
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    } else if (how == QStringLiteral("command line")) {
+        QVERIFY(window.openCommandLine({path}));
+    } else {
+        Drop(window, path);
+    }
+}
+
+// What the user types into or picks from, with the name assistive tools read for it.
+// In the main window and the windows it owns.
+QMap<QWidget *, QString> InputNames(const CVantaEditDlg &main) {
+    QMap<QWidget *, QString> names;
+    for (QWidget *widget : main.findChildren<QWidget *>()) {
+        if (qobject_cast<QComboBox *>(widget) || qobject_cast<QLineEdit *>(widget) ||
+            qobject_cast<QPlainTextEdit *>(widget) ||
+            qobject_cast<platform::ReportList *>(widget)) {
+            names[widget] = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        }
+    }
+    return names;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -74,6 +120,13 @@ private slots:
     void checkBoxIsTickedAgainOnEveryPaint();
     void showAllAndHideAllKeepTheirOrder();
     void editorWindowsGoToTheCorners();
+    void opensTheUsualWays_data();
+    void opensTheUsualWays();
+    void commandLineRefusesWhatItCannotOpen();
+    void untickBeforeOpenHoldsForThatOpen_data();
+    void untickBeforeOpenHoldsForThatOpen();
+    void windowsCarryTheIconAndStartEmpty();
+    void everyInputHasAStableAccessibleName();
 
 private:
     std::vector<int> exits_;
@@ -160,6 +213,14 @@ void MainWindowTest::openAndSaveItemsRunTheirCommands() {
     QCOMPARE(recorder.Texts(), std::vector<std::string>{"不准重复打开文件，每次启动只能打开一次"});
     MenuAction(window, QStringLiteral("保存"))->trigger();
     QCOMPARE(recorder.shown().size(), size_t(2));
+
+    // Save has its key, shown beside it in the menu (Open's key opens in opensTheUsualWays).
+    QCOMPARE(MenuAction(window, QStringLiteral("保存"))->shortcut(),
+             QKeySequence::fromString(QStringLiteral("Ctrl+S")));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(recorder.shown().size(), size_t(3));
 }
 
 void MainWindowTest::checkBoxIsTickedAgainOnEveryPaint() {
@@ -243,6 +304,121 @@ void MainWindowTest::editorWindowsGoToTheCorners() {
     QCOMPARE(trigger.pos(), QPoint(1010 - size.width(), 720 - size.height()));
     QCOMPARE(trigger.size(), size);
     QVERIFY(log.isEmpty()); // placed, not shown
+}
+
+void MainWindowTest::opensTheUsualWays_data() {
+    QTest::addColumn<QString>("how");
+    for (const char *how : {"menu", "Ctrl+O", "command line", "drop"})
+        QTest::newRow(how) << QString::fromLatin1(how);
+}
+
+void MainWindowTest::opensTheUsualWays() {
+    QFETCH(QString, how);
+    testsupport::TempDir dir;
+    testsupport::WriteBytes(dir / "ai.ini", "[TeamTypes]\r\n");
+    const std::u16string path = testsupport::WidePath(dir / "ai.ini");
+    int asked = 0;
+    platform::SetOpenFileHandler([&](const std::u16string &) {
+        ++asked;
+        return path;
+    });
+    testsupport::MessageRecorder recorder;
+    CVantaEditDlg window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("VantaEdit"));
+
+    Open(window, how, QString::fromStdU16String(path));
+    QVERIFY(g_openedPath == path);
+    QCOMPARE(asked, how == QStringLiteral("menu") || how == QStringLiteral("Ctrl+O") ? 1 : 0);
+    QCOMPARE(window.windowTitle(), QStringLiteral("VantaEdit — ai.ini"));
+    QVERIFY(g_teamWindow->isVisible());
+    QCOMPARE(recorder.shown().size(), size_t(0));
+
+    // One file per run, whichever way the second one comes.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    Open(window, how, QStringLiteral("/elsewhere/other.ini"));
+    QCOMPARE(recorder.Texts(), std::vector<std::string>{"不准重复打开文件，每次启动只能打开一次"});
+    QVERIFY(g_openedPath == path);
+    platform::SetOpenFileHandler({});
+}
+
+void MainWindowTest::commandLineRefusesWhatItCannotOpen() {
+    testsupport::MessageRecorder recorder;
+    CVantaEditDlg window;
+    QVERIFY(window.openCommandLine({}));
+    QVERIFY(!window.openCommandLine({QStringLiteral("a.ini"), QStringLiteral("b.ini")}));
+    QVERIFY(!IsFileOpen());
+    QVERIFY(recorder.shown().empty());
+    QVERIFY(window.openCommandLine({QStringLiteral("/nowhere/ai.ini")}));
+    QCOMPARE(recorder.Texts(), std::vector<std::string>{"文件无法打开，请检查是否已被占用!"});
+}
+
+void MainWindowTest::untickBeforeOpenHoldsForThatOpen_data() {
+    QTest::addColumn<bool>("untick");
+    QTest::addColumn<int>("startNumber");
+    QTest::newRow("ticked") << false << 5;
+    QTest::newRow("unticked") << true << 0;
+}
+
+void MainWindowTest::untickBeforeOpenHoldsForThatOpen() {
+    QFETCH(bool, untick);
+    QFETCH(int, startNumber);
+    testsupport::TempDir dir;
+    testsupport::WriteBytes(dir / "ai.ini", "[TeamTypes]\r\n5=T\r\n\r\n[T]\r\nName=t\r\n");
+    testsupport::MessageRecorder recorder;
+    CVantaEditDlg window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *box = window.control<QCheckBox>(1032);
+    if (untick) QTest::mouseClick(box, Qt::LeftButton);
+    // The file dialog closing over the main window has it painted before the load.
+    platform::SetOpenFileHandler([&](const std::u16string &) {
+        window.repaint();
+        return testsupport::WidePath(dir / "ai.ini");
+    });
+    MenuAction(window, QStringLiteral("打开"))->trigger();
+    QCOMPARE(g_startNumber, startNumber);
+    window.repaint();
+    QVERIFY(box->isChecked());
+    platform::SetOpenFileHandler({});
+}
+
+void MainWindowTest::windowsCarryTheIconAndStartEmpty() {
+    CVantaEditDlg window;
+    QList<platform::Dialog *> windows = window.findChildren<platform::Dialog *>();
+    windows << &window;
+    for (QWidget *each : windows) {
+        const QList<QSize> sizes = each->windowIcon().availableSizes();
+        QVERIFY2(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)),
+                 qPrintable(each->windowTitle()));
+        for (auto *combo : each->findChildren<QComboBox *>())
+            QVERIFY2(combo->currentText().isEmpty(), qPrintable(combo->accessibleName()));
+        // The text fields read like every other control.
+        for (auto *text : each->findChildren<QPlainTextEdit *>())
+            QCOMPARE(text->font(), text->window()->font());
+    }
+}
+
+void MainWindowTest::everyInputHasAStableAccessibleName() {
+    CVantaEditDlg window;
+    const QMap<QWidget *, QString> names = InputNames(window);
+    QVERIFY(names.size() > 20);
+    for (auto [widget, name] : names.asKeyValueRange())
+        QVERIFY2(!name.isEmpty(), widget->metaObject()->className());
+    QCOMPARE(names.value(g_teamWindow->control(1002)), QStringLiteral("小队列表"));
+    QCOMPARE(names.value(g_triggerWindow->control(1025)), QStringLiteral("条件类型"));
+
+    // Content changes; the names stay.
+    for (QWidget *widget : names.keys()) {
+        if (auto *combo = qobject_cast<QComboBox *>(widget))
+            combo->setEditText(QStringLiteral("x"));
+        if (auto *edit = qobject_cast<QLineEdit *>(widget)) edit->setText(QStringLiteral("y"));
+        if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
+            text->setPlainText(QStringLiteral("z"));
+    }
+    QCOMPARE(InputNames(window), names);
 }
 
 QTEST_MAIN(MainWindowTest)

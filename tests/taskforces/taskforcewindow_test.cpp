@@ -132,7 +132,7 @@ void TaskForceWindowTest::showsTheRowSelectedBeforeTheEvent() {
     clickRow(3);
     QCOMPARE(title(), Q("TF3"));
     QCOMPARE(text(), Q("[TF3]\nName=name3\nGroup=-1\n0=1,E\n1=2,F\n"));
-    QCOMPARE(window->control(res::kIdTaskForceText)->accessibleName(), Q("TF3"));
+    QCOMPARE(window->control(res::kIdTaskForceText)->accessibleName(), Q("派遣部队内容"));
 
     // A key shows the row selected before the key moves the selection.
     QTest::keyClick(list, Qt::Key_Down);

@@ -1,6 +1,6 @@
 // The entry list pane on a bare report list: what the windows' own tests do not reach (the
 // comment lookup's corners, two-column lists, duplicate IDs, the row upkeep of the team and
-// trigger windows, the selection drawn only with the focus).
+// trigger windows, the selection dimmed without the focus).
 
 #include "core/document.h"
 #include "platform/codepage.h"
@@ -54,7 +54,7 @@ private slots:
     void fillsFromTheRegistryTexts();
     void pendingRowAndJump();
     void rowUpkeep();
-    void selectionShowsOnlyWithTheFocus();
+    void selectionIsDimmedWithoutTheFocus();
 };
 
 void EntryListTest::fillsFromTheRegistryTexts() {
@@ -146,7 +146,7 @@ void EntryListTest::rowUpkeep() {
     QCOMPARE(q.list.text(1, 0), QStringLiteral("101"));
 }
 
-void EntryListTest::selectionShowsOnlyWithTheFocus() {
+void EntryListTest::selectionIsDimmedWithoutTheFocus() {
     QWidget window;
     Pane p;
     p.list.setParent(&window);
@@ -156,14 +156,17 @@ void EntryListTest::selectionShowsOnlyWithTheFocus() {
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto highlight = [&p] { return p.list.palette().color(QPalette::Active, QPalette::Highlight); };
-    const QColor base = p.list.palette().color(QPalette::Active, QPalette::Base);
+    const QColor focused = window.palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor base = window.palette().color(QPalette::Active, QPalette::Base);
 
     other.setFocus();
-    QCOMPARE(highlight(), base);
+    const QColor dimmed = highlight();
+    QVERIFY(dimmed != focused);
+    QVERIFY(dimmed != base);
     p.list.setFocus();
-    QVERIFY(highlight() != base);
+    QCOMPARE(highlight(), focused);
     other.setFocus();
-    QCOMPARE(highlight(), base);
+    QCOMPARE(highlight(), dimmed);
 }
 
 QTEST_MAIN(EntryListTest)

@@ -285,7 +285,9 @@ void PlatformQtTest::comboBoxKeepsItsListSorted() {
 
 void PlatformQtTest::fileFilterBecomesQtFilter() {
     QCOMPARE(platform::QtFileFilter(u"所有配置 文件(*.ini)|*.ini|所有文件(*.*)|*.*||"),
-             QStringLiteral("所有配置 文件(*.ini) (*.ini);;所有文件(*.*) (*.*)"));
+             QStringLiteral("所有配置 文件(*.ini);;所有文件(*.*)"));
+    QCOMPARE(platform::QtFileFilter(u"Texts (*.txt)|*.txt;*.ini||"),
+             QStringLiteral("Texts (*.txt) (*.txt *.ini)"));
     QCOMPARE(platform::QtFileFilter(u"Text|*.txt;*.ini||"), QStringLiteral("Text (*.txt *.ini)"));
     // A name without a pattern, and anything after the closing "||", is not a filter.
     QCOMPARE(platform::QtFileFilter(u"A|*.a|B"), QStringLiteral("A (*.a)"));
@@ -296,10 +298,11 @@ void PlatformQtTest::fileFilterBecomesQtFilter() {
 void PlatformQtTest::messageBoxesShowTheRequest() {
     QWidget mainWindow;
     mainWindow.show();
+    QVERIFY(platform::InstallQtTranslation());
     platform::InstallQtSeams(&mainWindow);
 
     struct Seen {
-        QString title, text;
+        QString title, text, yes;
         QMessageBox::StandardButtons buttons;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QWidget *parent = nullptr;
@@ -308,8 +311,8 @@ void PlatformQtTest::messageBoxesShowTheRequest() {
         QTimer::singleShot(0, [&seen, button] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box) return;
-            seen = {box->windowTitle(), box->text(), box->standardButtons(), box->icon(),
-                    box->parentWidget()};
+            seen = {box->windowTitle(),     box->text(), box->button(QMessageBox::Yes)->text(),
+                    box->standardButtons(), box->icon(), box->parentWidget()};
             box->button(button)->click();
         });
     };
@@ -329,6 +332,7 @@ void PlatformQtTest::messageBoxesShowTheRequest() {
              platform::Answer::Yes);
     QCOMPARE(seen.title, QString::fromStdU16String(platform::kAppTitle));
     QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(seen.yes, QStringLiteral("是(&Y)"));
 
     platform::SetMessageBoxHandler({});
     platform::SetOpenFileHandler({});
