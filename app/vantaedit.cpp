@@ -3,6 +3,9 @@
 #include "app/vantaeditdlg.h"
 #include "platform/qtseams.h"
 
+#include <cstdio>
+#include <exception>
+
 CVantaEditApp::CVantaEditApp(int &argc, char **argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("VantaEdit"));
 }
@@ -15,6 +18,14 @@ int CVantaEditApp::initInstance() {
 }
 
 int main(int argc, char **argv) {
-    CVantaEditApp app(argc, argv);
-    return app.initInstance();
+    // Nothing may end the editor with an abort: an exception is reported and the run ends.
+    try {
+        CVantaEditApp app(argc, argv);
+        return app.initInstance();
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "VantaEdit: %s\n", e.what());
+    } catch (...) {
+        std::fputs("VantaEdit: unknown error\n", stderr);
+    }
+    return 1;
 }
