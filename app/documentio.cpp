@@ -24,11 +24,6 @@ const std::u16string kNoSaveThisRun = u"为免丢失其中的内容，这次运�
 const std::u16string kTooLarge = u"文件大于 2 GB，无法读取:\n";
 const std::u16string kSaveFailed = u"保存文件失败!T_T";
 
-// Set by each load: the files that exist but were not read, one line each, and the count of
-// include lines that had no slot. Saving is refused while either is non-empty.
-std::u16string g_unreadFiles;
-int g_linesWithoutSlot = 0;
-
 std::u16string LinesWithoutSlotText(int count) {
     return u"[#include] 中第 15 行以后有 " + ToWide(std::to_string(count)) + u" 行包含文件没有读取";
 }
@@ -77,7 +72,9 @@ void ReadIncludes(const std::string &text, const std::u16string &folder, LoadRep
         FileSlot &slot = g_fileSlots[size_t(i)];
         StoreSlot(slot, "None");
         slot.length = 0;
-        platform::ReadResult read = platform::ReadTextFile(full);
+        // A line naming nothing ("0=") is a dangling reference, not the folder itself.
+        platform::ReadResult read =
+            name.empty() ? platform::ReadResult{} : platform::ReadTextFile(full);
         if (read.status == platform::ReadResult::Status::Ok) {
             StoreSlot(slot, std::move(read.text));
         } else if (read.status == platform::ReadResult::Status::Missing) {
@@ -85,13 +82,13 @@ void ReadIncludes(const std::string &text, const std::u16string &folder, LoadRep
             platform::ShowAppMessage(full + u"\n" + kIncludeFailed);
         } else {
             ++report.unreadIncludes;
-            g_unreadFiles += full + u" (" + read.reason + u")\n";
+            g_unreadIncludes += full + u" (" + read.reason + u")\n";
             platform::ShowAppMessage(full + u"\n" + kIncludeUnread + u" (" + read.reason +
                                      u")。\n" + kNoSaveThisRun);
         }
     }
     if (report.linesWithoutSlot > 0) {
-        g_linesWithoutSlot = report.linesWithoutSlot;
+        g_unreadIncludes += LinesWithoutSlotText(report.linesWithoutSlot) + u"\n";
         platform::ShowAppMessage(LinesWithoutSlotText(report.linesWithoutSlot) +
                                  u"（只有 15 个位置）。\n" + kNoSaveThisRun);
     }
@@ -110,8 +107,7 @@ LoadReport LoadOpenedFile() {
     LoadReport report;
     ClearDocumentTexts();
     g_fileSlots = {};
-    g_unreadFiles.clear();
-    g_linesWithoutSlot = 0;
+    g_unreadIncludes.clear();
     platform::ReadResult read = platform::ReadTextFile(g_openedPath);
     report.openedFileRead = read.status == platform::ReadResult::Status::Ok;
     g_openedFileUnread = !report.openedFileRead;
@@ -143,12 +139,10 @@ bool CanSaveOpenedFile() {
                                  g_openedPath);
         return false;
     }
-    if (!g_unreadFiles.empty() || g_linesWithoutSlot > 0) {
-        std::u16string text =
-            u"打开时有包含文件没能读取，保存会丢失其中的内容，所以没有保存:\n" + g_unreadFiles;
-        if (g_linesWithoutSlot > 0) text += LinesWithoutSlotText(g_linesWithoutSlot) + u"\n";
-        text.pop_back();
-        platform::ShowAppMessage(text);
+    if (!g_unreadIncludes.empty()) {
+        platform::ShowAppMessage(
+            u"打开时有包含文件没能读取，保存会丢失其中的内容，所以没有保存:\n" +
+            g_unreadIncludes.substr(0, g_unreadIncludes.size() - 1));
         return false;
     }
     if (!platform::CanOpenForReading(g_openedPath)) {

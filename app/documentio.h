@@ -20,7 +20,8 @@ struct LoadReport {
 // Reads the file at g_openedPath and the files its [#include] section names into the slots, runs
 // the four loaders (teams, scripts, task forces, triggers), and releases the slots. The seven
 // texts are emptied first. A file that could not be read is reported in a message box; an opened
-// file that could not be read sets g_openedFileUnread.
+// file that could not be read sets g_openedFileUnread, an include file that exists but could not
+// be read (or an include line without a slot) is listed in g_unreadIncludes.
 LoadReport LoadOpenedFile();
 
 // The checks before any save, each with its message: a file is open, it and every include file

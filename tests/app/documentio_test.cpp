@@ -94,12 +94,12 @@ TEST(Open, IncludeSectionEndsAtAHeaderLineOnly) {
 TEST(Open, MissingIncludeIsReportedAndTheRestLoads) {
     TempDir dir;
     WriteIni(dir / "b.ini", IncludedFile("B"));
-    WriteIni(dir / "ai.ini", "[#include]\n0=missing.ini\n1=b.ini\n");
+    WriteIni(dir / "ai.ini", "[#include]\n0=missing.ini\n1=b.ini\n2=\n");
     MessageRecorder recorder;
     LoadReport report = Open(dir / "ai.ini");
-    EXPECT_EQ(report.missingIncludes, 1);
+    EXPECT_EQ(report.missingIncludes, 2); // "2=" names nothing, not the folder
     EXPECT_EQ(report.unreadIncludes, 0);
-    ASSERT_EQ(recorder.shown().size(), 1u);
+    ASSERT_EQ(recorder.shown().size(), 2u);
     const std::string expected = (dir / "missing.ini").string() +
                                  "\n读取失败!请检查:\n文件是否存在\n编码是否为ANSI格式\n"
                                  "包含文件名是否输入错误等信息";
