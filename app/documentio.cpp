@@ -96,7 +96,8 @@ void ReadIncludes(const std::string &text, const std::u16string &folder, LoadRep
 
 bool Write(const std::vector<platform::FileContent> &files) {
     // Nothing is written through a link that leads out of the mod's folder.
-    platform::WriteResult result = platform::WriteTextFiles(files, FolderOf(g_openedPath));
+    const std::u16string folder = FolderOf(g_openedPath);
+    platform::WriteResult result = platform::WriteTextFiles(files, folder.empty() ? u"." : folder);
     if (!result.ok) platform::ShowAppMessage(kSaveFailed + u"\n" + result.error);
     return result.ok;
 }

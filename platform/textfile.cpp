@@ -325,6 +325,14 @@ WriteResult WriteTextFiles(const std::vector<FileContent> &files, const std::u16
         pending[i].shownPath = files[i].path;
         const std::string path = Encoded(files[i].path);
         if (!Resolve(path, pending[i], error)) return {false, error};
+        // Two names for one file (a link to another file of the same save) would leave it with
+        // only the last content.
+        for (size_t j = 0; j < i; ++j)
+            if (pending[j].target == pending[i].target)
+                return {false, Message(QStringLiteral("两个要写入的文件是同一个文件，不能写入"),
+                                       NativePath(files[j].path) + QStringLiteral(", ") +
+                                           NativePath(files[i].path),
+                                       u"指向 " + Decoded(pending[i].target).toStdU16String())};
         if (!confine.empty() && !IsInside(pending[i].target, realConfine)) {
             const std::string link = LinkLeadingOut(path, Encoded(confine), realConfine);
             return {false,
