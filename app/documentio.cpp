@@ -9,6 +9,8 @@
 #include "teams/teamloader.h"
 #include "triggers/triggerloader.h"
 
+#include <vector>
+
 const std::string kSplitIncludeText = "[#include]\n0=./+AI/TaskForce.ini\n1=./+AI/TeamTypes.ini\n"
                                       "2=./+AI/Scripts.ini\n3=./+AI/AITriggerTypes.ini\n";
 
@@ -17,9 +19,14 @@ namespace {
 const std::u16string kUnreadableFile = u"文件无法打开，请检查是否已被占用!";
 const std::u16string kIncludeFailed =
     u"读取失败!请检查:\n文件是否存在\n编码是否为ANSI格式\n包含文件名是否输入错误等信息";
+const std::u16string kIncludeUnread = u"文件存在，但无法读取";
+const std::u16string kNoSaveThisRun = u"为免丢失其中的内容，这次运行中不能保存。";
 const std::u16string kTooLarge = u"文件大于 2 GB，无法读取:\n";
-const std::u16string kTooManyIncludes = u"[#include] 中第 15 行以后的包含文件没有读取。";
 const std::u16string kSaveFailed = u"保存文件失败!T_T";
+
+std::u16string LinesWithoutSlotText(int count) {
+    return u"[#include] 中第 15 行以后有 " + ToWide(std::to_string(count)) + u" 行包含文件没有读取";
+}
 
 // The folder part of a path, separator included. Taken from the wide path: in the narrow form a
 // Chinese character's second byte can look like '\'.
@@ -33,7 +40,8 @@ void StoreSlot(FileSlot &slot, std::string text) {
     slot.text = std::move(text);
 }
 
-// The lines of the [#include] section, as the slots take them: line i goes to slot i.
+// The lines of the [#include] section, as the slots take them: line i goes to slot i. One pass
+// over the section, however many lines it holds.
 void ReadIncludes(const std::string &text, const std::u16string &folder, LoadReport &report) {
     int header = HeaderLineOf(text, "#include");
     if (header < 0) return;
@@ -42,15 +50,15 @@ void ReadIncludes(const std::string &text, const std::u16string &folder, LoadRep
     if (start >= end) return;
     const std::string lines =
         SqueezeLineBreaks(std::string_view(text).substr(size_t(start), size_t(end - start)));
-    const int count = CountLines(lines);
-    bool skippedLines = false;
-    for (int i = 1; i <= count; ++i) {
-        std::string line = *GetLine(lines, i);
-        // The piece after the final line break is empty, unless the file ended without one.
-        if (i == count && line.empty()) break;
+    // The piece after the final line break is empty, unless the file ended without one.
+    std::string_view rest = lines;
+    for (int i = 1; !rest.empty(); ++i) {
+        const size_t lf = rest.find('\n');
+        const std::string_view line = rest.substr(0, lf);
+        rest = lf == std::string_view::npos ? std::string_view() : rest.substr(lf + 1);
         if (!IsRegistryLine(line) || IsAppendLine(line)) continue;
         if (i >= kFileSlotCount) {
-            skippedLines = true;
+            ++report.linesWithoutSlot;
             continue;
         }
         std::string name = StripDotSlash(*SplitKeyValue(line, '=', 1));
@@ -64,22 +72,32 @@ void ReadIncludes(const std::string &text, const std::u16string &folder, LoadRep
         FileSlot &slot = g_fileSlots[size_t(i)];
         StoreSlot(slot, "None");
         slot.length = 0;
-        platform::ReadResult read = platform::ReadTextFile(full);
+        // A line naming nothing ("0=") is a dangling reference, not the folder itself.
+        platform::ReadResult read =
+            name.empty() ? platform::ReadResult{} : platform::ReadTextFile(full);
         if (read.status == platform::ReadResult::Status::Ok) {
             StoreSlot(slot, std::move(read.text));
+        } else if (read.status == platform::ReadResult::Status::Missing) {
+            ++report.missingIncludes;
+            platform::ShowAppMessage(full + u"\n" + kIncludeFailed);
         } else {
             ++report.unreadIncludes;
-            platform::ShowAppMessage(full + u"\n" + kIncludeFailed);
+            g_unreadIncludes += full + u" (" + read.reason + u")\n";
+            platform::ShowAppMessage(full + u"\n" + kIncludeUnread + u" (" + read.reason +
+                                     u")。\n" + kNoSaveThisRun);
         }
     }
-    if (skippedLines) {
-        ++report.unreadIncludes;
-        platform::ShowAppMessage(kTooManyIncludes);
+    if (report.linesWithoutSlot > 0) {
+        g_unreadIncludes += LinesWithoutSlotText(report.linesWithoutSlot) + u"\n";
+        platform::ShowAppMessage(LinesWithoutSlotText(report.linesWithoutSlot) +
+                                 u"（只有 15 个位置）。\n" + kNoSaveThisRun);
     }
 }
 
-bool Write(const std::u16string &path, const std::string &text) {
-    platform::WriteResult result = platform::WriteTextFile(path, text);
+bool Write(const std::vector<platform::FileContent> &files) {
+    // Nothing is written through a link that leads out of the mod's folder.
+    const std::u16string folder = FolderOf(g_openedPath);
+    platform::WriteResult result = platform::WriteTextFiles(files, folder.empty() ? u"." : folder);
     if (!result.ok) platform::ShowAppMessage(kSaveFailed + u"\n" + result.error);
     return result.ok;
 }
@@ -90,13 +108,15 @@ LoadReport LoadOpenedFile() {
     LoadReport report;
     ClearDocumentTexts();
     g_fileSlots = {};
+    g_unreadIncludes.clear();
     platform::ReadResult read = platform::ReadTextFile(g_openedPath);
     report.openedFileRead = read.status == platform::ReadResult::Status::Ok;
     g_openedFileUnread = !report.openedFileRead;
     if (read.status == platform::ReadResult::Status::TooLarge) {
         platform::ShowAppMessage(kTooLarge + g_openedPath);
     } else if (!report.openedFileRead) {
-        platform::ShowAppMessage(kUnreadableFile);
+        platform::ShowAppMessage(kUnreadableFile + u"\n" + g_openedPath + u" (" + read.reason +
+                                 u")");
     } else {
         StoreSlot(g_fileSlots[0], std::move(read.text));
         ReadIncludes(*g_fileSlots[0].text, FolderOf(g_openedPath), report);
@@ -120,6 +140,12 @@ bool CanSaveOpenedFile() {
                                  g_openedPath);
         return false;
     }
+    if (!g_unreadIncludes.empty()) {
+        platform::ShowAppMessage(
+            u"打开时有包含文件没能读取，保存会丢失其中的内容，所以没有保存:\n" +
+            g_unreadIncludes.substr(0, g_unreadIncludes.size() - 1));
+        return false;
+    }
     if (!platform::CanOpenForReading(g_openedPath)) {
         platform::ShowAppMessage(u"文件已无法打开，没有保存:\n" + g_openedPath);
         return false;
@@ -129,19 +155,26 @@ bool CanSaveOpenedFile() {
 
 bool SaveDocument(SaveMode mode) {
     if (mode == SaveMode::SingleFile) {
-        return Write(g_openedPath, g_taskForceListText + g_taskForceSectionsText +
-                                       g_scriptListText + g_scriptSectionsText + g_teamListText +
-                                       g_teamSectionsText + "\n" + g_triggerText);
+        return Write({{g_openedPath, g_taskForceListText + g_taskForceSectionsText +
+                                         g_scriptListText + g_scriptSectionsText + g_teamListText +
+                                         g_teamSectionsText + "\n" + g_triggerText}});
     }
     const std::u16string folder = FolderOf(g_openedPath) + u"+AI";
-    if (platform::CreateFolder(folder) == platform::FolderResult::Failed) {
-        platform::ShowAppMessage(kSaveFailed + u"\n" + u"无法创建文件夹: " + folder);
+    std::u16string reason;
+    const platform::FolderResult made = platform::CreateFolder(folder, &reason);
+    if (made == platform::FolderResult::Failed) {
+        platform::ShowAppMessage(kSaveFailed + u"\n" + u"无法创建文件夹: " + folder + u" (" +
+                                 reason + u")");
         return false;
     }
     const std::u16string prefix = folder + platform::NativeSeparator();
-    return Write(prefix + u"TeamTypes.ini", g_teamListText + g_teamSectionsText) &&
-           Write(prefix + u"TaskForce.ini", g_taskForceListText + g_taskForceSectionsText) &&
-           Write(prefix + u"Scripts.ini", g_scriptListText + g_scriptSectionsText) &&
-           Write(prefix + u"AITriggerTypes.ini", g_triggerText) &&
-           Write(g_openedPath, kSplitIncludeText);
+    const bool saved =
+        Write({{prefix + u"TeamTypes.ini", g_teamListText + g_teamSectionsText},
+               {prefix + u"TaskForce.ini", g_taskForceListText + g_taskForceSectionsText},
+               {prefix + u"Scripts.ini", g_scriptListText + g_scriptSectionsText},
+               {prefix + u"AITriggerTypes.ini", g_triggerText},
+               {g_openedPath, kSplitIncludeText}});
+    // A failed save leaves the disk as it found it.
+    if (!saved && made == platform::FolderResult::Created) platform::RemoveEmptyFolder(folder);
+    return saved;
 }

@@ -7,26 +7,31 @@
 // Exactly what the opened file holds after a split save.
 extern const std::string kSplitIncludeText;
 
-// How a load went: whether the opened file itself and every file it includes could be read.
+// How a load went. An include file that does not exist is reported and saving goes on (its
+// reference was dangling anyway); a file that exists but could not be read, or an include line
+// that had no slot, blocks every save of the run: the save would drop content it never held.
 struct LoadReport {
     bool openedFileRead = false;
-    int unreadIncludes = 0;
+    int missingIncludes = 0;
+    int unreadIncludes = 0;   // exist but could not be read
+    int linesWithoutSlot = 0; // include lines past the fifteenth that name a file
 };
 
 // Reads the file at g_openedPath and the files its [#include] section names into the slots, runs
 // the four loaders (teams, scripts, task forces, triggers), and releases the slots. The seven
 // texts are emptied first. A file that could not be read is reported in a message box; an opened
-// file that could not be read sets g_openedFileUnread.
+// file that could not be read sets g_openedFileUnread, an include file that exists but could not
+// be read (or an include line without a slot) is listed in g_unreadIncludes.
 LoadReport LoadOpenedFile();
 
-// The checks before any save, each with its message: a file is open, its content was read, and it
-// can still be opened. False when saving must not go on.
+// The checks before any save, each with its message: a file is open, it and every include file
+// that exists were read whole, and it can still be opened. False when saving must not go on.
 bool CanSaveOpenedFile();
 
 enum class SaveMode { SingleFile, Split };
 
 // Writes the seven texts: into the opened file, or into the four files of the "+AI" folder beside
-// it with the opened file holding kSplitIncludeText (written last, so it never names files that
-// were not written). Every file is replaced atomically. On a failure the user is told which file,
-// nothing more is written, and the result is false.
+// it with the opened file holding kSplitIncludeText. All files are written in full before any is
+// replaced, and none through a symbolic link that leads out of the opened file's folder. On a
+// failure the user is told which file and why, nothing is changed, and the result is false.
 bool SaveDocument(SaveMode mode);

@@ -3,6 +3,7 @@
 
 #include "app/documentio.h"
 #include "core/document.h"
+#include "platform/seams.h"
 #include "platform/textfile.h"
 #include "support/generator.h"
 #include "support/testsupport.h"
@@ -83,6 +84,25 @@ void BM_OpenAndSave(benchmark::State &state) {
     }
 }
 
+// A hostile include section: n include lines, all past the fifteenth but one comment line each
+// before them, so no file is read and the walk over the lines is all that is measured.
+void BM_OpenIncludeLines(benchmark::State &state) {
+    const int n = int(state.range(0));
+    std::string text = "[#include]\n";
+    for (int i = 0; i < 15; ++i)
+        text += ";\n";
+    for (int i = 0; i < n; ++i)
+        text += std::to_string(i) + "=TeamTypes" + std::to_string(i) + ".ini\n";
+    const std::u16string path = testsupport::WidePath(Folder() / "includes.ini");
+    platform::WriteTextFile(path, text);
+    platform::SetMessageBoxHandler(
+        [](const platform::MessageBoxRequest &) { return platform::Answer::Ok; });
+    for (auto _ : state)
+        Open(path);
+    platform::SetMessageBoxHandler({});
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
 void Sizes(benchmark::internal::Benchmark *benchmark) {
     benchmark->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
 }
@@ -92,6 +112,11 @@ BENCHMARK(BM_ReadAndSplit)->Name("ReadAndSplit")->Apply(Sizes);
 BENCHMARK(BM_Open)->Name("Open")->Apply(Sizes);
 BENCHMARK(BM_Save)->Name("Save")->Apply(Sizes);
 BENCHMARK(BM_OpenAndSave)->Name("OpenAndSave")->Apply(Sizes);
+BENCHMARK(BM_OpenIncludeLines)
+    ->Name("OpenIncludeLines")
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

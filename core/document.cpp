@@ -3,6 +3,7 @@
 std::array<FileSlot, kFileSlotCount> g_fileSlots;
 std::u16string g_openedPath = u"None";
 bool g_openedFileUnread = false;
+std::u16string g_unreadIncludes;
 
 std::string g_taskForceListText;
 std::string g_taskForceSectionsText;
@@ -57,6 +58,7 @@ void ResetDocument() {
     g_fileSlots = {};
     g_openedPath = u"None";
     g_openedFileUnread = false;
+    g_unreadIncludes.clear();
     ClearDocumentTexts();
     g_startNumber = 0;
     g_autoDetectStart = false;

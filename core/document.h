@@ -28,6 +28,9 @@ bool IsFileOpen();
 // Set when the opened file's content could not be read: the texts then hold less than the file,
 // and saving must not write them over it.
 extern bool g_openedFileUnread;
+// What the opened file's include section named but the load did not read although it exists
+// (one line each, for the user); saving must not drop that content. Empty when all was read.
+extern std::u16string g_unreadIncludes;
 
 extern std::string g_taskForceListText;
 extern std::string g_taskForceSectionsText;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -16,16 +17,25 @@ constexpr int64_t kMaxFileSize = INT32_MAX;
 // the size cannot be told.
 int64_t FileLength(std::FILE *file);
 
+// The system's reason for an error number, for the user: Chinese where we have the text, else
+// the system's own.
+std::u16string SystemErrorText(int error);
+
 struct ReadResult {
-    enum class Status { Ok, CannotOpen, TooLarge, ReadError };
-    Status status = Status::CannotOpen;
-    std::string text; // each CR LF of the file arrives as one LF
+    // Missing: there is no such file or folder. CannotRead and TooLarge: the file exists but its
+    // content was not read (no permission, not a regular file, a read error, over kMaxFileSize).
+    enum class Status { Ok, Missing, CannotRead, TooLarge };
+    Status status = Status::Missing;
+    std::string text;      // each CR LF of the file arrives as one LF
+    std::u16string reason; // why it was not read; empty on success
 };
 
-// Reads a whole file. Only a result with status Ok carries the file's content.
+// Reads a whole regular file. Any other kind of file (pipe, device, socket, folder) is refused
+// without being opened, so reading never blocks. Only a result with status Ok carries content.
 ReadResult ReadTextFile(const std::u16string &path);
 
-// True when the file can be opened for reading (it is opened and closed again at once).
+// True when the path is a regular file that can be opened for reading (it is opened and closed
+// again at once).
 bool CanOpenForReading(const std::u16string &path);
 
 struct WriteResult {
@@ -33,16 +43,36 @@ struct WriteResult {
     std::u16string error; // what went wrong, for the user; empty on success
 };
 
-// Writes `text` with each LF turned into CR LF, replacing the file atomically: the content goes
-// to a temporary file in the same folder, which is flushed and renamed over the target. On any
-// failure the target keeps its old content and no temporary file is left behind.
+struct FileContent {
+    std::u16string path;
+    std::string text;
+};
+
+// Writes each text with each LF turned into CR LF, all or nothing: every content first goes to a
+// temporary file in its target's folder, which is flushed to disk; only when all are complete are
+// they renamed over their targets, in order. A failure before that changes nothing and leaves no
+// temporary file; a rename failing part-way leaves the earlier targets replaced and the later ones
+// as they were. A symbolic link is written through (its final target gets the content). With
+// `confine` given, a target whose final path lies outside that folder is refused before anything
+// is written, naming the link that leads out.
+WriteResult WriteTextFiles(const std::vector<FileContent> &files,
+                           const std::u16string &confine = {});
+
+// WriteTextFiles for one file.
 WriteResult WriteTextFile(const std::u16string &path, std::string_view text);
 
 enum class FolderResult { Created, AlreadyExists, Failed };
 
 // Creates one folder; an existing folder is reported as such and left as it is. A plain file of
-// that name is a failure.
-FolderResult CreateFolder(const std::u16string &path);
+// that name is a failure; `reason` then says why.
+FolderResult CreateFolder(const std::u16string &path, std::u16string *reason = nullptr);
+
+// Removes a folder if it is empty.
+void RemoveEmptyFolder(const std::u16string &path);
+
+// A command-line argument naming a file, as an absolute wide path. Bytes that are not valid in
+// the system's encoding become U+FFFD, so such a name is reported as missing rather than read.
+std::u16string AbsolutePathOf(const char *argument);
 
 // The folder separator of this system.
 char16_t NativeSeparator();

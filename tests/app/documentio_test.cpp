@@ -5,7 +5,9 @@
 #include "support/generator.h"
 #include "support/testsupport.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace testsupport;
 namespace fs = std::filesystem;
@@ -96,17 +98,20 @@ TEST(Open, IncludeSectionEndsAtAHeaderLineOnly) {
 TEST(Open, MissingIncludeIsReportedAndTheRestLoads) {
     TempDir dir;
     WriteIni(dir / "b.ini", IncludedFile("B"));
-    WriteIni(dir / "ai.ini", "[#include]\n0=missing.ini\n1=b.ini\n");
+    WriteIni(dir / "ai.ini", "[#include]\n0=missing.ini\n1=b.ini\n2=\n");
     MessageRecorder recorder;
     LoadReport report = Open(dir / "ai.ini");
-    EXPECT_EQ(report.unreadIncludes, 1);
-    ASSERT_EQ(recorder.shown().size(), 1u);
+    EXPECT_EQ(report.missingIncludes, 2); // "2=" names nothing, not the folder
+    EXPECT_EQ(report.unreadIncludes, 0);
+    ASSERT_EQ(recorder.shown().size(), 2u);
     const std::string expected = (dir / "missing.ini").string() +
                                  "\n读取失败!请检查:\n文件是否存在\n编码是否为ANSI格式\n"
                                  "包含文件名是否输入错误等信息";
     EXPECT_EQ(recorder.Texts()[0], expected);
     EXPECT_EQ(recorder.shown()[0].caption, platform::kAppTitle);
     EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=B\n");
+    // The reference was dangling anyway: saving goes on.
+    EXPECT_TRUE(CanSaveOpenedFile());
 }
 
 TEST(Open, IncludeLinesBeyondTheFifteenthAreReportedOnce) {
@@ -120,11 +125,53 @@ TEST(Open, IncludeLinesBeyondTheFifteenthAreReportedOnce) {
     WriteIni(dir / "ai.ini", include);
     MessageRecorder recorder;
     LoadReport report = Open(dir / "ai.ini");
-    EXPECT_EQ(report.unreadIncludes, 1);
+    EXPECT_EQ(report.linesWithoutSlot, 2);
     ASSERT_EQ(recorder.shown().size(), 1u);
-    EXPECT_NE(recorder.Texts()[0].find("15"), std::string::npos);
+    EXPECT_NE(recorder.Texts()[0].find("第 15 行以后有 2 行包含文件没有读取"), std::string::npos);
     EXPECT_NE(g_taskForceListText.find("14=F15\n"), std::string::npos);
     EXPECT_EQ(g_taskForceListText.find("F16"), std::string::npos);
+}
+
+// A file that exists but was not read, or an include line without a slot, blocks every save of
+// the run: a save would drop what the document never held.
+TEST(Open, FilesThatExistButWereNotReadBlockSaving) {
+    struct Case {
+        std::string name;
+        std::function<void(const TempDir &)> make;
+        std::string openMessage;
+        std::string saveMessage;
+    } cases[] = {
+        {"pipe", [](const TempDir &d) { ASSERT_EQ(mkfifo((d / "inc.ini").c_str(), 0600), 0); },
+         "inc.ini\n文件存在，但无法读取 (不是普通文件)。\n为免丢失其中的内容，这次运行中不能保存。",
+         "inc.ini (不是普通文件)"},
+        {"folder", [](const TempDir &d) { fs::create_directory(d / "inc.ini"); },
+         "inc.ini\n文件存在，但无法读取 (是一个文件夹)。", "inc.ini (是一个文件夹)"},
+        {"sixteenth line",
+         [](const TempDir &d) {
+             std::string lines;
+             for (int i = 0; i < 15; ++i)
+                 lines += ";\n";
+             WriteIni(d / "ai.ini", "[#include]\n" + lines + "0=inc.ini\n+=x.ini\n;1=y.ini\n");
+         },
+         "第 15 行以后有 1 行包含文件没有读取", "第 15 行以后有 1 行包含文件没有读取"},
+    };
+    for (const Case &c : cases) {
+        TempDir dir;
+        WriteIni(dir / "ai.ini", "[#include]\n0=inc.ini\n" + IncludedFile("Own"));
+        c.make(dir);
+        const std::string before = ReadBytes(dir / "ai.ini");
+        MessageRecorder recorder;
+        Open(dir / "ai.ini");
+        ASSERT_EQ(recorder.shown().size(), 1u) << c.name;
+        EXPECT_NE(recorder.Texts()[0].find(c.openMessage), std::string::npos)
+            << recorder.Texts()[0];
+        EXPECT_FALSE(CanSaveOpenedFile()) << c.name;
+        ASSERT_EQ(recorder.shown().size(), 2u) << c.name;
+        EXPECT_EQ(recorder.Texts()[1].rfind("打开时有包含文件没能读取", 0), 0u) << c.name;
+        EXPECT_NE(recorder.Texts()[1].find(c.saveMessage), std::string::npos)
+            << recorder.Texts()[1];
+        EXPECT_EQ(ReadBytes(dir / "ai.ini"), before) << c.name;
+    }
 }
 
 TEST(Open, UnreadableFileCountsAsOpenButIsNeverSavedOver) {
@@ -132,7 +179,9 @@ TEST(Open, UnreadableFileCountsAsOpenButIsNeverSavedOver) {
     MessageRecorder recorder;
     LoadReport report = Open(dir / "nothing.ini");
     EXPECT_FALSE(report.openedFileRead);
-    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"文件无法打开，请检查是否已被占用!"});
+    EXPECT_EQ(recorder.Texts(),
+              std::vector<std::string>{"文件无法打开，请检查是否已被占用!\n" +
+                                       (dir / "nothing.ini").string() + " (文件或文件夹不存在)"});
     EXPECT_TRUE(IsFileOpen());
     // The loaders still ran on no input: their headers only.
     EXPECT_EQ(g_taskForceListText, "[TaskForces]\n");
@@ -222,6 +271,89 @@ TEST(Save, FailedSplitNeverLeavesTheIncludeTextBehind) {
     ASSERT_EQ(recorder.shown().size(), 1u);
     EXPECT_NE(recorder.Texts()[0].find("AITriggerTypes.ini"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
+}
+
+// Every file of a split save is written in full before any is replaced.
+TEST(Save, FailedSplitChangesNothing) {
+    struct Case {
+        std::string name;
+        bool folderExists;
+        bool scriptsIsFolder;
+        unsigned long sizeLimit; // 0: none
+    } cases[] = {
+        {"Scripts.ini is a folder", true, true, 0},
+        {"third file over the size limit", true, false, 65536},
+        {"third file over the size limit, no +AI yet", false, false, 65536},
+    };
+    for (const Case &c : cases) {
+        TempDir dir;
+        const std::string original = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n";
+        WriteBytes(dir / "ai.ini", original);
+        if (c.folderExists) WriteBytes(dir / "+AI" / "TeamTypes.ini", "old teams");
+        if (c.scriptsIsFolder) fs::create_directories(dir / "+AI" / "Scripts.ini");
+        Open(dir / "ai.ini");
+        g_scriptSectionsText += std::string(200000, ';') + "\n";
+        MessageRecorder recorder;
+        bool saved = true;
+        if (c.sizeLimit)
+            WithFileSizeLimit(c.sizeLimit, [&] { saved = SaveDocument(SaveMode::Split); });
+        else
+            saved = SaveDocument(SaveMode::Split);
+        EXPECT_FALSE(saved) << c.name;
+        ASSERT_EQ(recorder.shown().size(), 1u) << c.name;
+        EXPECT_NE(recorder.Texts()[0].find("Scripts.ini ("), std::string::npos)
+            << recorder.Texts()[0];
+        EXPECT_EQ(ReadBytes(dir / "ai.ini"), original) << c.name;
+        EXPECT_EQ(fs::exists(dir / "+AI"), c.folderExists) << c.name;
+        if (!c.folderExists) continue;
+        EXPECT_EQ(ReadBytes(dir / "+AI" / "TeamTypes.ini"), "old teams") << c.name;
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir / "+AI"), {}), c.scriptsIsFolder ? 2 : 1)
+            << c.name; // nothing created, no temporary file left
+    }
+}
+
+// A save writes through a symbolic link only when the link leads to a place inside the opened
+// file's folder; the link stays a link.
+TEST(Save, SymbolicLinks) {
+    struct Case {
+        std::string link;   // in the mod's folder
+        std::string target; // beside it
+        SaveMode mode;
+        bool saved;
+    } cases[] = {
+        {"+AI/Scripts.ini", "outside/bashrc", SaveMode::Split, false},
+        {"+AI", "outside", SaveMode::Split, false},
+        {"ai.ini", "outside/bashrc", SaveMode::SingleFile, false},
+        {"+AI/TeamTypes.ini", "mod/ai.ini", SaveMode::Split, false}, // one file twice
+        {"+AI/Scripts.ini", "mod/real/Scripts.ini", SaveMode::Split, true},
+        {"ai.ini", "mod/real/ai.ini", SaveMode::SingleFile, true},
+    };
+    const std::string content = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n";
+    for (const Case &c : cases) {
+        TempDir dir;
+        const fs::path mod = dir / "mod";
+        WriteBytes(dir / "outside" / "bashrc", "secret");
+        WriteBytes(mod / "real" / "Scripts.ini", "old");
+        WriteBytes(mod / "real" / "ai.ini", content);
+        if (c.link != "ai.ini") WriteBytes(mod / "ai.ini", content);
+        fs::create_directories((mod / c.link).parent_path());
+        fs::create_symlink(dir / c.target, mod / c.link);
+        Open(mod / "ai.ini");
+        MessageRecorder recorder;
+        EXPECT_EQ(SaveDocument(c.mode), c.saved) << c.link << " -> " << c.target;
+        EXPECT_TRUE(fs::is_symlink(mod / c.link)) << c.link;
+        if (c.saved) {
+            EXPECT_NE(ReadBytes(dir / c.target), c.link == "ai.ini" ? content : "old") << c.link;
+            continue;
+        }
+        ASSERT_EQ(recorder.shown().size(), 1u) << c.link;
+        const std::string message = recorder.Texts()[0];
+        EXPECT_NE(message.find((mod / c.link).string()), std::string::npos) << message;
+        EXPECT_NE(message.find(" (指向 "), std::string::npos) << message;
+        EXPECT_EQ(ReadBytes(dir / "outside" / "bashrc"), "secret") << c.link;
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir / "outside"), {}), 1) << c.link;
+        EXPECT_EQ(ReadBytes(mod / "ai.ini"), c.link == "ai.ini" ? "secret" : content) << c.link;
+    }
 }
 
 TEST(Save, ShortWriteKeepsTheOldFile) {

@@ -47,9 +47,10 @@ TEST_F(OpenSave, SecondOpenIsRefusedEvenAfterAFailedRead) {
     OpenFile();
     OpenFile();
     EXPECT_EQ(filters.size(), 1u);
-    EXPECT_EQ(recorder.Texts(),
-              (std::vector<std::string>{"文件无法打开，请检查是否已被占用!",
-                                        "不准重复打开文件，每次启动只能打开一次"}));
+    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{
+                                    "文件无法打开，请检查是否已被占用!\n" +
+                                        (dir / "missing.ini").string() + " (文件或文件夹不存在)",
+                                    "不准重复打开文件，每次启动只能打开一次"}));
 }
 
 TEST_F(OpenSave, SaveAsksAndCancelWritesNothing) {

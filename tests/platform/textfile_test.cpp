@@ -2,7 +2,10 @@
 
 #include "support/testsupport.h"
 
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace testsupport;
 using platform::ReadResult;
@@ -15,9 +18,40 @@ TEST(TextFile, ReadTurnsCrLfIntoLf) {
     EXPECT_EQ(r.text, "[A]\nx=1\n\nlone\rcr\n");
 
     EXPECT_EQ(platform::ReadTextFile(WidePath(dir / "missing.ini")).status,
-              ReadResult::Status::CannotOpen);
+              ReadResult::Status::Missing);
     EXPECT_FALSE(platform::CanOpenForReading(WidePath(dir / "missing.ini")));
     EXPECT_TRUE(platform::CanOpenForReading(WidePath(dir / "a.ini")));
+}
+
+TEST(TextFile, OnlyRegularFilesAreRead) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir / "folder");
+    WriteBytes(dir / "plain", "x");
+    struct Case {
+        std::string path;
+        ReadResult::Status status;
+        std::string reason;
+    } cases[] = {
+        {(dir / "pipe").string(), ReadResult::Status::CannotRead, "不是普通文件"},
+        {"/dev/null", ReadResult::Status::CannotRead, "不是普通文件"},
+        {(dir / "folder").string(), ReadResult::Status::CannotRead, "是一个文件夹"},
+        {(dir / "none" / "a.ini").string(), ReadResult::Status::Missing, "文件或文件夹不存在"},
+        {(dir / "plain" / "a.ini").string(), ReadResult::Status::Missing, "文件或文件夹不存在"},
+    };
+    for (const Case &c : cases) {
+        ReadResult r = platform::ReadTextFile(U16(c.path));
+        EXPECT_EQ(r.status, c.status) << c.path;
+        EXPECT_EQ(U8(r.reason), c.reason) << c.path;
+        EXPECT_FALSE(platform::CanOpenForReading(U16(c.path))) << c.path;
+    }
+}
+
+TEST(TextFile, SystemErrorTexts) {
+    EXPECT_EQ(U8(platform::SystemErrorText(ENOSPC)), "磁盘空间不足");
+    EXPECT_EQ(U8(platform::SystemErrorText(EACCES)), "没有权限");
+    EXPECT_EQ(U8(platform::SystemErrorText(EROFS)), "文件系统是只读的");
+    EXPECT_EQ(U8(platform::SystemErrorText(EXDEV)), std::strerror(EXDEV));
 }
 
 TEST(TextFile, BackslashPathsAndChineseNames) {
@@ -67,7 +101,7 @@ TEST(TextFile, ShortWriteKeepsTheOldFile) {
         result = platform::WriteTextFile(WidePath(dir / "ai.ini"), std::string(100000, 'x'));
     });
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.empty());
+    EXPECT_NE(U8(result.error).find("ai.ini (文件太大)"), std::string::npos) << U8(result.error);
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
