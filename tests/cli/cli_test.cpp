@@ -1,9 +1,12 @@
 // Runs the headless companion command as a build script would.
 
+#include "app/opensave.h"
+#include "core/document.h"
 #include "support/testsupport.h"
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -98,6 +101,32 @@ TEST(Cli, IncludeFilesThatCouldNotBeRead) {
         EXPECT_NE(run.err.find((dir / "inc.ini").string() + "\n"), std::string::npos) << run.err;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(ReadBytes(dir / "ai.ini") == original, c.status != 0) << c.name;
+    }
+}
+
+TEST(Cli, AgreesWithTheEditorOnIncludesThatWereNotRead) {
+    // The same files through the companion command and through the editor's Open and Save.
+    for (const char *include : {"missing", "pipe", "folder"}) {
+        TempDir cli, editor;
+        for (const TempDir *dir : {&cli, &editor}) {
+            WriteBytes(*dir / "ai.ini", "[#include]\r\n0=inc.ini\r\n" + kFile);
+            if (include == std::string("pipe")) {
+                ASSERT_EQ(mkfifo((*dir / "inc.ini").c_str(), 0600), 0);
+            } else if (include == std::string("folder")) {
+                std::filesystem::create_directory(*dir / "inc.ini");
+            }
+        }
+        const int status = RunCli("save " + Quote(cli / "ai.ini")).status;
+
+        ResetDocument();
+        g_autoDetectStart = true; // as the companion command detects by default
+        MessageRecorder recorder;
+        recorder.Answer(platform::Answer::Ok);
+        recorder.Answer(platform::Answer::No); // one file, not split
+        OpenFile(WidePath(editor / "ai.ini"));
+        SaveFile();
+        EXPECT_EQ(ReadBytes(editor / "ai.ini"), ReadBytes(cli / "ai.ini")) << include;
+        EXPECT_EQ(status, include == std::string("missing") ? 0 : 1) << include;
     }
 }
 
