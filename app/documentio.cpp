@@ -1,5 +1,6 @@
 #include "app/documentio.h"
 
+#include "app/filereport.h"
 #include "core/document.h"
 #include "core/initext.h"
 #include "platform/seams.h"
@@ -64,6 +65,7 @@ void ReadIncludes(const std::string &text, const std::u16string &folder, LoadRep
         FileSlot &slot = g_fileSlots[size_t(i)];
         StoreSlot(slot, "None");
         slot.length = 0;
+        slot.path = full;
         platform::ReadResult read = platform::ReadTextFile(full);
         if (read.status == platform::ReadResult::Status::Ok) {
             StoreSlot(slot, std::move(read.text));
@@ -99,6 +101,7 @@ LoadReport LoadOpenedFile() {
         platform::ShowAppMessage(kUnreadableFile);
     } else {
         StoreSlot(g_fileSlots[0], std::move(read.text));
+        g_fileSlots[0].path = g_openedPath;
         ReadIncludes(*g_fileSlots[0].text, FolderOf(g_openedPath), report);
     }
 
@@ -106,6 +109,7 @@ LoadReport LoadOpenedFile() {
     LoadScripts();
     LoadTaskForces();
     LoadAITriggerTypes();
+    g_droppedOnSave = FindDroppedOnSave();
     g_fileSlots = {};
     return report;
 }
