@@ -205,7 +205,7 @@ private:
     std::u16string SectionText(Place place) const {
         auto it = headerAt_.find(KeyOf(place.slot, place.offset));
         if (place.slot < 0 || it == headerAt_.end()) return u"空的一节（没有这一节）";
-        return u" " + Where(place.slot, scan_.headers[it->second].line) + u" 的小节";
+        return u" " + Where(place.slot, scan_.headers[it->second].line) + u"的小节";
     }
 
     void FindUnreadIncludes() {
@@ -271,7 +271,7 @@ private:
             commentedIds_.insert(entry.id);
             const Header &header = scan_.headers[section->second];
             Add(FindingKind::CommentedOutEntry, entry.id, entry.slot, entry.line,
-                u"列表行已注释掉，保存时 " + Where(header.slot, header.line) + u" 的小节被丢弃。");
+                u"列表行已注释掉，保存时 " + Where(header.slot, header.line) + u"的小节被丢弃。");
         }
     }
 

@@ -160,6 +160,25 @@ void MainWindowTest::openAndSaveItemsRunTheirCommands() {
     QCOMPARE(recorder.Texts(), std::vector<std::string>{"不准重复打开文件，每次启动只能打开一次"});
     MenuAction(window, QStringLiteral("保存"))->trigger();
     QCOMPARE(recorder.shown().size(), size_t(2));
+
+    // The report reads the document as it stands each time.
+    g_teamListText = "[TeamTypes]\n0=T\n";
+    g_teamSectionsText = "\n[T]\nName=t\n";
+    QAction *check = MenuAction(window, QStringLiteral("检查文件..."));
+    check->trigger();
+    g_teamSectionsText = "\n[T]\nName=t\nTaskForce=F\nScript=S\n";
+    g_taskForceListText = "[TaskForces]\n0=F\n";
+    g_taskForceSectionsText = "\n[F]\nName=f\n";
+    g_scriptListText = "[ScriptTypes]\n0=S\n";
+    g_scriptSectionsText = "\n[S]\nName=s\n";
+    check->trigger();
+    QCOMPARE(recorder.shown().size(), size_t(4));
+    const platform::MessageBoxRequest &report = recorder.shown()[2];
+    QVERIFY(report.scrollable);
+    QCOMPARE(report.buttons, Buttons::Close);
+    QCOMPARE(report.caption, std::u16string(u"检查文件"));
+    QVERIFY(recorder.Texts()[2].find("引用错误: 2 项") != std::string::npos);
+    QVERIFY(recorder.Texts()[3].find("没有发现问题。") != std::string::npos);
 }
 
 void MainWindowTest::checkBoxIsTickedAgainOnEveryPaint() {
