@@ -31,6 +31,7 @@ constexpr KindText kKindTexts[] = {
     {u"没有小节的条目", false},
 };
 constexpr size_t kKindCount = std::size(kKindTexts);
+static_assert(kKindCount == size_t(FindingKind::EmptySection) + 1);
 
 std::u16string Number(int n) {
     std::string digits = std::to_string(n);
