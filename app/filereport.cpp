@@ -152,15 +152,6 @@ void ScanSlot(int slot, std::string_view text, Scan &scan) {
     }
 }
 
-// A section found for an entry: its slot and the offset of its header line.
-struct Place {
-    int slot = -1;
-    int offset = -1;
-    bool operator==(const Place &) const = default;
-};
-
-int64_t KeyOf(int slot, int offset) { return (int64_t(slot) << 32) | uint32_t(offset); }
-
 class DroppedFinder {
 public:
     DroppedFinder() {
@@ -175,8 +166,12 @@ public:
             texts_[size_t(slot)] = SlotText(file);
             ScanSlot(slot, *texts_[size_t(slot)], scan_);
         }
-        for (size_t i = 0; i < scan_.headers.size(); ++i)
-            headerAt_[KeyOf(scan_.headers[i].slot, scan_.headers[i].offset)] = i;
+        for (size_t i = 0; i < scan_.headers.size(); ++i) {
+            const Header &header = scan_.headers[i];
+            firstHeader_[size_t(header.slot)].emplace(header.key, int(i));
+        }
+        used_.resize(scan_.headers.size());
+        ids_.reserve(scan_.listed.size());
     }
 
     DroppedOnSave Find() {
@@ -190,23 +185,25 @@ public:
     }
 
 private:
+    // Sections are told by their index in scan_.headers; -1 for none.
     struct IdInfo {
         std::array<int, 3> firstListing = {-1, -1, -1}; // index into scan_.listed, per kind
-        std::array<Place, 3> section;                   // what that listing's entry gets
+        std::array<int, 3> section = {-1, -1, -1};      // what that listing's entry gets
     };
 
-    void Add(FindingKind kind, std::string id, int slot, int line, std::u16string what) {
-        result_.findings.push_back({kind, std::move(id), names_[size_t(slot)], line, what});
+    void Add(FindingKind kind, std::string_view id, int slot, int line, std::u16string what) {
+        result_.findings.push_back(
+            {kind, std::string(id), names_[size_t(slot)], line, std::move(what)});
     }
 
     std::u16string Where(int slot, int line) const {
         return names_[size_t(slot)] + u" 第 " + Number(line) + u" 行";
     }
 
-    std::u16string SectionText(Place place) const {
-        auto it = headerAt_.find(KeyOf(place.slot, place.offset));
-        if (place.slot < 0 || it == headerAt_.end()) return u"空的一节（没有这一节）";
-        return u" " + Where(place.slot, scan_.headers[it->second].line) + u"的小节";
+    std::u16string SectionText(int section) const {
+        if (section < 0) return u"空的一节（没有这一节）";
+        const Header &header = scan_.headers[size_t(section)];
+        return u" " + Where(header.slot, header.line) + u"的小节";
     }
 
     void FindUnreadIncludes() {
@@ -219,40 +216,55 @@ private:
         }
     }
 
+    // The first header line of `id` in a slot, as HeaderIndex finds it.
+    int FindIn(int slot, std::string_view id) {
+        if (id.find(']') == std::string_view::npos) {
+            auto it = firstHeader_[size_t(slot)].find(id);
+            return it == firstHeader_[size_t(slot)].end() ? -1 : it->second;
+        }
+        // "[A]B]" heads both "A" and "A]B": rare enough for the index's own lookup.
+        auto &index = indexes_[size_t(slot)];
+        if (!index) index.emplace(*texts_[size_t(slot)]);
+        const int offset = index->Find(id);
+        if (offset < 0) return -1;
+        auto it = std::lower_bound(
+            scan_.headers.begin(), scan_.headers.end(), std::pair(slot, offset),
+            [](const Header &h, auto place) { return std::pair(h.slot, h.offset) < place; });
+        return int(it - scan_.headers.begin());
+    }
+
     // The section the loader takes: first in the list's own slot, then in slot order.
-    Place SectionOf(const ListLine &entry) {
+    int SectionOf(const ListLine &entry) {
         for (int i = -1; i < kFileSlotCount; ++i) {
             const int slot = i < 0 ? entry.slot : i;
             if ((i >= 0 && slot == entry.slot) || !texts_[size_t(slot)]) continue;
-            auto &index = indexes_[size_t(slot)];
-            if (!index) index.emplace(*texts_[size_t(slot)]);
-            if (int offset = index->Find(entry.id); offset >= 0) return {slot, offset};
+            if (int section = FindIn(slot, entry.id); section >= 0) return section;
         }
-        return {};
+        return -1;
     }
 
     void ResolveListedEntries() {
         for (size_t i = 0; i < scan_.listed.size(); ++i) {
             const ListLine &entry = scan_.listed[i];
-            const Place place = SectionOf(entry);
-            if (place.slot >= 0) used_.insert(KeyOf(place.slot, place.offset));
+            const int section = SectionOf(entry);
+            if (section >= 0) used_[size_t(section)] = true;
             IdInfo &info = ids_[entry.id];
             const size_t kind = size_t(entry.kind);
             if (info.firstListing[kind] >= 0) continue;
             info.firstListing[kind] = int(i);
-            info.section[kind] = place;
+            info.section[kind] = section;
             for (size_t other = 0; other < 3; ++other) {
                 if (other == kind || info.firstListing[other] < 0) continue;
                 const ListLine &first = scan_.listed[size_t(info.firstListing[other])];
                 std::u16string what = u"同时列为" + std::u16string(kKindLabels[other]) + u"（" +
                                       Where(first.slot, first.line) + u"）和" +
                                       std::u16string(kKindLabels[kind]) + u"：";
-                if (info.section[other] == place) {
-                    what += u"两者都得到" + SectionText(place) + u"。";
+                if (info.section[other] == section) {
+                    what += u"两者都得到" + SectionText(section) + u"。";
                 } else {
                     what += std::u16string(kKindLabels[other]) + u"得到" +
                             SectionText(info.section[other]) + u"，" +
-                            std::u16string(kKindLabels[kind]) + u"得到" + SectionText(place) +
+                            std::u16string(kKindLabels[kind]) + u"得到" + SectionText(section) +
                             u"。";
                 }
                 Add(FindingKind::SharedId, entry.id, entry.slot, entry.line, what);
@@ -262,27 +274,29 @@ private:
     }
 
     void FindCommentedOutEntries() {
-        std::unordered_map<std::string_view, size_t> firstSection;
-        for (size_t i = 0; i < scan_.headers.size(); ++i)
-            if (scan_.headers[i].role == Role::Section)
-                firstSection.emplace(scan_.headers[i].key, i);
         for (const ListLine &entry : scan_.commented) {
-            auto section = firstSection.find(entry.id);
-            if (ids_.count(entry.id) || section == firstSection.end()) continue;
+            if (ids_.count(entry.id)) continue;
+            int section = -1;
+            for (int slot = 0; slot < kFileSlotCount && section < 0; ++slot) {
+                auto it = firstHeader_[size_t(slot)].find(entry.id);
+                if (it != firstHeader_[size_t(slot)].end() &&
+                    scan_.headers[size_t(it->second)].role == Role::Section)
+                    section = it->second;
+            }
+            if (section < 0) continue;
             commentedIds_.insert(entry.id);
-            const Header &header = scan_.headers[section->second];
+            const Header &header = scan_.headers[size_t(section)];
             Add(FindingKind::CommentedOutEntry, entry.id, entry.slot, entry.line,
                 u"列表行已注释掉，保存时 " + Where(header.slot, header.line) + u"的小节被丢弃。");
         }
     }
 
     void FindUnusedSections() {
-        for (const Header &header : scan_.headers) {
+        for (size_t i = 0; i < scan_.headers.size(); ++i) {
+            const Header &header = scan_.headers[i];
             if (header.role == Role::Include) ++result_.otherSections;
-            if (header.role != Role::Section || used_.count(KeyOf(header.slot, header.offset)))
-                continue;
-            const std::string id(header.key);
-            if (auto listed = ids_.find(id); listed != ids_.end()) {
+            if (header.role != Role::Section || used_[i]) continue;
+            if (auto listed = ids_.find(header.key); listed != ids_.end()) {
                 const IdInfo &info = listed->second;
                 // The section of the ID's first listing is the one kept.
                 size_t first = 0;
@@ -291,12 +305,12 @@ private:
                         (info.firstListing[first] < 0 ||
                          info.firstListing[kind] < info.firstListing[first]))
                         first = kind;
-                Add(FindingKind::DuplicateSection, id, header.slot, header.line,
+                Add(FindingKind::DuplicateSection, header.key, header.slot, header.line,
                     u"保存时只保留" + SectionText(info.section[first]) + u"，这一节被丢弃。");
-            } else if (commentedIds_.count(id)) {
+            } else if (commentedIds_.count(header.key)) {
                 continue;
             } else if (header.entryLike) {
-                Add(FindingKind::UnlistedSection, id, header.slot, header.line,
+                Add(FindingKind::UnlistedSection, header.key, header.slot, header.line,
                     u"没有列表提到这个 ID，保存时这一节被丢弃。");
             } else {
                 ++result_.otherSections;
@@ -306,12 +320,14 @@ private:
 
     std::array<std::u16string, kFileSlotCount> names_;
     std::array<std::optional<std::string_view>, kFileSlotCount> texts_;
-    std::array<std::optional<HeaderIndex>, kFileSlotCount> indexes_;
     Scan scan_;
-    std::unordered_map<int64_t, size_t> headerAt_;
-    std::unordered_map<std::string, IdInfo> ids_;
-    std::unordered_set<int64_t> used_;
-    std::unordered_set<std::string> commentedIds_;
+    // Per slot, the first header line of each key: what HeaderIndex gives for IDs without ']'.
+    std::array<std::unordered_map<std::string_view, int>, kFileSlotCount> firstHeader_;
+    std::array<std::optional<HeaderIndex>, kFileSlotCount> indexes_;
+    // IDs and keys are views into scan_, which no longer changes.
+    std::unordered_map<std::string_view, IdInfo> ids_;
+    std::vector<bool> used_; // by header: some entry takes this section
+    std::unordered_set<std::string_view> commentedIds_;
     DroppedOnSave result_;
 };
 

@@ -295,7 +295,7 @@ TEST(FileReport, DroppedOnSaveNamesFileAndLine) {
     } rows[] = {
         {"clean, an appended entry too",
          lists + sections + "[General]\nx=1\n[AITriggerTypes]\nA=n,T,<all>\n[TeamTypes]\n +=U\n" +
-             "[U]\nTaskForce=F\nScript=S\n",
+             "[U]\nTaskForce=F\nScript=S\n[TaskForces]\n1=A]B\n[A]B]\nName=x\n",
          "",
          {},
          1},
