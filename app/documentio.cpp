@@ -1,5 +1,6 @@
 #include "app/documentio.h"
 
+#include "app/filereport.h"
 #include "core/document.h"
 #include "core/initext.h"
 #include "platform/seams.h"
@@ -72,6 +73,7 @@ void ReadIncludes(const std::string &text, const std::u16string &folder, LoadRep
         FileSlot &slot = g_fileSlots[size_t(i)];
         StoreSlot(slot, "None");
         slot.length = 0;
+        slot.path = full;
         // A line naming nothing ("0=") is a dangling reference, not the folder itself.
         platform::ReadResult read =
             name.empty() ? platform::ReadResult{} : platform::ReadTextFile(full);
@@ -119,6 +121,7 @@ LoadReport LoadOpenedFile() {
                                  u")");
     } else {
         StoreSlot(g_fileSlots[0], std::move(read.text));
+        g_fileSlots[0].path = g_openedPath;
         ReadIncludes(*g_fileSlots[0].text, FolderOf(g_openedPath), report);
     }
 
@@ -126,6 +129,7 @@ LoadReport LoadOpenedFile() {
     LoadScripts();
     LoadTaskForces();
     LoadAITriggerTypes();
+    g_droppedOnSave = FindDroppedOnSave();
     g_fileSlots = {};
     return report;
 }

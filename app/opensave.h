@@ -17,4 +17,9 @@ std::u16string AskOpenPath();
 void OpenFile(const std::u16string &path = {});
 
 // Saves the document into the opened file, or split into the "+AI" folder, as the user chooses.
+// The first Save of a run that would drop text the file held shows what first, to save or cancel.
 void SaveFile();
+
+// Shows the file report: what Save drops of the opened files, and the broken references of the
+// document as it stands.
+void CheckFile();

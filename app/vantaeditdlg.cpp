@@ -67,6 +67,9 @@ void CVantaEditDlg::onCommand(int id) {
     case res::kCmdSave:
         SaveFile();
         break;
+    case res::kCmdCheckFile:
+        CheckFile();
+        break;
     case res::kCmdExit:
         exitCommand();
         break;

@@ -1,7 +1,8 @@
 // Open and Save of generated files of k × 5,000 entries, beside the floor they cannot beat: a
-// plain read of the file and a split into lines.
+// plain read of the file and a split into lines; and the file report, which Open computes.
 
 #include "app/documentio.h"
+#include "app/filereport.h"
 #include "core/document.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
@@ -103,6 +104,22 @@ void BM_OpenIncludeLines(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * n);
 }
 
+// The part of the report that Open computes, on the slots Open fills.
+void BM_DroppedOnSave(benchmark::State &state) {
+    const std::u16string path = GeneratedFile(int(state.range(0)));
+    testsupport::FillSlots({platform::ReadTextFile(path).text});
+    g_fileSlots[0].path = path;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindDroppedOnSave().findings.data());
+}
+
+// The part that the menu item computes from the document texts.
+void BM_BrokenReferences(benchmark::State &state) {
+    Open(GeneratedFile(int(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindBrokenReferences().data());
+}
+
 void Sizes(benchmark::internal::Benchmark *benchmark) {
     benchmark->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
 }
@@ -110,6 +127,8 @@ void Sizes(benchmark::internal::Benchmark *benchmark) {
 BENCHMARK(BM_Read)->Name("Read")->Apply(Sizes);
 BENCHMARK(BM_ReadAndSplit)->Name("ReadAndSplit")->Apply(Sizes);
 BENCHMARK(BM_Open)->Name("Open")->Apply(Sizes);
+BENCHMARK(BM_DroppedOnSave)->Name("DroppedOnSave")->Apply(Sizes);
+BENCHMARK(BM_BrokenReferences)->Name("BrokenReferences")->Apply(Sizes);
 BENCHMARK(BM_Save)->Name("Save")->Apply(Sizes);
 BENCHMARK(BM_OpenAndSave)->Name("OpenAndSave")->Apply(Sizes);
 BENCHMARK(BM_OpenIncludeLines)

@@ -16,6 +16,7 @@ class Dialog;
 struct FileSlot {
     std::optional<std::string> text;
     int length = 0;
+    std::u16string path = {}; // where the text was read from, for the file report
 };
 
 constexpr int kFileSlotCount = 16; // the opened file and up to fifteen include files

@@ -106,15 +106,10 @@ bool IsAssignmentLine(std::string_view line) {
     return rest.find('=') != std::string_view::npos && rest.find(';') == std::string_view::npos;
 }
 
-namespace {
-
-// The line without the blanks and tabs before its first other character.
 std::string_view Unindented(std::string_view line) {
     size_t first = line.find_first_not_of(" \t");
     return first == std::string_view::npos ? std::string_view() : line.substr(first);
 }
-
-} // namespace
 
 bool IsRegistryLine(std::string_view line) {
     if (StartsWith(Unindented(line), ";")) return false;

@@ -44,6 +44,9 @@ bool IsAssignmentLine(std::string_view line);
 // first character other than blank or tab is ';' is commented out and never one: ";4=Old".
 bool IsRegistryLine(std::string_view line);
 
+// The line without the blanks and tabs before its first other character.
+std::string_view Unindented(std::string_view line);
+
 // A list line that appends an entry without a number of its own: "+=ID", blanks or tabs may
 // stand before the '+'.
 bool IsAppendLine(std::string_view line);

@@ -13,18 +13,6 @@ namespace {
 
 // The part of a slot's text that its length covers: the sentinel of an unreadable include file
 // has length 0, so nothing is found in it.
-std::string_view SlotText(const FileSlot &slot) {
-    std::string_view text = *slot.text;
-    return text.substr(0, std::min(text.size(), size_t(std::max(slot.length, 0))));
-}
-
-// Hand-edited files often carry blanks after an ID; kept, they would make its header unfindable.
-std::string TrimmedId(std::string id) {
-    size_t end = id.find_last_not_of(" \t\r");
-    id.erase(end == std::string::npos ? 0 : end + 1);
-    return id;
-}
-
 void ReadListBlock(std::string_view block, std::vector<RegistryRecord> &records) {
     const size_t first = records.size();
     ForEachLine(block, [&](std::string_view line) {
@@ -42,7 +30,7 @@ void ReadListBlock(std::string_view block, std::vector<RegistryRecord> &records)
         } else {
             return;
         }
-        record.id = TrimmedId(*SplitKeyValue(line, '=', 1));
+        record.id = ListLineId(line);
         records.push_back(std::move(record));
     });
 }
@@ -58,6 +46,19 @@ void TakeSection(std::string_view text, int header, RegistryRecord &record) {
 }
 
 } // namespace
+
+std::string_view SlotText(const FileSlot &slot) {
+    std::string_view text = *slot.text;
+    return text.substr(0, std::min(text.size(), size_t(std::max(slot.length, 0))));
+}
+
+std::string ListLineId(std::string_view line) {
+    std::string id = SplitKeyValue(line, '=', 1).value_or("");
+    // Hand-edited files often carry blanks after an ID; kept, they would make its header
+    // unfindable.
+    id.erase(std::min(id.size(), id.find_last_not_of(" \t\r") + 1));
+    return id;
+}
 
 std::vector<std::string_view> ListIds(std::string_view listText) {
     std::vector<std::string_view> ids;

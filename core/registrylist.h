@@ -3,6 +3,8 @@
 // that every such kind runs at Open, and the list work the task force, script and team windows
 // share (walking lines, cutting a section, taking entries out of a list).
 
+#include "core/document.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,6 +20,14 @@ template <class F> void ForEachLine(std::string_view text, F take) {
         begin = lf + 1;
     }
 }
+
+// The part of a loaded slot's text that its length covers: the sentinel of an include file that
+// was not read has length 0, so nothing is found in it.
+std::string_view SlotText(const FileSlot &slot);
+
+// The ID of a registry line or a "+=" line as the loader takes it: the cleaned value after the
+// first '=', without blanks, tabs or CRs at its end.
+std::string ListLineId(std::string_view line);
 
 // The ID of every line of a registry list text that holds '=' (the text after its first '='), in
 // order. The views point into `listText`.

@@ -1,7 +1,8 @@
-// Arbitrary bytes as loaded file slots for the four loaders, and as text and arguments for the
-// INI text helpers. Besides crashes and sanitizer reports it aborts when the header index and the
-// literal line-start search disagree.
+// Arbitrary bytes as loaded file slots for the four loaders and the file report, and as text and
+// arguments for the INI text helpers. Besides crashes and sanitizer reports it aborts when the
+// header index and the literal line-start search disagree.
 
+#include "app/filereport.h"
 #include "core/document.h"
 #include "core/headerindex.h"
 #include "core/initext.h"
@@ -97,6 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     LoadScripts();
     LoadTaskForces();
     LoadAITriggerTypes();
+    const DroppedOnSave dropped = FindDroppedOnSave();
+    const std::vector<Finding> broken = FindBrokenReferences();
+    FileReportText(dropped, &broken);
 
     ExerciseHelpers(bytes, key, a, b, c);
     return 0;

@@ -1,5 +1,6 @@
 #include "platform/qtseams.h"
 
+#include "platform/reportview.h"
 #include "platform/seams.h"
 
 #include <QApplication>
@@ -25,6 +26,10 @@ QMessageBox::StandardButtons QtButtons(Buttons buttons) {
         return QMessageBox::Yes | QMessageBox::No;
     case Buttons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::SaveCancel:
+        return QMessageBox::Save | QMessageBox::Cancel;
+    case Buttons::Close:
+        return QMessageBox::Close;
     }
     return QMessageBox::Ok;
 }
@@ -39,6 +44,8 @@ Answer AnswerOf(int result) {
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
+    case QMessageBox::Save:
+        return Answer::Save;
     default:
         return Answer::Cancel;
     }
@@ -47,6 +54,7 @@ Answer AnswerOf(int result) {
 Answer ShowBox(const MessageBoxRequest &request, QWidget *mainWindow) {
     QWidget *parent = request.ownedByMainWindow ? mainWindow : QApplication::activeWindow();
     if (!parent) parent = mainWindow;
+    if (request.scrollable) return ShowReportView(request, parent);
     QMessageBox box(request.icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     QString::fromStdU16String(request.caption),
                     QString::fromStdU16String(request.text), QtButtons(request.buttons), parent);

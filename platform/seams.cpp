@@ -21,10 +21,12 @@ Answer PrintMessage(const MessageBoxRequest &request) {
     std::fflush(stderr);
     switch (request.buttons) {
     case Buttons::Ok:
+    case Buttons::Close:
         return Answer::Ok;
     case Buttons::YesNo:
         return Answer::No;
     case Buttons::YesNoCancel:
+    case Buttons::SaveCancel:
         return Answer::Cancel;
     }
     return Answer::Cancel;
@@ -47,6 +49,10 @@ Answer ShowAppMessage(const std::u16string &text, Buttons buttons, Icon icon) {
 Answer ShowOwnedMessage(const std::u16string &text, const std::u16string &caption, Buttons buttons,
                         Icon icon) {
     return Show({text, caption, buttons, icon, true});
+}
+
+Answer ShowOwnedReport(const std::u16string &text, const std::u16string &caption, Buttons buttons) {
+    return Show({text, caption, buttons, Icon::None, true, true});
 }
 
 std::u16string AskOpenFileName(const std::u16string &filter) {

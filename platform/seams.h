@@ -11,9 +11,9 @@ namespace platform {
 // The application's title: the caption of the application message box.
 extern const std::u16string kAppTitle;
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Buttons { Ok, YesNo, YesNoCancel, SaveCancel, Close };
 enum class Icon { None, Question };
-enum class Answer { Ok, Yes, No, Cancel };
+enum class Answer { Ok, Yes, No, Cancel, Save };
 
 struct MessageBoxRequest {
     std::u16string text;
@@ -21,6 +21,7 @@ struct MessageBoxRequest {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     bool ownedByMainWindow = false; // false: the application message box
+    bool scrollable = false;        // a long text: a read-only view that scrolls, not a box
 };
 
 using MessageBoxHandler = std::function<Answer(const MessageBoxRequest &)>;
@@ -40,6 +41,9 @@ Answer ShowAppMessage(const std::u16string &text, Buttons buttons = Buttons::Ok,
 // A box owned by the main window, with a caption of its own.
 Answer ShowOwnedMessage(const std::u16string &text, const std::u16string &caption, Buttons buttons,
                         Icon icon);
+
+// A long text owned by the main window, shown in a read-only view that scrolls; Close answers Ok.
+Answer ShowOwnedReport(const std::u16string &text, const std::u16string &caption, Buttons buttons);
 
 // The open-file dialog. `filter` is in the form "Name|pattern|Name|pattern||"; the result is the
 // chosen full path, or empty when the user cancels.

@@ -35,6 +35,7 @@ constexpr const DialogTemplate *kDialogs[] = {
 constexpr MenuItem kFileItems[] = {
     {u"打开", kCmdOpen},
     {u"保存", kCmdSave},
+    {u"检查文件...", kCmdCheckFile},
     {u"退出程序", kCmdExit},
 };
 constexpr MenuItem kWindowItems[] = {

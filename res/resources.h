@@ -24,6 +24,7 @@ enum : int {
     kCmdExit = 32776,
     kCmdShowAll = 32794,
     kCmdHideAll = 32795,
+    kCmdCheckFile = 32810,
 };
 
 // The id of controls that code never reaches: labels and decorations.

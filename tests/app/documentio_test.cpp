@@ -1,5 +1,6 @@
 #include "app/documentio.h"
 
+#include "app/filereport.h"
 #include "core/document.h"
 #include "platform/textfile.h"
 #include "support/generator.h"
@@ -399,4 +400,111 @@ TEST(RoundTrip, SecondSaveIsAFixedPointAndSplitReopensTheSame) {
     EXPECT_EQ(DocumentTexts(), document);
     ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), second);
+}
+
+namespace {
+
+// "Kind ID file:line", the file and line left out for the document.
+std::vector<std::string> Described(const std::vector<Finding> &findings) {
+    static const char *const kNames[] = {
+        "Unlisted",    "Duplicate",        "Shared",        "CommentedOut", "UnreadInclude",
+        "MissingTeam", "MissingTaskForce", "MissingScript", "ListedTwice",  "EmptySection"};
+    std::vector<std::string> described;
+    for (const Finding &finding : findings) {
+        described.push_back(std::string(kNames[int(finding.kind)]) + " " + finding.id);
+        if (finding.line > 0)
+            described.back() += " " + U8(finding.file) + ":" + std::to_string(finding.line);
+    }
+    return described;
+}
+
+} // namespace
+
+TEST(FileReport, DroppedOnSaveNamesFileAndLine) {
+    const std::string lists = "[TaskForces]\n0=F\n[ScriptTypes]\n0=S\n[TeamTypes]\n0=T\n";
+    const std::string sections = "[F]\nName=f\n[S]\nName=s\n[T]\nTaskForce=F\nScript=S\n";
+    struct Row {
+        const char *name;
+        std::string opened, included; // the opened file includes inc.ini when it names it
+        std::vector<std::string> expected;
+        int otherSections;
+    } rows[] = {
+        {"clean, an appended entry too",
+         lists + sections + "[General]\nx=1\n[AITriggerTypes]\nA=n,T,<all>\n[TeamTypes]\n +=U\n" +
+             "[U]\nTaskForce=F\nScript=S\n[TaskForces]\n1=A]B\n[A]B]\nName=x\n",
+         "",
+         {},
+         1},
+        {"unlisted, numbered or named, in any file",
+         "[#include]\n0=inc.ini\n" + lists + sections + "[SC_Siege2]\n0=Attack\n",
+         "[Lone]\n\nName=l\n",
+         {"Unlisted SC_Siege2 ai.ini:16", "Unlisted Lone inc.ini:1"},
+         1},
+        {"second section of an ID, in the same and in another file",
+         "[#include]\n0=inc.ini\n" + lists + sections + "[F]\nName=again\n",
+         "[S]\nName=x\n",
+         {"Duplicate F ai.ini:16", "Duplicate S inc.ini:1"},
+         1},
+        {"one ID in two lists",
+         lists + "[TaskForces]\n1=S\n" + sections,
+         {},
+         {"Shared S ai.ini:8"},
+         0},
+        {"commented-out list line",
+         lists + "  ;1=Old\n;+=Older\n;no entry\n" + sections + "[Old]\nName=o\n[Older]\nName=o\n",
+         {},
+         {"CommentedOut Old ai.ini:7", "CommentedOut Older ai.ini:8"},
+         0},
+        {"missing include file",
+         "x=1\n[#include]\n0=gone.ini\n" + lists + sections,
+         {},
+         {"UnreadInclude gone.ini ai.ini:2"},
+         1},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        WriteIni(dir / "ai.ini", row.opened);
+        if (!row.included.empty()) WriteIni(dir / "inc.ini", row.included);
+        MessageRecorder recorder;
+        Open(dir / "ai.ini");
+        EXPECT_EQ(Described(g_droppedOnSave.findings), row.expected);
+        EXPECT_EQ(g_droppedOnSave.otherSections, row.otherSections);
+        EXPECT_TRUE(FindBrokenReferences().empty());
+    }
+}
+
+TEST(FileReport, BrokenReferencesOfTheDocumentAsItStands) {
+    struct Row {
+        const char *name;
+        std::string taskForces, scripts, teams, triggers;
+        std::vector<std::string> expected;
+    } rows[] = {
+        {"clean",
+         "[TaskForces]\n0=F\n\n[F]\nName=f\n",
+         "[ScriptTypes]\n0=S\n\n[S]\n0=1\n",
+         "[TeamTypes]\n0=T\n\n[T]\nScript=S ;note\nTaskForce=F\n",
+         "[AITriggerTypes]\nA=n,T,<all>\n\n",
+         {}},
+        {"every kind",
+         "[TaskForces]\n0=F\n0=F\n\n[F]\n\n",
+         "[ScriptTypes]\n0=S\n\n[S]\n0=1\n",
+         "[TeamTypes]\n0=T\n\n[T]\nScript=S2\nTaskForce=F\n",
+         "[AITriggerTypes]\nA=n,T9,<all>\nA=n,T,<all>\n\n",
+         {"MissingTeam A", "MissingScript T", "ListedTwice F", "ListedTwice A", "EmptySection F"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        ResetDocument();
+        const size_t split[] = {row.taskForces.find("\n\n"), row.scripts.find("\n\n"),
+                                row.teams.find("\n\n")};
+        g_taskForceListText = row.taskForces.substr(0, split[0] + 1);
+        g_taskForceSectionsText = row.taskForces.substr(split[0] + 1);
+        g_scriptListText = row.scripts.substr(0, split[1] + 1);
+        g_scriptSectionsText = row.scripts.substr(split[1] + 1);
+        g_teamListText = row.teams.substr(0, split[2] + 1);
+        g_teamSectionsText = row.teams.substr(split[2] + 1);
+        g_triggerText = row.triggers;
+        EXPECT_EQ(Described(FindBrokenReferences()), row.expected);
+    }
 }

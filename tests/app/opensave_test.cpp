@@ -84,3 +84,33 @@ TEST_F(OpenSave, SaveAsksAndCancelWritesNothing) {
     EXPECT_TRUE(std::filesystem::exists(dir / "+AI" / "TaskForce.ini"));
     EXPECT_EQ(ReadBytes(dir / "ai.ini").rfind("[#include]\r\n", 0), 0u);
 }
+
+TEST_F(OpenSave, FirstSaveShowsWhatItDropsOnce) {
+    const std::string original = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n[Gone]\r\nName=g\r\n";
+    for (Answer answer : {Answer::Cancel, Answer::Save}) {
+        ResetDocument();
+        WriteBytes(dir / "ai.ini", original);
+        chosen = WidePath(dir / "ai.ini");
+        OpenFile();
+        MessageRecorder recorder(Answer::No);
+        recorder.Answer(answer);
+        SaveFile();
+        ASSERT_GE(recorder.shown().size(), 1u);
+        const platform::MessageBoxRequest &report = recorder.shown()[0];
+        EXPECT_TRUE(report.scrollable);
+        EXPECT_TRUE(report.ownedByMainWindow);
+        EXPECT_EQ(report.buttons, platform::Buttons::SaveCancel);
+        EXPECT_NE(U8(report.text).find("[未列出的小节] Gone — ai.ini 第 5 行"), std::string::npos);
+        if (answer == Answer::Cancel) {
+            EXPECT_EQ(recorder.shown().size(), 1u);
+            EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
+        } else {
+            EXPECT_EQ(U8(recorder.shown().at(1).text), "是否分文件保存?⊙(・◇・)？");
+            EXPECT_EQ(ReadBytes(dir / "ai.ini").find("Gone"), std::string::npos);
+        }
+        // Once a run: the next Save goes straight to the split question.
+        SaveFile();
+        EXPECT_EQ(U8(recorder.shown().back().text), "是否分文件保存?⊙(・◇・)？");
+        EXPECT_FALSE(recorder.shown().back().scrollable);
+    }
+}

@@ -221,6 +221,25 @@ void MainWindowTest::openAndSaveItemsRunTheirCommands() {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(recorder.shown().size(), size_t(3));
+
+    // The report reads the document as it stands each time.
+    g_teamListText = "[TeamTypes]\n0=T\n";
+    g_teamSectionsText = "\n[T]\nName=t\n";
+    QAction *check = MenuAction(window, QStringLiteral("检查文件..."));
+    check->trigger();
+    g_teamSectionsText = "\n[T]\nName=t\nTaskForce=F\nScript=S\n";
+    g_taskForceListText = "[TaskForces]\n0=F\n";
+    g_taskForceSectionsText = "\n[F]\nName=f\n";
+    g_scriptListText = "[ScriptTypes]\n0=S\n";
+    g_scriptSectionsText = "\n[S]\nName=s\n";
+    check->trigger();
+    QCOMPARE(recorder.shown().size(), size_t(5));
+    const platform::MessageBoxRequest &report = recorder.shown()[3];
+    QVERIFY(report.scrollable);
+    QCOMPARE(report.buttons, Buttons::Close);
+    QCOMPARE(report.caption, std::u16string(u"检查文件"));
+    QVERIFY(recorder.Texts()[3].find("引用错误: 2 项") != std::string::npos);
+    QVERIFY(recorder.Texts()[4].find("没有发现问题。") != std::string::npos);
 }
 
 void MainWindowTest::checkBoxIsTickedAgainOnEveryPaint() {

@@ -18,15 +18,17 @@ namespace {
 struct CliRun {
     int status = -1;
     std::string err;
+    std::string out;
 };
 
 CliRun RunCli(const std::string &args) {
     TempDir scratch;
     const std::string errFile = (scratch / "stderr").string();
-    const std::string command =
-        "timeout 60 " + std::string(VANTAEDIT_CLI) + " " + args + " >/dev/null 2>'" + errFile + "'";
+    const std::string outFile = (scratch / "stdout").string();
+    const std::string command = "timeout 60 " + std::string(VANTAEDIT_CLI) + " " + args + " >'" +
+                                outFile + "' 2>'" + errFile + "'";
     int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(errFile)};
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(errFile), ReadBytes(outFile)};
 }
 
 std::string Quote(const std::filesystem::path &p) { return "'" + p.string() + "'"; }
@@ -121,8 +123,9 @@ TEST(Cli, AgreesWithTheEditorOnIncludesThatWereNotRead) {
         ResetDocument();
         g_autoDetectStart = true; // as the companion command detects by default
         MessageRecorder recorder;
-        recorder.Answer(platform::Answer::Ok);
-        recorder.Answer(platform::Answer::No); // one file, not split
+        recorder.Answer(platform::Answer::Ok);   // the include's message at Open
+        recorder.Answer(platform::Answer::Save); // the report of what Save drops
+        recorder.Answer(platform::Answer::No);   // one file, not split
         OpenFile(WidePath(editor / "ai.ini"));
         SaveFile();
         EXPECT_EQ(ReadBytes(editor / "ai.ini"), ReadBytes(cli / "ai.ini")) << include;
@@ -151,12 +154,53 @@ TEST(Cli, OddPathsGetAMessage) {
     }
 }
 
+TEST(Cli, CheckPrintsTheReportAndWritesNothing) {
+    const std::string clean = kFile.substr(0, kFile.find("[TaskForces]")) +
+                              "TaskForce=F\r\nScript=S\r\n[ScriptTypes]\r\n0=S\r\n[S]\r\n0=a\r\n" +
+                              kFile.substr(kFile.find("[TaskForces]"));
+    const struct {
+        const char *name;
+        std::string file;
+        int status;
+        std::string printed;
+    } rows[] = {
+        {"clean", clean, 0, "没有发现问题。"},
+        {"a section Save drops", clean + "[Gone]\r\nName=g\r\n", 3,
+         "[未列出的小节] Gone — ai.ini 第 15 行"},
+        {"a missing include file", "[#include]\r\n0=gone.ini\r\n" + clean, 3,
+         "[无法读取的包含文件] gone.ini — ai.ini 第 1 行"},
+        {"an include file that exists but cannot be read", "[#include]\r\n0=folder.ini\r\n" + clean,
+         1, ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        WriteBytes(dir / "ai.ini", row.file);
+        std::filesystem::create_directory(dir / "folder.ini");
+        CliRun run = RunCli("check " + Quote(dir / "ai.ini"));
+        EXPECT_EQ(run.status, row.status) << run.err;
+        EXPECT_NE(run.out.find(row.printed), std::string::npos) << run.out;
+        EXPECT_EQ(ReadBytes(dir / "ai.ini"), row.file);
+    }
+    TempDir dir;
+    EXPECT_EQ(RunCli("check " + Quote(dir / "none.ini")).status, 1);
+
+    // Save says what it drops, and saves.
+    WriteBytes(dir / "ai.ini", clean + "[Gone]\r\nName=g\r\n");
+    CliRun save = RunCli("save " + Quote(dir / "ai.ini"));
+    EXPECT_EQ(save.status, 0);
+    EXPECT_NE(save.err.find("[未列出的小节] Gone"), std::string::npos) << save.err;
+    EXPECT_EQ(ReadBytes(dir / "ai.ini").find("Gone"), std::string::npos);
+}
+
 TEST(Cli, Usage) {
     EXPECT_EQ(RunCli("").status, 2);
     EXPECT_EQ(RunCli("load x.ini").status, 2);
     EXPECT_EQ(RunCli("save").status, 2);
     EXPECT_EQ(RunCli("save --bogus x.ini").status, 2);
     EXPECT_EQ(RunCli("save a.ini b.ini").status, 2);
+    EXPECT_EQ(RunCli("check").status, 2);
+    EXPECT_EQ(RunCli("check --split x.ini").status, 2);
     CliRun help = RunCli("--help");
     EXPECT_EQ(help.status, 0);
     CliRun bad = RunCli("save");

@@ -86,6 +86,8 @@ void TeamFlowTest::browseJumpEditDeleteSaveAndReopen() {
     QTest::mouseClick(teams->control(res::kIdTeamDelete), Qt::LeftButton);
     QCOMPARE(teamList->rowCount(), 2);
 
+    // [General] holds a Name= line, so the first Save shows what it drops first.
+    messages.Answer(platform::Answer::Save);
     SaveFile();
     const std::string saved = ReadBytes(dir / "ai.ini");
     QVERIFY(saved.find("[T_First]") == std::string::npos);

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -333,6 +335,33 @@ void PlatformQtTest::messageBoxesShowTheRequest() {
     QCOMPARE(seen.title, QString::fromStdU16String(platform::kAppTitle));
     QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(seen.yes, QStringLiteral("是(&Y)"));
+
+    // A report: a read-only view of the whole text, answered by its own buttons.
+    const struct {
+        platform::Buttons buttons;
+        QString click;
+        platform::Answer answer;
+    } reports[] = {
+        {platform::Buttons::SaveCancel, QStringLiteral("保存"), platform::Answer::Save},
+        {platform::Buttons::SaveCancel, QStringLiteral("取消"), platform::Answer::Cancel},
+        {platform::Buttons::Close, QStringLiteral("关闭"), platform::Answer::Ok}};
+    for (const auto &report : reports) {
+        QString shownText;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog) return;
+            seen = {dialog->windowTitle(), {}, {}, {}, {}, dialog->parentWidget()};
+            auto *view = dialog->findChild<QPlainTextEdit *>();
+            if (view && view->isReadOnly()) shownText = view->toPlainText();
+            for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                if (button->text() == report.click) button->click();
+        });
+        QCOMPARE(platform::ShowOwnedReport(u"第一行\n第二行", u"检查文件", report.buttons),
+                 report.answer);
+        QCOMPARE(shownText, QStringLiteral("第一行\n第二行"));
+        QCOMPARE(seen.title, QStringLiteral("检查文件"));
+        QCOMPARE(seen.parent, &mainWindow);
+    }
 
     platform::SetMessageBoxHandler({});
     platform::SetOpenFileHandler({});
