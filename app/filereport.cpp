@@ -12,8 +12,6 @@
 #include <unordered_map>
 #include <unordered_set>
 
-DroppedOnSave g_droppedOnSave;
-
 namespace {
 
 // The three lists whose entries have sections, and what the user calls their entries.

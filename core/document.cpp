@@ -1,5 +1,7 @@
 #include "core/document.h"
 
+#include "core/findings.h"
+
 std::array<FileSlot, kFileSlotCount> g_fileSlots;
 std::u16string g_openedPath = u"None";
 bool g_openedFileUnread = false;
@@ -33,6 +35,7 @@ PendingNewRow g_scriptPendingRow;
 bool g_newTriggerPending = false;
 std::u16string g_newTriggerId;
 std::vector<std::u16string> g_newTriggerLaterIds;
+DroppedOnSave g_droppedOnSave;
 int g_triggerLastIndex = -1;
 int g_teamLineCount = 0;
 bool g_teamRebuildPending = false;
@@ -72,6 +75,7 @@ void ResetDocument() {
     g_newTriggerPending = false;
     g_newTriggerId.clear();
     g_newTriggerLaterIds.clear();
+    g_droppedOnSave = {};
     g_triggerLastIndex = -1;
     g_teamLineCount = 0;
     g_teamRebuildPending = false;
