@@ -17,8 +17,8 @@ constexpr int64_t kMaxFileSize = INT32_MAX;
 // the size cannot be told.
 int64_t FileLength(std::FILE *file);
 
-// The system's reason for an error number, for the user: Chinese where we have the text, else
-// the system's own.
+// The system's reason for an error code (errno; GetLastError() on Windows), for the user:
+// Chinese where we have the text, else the system's own.
 std::u16string SystemErrorText(int error);
 
 struct ReadResult {
