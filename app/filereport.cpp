@@ -317,17 +317,14 @@ struct Line {
 };
 std::vector<Line> LinesOf(std::string_view text, bool idAfterEquals) {
     std::vector<Line> lines;
-    for (size_t pos = 0; pos < text.size();) {
-        const size_t lf = std::min(text.find('\n', pos), text.size());
-        const std::string_view row = text.substr(pos, lf - pos);
-        pos = lf + 1;
+    ForEachLine(text, [&](std::string_view row) {
         const size_t equals = row.find('=');
-        if (StartsWith(row, "[") || equals == std::string_view::npos) continue;
+        if (StartsWith(row, "[") || equals == std::string_view::npos) return;
         if (idAfterEquals)
             lines.push_back({row.substr(equals + 1), {}});
         else
             lines.push_back({row.substr(0, equals), row.substr(equals)});
-    }
+    });
     return lines;
 }
 
