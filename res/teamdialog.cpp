@@ -41,6 +41,18 @@ constexpr Control kTeamControls[] = {
     CheckBox(1046, u"防御部队", {204, 155, 48, 10}),
     CheckBox(1054, u"只攻击指定对手", {304, 211, 74, 10}),
     CheckBox(kIdTeamLoadable, u"可装载", {359, 152, 40, 10}),
+    // What every team carries besides its flags, in a column of its own.
+    Label(u"老兵等级", {410, 29, 34, 8}, kIdTeamVeteranLevel),
+    Edit(kIdTeamVeteranLevel, {448, 27, 50, 14}),
+    Label(u"心控处理", {410, 47, 34, 8}, kIdTeamMindControl),
+    Edit(kIdTeamMindControl, {448, 45, 50, 14}),
+    Label(u"所属国家", {410, 65, 34, 8}, kIdTeamHouse),
+    Edit(kIdTeamHouse, {448, 63, 50, 14}),
+    Label(u"科技等级", {410, 83, 34, 8}, kIdTeamTechLevel),
+    Edit(kIdTeamTechLevel, {448, 81, 50, 14}),
+    Label(u"分组", {410, 101, 34, 8}, kIdTeamGroup),
+    Edit(kIdTeamGroup, {448, 99, 50, 14}),
+    CheckBox(kIdTeamOnTransOnly, u"仅运输", {410, 119, 48, 10}),
     Button(kIdTeamSave, u"保存", {183, 252, 50, 38}),
     Button(kIdTeamNew, u"新增", {131, 252, 50, 14}),
     Button(kIdTeamDelete, u"删除", {131, 269, 50, 14}),
@@ -52,7 +64,7 @@ constexpr Control kTeamControls[] = {
 } // namespace
 
 constexpr DialogTemplate kTeamDialog = {
-    kIdTeamDialog, u"小队配置窗口", 409, 314, 8, kNoStyle, kTeamControls,
+    kIdTeamDialog, u"小队配置窗口", 508, 314, 8, kNoStyle, kTeamControls,
 };
 
 } // namespace res

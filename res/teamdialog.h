@@ -20,12 +20,48 @@ enum : int {
     kIdTeamJump = 1068,
     kIdTeamAutoJump = 1073,
     kIdTeamClose = 1001,
-    kIdTeamLoadable = 1030, // shows and writes nothing
+    kIdTeamLoadable = 1030,
+    kIdTeamVeteranLevel = 1074,
+    kIdTeamMindControl = 1075,
+    kIdTeamHouse = 1076,
+    kIdTeamTechLevel = 1077,
+    kIdTeamGroup = 1078,
+    kIdTeamOnTransOnly = 1079,
 };
 
-// The flag check boxes, in the order of the team flag keys (Full first).
-inline constexpr int kTeamFlagIds[] = {1042, 1048, 1031, 1043, 1052, 1040, 1032, 1044, 1036, 1033,
-                                       1041, 1034, 1039, 1035, 1038, 1055, 1037, 1046, 1054};
+// The control of each key of a team's body, in the order of the body's layout: Name, Priority,
+// Max, the block every team carries, the 19 flags (Full first), Script and TaskForce.
+inline constexpr int kTeamKeyIds[] = {kIdTeamComment,
+                                      kIdTeamPriority,
+                                      kIdTeamMax,
+                                      kIdTeamVeteranLevel,
+                                      kIdTeamMindControl,
+                                      kIdTeamHouse,
+                                      kIdTeamLoadable,
+                                      kIdTeamTechLevel,
+                                      kIdTeamGroup,
+                                      kIdTeamOnTransOnly,
+                                      1042,
+                                      1048,
+                                      1031,
+                                      1043,
+                                      1052,
+                                      1040,
+                                      1032,
+                                      1044,
+                                      1036,
+                                      1033,
+                                      1041,
+                                      1034,
+                                      1039,
+                                      1035,
+                                      1038,
+                                      1055,
+                                      1037,
+                                      1046,
+                                      1054,
+                                      kIdTeamScript,
+                                      kIdTeamTaskForce};
 
 extern const DialogTemplate kTeamDialog;
 

@@ -10,12 +10,13 @@
 #include "ui/editorwindows.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
 
-static_assert(std::size(res::kTeamFlagIds) == kTeamFlagKeys.size(), "one check box per flag");
+static_assert(std::size(res::kTeamKeyIds) == kTeamLayout.size(), "one control per key");
 
 namespace {
 
@@ -47,9 +48,7 @@ CArmy::CArmy(QWidget *owner)
     : platform::Dialog(res::kIdTeamDialog, owner),
       entries_(control<platform::ReportList>(res::kIdTeamList),
                {.showRow = [this](int row) { ShowTeamForm(row, true); }}),
-      hint_(control<QLabel>(res::kIdTeamHint)), comment_(control<QLineEdit>(res::kIdTeamComment)),
-      priority_(control<QLineEdit>(res::kIdTeamPriority)),
-      max_(control<QLineEdit>(res::kIdTeamMax)),
+      hint_(control<QLabel>(res::kIdTeamHint)),
       taskForce_(control<platform::ComboBox>(res::kIdTeamTaskForce)),
       script_(control<platform::ComboBox>(res::kIdTeamScript)),
       autoJump_(control<QCheckBox>(res::kIdTeamAutoJump)),
@@ -119,20 +118,35 @@ void CArmy::ShowTeamForm(int row, bool recordJump) {
     }
     shownTeam_ = narrowId;
 
-    const TeamForm form = ReadTeamForm(section);
-    comment_->setText(platform::WideText(form.comment));
-    priority_->setText(platform::WideText(form.priority));
-    max_->setText(platform::WideText(form.max));
-    taskForce_->setEditText(platform::WideText(form.taskForce));
-    script_->setEditText(platform::WideText(form.script));
+    shownForm_ = ReadTeamForm(section);
+    for (size_t i = 0; i < kTeamLayout.size(); ++i) {
+        showValue(i, shownForm_[i]);
+        shownTexts_[i] = shownValue(i);
+    }
     hint_->setText(QStringLiteral("注册序号：%1,标题：%2").arg(number, id));
-    for (size_t i = 0; i < form.flags.size(); ++i)
-        control<QCheckBox>(res::kTeamFlagIds[i])->setChecked(form.flags[i]);
 
     if (!recordJump) return;
-    g_scriptJumpTarget = ToWide(form.script);
-    g_taskForceJumpTarget = ToWide(form.taskForce);
+    g_scriptJumpTarget = ToWide(shownForm_[kTeamScript]);
+    g_taskForceJumpTarget = ToWide(shownForm_[kTeamTaskForce]);
     if (autoJump_->isChecked()) JumpToTeamParts();
+}
+
+QString CArmy::shownValue(size_t index) const {
+    QWidget *widget = control(res::kTeamKeyIds[index]);
+    if (auto *box = qobject_cast<QCheckBox *>(widget))
+        return box->isChecked() ? QStringLiteral("yes") : QStringLiteral("no");
+    if (auto *combo = qobject_cast<QComboBox *>(widget)) return combo->currentText();
+    return qobject_cast<QLineEdit *>(widget)->text();
+}
+
+void CArmy::showValue(size_t index, const std::string &value) {
+    QWidget *widget = control(res::kTeamKeyIds[index]);
+    if (auto *box = qobject_cast<QCheckBox *>(widget))
+        box->setChecked(value == "yes");
+    else if (auto *combo = qobject_cast<QComboBox *>(widget))
+        combo->setEditText(platform::WideText(value));
+    else
+        qobject_cast<QLineEdit *>(widget)->setText(platform::WideText(value));
 }
 
 void CArmy::SaveTeamForm() {
@@ -140,22 +154,26 @@ void CArmy::SaveTeamForm() {
         hint_->setText(QStringLiteral("还没有显示任何队伍，没有保存"));
         return;
     }
-    TeamForm form;
-    form.comment = platform::NarrowText(comment_->text());
-    form.priority = platform::NarrowText(priority_->text());
-    form.max = platform::NarrowText(max_->text());
-    form.taskForce = platform::NarrowText(taskForce_->currentText());
-    form.script = platform::NarrowText(script_->currentText());
-    for (size_t i = 0; i < form.flags.size(); ++i)
-        form.flags[i] = control<QCheckBox>(res::kTeamFlagIds[i])->isChecked();
-
-    const std::string body = ComposeTeamBody(form);
-    if (!ReplaceTeamBody(g_teamSectionsText, *shownTeam_, body)) {
+    // A value the user did not change goes back exactly as it was read, even where the code
+    // page could not show it.
+    TeamForm edited = shownForm_;
+    std::array<QString, kTeamLayout.size()> texts;
+    for (size_t i = 0; i < kTeamLayout.size(); ++i) {
+        texts[i] = shownValue(i);
+        if (texts[i] != shownTexts_[i]) edited[i] = platform::NarrowText(texts[i]);
+    }
+    const std::optional<std::string> body = TeamBodyOf(g_teamSectionsText, *shownTeam_);
+    if (!body) {
         hint_->setText(QStringLiteral("此队伍已被删除，没有保存"));
         return;
     }
+    const std::string updated = UpdateTeamBody(*body, shownForm_, edited);
+    ReplaceTeamBody(g_teamSectionsText, *shownTeam_, updated);
+    // The form now stands for the saved lines: a second save changes only what changed since.
+    shownForm_ = edited;
+    shownTexts_ = texts;
     entries_.SetComment(platform::WideText(*shownTeam_),
-                        platform::WideText(ValueOfKey(body, "Name=")));
+                        platform::WideText(ValueOfKey(updated, "Name=")));
     entries_.list()->viewport()->update();
 }
 

@@ -7,6 +7,9 @@
 #include "platform/dialog.h"
 #include "ui/entrylist.h"
 
+#include "teams/teamform.h"
+
+#include <QString>
 #include <optional>
 #include <string>
 
@@ -52,16 +55,20 @@ private:
     void RebuildTeamList();
     void DeleteSelectedTeams();
     void ShowRows(const std::vector<TeamRow> &rows);
+    // What the control of layout key `index` shows: its text, or "yes"/"no" for a check box.
+    QString shownValue(size_t index) const;
+    void showValue(size_t index, const std::string &value);
 
     EntryList entries_;
     QLabel *hint_;
-    QLineEdit *comment_;
-    QLineEdit *priority_;
-    QLineEdit *max_;
     platform::ComboBox *taskForce_;
     platform::ComboBox *script_;
     QCheckBox *autoJump_;
     QPushButton *jump_;
     // The ID of the team the form shows; none until the first team is shown.
     std::optional<std::string> shownTeam_;
+    // The values as read and what the controls showed for them: a control still showing that
+    // leaves its line as it was read.
+    TeamForm shownForm_;
+    std::array<QString, kTeamLayout.size()> shownTexts_;
 };

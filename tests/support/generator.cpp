@@ -39,7 +39,6 @@ constexpr std::array<std::string_view, 12> kUnits = {"INF1",  "INF2",  "INF3", "
                                                      "TANK2", "TANK3", "ART1", "AIR1",
                                                      "AIR2",  "SHIP1", "ENG",  "SPY"};
 constexpr std::array<std::string_view, 5> kSuffixes = {"-G", "-G", "-G", "-G1", "_AI"};
-constexpr const auto &kTeamFlags = kTeamFlagKeys;
 
 // std::mt19937 is the same everywhere; the standard distributions and std::shuffle are not.
 class Random {
@@ -176,8 +175,8 @@ private:
         Put("\n");
         Put("VeteranLevel=1\nMindControlDecision=2\nHouse=<none>\nLoadable=no\nTechLevel=0\n"
             "Group=-1\nOnTransOnly=no\n");
-        for (std::string_view flag : kTeamFlags) {
-            Put(flag);
+        for (size_t flag = kTeamFirstFlag; flag < kTeamScript; ++flag) {
+            Put(kTeamLayout[flag].key);
             Put(random_.OneIn(3) ? "=yes\n" : "=no\n");
         }
         Put("Script=");

@@ -11,6 +11,7 @@
 #include "scripts/scriptwindow.h"
 #include "support/testsupport.h"
 #include "taskforces/taskforcewindow.h"
+#include "teams/teamform.h"
 #include "teams/teamwindow.h"
 #include "ui/editorwindows.h"
 
@@ -80,7 +81,7 @@ void TeamFlowTest::browseJumpEditDeleteSaveAndReopen() {
     QVERIFY(taskForces->isVisible() && scripts->isVisible());
 
     // Edit a flag and save the team, then delete the first team.
-    QTest::mouseClick(teams->control(res::kTeamFlagIds[18]), Qt::LeftButton);
+    QTest::mouseClick(teams->control(res::kTeamKeyIds[kTeamFirstFlag + 18]), Qt::LeftButton);
     QTest::mouseClick(teams->control(res::kIdTeamSave), Qt::LeftButton);
     QTest::mouseClick(teamList->viewport(), Qt::LeftButton, {}, CenterOfRow(teamList, 0));
     QTest::mouseClick(teams->control(res::kIdTeamDelete), Qt::LeftButton);
@@ -93,13 +94,15 @@ void TeamFlowTest::browseJumpEditDeleteSaveAndReopen() {
     QVERIFY(saved.find("[T_First]") == std::string::npos);
     QVERIFY(saved.find("[TeamTypes]\r\n0=T_Second\r\n1=T_Third\r\n") != std::string::npos);
 
-    // Read back: the edited team holds its flag and the 31 lines, the other team is as it was.
+    // Read back: the edited team holds its lines in their places, its flag and the keys it
+    // lacked after them; the other team is as it was.
     g_openedPath = WidePath(dir / "ai.ini");
     LoadOpenedFile();
     QCOMPARE(g_teamListText, "[TeamTypes]\n0=T_Second\n1=T_Third\n");
     const std::string third = EntrySectionOf(g_teamSectionsText, "T_Third");
-    QVERIFY(third.find("OnlyTargetHouseEnemy=yes\nScript=S_A\nTaskForce=TF_B\n") !=
-            std::string::npos);
+    QVERIFY(
+        StartsWith(third, "[T_Third]\nName=third\nScript=S_A\nTaskForce=TF_B\nPriority=None\n"));
+    QVERIFY(third.find("\nOnlyTargetHouseEnemy=yes\n") != std::string::npos);
     QCOMPARE(std::count(third.begin(), third.end(), '='), 31);
     QVERIFY(EntrySectionOf(g_teamSectionsText, "T_Second").find("Full=yes") != std::string::npos);
 

@@ -7,6 +7,7 @@
 #include "res/teamdialog.h"
 #include "support/testsupport.h"
 #include "support/windowtest.h"
+#include "teams/teamform.h"
 #include "teams/teamlist.h"
 #include "teams/teamwindow.h"
 
@@ -42,7 +43,7 @@ class TeamWindowTest : public QObject {
 private slots:
     void init();
     void showsATeamAsItsSectionHasIt();
-    void savingWritesExactlyTheThirtyOneLines();
+    void savingChangesOnlyWhatTheUserChanged();
     void saveWithoutASectionChangesNothing();
     void arrowKeysMoveOneRowAndShowIt();
     void jumps();
@@ -64,6 +65,7 @@ private:
     QLineEdit *edit(int id) const { return window->control<QLineEdit>(id); }
     ComboBox *combo(int id) const { return window->control<ComboBox>(id); }
     QCheckBox *box(int id) const { return window->control<QCheckBox>(id); }
+    static int flag(int n) { return res::kTeamKeyIds[kTeamFirstFlag + n]; }
     QString hint() const { return window->control<QLabel>(res::kIdTeamHint)->text(); }
     void press(int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
 
@@ -100,30 +102,41 @@ void TeamWindowTest::showsATeamAsItsSectionHasIt() {
     QCOMPARE(combo(res::kIdTeamTaskForce)->currentText(), QStringLiteral("TF2"));
 
     click(0);
-    QVERIFY(box(res::kTeamFlagIds[0])->isChecked());  // Full=yes
-    QVERIFY(!box(res::kTeamFlagIds[1])->isChecked()); // Annoyance=Yes
+    QVERIFY(box(flag(0))->isChecked());  // Full=yes
+    QVERIFY(!box(flag(1))->isChecked()); // Annoyance=Yes
+    QCOMPARE(edit(res::kIdTeamHouse)->text(), QStringLiteral("Reds"));
+    QCOMPARE(edit(res::kIdTeamHouse)->accessibleName(), QStringLiteral("所属国家"));
+    QCOMPARE(edit(res::kIdTeamVeteranLevel)->text(), QStringLiteral("1")); // absent: the usual
+    QVERIFY(!box(res::kIdTeamLoadable)->isChecked());
 }
 
-void TeamWindowTest::savingWritesExactlyTheThirtyOneLines() {
+void TeamWindowTest::savingChangesOnlyWhatTheUserChanged() {
     click(0);
-    box(res::kIdTeamLoadable)->setChecked(true); // only a box: it writes nothing
-    box(res::kTeamFlagIds[1])->setChecked(true);
+    edit(res::kIdTeamPriority)->setText(QStringLiteral("7"));
+    edit(res::kIdTeamVeteranLevel)->setText(QStringLiteral("3"));
+    box(res::kIdTeamLoadable)->setChecked(true);
     press(res::kIdTeamSave);
+    // Annoyance=Yes and House=Reds were not touched; missing keys follow in the body's order.
     const std::string a = EntrySectionOf(g_teamSectionsText, "A");
+    QVERIFY2(StartsWith(a, "[A]\nName=Alpha\nPriority=7\nFull=yes\nAnnoyance=Yes\nHouse=Reds\n"
+                           "Script=S1\nTaskForce=TF1\nMax=None\nVeteranLevel=3\n"
+                           "MindControlDecision=2\nLoadable=yes\nTechLevel=0\nGroup=-1\n"
+                           "OnTransOnly=no\nGuardSlower=no\n"),
+             a.c_str());
     QCOMPARE(std::count(a.begin(), a.end(), '\n'), 32); // the header and 31 lines
-    QVERIFY(a.find("House=Reds") == std::string::npos);
-    QVERIFY(a.find("Max=None\n") != std::string::npos);
-    QVERIFY(a.find("Full=yes\nAnnoyance=yes\nGuardSlower=no\n") != std::string::npos);
-    QVERIFY(a.ends_with("Script=S1\nTaskForce=TF1\n"));
-    QVERIFY(g_teamSectionsText.ends_with("TaskForce=TF1\n\n" +
+    QVERIFY(g_teamSectionsText.ends_with("OnlyTargetHouseEnemy=no\n\n" +
                                          kSections.substr(kSections.find("[B]"))));
+    const std::string saved = g_teamSectionsText;
+    press(res::kIdTeamSave);
+    QCOMPARE(g_teamSectionsText, saved); // nothing changed since
 
     edit(res::kIdTeamComment)->clear();
-    edit(res::kIdTeamPriority)->clear();
+    edit(res::kIdTeamPriority)->setText(QStringLiteral("5"));
     edit(res::kIdTeamMax)->clear();
     press(res::kIdTeamSave);
     QVERIFY(StartsWith(EntrySectionOf(g_teamSectionsText, "A"),
-                       "[A]\nName=<None>\nPriority=1\nMax=1\nVeteranLevel=1\n"));
+                       "[A]\nName=<None>\nPriority=5\nFull=yes\n"));
+    QVERIFY(g_teamSectionsText.find("\nMax=1\n") != std::string::npos);
     QCOMPARE(row(0)[2], QStringLiteral("<None>"));
 }
 
@@ -262,7 +275,8 @@ void TeamWindowTest::choicesFollowTheListsAndKeepTheirText() {
     QVERIFY(!g_scriptListChanged && !g_taskForceListChanged);
 
     press(res::kIdTeamSave);
-    QVERIFY(EntrySectionOf(g_teamSectionsText, "B").ends_with("Script=S3\nTaskForce=TF9\n"));
+    QVERIFY(EntrySectionOf(g_teamSectionsText, "B").find("\nScript=S3\nTaskForce=TF9\n") !=
+            std::string::npos);
 }
 
 QTEST_MAIN(TeamWindowTest)
