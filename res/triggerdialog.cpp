@@ -16,7 +16,7 @@ constexpr std::u16string_view kOperators[] = {u"小于",     u"小于等于", u"
 
 // Labels have no size of their own in the layout: two characters take 17 units, four take 34.
 constexpr Control kTriggerControls[] = {
-    Named(u"触发列表", List(kIdTriggerList, {0, 0, 110, 243})),
+    Named(u"触发列表", List(kIdTriggerList, {0, 0, 110, 261})),
     Text(kIdTriggerTitle, u"我是注册的标题!", {185, 14, 201, 11}),
     Label(u"注释", {178, 33, 17, 8}, kIdTriggerName),
     Edit(kIdTriggerName, {200, 33, 170, 14}),
@@ -45,18 +45,22 @@ constexpr Control kTriggerControls[] = {
     ComboBox(kIdTriggerBaseWeight, {238, 195, 48, 30}, kSorted),
     Label(u"最高权重", {333, 182, 34, 8}, kIdTriggerMaxWeight),
     ComboBox(kIdTriggerMaxWeight, {327, 195, 48, 30}, kSorted),
-    Button(kIdTriggerNew, u"新增", {122, 214, 50, 14}),
-    Button(kIdTriggerSave, u"保存", {180, 214, 50, 25}),
-    Button(kIdTriggerDelete, u"删除", {238, 214, 50, 14}),
-    Button(kIdTriggerJump, u"跳转到作战队伍", {295, 214, 62, 14}),
-    CheckBox(kIdTriggerAutoJump, u"自动跳转", {299, 230, 48, 10}),
-    Button(kIdTriggerClose, u"关闭窗口", {367, 229, 50, 14}),
+    Label(u"第二队伍", {151, 216, 34, 8}, kIdTriggerSecondTeam),
+    ComboBox(kIdTriggerSecondTeam, {192, 214, 66, 30}, kSorted),
+    CheckBox(kIdTriggerSkirmish, u"遭遇战可用", {266, 216, 60, 10}),
+    CheckBox(kIdTriggerBaseDefense, u"基地防御", {333, 216, 48, 10}),
+    Button(kIdTriggerNew, u"新增", {122, 232, 50, 14}),
+    Button(kIdTriggerSave, u"保存", {180, 232, 50, 25}),
+    Button(kIdTriggerDelete, u"删除", {238, 232, 50, 14}),
+    Button(kIdTriggerJump, u"跳转到作战队伍", {295, 232, 62, 14}),
+    CheckBox(kIdTriggerAutoJump, u"自动跳转", {299, 248, 48, 10}),
+    Button(kIdTriggerClose, u"关闭窗口", {367, 247, 50, 14}),
 };
 
 } // namespace
 
 constexpr DialogTemplate kTriggerDialog = {
-    kIdTriggerDialog, u"触发配置窗口", 417, 243, 8, kNoStyle, kTriggerControls,
+    kIdTriggerDialog, u"触发配置窗口", 417, 261, 8, kNoStyle, kTriggerControls,
 };
 
 } // namespace res

@@ -30,6 +30,9 @@ enum : int {
     kIdTriggerJump = 1059,
     kIdTriggerAutoJump = 1033,
     kIdTriggerClose = 1003,
+    kIdTriggerSecondTeam = 1071,
+    kIdTriggerSkirmish = 1072,
+    kIdTriggerBaseDefense = 1073,
 };
 
 extern const DialogTemplate kTriggerDialog;

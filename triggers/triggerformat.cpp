@@ -51,6 +51,35 @@ std::optional<std::pair<size_t, size_t>> NumberParts(std::string_view text) {
     return std::pair{integerEnd, text.size()};
 }
 
+bool IsHexBlock(std::string_view block) {
+    return block.size() == kBlockLength &&
+           std::all_of(block.begin(), block.end(), [](char c) { return HexDigit(c) >= 0; });
+}
+
+// Field `field` of `rest` counted by its commas, whatever the line's length: the text between
+// the '=' or comma before it and the comma after it (or the end). None past the last field.
+std::optional<std::string_view> LineField(std::string_view rest, int field) {
+    size_t begin = rest.find('=');
+    if (begin == std::string_view::npos) return std::nullopt;
+    ++begin;
+    for (int k = 0; k < field; ++k) {
+        const size_t comma = rest.find(',', begin);
+        if (comma == std::string_view::npos) return std::nullopt;
+        begin = comma + 1;
+    }
+    return rest.substr(begin, std::min(rest.find(',', begin), rest.size()) - begin);
+}
+
+// Fields 10, 11, 13 and 14 as a new trigger holds them.
+constexpr std::string_view kSkirmishDefault = "1";
+constexpr std::string_view kField11Default = "0";
+constexpr std::string_view kBaseDefenseDefault = "0";
+constexpr std::string_view kSecondTeamDefault = "<none>";
+
+std::string_view LineFieldOr(std::string_view rest, int field, std::string_view fallback) {
+    return LineField(rest, field).value_or(fallback);
+}
+
 } // namespace
 
 std::string TriggerField(std::string_view rest, int field) {
@@ -90,8 +119,7 @@ int OperatorCode(std::u16string_view name) {
 
 DecodedComparison DecodeComparisonBlock(std::string_view block) {
     if (block.size() != kBlockLength) return {"0", "0"};
-    if (!std::all_of(block.begin(), block.end(), [](char c) { return HexDigit(c) >= 0; }))
-        return {"None", "None"};
+    if (!IsHexBlock(block)) return {"None", "None"};
     uint32_t bits = 0;
     for (size_t pair = 0; pair < 4; ++pair)
         bits |= uint32_t(HexPair(block, pair * 2)) << (8 * pair);
@@ -162,12 +190,20 @@ TriggerReading ReadTriggerForm(std::string_view rest) {
     form.easy = TriggerField(rest, 15) == "1";
     form.medium = TriggerField(rest, 16) == "1";
     form.hard = TriggerField(rest, 17) == "1";
+    form.skirmish = LineFieldOr(rest, 10, kSkirmishDefault) == "1";
+    form.baseDefense = LineFieldOr(rest, 13, kBaseDefenseDefault) == "1";
+    form.secondTeam = ToWide(LineFieldOr(rest, 14, kSecondTeamDefault));
     return reading;
 }
 
 std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form,
-                             std::string_view keptCondition) {
+                             std::string_view replaced, std::string_view keptCondition) {
     auto flag = [](bool on) { return on ? "1" : "0"; };
+    auto kept = [&flag, replaced](const std::optional<bool> &edited, int field,
+                                  std::string_view fallback) {
+        return edited ? std::string(flag(*edited))
+                      : std::string(LineFieldOr(replaced, field, fallback));
+    };
     std::string line = ToNarrow(id);
     line += '=';
     for (const std::u16string *text : {&form.name, &form.team, &form.house, &form.techLevel}) {
@@ -181,15 +217,29 @@ std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form,
     line += ',';
     line += ToNarrow(form.conditionObject);
     line += ',';
-    line += EncodeComparisonBlock(form.value, form.comparison);
+    std::string block = EncodeComparisonBlock(form.value, form.comparison);
+    // Value and operator are 32-bit numbers of 8 digits each; what follows them is not edited.
+    constexpr size_t kEditedDigits = 16;
+    const std::string_view oldBlock = LineField(replaced, 6).value_or("");
+    if (IsHexBlock(oldBlock))
+        block.replace(kEditedDigits, std::string::npos, oldBlock.substr(kEditedDigits));
+    line += block;
     line += ',';
     for (const std::u16string *weight : {&form.baseWeight, &form.minWeight, &form.maxWeight}) {
         line += WeightForLine(ToNarrow(*weight));
         line += ',';
     }
-    line += "1,0,";
+    line += kept(form.skirmish, 10, kSkirmishDefault);
+    line += ',';
+    line += LineFieldOr(replaced, 11, kField11Default);
+    line += ',';
     line += ToNarrow(form.side);
-    line += ",0,<none>,";
+    line += ',';
+    line += kept(form.baseDefense, 13, kBaseDefenseDefault);
+    line += ',';
+    line += form.secondTeam ? ToNarrow(*form.secondTeam)
+                            : std::string(LineFieldOr(replaced, 14, kSecondTeamDefault));
+    line += ',';
     line += flag(form.easy);
     line += ',';
     line += flag(form.medium);

@@ -1,8 +1,8 @@
 #pragma once
 // The trigger line: entry ID, '=', then eighteen comma-separated fields
 //   0 name, 1 team, 2 house, 3 tech level, 4 condition code, 5 condition object,
-//   6 comparison block, 7 base weight, 8 minimum weight, 9 maximum weight, 10 "1", 11 "0",
-//   12 side, 13 "0", 14 "<none>", 15 easy, 16 medium, 17 hard.
+//   6 comparison block, 7 base weight, 8 minimum weight, 9 maximum weight, 10 skirmish, 11 (not
+//   edited), 12 side, 13 base defence, 14 second team, 15 easy, 16 medium, 17 hard.
 // Narrow texts are file text in the ANSI code page; wide texts are what the trigger form shows.
 
 #include <optional>
@@ -71,6 +71,11 @@ struct TriggerForm {
     bool easy = false;
     bool medium = false;
     bool hard = false;
+    // Fields 10, 13 and 14. Read from a line they always hold a value; given to the writer, none
+    // keeps what the replaced line holds there (it may be "2" or "Yes", which no box can show).
+    std::optional<bool> skirmish;
+    std::optional<bool> baseDefense;
+    std::optional<std::u16string> secondTeam;
 
     bool operator==(const TriggerForm &) const = default;
 };
@@ -86,12 +91,16 @@ struct TriggerReading {
 };
 
 // The form's view of `rest` (a line after its ID). The operator of a code outside 0 to 5 shows
-// as "Drumo"; a flag is on only when its field is exactly "1".
+// as "Drumo"; a flag is on only when its field is exactly "1". Fields 10, 13 and 14 read as the
+// line's own text between its commas, and as 1, 0 and <none> where the line is too short.
 TriggerReading ReadTriggerForm(std::string_view rest);
 
 // The complete line for `id` without a line break. Texts go in as typed, converted to the ANSI
-// code page and not escaped; fields 10, 11, 13 and 14 are always written as 1, 0, 0, <none>.
-// A non-empty `keptCondition` is written as field 4 instead of the code of form.condition: the
-// code of a trigger whose condition is outside the table survives a save.
+// code page and not escaped. `replaced` is the text after the ID of the line the new one
+// replaces (empty for none): its fields 10, 11, 13 and 14 are kept where the form leaves them
+// unset (1, 0, 0 and <none> where it has no such field), and so are digits 17 to 64 of its
+// comparison block when that block is 64 hexadecimal digits; the first 16 (value and operator)
+// come from the form. A non-empty `keptCondition` is written as field 4 instead of the code of
+// form.condition: the code of a trigger whose condition is outside the table survives a save.
 std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form,
-                             std::string_view keptCondition = {});
+                             std::string_view replaced = {}, std::string_view keptCondition = {});

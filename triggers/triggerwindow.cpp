@@ -57,6 +57,9 @@ CAIT::CAIT(QWidget *owner)
       easy_(control<QCheckBox>(res::kIdTriggerEasy)),
       medium_(control<QCheckBox>(res::kIdTriggerMedium)),
       hard_(control<QCheckBox>(res::kIdTriggerHard)),
+      secondTeam_(control<platform::ComboBox>(res::kIdTriggerSecondTeam)),
+      skirmish_(control<QCheckBox>(res::kIdTriggerSkirmish)),
+      baseDefense_(control<QCheckBox>(res::kIdTriggerBaseDefense)),
       autoJump_(control<QCheckBox>(res::kIdTriggerAutoJump)), jump_(control(res::kIdTriggerJump)) {}
 
 void CAIT::onShowOrHide(bool) {
@@ -140,6 +143,16 @@ void CAIT::ShowTrigger(int row) {
     easy_->setChecked(form.easy);
     medium_->setChecked(form.medium);
     hard_->setChecked(form.hard);
+    skirmish_->setChecked(*form.skirmish);
+    baseDefense_->setChecked(*form.baseDefense);
+    secondTeam_->setEditText(platform::WideText(*form.secondTeam));
+    recordShownExtras();
+}
+
+void CAIT::recordShownExtras() {
+    skirmishShown_ = skirmish_->isChecked();
+    baseDefenseShown_ = baseDefense_->isChecked();
+    secondTeamShown_ = secondTeam_->currentText();
 }
 
 TriggerForm CAIT::readForm() const {
@@ -160,6 +173,12 @@ TriggerForm CAIT::readForm() const {
     form.easy = easy_->isChecked();
     form.medium = medium_->isChecked();
     form.hard = hard_->isChecked();
+    // Untouched, these keep the line's own text, which a box cannot always show.
+    if (skirmish_->isChecked() != skirmishShown_) form.skirmish = skirmish_->isChecked();
+    if (baseDefense_->isChecked() != baseDefenseShown_)
+        form.baseDefense = baseDefense_->isChecked();
+    if (secondTeam_->currentText() != secondTeamShown_)
+        form.secondTeam = text(secondTeam_->currentText());
     return form;
 }
 
@@ -177,9 +196,10 @@ void CAIT::SaveTrigger() {
         {u"最低权重", &form.minWeight},
         {u"最高权重", &form.maxWeight},
         {u"指定阵营", &form.side},
+        {u"第二队伍", form.secondTeam ? &*form.secondTeam : nullptr},
     };
     for (const auto &[label, value] : fields) {
-        if (value->find_first_of(u",\r\n") == std::u16string::npos) continue;
+        if (!value || value->find_first_of(u",\r\n") == std::u16string::npos) continue;
         std::u16string message = u"“";
         message += label;
         message += u"”不能含有逗号或换行，此触发没有保存";
@@ -188,12 +208,14 @@ void CAIT::SaveTrigger() {
     }
     const std::u16string id = shownId_->toStdU16String();
     const bool conditionUntouched = condition_->currentText() == conditionShown_;
-    const std::string line =
-        WriteTriggerLine(id, form, conditionUntouched ? keptCondition_ : std::string());
-    if (!ReplaceTriggerEntry(g_triggerText, ToNarrow(id), line)) {
+    const std::string narrowId = ToNarrow(id);
+    const std::string line = WriteTriggerLine(id, form, FindTriggerEntry(g_triggerText, narrowId),
+                                              conditionUntouched ? keptCondition_ : std::string());
+    if (!ReplaceTriggerEntry(g_triggerText, narrowId, line)) {
         platform::ShowAppMessage(u"此触发已被删除，没有保存");
         return;
     }
+    recordShownExtras();
     commentsStale_ = true;
     list_.SetComment(*shownId_, platform::WideText(form.name));
 }
@@ -276,5 +298,11 @@ void CAIT::rebuildTeamChoices() {
     team_->clear();
     team_->addItems(teams);
     team_->setEditText(shown);
+    // The second team may also be none at all.
+    const QString second = secondTeam_->currentText();
+    teams.prepend(QStringLiteral("<none>"));
+    secondTeam_->clear();
+    secondTeam_->addItems(teams);
+    secondTeam_->setEditText(second);
     g_teamListChanged = false;
 }

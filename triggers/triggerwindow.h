@@ -44,6 +44,7 @@ private:
     void setDependentControls();
     void rebuildTeamChoices();
     TriggerForm readForm() const;
+    void recordShownExtras();
 
     EntryList list_;
     QLabel *title_;
@@ -62,6 +63,9 @@ private:
     QCheckBox *easy_;
     QCheckBox *medium_;
     QCheckBox *hard_;
+    platform::ComboBox *secondTeam_;
+    QCheckBox *skirmish_;
+    QCheckBox *baseDefense_;
     QCheckBox *autoJump_;
     QWidget *jump_;
     // The ID of the trigger in the form; Save writes there, whatever the list selects now.
@@ -70,6 +74,10 @@ private:
     // box's text then: while the box keeps that text, Save writes the code back unchanged.
     std::string keptCondition_;
     QString conditionShown_;
+    // What fields 10, 13 and 14 showed: while they still show it, Save keeps the line's own text.
+    bool skirmishShown_ = false;
+    bool baseDefenseShown_ = false;
+    QString secondTeamShown_;
     // Rows' comments may differ from the names in g_triggerText.
     bool commentsStale_ = false;
 };

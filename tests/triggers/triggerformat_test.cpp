@@ -35,7 +35,10 @@ TEST(TriggerForm, NewTriggerValueReadsBackAndWritesSame) {
                                .baseWeight = u"0",
                                .minWeight = u"0",
                                .maxWeight = u"0",
-                               .side = u"0"};
+                               .side = u"0",
+                               .skirmish = true,
+                               .baseDefense = false,
+                               .secondTeam = u"<none>"};
     EXPECT_TRUE(reading.form == expected);
     EXPECT_TRUE(reading.conditionKnown);
     EXPECT_FALSE(reading.blockCorrected);
@@ -159,9 +162,61 @@ TEST(TriggerLine, WritesEveryFieldInOrder) {
                            .minWeight = u"2.5",
                            .maxWeight = u"x",
                            .side = u"S",
-                           .medium = true};
-    // The name in code page 936; fields 10, 11, 13 and 14 are constants.
+                           .medium = true,
+                           .skirmish = std::nullopt,
+                           .baseDefense = std::nullopt,
+                           .secondTeam = std::nullopt};
+    // The name in code page 936; with no line replaced, fields 10, 11, 13 and 14 are constants.
     EXPECT_EQ(WriteTriggerLine(u"ID", form), "ID=\xB2\xE2\xCA\xD4,T,H,5,-1,<none>," +
                                                  Block("0000000000") +
                                                  ",1.000000,2.500000,x,1,0,S,0,<none>,0,1,0");
+}
+
+TEST(TriggerLine, SaveKeepsWhatTheFormDoesNotChange) {
+    // A save as the window makes it: the name changed, the boxes of fields 10, 13 and 14 not
+    // touched unless a case says so.
+    const std::string tail = "7777777706000000ABCDEF0123456789abcdef0123456789ABCDEF0123456789";
+    const struct {
+        const char *what;
+        std::string rest;
+        void (*edit)(TriggerForm &);
+        std::string saved;
+    } cases[] = {
+        {"fields 10 to 14 of their own",
+         Rest(Block(""), ",1.000000,0.000000,0.000000,0,5,S,1,TM_B,1,1,1"), nullptr,
+         "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
+             ",1.000000,0.000000,0.000000,0,5,S,1,TM_B,1,1,1"},
+        {"flags that no box can show", Rest(Block(""), ",0,0,0,2,x,S,Yes,<none>,0,0,0"), nullptr,
+         "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
+             ",0.000000,0.000000,0.000000,2,x,S,Yes,<none>,0,0,0"},
+        {"changed boxes write their form", Rest(Block(""), ",0,0,0,2,x,S,Yes,<none>,0,0,0"),
+         [](TriggerForm &form) {
+             form.skirmish = false;
+             form.baseDefense = true;
+             form.secondTeam = u"TM_C";
+         },
+         "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
+             ",0.000000,0.000000,0.000000,0,x,S,1,TM_C,0,0,0"},
+        {"a short line gets the usual values", "=N,T,<all>,0,1,NoCheck," + Block("") + ",1,2,3",
+         nullptr,
+         "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
+             ",1.000000,2.000000,None,1,0,None,0,<none>,0,0,0"},
+        {"digits after value and operator stay", Rest("6400000002000000" + tail.substr(16)),
+         [](TriggerForm &form) { form.value = u"50"; },
+         "=New,T,<all>,0,1,NoCheck,3200000002000000" + tail.substr(16) +
+             ",0.000000,0.000000,0.000000,1,0,0,0,<none>,0,0,0"},
+        {"a block that is no hexadecimal number is written anew", Rest(std::string(64, 'g')),
+         nullptr,
+         "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
+             ",0.000000,0.000000,0.000000,1,0,0,0,<none>,0,0,0"},
+    };
+    for (const auto &c : cases) {
+        TriggerForm form = ReadTriggerForm(c.rest).form;
+        form.name = u"New";
+        form.skirmish.reset();
+        form.baseDefense.reset();
+        form.secondTeam.reset();
+        if (c.edit) c.edit(form);
+        EXPECT_EQ(WriteTriggerLine(u"A", form, c.rest), "A" + c.saved) << c.what;
+    }
 }

@@ -67,7 +67,7 @@ private slots:
     void fillsOnceWithTwoColumns();
     void newTriggerRowComesOnTheFirstMouseMoveAndReadsBack();
     void unknownCodesKeepOrMarkTheirBoxes();
-    void saveWritesTheFixedFieldsAndKeepsDecimals();
+    void saveKeepsHiddenFieldsAndDecimals();
     void saveRefusesSeparatorsInTextFields();
     void saveWritesTheShownTriggerNotTheSelectedOne();
     void deleteRemovesTheSelectedLines();
@@ -177,8 +177,11 @@ void TriggerWindowTest::unknownCodesKeepOrMarkTheirBoxes() {
                                ",0.000000,0.000000,0.000000,1,0,S2,0,<none>,0,0,0");
 }
 
-void TriggerWindowTest::saveWritesTheFixedFieldsAndKeepsDecimals() {
+void TriggerWindowTest::saveKeepsHiddenFieldsAndDecimals() {
     click(0);
+    QVERIFY(!checked(res::kIdTriggerSkirmish) && checked(res::kIdTriggerBaseDefense));
+    QCOMPARE(text(res::kIdTriggerSecondTeam), Q("X"));
+    QCOMPARE(window->control(res::kIdTriggerSecondTeam)->accessibleName(), Q("第二队伍"));
     QCOMPARE(text(res::kIdTriggerValue), Q("100"));
     QCOMPARE(text(res::kIdTriggerBaseWeight), Q("12.75"));
     QCOMPARE(text(res::kIdTriggerMinWeight), Q("50"));
@@ -186,13 +189,19 @@ void TriggerWindowTest::saveWritesTheFixedFieldsAndKeepsDecimals() {
             checked(res::kIdTriggerHard));
     press(res::kIdTriggerSave);
     QCOMPARE(lineOf("T0"), "T0=Zero,Team0,<all>,5,0,E1," + kBlock100 +
-                               ",12.750000,50.000000,0.000000,1,0,Side0,0,<none>,1,0,1");
+                               ",12.750000,50.000000,0.000000,0,1,Side0,1,X,1,0,1");
 
     setText(res::kIdTriggerName, Q("零号"));
     setText(res::kIdTriggerMaxWeight, Q("12.5"));
     press(res::kIdTriggerSave);
     QVERIFY(lineOf("T0").starts_with(ToNarrow(u"T0=零号,")));
-    QVERIFY(lineOf("T0").find(",50.000000,12.500000,1,0,") != std::string::npos);
+    QVERIFY(lineOf("T0").find(",50.000000,12.500000,0,1,Side0,1,X,") != std::string::npos);
+    // Changed boxes write their own form.
+    window->control<QCheckBox>(res::kIdTriggerSkirmish)->setChecked(true);
+    window->control<QCheckBox>(res::kIdTriggerBaseDefense)->setChecked(false);
+    setText(res::kIdTriggerSecondTeam, Q("Team4"));
+    press(res::kIdTriggerSave);
+    QVERIFY(lineOf("T0").find(",12.500000,1,1,Side0,0,Team4,1,0,1") != std::string::npos);
     QCOMPARE(list->text(0, 1), Q("零号"));
     QVERIFY(g_triggerText.ends_with(kT4 + "\n\n"));
 }
