@@ -404,18 +404,20 @@ TEST(RoundTrip, SecondSaveIsAFixedPointAndSplitReopensTheSame) {
 
 namespace {
 
-// "Kind ID file:line", the file and line left out for the document.
+// "kind ID file:line", the file and line left out for the document.
 std::vector<std::string> Described(const std::vector<Finding> &findings) {
-    static const char *const kNames[] = {
-        "Unlisted",    "Duplicate",        "Shared",        "CommentedOut", "UnreadInclude",
-        "MissingTeam", "MissingTaskForce", "MissingScript", "ListedTwice",  "EmptySection"};
     std::vector<std::string> described;
     for (const Finding &finding : findings) {
-        described.push_back(std::string(kNames[int(finding.kind)]) + " " + finding.id);
+        described.push_back(std::string(FindingKindName(finding.kind)) + " " + finding.id);
         if (finding.line > 0)
             described.back() += " " + U8(finding.file) + ":" + std::to_string(finding.line);
     }
     return described;
+}
+
+// A trigger line with its 18 fields, naming `team`.
+std::string Trigger(const std::string &id, const std::string &team) {
+    return id + "=n," + team + ",<all>,0,1,NoCheck,0,5,5,5,1,0,0,0,<none>,1,1,1\n";
 }
 
 } // namespace
@@ -423,6 +425,7 @@ std::vector<std::string> Described(const std::vector<Finding> &findings) {
 TEST(FileReport, DroppedOnSaveNamesFileAndLine) {
     const std::string lists = "[TaskForces]\n0=F\n[ScriptTypes]\n0=S\n[TeamTypes]\n0=T\n";
     const std::string sections = "[F]\nName=f\n[S]\nName=s\n[T]\nTaskForce=F\nScript=S\n";
+    const std::string trigger = Trigger("A", "T");
     struct Row {
         const char *name;
         std::string opened, included; // the opened file includes inc.ini when it names it
@@ -430,35 +433,35 @@ TEST(FileReport, DroppedOnSaveNamesFileAndLine) {
         int otherSections;
     } rows[] = {
         {"clean, an appended entry too",
-         lists + sections + "[General]\nx=1\n[AITriggerTypes]\nA=n,T,<all>\n[TeamTypes]\n +=U\n" +
+         lists + sections + "[General]\nx=1\n[AITriggerTypes]\n" + trigger + "[TeamTypes]\n +=U\n" +
              "[U]\nTaskForce=F\nScript=S\n[TaskForces]\n1=A]B\n[A]B]\nName=x\n",
          "",
          {},
          1},
         {"unlisted, numbered or named, in any file",
-         "[#include]\n0=inc.ini\n" + lists + sections + "[SC_Siege2]\n0=Attack\n",
+         "[#include]\n0=inc.ini\n" + lists + sections + "[SC_Siege2]\n0=53,1\n[Digest]\n1=QUJD\n",
          "[Lone]\n\nName=l\n",
-         {"Unlisted SC_Siege2 ai.ini:16", "Unlisted Lone inc.ini:1"},
-         1},
+         {"unlisted-section SC_Siege2 ai.ini:16", "unlisted-section Lone inc.ini:1"},
+         2},
         {"second section of an ID, in the same and in another file",
          "[#include]\n0=inc.ini\n" + lists + sections + "[F]\nName=again\n",
          "[S]\nName=x\n",
-         {"Duplicate F ai.ini:16", "Duplicate S inc.ini:1"},
+         {"duplicate-section F ai.ini:16", "duplicate-section S inc.ini:1"},
          1},
         {"one ID in two lists",
          lists + "[TaskForces]\n1=S\n" + sections,
          {},
-         {"Shared S ai.ini:8"},
+         {"shared-id S ai.ini:8"},
          0},
         {"commented-out list line",
          lists + "  ;1=Old\n;+=Older\n;no entry\n" + sections + "[Old]\nName=o\n[Older]\nName=o\n",
          {},
-         {"CommentedOut Old ai.ini:7", "CommentedOut Older ai.ini:8"},
+         {"commented-out-entry Old ai.ini:7", "commented-out-entry Older ai.ini:8"},
          0},
         {"missing include file",
          "x=1\n[#include]\n0=gone.ini\n" + lists + sections,
          {},
-         {"UnreadInclude gone.ini ai.ini:2"},
+         {"unread-include gone.ini ai.ini:2"},
          1},
     };
     for (const Row &row : rows) {
@@ -482,16 +485,17 @@ TEST(FileReport, BrokenReferencesOfTheDocumentAsItStands) {
     } rows[] = {
         {"clean",
          "[TaskForces]\n0=F\n\n[F]\nName=f\n",
-         "[ScriptTypes]\n0=S\n\n[S]\n0=1\n",
+         "[ScriptTypes]\n0=S\n\n[S]\n0=1,0\n",
          "[TeamTypes]\n0=T\n\n[T]\nScript=S ;note\nTaskForce=F\n",
-         "[AITriggerTypes]\nA=n,T,<all>\n\n",
+         "[AITriggerTypes]\n" + Trigger("A", "T") + "\n",
          {}},
         {"every kind",
          "[TaskForces]\n0=F\n0=F\n\n[F]\n\n",
-         "[ScriptTypes]\n0=S\n\n[S]\n0=1\n",
+         "[ScriptTypes]\n0=S\n\n[S]\n0=1,0\n",
          "[TeamTypes]\n0=T\n\n[T]\nScript=S2\nTaskForce=F\n",
-         "[AITriggerTypes]\nA=n,T9,<all>\nA=n,T,<all>\n\n",
-         {"MissingTeam A", "MissingScript T", "ListedTwice F", "ListedTwice A", "EmptySection F"}},
+         "[AITriggerTypes]\n" + Trigger("A", "T9") + Trigger("A", "T") + "\n",
+         {"missing-team A", "missing-script T", "listed-twice A", "listed-twice F",
+          "empty-section F"}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);

@@ -155,9 +155,10 @@ TEST(Cli, OddPathsGetAMessage) {
 }
 
 TEST(Cli, CheckPrintsTheReportAndWritesNothing) {
-    const std::string clean = kFile.substr(0, kFile.find("[TaskForces]")) +
-                              "TaskForce=F\r\nScript=S\r\n[ScriptTypes]\r\n0=S\r\n[S]\r\n0=a\r\n" +
-                              kFile.substr(kFile.find("[TaskForces]"));
+    const std::string clean =
+        kFile.substr(0, kFile.find("[TaskForces]")) +
+        "TaskForce=F\r\nScript=S\r\n[ScriptTypes]\r\n0=S\r\n[S]\r\n0=1,0\r\n" +
+        kFile.substr(kFile.find("[TaskForces]"));
     const struct {
         const char *name;
         std::string file;
