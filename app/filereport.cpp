@@ -538,6 +538,7 @@ private:
         static constexpr std::u16string_view kWeights[] = {u"基础权重", u"最小权重", u"最大权重"};
         static constexpr std::u16string_view kLevels[] = {u"简单", u"普通", u"困难"};
         std::unordered_map<std::string_view, int> seen;
+        std::vector<std::string_view> fields;
         for (const Line &trigger : LinesOf(g_triggerText, false)) {
             const int occurrence = seen[trigger.id]++;
             const Origin at{Origin::Place::Trigger, 0, trigger.id, occurrence, {}, -1};
@@ -551,7 +552,7 @@ private:
                 Add(FindingKind::MissingTeam, trigger.id,
                     u"触发使用的队伍“" + ToWide(team) + u"”不在队伍列表中。", at);
 
-            std::vector<std::string_view> fields;
+            fields.clear();
             const std::string_view value = trigger.rest.substr(1);
             for (size_t begin = 0;;) {
                 const size_t comma = std::min(value.find(',', begin), value.size());
@@ -619,6 +620,13 @@ private:
         }
     }
 
+    // What ValueOfKey gives for the key found at `at`, without a copy.
+    static std::string_view ValueAt(std::string_view body, size_t at, std::string_view key) {
+        if (at == std::string_view::npos) return {};
+        const std::string_view rest = body.substr(at + key.size());
+        return rest.substr(0, rest.find('\n'));
+    }
+
     // The line of `body` that holds offset `at`, from 0.
     static int LineAt(std::string_view body, size_t at) {
         return int(std::count(body.begin(), body.begin() + std::ptrdiff_t(at), '\n'));
@@ -639,7 +647,7 @@ private:
         for (const Reference &ref : kReferences) {
             // The key as the team form reads it: its first occurrence.
             const size_t at = body.find(ref.key);
-            const std::string value = ValueOfKey(body, ref.key);
+            const std::string_view value = ValueAt(body, at, ref.key);
             const std::u16string key = ToWide(ref.key.substr(0, ref.key.size() - 1));
             if (at == std::string_view::npos) {
                 Add(ref.none, id, u"队伍没有 " + key + u"= 这一行。", BodyOrigin(2, id, body, -1));
@@ -658,7 +666,7 @@ private:
               std::pair(std::string_view("Max="), FindingKind::TeamMax)}) {
             const size_t at = body.find(key);
             if (at == std::string_view::npos) continue;
-            const std::string value = ValueOfKey(body, key);
+            const std::string_view value = ValueAt(body, at, key);
             if (IsWholeNumber(Cleaned(value))) continue;
             Add(kind, id,
                 ToWide(key.substr(0, key.size() - 1)) + u"“" + ToWide(value) + u"”不是整数。",
