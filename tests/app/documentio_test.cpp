@@ -512,3 +512,81 @@ TEST(FileReport, BrokenReferencesOfTheDocumentAsItStands) {
         EXPECT_EQ(Described(FindBrokenReferences()), row.expected);
     }
 }
+
+namespace {
+
+// A small mod: the member line is line 9, the action line 11, the team body starts at line 13,
+// the triggers start on the second line after it.
+std::string Mod(const std::string &member, const std::string &action, const std::string &team,
+                const std::string &triggers) {
+    return "[TaskForces]\n0=F\n[ScriptTypes]\n0=S\n[TeamTypes]\n0=T\n[F]\nName=f\n" + member +
+           "\n[S]\n" + action + "\n[T]\n" + team + "[AITriggerTypes]\n" + triggers;
+}
+const std::string kTeam = "Priority=5\nMax=1\nTaskForce=F\nScript=S\n";
+
+} // namespace
+
+// Each kind found in the document, told at its line of the file on disk.
+TEST(FileReport, EveryKindAtItsFileAndLine) {
+    const std::string clean = Mod("0=2,E1", "0=0,1", kTeam, Trigger("A", "T"));
+    struct Row {
+        const char *name;
+        std::string opened, included;
+        std::vector<std::string> expected;
+    } rows[] = {
+        {"clean", clean, "", {}},
+        {"member",
+         Mod("0=E1", "0=0,1", kTeam, Trigger("A", "T")),
+         "",
+         {"task-force-member F ai.ini:9"}},
+        {"action",
+         Mod("0=2,E1", "0=1,x", kTeam, Trigger("A", "T")),
+         "",
+         {"script-action S ai.ini:11"}},
+        {"team values and references, past a blank line",
+         Mod("0=2,E1", "0=0,1", "Priority=high\n\nMax=1.5\nTaskForce=\nScript=S9 ;x\n",
+             Trigger("A", "T")),
+         "",
+         {"missing-script T ai.ini:17", "no-task-force T ai.ini:16", "team-priority T ai.ini:13",
+          "team-max T ai.ini:15"}},
+        {"a team without a Script line, at its header",
+         Mod("0=2,E1", "0=0,1", "Priority=5\nMax=1\nTaskForce=F\n", Trigger("A", "T")),
+         "",
+         {"no-script T ai.ini:12"}},
+        {"trigger values, each trigger at its own line",
+         Mod("0=2,E1", "0=0,1", kTeam,
+             "A=n,,<all>,0,8,NoCheck,0,x,5,5,1,0,0,0,<none>,1,yes,1\nB=n,T,<all>\n" +
+                 Trigger("A", "T")),
+         "",
+         {"listed-twice A ai.ini:20", "no-team A ai.ini:18", "trigger-field-count B ai.ini:19",
+          "trigger-condition A ai.ini:18", "trigger-weight A ai.ini:18",
+          "trigger-difficulty A ai.ini:18"}},
+        {"listed twice, no section, a missing team in an include file",
+         "[#include]\n0=inc.ini\n" + clean + "[TaskForces]\n1=F\n2=G\n",
+         "x=1\n[AITriggerTypes]\nZ=" + Trigger("", "Q").substr(1),
+         {"missing-team Z inc.ini:3", "listed-twice F ai.ini:22", "empty-section G ai.ini:23"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        WriteIni(dir / "ai.ini", row.opened);
+        if (!row.included.empty()) WriteIni(dir / "inc.ini", row.included);
+        MessageRecorder recorder;
+        Open(dir / "ai.ini");
+        EXPECT_TRUE(g_droppedOnSave.findings.empty());
+        EXPECT_EQ(Described(FindBrokenReferences()), row.expected);
+    }
+
+    // An entry changed since Open is told in the document; the others keep their lines, until a
+    // save rewrites the files.
+    TempDir dir;
+    WriteIni(dir / "ai.ini", Mod("0=E1", "0=0,1", kTeam, Trigger("A", "T")));
+    Open(dir / "ai.ini");
+    const size_t script = g_teamSectionsText.find("Script=S");
+    g_teamSectionsText.insert(script + 8, "7");
+    EXPECT_EQ(Described(FindBrokenReferences()),
+              (std::vector<std::string>{"missing-script T", "task-force-member F ai.ini:9"}));
+    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    EXPECT_EQ(Described(FindBrokenReferences()),
+              (std::vector<std::string>{"missing-script T", "task-force-member F"}));
+}
