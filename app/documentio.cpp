@@ -101,6 +101,8 @@ bool Write(const std::vector<platform::FileContent> &files) {
     const std::u16string folder = FolderOf(g_openedPath);
     platform::WriteResult result = platform::WriteTextFiles(files, folder.empty() ? u"." : folder);
     if (!result.ok) platform::ShowAppMessage(kSaveFailed + u"\n" + result.error);
+    // The lines that Open read are no longer where the files hold them.
+    if (result.ok) g_loadedFiles = {};
     return result.ok;
 }
 
@@ -130,6 +132,7 @@ LoadReport LoadOpenedFile() {
     LoadTaskForces();
     LoadAITriggerTypes();
     g_droppedOnSave = FindDroppedOnSave();
+    g_loadedFiles = std::move(g_fileSlots);
     g_fileSlots = {};
     return report;
 }

@@ -18,10 +18,11 @@ struct LoadReport {
 };
 
 // Reads the file at g_openedPath and the files its [#include] section names into the slots, runs
-// the four loaders (teams, scripts, task forces, triggers), and releases the slots. The seven
-// texts are emptied first. A file that could not be read is reported in a message box; an opened
-// file that could not be read sets g_openedFileUnread, an include file that exists but could not
-// be read (or an include line without a slot) is listed in g_unreadIncludes.
+// the four loaders (teams, scripts, task forces, triggers), and moves the slots' texts into
+// g_loadedFiles for the file report. The seven texts are emptied first. A file that could not be
+// read is reported in a message box; an opened file that could not be read sets g_openedFileUnread,
+// an include file that exists but could not be read (or an include line without a slot) is listed
+// in g_unreadIncludes.
 LoadReport LoadOpenedFile();
 
 // The checks before any save, each with its message: a file is open, it and every include file
@@ -33,5 +34,6 @@ enum class SaveMode { SingleFile, Split };
 // Writes the seven texts: into the opened file, or into the four files of the "+AI" folder beside
 // it with the opened file holding kSplitIncludeText. All files are written in full before any is
 // replaced, and none through a symbolic link that leads out of the opened file's folder. On a
-// failure the user is told which file and why, nothing is changed, and the result is false.
+// failure the user is told which file and why, nothing is changed, and the result is false; on
+// success g_loadedFiles is emptied, since the files no longer hold what Open read.
 bool SaveDocument(SaveMode mode);

@@ -5,6 +5,7 @@
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "triggers/triggerformat.h"
+#include "triggers/triggerloader.h"
 
 #include <algorithm>
 #include <array>
@@ -19,18 +20,35 @@ constexpr std::array<std::string_view, 3> kListNames = {"TaskForces", "ScriptTyp
 constexpr std::array<std::u16string_view, 3> kKindLabels = {u"人员", u"脚本", u"队伍"};
 
 struct KindText {
+    std::string_view name; // stable, for tools
     std::u16string_view label;
-    bool dropped;
+    FindingGroup group;
 };
 // Indexed by FindingKind.
 constexpr KindText kKindTexts[] = {
-    {u"未列出的小节", true},      {u"重复的小节", true},         {u"两类共用的 ID", true},
-    {u"注释掉的列表行", true},    {u"无法读取的包含文件", true}, {u"触发的队伍不存在", false},
-    {u"队伍的人员不存在", false}, {u"队伍的脚本不存在", false},  {u"列表中重复的 ID", false},
-    {u"没有小节的条目", false},
+    {"unlisted-section", u"未列出的小节", FindingGroup::Dropped},
+    {"duplicate-section", u"重复的小节", FindingGroup::Dropped},
+    {"shared-id", u"两类共用的 ID", FindingGroup::Dropped},
+    {"commented-out-entry", u"注释掉的列表行", FindingGroup::Dropped},
+    {"unread-include", u"无法读取的包含文件", FindingGroup::Dropped},
+    {"missing-team", u"触发的队伍不存在", FindingGroup::Reference},
+    {"missing-task-force", u"队伍的人员不存在", FindingGroup::Reference},
+    {"missing-script", u"队伍的脚本不存在", FindingGroup::Reference},
+    {"listed-twice", u"列表中重复的 ID", FindingGroup::Reference},
+    {"empty-section", u"没有小节的条目", FindingGroup::Reference},
+    {"no-team", u"触发没有指定队伍", FindingGroup::Reference},
+    {"no-task-force", u"队伍没有指定人员", FindingGroup::Reference},
+    {"no-script", u"队伍没有指定脚本", FindingGroup::Reference},
+    {"trigger-field-count", u"触发行的字段数不对", FindingGroup::Value},
+    {"trigger-condition", u"触发的条件代码无效", FindingGroup::Value},
+    {"trigger-weight", u"触发的权重不是数字", FindingGroup::Value},
+    {"trigger-difficulty", u"触发的难度标志不是整数", FindingGroup::Value},
+    {"team-priority", u"队伍的 Priority 不是整数", FindingGroup::Value},
+    {"team-max", u"队伍的 Max 不是整数", FindingGroup::Value},
+    {"task-force-member", u"人员的成员行格式不对", FindingGroup::Value},
+    {"script-action", u"脚本的动作行格式不对", FindingGroup::Value},
 };
-constexpr size_t kKindCount = std::size(kKindTexts);
-static_assert(kKindCount == size_t(FindingKind::EmptySection) + 1);
+static_assert(std::size(kKindTexts) == size_t(kFindingKindCount));
 
 std::u16string Number(int n) {
     std::string digits = std::to_string(n);
@@ -43,13 +61,19 @@ std::string_view Cleaned(std::string_view value) {
     return value.substr(0, value.find_last_not_of(" \t") + 1);
 }
 
-// Lines that make a section look like an entry rather than a setting such as [General].
+// Lines that make a section look like an entry rather than a setting such as [General]: a name,
+// a team's task force or script, or a numbered line in the form of a member or an action
+// ("0=2,E1", "3=0,5"). A numbered line of anything else ("1=<checksum>") is no sign of one.
 bool IsEntryLikeLine(std::string_view line) {
     line = Unindented(line);
     if (StartsWith(line, "Name=") || StartsWith(line, "TaskForce=") || StartsWith(line, "Script="))
         return true;
-    size_t digits = line.find_first_not_of("0123456789");
-    return digits > 0 && digits != std::string_view::npos && line[digits] == '=';
+    const size_t digits = line.find_first_not_of("0123456789");
+    if (digits == 0 || digits == std::string_view::npos || line[digits] != '=') return false;
+    std::string_view value = Unindented(line.substr(digits + 1));
+    if (StartsWith(value, "-")) value.remove_prefix(1);
+    const size_t count = value.find_first_not_of("0123456789");
+    return count > 0 && count != std::string_view::npos && value[count] == ',';
 }
 
 // The ID of a list line commented out by hand (";4=Old", "; +=Old"), or nullopt.
@@ -81,17 +105,25 @@ struct ListLine {
     int line = 0;
 };
 
+struct TriggerLine {
+    std::string_view id;
+    int slot = 0;
+    int line = 0;
+};
+
 struct Scan {
     std::vector<Header> headers;
     std::vector<ListLine> listed;
     std::vector<ListLine> commented;
-    int includeLine = 0; // the [#include] header of the opened file
+    std::vector<TriggerLine> triggers; // only when asked for
+    int includeLine = 0;               // the [#include] header of the opened file
 };
 
 // One pass over the lines of one slot.
-void ScanSlot(int slot, std::string_view text, Scan &scan) {
+void ScanSlot(int slot, std::string_view text, bool triggers, Scan &scan) {
     std::optional<size_t> section; // the entry-like test stops at the first line that passes
     int list = -1;
+    bool inTriggers = false;
     int line = 0;
     for (size_t pos = 0; pos < text.size();) {
         ++line;
@@ -102,6 +134,7 @@ void ScanSlot(int slot, std::string_view text, Scan &scan) {
         if (StartsWith(row, "[")) {
             section.reset();
             list = -1;
+            inTriggers = false;
             // A NUL never matches, so a line whose first ']' lies past a NUL heads no section.
             size_t close = row.find_first_of(std::string_view("]\0", 2), 1);
             if (close == std::string_view::npos || row[close] != ']') continue;
@@ -112,6 +145,7 @@ void ScanSlot(int slot, std::string_view text, Scan &scan) {
                 list = int(kind - kListNames.begin());
             } else if (header.key == "AITriggerTypes") {
                 header.role = Role::Triggers;
+                inTriggers = triggers;
             } else if (header.key == "#include") {
                 header.role = Role::Include;
                 if (slot == 0 && scan.includeLine == 0) scan.includeLine = line;
@@ -126,23 +160,42 @@ void ScanSlot(int slot, std::string_view text, Scan &scan) {
             }
         } else if (section && !scan.headers[*section].entryLike) {
             scan.headers[*section].entryLike = IsEntryLikeLine(row);
+        } else if (inTriggers && IsTriggerLine(row)) {
+            scan.triggers.push_back({row.substr(0, row.find('=')), slot, line});
         }
     }
 }
 
-class DroppedFinder {
+// Where the document holds a finding, to be told by file and line.
+struct Origin {
+    enum class Place { ListLine, Trigger, Body };
+    Place place = Place::ListLine;
+    int kind = 0; // ListLine and Body: 0 task forces, 1 scripts, 2 teams
+    std::string_view id;
+    int occurrence = 0;    // ListLine and Trigger: which line of the ID, from 0
+    std::string_view body; // Body: the entry's body in the document, after its header line
+    int bodyLine = -1;     // Body: a line of `body`, from 0; -1 for the header line
+};
+
+std::string_view WithoutFinalLineBreaks(std::string_view text) {
+    return text.substr(0, text.find_last_not_of('\n') + 1);
+}
+
+// The files as Open read them: what Save drops of them, and where an entry of the document stands
+// in them.
+class SourceFiles {
 public:
-    DroppedFinder() {
-        const std::u16string &opened = g_fileSlots[0].path;
+    SourceFiles(const std::array<FileSlot, kFileSlotCount> &slots, bool triggers) : slots_(slots) {
+        const std::u16string &opened = slots[0].path;
         const std::u16string folder = opened.substr(0, opened.find_last_of(u"\\/") + 1);
         for (int slot = 0; slot < kFileSlotCount; ++slot) {
-            const FileSlot &file = g_fileSlots[size_t(slot)];
+            const FileSlot &file = slots[size_t(slot)];
             // Include files are named as their include lines name them.
             const bool inFolder = file.path.compare(0, folder.size(), folder) == 0;
             names_[size_t(slot)] = inFolder ? file.path.substr(folder.size()) : file.path;
             if (!file.text) continue;
             texts_[size_t(slot)] = SlotText(file);
-            ScanSlot(slot, *texts_[size_t(slot)], scan_);
+            ScanSlot(slot, *texts_[size_t(slot)], triggers, scan_);
         }
         for (size_t i = 0; i < scan_.headers.size(); ++i) {
             const Header &header = scan_.headers[i];
@@ -152,7 +205,7 @@ public:
         ids_.reserve(scan_.listed.size());
     }
 
-    DroppedOnSave Find() {
+    DroppedOnSave FindDropped() {
         FindUnreadIncludes();
         ResolveListedEntries();
         FindCommentedOutEntries();
@@ -162,7 +215,77 @@ public:
         return std::move(result_);
     }
 
+    // Gives `finding` the file and line of what the document holds at `origin`. A section body
+    // is told only while the document holds it as Open took it from the file.
+    void Locate(const Origin &origin, Finding &finding) {
+        std::optional<std::pair<int, int>> at; // slot and line
+        if (origin.place == Origin::Place::Trigger) {
+            if (triggerLines_.empty())
+                for (size_t i = 0; i < scan_.triggers.size(); ++i)
+                    triggerLines_[scan_.triggers[i].id].push_back(int(i));
+            const std::vector<int> *lines = Find(triggerLines_, origin.id);
+            if (lines && size_t(origin.occurrence) < lines->size()) {
+                const TriggerLine &trigger = scan_.triggers[size_t((*lines)[origin.occurrence])];
+                at = {trigger.slot, trigger.line};
+            }
+        } else if (const std::vector<int> *lines = Listings(origin.kind, origin.id)) {
+            if (origin.place == Origin::Place::Body) {
+                at = BodyLine(scan_.listed[size_t(lines->front())], origin);
+            } else if (size_t(origin.occurrence) < lines->size()) {
+                const ListLine &entry = scan_.listed[size_t((*lines)[origin.occurrence])];
+                at = {entry.slot, entry.line};
+            }
+        }
+        if (!at) return;
+        finding.file = names_[size_t(at->first)];
+        finding.line = at->second;
+    }
+
 private:
+    using LinesById = std::unordered_map<std::string_view, std::vector<int>>;
+
+    static const std::vector<int> *Find(const LinesById &lines, std::string_view id) {
+        auto it = lines.find(id);
+        return it == lines.end() ? nullptr : &it->second;
+    }
+
+    // The list lines of an ID in one kind, in file order.
+    const std::vector<int> *Listings(int kind, std::string_view id) {
+        if (!listingsBuilt_) {
+            for (size_t i = 0; i < scan_.listed.size(); ++i)
+                listings_[size_t(scan_.listed[i].kind)][scan_.listed[i].id].push_back(int(i));
+            listingsBuilt_ = true;
+        }
+        return Find(listings_[size_t(kind)], id);
+    }
+
+    // The line of the section that the loader gave `entry`, counting the blank lines the
+    // document's copy of the body no longer has.
+    std::optional<std::pair<int, int>> BodyLine(const ListLine &entry, const Origin &origin) {
+        const int section = SectionOf(entry);
+        if (section < 0) return std::nullopt;
+        const Header &header = scan_.headers[size_t(section)];
+        const std::string_view text = *texts_[size_t(header.slot)];
+        // The loader's body starts one character after the header's ']', normally its LF.
+        const size_t skipped = size_t(header.offset) + entry.id.size() + 2;
+        int line = header.line + (skipped < text.size() && text[skipped] == '\n' ? 1 : 0);
+        std::string_view body;
+        if (skipped + 1 < text.size())
+            body = text.substr(skipped + 1,
+                               size_t(NextHeaderLine(text, int(skipped + 1))) - (skipped + 1));
+        if (WithoutFinalLineBreaks(SqueezeLineBreaks(body)) != WithoutFinalLineBreaks(origin.body))
+            return std::nullopt;
+        if (origin.bodyLine < 0) return std::pair(header.slot, header.line);
+        size_t pos = 0;
+        for (int n = 0; n < origin.bodyLine; ++n) {
+            pos = body.find('\n', pos);
+            if (pos == std::string_view::npos) return std::nullopt;
+            for (++line, ++pos; pos < body.size() && body[pos] == '\n'; ++pos)
+                ++line;
+        }
+        return std::pair(header.slot, line);
+    }
+
     // Sections are told by their index in scan_.headers; -1 for none.
     struct IdInfo {
         std::array<int, 3> firstListing = {-1, -1, -1}; // index into scan_.listed, per kind
@@ -186,7 +309,7 @@ private:
 
     void FindUnreadIncludes() {
         for (int slot = 1; slot < kFileSlotCount; ++slot) {
-            const FileSlot &file = g_fileSlots[size_t(slot)];
+            const FileSlot &file = slots_[size_t(slot)];
             // The sentinel of an include file that could not be read.
             if (!file.text || file.length != 0 || *file.text != "None") continue;
             Add(FindingKind::UnreadInclude, ToNarrow(names_[size_t(slot)]), 0, scan_.includeLine,
@@ -307,6 +430,11 @@ private:
     std::vector<bool> used_; // by header: some entry takes this section
     std::unordered_set<std::string_view> commentedIds_;
     DroppedOnSave result_;
+    const std::array<FileSlot, kFileSlotCount> &slots_;
+    // Built on the first finding that needs them.
+    std::array<LinesById, 3> listings_;
+    bool listingsBuilt_ = false;
+    LinesById triggerLines_;
 };
 
 // The IDs of a list text ("[Name]" then "n=ID" lines) or of the trigger text ("ID=fields"), with
@@ -328,117 +456,309 @@ std::vector<Line> LinesOf(std::string_view text, bool idAfterEquals) {
     return lines;
 }
 
-void AddInDocument(std::vector<Finding> &found, FindingKind kind, std::string_view id,
-                   std::u16string what) {
-    found.push_back({kind, std::string(id), {}, 0, std::move(what)});
+std::string_view Trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-void FindListedTwice(const std::vector<Line> &lines, std::u16string_view label,
-                     std::vector<Finding> &found) {
-    std::unordered_map<std::string_view, int> seen;
-    for (const Line &line : lines)
-        if (++seen[line.id] == 2)
-            AddInDocument(found, FindingKind::ListedTwice, line.id,
-                          u"这个 ID 在" + std::u16string(label) + u"列表中出现了不止一次。");
+// An optional sign and digits.
+bool IsWholeNumber(std::string_view text) {
+    if (StartsWith(text, "-") || StartsWith(text, "+")) text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-} // namespace
+// An optional sign, digits, and a '.' with more digits before or after it: "50", "-0.5", "12.".
+bool IsNumber(std::string_view text) {
+    const size_t dot = text.find('.');
+    if (dot == std::string_view::npos) return IsWholeNumber(text);
+    const std::string_view whole = text.substr(0, dot), fraction = text.substr(dot + 1);
+    const bool wholeDigits = IsWholeNumber(whole);
+    const bool bareSign = whole.empty() || whole == "-" || whole == "+";
+    return (wholeDigits || bareSign) &&
+           (fraction.empty() ? wholeDigits : IsWholeNumber(fraction)) &&
+           !StartsWith(fraction, "-") && !StartsWith(fraction, "+");
+}
 
-DroppedOnSave FindDroppedOnSave() { return DroppedFinder().Find(); }
+// The value of a numbered line ("0=2,E1" gives "2,E1"); nullopt for any other line.
+std::optional<std::string_view> NumberedValue(std::string_view row) {
+    row = Unindented(row);
+    const size_t digits = row.find_first_not_of("0123456789");
+    if (digits == 0 || digits == std::string_view::npos || row[digits] != '=') return std::nullopt;
+    return Cleaned(row.substr(digits + 1));
+}
 
-std::vector<Finding> FindBrokenReferences() {
-    std::vector<Finding> found;
-    const std::array<const std::string *, 3> listTexts = {&g_taskForceListText, &g_scriptListText,
-                                                          &g_teamListText};
-    const std::array<const std::string *, 3> sectionTexts = {
-        &g_taskForceSectionsText, &g_scriptSectionsText, &g_teamSectionsText};
-    std::array<std::vector<Line>, 3> lists;
-    std::array<std::unordered_set<std::string_view>, 3> known;
-    for (size_t kind = 0; kind < 3; ++kind) {
-        lists[kind] = LinesOf(*listTexts[kind], true);
-        for (const Line &line : lists[kind])
-            known[kind].insert(line.id);
+// "count,TYPE": a whole number, then a type name without commas.
+bool IsMemberValue(std::string_view value) {
+    const size_t comma = value.find(',');
+    if (comma == std::string_view::npos) return false;
+    const std::string_view type = Trimmed(value.substr(comma + 1));
+    return IsWholeNumber(Trimmed(value.substr(0, comma))) && !type.empty() &&
+           type.find(',') == std::string_view::npos;
+}
+
+// "action,argument", both whole numbers.
+bool IsActionValue(std::string_view value) {
+    const size_t comma = value.find(',');
+    return comma != std::string_view::npos && IsWholeNumber(Trimmed(value.substr(0, comma))) &&
+           IsWholeNumber(Trimmed(value.substr(comma + 1)));
+}
+
+// The findings of the document, each with where the document holds it.
+class DocumentChecker {
+public:
+    std::vector<Finding> Run() {
+        const std::array<const std::string *, 3> listTexts = {&g_taskForceListText,
+                                                              &g_scriptListText, &g_teamListText};
+        for (size_t kind = 0; kind < 3; ++kind) {
+            lists_[kind] = LinesOf(*listTexts[kind], true);
+            for (const Line &line : lists_[kind])
+                known_[kind].insert(line.id);
+        }
+        CheckTriggers();
+        for (int kind = 0; kind < 3; ++kind)
+            CheckEntries(kind);
+        Locate();
+        std::stable_sort(found_.begin(), found_.end(),
+                         [](const Finding &a, const Finding &b) { return a.kind < b.kind; });
+        return std::move(found_);
     }
-    const std::vector<Line> triggers = LinesOf(g_triggerText, false);
 
-    for (const Line &trigger : triggers) {
-        const std::string team = TriggerField(trigger.rest, 1);
-        if (!known[2].count(Cleaned(team)))
-            AddInDocument(found, FindingKind::MissingTeam, trigger.id,
-                          u"触发使用的队伍“" + ToWide(team) + u"”不在队伍列表中。");
+private:
+    void Add(FindingKind kind, std::string_view id, std::u16string what, Origin origin) {
+        found_.push_back({kind, std::string(id), {}, 0, std::move(what)});
+        origins_.push_back(origin);
     }
 
-    for (size_t kind = 0; kind < 3; ++kind) {
-        const std::string_view sections = *sectionTexts[kind];
+    static Origin BodyOrigin(int kind, std::string_view id, std::string_view body, int line) {
+        return {Origin::Place::Body, kind, id, 0, body, line};
+    }
+
+    void CheckTriggers() {
+        static constexpr std::u16string_view kWeights[] = {u"基础权重", u"最小权重", u"最大权重"};
+        static constexpr std::u16string_view kLevels[] = {u"简单", u"普通", u"困难"};
+        std::unordered_map<std::string_view, int> seen;
+        std::vector<std::string_view> fields;
+        for (const Line &trigger : LinesOf(g_triggerText, false)) {
+            const int occurrence = seen[trigger.id]++;
+            const Origin at{Origin::Place::Trigger, 0, trigger.id, occurrence, {}, -1};
+            if (occurrence == 1)
+                Add(FindingKind::ListedTwice, trigger.id, u"这个 ID 在触发列表中出现了不止一次。",
+                    at);
+            const std::string team = TriggerField(trigger.rest, 1);
+            if (Cleaned(team).empty())
+                Add(FindingKind::NoTeam, trigger.id, u"触发的队伍一栏是空的。", at);
+            else if (!known_[2].count(Cleaned(team)))
+                Add(FindingKind::MissingTeam, trigger.id,
+                    u"触发使用的队伍“" + ToWide(team) + u"”不在队伍列表中。", at);
+
+            fields.clear();
+            const std::string_view value = trigger.rest.substr(1);
+            for (size_t begin = 0;;) {
+                const size_t comma = std::min(value.find(',', begin), value.size());
+                fields.push_back(Trimmed(value.substr(begin, comma - begin)));
+                if (comma == value.size()) break;
+                begin = comma + 1;
+            }
+            if (fields.size() != 18) {
+                Add(FindingKind::TriggerFieldCount, trigger.id,
+                    u"触发行有 " + Number(int(fields.size())) + u" 个字段，应有 18 个。", at);
+                continue;
+            }
+            const std::string_view condition = fields[4];
+            if (!IsWholeNumber(condition) || NarrowToInt(condition) < -1 ||
+                NarrowToInt(condition) > 7)
+                Add(FindingKind::TriggerCondition, trigger.id,
+                    u"条件代码“" + ToWide(condition) + u"”不在 -1 到 7 之间。", at);
+            for (size_t i = 0; i < 3; ++i) {
+                if (IsNumber(fields[7 + i])) continue;
+                Add(FindingKind::TriggerWeight, trigger.id,
+                    std::u16string(kWeights[i]) + u"“" + ToWide(fields[7 + i]) + u"”不是数字。",
+                    at);
+                break;
+            }
+            for (size_t i = 0; i < 3; ++i) {
+                if (IsWholeNumber(fields[15 + i])) continue;
+                Add(FindingKind::TriggerDifficulty, trigger.id,
+                    std::u16string(kLevels[i]) + u"难度标志“" + ToWide(fields[15 + i]) +
+                        u"”不是整数。",
+                    at);
+                break;
+            }
+        }
+    }
+
+    void CheckEntries(int kind) {
+        const std::array<const std::string *, 3> sectionTexts = {
+            &g_taskForceSectionsText, &g_scriptSectionsText, &g_teamSectionsText};
+        const std::string_view sections = *sectionTexts[size_t(kind)];
         const HeaderIndex index(sections);
-        std::unordered_set<std::string_view> checked;
-        for (const Line &entry : lists[kind]) {
-            if (!checked.insert(entry.id).second) continue;
+        std::unordered_map<std::string_view, int> seen;
+        for (const Line &entry : lists_[size_t(kind)]) {
+            const int occurrence = seen[entry.id]++;
+            if (occurrence == 1)
+                Add(FindingKind::ListedTwice, entry.id,
+                    u"这个 ID 在" + std::u16string(kKindLabels[size_t(kind)]) +
+                        u"列表中出现了不止一次。",
+                    {Origin::Place::ListLine, kind, entry.id, 1, {}, -1});
+            if (occurrence > 0) continue;
             const int header = index.Find(entry.id);
             std::string_view body;
             if (header >= 0) {
-                const size_t start = std::min(sections.find('\n', size_t(header)), sections.size());
+                const size_t start =
+                    std::min(sections.find('\n', size_t(header)) + 1, sections.size());
                 body = sections.substr(start, size_t(NextHeaderLine(sections, int(start))) - start);
             }
             if (body.find_first_not_of(" \t\n") == std::string_view::npos) {
-                AddInDocument(found, FindingKind::EmptySection, entry.id,
-                              u"这个条目没有小节，保存时写成空的一节。");
-                continue;
+                Add(FindingKind::EmptySection, entry.id, u"这个条目没有小节，保存时写成空的一节。",
+                    {Origin::Place::ListLine, kind, entry.id, 0, {}, -1});
+            } else if (kind == 2) {
+                CheckTeam(entry.id, body);
+            } else {
+                CheckNumberedLines(kind, entry.id, body);
             }
-            if (kind != 2) continue;
-            const std::string taskForce = ValueOfKey(body, "TaskForce=");
-            if (!known[0].count(Cleaned(taskForce)))
-                AddInDocument(found, FindingKind::MissingTaskForce, entry.id,
-                              u"队伍使用的人员“" + ToWide(taskForce) + u"”不在人员列表中。");
-            const std::string script = ValueOfKey(body, "Script=");
-            if (!known[1].count(Cleaned(script)))
-                AddInDocument(found, FindingKind::MissingScript, entry.id,
-                              u"队伍使用的脚本“" + ToWide(script) + u"”不在脚本列表中。");
         }
-        FindListedTwice(lists[kind], kKindLabels[kind], found);
     }
-    FindListedTwice(triggers, u"触发", found);
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Finding &a, const Finding &b) { return a.kind < b.kind; });
-    return found;
-}
+
+    // What ValueOfKey gives for the key found at `at`, without a copy.
+    static std::string_view ValueAt(std::string_view body, size_t at, std::string_view key) {
+        if (at == std::string_view::npos) return {};
+        const std::string_view rest = body.substr(at + key.size());
+        return rest.substr(0, rest.find('\n'));
+    }
+
+    // The line of `body` that holds offset `at`, from 0.
+    static int LineAt(std::string_view body, size_t at) {
+        return int(std::count(body.begin(), body.begin() + std::ptrdiff_t(at), '\n'));
+    }
+
+    void CheckTeam(std::string_view id, std::string_view body) {
+        struct Reference {
+            std::string_view key;
+            int kind;
+            FindingKind none, missing;
+            std::u16string_view label;
+        };
+        static constexpr Reference kReferences[] = {
+            {"TaskForce=", 0, FindingKind::NoTaskForce, FindingKind::MissingTaskForce, u"人员"},
+            {"Script=", 1, FindingKind::NoScript, FindingKind::MissingScript, u"脚本"},
+        };
+        const std::u16string label = u"队伍使用的";
+        for (const Reference &ref : kReferences) {
+            // The key as the team form reads it: its first occurrence.
+            const size_t at = body.find(ref.key);
+            const std::string_view value = ValueAt(body, at, ref.key);
+            const std::u16string key = ToWide(ref.key.substr(0, ref.key.size() - 1));
+            if (at == std::string_view::npos) {
+                Add(ref.none, id, u"队伍没有 " + key + u"= 这一行。", BodyOrigin(2, id, body, -1));
+            } else if (Cleaned(value).empty()) {
+                Add(ref.none, id, u"队伍的 " + key + u" 是空的。",
+                    BodyOrigin(2, id, body, LineAt(body, at)));
+            } else if (!known_[size_t(ref.kind)].count(Cleaned(value))) {
+                Add(ref.missing, id,
+                    label + std::u16string(ref.label) + u"“" + ToWide(value) + u"”不在" +
+                        std::u16string(ref.label) + u"列表中。",
+                    BodyOrigin(2, id, body, LineAt(body, at)));
+            }
+        }
+        for (const auto &[key, kind] :
+             {std::pair(std::string_view("Priority="), FindingKind::TeamPriority),
+              std::pair(std::string_view("Max="), FindingKind::TeamMax)}) {
+            const size_t at = body.find(key);
+            if (at == std::string_view::npos) continue;
+            const std::string_view value = ValueAt(body, at, key);
+            if (IsWholeNumber(Cleaned(value))) continue;
+            Add(kind, id,
+                ToWide(key.substr(0, key.size() - 1)) + u"“" + ToWide(value) + u"”不是整数。",
+                BodyOrigin(2, id, body, LineAt(body, at)));
+        }
+    }
+
+    // The member lines of a task force, the action lines of a script.
+    void CheckNumberedLines(int kind, std::string_view id, std::string_view body) {
+        int line = 0;
+        ForEachLine(body, [&](std::string_view row) {
+            const std::optional<std::string_view> value = NumberedValue(row);
+            if (value && kind == 0 && !IsMemberValue(*value))
+                Add(FindingKind::TaskForceMember, id,
+                    u"成员行“" + ToWide(row) + u"”不是“数量,单位类型”。",
+                    BodyOrigin(kind, id, body, line));
+            else if (value && kind == 1 && !IsActionValue(*value))
+                Add(FindingKind::ScriptAction, id,
+                    u"动作行“" + ToWide(row) + u"”不是“动作,参数”两个整数。",
+                    BodyOrigin(kind, id, body, line));
+            ++line;
+        });
+    }
+
+    // One scan of the files Open read, only when something is to be told in them.
+    void Locate() {
+        if (found_.empty() || !g_loadedFiles[0].text) return;
+        const bool triggers = std::any_of(origins_.begin(), origins_.end(), [](const Origin &o) {
+            return o.place == Origin::Place::Trigger;
+        });
+        SourceFiles files(g_loadedFiles, triggers);
+        for (size_t i = 0; i < found_.size(); ++i)
+            files.Locate(origins_[i], found_[i]);
+    }
+
+    std::array<std::vector<Line>, 3> lists_;
+    std::array<std::unordered_set<std::string_view>, 3> known_;
+    std::vector<Finding> found_;
+    std::vector<Origin> origins_; // by finding
+};
+
+} // namespace
+
+DroppedOnSave FindDroppedOnSave() { return SourceFiles(g_fileSlots, false).FindDropped(); }
+
+std::vector<Finding> FindBrokenReferences() { return DocumentChecker().Run(); }
+
+std::string_view FindingKindName(FindingKind kind) { return kKindTexts[size_t(kind)].name; }
+std::u16string_view FindingKindLabel(FindingKind kind) { return kKindTexts[size_t(kind)].label; }
+FindingGroup GroupOf(FindingKind kind) { return kKindTexts[size_t(kind)].group; }
 
 std::u16string FileReportText(const DroppedOnSave &dropped, const std::vector<Finding> *broken) {
-    std::array<int, kKindCount> counts{};
-    for (const Finding &finding : dropped.findings)
+    struct Category {
+        FindingGroup group;
+        std::u16string_view title;
+        std::vector<const Finding *> findings;
+    };
+    std::array<Category, 3> categories = {{{FindingGroup::Dropped, u"保存时丢弃", {}},
+                                           {FindingGroup::Reference, u"引用错误", {}},
+                                           {FindingGroup::Value, u"数值错误", {}}}};
+    std::array<int, kFindingKindCount> counts{};
+    auto take = [&](const Finding &finding) {
         ++counts[size_t(finding.kind)];
-    if (broken)
-        for (const Finding &finding : *broken)
-            ++counts[size_t(finding.kind)];
+        categories[size_t(GroupOf(finding.kind))].findings.push_back(&finding);
+    };
+    std::for_each(dropped.findings.begin(), dropped.findings.end(), take);
+    if (broken) std::for_each(broken->begin(), broken->end(), take);
 
     std::u16string text = u"检查文件: " + g_openedPath + u"\n";
-    auto category = [&](bool droppedPart, std::u16string_view title,
-                        const std::vector<Finding> &findings) {
-        text += std::u16string(title) + u": " + Number(int(findings.size())) + u" 项\n";
-        for (size_t kind = 0; kind < kKindCount; ++kind)
-            if (kKindTexts[kind].dropped == droppedPart && counts[kind] > 0)
+    for (const Category &category : categories) {
+        if (!broken && category.group != FindingGroup::Dropped) break;
+        text += std::u16string(category.title) + u": " + Number(int(category.findings.size())) +
+                u" 项\n";
+        for (size_t kind = 0; kind < counts.size(); ++kind)
+            if (kKindTexts[kind].group == category.group && counts[kind] > 0)
                 text += u"  " + std::u16string(kKindTexts[kind].label) + u": " +
                         Number(counts[kind]) + u"\n";
-    };
-    category(true, u"保存时丢弃", dropped.findings);
-    if (dropped.otherSections > 0)
-        text += u"  另有 " + Number(dropped.otherSections) +
-                u" 个其他小节（如 [General]）按设计不保存，不逐一列出。\n";
-    if (broken) category(false, u"引用错误", *broken);
-
-    auto list = [&](std::u16string_view title, const std::vector<Finding> &findings) {
-        if (findings.empty()) return;
-        text += u"\n" + std::u16string(title) + u":\n";
-        for (const Finding &finding : findings) {
-            text += u"[" + std::u16string(kKindTexts[size_t(finding.kind)].label) + u"] " +
-                    ToWide(finding.id) + u" — ";
-            text += finding.line > 0 ? finding.file + u" 第 " + Number(finding.line) + u" 行"
-                                     : std::u16string(u"文档中");
-            text += u": " + finding.what + u"\n";
+        if (category.group == FindingGroup::Dropped && dropped.otherSections > 0)
+            text += u"  另有 " + Number(dropped.otherSections) +
+                    u" 个其他小节（如 [General]）按设计不保存，不逐一列出。\n";
+    }
+    for (const Category &category : categories) {
+        if (category.findings.empty()) continue;
+        text += u"\n" + std::u16string(category.title) + u":\n";
+        for (const Finding *finding : category.findings) {
+            text += u"[" + std::u16string(kKindTexts[size_t(finding->kind)].label) + u"] " +
+                    ToWide(finding->id) + u" — ";
+            text += finding->line > 0 ? finding->file + u" 第 " + Number(finding->line) + u" 行"
+                                      : std::u16string(u"文档中");
+            text += u": " + finding->what + u"\n";
         }
-    };
-    list(u"保存时丢弃", dropped.findings);
-    if (broken) list(u"引用错误", *broken);
+    }
     if (dropped.findings.empty() && (!broken || broken->empty())) text += u"\n没有发现问题。\n";
     return text;
 }

@@ -1,18 +1,32 @@
 #pragma once
-// The file report: what Save will not write of the text that Open read, and which references in
-// the document lead nowhere. The editor shows it at the first Save and on demand; the headless
-// command prints it.
+// The file report: what Save will not write of the text that Open read, which references in the
+// document lead nowhere, and which values the game reads lack their form. The editor shows it at
+// the first Save and on demand; the headless command prints it.
 
 #include "core/findings.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+enum class FindingGroup { Dropped, Reference, Value };
+
+constexpr int kFindingKindCount = int(FindingKind::ScriptAction) + 1;
+
+// A stable ASCII name for tools ("unlisted-section", "missing-task-force", ...).
+std::string_view FindingKindName(FindingKind kind);
+// What the user reads ("未列出的小节", ...).
+std::u16string_view FindingKindLabel(FindingKind kind);
+FindingGroup GroupOf(FindingKind kind);
 
 // Reads the loaded slots (each named by its path) the way the loaders do: one pass over each
 // slot's lines, one header lookup per list entry.
 DroppedOnSave FindDroppedOnSave();
 
-// Checks the seven document texts as they stand.
+// Checks the seven document texts as they stand: references and values. Each finding is told by
+// file and line through g_loadedFiles (the team's TaskForce= line, the trigger's line, the
+// second list line of an ID listed twice, the list line of an entry without a section); an entry
+// changed since Open, or one Open did not read, is told as in the document only (line 0).
 std::vector<Finding> FindBrokenReferences();
 
 // The report as the user reads it: the opened file, the counts per category and kind, then one

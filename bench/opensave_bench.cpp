@@ -120,6 +120,42 @@ void BM_BrokenReferences(benchmark::State &state) {
         benchmark::DoNotOptimize(FindBrokenReferences().data());
 }
 
+// What `vantaedit-cli check` does: Open, then the report of the document. To be set beside
+// OpenAndSave, what `vantaedit-cli save` does.
+void BM_Check(benchmark::State &state) {
+    const std::u16string path = GeneratedFile(int(state.range(0)));
+    size_t findings = 0;
+    for (auto _ : state) {
+        Open(path);
+        const std::vector<Finding> broken = FindBrokenReferences();
+        benchmark::DoNotOptimize(FileReportText(g_droppedOnSave, &broken).data());
+        findings = broken.size() + g_droppedOnSave.findings.size();
+    }
+    // The generated file is clean: any finding here is a false one.
+    state.counters["findings"] = double(findings);
+}
+
+// The same on a file in which every trigger names a team that is not there: each finding is
+// told by file and line, through one more scan of the files.
+void BM_CheckWithFindings(benchmark::State &state) {
+    const int k = int(state.range(0));
+    static std::map<int, std::u16string> files;
+    if (!files.count(k)) {
+        std::string text = testsupport::GenerateAiFile(k, 1);
+        text += "[AITriggerTypes]\n";
+        for (int i = 0; i < 1000 * k; ++i)
+            text += "X" + std::to_string(i) +
+                    "=n,Gone,<all>,0,1,NoCheck,0,5,5,5,1,0,0,0,<none>,1,1,1\n";
+        files[k] = testsupport::WidePath(Folder() / ("findings" + std::to_string(k) + ".ini"));
+        platform::WriteTextFile(files[k], text);
+    }
+    for (auto _ : state) {
+        Open(files[k]);
+        const std::vector<Finding> broken = FindBrokenReferences();
+        benchmark::DoNotOptimize(FileReportText(g_droppedOnSave, &broken).data());
+    }
+}
+
 void Sizes(benchmark::internal::Benchmark *benchmark) {
     benchmark->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
 }
@@ -131,6 +167,8 @@ BENCHMARK(BM_DroppedOnSave)->Name("DroppedOnSave")->Apply(Sizes);
 BENCHMARK(BM_BrokenReferences)->Name("BrokenReferences")->Apply(Sizes);
 BENCHMARK(BM_Save)->Name("Save")->Apply(Sizes);
 BENCHMARK(BM_OpenAndSave)->Name("OpenAndSave")->Apply(Sizes);
+BENCHMARK(BM_Check)->Name("Check")->Apply(Sizes);
+BENCHMARK(BM_CheckWithFindings)->Name("CheckWithFindings")->Apply(Sizes);
 BENCHMARK(BM_OpenIncludeLines)
     ->Name("OpenIncludeLines")
     ->Arg(10000)

@@ -5,19 +5,31 @@
 #include "app/documentio.h"
 #include "app/filereport.h"
 #include "core/document.h"
+#include "core/initext.h"
+#include "platform/seams.h"
 #include "platform/textfile.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <string>
+#include <vector>
+
+#ifndef VANTAEDIT_VERSION
+#define VANTAEDIT_VERSION "unknown"
+#endif
 
 namespace {
 
 const char kUsage[] =
     "用法: vantaedit-cli save [--split] [--no-autodetect] FILE\n"
-    "      vantaedit-cli check [--no-autodetect] FILE\n"
+    "      vantaedit-cli check [--no-autodetect] [--format=text|gcc|json] FILE...\n"
+    "      vantaedit-cli --version | --help\n"
     "\n"
     "save: 像编辑器的“打开”一样读取 FILE（连同其 [#include] 中的文件），再像“保存”一样写回：\n"
     "  默认         写回 FILE 本身\n"
@@ -29,13 +41,27 @@ const char kUsage[] =
     "      （磁盘上什么也不改变）;\n"
     "    2 用法错误。\n"
     "\n"
-    "check: 同样读取 FILE，什么也不写，在标准输出上（UTF-8）打印检查报告：\n"
+    "check: 同样读取每个 FILE，什么也不写，在标准输出上（UTF-8）报告：\n"
     "  保存时将丢弃的内容（未列出的小节、重复的小节、两类共用的 ID、注释掉的列表行、\n"
-    "  无法读取的包含文件）和引用错误（不存在的队伍、人员、脚本，列表中重复的 ID，\n"
-    "  没有小节的条目），每项带文件和行号。\n"
-    "  退出状态: 0 没有发现问题; 3 有发现（包括不存在的包含文件）; 1 FILE 无法读取，\n"
-    "  或保存会拒绝（某个包含文件存在却无法读取，或 [#include] 第 15 行以后还有包含文件）;\n"
-    "  2 用法错误。\n"
+    "  无法读取的包含文件）、引用错误（不存在或没有指定的队伍、人员、脚本，列表中重复的 ID，\n"
+    "  没有小节的条目）和数值错误（触发行不是 18 个字段、条件代码不在 -1 到 7、权重不是数字、\n"
+    "  难度标志不是整数、队伍的 Priority 或 Max 不是整数、成员行不是“数量,类型”、\n"
+    "  动作行不是“动作,参数”两个整数），每项带文件和行号（从 1 数起，按磁盘上的文件）。\n"
+    "  --format=text  默认：给人看的报告，如下例\n"
+    "  --format=gcc   每项一行: FILE:LINE: warning: ID: 说明 [kind]；无法读取的文件为\n"
+    "                 FILE: error: 说明 [unreadable-file]\n"
+    "  --format=json  整次运行一个 UTF-8 JSON 文档: {\"version\", \"status\", \"files\": "
+    "[{\"file\",\n"
+    "                 \"status\", \"error\"(仅无法读取时), \"findings\": [{\"kind\", \"id\", "
+    "\"file\",\n"
+    "                 \"line\", \"message\"}], \"summary\": {\"findings\", \"dropped\", "
+    "\"references\",\n"
+    "                 \"values\", \"otherSections\", \"kinds\": {kind: 数目}}}]}\n"
+    "  FILE 和包含文件的路径按命令行上给出的写法。\n"
+    "  退出状态（多个 FILE 时取最严重的一个: 1 重于 3 重于 0）:\n"
+    "    0 没有发现问题; 3 有发现（包括不存在的包含文件）; 1 FILE 无法读取，\n"
+    "    或保存会拒绝（某个包含文件存在却无法读取，或 [#include] 第 15 行以后还有包含文件）;\n"
+    "    2 用法错误。\n"
     "\n"
     "报告示例:\n"
     "  检查文件: /mods/ai.ini\n"
@@ -43,52 +69,197 @@ const char kUsage[] =
     "    未列出的小节: 1\n"
     "  引用错误: 1 项\n"
     "    队伍的脚本不存在: 1\n"
+    "  数值错误: 0 项\n"
     "\n"
     "  保存时丢弃:\n"
     "  [未列出的小节] SC_Siege2 — ai.ini 第 40 行: 没有列表提到这个 ID，保存时这一节被丢弃。\n"
     "\n"
     "  引用错误:\n"
-    "  [队伍的脚本不存在] TM_Siege — 文档中: 队伍使用的脚本“SC_Siege3”不在脚本列表中。\n";
+    "  [队伍的脚本不存在] TM_Siege — ai.ini 第 31 行: 队伍使用的脚本“SC_Siege3”不在脚本列表中。\n"
+    "\n"
+    "gcc 格式的同一报告:\n"
+    "  /mods/ai.ini:40: warning: SC_Siege2: 没有列表提到这个 ID，保存时这一节被丢弃。"
+    " [unlisted-section]\n"
+    "  /mods/ai.ini:31: warning: TM_Siege: 队伍使用的脚本“SC_Siege3”不在脚本列表中。"
+    " [missing-script]\n";
 
 int Usage(FILE *out, int status) {
     std::fputs(kUsage, out);
     return status;
 }
 
-void Print(FILE *out, const std::u16string &text) {
-    const QByteArray utf8 = QString::fromStdU16String(text).toUtf8();
-    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), out);
+std::string Utf8(std::u16string_view text) {
+    return QString::fromStdU16String(std::u16string(text)).toStdString();
 }
 
-// Exit status 0 when nothing was found, 3 with findings, 1 when the file could not be read or
-// Save would refuse because a file that exists was not read.
-int Check() {
-    if (g_openedFileUnread || !g_unreadIncludes.empty()) return 1;
+void Print(FILE *out, std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), out); }
+
+enum class Format { Text, Gcc, Json };
+
+// What checking one FILE gave.
+struct Checked {
+    std::string argument; // as given on the command line
+    int status = 0;
+    std::string error; // why the file was not checked, UTF-8
+    std::vector<Finding> findings;
+    int otherSections = 0;
+    std::u16string report; // the text form
+};
+
+// How bad a status is: a file that could not be checked outweighs findings.
+int Severity(int status) { return status == 1 ? 2 : status == 3 ? 1 : 0; }
+
+// A finding's file as the command line would name it: the given FILE's folder, then the name
+// relative to it.
+std::string PathOf(const Checked &checked, const Finding &finding) {
+    if (finding.file.empty()) return checked.argument;
+    const std::string &argument = checked.argument;
+    const size_t slash = argument.find_last_of(platform::NativeSeparator() == u'\\' ? "\\/" : "/");
+    return argument.substr(0, slash == std::string::npos ? 0 : slash + 1) + Utf8(finding.file);
+}
+
+Checked CheckOne(const char *file, bool autodetect) {
+    Checked checked;
+    checked.argument = file;
+    // Messages are written where the user sees them, and kept for the report.
+    std::vector<std::u16string> messages;
+    platform::SetMessageBoxHandler([&messages](const platform::MessageBoxRequest &request) {
+        messages.push_back(request.text);
+        Print(stderr, Utf8(request.text) + "\n");
+        return platform::Answer::Ok;
+    });
+    ResetDocument();
+    g_autoDetectStart = autodetect;
+    g_openedPath = platform::AbsolutePathOf(file);
+    LoadOpenedFile();
+    platform::SetMessageBoxHandler({});
+
+    if (g_openedFileUnread || !g_unreadIncludes.empty()) {
+        checked.status = 1;
+        std::u16string why =
+            g_openedFileUnread
+                ? (messages.empty() ? std::u16string(u"文件无法读取") : messages.front())
+                : u"保存会拒绝，包含文件没能读取: " + g_unreadIncludes;
+        while (!why.empty() && why.back() == u'\n')
+            why.pop_back();
+        std::replace(why.begin(), why.end(), u'\n', u' ');
+        checked.error = Utf8(why);
+        return checked;
+    }
     const std::vector<Finding> broken = FindBrokenReferences();
-    Print(stdout, FileReportText(g_droppedOnSave, &broken));
-    return g_droppedOnSave.findings.empty() && broken.empty() ? 0 : 3;
+    checked.report = FileReportText(g_droppedOnSave, &broken);
+    checked.findings = g_droppedOnSave.findings;
+    checked.findings.insert(checked.findings.end(), broken.begin(), broken.end());
+    checked.otherSections = g_droppedOnSave.otherSections;
+    checked.status = checked.findings.empty() ? 0 : 3;
+    return checked;
 }
 
-int Save(bool split) {
-    // Refuses, with its message, when a file that exists was not read whole.
-    if (!CanSaveOpenedFile()) return 1;
-    // The user asked for the save, so it goes on; what it drops is said first.
-    if (!g_droppedOnSave.findings.empty()) Print(stderr, FileReportText(g_droppedOnSave, nullptr));
-    return SaveDocument(split ? SaveMode::Split : SaveMode::SingleFile) ? 0 : 1;
+void PrintText(const std::vector<Checked> &files) {
+    bool first = true;
+    for (const Checked &checked : files) {
+        if (checked.status == 1) continue; // its messages went to standard error
+        if (!first) Print(stdout, "\n");
+        first = false;
+        Print(stdout, Utf8(checked.report));
+    }
 }
 
-// save [--split] [--no-autodetect] FILE, or check [--no-autodetect] FILE
-int Run(int argc, char **argv) {
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
-        return Usage(stdout, 0);
-    const bool check = argc >= 3 && std::strcmp(argv[1], "check") == 0;
-    if (argc < 3 || (!check && std::strcmp(argv[1], "save") != 0)) return Usage(stderr, 2);
+void PrintGcc(const std::vector<Checked> &files) {
+    for (const Checked &checked : files) {
+        if (checked.status == 1)
+            Print(stdout, checked.argument + ": error: " + checked.error + " [unreadable-file]\n");
+        for (const Finding &finding : checked.findings) {
+            std::string line = PathOf(checked, finding);
+            if (finding.line > 0) line += ":" + std::to_string(finding.line);
+            line += ": warning: " + Utf8(ToWide(finding.id)) + ": " + Utf8(finding.what) + " [" +
+                    std::string(FindingKindName(finding.kind)) + "]\n";
+            Print(stdout, line);
+        }
+    }
+}
 
+QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
+
+void PrintJson(const std::vector<Checked> &files, int status) {
+    QJsonArray checkedFiles;
+    for (const Checked &checked : files) {
+        QJsonObject file{{QStringLiteral("file"), Q(checked.argument)},
+                         {QStringLiteral("status"), checked.status}};
+        if (checked.status == 1) file.insert(QStringLiteral("error"), Q(checked.error));
+        QJsonArray findings;
+        std::array<int, 3> groups{};
+        QJsonObject kinds;
+        for (const Finding &finding : checked.findings) {
+            const QString kind = Q(FindingKindName(finding.kind));
+            findings.append(
+                QJsonObject{{QStringLiteral("kind"), kind},
+                            {QStringLiteral("id"), QString::fromStdU16String(ToWide(finding.id))},
+                            {QStringLiteral("file"), Q(PathOf(checked, finding))},
+                            {QStringLiteral("line"),
+                             finding.line > 0 ? QJsonValue(finding.line) : QJsonValue()},
+                            {QStringLiteral("message"), QString::fromStdU16String(finding.what)}});
+            ++groups[size_t(GroupOf(finding.kind))];
+            kinds.insert(kind, kinds.value(kind).toInt() + 1);
+        }
+        file.insert(QStringLiteral("findings"), findings);
+        file.insert(QStringLiteral("summary"),
+                    QJsonObject{{QStringLiteral("findings"), int(checked.findings.size())},
+                                {QStringLiteral("dropped"), groups[0]},
+                                {QStringLiteral("references"), groups[1]},
+                                {QStringLiteral("values"), groups[2]},
+                                {QStringLiteral("otherSections"), checked.otherSections},
+                                {QStringLiteral("kinds"), kinds}});
+        checkedFiles.append(file);
+    }
+    const QJsonObject run{{QStringLiteral("version"), QStringLiteral(VANTAEDIT_VERSION)},
+                          {QStringLiteral("status"), status},
+                          {QStringLiteral("files"), checkedFiles}};
+    const QByteArray json = QJsonDocument(run).toJson(QJsonDocument::Indented);
+    Print(stdout, std::string_view(json.constData(), size_t(json.size())));
+}
+
+// check [--no-autodetect] [--format=...] FILE...
+int Check(int argc, char **argv) {
+    bool autodetect = true;
+    Format format = Format::Text;
+    std::vector<const char *> files;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-autodetect") == 0) {
+            autodetect = false;
+        } else if (std::strcmp(argv[i], "--format=text") == 0) {
+            format = Format::Text;
+        } else if (std::strcmp(argv[i], "--format=gcc") == 0) {
+            format = Format::Gcc;
+        } else if (std::strcmp(argv[i], "--format=json") == 0) {
+            format = Format::Json;
+        } else if (argv[i][0] == '-' || !*argv[i]) {
+            return Usage(stderr, 2);
+        } else {
+            files.push_back(argv[i]);
+        }
+    }
+    if (files.empty()) return Usage(stderr, 2);
+
+    std::vector<Checked> checked;
+    int status = 0;
+    for (const char *file : files) {
+        checked.push_back(CheckOne(file, autodetect));
+        if (Severity(checked.back().status) > Severity(status)) status = checked.back().status;
+    }
+    if (format == Format::Text) PrintText(checked);
+    if (format == Format::Gcc) PrintGcc(checked);
+    if (format == Format::Json) PrintJson(checked, status);
+    return status;
+}
+
+// save [--split] [--no-autodetect] FILE
+int Save(int argc, char **argv) {
     bool split = false;
     bool autodetect = true;
     const char *file = nullptr;
     for (int i = 2; i < argc; ++i) {
-        if (!check && std::strcmp(argv[i], "--split") == 0) {
+        if (std::strcmp(argv[i], "--split") == 0) {
             split = true;
         } else if (std::strcmp(argv[i], "--no-autodetect") == 0) {
             autodetect = false;
@@ -103,7 +274,24 @@ int Run(int argc, char **argv) {
     g_autoDetectStart = autodetect;
     g_openedPath = platform::AbsolutePathOf(file);
     LoadOpenedFile();
-    return check ? Check() : Save(split);
+    // Refuses, with its message, when a file that exists was not read whole.
+    if (!CanSaveOpenedFile()) return 1;
+    // The user asked for the save, so it goes on; what it drops is said first.
+    if (!g_droppedOnSave.findings.empty())
+        Print(stderr, Utf8(FileReportText(g_droppedOnSave, nullptr)));
+    return SaveDocument(split ? SaveMode::Split : SaveMode::SingleFile) ? 0 : 1;
+}
+
+int Run(int argc, char **argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
+        return Usage(stdout, 0);
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("vantaedit-cli " VANTAEDIT_VERSION);
+        return 0;
+    }
+    if (argc >= 3 && std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
+    if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv);
+    return Usage(stderr, 2);
 }
 
 } // namespace

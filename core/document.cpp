@@ -3,6 +3,7 @@
 #include "core/findings.h"
 
 std::array<FileSlot, kFileSlotCount> g_fileSlots;
+std::array<FileSlot, kFileSlotCount> g_loadedFiles;
 std::u16string g_openedPath = u"None";
 bool g_openedFileUnread = false;
 std::u16string g_unreadIncludes;
@@ -59,6 +60,7 @@ void ClearDocumentTexts() {
 
 void ResetDocument() {
     g_fileSlots = {};
+    g_loadedFiles = {};
     g_openedPath = u"None";
     g_openedFileUnread = false;
     g_unreadIncludes.clear();

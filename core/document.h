@@ -21,6 +21,9 @@ struct FileSlot {
 
 constexpr int kFileSlotCount = 16; // the opened file and up to fifteen include files
 extern std::array<FileSlot, kFileSlotCount> g_fileSlots;
+// The slots as the last Open read them, kept after the load so that findings in the document can
+// be told by file and line; a save empties them, since the files then hold something else.
+extern std::array<FileSlot, kFileSlotCount> g_loadedFiles;
 
 // Full path of the opened file; "None" while no file is open.
 extern std::u16string g_openedPath;

@@ -1,6 +1,7 @@
 #pragma once
 // The findings of the file report, kept with the document: what Save will not write of the text
-// that Open read, and which references of the document lead nowhere.
+// that Open read, which references of the document lead nowhere, and which values the game reads
+// do not have their form.
 
 #include <string>
 #include <vector>
@@ -18,13 +19,25 @@ enum class FindingKind {
     MissingScript,    // a team's Script is not a script
     ListedTwice,      // one ID twice in one list
     EmptySection,     // an entry without a section: it is written with an empty body
+    NoTeam,           // a trigger names no team
+    NoTaskForce,      // a team names no task force
+    NoScript,         // a team names no script
+    // Values the game reads that do not have their form, found in the document texts.
+    TriggerFieldCount, // a trigger line without its 18 fields
+    TriggerCondition,  // a condition code outside -1 to 7
+    TriggerWeight,     // a weight that is not a number
+    TriggerDifficulty, // a difficulty flag that is not a whole number
+    TeamPriority,      // a team's Priority that is not a whole number
+    TeamMax,           // a team's Max that is not a whole number
+    TaskForceMember,   // a member line that is not "count,TYPE"
+    ScriptAction,      // an action line that is not "action,argument" in whole numbers
 };
 
 struct Finding {
     FindingKind kind = FindingKind::UnlistedSection;
     std::string id;      // as in the file, in the ANSI code page
-    std::u16string file; // as the report names it; empty for the document
-    int line = 0;        // from 1; 0 for the document
+    std::u16string file; // as the report names it: relative to the opened file's folder
+    int line = 0;        // from 1, in the file as it is on disk; 0 when only the document has it
     std::u16string what; // one short sentence for the user
 };
 

@@ -13,17 +13,6 @@ namespace {
 constexpr std::string_view kSectionName = "AITriggerTypes";
 constexpr std::string_view kSectionHeader = "[AITriggerTypes]";
 
-// Which lines of the section are triggers: after any leading ';' characters, the line up to its
-// next ';' (where a note begins) holds an '='. So ";A=x" is the trigger ";A" (an entry commented
-// out by hand is kept, ';' and all), "A=x ;note" is the trigger "A" with the value "x", and
-// blank lines, comment lines and "A;B=x" are not triggers.
-bool IsTriggerLine(std::string_view line) {
-    size_t first = line.find_first_not_of(';');
-    if (first == std::string_view::npos) return false;
-    std::string_view entry = line.substr(first);
-    return entry.substr(0, entry.find(';')).find('=') != std::string_view::npos;
-}
-
 // Appends "ID=value\n" for each trigger line of every [AITriggerTypes] section of `text`.
 int AppendTriggerLines(std::string_view text, std::string &lines) {
     int count = 0;
@@ -67,6 +56,13 @@ size_t LineEnd(std::string_view text, size_t pos) {
 }
 
 } // namespace
+
+bool IsTriggerLine(std::string_view line) {
+    size_t first = line.find_first_not_of(';');
+    if (first == std::string_view::npos) return false;
+    std::string_view entry = line.substr(first);
+    return entry.substr(0, entry.find(';')).find('=') != std::string_view::npos;
+}
 
 void LoadAITriggerTypes() {
     std::string lines;

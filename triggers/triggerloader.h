@@ -15,6 +15,12 @@
 // and file order, then one empty line; every line ends with "\n". Sets g_triggerLastIndex.
 void LoadAITriggerTypes();
 
+// Which lines of an [AITriggerTypes] section the loader takes as triggers: after any leading ';'
+// characters, the line up to its next ';' (where a note begins) holds an '='. So ";A=x" is the
+// trigger ";A" (an entry commented out by hand is kept, ';' and all), "A=x ;note" is the trigger
+// "A" with the value "x", and blank lines, comment lines and "A;B=x" are not triggers.
+bool IsTriggerLine(std::string_view line);
+
 // The entry's line after its ID (beginning with '='), without its line break; "None" when the
 // text has no line for `id`.
 std::string FindTriggerEntry(std::string_view text, std::string_view id);

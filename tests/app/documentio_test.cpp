@@ -404,18 +404,20 @@ TEST(RoundTrip, SecondSaveIsAFixedPointAndSplitReopensTheSame) {
 
 namespace {
 
-// "Kind ID file:line", the file and line left out for the document.
+// "kind ID file:line", the file and line left out for the document.
 std::vector<std::string> Described(const std::vector<Finding> &findings) {
-    static const char *const kNames[] = {
-        "Unlisted",    "Duplicate",        "Shared",        "CommentedOut", "UnreadInclude",
-        "MissingTeam", "MissingTaskForce", "MissingScript", "ListedTwice",  "EmptySection"};
     std::vector<std::string> described;
     for (const Finding &finding : findings) {
-        described.push_back(std::string(kNames[int(finding.kind)]) + " " + finding.id);
+        described.push_back(std::string(FindingKindName(finding.kind)) + " " + finding.id);
         if (finding.line > 0)
             described.back() += " " + U8(finding.file) + ":" + std::to_string(finding.line);
     }
     return described;
+}
+
+// A trigger line with its 18 fields, naming `team`.
+std::string Trigger(const std::string &id, const std::string &team) {
+    return id + "=n," + team + ",<all>,0,1,NoCheck,0,5,5,5,1,0,0,0,<none>,1,1,1\n";
 }
 
 } // namespace
@@ -423,6 +425,7 @@ std::vector<std::string> Described(const std::vector<Finding> &findings) {
 TEST(FileReport, DroppedOnSaveNamesFileAndLine) {
     const std::string lists = "[TaskForces]\n0=F\n[ScriptTypes]\n0=S\n[TeamTypes]\n0=T\n";
     const std::string sections = "[F]\nName=f\n[S]\nName=s\n[T]\nTaskForce=F\nScript=S\n";
+    const std::string trigger = Trigger("A", "T");
     struct Row {
         const char *name;
         std::string opened, included; // the opened file includes inc.ini when it names it
@@ -430,35 +433,35 @@ TEST(FileReport, DroppedOnSaveNamesFileAndLine) {
         int otherSections;
     } rows[] = {
         {"clean, an appended entry too",
-         lists + sections + "[General]\nx=1\n[AITriggerTypes]\nA=n,T,<all>\n[TeamTypes]\n +=U\n" +
+         lists + sections + "[General]\nx=1\n[AITriggerTypes]\n" + trigger + "[TeamTypes]\n +=U\n" +
              "[U]\nTaskForce=F\nScript=S\n[TaskForces]\n1=A]B\n[A]B]\nName=x\n",
          "",
          {},
          1},
         {"unlisted, numbered or named, in any file",
-         "[#include]\n0=inc.ini\n" + lists + sections + "[SC_Siege2]\n0=Attack\n",
+         "[#include]\n0=inc.ini\n" + lists + sections + "[SC_Siege2]\n0=53,1\n[Digest]\n1=QUJD\n",
          "[Lone]\n\nName=l\n",
-         {"Unlisted SC_Siege2 ai.ini:16", "Unlisted Lone inc.ini:1"},
-         1},
+         {"unlisted-section SC_Siege2 ai.ini:16", "unlisted-section Lone inc.ini:1"},
+         2},
         {"second section of an ID, in the same and in another file",
          "[#include]\n0=inc.ini\n" + lists + sections + "[F]\nName=again\n",
          "[S]\nName=x\n",
-         {"Duplicate F ai.ini:16", "Duplicate S inc.ini:1"},
+         {"duplicate-section F ai.ini:16", "duplicate-section S inc.ini:1"},
          1},
         {"one ID in two lists",
          lists + "[TaskForces]\n1=S\n" + sections,
          {},
-         {"Shared S ai.ini:8"},
+         {"shared-id S ai.ini:8"},
          0},
         {"commented-out list line",
          lists + "  ;1=Old\n;+=Older\n;no entry\n" + sections + "[Old]\nName=o\n[Older]\nName=o\n",
          {},
-         {"CommentedOut Old ai.ini:7", "CommentedOut Older ai.ini:8"},
+         {"commented-out-entry Old ai.ini:7", "commented-out-entry Older ai.ini:8"},
          0},
         {"missing include file",
          "x=1\n[#include]\n0=gone.ini\n" + lists + sections,
          {},
-         {"UnreadInclude gone.ini ai.ini:2"},
+         {"unread-include gone.ini ai.ini:2"},
          1},
     };
     for (const Row &row : rows) {
@@ -482,16 +485,17 @@ TEST(FileReport, BrokenReferencesOfTheDocumentAsItStands) {
     } rows[] = {
         {"clean",
          "[TaskForces]\n0=F\n\n[F]\nName=f\n",
-         "[ScriptTypes]\n0=S\n\n[S]\n0=1\n",
+         "[ScriptTypes]\n0=S\n\n[S]\n0=1,0\n",
          "[TeamTypes]\n0=T\n\n[T]\nScript=S ;note\nTaskForce=F\n",
-         "[AITriggerTypes]\nA=n,T,<all>\n\n",
+         "[AITriggerTypes]\n" + Trigger("A", "T") + "\n",
          {}},
         {"every kind",
          "[TaskForces]\n0=F\n0=F\n\n[F]\n\n",
-         "[ScriptTypes]\n0=S\n\n[S]\n0=1\n",
+         "[ScriptTypes]\n0=S\n\n[S]\n0=1,0\n",
          "[TeamTypes]\n0=T\n\n[T]\nScript=S2\nTaskForce=F\n",
-         "[AITriggerTypes]\nA=n,T9,<all>\nA=n,T,<all>\n\n",
-         {"MissingTeam A", "MissingScript T", "ListedTwice F", "ListedTwice A", "EmptySection F"}},
+         "[AITriggerTypes]\n" + Trigger("A", "T9") + Trigger("A", "T") + "\n",
+         {"missing-team A", "missing-script T", "listed-twice A", "listed-twice F",
+          "empty-section F"}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -507,4 +511,82 @@ TEST(FileReport, BrokenReferencesOfTheDocumentAsItStands) {
         g_triggerText = row.triggers;
         EXPECT_EQ(Described(FindBrokenReferences()), row.expected);
     }
+}
+
+namespace {
+
+// A small mod: the member line is line 9, the action line 11, the team body starts at line 13,
+// the triggers start on the second line after it.
+std::string Mod(const std::string &member, const std::string &action, const std::string &team,
+                const std::string &triggers) {
+    return "[TaskForces]\n0=F\n[ScriptTypes]\n0=S\n[TeamTypes]\n0=T\n[F]\nName=f\n" + member +
+           "\n[S]\n" + action + "\n[T]\n" + team + "[AITriggerTypes]\n" + triggers;
+}
+const std::string kTeam = "Priority=5\nMax=1\nTaskForce=F\nScript=S\n";
+
+} // namespace
+
+// Each kind found in the document, told at its line of the file on disk.
+TEST(FileReport, EveryKindAtItsFileAndLine) {
+    const std::string clean = Mod("0=2,E1", "0=0,1", kTeam, Trigger("A", "T"));
+    struct Row {
+        const char *name;
+        std::string opened, included;
+        std::vector<std::string> expected;
+    } rows[] = {
+        {"clean", clean, "", {}},
+        {"member",
+         Mod("0=E1", "0=0,1", kTeam, Trigger("A", "T")),
+         "",
+         {"task-force-member F ai.ini:9"}},
+        {"action",
+         Mod("0=2,E1", "0=1,x", kTeam, Trigger("A", "T")),
+         "",
+         {"script-action S ai.ini:11"}},
+        {"team values and references, past a blank line",
+         Mod("0=2,E1", "0=0,1", "Priority=high\n\nMax=1.5\nTaskForce=\nScript=S9 ;x\n",
+             Trigger("A", "T")),
+         "",
+         {"missing-script T ai.ini:17", "no-task-force T ai.ini:16", "team-priority T ai.ini:13",
+          "team-max T ai.ini:15"}},
+        {"a team without a Script line, at its header",
+         Mod("0=2,E1", "0=0,1", "Priority=5\nMax=1\nTaskForce=F\n", Trigger("A", "T")),
+         "",
+         {"no-script T ai.ini:12"}},
+        {"trigger values, each trigger at its own line",
+         Mod("0=2,E1", "0=0,1", kTeam,
+             "A=n,,<all>,0,8,NoCheck,0,x,5,5,1,0,0,0,<none>,1,yes,1\nB=n,T,<all>\n" +
+                 Trigger("A", "T")),
+         "",
+         {"listed-twice A ai.ini:20", "no-team A ai.ini:18", "trigger-field-count B ai.ini:19",
+          "trigger-condition A ai.ini:18", "trigger-weight A ai.ini:18",
+          "trigger-difficulty A ai.ini:18"}},
+        {"listed twice, no section, a missing team in an include file",
+         "[#include]\n0=inc.ini\n" + clean + "[TaskForces]\n1=F\n2=G\n",
+         "x=1\n[AITriggerTypes]\nZ=" + Trigger("", "Q").substr(1),
+         {"missing-team Z inc.ini:3", "listed-twice F ai.ini:22", "empty-section G ai.ini:23"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        WriteIni(dir / "ai.ini", row.opened);
+        if (!row.included.empty()) WriteIni(dir / "inc.ini", row.included);
+        MessageRecorder recorder;
+        Open(dir / "ai.ini");
+        EXPECT_TRUE(g_droppedOnSave.findings.empty());
+        EXPECT_EQ(Described(FindBrokenReferences()), row.expected);
+    }
+
+    // An entry changed since Open is told in the document; the others keep their lines, until a
+    // save rewrites the files.
+    TempDir dir;
+    WriteIni(dir / "ai.ini", Mod("0=E1", "0=0,1", kTeam, Trigger("A", "T")));
+    Open(dir / "ai.ini");
+    const size_t script = g_teamSectionsText.find("Script=S");
+    g_teamSectionsText.insert(script + 8, "7");
+    EXPECT_EQ(Described(FindBrokenReferences()),
+              (std::vector<std::string>{"missing-script T", "task-force-member F ai.ini:9"}));
+    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    EXPECT_EQ(Described(FindBrokenReferences()),
+              (std::vector<std::string>{"missing-script T", "task-force-member F"}));
 }

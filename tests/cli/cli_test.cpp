@@ -4,6 +4,9 @@
 #include "core/document.h"
 #include "support/testsupport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -21,11 +24,13 @@ struct CliRun {
     std::string out;
 };
 
-CliRun RunCli(const std::string &args) {
+// Runs in `folder` when one is given, so that paths can be given relative to it.
+CliRun RunCli(const std::string &args, const std::filesystem::path &folder = {}) {
     TempDir scratch;
     const std::string errFile = (scratch / "stderr").string();
     const std::string outFile = (scratch / "stdout").string();
-    const std::string command = "timeout 60 " + std::string(VANTAEDIT_CLI) + " " + args + " >'" +
+    const std::string command = (folder.empty() ? "" : "cd '" + folder.string() + "' && ") +
+                                "timeout 60 " + std::string(VANTAEDIT_CLI) + " " + args + " >'" +
                                 outFile + "' 2>'" + errFile + "'";
     int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(errFile), ReadBytes(outFile)};
@@ -155,9 +160,10 @@ TEST(Cli, OddPathsGetAMessage) {
 }
 
 TEST(Cli, CheckPrintsTheReportAndWritesNothing) {
-    const std::string clean = kFile.substr(0, kFile.find("[TaskForces]")) +
-                              "TaskForce=F\r\nScript=S\r\n[ScriptTypes]\r\n0=S\r\n[S]\r\n0=a\r\n" +
-                              kFile.substr(kFile.find("[TaskForces]"));
+    const std::string clean =
+        kFile.substr(0, kFile.find("[TaskForces]")) +
+        "TaskForce=F\r\nScript=S\r\n[ScriptTypes]\r\n0=S\r\n[S]\r\n0=1,0\r\n" +
+        kFile.substr(kFile.find("[TaskForces]"));
     const struct {
         const char *name;
         std::string file;
@@ -201,9 +207,112 @@ TEST(Cli, Usage) {
     EXPECT_EQ(RunCli("save a.ini b.ini").status, 2);
     EXPECT_EQ(RunCli("check").status, 2);
     EXPECT_EQ(RunCli("check --split x.ini").status, 2);
+    EXPECT_EQ(RunCli("check --format=xml x.ini").status, 2);
+    EXPECT_EQ(RunCli("check x.ini ''").status, 2);
+    CliRun version = RunCli("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "vantaedit-cli " VANTAEDIT_VERSION "\n");
     CliRun help = RunCli("--help");
     EXPECT_EQ(help.status, 0);
     CliRun bad = RunCli("save");
     EXPECT_NE(bad.err.find("vantaedit-cli save [--split] [--no-autodetect] FILE"),
               std::string::npos);
+}
+
+namespace {
+
+// A mod with one section Save drops (line 15) and a team whose script is missing (line 6).
+const std::string kFlawed = "[TeamTypes]\r\n5=T\r\n[T]\r\nName=t\r\nTaskForce=F\r\n"
+                            "Script=S9\r\n[TaskForces]\r\n9=F\r\n[F]\r\nName=f\r\n"
+                            "[ScriptTypes]\r\n0=S\r\n[S]\r\n0=1,0\r\n[Gone]\r\nName=g\r\n";
+
+} // namespace
+
+TEST(Cli, CheckFormats) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "mod");
+    WriteBytes(dir / "mod" / "ai.ini", kFlawed);
+
+    // The text form is the editor's own report.
+    CliRun text = RunCli("check mod/ai.ini", dir.path());
+    EXPECT_EQ(text.status, 3);
+    ResetDocument();
+    g_autoDetectStart = true;
+    MessageRecorder recorder;
+    OpenFile(WidePath(dir / "mod" / "ai.ini"));
+    CheckFile();
+    ASSERT_EQ(recorder.Texts().size(), 1u);
+    EXPECT_EQ(text.out, recorder.Texts()[0]);
+    EXPECT_NE(text.out.find("[队伍的脚本不存在] T — ai.ini 第 6 行"), std::string::npos)
+        << text.out;
+
+    CliRun gcc = RunCli("check --format=gcc mod/ai.ini", dir.path());
+    EXPECT_EQ(gcc.status, 3);
+    EXPECT_EQ(gcc.out, "mod/ai.ini:15: warning: Gone: 没有列表提到这个 ID，保存时这一节被丢弃。 "
+                       "[unlisted-section]\n"
+                       "mod/ai.ini:6: warning: T: 队伍使用的脚本“S9”不在脚本列表中。 "
+                       "[missing-script]\n");
+
+    CliRun json = RunCli("check --format=json mod/ai.ini", dir.path());
+    EXPECT_EQ(json.status, 3);
+    QJsonParseError error;
+    const QJsonObject run =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.out), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out;
+    EXPECT_EQ(run[QStringLiteral("status")].toInt(), 3);
+    const QJsonObject file = run[QStringLiteral("files")].toArray()[0].toObject();
+    EXPECT_EQ(file[QStringLiteral("file")].toString(), QStringLiteral("mod/ai.ini"));
+    const QJsonObject script = file[QStringLiteral("findings")].toArray()[1].toObject();
+    EXPECT_EQ(script, (QJsonObject{{QStringLiteral("kind"), QStringLiteral("missing-script")},
+                                   {QStringLiteral("id"), QStringLiteral("T")},
+                                   {QStringLiteral("file"), QStringLiteral("mod/ai.ini")},
+                                   {QStringLiteral("line"), 6},
+                                   {QStringLiteral("message"),
+                                    QStringLiteral("队伍使用的脚本“S9”不在脚本列表中。")}}));
+    const QJsonObject summary = file[QStringLiteral("summary")].toObject();
+    EXPECT_EQ(summary[QStringLiteral("dropped")].toInt(), 1);
+    EXPECT_EQ(summary[QStringLiteral("references")].toInt(), 1);
+    EXPECT_EQ(summary[QStringLiteral("values")].toInt(), 0);
+    EXPECT_EQ(summary[QStringLiteral("kinds")].toObject()[QStringLiteral("missing-script")].toInt(),
+              1);
+}
+
+// Each file is checked; the worst status wins: a file not read over findings over clean.
+TEST(Cli, CheckSeveralFiles) {
+    TempDir dir;
+    std::string clean = kFlawed.substr(0, kFlawed.find("[Gone]"));
+    clean.erase(clean.find("S9") + 1, 1);
+    WriteBytes(dir / "clean.ini", clean);
+    WriteBytes(dir / "flawed.ini", "[#include]\r\n0=inc.ini\r\n" + clean);
+    WriteBytes(dir / "inc.ini", "[Gone]\r\nName=g\r\n");
+    const struct {
+        std::string files;
+        int status;
+        std::string gcc;
+    } rows[] = {
+        {"clean.ini clean.ini", 0, ""},
+        {"clean.ini ./flawed.ini", 3,
+         "./inc.ini:1: warning: Gone: 没有列表提到这个 ID，保存时这一节被丢弃。 "
+         "[unlisted-section]\n"},
+        {"none.ini flawed.ini clean.ini", 1,
+         "none.ini: error: 文件无法打开，请检查是否已被占用! " + (dir / "none.ini").string() +
+             " (文件或文件夹不存在) [unreadable-file]\n"
+             "inc.ini:1: warning: Gone: 没有列表提到这个 ID，保存时这一节被丢弃。 "
+             "[unlisted-section]\n"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.files);
+        CliRun gcc = RunCli("check --format=gcc " + row.files, dir.path());
+        EXPECT_EQ(gcc.status, row.status);
+        EXPECT_EQ(gcc.out, row.gcc);
+        CliRun text = RunCli("check " + row.files, dir.path());
+        EXPECT_EQ(text.status, row.status);
+        // One report per file that could be read.
+        size_t reports = 0;
+        for (size_t at = text.out.find("检查文件: "); at != std::string::npos;
+             at = text.out.find("检查文件: ", at + 1))
+            ++reports;
+        EXPECT_EQ(reports, size_t(std::count(row.files.begin(), row.files.end(), ' ') + 1 -
+                                  (row.status == 1 ? 1 : 0)));
+    }
 }
