@@ -43,7 +43,8 @@ void StoreSlot(FileSlot &slot, std::string text) {
 
 // The lines of the [#include] section, as the slots take them: line i goes to slot i. One pass
 // over the section, however many lines it holds.
-void ReadIncludes(const std::string &text, const std::u16string &folder, LoadReport &report) {
+void ReadIncludes(Document &document, const std::u16string &folder, LoadReport &report) {
+    const std::string &text = *document.fileSlots[0].text;
     int header = HeaderLineOf(text, "#include");
     if (header < 0) return;
     const int start = header + int(std::string_view("[#include]").size()) + 1;
@@ -70,7 +71,7 @@ void ReadIncludes(const std::string &text, const std::u16string &folder, LoadRep
         for (char16_t &c : full)
             if (c == u'\\') c = platform::NativeSeparator();
 
-        FileSlot &slot = g_fileSlots[size_t(i)];
+        FileSlot &slot = document.fileSlots[size_t(i)];
         StoreSlot(slot, "None");
         slot.length = 0;
         slot.path = full;
@@ -84,89 +85,93 @@ void ReadIncludes(const std::string &text, const std::u16string &folder, LoadRep
             platform::ShowAppMessage(full + u"\n" + kIncludeFailed);
         } else {
             ++report.unreadIncludes;
-            g_unreadIncludes += full + u" (" + read.reason + u")\n";
+            document.unreadIncludes += full + u" (" + read.reason + u")\n";
             platform::ShowAppMessage(full + u"\n" + kIncludeUnread + u" (" + read.reason +
                                      u")。\n" + kNoSaveThisRun);
         }
     }
     if (report.linesWithoutSlot > 0) {
-        g_unreadIncludes += LinesWithoutSlotText(report.linesWithoutSlot) + u"\n";
+        document.unreadIncludes += LinesWithoutSlotText(report.linesWithoutSlot) + u"\n";
         platform::ShowAppMessage(LinesWithoutSlotText(report.linesWithoutSlot) +
                                  u"（只有 15 个位置）。\n" + kNoSaveThisRun);
     }
 }
 
-bool Write(const std::vector<platform::FileContent> &files) {
+bool Write(const std::u16string &openedPath, const std::vector<platform::FileContent> &files) {
     // Nothing is written through a link that leads out of the mod's folder.
-    const std::u16string folder = FolderOf(g_openedPath);
+    const std::u16string folder = FolderOf(openedPath);
     platform::WriteResult result = platform::WriteTextFiles(files, folder.empty() ? u"." : folder);
     if (!result.ok) platform::ShowAppMessage(kSaveFailed + u"\n" + result.error);
-    // The lines that Open read are no longer where the files hold them.
-    if (result.ok) g_loadedFiles = {};
     return result.ok;
 }
 
 } // namespace
 
-LoadReport LoadOpenedFile() {
+LoadReport LoadOpenedFile(Document &document, bool autoDetectStart) {
     LoadReport report;
-    ClearDocumentTexts();
-    g_fileSlots = {};
-    g_unreadIncludes.clear();
-    platform::ReadResult read = platform::ReadTextFile(g_openedPath);
+    std::u16string opened = std::move(document.openedPath);
+    document = {};
+    document.openedPath = std::move(opened);
+    const std::u16string &path = document.openedPath;
+    platform::ReadResult read = platform::ReadTextFile(path);
     report.openedFileRead = read.status == platform::ReadResult::Status::Ok;
-    g_openedFileUnread = !report.openedFileRead;
+    document.openedFileUnread = !report.openedFileRead;
     if (read.status == platform::ReadResult::Status::TooLarge) {
-        platform::ShowAppMessage(kTooLarge + g_openedPath);
+        platform::ShowAppMessage(kTooLarge + path);
     } else if (!report.openedFileRead) {
-        platform::ShowAppMessage(kUnreadableFile + u"\n" + g_openedPath + u" (" + read.reason +
-                                 u")");
+        platform::ShowAppMessage(kUnreadableFile + u"\n" + path + u" (" + read.reason + u")");
     } else {
-        StoreSlot(g_fileSlots[0], std::move(read.text));
-        g_fileSlots[0].path = g_openedPath;
-        ReadIncludes(*g_fileSlots[0].text, FolderOf(g_openedPath), report);
+        StoreSlot(document.fileSlots[0], std::move(read.text));
+        document.fileSlots[0].path = path;
+        ReadIncludes(document, FolderOf(path), report);
     }
 
-    LoadTeamTypes();
-    LoadScripts();
-    LoadTaskForces();
-    LoadAITriggerTypes();
-    g_droppedOnSave = FindDroppedOnSave();
-    g_loadedFiles = std::move(g_fileSlots);
-    g_fileSlots = {};
+    LoadTeamTypes(document, autoDetectStart);
+    LoadScripts(document);
+    LoadTaskForces(document);
+    LoadAITriggerTypes(document);
+    document.droppedOnSave = FindDroppedOnSave(document.fileSlots);
+    document.loadedFiles = std::move(document.fileSlots);
+    document.fileSlots = {};
     return report;
 }
 
-bool CanSaveOpenedFile() {
-    if (!IsFileOpen()) {
+bool CanSaveOpenedFile(const Document &document) {
+    const std::u16string &path = document.openedPath;
+    if (!document.IsFileOpen()) {
         platform::ShowAppMessage(u"没检测到任何内容X_X");
         return false;
     }
-    if (g_openedFileUnread) {
-        platform::ShowAppMessage(u"打开时没能读取文件内容，为免覆盖原文件，不能保存:\n" +
-                                 g_openedPath);
+    if (document.openedFileUnread) {
+        platform::ShowAppMessage(u"打开时没能读取文件内容，为免覆盖原文件，不能保存:\n" + path);
         return false;
     }
-    if (!g_unreadIncludes.empty()) {
+    const std::u16string &unread = document.unreadIncludes;
+    if (!unread.empty()) {
         platform::ShowAppMessage(
             u"打开时有包含文件没能读取，保存会丢失其中的内容，所以没有保存:\n" +
-            g_unreadIncludes.substr(0, g_unreadIncludes.size() - 1));
+            unread.substr(0, unread.size() - 1));
         return false;
     }
-    if (!platform::CanOpenForReading(g_openedPath)) {
-        platform::ShowAppMessage(u"文件已无法打开，没有保存:\n" + g_openedPath);
+    if (!platform::CanOpenForReading(path)) {
+        platform::ShowAppMessage(u"文件已无法打开，没有保存:\n" + path);
         return false;
     }
     return true;
 }
 
-bool SaveDocument(SaveMode mode) {
+namespace {
+
+bool WriteDocument(const Document &document, SaveMode mode) {
+    const Document &d = document;
+    const std::vector<std::u16string> targets = SaveTargets(d, mode);
     if (mode == SaveMode::SingleFile) {
-        return Write({{g_openedPath, g_taskForceListText + g_taskForceSectionsText +
-                                         g_scriptListText + g_scriptSectionsText + g_teamListText +
-                                         g_teamSectionsText + "\n" + g_triggerText}});
+        return Write(d.openedPath,
+                     {{targets[0], d.taskForceListText + d.taskForceSectionsText +
+                                       d.scriptListText + d.scriptSectionsText + d.teamListText +
+                                       d.teamSectionsText + "\n" + d.triggerText}});
     }
-    const std::u16string folder = FolderOf(g_openedPath) + u"+AI";
+    const std::u16string folder = FolderOf(d.openedPath) + u"+AI";
     std::u16string reason;
     const platform::FolderResult made = platform::CreateFolder(folder, &reason);
     if (made == platform::FolderResult::Failed) {
@@ -174,14 +179,40 @@ bool SaveDocument(SaveMode mode) {
                                  reason + u")");
         return false;
     }
-    const std::u16string prefix = folder + platform::NativeSeparator();
     const bool saved =
-        Write({{prefix + u"TeamTypes.ini", g_teamListText + g_teamSectionsText},
-               {prefix + u"TaskForce.ini", g_taskForceListText + g_taskForceSectionsText},
-               {prefix + u"Scripts.ini", g_scriptListText + g_scriptSectionsText},
-               {prefix + u"AITriggerTypes.ini", g_triggerText},
-               {g_openedPath, kSplitIncludeText}});
+        Write(d.openedPath, {{targets[0], d.teamListText + d.teamSectionsText},
+                             {targets[1], d.taskForceListText + d.taskForceSectionsText},
+                             {targets[2], d.scriptListText + d.scriptSectionsText},
+                             {targets[3], d.triggerText},
+                             {targets[4], kSplitIncludeText}});
     // A failed save leaves the disk as it found it.
     if (!saved && made == platform::FolderResult::Created) platform::RemoveEmptyFolder(folder);
+    return saved;
+}
+
+} // namespace
+
+std::vector<std::u16string> SaveTargets(const Document &document, SaveMode mode) {
+    if (mode == SaveMode::SingleFile) return {document.openedPath};
+    const std::u16string prefix =
+        FolderOf(document.openedPath) + u"+AI" + platform::NativeSeparator();
+    return {prefix + u"TeamTypes.ini", prefix + u"TaskForce.ini", prefix + u"Scripts.ini",
+            prefix + u"AITriggerTypes.ini", document.openedPath};
+}
+
+std::vector<std::u16string> ReadFiles(const Document &document) {
+    std::vector<std::u16string> paths;
+    for (const FileSlot &slot : document.loadedFiles) {
+        // The sentinel of an include file that could not be read holds nothing of the file.
+        const bool unread = slot.length == 0 && slot.text == "None";
+        if (slot.text && !unread) paths.push_back(slot.path);
+    }
+    return paths;
+}
+
+bool SaveDocument(Document &document, SaveMode mode) {
+    const bool saved = WriteDocument(document, mode);
+    // The lines that Open read are no longer where the files hold them.
+    if (saved) document.loadedFiles = {};
     return saved;
 }

@@ -507,9 +507,11 @@ bool IsActionValue(std::string_view value) {
 // The findings of the document, each with where the document holds it.
 class DocumentChecker {
 public:
+    explicit DocumentChecker(const Document &document) : document_(document) {}
+
     std::vector<Finding> Run() {
-        const std::array<const std::string *, 3> listTexts = {&g_taskForceListText,
-                                                              &g_scriptListText, &g_teamListText};
+        const std::array<const std::string *, 3> listTexts = {
+            &document_.taskForceListText, &document_.scriptListText, &document_.teamListText};
         for (size_t kind = 0; kind < 3; ++kind) {
             lists_[kind] = LinesOf(*listTexts[kind], true);
             for (const Line &line : lists_[kind])
@@ -539,7 +541,7 @@ private:
         static constexpr std::u16string_view kLevels[] = {u"简单", u"普通", u"困难"};
         std::unordered_map<std::string_view, int> seen;
         std::vector<std::string_view> fields;
-        for (const Line &trigger : LinesOf(g_triggerText, false)) {
+        for (const Line &trigger : LinesOf(document_.triggerText, false)) {
             const int occurrence = seen[trigger.id]++;
             const Origin at{Origin::Place::Trigger, 0, trigger.id, occurrence, {}, -1};
             if (occurrence == 1)
@@ -589,8 +591,9 @@ private:
     }
 
     void CheckEntries(int kind) {
-        const std::array<const std::string *, 3> sectionTexts = {
-            &g_taskForceSectionsText, &g_scriptSectionsText, &g_teamSectionsText};
+        const std::array<const std::string *, 3> sectionTexts = {&document_.taskForceSectionsText,
+                                                                 &document_.scriptSectionsText,
+                                                                 &document_.teamSectionsText};
         const std::string_view sections = *sectionTexts[size_t(kind)];
         const HeaderIndex index(sections);
         std::unordered_map<std::string_view, int> seen;
@@ -693,15 +696,16 @@ private:
 
     // One scan of the files Open read, only when something is to be told in them.
     void Locate() {
-        if (found_.empty() || !g_loadedFiles[0].text) return;
+        if (found_.empty() || !document_.loadedFiles[0].text) return;
         const bool triggers = std::any_of(origins_.begin(), origins_.end(), [](const Origin &o) {
             return o.place == Origin::Place::Trigger;
         });
-        SourceFiles files(g_loadedFiles, triggers);
+        SourceFiles files(document_.loadedFiles, triggers);
         for (size_t i = 0; i < found_.size(); ++i)
             files.Locate(origins_[i], found_[i]);
     }
 
+    const Document &document_;
     std::array<std::vector<Line>, 3> lists_;
     std::array<std::unordered_set<std::string_view>, 3> known_;
     std::vector<Finding> found_;
@@ -710,15 +714,20 @@ private:
 
 } // namespace
 
-DroppedOnSave FindDroppedOnSave() { return SourceFiles(g_fileSlots, false).FindDropped(); }
+DroppedOnSave FindDroppedOnSave(const FileSlots &slots) {
+    return SourceFiles(slots, false).FindDropped();
+}
 
-std::vector<Finding> FindBrokenReferences() { return DocumentChecker().Run(); }
+std::vector<Finding> FindBrokenReferences(const Document &document) {
+    return DocumentChecker(document).Run();
+}
 
 std::string_view FindingKindName(FindingKind kind) { return kKindTexts[size_t(kind)].name; }
 std::u16string_view FindingKindLabel(FindingKind kind) { return kKindTexts[size_t(kind)].label; }
 FindingGroup GroupOf(FindingKind kind) { return kKindTexts[size_t(kind)].group; }
 
-std::u16string FileReportText(const DroppedOnSave &dropped, const std::vector<Finding> *broken) {
+std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnSave &dropped,
+                              const std::vector<Finding> *broken) {
     struct Category {
         FindingGroup group;
         std::u16string_view title;
@@ -735,7 +744,7 @@ std::u16string FileReportText(const DroppedOnSave &dropped, const std::vector<Fi
     std::for_each(dropped.findings.begin(), dropped.findings.end(), take);
     if (broken) std::for_each(broken->begin(), broken->end(), take);
 
-    std::u16string text = u"检查文件: " + g_openedPath + u"\n";
+    std::u16string text = u"检查文件: " + openedPath + u"\n";
     for (const Category &category : categories) {
         if (!broken && category.group != FindingGroup::Dropped) break;
         text += std::u16string(category.title) + u": " + Number(int(category.findings.size())) +

@@ -3,7 +3,8 @@
 // document lead nowhere, and which values the game reads lack their form. The editor shows it at
 // the first Save and on demand; the headless command prints it.
 
-#include "core/findings.h"
+#include "core/document.h"
+#include "core/registrylist.h"
 
 #include <string>
 #include <string_view>
@@ -21,14 +22,15 @@ FindingGroup GroupOf(FindingKind kind);
 
 // Reads the loaded slots (each named by its path) the way the loaders do: one pass over each
 // slot's lines, one header lookup per list entry.
-DroppedOnSave FindDroppedOnSave();
+DroppedOnSave FindDroppedOnSave(const FileSlots &slots);
 
 // Checks the seven document texts as they stand: references and values. Each finding is told by
-// file and line through g_loadedFiles (the team's TaskForce= line, the trigger's line, the
-// second list line of an ID listed twice, the list line of an entry without a section); an entry
-// changed since Open, or one Open did not read, is told as in the document only (line 0).
-std::vector<Finding> FindBrokenReferences();
+// file and line through the document's loadedFiles (the team's TaskForce= line, the trigger's line,
+// the second list line of an ID listed twice, the list line of an entry without a section); an
+// entry changed since Open, or one Open did not read, is told as in the document only (line 0).
+std::vector<Finding> FindBrokenReferences(const Document &document);
 
 // The report as the user reads it: the opened file, the counts per category and kind, then one
 // line per finding. Without `broken` only the part that Save drops.
-std::u16string FileReportText(const DroppedOnSave &dropped, const std::vector<Finding> *broken);
+std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnSave &dropped,
+                              const std::vector<Finding> *broken);

@@ -1,9 +1,13 @@
 #pragma once
 // The Open and Save commands of the main window's menu: the user-interface half (the file dialog,
-// the split question, hiding and showing the editor windows) around the document work of
+// the questions, hiding and showing the editor windows) around the document work of
 // documentio.h.
 
 #include <string>
+
+class DocumentModel;
+class FileStamps;
+struct Document;
 
 // The open-file dialog's filters.
 extern const std::u16string kOpenFileFilter;
@@ -11,15 +15,18 @@ extern const std::u16string kOpenFileFilter;
 // The chosen file's full path, or "None" when the user cancels.
 std::u16string AskOpenPath();
 
-// Opens one file per run: refuses a second one, asks for the path, loads it and its include
-// files, and has the editor windows fill their lists by hiding and showing them. A full `path`
-// (the command line, a dropped file) is opened without asking.
-void OpenFile(const std::u16string &path = {});
+// Makes the file at the full `path` the document: reads it and its include files (with
+// `autoDetectStart`, the first team registry line gives the start number), has the editor windows
+// show it, and stamps the files read. Whatever was open before is gone.
+void OpenFile(DocumentModel &model, FileStamps &stamps, const std::u16string &path,
+              bool autoDetectStart);
 
 // Saves the document into the opened file, or split into the "+AI" folder, as the user chooses.
-// The first Save of a run that would drop text the file held shows what first, to save or cancel.
-void SaveFile();
+// The first Save of a file that would drop text it held shows what first, to save or cancel; a
+// file the save would replace that changed on disk since it was read or saved is named, to
+// overwrite or cancel. True when the files were written.
+bool SaveFile(DocumentModel &model, FileStamps &stamps);
 
-// Shows the file report: what Save drops of the opened files, and the broken references of the
-// document as it stands.
-void CheckFile();
+// Shows the file report: what Save drops of the opened files, and the findings of the document
+// as it stands.
+void CheckFile(const Document &document);

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 CVantaEditApp::CVantaEditApp(int &argc, char **argv) : QApplication(argc, argv) {
+    setOrganizationName(QStringLiteral("VantaEdit"));
     setApplicationName(QStringLiteral("VantaEdit"));
     setDesktopFileName(QStringLiteral("org.vantaedit.VantaEdit"));
     // Without it the standard buttons read Yes and No; nothing else depends on it.

@@ -1,12 +1,18 @@
 #pragma once
 // The main window: the encoding reminder, the start-number check box, and the menu through
-// which the user opens and saves the file, shows and hides the editor windows and leaves.
+// which the user opens and saves the file, takes edits back, shows and hides the editor windows
+// and leaves. It holds the document the editor windows share.
 
+#include "app/filestamps.h"
 #include "platform/dialog.h"
+#include "ui/documentmodel.h"
 
+#include <QFileSystemWatcher>
+#include <QStringList>
 #include <string>
 
 class QCheckBox;
+class QMenu;
 
 class CVantaEditDlg : public platform::Dialog {
     Q_OBJECT
@@ -15,14 +21,24 @@ public:
     // Creates the modeless windows, hidden, and places the editor windows at the screen's
     // corners. The window shows itself maximised.
     explicit CVantaEditDlg(QWidget *parent = nullptr);
+    ~CVantaEditDlg() override;
 
     // The files named on the command line: none opens nothing; one is opened as Open does, but
     // without the file dialog. More than one is a usage error: nothing is opened, false.
     bool openCommandLine(const QStringList &paths);
 
+    DocumentModel &model() { return model_; }
+
+    // The files opened last, newest first, as 最近打开的文件 lists them.
+    static QStringList RecentFiles();
+
+    // Asks whether the opened file or its include files, changed on disk by another program,
+    // are to be loaded again. The editor does this when it is activated and when a file changes.
+    void checkFilesOnDisk();
+
 protected:
     void onCommand(int id) override;
-    // Enter and Escape leave the way the close box does, never silently past an open file.
+    // Enter and Escape do nothing here: leaving goes through Exit or the close box.
     bool onEnter() override;
     bool onEscape() override;
     void paintEvent(QPaintEvent *event) override;
@@ -33,13 +49,26 @@ protected:
 private:
     // The Open command; with `path`, that file instead of the one the file dialog gives.
     void openCommand(const std::u16string &path = {});
+    void openPath(const std::u16string &path, bool autoDetect);
+    // Ends the program, after the unsaved-changes question when there are any.
     void exitCommand();
-    void closeBoxPrompt();
+    // With unsaved changes, asks whether to save them first (保存 / 不保存 / 取消). True when
+    // the caller may go on: saved, not wanted, or nothing to save.
+    bool confirmUnsavedChanges();
+    void documentChanged();
+    void fillRecentMenu();
+    void watchFiles();
 
+    DocumentModel model_;
+    FileStamps stamps_;
+    QFileSystemWatcher watcher_;
     QCheckBox *autoDetectStart_;
+    QMenu *recentMenu_;
     // While Open runs, a repaint leaves the check box alone: the load uses the state it had when
     // the command started.
     bool opening_ = false;
+    // A question about the files on disk is open: another check waits for its answer.
+    bool askingAboutDisk_ = false;
 };
 
 // The about box: empty.

@@ -16,6 +16,9 @@
 
 namespace {
 
+// The document the benchmarks open and save.
+Document doc;
+
 const testsupport::TempDir &Folder() {
     static testsupport::TempDir dir;
     return dir;
@@ -34,10 +37,9 @@ std::u16string GeneratedFile(int k) {
 }
 
 void Open(const std::u16string &path) {
-    ResetDocument();
-    g_autoDetectStart = true;
-    g_openedPath = path;
-    LoadOpenedFile();
+    doc = {};
+    doc.openedPath = path;
+    LoadOpenedFile(doc, true);
 }
 
 void BM_Read(benchmark::State &state) {
@@ -70,9 +72,9 @@ void BM_Open(benchmark::State &state) {
 void BM_Save(benchmark::State &state) {
     const std::u16string source = GeneratedFile(int(state.range(0)));
     Open(source);
-    g_openedPath = testsupport::WidePath(Folder() / "saved.ini");
+    doc.openedPath = testsupport::WidePath(Folder() / "saved.ini");
     for (auto _ : state)
-        SaveDocument(SaveMode::SingleFile);
+        SaveDocument(doc, SaveMode::SingleFile);
 }
 
 void BM_OpenAndSave(benchmark::State &state) {
@@ -80,8 +82,8 @@ void BM_OpenAndSave(benchmark::State &state) {
     const std::u16string target = testsupport::WidePath(Folder() / "copy.ini");
     for (auto _ : state) {
         Open(source);
-        g_openedPath = target;
-        SaveDocument(SaveMode::SingleFile);
+        doc.openedPath = target;
+        SaveDocument(doc, SaveMode::SingleFile);
     }
 }
 
@@ -107,17 +109,17 @@ void BM_OpenIncludeLines(benchmark::State &state) {
 // The part of the report that Open computes, on the slots Open fills.
 void BM_DroppedOnSave(benchmark::State &state) {
     const std::u16string path = GeneratedFile(int(state.range(0)));
-    testsupport::FillSlots({platform::ReadTextFile(path).text});
-    g_fileSlots[0].path = path;
+    testsupport::FillSlots(doc, {platform::ReadTextFile(path).text});
+    doc.fileSlots[0].path = path;
     for (auto _ : state)
-        benchmark::DoNotOptimize(FindDroppedOnSave().findings.data());
+        benchmark::DoNotOptimize(FindDroppedOnSave(doc.fileSlots).findings.data());
 }
 
 // The part that the menu item computes from the document texts.
 void BM_BrokenReferences(benchmark::State &state) {
     Open(GeneratedFile(int(state.range(0))));
     for (auto _ : state)
-        benchmark::DoNotOptimize(FindBrokenReferences().data());
+        benchmark::DoNotOptimize(FindBrokenReferences(doc).data());
 }
 
 // What `vantaedit-cli check` does: Open, then the report of the document. To be set beside
@@ -127,9 +129,9 @@ void BM_Check(benchmark::State &state) {
     size_t findings = 0;
     for (auto _ : state) {
         Open(path);
-        const std::vector<Finding> broken = FindBrokenReferences();
-        benchmark::DoNotOptimize(FileReportText(g_droppedOnSave, &broken).data());
-        findings = broken.size() + g_droppedOnSave.findings.size();
+        const std::vector<Finding> broken = FindBrokenReferences(doc);
+        benchmark::DoNotOptimize(FileReportText(doc.openedPath, doc.droppedOnSave, &broken).data());
+        findings = broken.size() + doc.droppedOnSave.findings.size();
     }
     // The generated file is clean: any finding here is a false one.
     state.counters["findings"] = double(findings);
@@ -151,8 +153,8 @@ void BM_CheckWithFindings(benchmark::State &state) {
     }
     for (auto _ : state) {
         Open(files[k]);
-        const std::vector<Finding> broken = FindBrokenReferences();
-        benchmark::DoNotOptimize(FileReportText(g_droppedOnSave, &broken).data());
+        const std::vector<Finding> broken = FindBrokenReferences(doc);
+        benchmark::DoNotOptimize(FileReportText(doc.openedPath, doc.droppedOnSave, &broken).data());
     }
 }
 

@@ -4,6 +4,7 @@
 // changed.
 
 #include "core/document.h"
+#include "core/windowsignals.h"
 #include "res/teamdialog.h"
 #include "teams/teamlist.h"
 #include "teams/teamwindow.h"
@@ -48,7 +49,7 @@ void BM_RebuildAfterNewTeam(benchmark::State &state) {
     int created = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        NewTeam("BenchTeam" + std::to_string(created++), noTemplate);
+        NewTeam(doc, "BenchTeam" + std::to_string(created++), noTemplate);
         state.ResumeTiming();
         MoveMouseOver(*window);
     }

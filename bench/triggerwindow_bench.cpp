@@ -3,6 +3,7 @@
 // choices rebuilt from 10,000 teams.
 
 #include "core/document.h"
+#include "core/windowsignals.h"
 #include "res/triggerdialog.h"
 #include "triggers/triggerloader.h"
 #include "triggers/triggerwindow.h"
@@ -54,7 +55,7 @@ void BM_DeleteTenRows(benchmark::State &state) {
         state.ResumeTiming();
         window->DeleteSelectedTriggers();
         state.PauseTiming();
-        if (g_triggerLastIndex != kTriggers - 11) state.SkipWithError("rows");
+        if (doc.triggerLastIndex != kTriggers - 11) state.SkipWithError("rows");
         window.reset();
         state.ResumeTiming();
     }

@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "support/generator.h"
+#include "support/testdocument.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,12 +20,12 @@ namespace windowbench {
 constexpr int kFileScale = 10;
 constexpr int kRows = 1000 * kFileScale; // task forces, scripts and teams
 
-inline void LoadDocument() { testsupport::LoadGeneratedDocument(kFileScale, 1); }
+inline void LoadDocument() { testsupport::LoadGeneratedDocument(doc, kFileScale, 1); }
 
 // A window of type W shown once on a fresh document, which fills its list.
 template <class W> std::unique_ptr<W> FilledWindow() {
     LoadDocument();
-    auto window = std::make_unique<W>();
+    auto window = std::make_unique<W>(model);
     window->show();
     return window;
 }
@@ -36,7 +37,7 @@ void TimeFill(benchmark::State &state, int listId, Expected expectedRows) {
     for (auto _ : state) {
         state.PauseTiming();
         LoadDocument();
-        auto window = std::make_unique<W>();
+        auto window = std::make_unique<W>(model);
         state.ResumeTiming();
         window->show();
         state.PauseTiming();

@@ -128,29 +128,29 @@ Checked CheckOne(const char *file, bool autodetect) {
         Print(stderr, Utf8(request.text) + "\n");
         return platform::Answer::Ok;
     });
-    ResetDocument();
-    g_autoDetectStart = autodetect;
-    g_openedPath = platform::AbsolutePathOf(file);
-    LoadOpenedFile();
+    Document document;
+    document.openedPath = platform::AbsolutePathOf(file);
+    LoadOpenedFile(document, autodetect);
     platform::SetMessageBoxHandler({});
 
-    if (g_openedFileUnread || !g_unreadIncludes.empty()) {
+    if (document.openedFileUnread || !document.unreadIncludes.empty()) {
         checked.status = 1;
         std::u16string why =
-            g_openedFileUnread
+            document.openedFileUnread
                 ? (messages.empty() ? std::u16string(u"文件无法读取") : messages.front())
-                : u"保存会拒绝，包含文件没能读取: " + g_unreadIncludes;
+                : u"保存会拒绝，包含文件没能读取: " + document.unreadIncludes;
         while (!why.empty() && why.back() == u'\n')
             why.pop_back();
         std::replace(why.begin(), why.end(), u'\n', u' ');
         checked.error = Utf8(why);
         return checked;
     }
-    const std::vector<Finding> broken = FindBrokenReferences();
-    checked.report = FileReportText(g_droppedOnSave, &broken);
-    checked.findings = g_droppedOnSave.findings;
+    const DroppedOnSave &dropped = document.droppedOnSave;
+    const std::vector<Finding> broken = FindBrokenReferences(document);
+    checked.report = FileReportText(document.openedPath, dropped, &broken);
+    checked.findings = dropped.findings;
     checked.findings.insert(checked.findings.end(), broken.begin(), broken.end());
-    checked.otherSections = g_droppedOnSave.otherSections;
+    checked.otherSections = dropped.otherSections;
     checked.status = checked.findings.empty() ? 0 : 3;
     return checked;
 }
@@ -271,15 +271,16 @@ int Save(int argc, char **argv) {
     }
     if (!file || !*file) return Usage(stderr, 2);
 
-    g_autoDetectStart = autodetect;
-    g_openedPath = platform::AbsolutePathOf(file);
-    LoadOpenedFile();
+    Document document;
+    document.openedPath = platform::AbsolutePathOf(file);
+    LoadOpenedFile(document, autodetect);
     // Refuses, with its message, when a file that exists was not read whole.
-    if (!CanSaveOpenedFile()) return 1;
+    if (!CanSaveOpenedFile(document)) return 1;
     // The user asked for the save, so it goes on; what it drops is said first.
-    if (!g_droppedOnSave.findings.empty())
-        Print(stderr, Utf8(FileReportText(g_droppedOnSave, nullptr)));
-    return SaveDocument(split ? SaveMode::Split : SaveMode::SingleFile) ? 0 : 1;
+    const DroppedOnSave &dropped = document.droppedOnSave;
+    if (!dropped.findings.empty())
+        Print(stderr, Utf8(FileReportText(document.openedPath, dropped, nullptr)));
+    return SaveDocument(document, split ? SaveMode::Split : SaveMode::SingleFile) ? 0 : 1;
 }
 
 int Run(int argc, char **argv) {

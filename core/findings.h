@@ -46,6 +46,3 @@ struct DroppedOnSave {
     int otherSections = 0; // sections such as [General]: dropped by design, only counted
     bool shownAtSave = false;
 };
-
-// What the last Open found in its files: the load sets it, ResetDocument empties it.
-extern DroppedOnSave g_droppedOnSave;

@@ -113,11 +113,10 @@ std::string WithoutEntryLines(std::string_view listText,
     return out;
 }
 
-std::vector<RegistryRecord> ReadRegistryRecords(std::string_view listName) {
+std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::string_view listName) {
     std::array<std::optional<std::string_view>, kFileSlotCount> texts;
     for (int slot = 0; slot < kFileSlotCount; ++slot) {
-        if (g_fileSlots[size_t(slot)].text)
-            texts[size_t(slot)] = SlotText(g_fileSlots[size_t(slot)]);
+        if (slots[size_t(slot)].text) texts[size_t(slot)] = SlotText(slots[size_t(slot)]);
     }
 
     std::vector<RegistryRecord> records;
@@ -179,7 +178,7 @@ void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind
     kind.listText += "]\n";
     kind.sectionsText += '\n';
     // 64-bit, so that a start number near the top of the range cannot overflow.
-    int64_t number = g_startNumber;
+    int64_t number = kind.startNumber;
     for (const RegistryRecord &record : records) {
         kind.listText += std::to_string(number++);
         kind.listText += '=';
@@ -193,6 +192,6 @@ void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind
     }
 }
 
-void LoadRegistryKind(const RegistryKind &kind) {
-    AppendRegistryTexts(ReadRegistryRecords(kind.listName), kind);
+void LoadRegistryKind(const FileSlots &slots, const RegistryKind &kind) {
+    AppendRegistryTexts(ReadRegistryRecords(slots, kind.listName), kind);
 }

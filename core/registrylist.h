@@ -63,20 +63,23 @@ struct RegistryKind {
     std::string_view listName; // the list's header without its brackets, e.g. "TaskForces"
     std::string &listText;
     std::string &sectionsText;
+    int startNumber; // the first registry number
 };
+
+using FileSlots = std::array<FileSlot, kFileSlotCount>;
 
 // Records of every registry line and "+=" line under `listName`, in file order: slots in order,
 // every block of the list in a slot in order. Commented-out lines are not entries. A section is
 // looked up first in its list's own slot, then in the other slots in slot order; an entry without
-// one gets an empty body. The bodies point into g_fileSlots, so the records must be used before
-// the slots change.
-std::vector<RegistryRecord> ReadRegistryRecords(std::string_view listName);
+// one gets an empty body. The bodies point into `slots`, so the records must be used before the
+// slots change.
+std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::string_view listName);
 
 // Sorts the records (lines without a number of their own first, then by number; equal keys keep
-// their file order) and appends the list text ("[name]", then "n=ID" numbered from
-// g_startNumber) and the sections text (one LF, then per entry its header line, its body with
+// their file order) and appends the list text ("[name]", then "n=ID" numbered from the kind's
+// start number) and the sections text (one LF, then per entry its header line, its body with
 // runs of LFs made one, and an LF).
 void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind &kind);
 
 // Both steps for a kind whose loader does nothing else.
-void LoadRegistryKind(const RegistryKind &kind);
+void LoadRegistryKind(const FileSlots &slots, const RegistryKind &kind);

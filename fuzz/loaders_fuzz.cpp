@@ -18,6 +18,8 @@
 
 namespace {
 
+Document doc;
+
 constexpr char kSlotSeparator = '\x01';
 constexpr char kUnreadableMark = '\x02'; // the slot of an include file that could not be read
 
@@ -30,8 +32,8 @@ void FillSlotsFrom(std::string_view bytes) {
         bytes = end == bytes.npos ? std::string_view() : bytes.substr(end + 1);
         if (piece.empty()) continue;
         const bool unreadable = piece.front() == kUnreadableMark;
-        g_fileSlots[size_t(slot)].text = std::string(piece);
-        g_fileSlots[size_t(slot)].length = unreadable ? 0 : int(piece.size());
+        doc.fileSlots[size_t(slot)].text = std::string(piece);
+        doc.fileSlots[size_t(slot)].length = unreadable ? 0 : int(piece.size());
     }
 }
 
@@ -89,18 +91,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string key = input.ConsumeRandomLengthString(24);
     const std::string bytes = input.ConsumeRemainingBytesAsString();
 
-    ResetDocument();
-    g_autoDetectStart = flags & 1;
+    doc = {};
     constexpr int kStarts[] = {0, 100, -1, INT_MAX, INT_MIN};
-    g_startNumber = kStarts[(flags >> 1) % 5];
+    doc.startNumber = kStarts[(flags >> 1) % 5];
     FillSlotsFrom(bytes);
-    LoadTeamTypes();
-    LoadScripts();
-    LoadTaskForces();
-    LoadAITriggerTypes();
-    const DroppedOnSave dropped = FindDroppedOnSave();
-    const std::vector<Finding> broken = FindBrokenReferences();
-    FileReportText(dropped, &broken);
+    LoadTeamTypes(doc, flags & 1);
+    LoadScripts(doc);
+    LoadTaskForces(doc);
+    LoadAITriggerTypes(doc);
+    const DroppedOnSave dropped = FindDroppedOnSave(doc.fileSlots);
+    const std::vector<Finding> broken = FindBrokenReferences(doc);
+    FileReportText(doc.openedPath, dropped, &broken);
 
     ExerciseHelpers(bytes, key, a, b, c);
     return 0;

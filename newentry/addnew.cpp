@@ -1,9 +1,10 @@
 #include "newentry/addnew.h"
 
-#include "core/document.h"
+#include "core/windowsignals.h"
 #include "platform/controls.h"
 #include "platform/seams.h"
 #include "res/addnewdialog.h"
+#include "ui/documentmodel.h"
 
 #include <QLineEdit>
 
@@ -15,8 +16,8 @@ const std::u16string kNoFileOpen = u"ヽ(#`Д?)?o(▼皿▼メ;)o你小子隔着
 
 } // namespace
 
-CAddnew::CAddnew(QWidget *owner, ListedRows listedRows)
-    : platform::Dialog(res::kIdAddNewDialog, owner),
+CAddnew::CAddnew(DocumentModel &model, QWidget *owner, ListedRows listedRows)
+    : platform::Dialog(res::kIdAddNewDialog, owner), model_(model),
       kind_(control<platform::ComboBox>(res::kIdAddNewKind)),
       id_(control<QLineEdit>(res::kIdAddNewId)), listedRows_(std::move(listedRows)) {
     // The dialog has no labels to name its two inputs.
@@ -42,7 +43,7 @@ int CAddnew::chosenKind() const {
 
 void CAddnew::ConfirmNewEntry() {
     const std::u16string id = id_->text().toStdU16String();
-    if (!IsFileOpen()) {
+    if (!model_.document.IsFileOpen()) {
         platform::ShowAppMessage(id == u"Drumo" ? kThanks : kNoFileOpen);
         hide();
         return;
@@ -52,10 +53,12 @@ void CAddnew::ConfirmNewEntry() {
     if (index < 0) return;
     g_addNewKind = index;
     const auto kind = NewEntryKind(index);
-    if (std::optional<std::u16string> problem = NewEntryIdProblem(kind, id)) {
+    if (std::optional<std::u16string> problem = NewEntryIdProblem(model_.document, kind, id)) {
         platform::ShowAppMessage(*problem);
         return;
     }
-    AppendNewEntry(kind, id, listedRows_ ? listedRows_(kind) : 0);
+    const int listed = listedRows_ ? listedRows_(kind) : 0;
+    model_.Edit(u"新增" + kind_->currentText().toStdU16String() + u" " + id,
+                [&] { AppendNewEntry(model_.document, kind, id, listed); });
     hide();
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class DocumentModel;
 class QLineEdit;
 namespace platform {
 class ComboBox;
@@ -21,7 +22,7 @@ public:
     // after; without it, none.
     using ListedRows = std::function<int(NewEntryKind kind)>;
 
-    explicit CAddnew(QWidget *owner = nullptr, ListedRows listedRows = {});
+    explicit CAddnew(DocumentModel &model, QWidget *owner = nullptr, ListedRows listedRows = {});
 
     // Creates the entry that the kind box and the ID field ask for, and hides the dialog. With
     // no file open it only says so; with no ID or no kind chosen it does nothing; an ID that
@@ -36,6 +37,7 @@ private:
     // The chosen kind's index; -1 when the box's text is not one of its choices.
     int chosenKind() const;
 
+    DocumentModel &model_;
     platform::ComboBox *kind_;
     QLineEdit *id_;
     ListedRows listedRows_;

@@ -2,6 +2,7 @@
 
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/windowsignals.h"
 #include "teams/teamlist.h"
 #include "triggers/triggerloader.h"
 
@@ -23,29 +24,30 @@ bool ListNames(std::string_view listText, std::string_view id) {
     return false;
 }
 
-bool KindHas(NewEntryKind kind, std::string_view id) {
+bool KindHas(const Document &document, NewEntryKind kind, std::string_view id) {
     auto registered = [id](const std::string &list, const std::string &sections) {
         return ListNames(list, id) || HeaderLineOf(sections, id) >= 0;
     };
     switch (kind) {
     case NewEntryKind::Trigger:
-        return FindTriggerEntry(g_triggerText, id) != "None";
+        return FindTriggerEntry(document.triggerText, id) != "None";
     case NewEntryKind::Team:
-        return registered(g_teamListText, g_teamSectionsText);
+        return registered(document.teamListText, document.teamSectionsText);
     case NewEntryKind::Script:
-        return registered(g_scriptListText, g_scriptSectionsText);
+        return registered(document.scriptListText, document.scriptSectionsText);
     case NewEntryKind::TaskForce:
-        return registered(g_taskForceListText, g_taskForceSectionsText);
+        return registered(document.taskForceListText, document.taskForceSectionsText);
     }
     return false;
 }
 
 // Appends a script's or task force's section and registry line, and marks its pending row.
-void AppendRegistryEntry(std::string &listText, std::string &sectionsText, PendingNewRow &row,
-                         std::string_view body, const std::string &id, int listedRows) {
+void AppendRegistryEntry(std::string &listText, std::string &sectionsText, int startNumber,
+                         PendingNewRow &row, std::string_view body, const std::string &id,
+                         int listedRows) {
     // Entries still waiting for their rows count as listed: their numbers are taken. Each row
     // shows the number its registry line holds.
-    int64_t number = g_startNumber;
+    int64_t number = startNumber;
     if (row.pending) {
         number += row.rowIndex + 1 + int64_t(row.laterIds.size());
         row.laterIds.push_back(ToWide(id));
@@ -67,12 +69,13 @@ void AppendRegistryEntry(std::string &listText, std::string &sectionsText, Pendi
 
 } // namespace
 
-std::optional<std::u16string> NewEntryIdProblem(NewEntryKind kind, std::u16string_view id) {
+std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEntryKind kind,
+                                                std::u16string_view id) {
     if (id.find_first_of(u"\r\n[]=;,") != std::u16string_view::npos ||
         (!id.empty() && (IsBlank(id.front()) || IsBlank(id.back())))) {
         return u"注册名称不能含有换行或 [ ] = ; , 这些字符，首尾也不能是空格";
     }
-    if (KindHas(kind, ToNarrow(id))) {
+    if (KindHas(document, kind, ToNarrow(id))) {
         std::u16string message = u"已经有注册名称为“";
         message += id;
         message += u"”的";
@@ -83,13 +86,13 @@ std::optional<std::u16string> NewEntryIdProblem(NewEntryKind kind, std::u16strin
     return std::nullopt;
 }
 
-void AppendNewEntry(NewEntryKind kind, std::u16string_view id, int listedRows) {
+void AppendNewEntry(Document &document, NewEntryKind kind, std::u16string_view id, int listedRows) {
     // The windows list the ID as the texts hold it: a character the code page lacks is the
     // code page's default character in both.
     const std::string narrow = ToNarrow(id);
     switch (kind) {
     case NewEntryKind::Trigger:
-        AppendTriggerEntry(g_triggerText, narrow);
+        AppendTriggerEntry(document.triggerText, narrow);
         if (g_newTriggerPending) {
             g_newTriggerLaterIds.push_back(ToWide(narrow));
         } else {
@@ -98,15 +101,17 @@ void AppendNewEntry(NewEntryKind kind, std::u16string_view id, int listedRows) {
         }
         break;
     case NewEntryKind::Team:
-        NewTeam(narrow);
+        NewTeam(document, narrow);
         break;
     case NewEntryKind::Script:
-        AppendRegistryEntry(g_scriptListText, g_scriptSectionsText, g_scriptPendingRow,
-                            "Name=Drumo\n\n", narrow, listedRows);
+        AppendRegistryEntry(document.scriptListText, document.scriptSectionsText,
+                            document.startNumber, g_scriptPendingRow, "Name=Drumo\n\n", narrow,
+                            listedRows);
         break;
     case NewEntryKind::TaskForce:
-        AppendRegistryEntry(g_taskForceListText, g_taskForceSectionsText, g_taskForcePendingRow,
-                            "Name=Drumo\nGroup=-1\n\n", narrow, listedRows);
+        AppendRegistryEntry(document.taskForceListText, document.taskForceSectionsText,
+                            document.startNumber, g_taskForcePendingRow, "Name=Drumo\nGroup=-1\n\n",
+                            narrow, listedRows);
         g_taskForceListChanged = true;
         break;
     }

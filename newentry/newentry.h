@@ -3,6 +3,8 @@
 // each kind with its default content and the signal its window acts on. IDs are the wide text the
 // user typed; the texts get it in the ANSI code page.
 
+#include "core/document.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +17,8 @@ enum class NewEntryKind { Trigger = 0, Team = 1, Script = 2, TaskForce = 3 };
 // field in the file), a blank or tab at either end (the loaders drop them, so the entry would
 // not be found again), and an ID that an entry of the same kind already has in its registry list
 // or as a section header (or as a trigger line). An empty ID is the caller's business.
-std::optional<std::u16string> NewEntryIdProblem(NewEntryKind kind, std::u16string_view id);
+std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEntryKind kind,
+                                                std::u16string_view id);
 
 // Appends the entry and marks it for its window:
 // - a trigger: its line with the new-trigger value, as the last line; g_newTriggerPending and
@@ -25,7 +28,7 @@ std::optional<std::u16string> NewEntryIdProblem(NewEntryKind kind, std::u16strin
 // - a task force: the section "[id]\nName=Drumo\nGroup=-1\n\n", the registry line "n=id", and
 //   g_taskForceListChanged.
 // For scripts and task forces `listedRows` is the number of rows the kind's window lists. The
-// new entry is numbered after them, g_startNumber + listedRows (+ 1 when an earlier new entry
+// new entry is numbered after them, startNumber + listedRows (+ 1 when an earlier new entry
 // still waits for its row), and its pending row goes after them too; so the number is new
 // whichever window opened the dialog.
-void AppendNewEntry(NewEntryKind kind, std::u16string_view id, int listedRows);
+void AppendNewEntry(Document &document, NewEntryKind kind, std::u16string_view id, int listedRows);

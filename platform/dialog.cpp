@@ -179,6 +179,7 @@ QMenuBar *Dialog::attachMenu(int menuId) {
         for (const res::MenuItem &item : popup.items) {
             const int command = item.command;
             QAction *action = items->addAction(WideText(item.text));
+            actions_.insert(command, action);
             action->setShortcut(
                 QKeySequence(WideText(res::Accelerator(command)), QKeySequence::PortableText));
             connect(action, &QAction::triggered, this, [this, command] { onCommand(command); });

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QHash>
 
+class QAction;
 class QFont;
 class QMenuBar;
 
@@ -38,6 +39,8 @@ public:
 
     // Puts menu `menuId` above the controls; each item sends its command to onCommand.
     QMenuBar *attachMenu(int menuId);
+    // The menu item of `command`; nullptr when the attached menu has none.
+    QAction *menuAction(int command) const { return actions_.value(command); }
 
 protected:
     // The window was shown (true) or hidden (false) by the program.
@@ -70,6 +73,7 @@ private:
     QWidget *client_;
     BaseUnits units_;
     QHash<int, QWidget *> controls_;
+    QHash<int, QAction *> actions_;
 };
 
 } // namespace platform

@@ -9,57 +9,72 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace platform {
 
 namespace {
 
-QMessageBox::StandardButtons QtButtons(Buttons buttons) {
+// One button of a box: Qt's standard button (which gives its role, and the escape button of the
+// set), the text it shows when not Qt's own, and what it answers.
+struct ButtonSpec {
+    QMessageBox::StandardButton button;
+    const char16_t *text;
+    Answer answer;
+};
+
+std::vector<ButtonSpec> ButtonsOf(Buttons buttons) {
+    using B = QMessageBox;
     switch (buttons) {
     case Buttons::Ok:
-        return QMessageBox::Ok;
+        return {{B::Ok, nullptr, Answer::Ok}};
     case Buttons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
+        return {{B::Yes, nullptr, Answer::Yes}, {B::No, nullptr, Answer::No}};
     case Buttons::YesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        return {{B::Yes, nullptr, Answer::Yes},
+                {B::No, nullptr, Answer::No},
+                {B::Cancel, nullptr, Answer::Cancel}};
     case Buttons::SaveCancel:
-        return QMessageBox::Save | QMessageBox::Cancel;
+        return {{B::Save, nullptr, Answer::Save}, {B::Cancel, nullptr, Answer::Cancel}};
     case Buttons::Close:
-        return QMessageBox::Close;
+        return {{B::Close, nullptr, Answer::Ok}};
+    case Buttons::SaveDiscardCancel:
+        return {{B::Save, u"保存", Answer::Save},
+                {B::Discard, u"不保存", Answer::Discard},
+                {B::Cancel, u"取消", Answer::Cancel}};
+    case Buttons::ReloadIgnore:
+        return {{B::Yes, u"重新载入", Answer::Reload}, {B::No, u"忽略", Answer::Ignore}};
+    case Buttons::OverwriteCancel:
+        return {{B::Yes, u"覆盖", Answer::Overwrite}, {B::Cancel, u"取消", Answer::Cancel}};
     }
-    return QMessageBox::Ok;
-}
-
-// A box closed without a button (its close box or Escape) gives the answer of its escape
-// button; Qt picks that for each button set.
-Answer AnswerOf(int result) {
-    switch (result) {
-    case QMessageBox::Ok:
-        return Answer::Ok;
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    case QMessageBox::Save:
-        return Answer::Save;
-    default:
-        return Answer::Cancel;
-    }
+    return {{B::Ok, nullptr, Answer::Ok}};
 }
 
 Answer ShowBox(const MessageBoxRequest &request, QWidget *mainWindow) {
     QWidget *parent = request.ownedByMainWindow ? mainWindow : QApplication::activeWindow();
     if (!parent) parent = mainWindow;
     if (request.scrollable) return ShowReportView(request, parent);
+    const std::vector<ButtonSpec> specs = ButtonsOf(request.buttons);
+    QMessageBox::StandardButtons standard;
+    for (const ButtonSpec &spec : specs)
+        standard |= spec.button;
     QMessageBox box(request.icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     QString::fromStdU16String(request.caption),
-                    QString::fromStdU16String(request.text), QtButtons(request.buttons), parent);
+                    QString::fromStdU16String(request.text), standard, parent);
     box.setTextFormat(Qt::PlainText);
-    return AnswerOf(box.exec());
+    for (const ButtonSpec &spec : specs)
+        if (spec.text) box.button(spec.button)->setText(QString::fromUtf16(spec.text));
+    // A box closed without a button (its close box or Escape) gives the answer of its escape
+    // button, which Qt picks for each set.
+    const int result = box.exec();
+    for (const ButtonSpec &spec : specs)
+        if (result == spec.button) return spec.answer;
+    return specs.back().answer;
 }
 
 std::u16string AskFile(const std::u16string &filter) {

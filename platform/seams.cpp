@@ -27,7 +27,11 @@ Answer PrintMessage(const MessageBoxRequest &request) {
         return Answer::No;
     case Buttons::YesNoCancel:
     case Buttons::SaveCancel:
+    case Buttons::SaveDiscardCancel:
+    case Buttons::OverwriteCancel:
         return Answer::Cancel;
+    case Buttons::ReloadIgnore:
+        return Answer::Ignore;
     }
     return Answer::Cancel;
 }

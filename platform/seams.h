@@ -11,9 +11,19 @@ namespace platform {
 // The application's title: the caption of the application message box.
 extern const std::u16string kAppTitle;
 
-enum class Buttons { Ok, YesNo, YesNoCancel, SaveCancel, Close };
+// SaveDiscardCancel: 保存, 不保存, 取消; ReloadIgnore: 重新载入, 忽略; OverwriteCancel: 覆盖, 取消.
+enum class Buttons {
+    Ok,
+    YesNo,
+    YesNoCancel,
+    SaveCancel,
+    Close,
+    SaveDiscardCancel,
+    ReloadIgnore,
+    OverwriteCancel
+};
 enum class Icon { None, Question };
-enum class Answer { Ok, Yes, No, Cancel, Save };
+enum class Answer { Ok, Yes, No, Cancel, Save, Discard, Reload, Ignore, Overwrite };
 
 struct MessageBoxRequest {
     std::u16string text;
@@ -29,7 +39,7 @@ using OpenFileHandler = std::function<std::u16string(const std::u16string &filte
 using ExitHandler = std::function<void(int status)>;
 
 // Installs a handler; an empty function restores the default: messages are written to standard
-// error in UTF-8 and answered Ok, No or Cancel (whichever is offered last), the file dialog is
+// error in UTF-8 and answered Ok, No, Cancel or Ignore (whichever is offered), the file dialog is
 // cancelled, and exit ends the process.
 void SetMessageBoxHandler(MessageBoxHandler handler);
 void SetOpenFileHandler(OpenFileHandler handler);

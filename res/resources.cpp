@@ -33,10 +33,13 @@ constexpr const DialogTemplate *kDialogs[] = {
 
 // Menu 130: the main window's menu.
 constexpr MenuItem kFileItems[] = {
-    {u"打开", kCmdOpen},
-    {u"保存", kCmdSave},
-    {u"检查文件...", kCmdCheckFile},
+    {u"打开", kCmdOpen},     {u"最近打开的文件", kCmdRecentFiles},
+    {u"保存", kCmdSave},     {u"检查文件...", kCmdCheckFile},
     {u"退出程序", kCmdExit},
+};
+constexpr MenuItem kEditItems[] = {
+    {u"撤销", kCmdUndo},
+    {u"重做", kCmdRedo},
 };
 constexpr MenuItem kWindowItems[] = {
     {u"显示所有窗口", kCmdShowAll},
@@ -44,6 +47,7 @@ constexpr MenuItem kWindowItems[] = {
 };
 constexpr Popup kMainPopups[] = {
     {u"文件", kFileItems},
+    {u"编辑", kEditItems},
     {u"窗口", kWindowItems},
 };
 constexpr Menu kMainMenu = {kIdMainMenu, kMainPopups};
@@ -54,6 +58,8 @@ constexpr const Menu *kMenus[] = {&kMainMenu};
 constexpr std::pair<int, std::u16string_view> kAccelerators[] = {
     {kCmdOpen, u"Ctrl+O"},
     {kCmdSave, u"Ctrl+S"},
+    {kCmdUndo, u"Ctrl+Z"},
+    {kCmdRedo, u"Ctrl+Y"},
 };
 
 constexpr std::pair<int, std::u16string_view> kStrings[] = {

@@ -25,6 +25,9 @@ enum : int {
     kCmdShowAll = 32794,
     kCmdHideAll = 32795,
     kCmdCheckFile = 32810,
+    kCmdUndo = 32811,
+    kCmdRedo = 32812,
+    kCmdRecentFiles = 32813, // the item that holds the recent files as a submenu
 };
 
 // The id of controls that code never reaches: labels and decorations.

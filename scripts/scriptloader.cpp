@@ -1,5 +1,6 @@
 #include "scripts/scriptloader.h"
 
-#include "core/document.h"
-
-void LoadScripts() { LoadRegistryKind({"ScriptTypes", g_scriptListText, g_scriptSectionsText}); }
+void LoadScripts(Document &document) {
+    LoadRegistryKind(document.fileSlots, {"ScriptTypes", document.scriptListText,
+                                          document.scriptSectionsText, document.startNumber});
+}

@@ -6,6 +6,6 @@
 
 using Scripts = RegistryRecord;
 
-// Appends to g_scriptListText and g_scriptSectionsText (empty beforehand) every script of every
-// [ScriptTypes] block of the loaded slots, sorted and numbered from g_startNumber.
-void LoadScripts();
+// Appends to the document's script list and sections texts (empty beforehand) every script of
+// every [ScriptTypes] block of its loaded slots, sorted and numbered from its start number.
+void LoadScripts(Document &document);

@@ -17,8 +17,9 @@ EntryWindowKind ScriptKind() {
         .deleteId = kIdScriptDelete,
         .closeId = kIdScriptClose,
         .text = kScriptTextKind,
-        .listText = &g_scriptListText,
-        .sectionsText = &g_scriptSectionsText,
+        .kindName = u"脚本",
+        .listText = &Document::scriptListText,
+        .sectionsText = &Document::scriptSectionsText,
         .pendingRow = &g_scriptPendingRow,
         .jumpPending = &g_scriptJumpPending,
         .jumpTarget = &g_scriptJumpTarget,
@@ -30,4 +31,5 @@ EntryWindowKind ScriptKind() {
 
 } // namespace
 
-Cscripts::Cscripts(QWidget *owner) : EntryTextWindow(ScriptKind(), owner) {}
+Cscripts::Cscripts(DocumentModel &model, QWidget *owner)
+    : EntryTextWindow(ScriptKind(), model, owner) {}

@@ -7,5 +7,5 @@ class Cscripts : public EntryTextWindow {
     Q_OBJECT
 
 public:
-    explicit Cscripts(QWidget *owner = nullptr);
+    explicit Cscripts(DocumentModel &model, QWidget *owner = nullptr);
 };

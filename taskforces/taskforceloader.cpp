@@ -1,7 +1,6 @@
 #include "taskforces/taskforceloader.h"
 
-#include "core/document.h"
-
-void LoadTaskForces() {
-    LoadRegistryKind({"TaskForces", g_taskForceListText, g_taskForceSectionsText});
+void LoadTaskForces(Document &document) {
+    LoadRegistryKind(document.fileSlots, {"TaskForces", document.taskForceListText,
+                                          document.taskForceSectionsText, document.startNumber});
 }

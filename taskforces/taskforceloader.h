@@ -5,6 +5,7 @@
 
 using TaskForces = RegistryRecord;
 
-// Appends to g_taskForceListText and g_taskForceSectionsText (empty beforehand) every task force
-// of every [TaskForces] block of the loaded slots, sorted and numbered from g_startNumber.
-void LoadTaskForces();
+// Appends to the document's task force list and sections texts (empty beforehand) every task
+// force of every [TaskForces] block of its loaded slots, sorted and numbered from its start
+// number.
+void LoadTaskForces(Document &document);

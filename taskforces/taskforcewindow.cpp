@@ -17,8 +17,9 @@ EntryWindowKind TaskForceKind() {
         .deleteId = kIdTaskForceDelete,
         .closeId = kIdTaskForceClose,
         .text = kTaskForceTextKind,
-        .listText = &g_taskForceListText,
-        .sectionsText = &g_taskForceSectionsText,
+        .kindName = u"人员",
+        .listText = &Document::taskForceListText,
+        .sectionsText = &Document::taskForceSectionsText,
         .pendingRow = &g_taskForcePendingRow,
         .jumpPending = &g_taskForceJumpPending,
         .jumpTarget = &g_taskForceJumpTarget,
@@ -30,4 +31,5 @@ EntryWindowKind TaskForceKind() {
 
 } // namespace
 
-CTaskForces::CTaskForces(QWidget *owner) : EntryTextWindow(TaskForceKind(), owner) {}
+CTaskForces::CTaskForces(DocumentModel &model, QWidget *owner)
+    : EntryTextWindow(TaskForceKind(), model, owner) {}

@@ -7,5 +7,5 @@ class CTaskForces : public EntryTextWindow {
     Q_OBJECT
 
 public:
-    explicit CTaskForces(QWidget *owner = nullptr);
+    explicit CTaskForces(DocumentModel &model, QWidget *owner = nullptr);
 };

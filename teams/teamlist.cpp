@@ -4,29 +4,30 @@
 #include "core/headerindex.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "core/windowsignals.h"
 #include "platform/textfile.h"
 
 #include <cstdint>
 
 namespace {
 
-// Rebuilds both team texts from the lines of g_teamListText that hold '='. A delete writes each
-// section as it stands; the rebuild after a new team makes its line-break runs one.
-std::vector<TeamRow> RebuildFromLines(bool squeezeSections) {
-    const HeaderIndex index(g_teamSectionsText);
+// Rebuilds both team texts from the lines of the team list text that hold '='. A delete writes
+// each section as it stands; the rebuild after a new team makes its line-break runs one.
+std::vector<TeamRow> RebuildFromLines(Document &document, bool squeezeSections) {
+    const HeaderIndex index(document.teamSectionsText);
     std::string list = "[TeamTypes]\n";
     std::string sections;
-    sections.reserve(g_teamSectionsText.size());
+    sections.reserve(document.teamSectionsText.size());
     std::vector<TeamRow> rows;
-    ForEachLine(g_teamListText, [&](std::string_view line) {
+    ForEachLine(document.teamListText, [&](std::string_view line) {
         if (line.find('=') == std::string_view::npos) return;
         TeamRow row;
         row.id = ValueOfKey(line, "=");
         // 64-bit, so that a start number near the top of the range cannot overflow.
-        row.number = std::to_string(int64_t(g_startNumber) + int64_t(rows.size()));
+        row.number = std::to_string(int64_t(document.startNumber) + int64_t(rows.size()));
         const int header = index.Find(row.id);
         const std::string_view section =
-            header < 0 ? std::string_view() : SectionAt(g_teamSectionsText, header);
+            header < 0 ? std::string_view() : SectionAt(document.teamSectionsText, header);
         row.comment = ValueOfKey(section, "Name=");
         list += row.number + "=" + row.id + "\n";
         if (squeezeSections)
@@ -37,44 +38,47 @@ std::vector<TeamRow> RebuildFromLines(bool squeezeSections) {
         rows.push_back(std::move(row));
     });
     list += '\n';
-    g_teamListText = std::move(list);
-    g_teamSectionsText = std::move(sections);
+    document.teamListText = std::move(list);
+    document.teamSectionsText = std::move(sections);
     g_teamRebuildPending = false;
     return rows;
 }
 
 } // namespace
 
-void NewTeam(std::string_view id, const std::u16string &templateFile) {
-    ++g_teamLineCount;
-    g_teamListText += std::to_string(int64_t(g_teamLineCount) + g_startNumber) + "=";
-    g_teamListText += id;
-    g_teamListText += '\n';
+void NewTeam(Document &document, std::string_view id, const std::u16string &templateFile) {
+    ++document.teamLineCount;
+    document.teamListText +=
+        std::to_string(int64_t(document.teamLineCount) + document.startNumber) + "=";
+    document.teamListText += id;
+    document.teamListText += '\n';
 
-    g_teamSectionsText += '[';
-    g_teamSectionsText += id;
-    g_teamSectionsText += "]\n";
+    document.teamSectionsText += '[';
+    document.teamSectionsText += id;
+    document.teamSectionsText += "]\n";
     platform::ReadResult body = platform::ReadTextFile(templateFile);
     if (body.status == platform::ReadResult::Status::Ok) {
-        g_teamSectionsText += SqueezeLineBreaks(body.text);
-        g_teamSectionsText += "\n\n";
+        document.teamSectionsText += SqueezeLineBreaks(body.text);
+        document.teamSectionsText += "\n\n";
     } else {
-        g_teamSectionsText += '\n';
+        document.teamSectionsText += '\n';
     }
 
     g_teamRebuildPending = true;
     g_teamListChanged = true;
 }
 
-std::vector<TeamRow> RebuildTeamTexts() { return RebuildFromLines(true); }
+std::vector<TeamRow> RebuildTeamTexts(Document &document) {
+    return RebuildFromLines(document, true);
+}
 
-std::vector<TeamRow> DeleteTeams(const std::vector<TeamRow> &rows) {
+std::vector<TeamRow> DeleteTeams(Document &document, const std::vector<TeamRow> &rows) {
     std::vector<RegistryEntry> doomed;
     doomed.reserve(rows.size());
     for (const TeamRow &row : rows)
         doomed.push_back({row.number, row.id});
-    g_teamListText = WithoutEntryLines(g_teamListText, doomed);
-    std::vector<TeamRow> remaining = RebuildFromLines(false);
+    document.teamListText = WithoutEntryLines(document.teamListText, doomed);
+    std::vector<TeamRow> remaining = RebuildFromLines(document, false);
     g_teamListChanged = true;
     return remaining;
 }

@@ -1,18 +1,18 @@
 #include "teams/teamloader.h"
 
-#include "core/document.h"
+#include "core/windowsignals.h"
 
 #include <algorithm>
 
-void LoadTeamTypes() {
-    std::vector<TeamTypes> teams = ReadRegistryRecords("TeamTypes");
+void LoadTeamTypes(Document &document, bool autoDetectStart) {
+    std::vector<TeamTypes> teams = ReadRegistryRecords(document.fileSlots, "TeamTypes");
     if (!teams.empty()) {
         // A "+=" line carries no number to start from.
         auto first = std::find_if(teams.begin(), teams.end(),
                                   [](const TeamTypes &team) { return team.numbered; });
-        if (g_autoDetectStart && first != teams.end()) g_startNumber = first->number;
-        g_autoDetectStart = false;
+        if (autoDetectStart && first != teams.end()) document.startNumber = first->number;
         g_teamListChanged = true;
     }
-    AppendRegistryTexts(std::move(teams), {"TeamTypes", g_teamListText, g_teamSectionsText});
+    AppendRegistryTexts(std::move(teams), {"TeamTypes", document.teamListText,
+                                           document.teamSectionsText, document.startNumber});
 }

@@ -5,9 +5,8 @@
 
 using TeamTypes = RegistryRecord;
 
-// Appends to g_teamListText and g_teamSectionsText (empty beforehand) every team of every
-// [TeamTypes] block of the loaded slots, sorted and numbered from g_startNumber. With
-// g_autoDetectStart set, the number of the first team registry line becomes g_startNumber; the
-// first registry line clears g_autoDetectStart either way. Raises g_teamListChanged when at least
-// one team was loaded.
-void LoadTeamTypes();
+// Appends to the document's team list and sections texts (empty beforehand) every team of every
+// [TeamTypes] block of its loaded slots, sorted and numbered from its start number. With
+// `autoDetectStart`, the number of the first numbered team registry line becomes the start
+// number first. Raises g_teamListChanged when at least one team was loaded.
+void LoadTeamTypes(Document &document, bool autoDetectStart);

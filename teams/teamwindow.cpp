@@ -7,6 +7,7 @@
 #include "res/teamdialog.h"
 #include "teams/teamform.h"
 #include "teams/teamlist.h"
+#include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
 
 #include <QCheckBox>
@@ -44,21 +45,42 @@ void FillChoices(platform::ComboBox *box, std::string_view listText, bool keepNo
 
 } // namespace
 
-CArmy::CArmy(QWidget *owner)
-    : platform::Dialog(res::kIdTeamDialog, owner),
-      entries_(control<platform::ReportList>(res::kIdTeamList),
+CArmy::CArmy(DocumentModel &model, QWidget *owner)
+    : platform::Dialog(res::kIdTeamDialog, owner), model_(model),
+      entries_(control<platform::ReportList>(res::kIdTeamList), model.document,
                {.showRow = [this](int row) { ShowTeamForm(row, true); }}),
       hint_(control<QLabel>(res::kIdTeamHint)),
       taskForce_(control<platform::ComboBox>(res::kIdTeamTaskForce)),
       script_(control<platform::ComboBox>(res::kIdTeamScript)),
       autoJump_(control<QCheckBox>(res::kIdTeamAutoJump)),
-      jump_(control<QPushButton>(res::kIdTeamJump)) {}
+      jump_(control<QPushButton>(res::kIdTeamJump)) {
+    connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
+}
+
+Document &CArmy::document() const { return model_.document; }
+
+void CArmy::fill() {
+    FillTeamChoices();
+    document().teamLineCount =
+        entries_.FillEntryList(document().teamListText, document().teamSectionsText);
+}
+
+void CArmy::refresh() {
+    entries_.Clear();
+    if (!entries_.FillPending()) return;
+    fill();
+    if (shownTeam_ && entries_.SelectEntry(platform::WideText(*shownTeam_))) {
+        ShowTeamForm(entries_.firstSelectedRow(), false);
+        return;
+    }
+    shownTeam_.reset();
+    hint_->clear();
+    for (size_t i = 0; i < kTeamLayout.size(); ++i)
+        showValue(i, kTeamLayout[i].flag ? "no" : "");
+}
 
 void CArmy::onShowOrHide(bool) {
-    if (entries_.FillPending()) {
-        FillTeamChoices();
-        g_teamLineCount = entries_.FillEntryList(g_teamListText, g_teamSectionsText);
-    }
+    if (entries_.FillPending()) fill();
     entries_.JumpToEntry(g_teamJumpPending, g_teamJumpTarget);
 }
 
@@ -111,7 +133,7 @@ void CArmy::ShowTeamForm(int row, bool recordJump) {
     const QString number = entries_.list()->text(row, 0);
     const QString id = entries_.idOf(row);
     const std::string narrowId = platform::NarrowText(id);
-    const std::string section = EntrySectionOf(g_teamSectionsText, narrowId);
+    const std::string section = EntrySectionOf(document().teamSectionsText, narrowId);
     if (section == "None") { // a section always starts with its header, so this is absence
         hint_->setText(QStringLiteral("此队伍已被删除"));
         return;
@@ -162,13 +184,15 @@ void CArmy::SaveTeamForm() {
         texts[i] = shownValue(i);
         if (texts[i] != shownTexts_[i]) edited[i] = platform::NarrowText(texts[i]);
     }
-    const std::optional<std::string> body = TeamBodyOf(g_teamSectionsText, *shownTeam_);
+    std::string &sections = document().teamSectionsText;
+    const std::optional<std::string> body = TeamBodyOf(sections, *shownTeam_);
     if (!body) {
         hint_->setText(QStringLiteral("此队伍已被删除，没有保存"));
         return;
     }
     const std::string updated = UpdateTeamBody(*body, shownForm_, edited);
-    ReplaceTeamBody(g_teamSectionsText, *shownTeam_, updated);
+    model_.Edit(u"保存队伍 " + ToWide(*shownTeam_),
+                [&] { ReplaceTeamBody(sections, *shownTeam_, updated); });
     // The form now stands for the saved lines: a second save changes only what changed since.
     shownForm_ = edited;
     shownTexts_ = texts;
@@ -202,37 +226,47 @@ void CArmy::MoveSelection(int key) {
 void CArmy::AskForNewTeam() {
     g_addNewKind = 1;
     g_addNewPreset = true;
-    ++g_teamLineCount;
+    ++document().teamLineCount;
     HideAndShow(g_addNewWindow);
 }
 
 void CArmy::FillTeamChoices() {
-    FillChoices(script_, g_scriptListText, true);
-    FillChoices(taskForce_, g_taskForceListText, true);
+    FillChoices(script_, document().scriptListText, true);
+    FillChoices(taskForce_, document().taskForceListText, true);
 }
 
 void CArmy::RefreshTeamChoices() {
     if (g_scriptListChanged) {
-        FillChoices(script_, g_scriptListText, false);
+        FillChoices(script_, document().scriptListText, false);
         g_scriptListChanged = false;
     }
     if (g_taskForceListChanged) {
-        FillChoices(taskForce_, g_taskForceListText, false);
+        FillChoices(taskForce_, document().taskForceListText, false);
         g_taskForceListChanged = false;
     }
 }
 
-void CArmy::RebuildTeamList() { ShowRows(RebuildTeamTexts()); }
+void CArmy::RebuildTeamList() {
+    std::vector<TeamRow> rows;
+    model_.Edit(u"重排队伍列表", [&] { rows = RebuildTeamTexts(document()); });
+    ShowRows(rows);
+}
 
 void CArmy::DeleteSelectedTeams() {
-    if (!IsFileOpen()) return;
+    if (!document().IsFileOpen()) return;
     std::vector<TeamRow> doomed;
-    for (int row : entries_.list()->selectedRows())
+    QStringList ids;
+    for (int row : entries_.list()->selectedRows()) {
+        ids.append(entries_.idOf(row));
         doomed.push_back({platform::NarrowText(entries_.list()->text(row, 0)),
-                          platform::NarrowText(entries_.idOf(row)),
+                          platform::NarrowText(ids.back()),
                           {}});
+    }
+    if (doomed.empty()) return;
     entries_.list()->clearSelection();
-    ShowRows(DeleteTeams(doomed));
+    std::vector<TeamRow> rows;
+    model_.Edit(StepName(u"删除", u"队伍", ids), [&] { rows = DeleteTeams(document(), doomed); });
+    ShowRows(rows);
 }
 
 void CArmy::ShowRows(const std::vector<TeamRow> &rows) {

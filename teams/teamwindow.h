@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+class DocumentModel;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -27,7 +28,7 @@ class CArmy : public platform::Dialog {
     Q_OBJECT
 
 public:
-    explicit CArmy(QWidget *owner = nullptr);
+    explicit CArmy(DocumentModel &model, QWidget *owner = nullptr);
 
 protected:
     void onShowOrHide(bool shown) override;
@@ -58,7 +59,13 @@ private:
     // What the control of layout key `index` shows: its text, or "yes"/"no" for a check box.
     QString shownValue(size_t index) const;
     void showValue(size_t index, const std::string &value);
+    // After the document was replaced as a whole: the list and choices filled again, and the
+    // shown team shown again while it still exists.
+    void refresh();
+    void fill();
+    Document &document() const;
 
+    DocumentModel &model_;
     EntryList entries_;
     QLabel *hint_;
     platform::ComboBox *taskForce_;

@@ -64,20 +64,21 @@ bool IsTriggerLine(std::string_view line) {
     return entry.substr(0, entry.find(';')).find('=') != std::string_view::npos;
 }
 
-void LoadAITriggerTypes() {
+void LoadAITriggerTypes(Document &document) {
     std::string lines;
     int count = 0;
     // Every slot is visited: an include line that named no file leaves a gap, not an end.
-    for (const FileSlot &slot : g_fileSlots) {
+    for (const FileSlot &slot : document.fileSlots) {
         if (!slot.text) continue;
         std::string_view text = *slot.text;
         count += AppendTriggerLines(text.substr(0, size_t(std::max(slot.length, 0))), lines);
     }
-    g_triggerText += kSectionHeader;
-    g_triggerText += '\n';
-    g_triggerText += lines;
-    g_triggerText += '\n';
-    g_triggerLastIndex = count - 1;
+    std::string &text = document.triggerText;
+    text += kSectionHeader;
+    text += '\n';
+    text += lines;
+    text += '\n';
+    document.triggerLastIndex = count - 1;
 }
 
 std::string FindTriggerEntry(std::string_view text, std::string_view id) {

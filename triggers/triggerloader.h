@@ -4,16 +4,19 @@
 // exactly the entry's ID, so "A1" never finds the line of "A10"; duplicate IDs stay in the
 // text, and the first of them is the one found. IDs are narrow (ANSI code page) text.
 
+#include "core/document.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-// Appends to g_triggerText (empty when called) the line "[AITriggerTypes]", one line "ID=value"
-// per trigger line of every [AITriggerTypes] section of every loaded file slot, in slot order
-// and file order, then one empty line; every line ends with "\n". Sets g_triggerLastIndex.
-void LoadAITriggerTypes();
+// Appends to the document's trigger text (empty when called) the line "[AITriggerTypes]", one
+// line "ID=value" per trigger line of every [AITriggerTypes] section of every loaded file slot,
+// in slot order and file order, then one empty line; every line ends with "\n". Sets the
+// document's triggerLastIndex.
+void LoadAITriggerTypes(Document &document);
 
 // Which lines of an [AITriggerTypes] section the loader takes as triggers: after any leading ';'
 // characters, the line up to its next ';' (where a note begins) holds an '='. So ";A=x" is the

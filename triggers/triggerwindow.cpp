@@ -9,6 +9,7 @@
 #include "res/triggerdialog.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
+#include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
 
 #include <QCheckBox>
@@ -39,9 +40,9 @@ EntryList::Options ListOptions(CAIT *window) {
 
 } // namespace
 
-CAIT::CAIT(QWidget *owner)
-    : platform::Dialog(res::kIdTriggerDialog, owner),
-      list_(control<platform::ReportList>(res::kIdTriggerList), ListOptions(this)),
+CAIT::CAIT(DocumentModel &model, QWidget *owner)
+    : platform::Dialog(res::kIdTriggerDialog, owner), model_(model),
+      list_(control<platform::ReportList>(res::kIdTriggerList), model.document, ListOptions(this)),
       title_(control<QLabel>(res::kIdTriggerTitle)), name_(control<QLineEdit>(res::kIdTriggerName)),
       techLevel_(control<QLineEdit>(res::kIdTriggerTechLevel)),
       value_(control<QLineEdit>(res::kIdTriggerValue)),
@@ -60,15 +61,36 @@ CAIT::CAIT(QWidget *owner)
       secondTeam_(control<platform::ComboBox>(res::kIdTriggerSecondTeam)),
       skirmish_(control<QCheckBox>(res::kIdTriggerSkirmish)),
       baseDefense_(control<QCheckBox>(res::kIdTriggerBaseDefense)),
-      autoJump_(control<QCheckBox>(res::kIdTriggerAutoJump)), jump_(control(res::kIdTriggerJump)) {}
+      autoJump_(control<QCheckBox>(res::kIdTriggerAutoJump)), jump_(control(res::kIdTriggerJump)) {
+    connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
+}
+
+Document &CAIT::document() const { return model_.document; }
 
 void CAIT::onShowOrHide(bool) {
-    if (!list_.FillPending()) return;
-    list_.FillRows(g_triggerText, [](std::string_view line) -> std::optional<QStringList> {
+    if (list_.FillPending()) fill();
+}
+
+void CAIT::fill() {
+    list_.FillRows(document().triggerText, [](std::string_view line) -> std::optional<QStringList> {
         const std::optional<TriggerIdAndName> entry = TriggerIdAndNameOf(line);
         if (!entry) return std::nullopt; // the header and the empty last line
         return QStringList{platform::WideText(entry->id), platform::WideText(entry->name)};
     });
+}
+
+void CAIT::refresh() {
+    list_.Clear();
+    if (!list_.FillPending()) return;
+    fill();
+    document().triggerLastIndex = list_.rowCount() - 1;
+    g_teamListChanged = true;
+    if (shownId_ && list_.SelectEntry(*shownId_)) {
+        ShowTrigger(list_.firstSelectedRow());
+        return;
+    }
+    shownId_.reset();
+    title_->clear();
 }
 
 void CAIT::onMouseMove(QPoint) {
@@ -120,7 +142,7 @@ bool CAIT::onListKeyDown(int, int) {
 void CAIT::ShowTrigger(int row) {
     const QString id = list_.idOf(row);
     const TriggerReading reading =
-        ReadTriggerForm(FindTriggerEntry(g_triggerText, platform::NarrowText(id)));
+        ReadTriggerForm(FindTriggerEntry(document().triggerText, platform::NarrowText(id)));
     const TriggerForm &form = reading.form;
     shownId_ = id;
     title_->setText(reading.blockCorrected ? id + QStringLiteral(",此注册表有错误，已自动纠正")
@@ -209,9 +231,12 @@ void CAIT::SaveTrigger() {
     const std::u16string id = shownId_->toStdU16String();
     const bool conditionUntouched = condition_->currentText() == conditionShown_;
     const std::string narrowId = ToNarrow(id);
-    const std::string line = WriteTriggerLine(id, form, FindTriggerEntry(g_triggerText, narrowId),
+    std::string &text = document().triggerText;
+    const std::string line = WriteTriggerLine(id, form, FindTriggerEntry(text, narrowId),
                                               conditionUntouched ? keptCondition_ : std::string());
-    if (!ReplaceTriggerEntry(g_triggerText, narrowId, line)) {
+    bool replaced = false;
+    model_.Edit(u"保存触发 " + id, [&] { replaced = ReplaceTriggerEntry(text, narrowId, line); });
+    if (!replaced) {
         platform::ShowAppMessage(u"此触发已被删除，没有保存");
         return;
     }
@@ -222,12 +247,16 @@ void CAIT::SaveTrigger() {
 
 void CAIT::DeleteSelectedTriggers() {
     std::vector<std::string> ids;
-    list_.DeleteSelectedRows([this, &ids](int row) {
-        --g_triggerLastIndex;
-        ids.push_back(platform::NarrowText(list_.idOf(row)));
+    QStringList names;
+    list_.DeleteSelectedRows([this, &ids, &names](int row) {
+        --document().triggerLastIndex;
+        names.append(list_.idOf(row));
+        ids.push_back(platform::NarrowText(names.back()));
         commentsStale_ = true;
     });
-    RemoveTriggerEntries(g_triggerText, ids);
+    if (ids.empty()) return;
+    model_.Edit(StepName(u"删除", u"触发", names),
+                [&] { RemoveTriggerEntries(document().triggerText, ids); });
 }
 
 void CAIT::appendPendingRow() {
@@ -235,9 +264,8 @@ void CAIT::appendPendingRow() {
     std::vector<std::u16string> ids = {g_newTriggerId};
     ids.insert(ids.end(), g_newTriggerLaterIds.begin(), g_newTriggerLaterIds.end());
     for (const std::u16string &id : ids) {
-        ++g_triggerLastIndex;
-        list_.list()->insertTextRow(g_triggerLastIndex,
-                                    {platform::WideText(id), QStringLiteral("NoName")});
+        int &last = document().triggerLastIndex;
+        list_.list()->insertTextRow(++last, {platform::WideText(id), QStringLiteral("NoName")});
     }
     g_newTriggerLaterIds.clear();
     g_newTriggerPending = false;
@@ -246,7 +274,7 @@ void CAIT::appendPendingRow() {
 
 void CAIT::refreshComments() {
     commentsStale_ = false;
-    const auto names = TriggerNamesById(g_triggerText);
+    const auto names = TriggerNamesById(document().triggerText);
     for (int row = 0; row < list_.rowCount(); ++row) {
         const auto found = names.find(platform::NarrowText(list_.idOf(row)));
         const QString name = platform::WideText(found == names.end() ? "None" : found->second);
@@ -282,7 +310,7 @@ void CAIT::setDependentControls() {
 
 void CAIT::rebuildTeamChoices() {
     QStringList teams;
-    ForEachLine(g_teamListText, [&teams](std::string_view line) {
+    ForEachLine(document().teamListText, [&teams](std::string_view line) {
         const size_t equals = line.find('=');
         if (equals != std::string_view::npos)
             teams.append(platform::WideText(line.substr(equals + 1)));

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+class DocumentModel;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -21,7 +22,7 @@ class CAIT : public platform::Dialog {
     Q_OBJECT
 
 public:
-    explicit CAIT(QWidget *owner = nullptr);
+    explicit CAIT(DocumentModel &model, QWidget *owner = nullptr);
 
     // Fills the form from the trigger of `row` and makes it the shown trigger.
     void ShowTrigger(int row);
@@ -45,7 +46,13 @@ private:
     void rebuildTeamChoices();
     TriggerForm readForm() const;
     void recordShownExtras();
+    void fill();
+    // After the document was replaced as a whole: the list filled again, and the shown trigger
+    // shown again while it still exists.
+    void refresh();
+    Document &document() const;
 
+    DocumentModel &model_;
     EntryList list_;
     QLabel *title_;
     QLineEdit *name_;

@@ -2,7 +2,7 @@
 // What the windows do with the five modeless windows of the run (g_teamWindow and the others,
 // kept with the document). A null window is passed over.
 
-#include "core/document.h"
+#include "core/windowsignals.h"
 
 class QRect;
 

@@ -69,8 +69,8 @@ QStringList RegistryColumns() {
     return {QStringLiteral("注册序号"), QStringLiteral("注册名称"), QStringLiteral("注释")};
 }
 
-EntryList::EntryList(platform::ReportList *list, Options options)
-    : list_(list), options_(std::move(options)) {
+EntryList::EntryList(platform::ReportList *list, const Document &document, Options options)
+    : list_(list), document_(document), options_(std::move(options)) {
     new DimSelectionWithoutFocus(list_);
 }
 
@@ -80,7 +80,25 @@ void EntryList::MakeColumns() {
     list_->setColumns(options_.headers);
 }
 
-bool EntryList::FillPending() const { return fillPending_ && IsFileOpen(); }
+bool EntryList::FillPending() const { return fillPending_ && document_.IsFileOpen(); }
+
+void EntryList::Clear() {
+    list_->setRowCount(0);
+    fillPending_ = true;
+}
+
+bool EntryList::SelectEntry(const QString &id) {
+    list_->clearSelection();
+    for (int row = 0; row < rowCount(); ++row) {
+        if (idOf(row) != id) continue;
+        const QModelIndex index = list_->model()->index(row, 0);
+        list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
+        list_->scrollTo(index);
+        return true;
+    }
+    return false;
+}
 
 int EntryList::FillEntryList(std::string_view listText, std::string_view sectionsText) {
     const HeaderIndex headers(sectionsText);
@@ -150,8 +168,9 @@ void EntryList::AppendPendingRow() {
     ids.insert(ids.end(), pending->laterIds.begin(), pending->laterIds.end());
     for (const std::u16string &id : ids) {
         const int at = std::clamp(pending->rowIndex, 0, rowCount());
-        list_->insertTextRow(at, {QString::number(qint64(pending->rowIndex) + g_startNumber),
-                                  QString::fromStdU16String(id), QStringLiteral("Drumo")});
+        list_->insertTextRow(at,
+                             {QString::number(qint64(pending->rowIndex) + document_.startNumber),
+                              QString::fromStdU16String(id), QStringLiteral("Drumo")});
         ++pending->rowIndex;
     }
     pending->laterIds.clear();

@@ -6,6 +6,7 @@
 // row; those differences are the options below. Rows are never re-sorted.
 
 #include "core/document.h"
+#include "core/windowsignals.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,7 +37,8 @@ public:
         PendingNewRow *pendingRow = nullptr; // the window's pending new row, if it has one
     };
 
-    EntryList(platform::ReportList *list, Options options);
+    // The rows come from `document`'s texts.
+    EntryList(platform::ReportList *list, const Document &document, Options options);
 
     platform::ReportList *list() const { return list_; }
 
@@ -46,6 +48,11 @@ public:
 
     // True while the list has not been filled and a file is open: the moment to fill it.
     bool FillPending() const;
+    // Empties the list, to be filled again from the texts.
+    void Clear();
+    // The row whose ID is exactly `id`, selected, made current and scrolled to; false, with no
+    // row selected, when no row has that ID.
+    bool SelectEntry(const QString &id);
 
     // Fills the rows from a registry list text: each line with "=" gives the key (column 0), the
     // ID after the first "=" (column 1) and the comment, the value of the first "Name=" at or
@@ -73,7 +80,7 @@ public:
     void ShowSelectedEntry();
 
     // Inserts the pending new row, if one is pending: at its rowIndex, with the number
-    // rowIndex + g_startNumber, its ID and the comment "Drumo"; then moves rowIndex on by one.
+    // rowIndex + the start number, its ID and the comment "Drumo"; then moves rowIndex on by one.
     void AppendPendingRow();
 
     // When `jumpPending` is set: selects and focuses every row whose ID is exactly `target` and
@@ -97,6 +104,7 @@ public:
 
 private:
     platform::ReportList *list_;
+    const Document &document_;
     Options options_;
     bool columnsPending_ = true;
     bool fillPending_ = true;

@@ -3,24 +3,44 @@
 #include "core/initext.h"
 #include "platform/codepage.h"
 #include "platform/controls.h"
+#include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
 
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <vector>
 
-EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, QWidget *owner)
-    : platform::Dialog(kind.templateId, owner), kind_(kind), title_(control<QLabel>(kind.titleId)),
-      text_(control<QPlainTextEdit>(kind.textId)),
-      pane_(control<platform::ReportList>(kind.listId),
+EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &model, QWidget *owner)
+    : platform::Dialog(kind.templateId, owner), kind_(kind), model_(model),
+      title_(control<QLabel>(kind.titleId)), text_(control<QPlainTextEdit>(kind.textId)),
+      pane_(control<platform::ReportList>(kind.listId), model.document,
             {.showRow = [this](int row) { showRow(row); }, .pendingRow = kind.pendingRow}),
-      titleId_(title_->text()) {}
+      titleId_(title_->text()) {
+    connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
+}
+
+std::string &EntryTextWindow::listText() const { return model_.document.*kind_.listText; }
+
+std::string &EntryTextWindow::sectionsText() const { return model_.document.*kind_.sectionsText; }
+
+void EntryTextWindow::refresh() {
+    pane_.Clear();
+    if (!pane_.FillPending()) return;
+    pane_.FillEntryList(listText(), sectionsText());
+    if (pane_.SelectEntry(titleId_)) {
+        showRow(pane_.firstSelectedRow());
+    } else {
+        text_->clear();
+        setTitle({});
+    }
+}
 
 void EntryTextWindow::onActivate() { pane_.MakeColumns(); }
 
 void EntryTextWindow::onShowOrHide(bool) {
-    if (pane_.FillPending()) pane_.FillEntryList(*kind_.listText, *kind_.sectionsText);
+    if (pane_.FillPending()) pane_.FillEntryList(listText(), sectionsText());
     pane_.JumpToEntry(*kind_.jumpPending, *kind_.jumpTarget);
 }
 
@@ -51,7 +71,7 @@ void EntryTextWindow::onCommand(int id) {
 void EntryTextWindow::showRow(int row) {
     const QString id = pane_.idOf(row);
     text_->setPlainText(
-        platform::WideText(EntrySectionOf(*kind_.sectionsText, platform::NarrowText(id))));
+        platform::WideText(EntrySectionOf(sectionsText(), platform::NarrowText(id))));
     setTitle(id);
 }
 
@@ -61,8 +81,11 @@ void EntryTextWindow::setTitle(const QString &id, const QString &note) {
 }
 
 void EntryTextWindow::SaveEntryText() {
-    const SaveResult result = SaveEntrySection(*kind_.sectionsText, platform::NarrowText(titleId_),
-                                               platform::NarrowText(text_->toPlainText()));
+    SaveResult result{SaveOutcome::NoSection, {}};
+    model_.Edit(u"保存" + std::u16string(kind_.kindName) + u" " + titleId_.toStdU16String(), [&] {
+        result = SaveEntrySection(sectionsText(), platform::NarrowText(titleId_),
+                                  platform::NarrowText(text_->toPlainText()));
+    });
     switch (result.outcome) {
     case SaveOutcome::Saved:
         pane_.SetComment(titleId_, platform::WideText(result.comment));
@@ -82,21 +105,30 @@ void EntryTextWindow::SaveEntryText() {
 }
 
 void EntryTextWindow::TidyEntryText() {
-    text_->setPlainText(platform::WideText(::TidyEntryText(
-        platform::NarrowText(titleId_), platform::NarrowText(text_->toPlainText()), kind_.text)));
+    const QString tidy = platform::WideText(::TidyEntryText(
+        platform::NarrowText(titleId_), platform::NarrowText(text_->toPlainText()), kind_.text));
+    if (tidy == text_->toPlainText()) return;
+    QTextCursor cursor(text_->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(tidy);
 }
 
 void EntryTextWindow::DeleteSelectedEntries() {
     std::vector<RegistryEntry> doomed;
-    pane_.DeleteSelectedRows([this, &doomed](int row) {
-        doomed.push_back({platform::NarrowText(pane_.list()->text(row, 0)),
-                          platform::NarrowText(pane_.idOf(row))});
+    QStringList ids;
+    pane_.DeleteSelectedRows([this, &doomed, &ids](int row) {
+        ids.append(pane_.idOf(row));
+        doomed.push_back(
+            {platform::NarrowText(pane_.list()->text(row, 0)), platform::NarrowText(ids.back())});
     });
-    EntryTexts texts =
-        DeleteEntryTexts(*kind_.listText, *kind_.sectionsText, doomed, g_startNumber, kind_.text);
-    pane_.Renumber(g_startNumber);
-    *kind_.listText = std::move(texts.listText);
-    *kind_.sectionsText = std::move(texts.sectionsText);
+    if (doomed.empty()) return;
+    const int start = model_.document.startNumber;
+    model_.Edit(StepName(u"删除", kind_.kindName, ids), [&] {
+        EntryTexts texts = DeleteEntryTexts(listText(), sectionsText(), doomed, start, kind_.text);
+        listText() = std::move(texts.listText);
+        sectionsText() = std::move(texts.sectionsText);
+    });
+    pane_.Renumber(start);
     *kind_.listChanged = true;
 }
 

@@ -7,6 +7,8 @@
 #include "platform/dialog.h"
 #include "ui/entrylist.h"
 
+class DocumentModel;
+
 #include <string>
 
 class QLabel;
@@ -17,8 +19,9 @@ struct EntryWindowKind {
     int listId, titleId, textId;
     int newId, tidyId, saveId, deleteId, closeId;
     EntryTextKind text;
-    std::string *listText;
-    std::string *sectionsText;
+    std::u16string_view kindName; // as undo steps name the kind
+    std::string Document::*listText;
+    std::string Document::*sectionsText;
     PendingNewRow *pendingRow;
     bool *jumpPending;
     const std::u16string *jumpTarget;
@@ -31,12 +34,13 @@ class EntryTextWindow : public platform::Dialog {
     Q_OBJECT
 
 public:
-    EntryTextWindow(const EntryWindowKind &kind, QWidget *owner);
+    EntryTextWindow(const EntryWindowKind &kind, DocumentModel &model, QWidget *owner);
 
     // Stores the field in place of the section of the title's ID; when it cannot, the title
     // says why and nothing changes.
     void SaveEntryText();
-    // Rewrites the field in canonical order with renumbered lines; the document is untouched.
+    // Rewrites the field in canonical order with renumbered lines, as one edit the field's own
+    // undo takes back; the document is untouched.
     void TidyEntryText();
     // Deletes the selected entries from both texts and their rows from the list.
     void DeleteSelectedEntries();
@@ -57,8 +61,14 @@ protected:
 private:
     void showRow(int row);
     void setTitle(const QString &id, const QString &note = {});
+    // After the document was replaced as a whole: the list filled again, and the shown entry
+    // shown again while it still exists.
+    void refresh();
+    std::string &listText() const;
+    std::string &sectionsText() const;
 
     EntryWindowKind kind_;
+    DocumentModel &model_;
     QLabel *title_;
     QPlainTextEdit *text_;
     EntryList pane_;

@@ -2,8 +2,10 @@
 
 #include "app/filereport.h"
 #include "core/document.h"
+#include "core/windowsignals.h"
 #include "platform/textfile.h"
 #include "support/generator.h"
+#include "support/testdocument.h"
 #include "support/testsupport.h"
 
 #include <functional>
@@ -33,10 +35,9 @@ std::string Lf(std::string bytes) {
 }
 
 LoadReport Open(const fs::path &file, bool autodetect = false) {
-    ResetDocument();
-    g_autoDetectStart = autodetect;
-    g_openedPath = WidePath(file);
-    return LoadOpenedFile();
+    ResetTestDocument();
+    doc.openedPath = WidePath(file);
+    return LoadOpenedFile(doc, autodetect);
 }
 
 std::string TaskForce(const std::string &id) { return "[" + id + "]\nName=" + id + "\n"; }
@@ -60,7 +61,7 @@ TEST(Open, IncludeLinesFillSlotsInOrder) {
     EXPECT_TRUE(report.openedFileRead);
     EXPECT_EQ(report.unreadIncludes, 0);
     EXPECT_TRUE(recorder.shown().empty());
-    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=F1\n1=F2\n2=F3\n");
+    EXPECT_EQ(doc.taskForceListText, "[TaskForces]\n0=F1\n1=F2\n2=F3\n");
 }
 
 TEST(Open, CommentAndBlankLinesInIncludeSection) {
@@ -75,7 +76,7 @@ TEST(Open, CommentAndBlankLinesInIncludeSection) {
     WriteIni(dir / "ai.ini", "[#include]\n\n; list\n    ;4=off.ini\n+=c.ini\n0=a.ini\n1=b.ini\n");
     MessageRecorder recorder;
     Open(dir / "ai.ini");
-    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=A\n1=B\n");
+    EXPECT_EQ(doc.taskForceListText, "[TaskForces]\n0=A\n1=B\n");
     EXPECT_TRUE(recorder.shown().empty());
 }
 
@@ -85,7 +86,7 @@ TEST(Open, LastIncludeLineWithoutLineBreakCounts) {
     WriteIni(dir / "b.ini", IncludedFile("B"));
     WriteBytes(dir / "ai.ini", "[#include]\r\n0=a.ini\r\n1=b.ini");
     Open(dir / "ai.ini");
-    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=A\n1=B\n");
+    EXPECT_EQ(doc.taskForceListText, "[TaskForces]\n0=A\n1=B\n");
 }
 
 TEST(Open, IncludeSectionEndsAtAHeaderLineOnly) {
@@ -93,7 +94,7 @@ TEST(Open, IncludeSectionEndsAtAHeaderLineOnly) {
     WriteIni(dir / "a[1].ini", IncludedFile("A"));
     WriteIni(dir / "ai.ini", "[#include]\n0=a[1].ini\n[TaskForces]\n0=M\n\n" + TaskForce("M"));
     Open(dir / "ai.ini");
-    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=M\n1=A\n");
+    EXPECT_EQ(doc.taskForceListText, "[TaskForces]\n0=M\n1=A\n");
 }
 
 TEST(Open, MissingIncludeIsReportedAndTheRestLoads) {
@@ -110,9 +111,9 @@ TEST(Open, MissingIncludeIsReportedAndTheRestLoads) {
                                  "包含文件名是否输入错误等信息";
     EXPECT_EQ(recorder.Texts()[0], expected);
     EXPECT_EQ(recorder.shown()[0].caption, platform::kAppTitle);
-    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=B\n");
+    EXPECT_EQ(doc.taskForceListText, "[TaskForces]\n0=B\n");
     // The reference was dangling anyway: saving goes on.
-    EXPECT_TRUE(CanSaveOpenedFile());
+    EXPECT_TRUE(CanSaveOpenedFile(doc));
 }
 
 TEST(Open, IncludeLinesBeyondTheFifteenthAreReportedOnce) {
@@ -129,8 +130,8 @@ TEST(Open, IncludeLinesBeyondTheFifteenthAreReportedOnce) {
     EXPECT_EQ(report.linesWithoutSlot, 2);
     ASSERT_EQ(recorder.shown().size(), 1u);
     EXPECT_NE(recorder.Texts()[0].find("第 15 行以后有 2 行包含文件没有读取"), std::string::npos);
-    EXPECT_NE(g_taskForceListText.find("14=F15\n"), std::string::npos);
-    EXPECT_EQ(g_taskForceListText.find("F16"), std::string::npos);
+    EXPECT_NE(doc.taskForceListText.find("14=F15\n"), std::string::npos);
+    EXPECT_EQ(doc.taskForceListText.find("F16"), std::string::npos);
 }
 
 // A file that exists but was not read, or an include line without a slot, blocks every save of
@@ -166,7 +167,7 @@ TEST(Open, FilesThatExistButWereNotReadBlockSaving) {
         ASSERT_EQ(recorder.shown().size(), 1u) << c.name;
         EXPECT_NE(recorder.Texts()[0].find(c.openMessage), std::string::npos)
             << recorder.Texts()[0];
-        EXPECT_FALSE(CanSaveOpenedFile()) << c.name;
+        EXPECT_FALSE(CanSaveOpenedFile(doc)) << c.name;
         ASSERT_EQ(recorder.shown().size(), 2u) << c.name;
         EXPECT_EQ(recorder.Texts()[1].rfind("打开时有包含文件没能读取", 0), 0u) << c.name;
         EXPECT_NE(recorder.Texts()[1].find(c.saveMessage), std::string::npos)
@@ -183,29 +184,29 @@ TEST(Open, UnreadableFileCountsAsOpenButIsNeverSavedOver) {
     EXPECT_EQ(recorder.Texts(),
               std::vector<std::string>{"文件无法打开，请检查是否已被占用!\n" +
                                        (dir / "nothing.ini").string() + " (文件或文件夹不存在)"});
-    EXPECT_TRUE(IsFileOpen());
+    EXPECT_TRUE(doc.IsFileOpen());
     // The loaders still ran on no input: their headers only.
-    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n");
-    EXPECT_EQ(g_triggerText, "[AITriggerTypes]\n\n");
+    EXPECT_EQ(doc.taskForceListText, "[TaskForces]\n");
+    EXPECT_EQ(doc.triggerText, "[AITriggerTypes]\n\n");
 
     // The file appears later (it was locked, say): saving must still refuse to overwrite it.
     WriteIni(dir / "nothing.ini", IncludedFile("Keep"));
-    EXPECT_FALSE(CanSaveOpenedFile());
+    EXPECT_FALSE(CanSaveOpenedFile(doc));
     EXPECT_EQ(recorder.shown().size(), 2u);
     EXPECT_EQ(Lf(ReadBytes(dir / "nothing.ini")), IncludedFile("Keep"));
 }
 
 TEST(Save, NothingOpenAndVanishedFile) {
-    ResetDocument();
+    ResetTestDocument();
     MessageRecorder recorder;
-    EXPECT_FALSE(CanSaveOpenedFile());
+    EXPECT_FALSE(CanSaveOpenedFile(doc));
     EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"没检测到任何内容X_X"});
 
     TempDir dir;
     WriteIni(dir / "ai.ini", IncludedFile("A"));
     Open(dir / "ai.ini");
     fs::remove(dir / "ai.ini");
-    EXPECT_FALSE(CanSaveOpenedFile());
+    EXPECT_FALSE(CanSaveOpenedFile(doc));
     ASSERT_EQ(recorder.shown().size(), 2u);
     EXPECT_NE(recorder.Texts()[1].find("ai.ini"), std::string::npos);
 }
@@ -216,8 +217,8 @@ TEST(Save, SingleFileOrderAndDroppedSections) {
                              "[TeamTypes]\n0=Team1\n[ScriptTypes]\n0=S\n[TaskForces]\n0=F\n"
                              "[Team1]\nName=t\n[S]\nName=s\n[F]\nName=f\n");
     Open(dir / "ai.ini");
-    ASSERT_TRUE(CanSaveOpenedFile());
-    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    ASSERT_TRUE(CanSaveOpenedFile(doc));
+    ASSERT_TRUE(SaveDocument(doc, SaveMode::SingleFile));
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), "[TaskForces]\r\n0=F\r\n\r\n[F]\r\nName=f\r\n\r\n"
                                          "[ScriptTypes]\r\n0=S\r\n\r\n[S]\r\nName=s\r\n\r\n"
                                          "[TeamTypes]\r\n0=Team1\r\n\r\n[Team1]\r\nName=t\r\n\r\n"
@@ -230,7 +231,7 @@ TEST(Save, SplitWritesFourFilesAndTheIncludeText) {
     Open(dir / "ai.ini");
     fs::create_directory(dir / "+AI"); // an existing folder is used as it is
     WriteBytes(dir / "+AI" / "Scripts.ini", "old");
-    ASSERT_TRUE(SaveDocument(SaveMode::Split));
+    ASSERT_TRUE(SaveDocument(doc, SaveMode::Split));
     EXPECT_EQ(Lf(ReadBytes(dir / "ai.ini")), kSplitIncludeText);
     EXPECT_EQ(ReadBytes(dir / "ai.ini").find("\r\n"), 10u);
     EXPECT_EQ(Lf(ReadBytes(dir / "+AI" / "TaskForce.ini")), "[TaskForces]\n0=F\n\n[F]\nName=f\n\n");
@@ -239,11 +240,11 @@ TEST(Save, SplitWritesFourFilesAndTheIncludeText) {
     EXPECT_EQ(Lf(ReadBytes(dir / "+AI" / "AITriggerTypes.ini")), "[AITriggerTypes]\nT=x\n\n");
 
     // Opened again, the split files make the same document.
-    const std::string taskForces = g_taskForceListText + g_taskForceSectionsText;
-    const std::string triggers = g_triggerText;
+    const std::string taskForces = doc.taskForceListText + doc.taskForceSectionsText;
+    const std::string triggers = doc.triggerText;
     Open(dir / "ai.ini");
-    EXPECT_EQ(g_taskForceListText + g_taskForceSectionsText, taskForces);
-    EXPECT_EQ(g_triggerText, triggers);
+    EXPECT_EQ(doc.taskForceListText + doc.taskForceSectionsText, taskForces);
+    EXPECT_EQ(doc.triggerText, triggers);
 }
 
 TEST(Save, SplitIntoAPlainFileNamedPlusAIChangesNothing) {
@@ -253,7 +254,7 @@ TEST(Save, SplitIntoAPlainFileNamedPlusAIChangesNothing) {
     WriteBytes(dir / "+AI", "not a folder");
     Open(dir / "ai.ini");
     MessageRecorder recorder;
-    EXPECT_FALSE(SaveDocument(SaveMode::Split));
+    EXPECT_FALSE(SaveDocument(doc, SaveMode::Split));
     ASSERT_EQ(recorder.shown().size(), 1u);
     EXPECT_EQ(recorder.Texts()[0].rfind("保存文件失败!T_T", 0), 0u);
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
@@ -268,7 +269,7 @@ TEST(Save, FailedSplitNeverLeavesTheIncludeTextBehind) {
     fs::create_directories(dir / "+AI" / "AITriggerTypes.ini");
     Open(dir / "ai.ini");
     MessageRecorder recorder;
-    EXPECT_FALSE(SaveDocument(SaveMode::Split));
+    EXPECT_FALSE(SaveDocument(doc, SaveMode::Split));
     ASSERT_EQ(recorder.shown().size(), 1u);
     EXPECT_NE(recorder.Texts()[0].find("AITriggerTypes.ini"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
@@ -293,13 +294,13 @@ TEST(Save, FailedSplitChangesNothing) {
         if (c.folderExists) WriteBytes(dir / "+AI" / "TeamTypes.ini", "old teams");
         if (c.scriptsIsFolder) fs::create_directories(dir / "+AI" / "Scripts.ini");
         Open(dir / "ai.ini");
-        g_scriptSectionsText += std::string(200000, ';') + "\n";
+        doc.scriptSectionsText += std::string(200000, ';') + "\n";
         MessageRecorder recorder;
         bool saved = true;
         if (c.sizeLimit)
-            WithFileSizeLimit(c.sizeLimit, [&] { saved = SaveDocument(SaveMode::Split); });
+            WithFileSizeLimit(c.sizeLimit, [&] { saved = SaveDocument(doc, SaveMode::Split); });
         else
-            saved = SaveDocument(SaveMode::Split);
+            saved = SaveDocument(doc, SaveMode::Split);
         EXPECT_FALSE(saved) << c.name;
         ASSERT_EQ(recorder.shown().size(), 1u) << c.name;
         EXPECT_NE(recorder.Texts()[0].find("Scripts.ini ("), std::string::npos)
@@ -341,7 +342,7 @@ TEST(Save, SymbolicLinks) {
         fs::create_symlink(dir / c.target, mod / c.link);
         Open(mod / "ai.ini");
         MessageRecorder recorder;
-        EXPECT_EQ(SaveDocument(c.mode), c.saved) << c.link << " -> " << c.target;
+        EXPECT_EQ(SaveDocument(doc, c.mode), c.saved) << c.link << " -> " << c.target;
         EXPECT_TRUE(fs::is_symlink(mod / c.link)) << c.link;
         if (c.saved) {
             EXPECT_NE(ReadBytes(dir / c.target), c.link == "ai.ini" ? content : "old") << c.link;
@@ -362,10 +363,10 @@ TEST(Save, ShortWriteKeepsTheOldFile) {
     std::string original = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n";
     WriteBytes(dir / "ai.ini", original);
     Open(dir / "ai.ini");
-    g_taskForceSectionsText += std::string(200000, ';') + "\n";
+    doc.taskForceSectionsText += std::string(200000, ';') + "\n";
     MessageRecorder recorder;
     bool saved = true;
-    WithFileSizeLimit(65536, [&] { saved = SaveDocument(SaveMode::SingleFile); });
+    WithFileSizeLimit(65536, [&] { saved = SaveDocument(doc, SaveMode::SingleFile); });
     EXPECT_FALSE(saved);
     EXPECT_EQ(recorder.shown().size(), 1u);
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
@@ -374,8 +375,9 @@ TEST(Save, ShortWriteKeepsTheOldFile) {
 namespace {
 
 std::vector<std::string> DocumentTexts() {
-    return {g_taskForceListText, g_taskForceSectionsText, g_scriptListText, g_scriptSectionsText,
-            g_teamListText,      g_teamSectionsText,      g_triggerText};
+    return {doc.taskForceListText,  doc.taskForceSectionsText, doc.scriptListText,
+            doc.scriptSectionsText, doc.teamListText,          doc.teamSectionsText,
+            doc.triggerText};
 }
 
 } // namespace
@@ -385,20 +387,20 @@ TEST(RoundTrip, SecondSaveIsAFixedPointAndSplitReopensTheSame) {
     ASSERT_TRUE(
         platform::WriteTextFile(WidePath(dir / "ai.ini"), testsupport::GenerateAiFile(1, 7)).ok);
     Open(dir / "ai.ini", true);
-    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    ASSERT_TRUE(SaveDocument(doc, SaveMode::SingleFile));
     Open(dir / "ai.ini", true);
-    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    ASSERT_TRUE(SaveDocument(doc, SaveMode::SingleFile));
     const std::string second = ReadBytes(dir / "ai.ini");
     Open(dir / "ai.ini", true);
     const std::vector<std::string> document = DocumentTexts();
-    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    ASSERT_TRUE(SaveDocument(doc, SaveMode::SingleFile));
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), second);
     EXPECT_EQ(second.find('\n'), second.find("\r\n") + 1); // CR LF on disk
 
-    ASSERT_TRUE(SaveDocument(SaveMode::Split));
+    ASSERT_TRUE(SaveDocument(doc, SaveMode::Split));
     Open(dir / "ai.ini", true);
     EXPECT_EQ(DocumentTexts(), document);
-    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
+    ASSERT_TRUE(SaveDocument(doc, SaveMode::SingleFile));
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), second);
 }
 
@@ -471,9 +473,9 @@ TEST(FileReport, DroppedOnSaveNamesFileAndLine) {
         if (!row.included.empty()) WriteIni(dir / "inc.ini", row.included);
         MessageRecorder recorder;
         Open(dir / "ai.ini");
-        EXPECT_EQ(Described(g_droppedOnSave.findings), row.expected);
-        EXPECT_EQ(g_droppedOnSave.otherSections, row.otherSections);
-        EXPECT_TRUE(FindBrokenReferences().empty());
+        EXPECT_EQ(Described(doc.droppedOnSave.findings), row.expected);
+        EXPECT_EQ(doc.droppedOnSave.otherSections, row.otherSections);
+        EXPECT_TRUE(FindBrokenReferences(doc).empty());
     }
 }
 
@@ -499,17 +501,17 @@ TEST(FileReport, BrokenReferencesOfTheDocumentAsItStands) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        ResetDocument();
+        ResetTestDocument();
         const size_t split[] = {row.taskForces.find("\n\n"), row.scripts.find("\n\n"),
                                 row.teams.find("\n\n")};
-        g_taskForceListText = row.taskForces.substr(0, split[0] + 1);
-        g_taskForceSectionsText = row.taskForces.substr(split[0] + 1);
-        g_scriptListText = row.scripts.substr(0, split[1] + 1);
-        g_scriptSectionsText = row.scripts.substr(split[1] + 1);
-        g_teamListText = row.teams.substr(0, split[2] + 1);
-        g_teamSectionsText = row.teams.substr(split[2] + 1);
-        g_triggerText = row.triggers;
-        EXPECT_EQ(Described(FindBrokenReferences()), row.expected);
+        doc.taskForceListText = row.taskForces.substr(0, split[0] + 1);
+        doc.taskForceSectionsText = row.taskForces.substr(split[0] + 1);
+        doc.scriptListText = row.scripts.substr(0, split[1] + 1);
+        doc.scriptSectionsText = row.scripts.substr(split[1] + 1);
+        doc.teamListText = row.teams.substr(0, split[2] + 1);
+        doc.teamSectionsText = row.teams.substr(split[2] + 1);
+        doc.triggerText = row.triggers;
+        EXPECT_EQ(Described(FindBrokenReferences(doc)), row.expected);
     }
 }
 
@@ -573,8 +575,8 @@ TEST(FileReport, EveryKindAtItsFileAndLine) {
         if (!row.included.empty()) WriteIni(dir / "inc.ini", row.included);
         MessageRecorder recorder;
         Open(dir / "ai.ini");
-        EXPECT_TRUE(g_droppedOnSave.findings.empty());
-        EXPECT_EQ(Described(FindBrokenReferences()), row.expected);
+        EXPECT_TRUE(doc.droppedOnSave.findings.empty());
+        EXPECT_EQ(Described(FindBrokenReferences(doc)), row.expected);
     }
 
     // An entry changed since Open is told in the document; the others keep their lines, until a
@@ -582,11 +584,11 @@ TEST(FileReport, EveryKindAtItsFileAndLine) {
     TempDir dir;
     WriteIni(dir / "ai.ini", Mod("0=E1", "0=0,1", kTeam, Trigger("A", "T")));
     Open(dir / "ai.ini");
-    const size_t script = g_teamSectionsText.find("Script=S");
-    g_teamSectionsText.insert(script + 8, "7");
-    EXPECT_EQ(Described(FindBrokenReferences()),
+    const size_t script = doc.teamSectionsText.find("Script=S");
+    doc.teamSectionsText.insert(script + 8, "7");
+    EXPECT_EQ(Described(FindBrokenReferences(doc)),
               (std::vector<std::string>{"missing-script T", "task-force-member F ai.ini:9"}));
-    ASSERT_TRUE(SaveDocument(SaveMode::SingleFile));
-    EXPECT_EQ(Described(FindBrokenReferences()),
+    ASSERT_TRUE(SaveDocument(doc, SaveMode::SingleFile));
+    EXPECT_EQ(Described(FindBrokenReferences(doc)),
               (std::vector<std::string>{"missing-script T", "task-force-member F"}));
 }

@@ -1,6 +1,8 @@
 #include "app/opensave.h"
 
 #include "core/document.h"
+#include "core/windowsignals.h"
+#include "support/testeditor.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +15,7 @@ namespace {
 class OpenSave : public testing::Test {
 protected:
     void SetUp() override {
-        ResetDocument();
+        ResetTestDocument();
         platform::SetOpenFileHandler([this](const std::u16string &filter) {
             filters.push_back(filter);
             return chosen;
@@ -28,29 +30,21 @@ protected:
 
 } // namespace
 
-TEST_F(OpenSave, CancelledDialogAllowsALaterOpen) {
-    OpenFile();
-    EXPECT_EQ(g_openedPath, u"None");
+TEST_F(OpenSave, TheFileDialogAndASecondFile) {
+    EXPECT_EQ(AskOpenPath(), u"None"); // cancelled
     ASSERT_EQ(filters.size(), 1u);
     EXPECT_EQ(filters[0], u"所有配置 文件(*.ini)|*.ini|所有文件(*.*)|*.*||");
 
-    WriteBytes(dir / "ai.ini", "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n");
-    chosen = WidePath(dir / "ai.ini");
-    OpenFile();
-    EXPECT_TRUE(IsFileOpen());
-    EXPECT_EQ(g_taskForceListText, "[TaskForces]\n0=F\n");
-}
-
-TEST_F(OpenSave, SecondOpenIsRefusedEvenAfterAFailedRead) {
     MessageRecorder recorder;
-    chosen = WidePath(dir / "missing.ini");
-    OpenFile();
-    OpenFile();
-    EXPECT_EQ(filters.size(), 1u);
-    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{
-                                    "文件无法打开，请检查是否已被占用!\n" +
-                                        (dir / "missing.ini").string() + " (文件或文件夹不存在)",
-                                    "不准重复打开文件，每次启动只能打开一次"}));
+    OpenFile(WidePath(dir / "missing.ini"));
+    EXPECT_EQ(recorder.Texts(),
+              (std::vector<std::string>{"文件无法打开，请检查是否已被占用!\n" +
+                                        (dir / "missing.ini").string() + " (文件或文件夹不存在)"}));
+    // Another file replaces whatever was open, even a file that could not be read.
+    WriteBytes(dir / "ai.ini", "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n");
+    OpenFile(WidePath(dir / "ai.ini"));
+    EXPECT_FALSE(doc.openedFileUnread);
+    EXPECT_EQ(doc.taskForceListText, "[TaskForces]\n0=F\n");
 }
 
 TEST_F(OpenSave, SaveAsksAndCancelWritesNothing) {
@@ -60,8 +54,7 @@ TEST_F(OpenSave, SaveAsksAndCancelWritesNothing) {
 
     const std::string original = "[General]\r\nx=1\r\n[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n";
     WriteBytes(dir / "ai.ini", original);
-    chosen = WidePath(dir / "ai.ini");
-    OpenFile();
+    OpenFile(WidePath(dir / "ai.ini"));
     recorder.Answer(Answer::Cancel);
     SaveFile();
     ASSERT_EQ(recorder.shown().size(), 2u);
@@ -88,10 +81,9 @@ TEST_F(OpenSave, SaveAsksAndCancelWritesNothing) {
 TEST_F(OpenSave, FirstSaveShowsWhatItDropsOnce) {
     const std::string original = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n[Gone]\r\nName=g\r\n";
     for (Answer answer : {Answer::Cancel, Answer::Save}) {
-        ResetDocument();
+        ResetTestDocument();
         WriteBytes(dir / "ai.ini", original);
-        chosen = WidePath(dir / "ai.ini");
-        OpenFile();
+        OpenFile(WidePath(dir / "ai.ini"));
         MessageRecorder recorder(Answer::No);
         recorder.Answer(answer);
         SaveFile();

@@ -4,8 +4,11 @@
 
 #include "app/vantaeditdlg.h"
 #include "core/document.h"
+#include "core/windowsignals.h"
 #include "platform/controls.h"
 #include "platform/seams.h"
+#include "res/teamdialog.h"
+#include "support/testdocument.h"
 #include "support/testsupport.h"
 #include "ui/editorwindows.h"
 
@@ -16,6 +19,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -27,7 +32,6 @@ namespace {
 
 const std::u16string kExitPrompt = u"请注意，有文件未保存∑(っ°Д°;)っ\n是否继续退出(✪ω✪)";
 const std::u16string kExitCaption = u"Fight!!(ｏ^-^)~''☆ミ☆ミ";
-const std::u16string kClosePrompt = u"请确保文件已经做了正确的操作\n本人很懒没做这块\no(╥﹏╥)o";
 
 QAction *MenuAction(const QWidget &window, const QString &text) {
     for (QAction *action : window.findChildren<QAction *>()) {
@@ -110,12 +114,13 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
-    void withoutAFileEveryWayOutEndsAtOnce_data();
-    void withoutAFileEveryWayOutEndsAtOnce();
-    void withAFileEveryWayOutAsks_data();
-    void withAFileEveryWayOutAsks();
+    void withoutChangesEveryWayOutEndsAtOnce_data();
+    void withoutChangesEveryWayOutEndsAtOnce();
+    void withUnsavedChangesExitAndCloseAsk_data();
+    void withUnsavedChangesExitAndCloseAsk();
     void openAndSaveItemsRunTheirCommands();
     void checkBoxIsTickedAgainOnEveryPaint();
     void showAllAndHideAllKeepTheirOrder();
@@ -132,8 +137,15 @@ private:
     std::vector<int> exits_;
 };
 
+void MainWindowTest::initTestCase() {
+    // The recent files go to a settings file of the tests' own.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("VantaEditTest"));
+    QSettings().clear();
+}
+
 void MainWindowTest::init() {
-    ResetDocument();
+    ResetTestDocument();
     exits_.clear();
     platform::SetExitHandler([this](int status) { exits_.push_back(status); });
 }
@@ -143,76 +155,93 @@ void MainWindowTest::cleanup() {
     g_teamWindow = g_scriptWindow = g_taskForceWindow = g_triggerWindow = g_addNewWindow = nullptr;
 }
 
-void MainWindowTest::withoutAFileEveryWayOutEndsAtOnce_data() {
+void MainWindowTest::withoutChangesEveryWayOutEndsAtOnce_data() {
     QTest::addColumn<QString>("how");
-    for (const char *how : {"exit", "close", "enter", "escape"})
-        QTest::newRow(how) << QString::fromLatin1(how);
+    QTest::addColumn<bool>("fileOpen");
+    for (const char *how : {"exit", "close"}) {
+        QTest::newRow(how) << QString::fromLatin1(how) << false;
+        QTest::newRow((std::string(how) + ", saved file").c_str())
+            << QString::fromLatin1(how) << true;
+    }
 }
 
-void MainWindowTest::withoutAFileEveryWayOutEndsAtOnce() {
+void MainWindowTest::withoutChangesEveryWayOutEndsAtOnce() {
     QFETCH(QString, how);
+    QFETCH(bool, fileOpen);
+    testsupport::TempDir dir;
+    testsupport::WriteBytes(dir / "ai.ini", "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n");
     testsupport::MessageRecorder recorder;
     CVantaEditDlg window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (fileOpen)
+        QVERIFY(window.openCommandLine({QString::fromStdString((dir / "ai.ini").string())}));
     Leave(window, how);
     QCOMPARE(recorder.shown().size(), size_t(0));
     QCOMPARE(exits_, std::vector<int>{0});
 }
 
-void MainWindowTest::withAFileEveryWayOutAsks_data() {
+void MainWindowTest::withUnsavedChangesExitAndCloseAsk_data() {
     QTest::addColumn<QString>("how");
     QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("saveFails");
     QTest::addColumn<bool>("leaves");
-    QTest::newRow("exit, yes") << QStringLiteral("exit") << Answer::Yes << true;
-    QTest::newRow("exit, no") << QStringLiteral("exit") << Answer::No << false;
-    QTest::newRow("exit, cancel") << QStringLiteral("exit") << Answer::Cancel << false;
-    QTest::newRow("close, yes") << QStringLiteral("close") << Answer::Yes << true;
-    QTest::newRow("close, no") << QStringLiteral("close") << Answer::No << false;
-    QTest::newRow("enter, no") << QStringLiteral("enter") << Answer::No << false;
-    QTest::newRow("enter, yes") << QStringLiteral("enter") << Answer::Yes << true;
-    QTest::newRow("escape, no") << QStringLiteral("escape") << Answer::No << false;
+    for (const char *how : {"exit", "close"}) {
+        const QString h = QString::fromLatin1(how);
+        QTest::newRow((std::string(how) + ", save").c_str()) << h << Answer::Save << false << true;
+        QTest::newRow((std::string(how) + ", save fails").c_str())
+            << h << Answer::Save << true << false;
+        QTest::newRow((std::string(how) + ", discard").c_str())
+            << h << Answer::Discard << false << true;
+        QTest::newRow((std::string(how) + ", cancel").c_str())
+            << h << Answer::Cancel << false << false;
+    }
 }
 
-void MainWindowTest::withAFileEveryWayOutAsks() {
+void MainWindowTest::withUnsavedChangesExitAndCloseAsk() {
     QFETCH(QString, how);
     QFETCH(Answer, answer);
+    QFETCH(bool, saveFails);
     QFETCH(bool, leaves);
-    // A path counts as an open file even when its content could not be read.
-    g_openedPath = u"/nowhere/rules.ini";
+    testsupport::TempDir dir;
+    const auto file = dir / "ai.ini";
+    testsupport::WriteBytes(file, "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n");
     testsupport::MessageRecorder recorder;
-    recorder.Answer(answer);
     CVantaEditDlg window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    Leave(window, how);
+    QVERIFY(window.openCommandLine({QString::fromStdString(file.string())}));
+    DocumentModel &model = window.model();
+    model.Edit(u"保存人员 F", [&] { model.document.taskForceSectionsText += "0=1,E1\n"; });
+    QVERIFY(window.windowTitle().endsWith(QStringLiteral("ai.ini *")));
+    // Enter and Escape never leave, whatever is unsaved.
+    Leave(window, QStringLiteral("enter"));
+    Leave(window, QStringLiteral("escape"));
+    QVERIFY(recorder.shown().empty() && exits_.empty());
 
-    QCOMPARE(recorder.shown().size(), size_t(1));
-    const platform::MessageBoxRequest &box = recorder.shown()[0];
-    if (how == QStringLiteral("exit")) {
-        QVERIFY(box.ownedByMainWindow);
-        QVERIFY(box.text == kExitPrompt);
-        QVERIFY(box.caption == kExitCaption);
-        QCOMPARE(box.buttons, Buttons::YesNoCancel);
-    } else {
-        QVERIFY(!box.ownedByMainWindow);
-        QVERIFY(box.text == kClosePrompt);
-        QVERIFY(box.caption == platform::kAppTitle);
-        QCOMPARE(box.buttons, Buttons::YesNo);
-    }
+    if (saveFails) std::filesystem::remove(file);
+    recorder.Answer(answer);
+    recorder.Answer(Answer::No); // one file, not split
+    Leave(window, how);
+    const platform::MessageBoxRequest &box = recorder.shown().at(0);
+    QVERIFY(box.ownedByMainWindow);
+    QVERIFY(box.text == kExitPrompt);
+    QVERIFY(box.caption == kExitCaption);
+    QCOMPARE(box.buttons, Buttons::SaveDiscardCancel);
     QCOMPARE(box.icon, Icon::Question);
     QCOMPARE(exits_, leaves ? std::vector<int>{0} : std::vector<int>{});
-    QVERIFY(window.isVisible());
+    const bool saved = answer == Answer::Save && !saveFails;
+    QCOMPARE(testsupport::ReadBytes(file).find("0=1,E1") != std::string::npos, saved);
+    QCOMPARE(window.windowTitle().endsWith(QStringLiteral(" *")), !saved);
 }
 
 void MainWindowTest::openAndSaveItemsRunTheirCommands() {
-    g_openedPath = u"/nowhere/rules.ini";
     testsupport::MessageRecorder recorder;
     CVantaEditDlg window;
-    MenuAction(window, QStringLiteral("打开"))->trigger();
-    QCOMPARE(recorder.Texts(), std::vector<std::string>{"不准重复打开文件，每次启动只能打开一次"});
+    Document &doc = window.model().document;
+    doc.openedPath = u"/nowhere/rules.ini";
     MenuAction(window, QStringLiteral("保存"))->trigger();
-    QCOMPARE(recorder.shown().size(), size_t(2));
+    QCOMPARE(recorder.shown().size(), size_t(1));
 
     // Save has its key, shown beside it in the menu (Open's key opens in opensTheUsualWays).
     QCOMPARE(MenuAction(window, QStringLiteral("保存"))->shortcut(),
@@ -220,26 +249,26 @@ void MainWindowTest::openAndSaveItemsRunTheirCommands() {
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(recorder.shown().size(), size_t(3));
+    QCOMPARE(recorder.shown().size(), size_t(2));
 
     // The report reads the document as it stands each time.
-    g_teamListText = "[TeamTypes]\n0=T\n";
-    g_teamSectionsText = "\n[T]\nName=t\n";
+    doc.teamListText = "[TeamTypes]\n0=T\n";
+    doc.teamSectionsText = "\n[T]\nName=t\n";
     QAction *check = MenuAction(window, QStringLiteral("检查文件..."));
     check->trigger();
-    g_teamSectionsText = "\n[T]\nName=t\nTaskForce=F\nScript=S\n";
-    g_taskForceListText = "[TaskForces]\n0=F\n";
-    g_taskForceSectionsText = "\n[F]\nName=f\n";
-    g_scriptListText = "[ScriptTypes]\n0=S\n";
-    g_scriptSectionsText = "\n[S]\nName=s\n";
+    doc.teamSectionsText = "\n[T]\nName=t\nTaskForce=F\nScript=S\n";
+    doc.taskForceListText = "[TaskForces]\n0=F\n";
+    doc.taskForceSectionsText = "\n[F]\nName=f\n";
+    doc.scriptListText = "[ScriptTypes]\n0=S\n";
+    doc.scriptSectionsText = "\n[S]\nName=s\n";
     check->trigger();
-    QCOMPARE(recorder.shown().size(), size_t(5));
-    const platform::MessageBoxRequest &report = recorder.shown()[3];
+    QCOMPARE(recorder.shown().size(), size_t(4));
+    const platform::MessageBoxRequest &report = recorder.shown()[2];
     QVERIFY(report.scrollable);
     QCOMPARE(report.buttons, Buttons::Close);
     QCOMPARE(report.caption, std::u16string(u"检查文件"));
-    QVERIFY(recorder.Texts()[3].find("引用错误: 2 项") != std::string::npos);
-    QVERIFY(recorder.Texts()[4].find("没有发现问题。") != std::string::npos);
+    QVERIFY(recorder.Texts()[2].find("引用错误: 2 项") != std::string::npos);
+    QVERIFY(recorder.Texts()[3].find("没有发现问题。") != std::string::npos);
 }
 
 void MainWindowTest::checkBoxIsTickedAgainOnEveryPaint() {
@@ -250,22 +279,17 @@ void MainWindowTest::checkBoxIsTickedAgainOnEveryPaint() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(box->isChecked());
-    QVERIFY(g_autoDetectStart);
 
     // Unticking holds while only the box itself repaints.
     QTest::mouseClick(box, Qt::LeftButton);
     QCoreApplication::processEvents();
     QVERIFY(!box->isChecked());
-    QVERIFY(!g_autoDetectStart);
     QTest::mouseClick(box, Qt::LeftButton);
-    QVERIFY(g_autoDetectStart);
     QTest::mouseClick(box, Qt::LeftButton);
-    QVERIFY(!g_autoDetectStart);
 
     // The window uncovered: painted again, ticked again.
     window.repaint();
     QVERIFY(box->isChecked());
-    QVERIFY(g_autoDetectStart);
 }
 
 void MainWindowTest::showAllAndHideAllKeepTheirOrder() {
@@ -334,12 +358,13 @@ void MainWindowTest::opensTheUsualWays_data() {
 void MainWindowTest::opensTheUsualWays() {
     QFETCH(QString, how);
     testsupport::TempDir dir;
-    testsupport::WriteBytes(dir / "ai.ini", "[TeamTypes]\r\n");
-    const std::u16string path = testsupport::WidePath(dir / "ai.ini");
+    testsupport::WriteBytes(dir / "ai.ini", "[TeamTypes]\r\n0=A\r\n[A]\r\nName=a\r\n");
+    testsupport::WriteBytes(dir / "other.ini", "[TeamTypes]\r\n0=B\r\n[B]\r\nName=b\r\n");
+    std::u16string chosen = testsupport::WidePath(dir / "ai.ini");
     int asked = 0;
     platform::SetOpenFileHandler([&](const std::u16string &) {
         ++asked;
-        return path;
+        return chosen;
     });
     testsupport::MessageRecorder recorder;
     CVantaEditDlg window;
@@ -347,19 +372,26 @@ void MainWindowTest::opensTheUsualWays() {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("VantaEdit"));
 
-    Open(window, how, QString::fromStdU16String(path));
-    QVERIFY(g_openedPath == path);
+    Open(window, how, QString::fromStdU16String(chosen));
+    QVERIFY(window.model().document.openedPath == chosen);
     QCOMPARE(asked, how == QStringLiteral("menu") || how == QStringLiteral("Ctrl+O") ? 1 : 0);
     QCOMPARE(window.windowTitle(), QStringLiteral("VantaEdit — ai.ini"));
     QVERIFY(g_teamWindow->isVisible());
     QCOMPARE(recorder.shown().size(), size_t(0));
 
-    // One file per run, whichever way the second one comes.
+    // A second file replaces the first, whichever way it comes: the windows list only its
+    // entries, and it heads the recent files.
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    Open(window, how, QStringLiteral("/elsewhere/other.ini"));
-    QCOMPARE(recorder.Texts(), std::vector<std::string>{"不准重复打开文件，每次启动只能打开一次"});
-    QVERIFY(g_openedPath == path);
+    chosen = testsupport::WidePath(dir / "other.ini");
+    Open(window, how, QString::fromStdU16String(chosen));
+    QVERIFY(window.model().document.openedPath == chosen);
+    auto *teams = g_teamWindow->control<platform::ReportList>(res::kIdTeamList);
+    QCOMPARE(teams->rowCount(), 1);
+    QCOMPARE(teams->text(0, 1), QStringLiteral("B"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("VantaEdit — other.ini"));
+    QCOMPARE(CVantaEditDlg::RecentFiles().value(0), QString::fromStdU16String(chosen));
+    QCOMPARE(recorder.shown().size(), size_t(0));
     platform::SetOpenFileHandler({});
 }
 
@@ -368,7 +400,7 @@ void MainWindowTest::commandLineRefusesWhatItCannotOpen() {
     CVantaEditDlg window;
     QVERIFY(window.openCommandLine({}));
     QVERIFY(!window.openCommandLine({QStringLiteral("a.ini"), QStringLiteral("b.ini")}));
-    QVERIFY(!IsFileOpen());
+    QVERIFY(!window.model().document.IsFileOpen());
     QVERIFY(recorder.shown().empty());
     QVERIFY(window.openCommandLine({QStringLiteral("/nowhere/ai.ini")}));
     QCOMPARE(recorder.Texts().size(), size_t(1));
@@ -399,7 +431,7 @@ void MainWindowTest::untickBeforeOpenHoldsForThatOpen() {
         return testsupport::WidePath(dir / "ai.ini");
     });
     MenuAction(window, QStringLiteral("打开"))->trigger();
-    QCOMPARE(g_startNumber, startNumber);
+    QCOMPARE(window.model().document.startNumber, startNumber);
     window.repaint();
     QVERIFY(box->isChecked());
     platform::SetOpenFileHandler({});

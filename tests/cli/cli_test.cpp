@@ -2,6 +2,8 @@
 
 #include "app/opensave.h"
 #include "core/document.h"
+#include "core/windowsignals.h"
+#include "support/testeditor.h"
 #include "support/testsupport.h"
 
 #include <QJsonArray>
@@ -125,13 +127,12 @@ TEST(Cli, AgreesWithTheEditorOnIncludesThatWereNotRead) {
         }
         const int status = RunCli("save " + Quote(cli / "ai.ini")).status;
 
-        ResetDocument();
-        g_autoDetectStart = true; // as the companion command detects by default
+        ResetTestDocument();
         MessageRecorder recorder;
-        recorder.Answer(platform::Answer::Ok);   // the include's message at Open
-        recorder.Answer(platform::Answer::Save); // the report of what Save drops
-        recorder.Answer(platform::Answer::No);   // one file, not split
-        OpenFile(WidePath(editor / "ai.ini"));
+        recorder.Answer(platform::Answer::Ok);       // the include's message at Open
+        recorder.Answer(platform::Answer::Save);     // the report of what Save drops
+        recorder.Answer(platform::Answer::No);       // one file, not split
+        OpenFile(WidePath(editor / "ai.ini"), true); // as the companion command detects
         SaveFile();
         EXPECT_EQ(ReadBytes(editor / "ai.ini"), ReadBytes(cli / "ai.ini")) << include;
         EXPECT_EQ(status, include == std::string("missing") ? 0 : 1) << include;
@@ -236,10 +237,9 @@ TEST(Cli, CheckFormats) {
     // The text form is the editor's own report.
     CliRun text = RunCli("check mod/ai.ini", dir.path());
     EXPECT_EQ(text.status, 3);
-    ResetDocument();
-    g_autoDetectStart = true;
+    ResetTestDocument();
     MessageRecorder recorder;
-    OpenFile(WidePath(dir / "mod" / "ai.ini"));
+    OpenFile(WidePath(dir / "mod" / "ai.ini"), true);
     CheckFile();
     ASSERT_EQ(recorder.Texts().size(), 1u);
     EXPECT_EQ(text.out, recorder.Texts()[0]);

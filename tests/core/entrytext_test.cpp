@@ -4,7 +4,9 @@
 
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/windowsignals.h"
 #include "support/generator.h"
+#include "support/testdocument.h"
 #include "taskforces/taskforceloader.h"
 
 #include <gtest/gtest.h>
@@ -102,15 +104,15 @@ TEST(DeleteEntryTexts, TakesOutExactlyTheDoomedEntries) {
 
 TEST(RebuildEntryTexts, TakesTheSectionsThatEntrySectionOfGives) {
     // Generated task forces, in a shuffled order, some dropped, with awkward IDs mixed in.
-    testsupport::FillSlots({testsupport::GenerateAiFile(1, 7)});
-    LoadTaskForces();
-    std::string sections = g_taskForceSectionsText +
+    testsupport::FillSlots(doc, {testsupport::GenerateAiFile(1, 7)});
+    LoadTaskForces(doc);
+    std::string sections = doc.taskForceSectionsText +
                            "[A]B]\nName=x\n[A]\nName=a\n\n[A]\nName=second\nRef=[B]\n[A=B]\n";
     std::vector<std::string> ids;
-    for (size_t pos = g_taskForceListText.find('='); pos != std::string::npos;
-         pos = g_taskForceListText.find('=', pos + 1)) {
-        const size_t lf = g_taskForceListText.find('\n', pos);
-        ids.push_back(g_taskForceListText.substr(pos + 1, lf - pos - 1));
+    for (size_t pos = doc.taskForceListText.find('='); pos != std::string::npos;
+         pos = doc.taskForceListText.find('=', pos + 1)) {
+        const size_t lf = doc.taskForceListText.find('\n', pos);
+        ids.push_back(doc.taskForceListText.substr(pos + 1, lf - pos - 1));
     }
     ASSERT_GT(ids.size(), 900u);
     for (const char *id : {"A", "A]B", "B", "A=B", "[A", "", "Name=x"})

@@ -2,10 +2,12 @@
 // leaves alone, the IDs it refuses, and a new entry numbered after its window's rows.
 
 #include "core/document.h"
+#include "core/windowsignals.h"
 #include "newentry/addnew.h"
 #include "platform/controls.h"
 #include "res/addnewdialog.h"
 #include "res/triggerdialog.h"
+#include "support/testdocument.h"
 #include "support/testsupport.h"
 #include "ui/editorwindows.h"
 
@@ -20,8 +22,8 @@ class AddNewTest : public QObject {
 
 private slots:
     void init() {
-        ResetDocument();
-        dialog = std::make_unique<CAddnew>();
+        ResetTestDocument();
+        dialog = std::make_unique<CAddnew>(model);
         kind = dialog->control<platform::ComboBox>(res::kIdAddNewKind);
         id = dialog->control<QLineEdit>(res::kIdAddNewId);
         dialog->show();
@@ -35,9 +37,9 @@ private slots:
 
 private:
     void openFile() {
-        g_openedPath = u"/tmp/ai.ini";
-        g_scriptListText = "[ScriptTypes]\n0=A\n1=B\n2=C\n3=D\n";
-        g_scriptSectionsText = "[A]\nName=a\n\n[B]\nName=b\n\n[C]\nName=c\n\n[D]\nName=d\n\n";
+        doc.openedPath = u"/tmp/ai.ini";
+        doc.scriptListText = "[ScriptTypes]\n0=A\n1=B\n2=C\n3=D\n";
+        doc.scriptSectionsText = "[A]\nName=a\n\n[B]\nName=b\n\n[C]\nName=c\n\n[D]\nName=d\n\n";
     }
     void enter(const QString &text) {
         id->clear();
@@ -62,7 +64,7 @@ void AddNewTest::noFileOpenOnlySaysSo() {
             "ヽ(#`Д?)?o(▼皿▼メ;)o你小子隔着干啥???",
             "很高兴您能使用我的软件!感谢使用!\nNice to you use my program!Thank you for use!"}));
     QVERIFY(dialog->isHidden());
-    QVERIFY(g_triggerText.empty());
+    QVERIFY(doc.triggerText.empty());
 }
 
 void AddNewTest::enterLeavesAnEmptyIdOrATypedKindAlone() {
@@ -84,7 +86,7 @@ void AddNewTest::enterLeavesAnEmptyIdOrATypedKindAlone() {
 void AddNewTest::refusedIdKeepsTheDialogOpen() {
     MessageRecorder recorder;
     openFile();
-    const std::string list = g_scriptListText;
+    const std::string list = doc.scriptListText;
     kind->setCurrentIndex(2);
     enter(QStringLiteral("B"));
     enter(QStringLiteral("x,y"));
@@ -92,14 +94,14 @@ void AddNewTest::refusedIdKeepsTheDialogOpen() {
     QCOMPARE(recorder.Texts()[0], std::string("已经有注册名称为“B”的脚本，请换一个名称"));
     QVERIFY(dialog->isVisible());
     QCOMPARE(id->text(), QStringLiteral("x,y"));
-    QCOMPARE(g_scriptListText, list);
+    QCOMPARE(doc.scriptListText, list);
 }
 
 void AddNewTest::scriptIsNumberedAfterItsWindowsRows() {
     openFile();
     // The script window lists the four scripts.
     dialog = std::make_unique<CAddnew>(
-        nullptr, [](NewEntryKind kind) { return kind == NewEntryKind::Script ? 4 : 0; });
+        model, nullptr, [](NewEntryKind kind) { return kind == NewEntryKind::Script ? 4 : 0; });
     kind = dialog->control<platform::ComboBox>(res::kIdAddNewKind);
     id = dialog->control<QLineEdit>(res::kIdAddNewId);
     dialog->show();
@@ -108,7 +110,7 @@ void AddNewTest::scriptIsNumberedAfterItsWindowsRows() {
     kind->setCurrentIndex(2);
     enter(QStringLiteral("S1"));
     QVERIFY(dialog->isHidden());
-    QVERIFY(g_scriptListText.ends_with("\n3=D\n4=S1\n"));
+    QVERIFY(doc.scriptListText.ends_with("\n3=D\n4=S1\n"));
     QCOMPARE(g_scriptPendingRow.rowIndex, 4);
     QCOMPARE(g_addNewKind, 2);
 }

@@ -7,6 +7,7 @@
 #include "app/vantaeditdlg.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/windowsignals.h"
 #include "newentry/addnew.h"
 #include "platform/controls.h"
 #include "platform/textfile.h"
@@ -15,6 +16,7 @@
 #include "res/teamdialog.h"
 #include "res/triggerdialog.h"
 #include "support/generator.h"
+#include "support/testdocument.h"
 #include "support/testsupport.h"
 #include "support/windowtest.h"
 #include "triggers/triggerformat.h"
@@ -43,10 +45,10 @@ std::string Narrow(const QString &text) { return ToNarrow(text.toStdU16String())
 struct Texts {
     std::string taskForceList, taskForceSections, scriptList, scriptSections, teamList,
         teamSections, triggers;
-    static Texts Now() {
-        return {g_taskForceListText,  g_taskForceSectionsText, g_scriptListText,
-                g_scriptSectionsText, g_teamListText,          g_teamSectionsText,
-                g_triggerText};
+    static Texts Of(const Document &d) {
+        return {d.taskForceListText,  d.taskForceSectionsText, d.scriptListText,
+                d.scriptSectionsText, d.teamListText,          d.teamSectionsText,
+                d.triggerText};
     }
 };
 
@@ -132,7 +134,7 @@ private:
 };
 
 void EditorScenarioTest::wholeSession() {
-    ResetDocument();
+    ResetTestDocument();
     testsupport::TempDir dir;
     const std::u16string path = testsupport::WidePath(dir / "rules.ini");
     QVERIFY(platform::WriteTextFile(path, testsupport::GenerateAiFile(1, 7)).ok);
@@ -152,7 +154,7 @@ void EditorScenarioTest::wholeSession() {
     for (Dialog *window : {g_teamWindow, g_scriptWindow, g_taskForceWindow, g_triggerWindow})
         QVERIFY(window->isVisible());
     QVERIFY(g_addNewWindow->isHidden());
-    const Texts before = Texts::Now();
+    const Texts before = Texts::Of(main.model().document);
 
     Dialog *triggers = g_triggerWindow;
     Dialog *teams = g_teamWindow;
@@ -240,9 +242,9 @@ void EditorScenarioTest::wholeSession() {
     const std::string saved = testsupport::ReadBytes(dir / "rules.ini");
     for (size_t lf = saved.find('\n'); lf != std::string::npos; lf = saved.find('\n', lf + 1))
         QVERIFY(lf > 0 && saved[lf - 1] == '\r');
-    ResetDocument();
-    g_openedPath = path;
-    QVERIFY(LoadOpenedFile().openedFileRead);
+    ResetTestDocument();
+    doc.openedPath = path;
+    QVERIFY(LoadOpenedFile(doc, false).openedFileRead);
 
     // Triggers: the edited line renamed, the deleted one gone, the new one last.
     std::string triggerLines;
@@ -257,7 +259,7 @@ void EditorScenarioTest::wholeSession() {
         }
     }
     triggerLines += "NewTrigger" + std::string(kNewTriggerValue) + "\n";
-    QCOMPARE(g_triggerText, "[AITriggerTypes]\n" + triggerLines + "\n");
+    QCOMPARE(doc.triggerText, "[AITriggerTypes]\n" + triggerLines + "\n");
 
     // Registry kinds: the same entries in the same order, numbered from the start number without
     // gaps; every untouched section as it was.
@@ -270,12 +272,12 @@ void EditorScenarioTest::wholeSession() {
     const std::string editedTeamSection = teamBefore.substr(0, priorityAt) + "77" +
                                           teamBefore.substr(teamBefore.find('\n', priorityAt));
     const Kind kinds[] = {
-        {before.taskForceList, before.taskForceSections, g_taskForceListText,
-         g_taskForceSectionsText, editedTaskForce, taskForceText, deletedTaskForce, "NewTaskForce",
-         "[NewTaskForce]\nName=Drumo\nGroup=-1"},
-        {before.scriptList, before.scriptSections, g_scriptListText, g_scriptSectionsText,
+        {before.taskForceList, before.taskForceSections, doc.taskForceListText,
+         doc.taskForceSectionsText, editedTaskForce, taskForceText, deletedTaskForce,
+         "NewTaskForce", "[NewTaskForce]\nName=Drumo\nGroup=-1"},
+        {before.scriptList, before.scriptSections, doc.scriptListText, doc.scriptSectionsText,
          editedScript, scriptText, deletedScript, "NewScript", "[NewScript]\nName=Drumo"},
-        {before.teamList, before.teamSections, g_teamListText, g_teamSectionsText, editedTeam,
+        {before.teamList, before.teamSections, doc.teamListText, doc.teamSectionsText, editedTeam,
          editedTeamSection, deletedTeam, "NewTeam", "[NewTeam]\nName=From template\nMax=3"},
     };
     for (const Kind &kind : kinds) {

@@ -5,8 +5,10 @@
 
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/windowsignals.h"
 #include "platform/controls.h"
 #include "res/entrytextdialogs.h"
+#include "support/testdocument.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -46,12 +48,12 @@ private:
 };
 
 void ScriptWindowTest::init() {
-    ResetDocument();
-    g_openedPath = u"/tmp/ai.ini";
-    g_scriptListText = "[ScriptTypes]\n0=S_A\n1=S_B\n2=S_C\n";
-    g_scriptSectionsText = "\n[S_A]\nName=Attack\n0=0,3\n\n[S_B]\nName=Move\n0=8,2\n\n"
-                           "[S_C]\nName=Guard\n0=11,4\n\n";
-    window = std::make_unique<Cscripts>();
+    ResetTestDocument();
+    doc.openedPath = u"/tmp/ai.ini";
+    doc.scriptListText = "[ScriptTypes]\n0=S_A\n1=S_B\n2=S_C\n";
+    doc.scriptSectionsText = "\n[S_A]\nName=Attack\n0=0,3\n\n[S_B]\nName=Move\n0=8,2\n\n"
+                             "[S_C]\nName=Guard\n0=11,4\n\n";
+    window = std::make_unique<Cscripts>(model);
     list = window->control<ReportList>(res::kIdScriptList);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -84,7 +86,7 @@ void ScriptWindowTest::saveSignalsTheTeamWindow() {
     clickRow(0);
     field()->setPlainText(Q("[S_A]\nName=Attack\n0=0,4\n"));
     click(res::kIdScriptSave);
-    QCOMPARE(EntrySectionOf(g_scriptSectionsText, "S_A"), "[S_A]\nName=Attack\n0=0,4\n");
+    QCOMPARE(EntrySectionOf(doc.scriptSectionsText, "S_A"), "[S_A]\nName=Attack\n0=0,4\n");
     QVERIFY(g_scriptListChanged);
 }
 
@@ -96,11 +98,12 @@ void ScriptWindowTest::tidyWritesNoGroupLine() {
 }
 
 void ScriptWindowTest::deleteEndsTheListWithABlankLine() {
-    g_startNumber = 7;
+    doc.startNumber = 7;
     clickRow(1);
     click(res::kIdScriptDelete);
-    QCOMPARE(g_scriptListText, "[ScriptTypes]\n7=S_A\n8=S_C\n\n");
-    QCOMPARE(g_scriptSectionsText, "[S_A]\nName=Attack\n0=0,3\n\n[S_C]\nName=Guard\n0=11,4\n\n\n");
+    QCOMPARE(doc.scriptListText, "[ScriptTypes]\n7=S_A\n8=S_C\n\n");
+    QCOMPARE(doc.scriptSectionsText,
+             "[S_A]\nName=Attack\n0=0,3\n\n[S_C]\nName=Guard\n0=11,4\n\n\n");
     QCOMPARE(list->text(1, 0), Q("8"));
     QVERIFY(g_scriptListChanged);
     QVERIFY(!g_taskForceListChanged);

@@ -249,41 +249,27 @@ private:
 
 std::string GenerateAiFile(int k, uint32_t seed) { return Generator(k, seed).Run(); }
 
-void FillSlots(const std::vector<std::optional<std::string>> &texts) {
-    for (size_t slot = 0; slot < texts.size() && slot < g_fileSlots.size(); ++slot) {
-        g_fileSlots[slot].text = texts[slot];
-        g_fileSlots[slot].length = texts[slot] ? int(texts[slot]->size()) : 0;
+void FillSlots(Document &doc, const std::vector<std::optional<std::string>> &texts) {
+    for (size_t slot = 0; slot < texts.size() && slot < doc.fileSlots.size(); ++slot) {
+        doc.fileSlots[slot].text = texts[slot];
+        doc.fileSlots[slot].length = texts[slot] ? int(texts[slot]->size()) : 0;
     }
 }
 
-void LoadGeneratedDocument(int k, uint32_t seed) {
-    struct Loaded {
-        std::array<std::string, 7> texts;
-        int triggerLastIndex = -1;
-    };
-    static std::map<std::pair<int, uint32_t>, Loaded> cache;
-    const std::array<std::string *, 7> texts = {
-        &g_taskForceListText, &g_taskForceSectionsText, &g_scriptListText, &g_scriptSectionsText,
-        &g_teamListText,      &g_teamSectionsText,      &g_triggerText};
+void LoadGeneratedDocument(Document &doc, int k, uint32_t seed) {
+    static std::map<std::pair<int, uint32_t>, Document> cache;
     auto it = cache.find({k, seed});
     if (it == cache.end()) {
-        ResetDocument();
-        FillSlots({GenerateAiFile(k, seed)});
-        LoadTeamTypes();
-        LoadScripts();
-        LoadTaskForces();
-        LoadAITriggerTypes();
-        Loaded loaded;
-        for (size_t i = 0; i < texts.size(); ++i)
-            loaded.texts[i] = *texts[i];
-        loaded.triggerLastIndex = g_triggerLastIndex;
+        Document loaded;
+        FillSlots(loaded, {GenerateAiFile(k, seed)});
+        LoadTeamTypes(loaded, false);
+        LoadScripts(loaded);
+        LoadTaskForces(loaded);
+        LoadAITriggerTypes(loaded);
+        loaded.fileSlots = {};
+        loaded.openedPath = u"/tmp/generated.ini";
         it = cache.emplace(std::make_pair(k, seed), std::move(loaded)).first;
     }
-    ResetDocument();
-    g_openedPath = u"/tmp/generated.ini";
-    for (size_t i = 0; i < texts.size(); ++i)
-        *texts[i] = it->second.texts[i];
-    g_triggerLastIndex = it->second.triggerLastIndex;
+    doc = it->second;
 }
-
 } // namespace testsupport

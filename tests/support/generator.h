@@ -1,6 +1,8 @@
 #pragma once
 // Realistic AI rules files for tests and benchmarks, and a way to hand texts to the loaders.
 
+#include "core/document.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,13 +18,13 @@ namespace testsupport {
 // write it with platform::WriteTextFile for CR LF on disk. The same seed gives the same bytes.
 std::string GenerateAiFile(int k, uint32_t seed);
 
-// Puts the texts into the loaded-file slots from slot 0 on, as Open leaves them; a nullopt leaves
-// its slot unused.
-void FillSlots(const std::vector<std::optional<std::string>> &texts);
+// Puts the texts into the document's loaded-file slots from slot 0 on, as Open leaves them; a
+// nullopt leaves its slot unused.
+void FillSlots(Document &doc, const std::vector<std::optional<std::string>> &texts);
 
 // Sets the document to what opening GenerateAiFile(k, seed) gives: the seven texts as the four
 // loaders build them (start number 0) and a file counted as open. The first call for a k and
-// seed loads; later calls copy the texts, so benchmarks can start each run afresh cheaply.
-void LoadGeneratedDocument(int k, uint32_t seed);
+// seed loads; later calls copy the document, so benchmarks can start each run afresh cheaply.
+void LoadGeneratedDocument(Document &doc, int k, uint32_t seed);
 
 } // namespace testsupport

@@ -6,9 +6,11 @@
 #include "app/opensave.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/windowsignals.h"
 #include "newentry/newentry.h"
 #include "platform/controls.h"
 #include "res/entrytextdialogs.h"
+#include "support/testeditor.h"
 #include "support/testsupport.h"
 #include "support/windowtest.h"
 #include "ui/editorwindows.h"
@@ -24,12 +26,12 @@ namespace {
 
 // Ten task forces TF0 … TF9, each with a comment and two members.
 void LoadTenTaskForces() {
-    g_taskForceListText = "[TaskForces]\n";
-    g_taskForceSectionsText = "\n";
+    doc.taskForceListText = "[TaskForces]\n";
+    doc.taskForceSectionsText = "\n";
     for (int i = 0; i < 10; ++i) {
         const std::string id = "TF" + std::to_string(i);
-        g_taskForceListText += std::to_string(i) + "=" + id + "\n";
-        g_taskForceSectionsText +=
+        doc.taskForceListText += std::to_string(i) + "=" + id + "\n";
+        doc.taskForceSectionsText +=
             "[" + id + "]\nName=name" + std::to_string(i) + "\nGroup=-1\n0=1,E\n1=2,F\n\n";
     }
 }
@@ -84,10 +86,10 @@ private:
 };
 
 void TaskForceWindowTest::init() {
-    ResetDocument();
-    g_openedPath = u"/tmp/ai.ini";
+    ResetTestDocument();
+    doc.openedPath = u"/tmp/ai.ini";
     LoadTenTaskForces();
-    window = std::make_unique<CTaskForces>();
+    window = std::make_unique<CTaskForces>(model);
     list = window->control<ReportList>(res::kIdTaskForceList);
 }
 
@@ -109,12 +111,12 @@ void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {
     // Hidden, the window has its size already: the main window places it by that size.
     QCOMPARE(window->size(),
              platform::DialogUnitsToPixels({0, 0, 391, 232}, window->baseUnits()).size());
-    g_openedPath = u"None";
+    doc.openedPath = u"None";
     showWindow();
     QCOMPARE(list->rowCount(), 0);
     window->hide();
 
-    g_openedPath = u"/tmp/ai.ini";
+    doc.openedPath = u"/tmp/ai.ini";
     window->show();
     QCOMPARE(list->rowCount(), 10);
     window->hide();
@@ -150,7 +152,7 @@ void TaskForceWindowTest::showsTheRowSelectedBeforeTheEvent() {
 
 void TaskForceWindowTest::clickBelowTheRowsKeepsTheFields() {
     // Only two rows, so there is room below them.
-    g_taskForceListText = "[TaskForces]\n0=TF0\n1=TF1\n";
+    doc.taskForceListText = "[TaskForces]\n0=TF0\n1=TF1\n";
     showWindow();
     clickRow(1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -162,7 +164,7 @@ void TaskForceWindowTest::clickBelowTheRowsKeepsTheFields() {
 
 void TaskForceWindowTest::pendingRowComesWithTheFirstMouseMove() {
     showWindow();
-    g_startNumber = 0;
+    doc.startNumber = 0;
     g_taskForcePendingRow = {10, true, u"TF_NEW"};
     QTest::mouseMove(window->control(res::kIdTaskForceText));
     QCOMPARE(list->rowCount(), 10); // over a control: not the window's surface
@@ -208,8 +210,8 @@ void TaskForceWindowTest::saveReplacesTheSectionAndTheComment() {
     clickRow(2);
     setText("[TF2]\nName=renamed\n\n0=9,Z\n");
     click(res::kIdTaskForceSave);
-    QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF2"), "[TF2]\nName=renamed\n0=9,Z\n");
-    QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF3"),
+    QCOMPARE(EntrySectionOf(doc.taskForceSectionsText, "TF2"), "[TF2]\nName=renamed\n0=9,Z\n");
+    QCOMPARE(EntrySectionOf(doc.taskForceSectionsText, "TF3"),
              "[TF3]\nName=name3\nGroup=-1\n0=1,E\n1=2,F\n");
     QCOMPARE(list->text(2, 2), Q("renamed"));
     QVERIFY(!g_taskForceListChanged);
@@ -220,7 +222,7 @@ void TaskForceWindowTest::saveReplacesTheSectionAndTheComment() {
     QCOMPARE(list->text(2, 2), Q("None"));
     setText("");
     click(res::kIdTaskForceSave);
-    QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF2"), "None");
+    QCOMPARE(EntrySectionOf(doc.taskForceSectionsText, "TF2"), "None");
     QCOMPARE(list->rowCount(), 10);
     clickRow(2);
     QCOMPARE(text(), Q("None"));
@@ -228,37 +230,37 @@ void TaskForceWindowTest::saveReplacesTheSectionAndTheComment() {
 
 void TaskForceWindowTest::saveRefusesAndSaysWhy() {
     showWindow();
-    const std::string before = g_taskForceSectionsText;
+    const std::string before = doc.taskForceSectionsText;
     // Nothing shown yet: the title holds its template text, which names no section.
     setText("[X]\nName=x\n");
     click(res::kIdTaskForceSave);
-    QCOMPARE(g_taskForceSectionsText, before);
+    QCOMPARE(doc.taskForceSectionsText, before);
     QCOMPARE(title(), Q("我是标题!!!：找不到此条目，未保存"));
 
     clickRow(5);
     setText("Name=lost header\n0=1,E\n");
     click(res::kIdTaskForceSave);
-    QCOMPARE(g_taskForceSectionsText, before);
+    QCOMPARE(doc.taskForceSectionsText, before);
     QCOMPARE(title(), Q("TF5：第一行须是以[开头的节名，未保存"));
     setText("[TF_RENAMED]\nName=x\n");
     click(res::kIdTaskForceSave);
-    QCOMPARE(g_taskForceSectionsText, before);
+    QCOMPARE(doc.taskForceSectionsText, before);
     QCOMPARE(title(), Q("TF5：节名须与注册名称相同，未保存"));
     // The note does not become part of the ID: fixed, the same entry saves.
     setText("[TF5]\nName=kept\n");
     click(res::kIdTaskForceSave);
     QCOMPARE(title(), Q("TF5"));
-    QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF5"), "[TF5]\nName=kept\n");
+    QCOMPARE(EntrySectionOf(doc.taskForceSectionsText, "TF5"), "[TF5]\nName=kept\n");
 }
 
 void TaskForceWindowTest::deleteRebuildsBothTexts() {
     showWindow();
-    g_startNumber = 20;
+    doc.startNumber = 20;
     clickRow(1);
     clickRow(4, Qt::ControlModifier);
     clickRow(9, Qt::ControlModifier);
     // New, Enter in the new entry dialog, Delete: the new entry has no row yet, and stays.
-    AppendNewEntry(NewEntryKind::TaskForce, u"TF_NEW", list->rowCount());
+    AppendNewEntry(doc, NewEntryKind::TaskForce, u"TF_NEW", list->rowCount());
     click(res::kIdTaskForceDelete);
 
     QCOMPARE(list->rowCount(), 7);
@@ -275,8 +277,8 @@ void TaskForceWindowTest::deleteRebuildsBothTexts() {
     }
     listText += "27=TF_NEW\n";
     sections += "[TF_NEW]\nName=Drumo\nGroup=-1\n\n\n"; // the last section keeps its LFs
-    QCOMPARE(g_taskForceListText, listText);
-    QCOMPARE(g_taskForceSectionsText, sections + "\n");
+    QCOMPARE(doc.taskForceListText, listText);
+    QCOMPARE(doc.taskForceSectionsText, sections + "\n");
     QVERIFY(g_taskForceListChanged);
     // The fields keep what they showed.
     QCOMPARE(title(), Q("TF1"));
@@ -307,11 +309,11 @@ void TaskForceWindowTest::wholeSessionFromOpenToReopen() {
                                   "[TF_A]\r\nName=a\r\nGroup=-1\r\n0=1,E1\r\n\r\n"
                                   "[TF_B]\r\nName=b\r\nGroup=-1\r\n0=2,E2\r\n\r\n"
                                   "[TF_C]\r\nName=c\r\nGroup=-1\r\n0=3,E3\r\n");
-    ResetDocument();
+    ResetTestDocument();
     platform::SetOpenFileHandler(
         [&](const std::u16string &) { return testsupport::WidePath(path); });
     g_taskForceWindow = window.get();
-    OpenFile();
+    OpenFile(AskOpenPath());
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QCOMPARE(list->rowCount(), 3);
 
@@ -325,19 +327,19 @@ void TaskForceWindowTest::wholeSessionFromOpenToReopen() {
     SaveFile();
 
     // A new run: a fresh window on the saved file.
-    ResetDocument();
-    auto reopened = std::make_unique<CTaskForces>();
+    ResetTestDocument();
+    auto reopened = std::make_unique<CTaskForces>(model);
     g_taskForceWindow = reopened.get();
-    OpenFile();
+    OpenFile(AskOpenPath());
     g_taskForceWindow = nullptr;
     platform::SetOpenFileHandler({});
     auto *again = reopened->control<ReportList>(res::kIdTaskForceList);
     QCOMPARE(again->rowCount(), 2);
     QCOMPARE(again->text(1, 2), Q("bee"));
-    QCOMPARE(g_taskForceListText, "[TaskForces]\n0=TF_A\n1=TF_B\n");
-    QVERIFY(EntrySectionOf(g_taskForceSectionsText, "TF_B")
+    QCOMPARE(doc.taskForceListText, "[TaskForces]\n0=TF_A\n1=TF_B\n");
+    QVERIFY(EntrySectionOf(doc.taskForceSectionsText, "TF_B")
                 .starts_with("[TF_B]\nName=bee\nGroup=None\n0=2,E2\n1=4,E4\n"));
-    QCOMPARE(EntrySectionOf(g_taskForceSectionsText, "TF_C"), "None");
+    QCOMPARE(EntrySectionOf(doc.taskForceSectionsText, "TF_C"), "None");
 }
 
 QTEST_MAIN(TaskForceWindowTest)

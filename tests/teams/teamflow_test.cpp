@@ -5,10 +5,12 @@
 #include "app/opensave.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/windowsignals.h"
 #include "platform/controls.h"
 #include "res/entrytextdialogs.h"
 #include "res/teamdialog.h"
 #include "scripts/scriptwindow.h"
+#include "support/testeditor.h"
 #include "support/testsupport.h"
 #include "taskforces/taskforcewindow.h"
 #include "teams/teamform.h"
@@ -52,19 +54,19 @@ private slots:
 };
 
 void TeamFlowTest::browseJumpEditDeleteSaveAndReopen() {
-    ResetDocument();
+    ResetTestDocument();
     TempDir dir;
     WriteBytes(dir / "ai.ini", kFile);
     platform::SetOpenFileHandler([&](const std::u16string &) { return WidePath(dir / "ai.ini"); });
     MessageRecorder messages(platform::Answer::No); // No: save into the one file
 
-    auto teams = std::make_unique<CArmy>();
-    auto taskForces = std::make_unique<CTaskForces>();
-    auto scripts = std::make_unique<Cscripts>();
+    auto teams = std::make_unique<CArmy>(model);
+    auto taskForces = std::make_unique<CTaskForces>(model);
+    auto scripts = std::make_unique<Cscripts>(model);
     g_teamWindow = teams.get();
     g_taskForceWindow = taskForces.get();
     g_scriptWindow = scripts.get();
-    OpenFile();
+    OpenFile(AskOpenPath());
     auto *teamList = teams->control<ReportList>(res::kIdTeamList);
     auto *taskForceList = taskForces->control<ReportList>(res::kIdTaskForceList);
     auto *scriptList = scripts->control<ReportList>(res::kIdScriptList);
@@ -96,15 +98,15 @@ void TeamFlowTest::browseJumpEditDeleteSaveAndReopen() {
 
     // Read back: the edited team holds its lines in their places, its flag and the keys it
     // lacked after them; the other team is as it was.
-    g_openedPath = WidePath(dir / "ai.ini");
-    LoadOpenedFile();
-    QCOMPARE(g_teamListText, "[TeamTypes]\n0=T_Second\n1=T_Third\n");
-    const std::string third = EntrySectionOf(g_teamSectionsText, "T_Third");
+    doc.openedPath = WidePath(dir / "ai.ini");
+    LoadOpenedFile(doc, false);
+    QCOMPARE(doc.teamListText, "[TeamTypes]\n0=T_Second\n1=T_Third\n");
+    const std::string third = EntrySectionOf(doc.teamSectionsText, "T_Third");
     QVERIFY(
         StartsWith(third, "[T_Third]\nName=third\nScript=S_A\nTaskForce=TF_B\nPriority=None\n"));
     QVERIFY(third.find("\nOnlyTargetHouseEnemy=yes\n") != std::string::npos);
     QCOMPARE(std::count(third.begin(), third.end(), '='), 31);
-    QVERIFY(EntrySectionOf(g_teamSectionsText, "T_Second").find("Full=yes") != std::string::npos);
+    QVERIFY(EntrySectionOf(doc.teamSectionsText, "T_Second").find("Full=yes") != std::string::npos);
 
     platform::SetOpenFileHandler({});
     g_teamWindow = g_taskForceWindow = g_scriptWindow = nullptr;

@@ -2,7 +2,9 @@
 
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/windowsignals.h"
 #include "support/generator.h"
+#include "support/testdocument.h"
 #include "support/testsupport.h"
 #include "teams/teamloader.h"
 
@@ -15,10 +17,10 @@ namespace {
 class TeamListTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetDocument();
-        g_teamListText = "[TeamTypes]\n0=A\n1=B\n2=C\n";
-        g_teamSectionsText = "\n[A]\nName=a\n\n[B]\nName=b\nMax=2\n\n[C]\nName=c\n\n";
-        g_teamLineCount = 4; // as the team window's fill counts it
+        ResetTestDocument();
+        doc.teamListText = "[TeamTypes]\n0=A\n1=B\n2=C\n";
+        doc.teamSectionsText = "\n[A]\nName=a\n\n[B]\nName=b\nMax=2\n\n[C]\nName=c\n\n";
+        doc.teamLineCount = 4; // as the team window's fill counts it
     }
     testsupport::TempDir dir_;
 };
@@ -32,47 +34,47 @@ std::vector<std::string> RowsOf(const std::vector<TeamRow> &rows) {
 
 TEST_F(TeamListTest, NewTeamTakesTheTemplateIfThereIsOne) {
     testsupport::WriteBytes(dir_ / "tpl.txt", "Max=5\r\n\r\n\r\nPriority=3");
-    NewTeam("T", testsupport::WidePath(dir_ / "tpl.txt"));
-    g_startNumber = 100;
-    NewTeam("U", testsupport::WidePath(dir_ / "missing.txt"));
-    EXPECT_EQ(g_teamListText, "[TeamTypes]\n0=A\n1=B\n2=C\n5=T\n106=U\n");
-    EXPECT_TRUE(g_teamSectionsText.ends_with("[C]\nName=c\n\n[T]\nMax=5\nPriority=3\n\n[U]\n\n"));
+    NewTeam(doc, "T", testsupport::WidePath(dir_ / "tpl.txt"));
+    doc.startNumber = 100;
+    NewTeam(doc, "U", testsupport::WidePath(dir_ / "missing.txt"));
+    EXPECT_EQ(doc.teamListText, "[TeamTypes]\n0=A\n1=B\n2=C\n5=T\n106=U\n");
+    EXPECT_TRUE(doc.teamSectionsText.ends_with("[C]\nName=c\n\n[T]\nMax=5\nPriority=3\n\n[U]\n\n"));
     EXPECT_TRUE(g_teamRebuildPending && g_teamListChanged);
 }
 
 TEST_F(TeamListTest, RebuildKeepsTeamsNamedNoneSomethingAndDropsUnlistedSections) {
-    g_startNumber = 7;
-    g_teamListText = "[TeamTypes]\n\n0=NoneShallPass\nnot a line\n5=Lost\n9=B\n";
-    g_teamSectionsText = "[B]\nName=b\n[Orphan]\nName=o\n[NoneShallPass]\nName=n\nFull=yes\n";
+    doc.startNumber = 7;
+    doc.teamListText = "[TeamTypes]\n\n0=NoneShallPass\nnot a line\n5=Lost\n9=B\n";
+    doc.teamSectionsText = "[B]\nName=b\n[Orphan]\nName=o\n[NoneShallPass]\nName=n\nFull=yes\n";
     g_teamRebuildPending = true;
-    EXPECT_EQ(RowsOf(RebuildTeamTexts()),
+    EXPECT_EQ(RowsOf(RebuildTeamTexts(doc)),
               (std::vector<std::string>{"7=NoneShallPass:n", "8=Lost:None", "9=B:b"}));
-    EXPECT_EQ(g_teamListText, "[TeamTypes]\n7=NoneShallPass\n8=Lost\n9=B\n\n");
+    EXPECT_EQ(doc.teamListText, "[TeamTypes]\n7=NoneShallPass\n8=Lost\n9=B\n\n");
     // Lost has no section: an empty line stands in its place.
-    EXPECT_EQ(g_teamSectionsText, "[NoneShallPass]\nName=n\nFull=yes\n\n\n[B]\nName=b\n");
+    EXPECT_EQ(doc.teamSectionsText, "[NoneShallPass]\nName=n\nFull=yes\n\n\n[B]\nName=b\n");
     EXPECT_FALSE(g_teamRebuildPending);
 }
 
 TEST_F(TeamListTest, NumbersNearTheTopOfTheRangeDoNotWrap) {
-    g_startNumber = INT32_MAX - 1;
-    NewTeam("T", testsupport::WidePath(dir_ / "missing.txt"));
-    EXPECT_TRUE(g_teamListText.ends_with("\n2147483651=T\n"));
-    EXPECT_EQ(RowsOf(RebuildTeamTexts()).back(), "2147483649=T:None");
-    EXPECT_EQ(g_teamListText, "[TeamTypes]\n2147483646=A\n2147483647=B\n2147483648=C\n"
-                              "2147483649=T\n\n");
+    doc.startNumber = INT32_MAX - 1;
+    NewTeam(doc, "T", testsupport::WidePath(dir_ / "missing.txt"));
+    EXPECT_TRUE(doc.teamListText.ends_with("\n2147483651=T\n"));
+    EXPECT_EQ(RowsOf(RebuildTeamTexts(doc)).back(), "2147483649=T:None");
+    EXPECT_EQ(doc.teamListText, "[TeamTypes]\n2147483646=A\n2147483647=B\n2147483648=C\n"
+                                "2147483649=T\n\n");
 }
 
 TEST_F(TeamListTest, DeleteRemovesWholeLinesAndKeepsTeamsThatHadNoRow) {
     // The list fill gives no row to a team without a section or without a Name after its
     // header; deleting another team must not lose them. "1=A" also occurs inside "11=AB".
-    g_teamListText = "[TeamTypes]\n0=A\n1=NoSection\n11=AB\n1=A\n3=NoName\n";
-    g_teamSectionsText = "\n[A]\nName=a\n\n[AB]\nName=ab\n\n[NoName]\nMax=1\n\n";
-    EXPECT_EQ(RowsOf(DeleteTeams({{"1", "A", ""}, {"9", "Nowhere", ""}})),
+    doc.teamListText = "[TeamTypes]\n0=A\n1=NoSection\n11=AB\n1=A\n3=NoName\n";
+    doc.teamSectionsText = "\n[A]\nName=a\n\n[AB]\nName=ab\n\n[NoName]\nMax=1\n\n";
+    EXPECT_EQ(RowsOf(DeleteTeams(doc, {{"1", "A", ""}, {"9", "Nowhere", ""}})),
               (std::vector<std::string>{"0=A:a", "1=NoSection:None", "2=AB:ab", "3=NoName:None"}));
-    EXPECT_EQ(RowsOf(DeleteTeams({{"0", "A", ""}})),
+    EXPECT_EQ(RowsOf(DeleteTeams(doc, {{"0", "A", ""}})),
               (std::vector<std::string>{"0=NoSection:None", "1=AB:ab", "2=NoName:None"}));
     // Each remaining section as it stands (the last one with its final line breaks) and one LF.
-    EXPECT_EQ(g_teamSectionsText, "\n[AB]\nName=ab\n\n[NoName]\nMax=1\n\n\n\n");
+    EXPECT_EQ(doc.teamSectionsText, "\n[AB]\nName=ab\n\n[NoName]\nMax=1\n\n\n\n");
     EXPECT_TRUE(g_teamListChanged);
 }
 
@@ -83,7 +85,7 @@ std::vector<TeamRow> LiteralRebuild(std::string &list, std::string &sections) {
     for (int n = 1; n <= CountLines(list); ++n) {
         const std::string line = *GetLine(list, n);
         if (line.find('=') == std::string::npos) continue;
-        TeamRow row{std::to_string(g_startNumber + int(rows.size())), ValueOfKey(line, "="), ""};
+        TeamRow row{std::to_string(doc.startNumber + int(rows.size())), ValueOfKey(line, "="), ""};
         std::string section = EntrySectionOf(sections, row.id);
         if (section == "None") section.clear();
         row.comment = ValueOfKey(section, "Name=");
@@ -97,23 +99,23 @@ std::vector<TeamRow> LiteralRebuild(std::string &list, std::string &sections) {
 }
 
 TEST_F(TeamListTest, RebuildMatchesTheLiteralSearchOnGeneratedAndAwkwardIds) {
-    testsupport::FillSlots({testsupport::GenerateAiFile(1, 11)});
-    g_teamListText.clear();
-    g_teamSectionsText.clear();
-    LoadTeamTypes();
+    testsupport::FillSlots(doc, {testsupport::GenerateAiFile(1, 11)});
+    doc.teamListText.clear();
+    doc.teamSectionsText.clear();
+    LoadTeamTypes(doc, false);
     // IDs that contain brackets or '=', are prefixes of others, or name no section.
     for (const char *id : {"A]B", "A", "[X", "K=V", "AB", "A]", "Missing", ""}) {
-        g_teamListText += "77=" + std::string(id) + "\n";
+        doc.teamListText += "77=" + std::string(id) + "\n";
         if (std::string(id) != "Missing")
-            g_teamSectionsText += "[" + std::string(id) + "]\nName=" + id + "\n\n";
+            doc.teamSectionsText += "[" + std::string(id) + "]\nName=" + id + "\n\n";
     }
-    g_teamSectionsText += "[A]\nName=second A\n";
+    doc.teamSectionsText += "[A]\nName=second A\n";
 
-    std::string list = g_teamListText, sections = g_teamSectionsText;
+    std::string list = doc.teamListText, sections = doc.teamSectionsText;
     const std::vector<TeamRow> expected = LiteralRebuild(list, sections);
-    EXPECT_EQ(RowsOf(RebuildTeamTexts()), RowsOf(expected));
-    EXPECT_EQ(g_teamListText, list);
-    EXPECT_EQ(g_teamSectionsText, sections);
+    EXPECT_EQ(RowsOf(RebuildTeamTexts(doc)), RowsOf(expected));
+    EXPECT_EQ(doc.teamListText, list);
+    EXPECT_EQ(doc.teamSectionsText, sections);
 }
 
 } // namespace

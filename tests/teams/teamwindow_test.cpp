@@ -3,8 +3,10 @@
 
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/windowsignals.h"
 #include "platform/controls.h"
 #include "res/teamdialog.h"
+#include "support/testdocument.h"
 #include "support/testsupport.h"
 #include "support/windowtest.h"
 #include "teams/teamform.h"
@@ -73,13 +75,13 @@ private:
 };
 
 void TeamWindowTest::init() {
-    ResetDocument();
-    g_openedPath = u"/tmp/ai.ini";
-    g_teamListText = "[TeamTypes]\n0=A\n1=B\n2=C\n";
-    g_teamSectionsText = kSections;
-    g_scriptListText = "[ScriptTypes]\n0=S1\n1=S2\n";
-    g_taskForceListText = "[TaskForces]\n0=TF1\n1=TF2\n";
-    window = std::make_unique<CArmy>();
+    ResetTestDocument();
+    doc.openedPath = u"/tmp/ai.ini";
+    doc.teamListText = "[TeamTypes]\n0=A\n1=B\n2=C\n";
+    doc.teamSectionsText = kSections;
+    doc.scriptListText = "[ScriptTypes]\n0=S1\n1=S2\n";
+    doc.taskForceListText = "[TaskForces]\n0=TF1\n1=TF2\n";
+    window = std::make_unique<CArmy>(model);
     window->show(); // the first showing with a file open fills the list and the choices
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
@@ -90,7 +92,7 @@ void TeamWindowTest::moveMouseOverSurface() {
 
 void TeamWindowTest::showsATeamAsItsSectionHasIt() {
     QCOMPARE(list()->rowCount(), 3);
-    QCOMPARE(g_teamLineCount, 4);
+    QCOMPARE(doc.teamLineCount, 4);
     QCOMPARE(edit(res::kIdTeamMax)->accessibleName(), QStringLiteral("共存数"));
 
     click(1);
@@ -117,43 +119,43 @@ void TeamWindowTest::savingChangesOnlyWhatTheUserChanged() {
     box(res::kIdTeamLoadable)->setChecked(true);
     press(res::kIdTeamSave);
     // Annoyance=Yes and House=Reds were not touched; missing keys follow in the body's order.
-    const std::string a = EntrySectionOf(g_teamSectionsText, "A");
+    const std::string a = EntrySectionOf(doc.teamSectionsText, "A");
     QVERIFY2(StartsWith(a, "[A]\nName=Alpha\nPriority=7\nFull=yes\nAnnoyance=Yes\nHouse=Reds\n"
                            "Script=S1\nTaskForce=TF1\nMax=None\nVeteranLevel=3\n"
                            "MindControlDecision=2\nLoadable=yes\nTechLevel=0\nGroup=-1\n"
                            "OnTransOnly=no\nGuardSlower=no\n"),
              a.c_str());
     QCOMPARE(std::count(a.begin(), a.end(), '\n'), 32); // the header and 31 lines
-    QVERIFY(g_teamSectionsText.ends_with("OnlyTargetHouseEnemy=no\n\n" +
-                                         kSections.substr(kSections.find("[B]"))));
-    const std::string saved = g_teamSectionsText;
+    QVERIFY(doc.teamSectionsText.ends_with("OnlyTargetHouseEnemy=no\n\n" +
+                                           kSections.substr(kSections.find("[B]"))));
+    const std::string saved = doc.teamSectionsText;
     press(res::kIdTeamSave);
-    QCOMPARE(g_teamSectionsText, saved); // nothing changed since
+    QCOMPARE(doc.teamSectionsText, saved); // nothing changed since
 
     edit(res::kIdTeamComment)->clear();
     edit(res::kIdTeamPriority)->setText(QStringLiteral("5"));
     edit(res::kIdTeamMax)->clear();
     press(res::kIdTeamSave);
-    QVERIFY(StartsWith(EntrySectionOf(g_teamSectionsText, "A"),
+    QVERIFY(StartsWith(EntrySectionOf(doc.teamSectionsText, "A"),
                        "[A]\nName=<None>\nPriority=5\nFull=yes\n"));
-    QVERIFY(g_teamSectionsText.find("\nMax=1\n") != std::string::npos);
+    QVERIFY(doc.teamSectionsText.find("\nMax=1\n") != std::string::npos);
     QCOMPARE(row(0)[2], QStringLiteral("<None>"));
 }
 
 void TeamWindowTest::saveWithoutASectionChangesNothing() {
     press(res::kIdTeamSave); // no team shown yet
-    QCOMPARE(g_teamSectionsText, kSections);
+    QCOMPARE(doc.teamSectionsText, kSections);
     QVERIFY(!hint().contains(QStringLiteral("我是提示")));
 
     click(1);
     // Another window removed B's section; the form keeps what it showed.
     const std::string without = "\n[A]\nName=Alpha\n\n[C]\nName=Gamma\n\n";
-    g_teamSectionsText = without;
+    doc.teamSectionsText = without;
     click(1);
     QCOMPARE(hint(), QStringLiteral("此队伍已被删除"));
     QCOMPARE(edit(res::kIdTeamComment)->text(), QStringLiteral("Beta"));
     press(res::kIdTeamSave);
-    QCOMPARE(g_teamSectionsText, without);
+    QCOMPARE(doc.teamSectionsText, without);
 }
 
 void TeamWindowTest::arrowKeysMoveOneRowAndShowIt() {
@@ -225,9 +227,9 @@ void TeamWindowTest::deletingRenumbersAndDropsSections() {
     QCOMPARE(row(1),
              (QStringList{QStringLiteral("1"), QStringLiteral("C"), QStringLiteral("Gamma")}));
     QCOMPARE(list()->rowCount(), 2);
-    QCOMPARE(g_teamListText, "[TeamTypes]\n0=A\n1=C\n\n");
-    QCOMPARE(HeaderLineOf(g_teamSectionsText, "B"), -1);
-    QVERIFY(HeaderLineOf(g_teamSectionsText, "C") >= 0);
+    QCOMPARE(doc.teamListText, "[TeamTypes]\n0=A\n1=C\n\n");
+    QCOMPARE(HeaderLineOf(doc.teamSectionsText, "B"), -1);
+    QVERIFY(HeaderLineOf(doc.teamSectionsText, "C") >= 0);
     QVERIFY(g_teamListChanged);
     QCOMPARE(list()->selectedRows(), QList<int>{});
 }
@@ -236,18 +238,18 @@ void TeamWindowTest::newTeamIsListedAtTheNextMouseMove() {
     press(res::kIdTeamNew);
     QCOMPARE(g_addNewKind, 1);
     QVERIFY(g_addNewPreset);
-    QCOMPARE(g_teamLineCount, 5);
+    QCOMPARE(doc.teamLineCount, 5);
 
     // What the new entry dialog does for a team.
     testsupport::TempDir dir;
-    NewTeam("NoneShallPass", testsupport::WidePath(dir / "missing.txt"));
+    NewTeam(doc, "NoneShallPass", testsupport::WidePath(dir / "missing.txt"));
     moveMouseOverSurface();
     QCOMPARE(row(3), (QStringList{QStringLiteral("3"), QStringLiteral("NoneShallPass"),
                                   QStringLiteral("None")}));
-    QCOMPARE(g_teamListText, "[TeamTypes]\n0=A\n1=B\n2=C\n3=NoneShallPass\n\n");
+    QCOMPARE(doc.teamListText, "[TeamTypes]\n0=A\n1=B\n2=C\n3=NoneShallPass\n\n");
 
     // A team made while the mouse was elsewhere is listed before a click shows a row.
-    NewTeam("T2", testsupport::WidePath(dir / "missing.txt"));
+    NewTeam(doc, "T2", testsupport::WidePath(dir / "missing.txt"));
     click(3);
     QCOMPARE(list()->rowCount(), 5);
     QCOMPARE(hint(), QStringLiteral("注册序号：3,标题：NoneShallPass"));
@@ -264,9 +266,9 @@ void TeamWindowTest::choicesFollowTheListsAndKeepTheirText() {
     click(1, Qt::ControlModifier);
     combo(res::kIdTeamScript)->setEditText(QStringLiteral("S3"));
     combo(res::kIdTeamTaskForce)->setEditText(QStringLiteral("TF9"));
-    g_scriptListText += "2=S3\n";
+    doc.scriptListText += "2=S3\n";
     g_scriptListChanged = true;
-    g_taskForceListText = "[TaskForces]\n0=TF1\n";
+    doc.taskForceListText = "[TaskForces]\n0=TF1\n";
     g_taskForceListChanged = true;
     moveMouseOverSurface();
     QCOMPARE(Items(combo(res::kIdTeamScript)),
@@ -275,7 +277,7 @@ void TeamWindowTest::choicesFollowTheListsAndKeepTheirText() {
     QVERIFY(!g_scriptListChanged && !g_taskForceListChanged);
 
     press(res::kIdTeamSave);
-    QVERIFY(EntrySectionOf(g_teamSectionsText, "B").find("\nScript=S3\nTaskForce=TF9\n") !=
+    QVERIFY(EntrySectionOf(doc.teamSectionsText, "B").find("\nScript=S3\nTaskForce=TF9\n") !=
             std::string::npos);
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/windowsignals.h"
+#include "support/testdocument.h"
 #include "triggers/triggerformat.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +15,16 @@ namespace {
 
 class TriggerLoad : public ::testing::Test {
 protected:
-    void SetUp() override { ResetDocument(); }
+    void SetUp() override { ResetTestDocument(); }
 
     static void Slot(int index, const std::string &text) {
-        g_fileSlots[size_t(index)].text = text;
-        g_fileSlots[size_t(index)].length = int(text.size());
+        doc.fileSlots[size_t(index)].text = text;
+        doc.fileSlots[size_t(index)].length = int(text.size());
     }
 
     static std::string Load() {
-        LoadAITriggerTypes();
-        return g_triggerText;
+        LoadAITriggerTypes(doc);
+        return doc.triggerText;
     }
 };
 
@@ -31,9 +33,9 @@ protected:
 TEST_F(TriggerLoad, SectionInMiddleOrAtEnd) {
     Slot(0, "[General]\nx=1\n[AITriggerTypes]\nA=x,y\nB=z\n[Other]\nq=1\n");
     EXPECT_EQ(Load(), "[AITriggerTypes]\nA=x,y\nB=z\n\n");
-    EXPECT_EQ(g_triggerLastIndex, 1);
+    EXPECT_EQ(doc.triggerLastIndex, 1);
 
-    ResetDocument();
+    ResetTestDocument();
     Slot(0, "[X]\n[AITriggerTypes]\n\n\nA=1\n\nB=2\nC=3");
     EXPECT_EQ(Load(), "[AITriggerTypes]\nA=1\nB=2\nC=3\n\n");
 }
@@ -42,31 +44,31 @@ TEST_F(TriggerLoad, NoSectionOrEmptyBody) {
     Slot(0, "[AITriggerTypes]\n[Next]\nA=1\n");
     Slot(1, "[AITriggerTypes]");
     EXPECT_EQ(Load(), "[AITriggerTypes]\n\n");
-    EXPECT_EQ(g_triggerLastIndex, -1);
+    EXPECT_EQ(doc.triggerLastIndex, -1);
 }
 
 TEST_F(TriggerLoad, CommentAndBlankLineRules) {
     Slot(0, "[AITriggerTypes]\n;A=x\nN=x,y ;note\nno equals\n; comment\n   \n;;;\nK;B=x\n"
             "E=;only a note\nS=  a  \t b \t\nP =x\n;;C=1 ; old\n");
     EXPECT_EQ(Load(), "[AITriggerTypes]\n;A=x\nN=x,y\nE=\nS=a b\nP =x\n;;C=1\n\n");
-    EXPECT_EQ(g_triggerLastIndex, 5);
+    EXPECT_EQ(doc.triggerLastIndex, 5);
 }
 
 TEST_F(TriggerLoad, TrailingBlankDoesNotTurnHardFlagOff) {
     const std::string_view allButHard = kNewTriggerValue.substr(0, kNewTriggerValue.size() - 1);
     Slot(0, "[AITriggerTypes]\nA" + std::string(allButHard) + "1 \t\n");
     Load();
-    EXPECT_TRUE(ReadTriggerForm(FindTriggerEntry(g_triggerText, "A")).form.hard);
+    EXPECT_TRUE(ReadTriggerForm(FindTriggerEntry(doc.triggerText, "A")).form.hard);
 }
 
 TEST_F(TriggerLoad, SlotsInOrderPastGaps) {
     Slot(0, "[AITriggerTypes]\nO=opened\n");
     Slot(1, "[AITriggerTypes]\nI1=first\nO=duplicate\n");
     // Slot 2 was never filled; slot 3 could not be read.
-    g_fileSlots[3].text = "None";
+    doc.fileSlots[3].text = "None";
     Slot(5, "[AITriggerTypes]\nI5=later\n");
     EXPECT_EQ(Load(), "[AITriggerTypes]\nO=opened\nI1=first\nO=duplicate\nI5=later\n\n");
-    EXPECT_EQ(g_triggerLastIndex, 3);
+    EXPECT_EQ(doc.triggerLastIndex, 3);
 }
 
 TEST_F(TriggerLoad, OnlyLinesStartingWithBracketAreSectionBoundaries) {

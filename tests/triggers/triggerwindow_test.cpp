@@ -3,11 +3,13 @@
 
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/windowsignals.h"
 #include "newentry/addnew.h"
 #include "newentry/newentry.h"
 #include "platform/controls.h"
 #include "res/addnewdialog.h"
 #include "res/triggerdialog.h"
+#include "support/testdocument.h"
 #include "support/testsupport.h"
 #include "support/windowtest.h"
 #include "triggers/triggerloader.h"
@@ -49,12 +51,12 @@ class TriggerWindowTest : public QObject {
 
 private slots:
     void init() {
-        ResetDocument();
-        g_openedPath = u"/tmp/ai.ini";
-        g_triggerText =
+        ResetTestDocument();
+        doc.openedPath = u"/tmp/ai.ini";
+        doc.triggerText =
             "[AITriggerTypes]\n" + kT0 + "\n" + kT1 + "\n" + kT2 + "\n" + kT3 + "\n" + kT4 + "\n\n";
-        g_triggerLastIndex = 4;
-        window = std::make_unique<CAIT>();
+        doc.triggerLastIndex = 4;
+        window = std::make_unique<CAIT>(model);
         list = window->control<platform::ReportList>(res::kIdTriggerList);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -99,7 +101,7 @@ private:
     bool checked(int id) const { return window->control<QCheckBox>(id)->isChecked(); }
     void press(int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
     std::string lineOf(const std::string &id) const {
-        return id + FindTriggerEntry(g_triggerText, id);
+        return id + FindTriggerEntry(doc.triggerText, id);
     }
 
     std::unique_ptr<CAIT> window;
@@ -118,22 +120,22 @@ void TriggerWindowTest::fillsOnceWithTwoColumns() {
     QCOMPARE(list->rowCount(), 5);
 
     // With no file open the list waits for one.
-    g_openedPath = u"None";
-    CAIT unopened;
+    doc.openedPath = u"None";
+    CAIT unopened(model);
     unopened.show();
     QCOMPARE(unopened.control<platform::ReportList>(res::kIdTriggerList)->rowCount(), 0);
 }
 
 void TriggerWindowTest::newTriggerRowComesOnTheFirstMouseMoveAndReadsBack() {
-    AppendNewEntry(NewEntryKind::Trigger, u"N1", 0);
-    AppendNewEntry(NewEntryKind::Trigger, u"N2", 0);
+    AppendNewEntry(doc, NewEntryKind::Trigger, u"N1", 0);
+    AppendNewEntry(doc, NewEntryKind::Trigger, u"N2", 0);
     moveMouse();
     moveMouse();
     QCOMPARE(list->rowCount(), 7);
     QCOMPARE(list->text(5, 0), Q("N1"));
     QCOMPARE(list->text(5, 1), Q("NoName"));
     QCOMPARE(list->text(6, 0), Q("N2"));
-    QCOMPARE(g_triggerLastIndex, 6);
+    QCOMPARE(doc.triggerLastIndex, 6);
 
     click(5);
     QCOMPARE(text(res::kIdTriggerTitle), Q("N1"));
@@ -171,7 +173,7 @@ void TriggerWindowTest::unknownCodesKeepOrMarkTheirBoxes() {
     QCOMPARE(text(res::kIdTriggerTitle), Q("T2,此注册表有错误，已自动纠正"));
     QCOMPARE(text(res::kIdTriggerValue), Q("0"));
     QCOMPARE(text(res::kIdTriggerOperator), Q("小于"));
-    QCOMPARE(FindTriggerEntry(g_triggerText, "T2"), kT2.substr(2)); // shown, not yet changed
+    QCOMPARE(FindTriggerEntry(doc.triggerText, "T2"), kT2.substr(2)); // shown, not yet changed
     press(res::kIdTriggerSave);
     QCOMPARE(lineOf("T2"), "T2=Two,Team2,H2,3,-1,<none>,0000000000" + kZeros54 +
                                ",0.000000,0.000000,0.000000,1,0,S2,0,<none>,0,0,0");
@@ -203,12 +205,12 @@ void TriggerWindowTest::saveKeepsHiddenFieldsAndDecimals() {
     press(res::kIdTriggerSave);
     QVERIFY(lineOf("T0").find(",12.500000,1,1,Side0,0,Team4,1,0,1") != std::string::npos);
     QCOMPARE(list->text(0, 1), Q("零号"));
-    QVERIFY(g_triggerText.ends_with(kT4 + "\n\n"));
+    QVERIFY(doc.triggerText.ends_with(kT4 + "\n\n"));
 }
 
 void TriggerWindowTest::saveRefusesSeparatorsInTextFields() {
     MessageRecorder recorder;
-    const std::string before = g_triggerText;
+    const std::string before = doc.triggerText;
     click(0);
     setText(res::kIdTriggerName, Q("a,b"));
     press(res::kIdTriggerSave);
@@ -219,14 +221,14 @@ void TriggerWindowTest::saveRefusesSeparatorsInTextFields() {
                                    "“注释”不能含有逗号或换行，此触发没有保存",
                                    "“基本权重”不能含有逗号或换行，此触发没有保存",
                                }));
-    QCOMPARE(g_triggerText, before);
+    QCOMPARE(doc.triggerText, before);
     QCOMPARE(list->text(0, 1), Q("Zero"));
 }
 
 void TriggerWindowTest::saveWritesTheShownTriggerNotTheSelectedOne() {
-    const std::string before = g_triggerText;
+    const std::string before = doc.triggerText;
     press(res::kIdTriggerSave); // nothing shown yet
-    QCOMPARE(g_triggerText, before);
+    QCOMPARE(doc.triggerText, before);
 
     click(3);
     // The key shows the row selected before it moves the selection on.
@@ -247,17 +249,17 @@ void TriggerWindowTest::deleteRemovesTheSelectedLines() {
     click(2, Qt::ControlModifier);
     click(4, Qt::ControlModifier);
     press(res::kIdTriggerDelete);
-    QCOMPARE(g_triggerText, "[AITriggerTypes]\n" + kT0 + "\n" + kT3 + "\n");
-    QCOMPARE(g_triggerLastIndex, 1);
+    QCOMPARE(doc.triggerText, "[AITriggerTypes]\n" + kT0 + "\n" + kT3 + "\n");
+    QCOMPARE(doc.triggerLastIndex, 1);
     QCOMPARE(list->rowCount(), 2);
     QCOMPARE(list->text(1, 0), Q("T3"));
 
     // The form still shows T1, whose line is gone: Save says so and changes nothing.
     QCOMPARE(text(res::kIdTriggerTitle), Q("T1"));
-    const std::string after = g_triggerText;
+    const std::string after = doc.triggerText;
     press(res::kIdTriggerSave);
     QCOMPARE(recorder.Texts(), std::vector<std::string>{"此触发已被删除，没有保存"});
-    QCOMPARE(g_triggerText, after);
+    QCOMPARE(doc.triggerText, after);
 }
 
 void TriggerWindowTest::conditionSetsTheDependentBoxes() {
@@ -290,7 +292,7 @@ void TriggerWindowTest::conditionSetsTheDependentBoxes() {
 
 void TriggerWindowTest::teamChoicesRebuildKeepsTheShownTeam() {
     click(0);
-    g_teamListText = "[TeamTypes]\n0=Zed\n1=alpha\n2=Beta\n\n";
+    doc.teamListText = "[TeamTypes]\n0=Zed\n1=alpha\n2=Beta\n\n";
     g_teamListChanged = true;
     moveMouse();
     auto *team = window->control<QComboBox>(res::kIdTriggerTeam);
@@ -316,7 +318,7 @@ void TriggerWindowTest::autoJumpAndNewSignalTheOtherWindows() {
     press(res::kIdTriggerAutoJump);
     QVERIFY(jump->isEnabled());
 
-    CAddnew addNew;
+    CAddnew addNew(model);
     g_addNewWindow = &addNew;
     g_addNewKind = 3;
     press(res::kIdTriggerNew);

@@ -3,8 +3,10 @@
 // trigger windows, the selection dimmed without the focus).
 
 #include "core/document.h"
+#include "core/windowsignals.h"
 #include "platform/codepage.h"
 #include "platform/controls.h"
+#include "support/testdocument.h"
 #include "ui/entrylist.h"
 
 #include <QLineEdit>
@@ -23,7 +25,7 @@ struct Pane {
 
     explicit Pane(EntryList::Options options = {}) {
         options.showRow = [this](int row) { shown.append(row); };
-        pane = std::make_unique<EntryList>(&list, options);
+        pane = std::make_unique<EntryList>(&list, doc, options);
     }
     QStringList row(int r) const { return {list.text(r, 0), list.text(r, 1), list.text(r, 2)}; }
     void select(std::initializer_list<int> rows) {
@@ -48,8 +50,8 @@ class EntryListTest : public QObject {
 
 private slots:
     void init() {
-        ResetDocument();
-        g_openedPath = u"/tmp/ai.ini";
+        ResetTestDocument();
+        doc.openedPath = u"/tmp/ai.ini";
     }
     void fillsFromTheRegistryTexts();
     void pendingRowAndJump();
@@ -74,7 +76,7 @@ void EntryListTest::fillsFromTheRegistryTexts() {
     QCOMPARE(p.row(2), L({" 3 ", " B", "Beta"}));
     QVERIFY(!p.pane->FillPending());
 
-    g_openedPath = u"Nones";
+    doc.openedPath = u"Nones";
     QVERIFY(!Pane().pane->FillPending());
 }
 
@@ -83,7 +85,7 @@ void EntryListTest::pendingRowAndJump() {
     PendingNewRow pending{5, true, u"Late"};
     Pane p({.pendingRow = &pending});
     p.pane->FillEntryList("[T]\n0=A\n1=B\n2=A\n", "[A]\nName=a\n[B]\nName=b\n");
-    g_startNumber = 10;
+    doc.startNumber = 10;
     p.pane->AppendPendingRow();
     QCOMPARE(p.row(3), L({"15", "Late", "Drumo"}));
     QCOMPARE(pending.rowIndex, 6);

@@ -1,0 +1,49 @@
+#include "core/windowsignals.h"
+
+bool g_taskForceListChanged = false;
+bool g_scriptListChanged = false;
+bool g_teamListChanged = false;
+bool g_teamJumpPending = false;
+bool g_scriptJumpPending = false;
+bool g_taskForceJumpPending = false;
+
+std::u16string g_teamJumpTarget;
+std::u16string g_scriptJumpTarget;
+std::u16string g_taskForceJumpTarget;
+
+PendingNewRow g_taskForcePendingRow;
+PendingNewRow g_scriptPendingRow;
+
+bool g_newTriggerPending = false;
+std::u16string g_newTriggerId;
+std::vector<std::u16string> g_newTriggerLaterIds;
+bool g_teamRebuildPending = false;
+int g_addNewKind = 0;
+bool g_addNewPreset = false;
+
+platform::Dialog *g_teamWindow = nullptr;
+platform::Dialog *g_scriptWindow = nullptr;
+platform::Dialog *g_taskForceWindow = nullptr;
+platform::Dialog *g_triggerWindow = nullptr;
+platform::Dialog *g_addNewWindow = nullptr;
+
+void ClearPendingSignals() {
+    g_teamJumpPending = g_scriptJumpPending = g_taskForceJumpPending = false;
+    g_taskForcePendingRow = {};
+    g_scriptPendingRow = {};
+    g_newTriggerPending = false;
+    g_newTriggerId.clear();
+    g_newTriggerLaterIds.clear();
+    g_teamRebuildPending = false;
+}
+
+void ResetWindowSignals() {
+    ClearPendingSignals();
+    g_taskForceListChanged = g_scriptListChanged = g_teamListChanged = false;
+    g_teamJumpTarget.clear();
+    g_scriptJumpTarget.clear();
+    g_taskForceJumpTarget.clear();
+    g_addNewKind = 0;
+    g_addNewPreset = false;
+    g_teamWindow = g_scriptWindow = g_taskForceWindow = g_triggerWindow = g_addNewWindow = nullptr;
+}

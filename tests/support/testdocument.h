@@ -1,0 +1,17 @@
+#pragma once
+// The document the tests of one executable share, with its history, as the program's windows
+// share the main window's.
+
+#include "core/document.h"
+#include "core/windowsignals.h"
+#include "ui/documentmodel.h"
+
+inline DocumentModel model;
+inline Document &doc = model.document;
+
+// No file open, no history, no signal pending.
+inline void ResetTestDocument() {
+    doc = {};
+    model.history.Clear();
+    ResetWindowSignals();
+}

@@ -1,0 +1,45 @@
+#include "ui/documentmodel.h"
+
+#include "core/windowsignals.h"
+
+std::u16string StepName(std::u16string_view action, std::u16string_view kind,
+                        const QStringList &ids) {
+    std::u16string name(action);
+    name += kind;
+    if (ids.isEmpty()) return name;
+    name += u' ';
+    name += ids.first().toStdU16String();
+    if (ids.size() > 1) name += u" 等 " + QString::number(ids.size()).toStdU16String() + u" 个";
+    return name;
+}
+
+void DocumentModel::Undo() {
+    if (!history.CanUndo()) return;
+    history.Undo(document);
+    Restored();
+}
+
+void DocumentModel::Redo() {
+    if (!history.CanRedo()) return;
+    history.Redo(document);
+    Restored();
+}
+
+void DocumentModel::Reset(Document content) {
+    document = std::move(content);
+    history.Clear();
+    Restored();
+}
+
+void DocumentModel::MarkSaved() {
+    history.MarkSaved();
+    emit changed();
+}
+
+void DocumentModel::Restored() {
+    // What the windows had asked of each other refers to the texts as they were.
+    ClearPendingSignals();
+    g_teamListChanged = g_scriptListChanged = g_taskForceListChanged = true;
+    emit restored();
+    emit changed();
+}

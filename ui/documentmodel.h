@@ -1,0 +1,53 @@
+#pragma once
+// The document the windows share, with its undo history: every action that changes the texts
+// runs through Edit as one step, and the windows follow the document's signals.
+
+#include "core/document.h"
+#include "core/history.h"
+
+#include <QObject>
+#include <QStringList>
+#include <string>
+#include <utility>
+
+// How the Edit menu names a step: the action and kind, then the entry's ID, or the first of
+// several and their count ("删除队伍 A 等 3 个").
+std::u16string StepName(std::u16string_view action, std::u16string_view kind,
+                        const QStringList &ids);
+
+class DocumentModel : public QObject {
+    Q_OBJECT
+
+public:
+    explicit DocumentModel(QObject *parent = nullptr) : QObject(parent) {}
+
+    Document document;
+    History history;
+
+    // Runs `action`, which may change the document's texts, as one undo step named `name`.
+    template <class Action> void Edit(std::u16string name, Action &&action) {
+        history.Begin(document);
+        std::forward<Action>(action)();
+        if (history.Commit(document, std::move(name))) emit changed();
+    }
+
+    // Puts the texts back as before the last step, or as after the next one; the windows then
+    // show the document as after Open.
+    void Undo();
+    void Redo();
+
+    // A document just opened (or emptied): a new history, nothing unsaved; the windows show it.
+    void Reset(Document content);
+    // The texts are now what the file holds.
+    void MarkSaved();
+    bool IsModified() const { return history.IsModified(); }
+
+signals:
+    // The unsaved state or what Undo and Redo would do may have changed.
+    void changed();
+    // The content was replaced as a whole: lists are to be filled again from the texts.
+    void restored();
+
+private:
+    void Restored();
+};
