@@ -52,11 +52,11 @@ protected:
             combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
             combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
         if (!undo && !redo) return false;
-        QWidget *focus = QApplication::focusWidget();
-        auto *line = qobject_cast<QLineEdit *>(focus);
-        auto *text = qobject_cast<QPlainTextEdit *>(focus);
-        // Elsewhere the menu's own shortcuts answer.
-        if (watched != focus || (!line && !text)) return false;
+        // The keys go to the widget with the focus; in anything but a text field the menu's own
+        // shortcuts answer.
+        auto *line = qobject_cast<QLineEdit *>(watched);
+        auto *text = qobject_cast<QPlainTextEdit *>(watched);
+        if (!line && !text) return false;
         if (type == QEvent::ShortcutOverride) {
             event->accept(); // the key comes to the field, and so here
             return true;

@@ -8,6 +8,7 @@
 #include "platform/controls.h"
 #include "platform/seams.h"
 #include "res/teamdialog.h"
+#include "res/triggerdialog.h"
 #include "support/testdocument.h"
 #include "support/testsupport.h"
 #include "ui/editorwindows.h"
@@ -132,6 +133,8 @@ private slots:
     void untickBeforeOpenHoldsForThatOpen();
     void windowsCarryTheIconAndStartEmpty();
     void everyInputHasAStableAccessibleName();
+    void filesChangedOnDisk();
+    void undoKeysGoToTheFieldFirst();
 
 private:
     std::vector<int> exits_;
@@ -471,6 +474,80 @@ void MainWindowTest::everyInputHasAStableAccessibleName() {
             text->setPlainText(QStringLiteral("z"));
     }
     QCOMPARE(InputNames(window), names);
+}
+
+void MainWindowTest::filesChangedOnDisk() {
+    testsupport::TempDir dir;
+    const auto file = dir / "ai.ini";
+    testsupport::WriteBytes(file, "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n");
+    testsupport::MessageRecorder recorder;
+    CVantaEditDlg window;
+    QVERIFY(window.openCommandLine({QString::fromStdString(file.string())}));
+    DocumentModel &model = window.model();
+    model.Edit(u"x", [&] { model.document.taskForceSectionsText += "0=1,E1\n"; });
+
+    // Another program writes the file: asked once, with what a reload would lose.
+    const std::string other = "[TaskForces]\r\n0=G\r\n[G]\r\nName=g\r\n";
+    testsupport::WriteBytes(file, other);
+    recorder.Answer(Answer::Ignore);
+    window.checkFilesOnDisk();
+    window.checkFilesOnDisk();
+    QCOMPARE(recorder.shown().size(), size_t(1));
+    QCOMPARE(recorder.shown()[0].buttons, Buttons::ReloadIgnore);
+    QVERIFY(recorder.Texts()[0].find(file.string()) != std::string::npos);
+    QVERIFY(recorder.Texts()[0].find("重新载入会丢失尚未保存的修改") != std::string::npos);
+
+    // Save asks before overwriting it; 取消 writes nothing.
+    recorder.Answer(Answer::No);     // one file, not split
+    recorder.Answer(Answer::Cancel); // do not overwrite
+    MenuAction(window, QStringLiteral("保存"))->trigger();
+    QCOMPARE(recorder.shown().size(), size_t(3));
+    QCOMPARE(recorder.shown()[2].buttons, Buttons::OverwriteCancel);
+    QCOMPARE(testsupport::ReadBytes(file), other);
+    QVERIFY(model.IsModified());
+
+    // A further change is asked about again; 重新载入 reads the file as it is now.
+    testsupport::WriteBytes(file, "[TaskForces]\r\n0=H\r\n[H]\r\nName=h\r\n");
+    recorder.Answer(Answer::Reload);
+    window.checkFilesOnDisk();
+    QCOMPARE(model.document.taskForceListText, "[TaskForces]\n0=H\n");
+    QVERIFY(!model.IsModified() && !model.history.CanUndo());
+}
+
+void MainWindowTest::undoKeysGoToTheFieldFirst() {
+    testsupport::TempDir dir;
+    const auto file = dir / "ai.ini";
+    testsupport::WriteBytes(file,
+                            "[AITriggerTypes]\r\nT=Old,X,<all>,0,-1,<none>,"
+                            "0000000000000000000000000000000000000000000000000000000000000000,"
+                            "1,1,1,1,0,0,0,<none>,1,1,1\r\n");
+    testsupport::MessageRecorder recorder;
+    CVantaEditDlg window;
+    window.show();
+    QVERIFY(window.openCommandLine({QString::fromStdString(file.string())}));
+    platform::Dialog *triggers = g_triggerWindow;
+    auto *list = triggers->control<platform::ReportList>(res::kIdTriggerList);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(0, 0)).center());
+    auto *name = triggers->control<QLineEdit>(res::kIdTriggerName);
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("New"));
+    QTest::mouseClick(triggers->control(res::kIdTriggerSave), Qt::LeftButton);
+    QVERIFY(window.model().document.triggerText.find("T=New,") != std::string::npos);
+
+    // Typing not saved yet is the field's to take back, then the saved step is the document's.
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral("er"));
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(name->text() != QStringLiteral("Newer"));
+    QVERIFY(window.model().document.triggerText.find("T=New,") != std::string::npos);
+    while (name->isUndoAvailable())
+        QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(window.model().document.triggerText.find("T=Old,") != std::string::npos);
+    QCOMPARE(name->text(), QStringLiteral("Old")); // the trigger shown again as it is now
+    QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(window.model().document.triggerText.find("T=New,") != std::string::npos);
 }
 
 QTEST_MAIN(MainWindowTest)

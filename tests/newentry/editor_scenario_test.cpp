@@ -50,6 +50,7 @@ struct Texts {
                 d.scriptSectionsText, d.teamListText,          d.teamSectionsText,
                 d.triggerText};
     }
+    bool operator==(const Texts &) const = default;
 };
 
 // The lines of a text, without their line breaks.
@@ -231,6 +232,44 @@ void EditorScenarioTest::wholeSession() {
         deleteRow(scripts, res::kIdScriptList, 1, 2, res::kIdScriptDelete);
     const std::string deletedTaskForce =
         deleteRow(taskForces, res::kIdTaskForceList, 1, 2, res::kIdTaskForceDelete);
+
+    // Every step taken back, newest first, each named in the menu; then done again. The lists
+    // follow the texts each time.
+    const Texts after = Texts::Of(main.model().document);
+    QAction *undo = main.menuAction(res::kCmdUndo);
+    QAction *redo = main.menuAction(res::kCmdRedo);
+    QStringList undone;
+    while (undo->isEnabled()) {
+        undone << undo->text();
+        undo->trigger();
+    }
+    const QStringList expected = {Q("撤销 删除人员 ") + Q(deletedTaskForce),
+                                  Q("撤销 删除脚本 ") + Q(deletedScript),
+                                  Q("撤销 删除队伍 ") + Q(deletedTeam),
+                                  Q("撤销 删除触发 ") + Q(deletedTrigger),
+                                  Q("撤销 重排队伍列表"),
+                                  Q("撤销 新增人员 NewTaskForce"),
+                                  Q("撤销 新增脚本 NewScript"),
+                                  Q("撤销 新增队伍 NewTeam"),
+                                  Q("撤销 新增触发 NewTrigger"),
+                                  Q("撤销 保存脚本 ") + Q(editedScript),
+                                  Q("撤销 保存人员 ") + Q(editedTaskForce),
+                                  Q("撤销 保存队伍 ") + Q(editedTeam),
+                                  Q("撤销 保存触发 ") + Q(editedTrigger)};
+    QCOMPARE(undone, expected);
+    QVERIFY(Texts::Of(main.model().document) == before);
+    QCOMPARE(undo->text(), Q("撤销"));
+    QVERIFY(!main.windowTitle().endsWith(Q(" *")));
+    QCOMPARE(triggerRows->rowCount(), 2000);
+    QCOMPARE(teamRows->rowCount(), 1000);
+    QVERIFY(triggerRows->text(1, 1) != Q("改过的触发"));
+    QCOMPARE(redo->text(), Q("重做 保存触发 ") + Q(editedTrigger));
+    while (redo->isEnabled())
+        redo->trigger();
+    QVERIFY(Texts::Of(main.model().document) == after);
+    QVERIFY(main.windowTitle().endsWith(Q(" *")));
+    QCOMPARE(teamRows->text(teamRows->rowCount() - 1, 1), Q("NewTeam"));
+    QCOMPARE(triggerRows->text(1, 1), Q("改过的触发"));
 
     recorder.Answer(platform::Answer::No); // one file, not split
     MenuAction(main, Q("保存"))->trigger();
