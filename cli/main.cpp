@@ -6,6 +6,7 @@
 #include "app/filereport.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "newentry/entryops.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 
@@ -28,6 +29,7 @@ namespace {
 
 const char kUsage[] =
     "用法: vantaedit-cli save [--split] [--no-autodetect] FILE\n"
+    "      vantaedit-cli rename [--split] [--no-autodetect] FILE OLD NEW\n"
     "      vantaedit-cli check [--no-autodetect] [--format=text|gcc|json] FILE...\n"
     "      vantaedit-cli --version | --help\n"
     "\n"
@@ -40,6 +42,11 @@ const char kUsage[] =
     "    1 文件无法读取、[#include] 第 15 行以后还有包含文件、写入失败或符号链接指向文件夹之外\n"
     "      （磁盘上什么也不改变）;\n"
     "    2 用法错误。\n"
+    "\n"
+    "rename: 像 save 一样读取 FILE，把条目 OLD 改名为 NEW，连同所有引用它的地方（队伍的\n"
+    "  TaskForce= 和 Script=，触发的作战队伍和第二队伍；只替换值中的 ID，后面的注释不变），\n"
+    "  再像 save 一样保存。退出状态同 save，另有 4: 改名被拒绝（OLD 不存在或同时是两类条目，\n"
+    "  NEW 已被占用或不能作注册名称），原因写在标准错误上，什么也不写入。\n"
     "\n"
     "check: 同样读取每个 FILE，什么也不写，在标准输出上（UTF-8）报告：\n"
     "  保存时将丢弃的内容（未列出的小节、重复的小节、两类共用的 ID、注释掉的列表行、\n"
@@ -90,6 +97,11 @@ int Usage(FILE *out, int status) {
 
 std::string Utf8(std::u16string_view text) {
     return QString::fromStdU16String(std::u16string(text)).toStdString();
+}
+
+// A command-line argument as wide text.
+std::u16string Wide(const char *argument) {
+    return QString::fromLocal8Bit(argument).toStdU16String();
 }
 
 void Print(FILE *out, std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), out); }
@@ -254,28 +266,37 @@ int Check(int argc, char **argv) {
 }
 
 // save [--split] [--no-autodetect] FILE
-int Save(int argc, char **argv) {
+// save [--split] [--no-autodetect] FILE, or rename [--split] [--no-autodetect] FILE OLD NEW
+int Save(int argc, char **argv, bool rename) {
     bool split = false;
     bool autodetect = true;
-    const char *file = nullptr;
+    std::vector<const char *> operands;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--split") == 0) {
             split = true;
         } else if (std::strcmp(argv[i], "--no-autodetect") == 0) {
             autodetect = false;
-        } else if (argv[i][0] == '-' || file) {
+        } else if (argv[i][0] == '-') {
             return Usage(stderr, 2);
         } else {
-            file = argv[i];
+            operands.push_back(argv[i]);
         }
     }
-    if (!file || !*file) return Usage(stderr, 2);
+    if (operands.size() != (rename ? 3u : 1u) || !*operands[0]) return Usage(stderr, 2);
 
     Document document;
-    document.openedPath = platform::AbsolutePathOf(file);
+    document.openedPath = platform::AbsolutePathOf(operands[0]);
     LoadOpenedFile(document, autodetect);
     // Refuses, with its message, when a file that exists was not read whole.
     if (!CanSaveOpenedFile(document)) return 1;
+    if (rename) {
+        const std::u16string from = Wide(operands[1]), to = Wide(operands[2]);
+        if (const std::optional<std::u16string> problem = RenameProblem(document, from, to)) {
+            Print(stderr, Utf8(*problem + u"，没有改名\n"));
+            return 4;
+        }
+        RenameEntry(document, from, to);
+    }
     // The user asked for the save, so it goes on; what it drops is said first.
     const DroppedOnSave &dropped = document.droppedOnSave;
     if (!dropped.findings.empty())
@@ -291,7 +312,8 @@ int Run(int argc, char **argv) {
         return 0;
     }
     if (argc >= 3 && std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
-    if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv);
+    if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv, false);
+    if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
     return Usage(stderr, 2);
 }
 

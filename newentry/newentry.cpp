@@ -24,23 +24,6 @@ bool ListNames(std::string_view listText, std::string_view id) {
     return false;
 }
 
-bool KindHas(const Document &document, NewEntryKind kind, std::string_view id) {
-    auto registered = [id](const std::string &list, const std::string &sections) {
-        return ListNames(list, id) || HeaderLineOf(sections, id) >= 0;
-    };
-    switch (kind) {
-    case NewEntryKind::Trigger:
-        return FindTriggerEntry(document.triggerText, id) != "None";
-    case NewEntryKind::Team:
-        return registered(document.teamListText, document.teamSectionsText);
-    case NewEntryKind::Script:
-        return registered(document.scriptListText, document.scriptSectionsText);
-    case NewEntryKind::TaskForce:
-        return registered(document.taskForceListText, document.taskForceSectionsText);
-    }
-    return false;
-}
-
 // Appends a script's or task force's section and registry line, and marks its pending row.
 void AppendRegistryEntry(std::string &listText, std::string &sectionsText, int startNumber,
                          PendingNewRow &row, std::string_view body, const std::string &id,
@@ -69,13 +52,30 @@ void AppendRegistryEntry(std::string &listText, std::string &sectionsText, int s
 
 } // namespace
 
+bool KindHasEntry(const Document &document, NewEntryKind kind, std::string_view id) {
+    auto registered = [id](const std::string &list, const std::string &sections) {
+        return ListNames(list, id) || HeaderLineOf(sections, id) >= 0;
+    };
+    switch (kind) {
+    case NewEntryKind::Trigger:
+        return FindTriggerEntry(document.triggerText, id) != "None";
+    case NewEntryKind::Team:
+        return registered(document.teamListText, document.teamSectionsText);
+    case NewEntryKind::Script:
+        return registered(document.scriptListText, document.scriptSectionsText);
+    case NewEntryKind::TaskForce:
+        return registered(document.taskForceListText, document.taskForceSectionsText);
+    }
+    return false;
+}
+
 std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEntryKind kind,
                                                 std::u16string_view id) {
     if (id.find_first_of(u"\r\n[]=;,") != std::u16string_view::npos ||
         (!id.empty() && (IsBlank(id.front()) || IsBlank(id.back())))) {
         return u"注册名称不能含有换行或 [ ] = ; , 这些字符，首尾也不能是空格";
     }
-    if (KindHas(document, kind, ToNarrow(id))) {
+    if (KindHasEntry(document, kind, ToNarrow(id))) {
         std::u16string message = u"已经有注册名称为“";
         message += id;
         message += u"”的";
@@ -86,13 +86,14 @@ std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEnt
     return std::nullopt;
 }
 
-void AppendNewEntry(Document &document, NewEntryKind kind, std::u16string_view id, int listedRows) {
+void AppendNewEntry(Document &document, NewEntryKind kind, std::u16string_view id, int listedRows,
+                    std::optional<std::string_view> body) {
     // The windows list the ID as the texts hold it: a character the code page lacks is the
     // code page's default character in both.
     const std::string narrow = ToNarrow(id);
     switch (kind) {
     case NewEntryKind::Trigger:
-        AppendTriggerEntry(document.triggerText, narrow);
+        AppendTriggerEntry(document.triggerText, narrow, body ? *body : kNewTriggerValue);
         if (g_newTriggerPending) {
             g_newTriggerLaterIds.push_back(ToWide(narrow));
         } else {
@@ -101,17 +102,20 @@ void AppendNewEntry(Document &document, NewEntryKind kind, std::u16string_view i
         }
         break;
     case NewEntryKind::Team:
-        NewTeam(document, narrow);
+        if (body)
+            AppendTeam(document, narrow, *body);
+        else
+            NewTeam(document, narrow);
         break;
     case NewEntryKind::Script:
         AppendRegistryEntry(document.scriptListText, document.scriptSectionsText,
-                            document.startNumber, g_scriptPendingRow, "Name=Drumo\n\n", narrow,
-                            listedRows);
+                            document.startNumber, g_scriptPendingRow,
+                            body ? *body : "Name=Drumo\n\n", narrow, listedRows);
         break;
     case NewEntryKind::TaskForce:
         AppendRegistryEntry(document.taskForceListText, document.taskForceSectionsText,
-                            document.startNumber, g_taskForcePendingRow, "Name=Drumo\nGroup=-1\n\n",
-                            narrow, listedRows);
+                            document.startNumber, g_taskForcePendingRow,
+                            body ? *body : "Name=Drumo\nGroup=-1\n\n", narrow, listedRows);
         g_taskForceListChanged = true;
         break;
     }

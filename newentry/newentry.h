@@ -12,6 +12,10 @@
 // The kinds by the index of their choice in the dialog; the editor windows preselect them.
 enum class NewEntryKind { Trigger = 0, Team = 1, Script = 2, TaskForce = 3 };
 
+// Whether an entry of `kind` has the narrow `id`: in its registry list or as a section header (a
+// trigger line for triggers).
+bool KindHasEntry(const Document &document, NewEntryKind kind, std::string_view id);
+
 // Why `id` cannot become a new entry of `kind`, as a message for the user; nullopt when it can.
 // Refused: a line break, '[', ']', '=', ';' or ',' (each would split or end a line, a header or a
 // field in the file), a blank or tab at either end (the loaders drop them, so the entry would
@@ -31,4 +35,7 @@ std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEnt
 // new entry is numbered after them, startNumber + listedRows (+ 1 when an earlier new entry
 // still waits for its row), and its pending row goes after them too; so the number is new
 // whichever window opened the dialog.
-void AppendNewEntry(Document &document, NewEntryKind kind, std::u16string_view id, int listedRows);
+// With `body`, the entry gets it instead of the default content: a section's body after its
+// header line, or a trigger line's text after the ID (beginning with '=').
+void AppendNewEntry(Document &document, NewEntryKind kind, std::u16string_view id, int listedRows,
+                    std::optional<std::string_view> body = std::nullopt);

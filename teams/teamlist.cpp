@@ -47,6 +47,14 @@ std::vector<TeamRow> RebuildFromLines(Document &document, bool squeezeSections) 
 } // namespace
 
 void NewTeam(Document &document, std::string_view id, const std::u16string &templateFile) {
+    platform::ReadResult body = platform::ReadTextFile(templateFile);
+    AppendTeam(document, id,
+               body.status == platform::ReadResult::Status::Ok
+                   ? std::optional<std::string_view>(body.text)
+                   : std::nullopt);
+}
+
+void AppendTeam(Document &document, std::string_view id, std::optional<std::string_view> body) {
     ++document.teamLineCount;
     document.teamListText +=
         std::to_string(int64_t(document.teamLineCount) + document.startNumber) + "=";
@@ -56,9 +64,8 @@ void NewTeam(Document &document, std::string_view id, const std::u16string &temp
     document.teamSectionsText += '[';
     document.teamSectionsText += id;
     document.teamSectionsText += "]\n";
-    platform::ReadResult body = platform::ReadTextFile(templateFile);
-    if (body.status == platform::ReadResult::Status::Ok) {
-        document.teamSectionsText += SqueezeLineBreaks(body.text);
+    if (body) {
+        document.teamSectionsText += SqueezeLineBreaks(*body);
         document.teamSectionsText += "\n\n";
     } else {
         document.teamSectionsText += '\n';

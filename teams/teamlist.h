@@ -4,6 +4,7 @@
 
 #include "core/document.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,9 @@ inline constexpr char16_t kTeamTemplateFile[] = u"LoadTempTeamData.txt";
 // g_teamRebuildPending, so the team window renumbers and lists it, and raises g_teamListChanged.
 void NewTeam(Document &document, std::string_view id,
              const std::u16string &templateFile = kTeamTemplateFile);
+
+// NewTeam with `body` (none: an empty one) in place of the template's content.
+void AppendTeam(Document &document, std::string_view id, std::optional<std::string_view> body);
 
 // One row of the team list, narrow.
 struct TeamRow {

@@ -44,11 +44,12 @@ int AppendTriggerLines(std::string_view text, std::string &lines) {
 size_t EntryLineOf(std::string_view text, std::string_view id) {
     // The text before a line's first '=' holds neither '=' nor a line break.
     if (id.find_first_of("=\n") != std::string_view::npos) return std::string_view::npos;
-    std::string key(id);
-    key += '=';
-    for (size_t pos = text.find(key); pos != std::string_view::npos; pos = text.find(key, pos + 1))
-        if (pos == 0 || text[pos - 1] == '\n') return pos;
-    return std::string_view::npos;
+    // Searched with the line break before it: an ID's first character is everywhere in the
+    // comparison blocks.
+    std::string key = "\n" + std::string(id) + "=";
+    if (StartsWith(text, std::string_view(key).substr(1))) return 0;
+    const size_t pos = text.find(key);
+    return pos == std::string_view::npos ? pos : pos + 1;
 }
 
 size_t LineEnd(std::string_view text, size_t pos) {
@@ -128,9 +129,9 @@ void RemoveTriggerEntries(std::string &text, const std::vector<std::string> &ids
     text = SqueezeLineBreaks(kept);
 }
 
-void AppendTriggerEntry(std::string &text, std::string_view id) {
+void AppendTriggerEntry(std::string &text, std::string_view id, std::string_view rest) {
     text += id;
-    text += kNewTriggerValue;
+    text += rest;
     text = SqueezeLineBreaks(text);
     text += '\n';
 }

@@ -5,6 +5,7 @@
 // text, and the first of them is the one found. IDs are narrow (ANSI code page) text.
 
 #include "core/document.h"
+#include "triggers/triggerformat.h"
 
 #include <optional>
 #include <string>
@@ -39,9 +40,11 @@ bool ReplaceTriggerEntry(std::string &text, std::string_view id, std::string_vie
 // run of line breaks in the whole text becomes one.
 void RemoveTriggerEntries(std::string &text, const std::vector<std::string> &ids);
 
-// Appends the line of a new trigger (`id` and the new-trigger value) as the text's last line,
-// squeezing runs of line breaks in the whole text; the text then ends with that line's "\n".
-void AppendTriggerEntry(std::string &text, std::string_view id);
+// Appends the line of a new trigger (`id`, then `rest`: by default the new-trigger value) as the
+// text's last line, squeezing runs of line breaks in the whole text; the text then ends with that
+// line's "\n".
+void AppendTriggerEntry(std::string &text, std::string_view id,
+                        std::string_view rest = kNewTriggerValue);
 
 // A trigger line's ID (before its first '=') and name (up to the ',' after it); nullopt for a
 // line without '=', such as the header and the empty last line.

@@ -3,6 +3,7 @@
 #include "app/opensave.h"
 #include "core/document.h"
 #include "core/windowsignals.h"
+#include "newentry/entryops.h"
 #include "support/testeditor.h"
 #include "support/testsupport.h"
 
@@ -314,5 +315,43 @@ TEST(Cli, CheckSeveralFiles) {
             ++reports;
         EXPECT_EQ(reports, size_t(std::count(row.files.begin(), row.files.end(), ' ') + 1 -
                                   (row.status == 1 ? 1 : 0)));
+    }
+}
+
+TEST(Cli, RenameAsTheEditorRenames) {
+    TempDir dir;
+    const std::string file = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n0=1,E1\r\n"
+                             "[TeamTypes]\r\n0=T\r\n[T]\r\nName=t\r\nTaskForce=F ;note\r\n"
+                             "[AITriggerTypes]\r\nA=a,T,<all>,0,1,o,b,1,1,1,1,0,0,0,T,1,1,1\r\n";
+    // The command, then the editor's own document work on a copy of the same file.
+    WriteBytes(dir / "cli.ini", file);
+    CliRun run = RunCli("rename " + Quote(dir / "cli.ini") + " T Rush");
+    EXPECT_EQ(run.status, 0) << run.err;
+    WriteBytes(dir / "editor.ini", file);
+    MessageRecorder recorder(platform::Answer::No); // one file, not split
+    OpenFile(WidePath(dir / "editor.ini"), true);
+    model.Edit(u"改名", [] { RenameEntry(doc, u"T", u"Rush"); });
+    ASSERT_TRUE(SaveFile());
+    EXPECT_EQ(ReadBytes(dir / "cli.ini"), ReadBytes(dir / "editor.ini"));
+    EXPECT_NE(ReadBytes(dir / "cli.ini").find("A=a,Rush,<all>,0,1,o,b,1,1,1,1,0,0,0,Rush,1,1,1"),
+              std::string::npos);
+
+    // Refused renames write nothing and say why; the usual failures keep their statuses.
+    const std::string saved = ReadBytes(dir / "cli.ini");
+    const struct {
+        std::string args;
+        int status;
+    } cases[] = {
+        {"rename " + Quote(dir / "cli.ini") + " Gone X", 4},
+        {"rename " + Quote(dir / "cli.ini") + " Rush F", 4},
+        {"rename " + Quote(dir / "cli.ini") + " Rush 'a=b'", 4},
+        {"rename " + Quote(dir / "cli.ini") + " Rush", 2},
+        {"rename " + Quote(dir / "none.ini") + " Rush X", 1},
+    };
+    for (const auto &c : cases) {
+        CliRun refused = RunCli(c.args);
+        EXPECT_EQ(refused.status, c.status) << c.args;
+        EXPECT_FALSE(refused.err.empty()) << c.args;
+        EXPECT_EQ(ReadBytes(dir / "cli.ini"), saved) << c.args;
     }
 }
