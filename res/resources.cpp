@@ -2,6 +2,7 @@
 
 #include "res/addnewdialog.h"
 #include "res/entrytextdialogs.h"
+#include "res/renamedialog.h"
 #include "res/teamdialog.h"
 #include "res/triggerdialog.h"
 
@@ -28,7 +29,7 @@ constexpr DialogTemplate kAboutDialog = {kIdAboutDialog, u"Dialog", 309, 197, 8,
 
 constexpr const DialogTemplate *kDialogs[] = {
     &kMainDialog,   &kAboutDialog,     &kTeamDialog,   &kTriggerDialog,
-    &kAddNewDialog, &kTaskForceDialog, &kScriptDialog,
+    &kAddNewDialog, &kTaskForceDialog, &kScriptDialog, &kRenameDialog,
 };
 
 // Menu 130: the main window's menu.

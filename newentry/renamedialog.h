@@ -1,0 +1,33 @@
+#pragma once
+// The rename dialog: the new ID for an entry, refused with a message while a rename to it would
+// break the file or be ambiguous; it says how many references the rename will change.
+
+#include "core/document.h"
+#include "platform/dialog.h"
+
+#include <string>
+
+class QLineEdit;
+
+class CRename : public platform::Dialog {
+    Q_OBJECT
+
+public:
+    // For entry `id` of `document`, whose kind is known (RenameProblem would otherwise refuse).
+    CRename(const Document &document, std::u16string id, QWidget *owner = nullptr);
+
+    // The ID typed.
+    std::u16string newId() const;
+
+protected:
+    void onCommand(int id) override;
+    bool onEnter() override;
+
+private:
+    // Closes the dialog as accepted when the rename may go on; otherwise says why and stays.
+    void confirm();
+
+    const Document &document_;
+    std::u16string id_;
+    QLineEdit *newId_;
+};
