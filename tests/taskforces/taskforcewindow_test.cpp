@@ -108,9 +108,15 @@ void TaskForceWindowTest::moveOverSurface() {
 }
 
 void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {
-    // Hidden, the window has its size already: the main window places it by that size.
-    QCOMPARE(window->size(),
-             platform::DialogUnitsToPixels({0, 0, 391, 232}, window->baseUnits()).size());
+    // Hidden, the window has its size already: the main window places it by that size, which is
+    // also its minimum.
+    const res::DialogTemplate *dialog = res::FindDialog(res::kIdTaskForceDialog);
+    const QSize size =
+        platform::DialogUnitsToPixels({0, 0, dialog->width, dialog->height}, window->baseUnits())
+            .size();
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->minimumSizeHint(), size);
+
     doc.openedPath = u"None";
     showWindow();
     QCOMPARE(list->rowCount(), 0);
@@ -127,6 +133,30 @@ void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {
     QCOMPARE(list->text(9, 2), Q("name9"));
     QCOMPARE(window->windowTitle(), Q("派遣部队窗口"));
     QCOMPARE(title(), Q("我是标题!!!"));
+
+    // Grown, each control follows the edges its anchor names: the list the height, the text
+    // both ways, the buttons below it the bottom, 关闭窗口 the bottom right corner.
+    window->resize(size + QSize(200, 100));
+    QCoreApplication::processEvents();
+    const struct {
+        int id;
+        QRect moved; // x, y, width, height: by how much each grew
+    } anchored[] = {
+        {res::kIdTaskForceList, {0, 0, 0, 100}}, {res::kIdTaskForceText, {0, 0, 200, 100}},
+        {res::kIdTaskForceSave, {0, 100, 0, 0}}, {res::kIdTaskForceClose, {200, 100, 0, 0}},
+        {res::kIdTaskForceFilter, {0, 0, 0, 0}}, {res::kIdTaskForceUsage, {0, 100, 200, 0}},
+    };
+    for (const auto &[id, moved] : anchored) {
+        const res::Control *control = nullptr;
+        for (const res::Control &c : dialog->controls)
+            if (c.id == id) control = &c;
+        const QRect at = platform::DialogUnitsToPixels(control->rect, window->baseUnits());
+        const QRect now = window->control(id)->geometry();
+        QCOMPARE(now.topLeft() - at.topLeft(), moved.topLeft());
+        QCOMPARE(now.size() - at.size(), moved.size());
+    }
+    window->hide();
+    window->resize(size);
 }
 
 void TaskForceWindowTest::showsTheRowSelectedBeforeTheEvent() {
