@@ -43,6 +43,14 @@ void Open(bool &pending, std::u16string &target, platform::Dialog *window, const
 
 } // namespace
 
+void OpenTaskForce(const QString &id) {
+    Open(g_taskForceJumpPending, g_taskForceJumpTarget, g_taskForceWindow, id);
+}
+
+void OpenScript(const QString &id) {
+    Open(g_scriptJumpPending, g_scriptJumpTarget, g_scriptWindow, id);
+}
+
 void OpenTeam(const QString &id) { Open(g_teamJumpPending, g_teamJumpTarget, g_teamWindow, id); }
 
 void OpenTrigger(const QString &id) {

@@ -35,6 +35,8 @@ private:
     QString userKind_;
 };
 
-// Opens `id` in the team window, or in the trigger window, as the jumps between windows do.
+// Opens `id` in the window of its kind, selected and shown, as the jumps between windows do.
+void OpenTaskForce(const QString &id);
+void OpenScript(const QString &id);
 void OpenTeam(const QString &id);
 void OpenTrigger(const QString &id);
