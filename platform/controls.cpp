@@ -2,10 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
-#include <QLineEdit>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <algorithm>
@@ -102,6 +102,20 @@ void ReportList::insertTextRow(int row, const QStringList &texts) {
 QString ReportList::text(int row, int column) const {
     const QTableWidgetItem *cell = item(row, column);
     return cell ? cell->text() : QString();
+}
+
+void ReportList::setRowsHidden(const std::function<bool(int row)> &hidden) {
+    // The header works out where a resized row stands for its repaint at every change, a pass
+    // over all rows each time; without updates it leaves that to the view's one relayout after.
+    QHeaderView *rows = verticalHeader();
+    const bool updates = rows->updatesEnabled();
+    rows->setUpdatesEnabled(false);
+    for (int row = 0; row < rowCount(); ++row) {
+        const bool hide = hidden(row);
+        if (isRowHidden(row) != hide) setRowHidden(row, hide);
+    }
+    rows->setUpdatesEnabled(updates);
+    viewport()->update();
 }
 
 QList<int> ReportList::selectedRows() const {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <QTableWidget>
+#include <functional>
 
 namespace platform {
 
@@ -25,6 +26,8 @@ public:
     void insertTextRow(int row, const QStringList &texts);
     // The text of a cell; empty for a cell that holds none.
     QString text(int row, int column) const;
+    // Hides each row for which `hidden(row)` is true and shows the others, in one pass.
+    void setRowsHidden(const std::function<bool(int row)> &hidden);
     // Indices of the selected rows that are not hidden, lowest first.
     QList<int> selectedRows() const;
 

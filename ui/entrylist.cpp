@@ -158,12 +158,7 @@ bool EntryList::Matches(int row) const {
 }
 
 void EntryList::ApplyFilter() {
-    // Only rows whose state changes are touched: hiding a row costs the view far more than the
-    // test.
-    for (int row = 0; row < rowCount(); ++row) {
-        const bool hide = !Matches(row);
-        if (list_->isRowHidden(row) != hide) list_->setRowHidden(row, hide);
-    }
+    list_->setRowsHidden([this](int row) { return !Matches(row); });
 }
 
 int EntryList::FillEntryList(std::string_view listText, std::string_view sectionsText) {
