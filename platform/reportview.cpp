@@ -92,12 +92,12 @@ struct ReportContent {
 
 ReportContent BuildReport(QDialog &dialog, const MessageBoxRequest &request) {
     dialog.setWindowTitle(QString::fromStdU16String(request.caption));
-    dialog.resize(820, 520);
+    dialog.resize(820, 600);
     auto *layout = new QVBoxLayout(&dialog);
     auto *view = new QPlainTextEdit(&dialog);
     view->setReadOnly(true);
     view->setAccessibleName(dialog.windowTitle());
-    layout->addWidget(view, 1);
+    layout->addWidget(view, 2);
     auto *table = new FindingsTable(&dialog);
     layout->addWidget(table, 3);
     ReportContent content{view, table};
