@@ -726,6 +726,19 @@ std::string_view FindingKindName(FindingKind kind) { return kKindTexts[size_t(ki
 std::u16string_view FindingKindLabel(FindingKind kind) { return kKindTexts[size_t(kind)].label; }
 FindingGroup GroupOf(FindingKind kind) { return kKindTexts[size_t(kind)].group; }
 
+std::u16string FindingPlace(const Finding &finding) {
+    return finding.line > 0 ? finding.file + u" 第 " + Number(finding.line) + u" 行"
+                            : std::u16string(u"文档中");
+}
+
+std::u16string FileReportSummary(const std::u16string &openedPath, const DroppedOnSave &dropped,
+                                 const std::vector<Finding> *broken) {
+    const std::u16string text = FileReportText(openedPath, dropped, broken);
+    // The summary ends where the first list of findings (after an empty line) begins.
+    const size_t end = text.find(u"\n\n");
+    return end == std::u16string::npos ? text : text.substr(0, end + 1);
+}
+
 std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnSave &dropped,
                               const std::vector<Finding> *broken) {
     struct Category {
@@ -763,8 +776,7 @@ std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnS
         for (const Finding *finding : category.findings) {
             text += u"[" + std::u16string(kKindTexts[size_t(finding->kind)].label) + u"] " +
                     ToWide(finding->id) + u" — ";
-            text += finding->line > 0 ? finding->file + u" 第 " + Number(finding->line) + u" 行"
-                                      : std::u16string(u"文档中");
+            text += FindingPlace(*finding);
             text += u": " + finding->what + u"\n";
         }
     }

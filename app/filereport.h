@@ -30,6 +30,14 @@ DroppedOnSave FindDroppedOnSave(const FileSlots &slots);
 // entry changed since Open, or one Open did not read, is told as in the document only (line 0).
 std::vector<Finding> FindBrokenReferences(const Document &document);
 
+// Where a finding is told: "ai.ini 第 40 行", or "文档中" for one only the document has.
+std::u16string FindingPlace(const Finding &finding);
+
+// The head of the report: the opened file and the counts per category and kind, without the
+// line per finding.
+std::u16string FileReportSummary(const std::u16string &openedPath, const DroppedOnSave &dropped,
+                                 const std::vector<Finding> *broken);
+
 // The report as the user reads it: the opened file, the counts per category and kind, then one
 // line per finding. Without `broken` only the part that Save drops.
 std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnSave &dropped,

@@ -3,9 +3,16 @@
 #include "app/documentio.h"
 #include "app/filereport.h"
 #include "app/filestamps.h"
+#include "core/initext.h"
+#include "core/registrylist.h"
+#include "platform/codepage.h"
 #include "platform/seams.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
+#include "ui/usagelist.h"
+
+#include <QString>
+#include <memory>
 
 const std::u16string kOpenFileFilter = u"所有配置 文件(*.ini)|*.ini|所有文件(*.*)|*.*||";
 
@@ -28,15 +35,82 @@ void OpenFile(DocumentModel &model, FileStamps &stamps, const std::u16string &pa
 
 namespace {
 
+// Whether a line of a list text ("n=ID", or "ID=..." for triggers) names `id`.
+bool Lists(std::string_view text, std::string_view id, bool idBeforeEquals) {
+    bool found = false;
+    ForEachLine(text, [&](std::string_view line) {
+        const size_t equals = line.find('=');
+        if (found || StartsWith(line, "[") || equals == std::string_view::npos) return;
+        found = (idBeforeEquals ? line.substr(0, equals) : line.substr(equals + 1)) == id;
+    });
+    return found;
+}
+
+// Shows the entry a finding is about in its window: the entry that holds a broken reference or a
+// value out of form, or whichever list names an ID found twice. Findings about text Save drops
+// name nothing a window lists.
+void OpenFindingEntry(const Document &document, const Finding &finding) {
+    const QString id = platform::WideText(finding.id);
+    switch (finding.kind) {
+    case FindingKind::MissingTeam:
+    case FindingKind::NoTeam:
+    case FindingKind::TriggerFieldCount:
+    case FindingKind::TriggerCondition:
+    case FindingKind::TriggerWeight:
+    case FindingKind::TriggerDifficulty:
+        return OpenTrigger(id);
+    case FindingKind::MissingTaskForce:
+    case FindingKind::MissingScript:
+    case FindingKind::NoTaskForce:
+    case FindingKind::NoScript:
+    case FindingKind::TeamPriority:
+    case FindingKind::TeamMax:
+        return OpenTeam(id);
+    case FindingKind::TaskForceMember:
+        return OpenTaskForce(id);
+    case FindingKind::ScriptAction:
+        return OpenScript(id);
+    case FindingKind::ListedTwice:
+    case FindingKind::DuplicateSection:
+    case FindingKind::SharedId:
+        if (Lists(document.teamListText, finding.id, false)) return OpenTeam(id);
+        if (Lists(document.taskForceListText, finding.id, false)) return OpenTaskForce(id);
+        if (Lists(document.scriptListText, finding.id, false)) return OpenScript(id);
+        if (Lists(document.triggerText, finding.id, true)) return OpenTrigger(id);
+        return;
+    default:
+        return;
+    }
+}
+
+// The findings as the report's table: 种类, ID, 位置, 说明; a double-click opens the entry.
+platform::ReportTable FindingsTable(const Document &document, const std::vector<Finding> *broken) {
+    auto findings = std::make_shared<std::vector<Finding>>(document.droppedOnSave.findings);
+    if (broken) findings->insert(findings->end(), broken->begin(), broken->end());
+    platform::ReportTable table;
+    table.summary = FileReportSummary(document.openedPath, document.droppedOnSave, broken);
+    table.headers = {u"种类", u"ID", u"位置", u"说明"};
+    for (const Finding &finding : *findings)
+        table.rows.push_back({std::u16string(FindingKindLabel(finding.kind)), ToWide(finding.id),
+                              FindingPlace(finding), finding.what});
+    table.activated = [&document, findings](size_t row) {
+        if (row < findings->size()) OpenFindingEntry(document, (*findings)[row]);
+    };
+    return table;
+}
+
 // Shown once per opened file, at the first Save that finds something the file held and Save
 // drops.
 bool ConfirmDroppedText(Document &document) {
     DroppedOnSave &dropped = document.droppedOnSave;
     if (dropped.findings.empty() || dropped.shownAtSave) return true;
     dropped.shownAtSave = true;
-    return platform::ShowOwnedReport(
-               FileReportText(document.openedPath, dropped, nullptr) + u"\n仍要保存吗？",
-               u"保存前检查", platform::Buttons::SaveCancel) == platform::Answer::Save;
+    platform::ReportTable table = FindingsTable(document, nullptr);
+    table.summary += u"\n仍要保存吗？";
+    return platform::ShowOwnedReport(FileReportText(document.openedPath, dropped, nullptr) +
+                                         u"\n仍要保存吗？",
+                                     u"保存前检查", platform::Buttons::SaveCancel,
+                                     std::move(table)) == platform::Answer::Save;
 }
 
 // Another program changed files this save would replace: the user decides.
@@ -74,6 +148,12 @@ void CheckFile(const Document &document) {
         return;
     }
     const std::vector<Finding> broken = FindBrokenReferences(document);
+    // Open beside the windows while the user follows its findings; 刷新 checks again.
     platform::ShowOwnedReport(FileReportText(document.openedPath, document.droppedOnSave, &broken),
-                              u"检查文件", platform::Buttons::Close);
+                              u"检查文件", platform::Buttons::Close,
+                              FindingsTable(document, &broken), [&document] {
+                                  if (!document.IsFileOpen()) return platform::ReportTable{};
+                                  const std::vector<Finding> again = FindBrokenReferences(document);
+                                  return FindingsTable(document, &again);
+                              });
 }

@@ -6,10 +6,12 @@ bool g_teamListChanged = false;
 bool g_teamJumpPending = false;
 bool g_scriptJumpPending = false;
 bool g_taskForceJumpPending = false;
+bool g_triggerJumpPending = false;
 
 std::u16string g_teamJumpTarget;
 std::u16string g_scriptJumpTarget;
 std::u16string g_taskForceJumpTarget;
+std::u16string g_triggerJumpTarget;
 
 PendingNewRow g_taskForcePendingRow;
 PendingNewRow g_scriptPendingRow;
@@ -29,6 +31,7 @@ platform::Dialog *g_addNewWindow = nullptr;
 
 void ClearPendingSignals() {
     g_teamJumpPending = g_scriptJumpPending = g_taskForceJumpPending = false;
+    g_triggerJumpPending = false;
     g_taskForcePendingRow = {};
     g_scriptPendingRow = {};
     g_newTriggerPending = false;
@@ -43,6 +46,7 @@ void ResetWindowSignals() {
     g_teamJumpTarget.clear();
     g_scriptJumpTarget.clear();
     g_taskForceJumpTarget.clear();
+    g_triggerJumpTarget.clear();
     g_addNewKind = 0;
     g_addNewPreset = false;
     g_teamWindow = g_scriptWindow = g_taskForceWindow = g_triggerWindow = g_addNewWindow = nullptr;

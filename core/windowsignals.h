@@ -15,11 +15,13 @@ extern bool g_teamListChanged;
 extern bool g_teamJumpPending;
 extern bool g_scriptJumpPending;
 extern bool g_taskForceJumpPending;
+extern bool g_triggerJumpPending;
 
 // IDs that the jump flags above ask a window to select.
 extern std::u16string g_teamJumpTarget;
 extern std::u16string g_scriptJumpTarget;
 extern std::u16string g_taskForceJumpTarget;
+extern std::u16string g_triggerJumpTarget;
 
 // An entry created by the new entry dialog that its window has not listed yet.
 struct PendingNewRow {

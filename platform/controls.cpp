@@ -1,23 +1,39 @@
 #include "platform/controls.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <algorithm>
 
 namespace platform {
 
 namespace {
 
-constexpr int kColumnWidth = 100;
+// Room for a ten-character ID such as "0CE4CA3C-G" in every column but the last.
+const QString kWidestId = QStringLiteral("0CE4CA3C-GW");
 
 // What assistive tools read of a combo box: its label's text as the name, whatever the box shows,
 // and what it shows as the value. Qt's own reading on some systems names the box by its text,
-// which changes with every entry shown.
+// which changes with every entry shown. Its children are those Qt's own gives: the drop-down
+// list (whose children are the items), then the edit field.
 class ComboBoxAccessible : public QAccessibleWidget {
 public:
     explicit ComboBoxAccessible(QComboBox *box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    int childCount() const override { return int(parts().size()); }
+    QAccessibleInterface *child(int index) const override {
+        const QList<QWidget *> widgets = parts();
+        if (index < 0 || index >= widgets.size()) return nullptr;
+        return QAccessible::queryAccessibleInterface(widgets[index]);
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override {
+        return child ? int(parts().indexOf(child->object())) : -1;
+    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return static_cast<QComboBox *>(widget())->currentText();
@@ -32,6 +48,14 @@ public:
         } else {
             QAccessibleWidget::doAction(name);
         }
+    }
+
+private:
+    QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
+    QList<QWidget *> parts() const {
+        QList<QWidget *> widgets{box()->view()};
+        if (box()->lineEdit()) widgets.append(static_cast<QWidget *>(box()->lineEdit()));
+        return widgets;
     }
 };
 
@@ -56,14 +80,15 @@ ReportList::ReportList(QWidget *parent) : QTableWidget(parent) {
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setStretchLastSection(true);
 }
 
 void ReportList::setColumns(const QStringList &headers) {
     setColumnCount(int(headers.size()));
     setHorizontalHeaderLabels(headers);
-    for (int column = 0; column < columnCount(); ++column) {
-        setColumnWidth(column, kColumnWidth);
+    const int idWidth = fontMetrics().horizontalAdvance(kWidestId);
+    for (int column = 0; column + 1 < columnCount(); ++column) {
+        setColumnWidth(column, std::max(idWidth, horizontalHeader()->sectionSizeHint(column)));
     }
 }
 
@@ -79,10 +104,24 @@ QString ReportList::text(int row, int column) const {
     return cell ? cell->text() : QString();
 }
 
+void ReportList::setRowsHidden(const std::function<bool(int row)> &hidden) {
+    // The header works out where a resized row stands for its repaint at every change, a pass
+    // over all rows each time; without updates it leaves that to the view's one relayout after.
+    QHeaderView *rows = verticalHeader();
+    const bool updates = rows->updatesEnabled();
+    rows->setUpdatesEnabled(false);
+    for (int row = 0; row < rowCount(); ++row) {
+        const bool hide = hidden(row);
+        if (isRowHidden(row) != hide) setRowHidden(row, hide);
+    }
+    rows->setUpdatesEnabled(updates);
+    viewport()->update();
+}
+
 QList<int> ReportList::selectedRows() const {
     QList<int> rows;
     for (const QModelIndex &index : selectionModel()->selectedRows()) {
-        rows.append(index.row());
+        if (!isRowHidden(index.row())) rows.append(index.row());
     }
     std::sort(rows.begin(), rows.end());
     return rows;
@@ -95,6 +134,12 @@ void ReportList::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton) emit listClicked();
 }
 
+void ReportList::mouseDoubleClickEvent(QMouseEvent *event) {
+    QTableWidget::mouseDoubleClickEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid()) emit rowActivated(index.row());
+}
+
 void ReportList::keyPressEvent(QKeyEvent *event) {
     bool handled = false;
     emit keyDown(event->key(), &handled);
@@ -102,7 +147,24 @@ void ReportList::keyPressEvent(QKeyEvent *event) {
         event->accept();
         return;
     }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentIndex().isValid() && !isRowHidden(currentRow()))
+        emit rowActivated(currentRow());
     QTableWidget::keyPressEvent(event);
+}
+
+bool ReportList::viewportEvent(QEvent *event) {
+    if (event->type() != QEvent::ToolTip) return QTableWidget::viewportEvent(event);
+    // The whole text of the cell under the pointer, which a narrow column cuts off.
+    auto *help = static_cast<QHelpEvent *>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString shown = index.isValid() ? text(index.row(), index.column()) : QString();
+    if (shown.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(help->globalPos(), shown, viewport(), visualRect(index));
+    }
+    return true;
 }
 
 ComboBox::ComboBox(bool sorted, QWidget *parent) : QComboBox(parent), sorted_(sorted) {

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 namespace platform {
@@ -86,6 +87,7 @@ Dialog::Dialog(int templateId, QWidget *owner) : QDialog(owner), client_(new QWi
         // A combo box's template height is that of its dropped-down list.
         if (control.kind == res::Kind::ComboBox) place.setHeight(widget->sizeHint().height());
         widget->setGeometry(place);
+        placements_.push_back({widget, place, control.anchor});
         if (control.id != res::kNoId) controls_.insert(control.id, widget);
         if (!control.name.empty()) SetAccessibleName(widget, WideText(control.name));
         created.push_back(widget);
@@ -99,7 +101,9 @@ Dialog::Dialog(int templateId, QWidget *owner) : QDialog(owner), client_(new QWi
     }
 
     const QSize size = DialogUnitsToPixels({0, 0, dialog->width, dialog->height}, units_).size();
+    templateSize_ = size;
     if (dialog->style & res::kResizable) {
+        client_->setMinimumSize(size);
         resize(size);
     } else {
         client_->setFixedSize(size);
@@ -167,6 +171,27 @@ QWidget *Dialog::createControl(const res::Control &control) {
     qFatal("Unknown control kind");
 }
 
+void Dialog::layoutControls() {
+    // Never smaller than the template: the minimum size holds that, but a window not yet shown
+    // may still be asked for less.
+    const int dx = std::max(client_->width() - templateSize_.width(), 0);
+    const int dy = std::max(client_->height() - templateSize_.height(), 0);
+    auto follow = [](unsigned anchor, unsigned low, unsigned high, int grow, int &pos, int &size) {
+        if ((anchor & high) == 0) return;
+        if (anchor & low)
+            size += grow;
+        else
+            pos += grow;
+    };
+    for (const Placement &placement : placements_) {
+        const QRect &place = placement.rect;
+        int x = place.x(), y = place.y(), width = place.width(), height = place.height();
+        follow(placement.anchor, res::kAnchorLeft, res::kAnchorRight, dx, x, width);
+        follow(placement.anchor, res::kAnchorTop, res::kAnchorBottom, dy, y, height);
+        placement.widget->setGeometry(x, y, width, height);
+    }
+}
+
 QWidget *Dialog::control(int id) const { return controls_.value(id, nullptr); }
 
 QMenuBar *Dialog::attachMenu(int menuId) {
@@ -196,6 +221,7 @@ bool Dialog::event(QEvent *event) {
 }
 
 bool Dialog::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == client_ && event->type() == QEvent::Resize) layoutControls();
     if (watched == client_ && event->type() == QEvent::MouseMove) {
         const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
         if (!client_->childAt(pos)) onMouseMove(pos);

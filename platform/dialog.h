@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <vector>
 
 class QAction;
 class QFont;
@@ -68,12 +69,23 @@ protected:
 
 private:
     QWidget *createControl(const res::Control &control);
+    // Places every control for the client area's size from its template place and anchor.
+    void layoutControls();
+
+    // A control's place at the template's size and the window edges it follows.
+    struct Placement {
+        QWidget *widget;
+        QRect rect;
+        unsigned anchor;
+    };
 
     // The area below the menu that holds the controls, as the client area of the template.
     QWidget *client_;
     BaseUnits units_;
     QHash<int, QWidget *> controls_;
     QHash<int, QAction *> actions_;
+    std::vector<Placement> placements_;
+    QSize templateSize_;
 };
 
 } // namespace platform

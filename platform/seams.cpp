@@ -55,8 +55,10 @@ Answer ShowOwnedMessage(const std::u16string &text, const std::u16string &captio
     return Show({text, caption, buttons, icon, true});
 }
 
-Answer ShowOwnedReport(const std::u16string &text, const std::u16string &caption, Buttons buttons) {
-    return Show({text, caption, buttons, Icon::None, true, true});
+Answer ShowOwnedReport(const std::u16string &text, const std::u16string &caption, Buttons buttons,
+                       ReportTable table, std::function<ReportTable()> refresh) {
+    return Show(
+        {text, caption, buttons, Icon::None, true, true, std::move(table), std::move(refresh)});
 }
 
 std::u16string AskOpenFileName(const std::u16string &filter) {

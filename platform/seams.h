@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -25,6 +26,15 @@ enum class Buttons {
 enum class Icon { None, Question };
 enum class Answer { Ok, Yes, No, Cancel, Save, Discard, Reload, Ignore, Overwrite };
 
+// A report's findings as a table under a summary, each row a finding's cells under `headers`.
+struct ReportTable {
+    std::u16string summary;
+    std::vector<std::u16string> headers;
+    std::vector<std::vector<std::u16string>> rows;
+    // A row double-clicked (or Enter on it), by its index in `rows` whatever the table's order.
+    std::function<void(size_t row)> activated = {};
+};
+
 struct MessageBoxRequest {
     std::u16string text;
     std::u16string caption;
@@ -32,6 +42,10 @@ struct MessageBoxRequest {
     Icon icon = Icon::None;
     bool ownedByMainWindow = false; // false: the application message box
     bool scrollable = false;        // a long text: a read-only view that scrolls, not a box
+    ReportTable table = {};         // a scrollable report's findings; none when it has no headers
+    // Set for a report that stays open beside the windows (modeless) with a 刷新 button, which
+    // shows what this gives then; the call answers Ok at once.
+    std::function<ReportTable()> refresh = {};
 };
 
 using MessageBoxHandler = std::function<Answer(const MessageBoxRequest &)>;
@@ -53,7 +67,10 @@ Answer ShowOwnedMessage(const std::u16string &text, const std::u16string &captio
                         Icon icon);
 
 // A long text owned by the main window, shown in a read-only view that scrolls; Close answers Ok.
-Answer ShowOwnedReport(const std::u16string &text, const std::u16string &caption, Buttons buttons);
+// With a table, the view shows its summary and rows instead of the text; with `refresh`, the
+// view stays open beside the windows and 刷新 fills it again (see MessageBoxRequest).
+Answer ShowOwnedReport(const std::u16string &text, const std::u16string &caption, Buttons buttons,
+                       ReportTable table = {}, std::function<ReportTable()> refresh = {});
 
 // The open-file dialog. `filter` is in the form "Name|pattern|Name|pattern||"; the result is the
 // chosen full path, or empty when the user cancels.

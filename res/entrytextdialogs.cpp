@@ -4,36 +4,51 @@ namespace res {
 
 namespace {
 
+// The list follows the window's height, the text field both ways; the buttons stay below the
+// text, and what uses the shown entry lies along the bottom.
 constexpr Control kTaskForceControls[] = {
-    Named(u"派遣部队列表", List(kIdTaskForceList, {0, 0, 117, 232})),
-    Text(kIdTaskForceTitle, u"我是标题!!!", {121, 6, 265, 8}),
-    Named(u"派遣部队内容", TextArea(kIdTaskForceText, {119, 17, 271, 165}, kNoWrap)),
-    Button(kIdTaskForceNew, u"新增", {122, 195, 50, 14}),
-    Button(kIdTaskForceTidy, u"理顺部队", {177, 195, 50, 14}),
-    Button(kIdTaskForceSave, u"保存", {232, 192, 50, 36}),
-    Button(kIdTaskForceDelete, u"删除", {287, 195, 50, 14}),
-    Button(kIdTaskForceClose, u"关闭窗口", {341, 218, 50, 14}),
+    Named(u"筛选", Edit(kIdTaskForceFilter, {0, 0, 153, 13})),
+    Anchored(kAnchorTopLeft | kAnchorBottom,
+             Named(u"派遣部队列表", List(kIdTaskForceList, {0, 15, 153, 285}))),
+    Anchored(kAnchorTopLeft | kAnchorRight,
+             Text(kIdTaskForceTitle, u"我是标题!!!", {157, 6, 265, 8})),
+    Anchored(kAnchorAll,
+             Named(u"派遣部队内容", TextArea(kIdTaskForceText, {155, 17, 271, 165}, kNoWrap))),
+    Anchored(kAnchorBottomLeft, Button(kIdTaskForceNew, u"新增", {158, 195, 50, 14})),
+    Anchored(kAnchorBottomLeft, Button(kIdTaskForceTidy, u"理顺部队", {213, 195, 50, 14})),
+    Anchored(kAnchorBottomLeft, Button(kIdTaskForceSave, u"保存", {268, 192, 50, 36})),
+    Anchored(kAnchorBottomLeft, Button(kIdTaskForceDelete, u"删除", {323, 195, 50, 14})),
+    Anchored(kAnchorBottomRight, Button(kIdTaskForceClose, u"关闭窗口", {377, 218, 50, 14})),
+    Anchored(kAnchorBottomLeft, Text(kIdTaskForceUsageCaption, u"使用处", {157, 236, 200, 8})),
+    Anchored(kAnchorBottomLeft | kAnchorRight,
+             Named(u"使用处", List(kIdTaskForceUsage, {155, 246, 271, 54}))),
 };
 
 constexpr Control kScriptControls[] = {
-    Named(u"脚本列表", List(kIdScriptList, {0, 0, 114, 260})),
-    Text(kIdScriptTitle, u"我是标题!!!", {115, 4, 326, 15}),
-    Named(u"脚本内容", TextArea(kIdScriptText, {115, 20, 327, 185}, kNoWrap)),
-    Button(kIdScriptNew, u"新增", {129, 218, 50, 14}),
-    Button(kIdScriptTidy, u"理顺脚本", {186, 218, 50, 14}),
-    Button(kIdScriptSave, u"保存", {243, 218, 50, 36}),
-    Button(kIdScriptDelete, u"删除", {300, 218, 50, 14}),
-    Button(kIdScriptClose, u"关闭窗口", {393, 246, 50, 14}),
+    Named(u"筛选", Edit(kIdScriptFilter, {0, 0, 150, 13})),
+    Anchored(kAnchorTopLeft | kAnchorBottom,
+             Named(u"脚本列表", List(kIdScriptList, {0, 15, 150, 313}))),
+    Anchored(kAnchorTopLeft | kAnchorRight,
+             Text(kIdScriptTitle, u"我是标题!!!", {151, 4, 326, 15})),
+    Anchored(kAnchorAll, Named(u"脚本内容", TextArea(kIdScriptText, {151, 20, 327, 185}, kNoWrap))),
+    Anchored(kAnchorBottomLeft, Button(kIdScriptNew, u"新增", {165, 218, 50, 14})),
+    Anchored(kAnchorBottomLeft, Button(kIdScriptTidy, u"理顺脚本", {222, 218, 50, 14})),
+    Anchored(kAnchorBottomLeft, Button(kIdScriptSave, u"保存", {279, 218, 50, 36})),
+    Anchored(kAnchorBottomLeft, Button(kIdScriptDelete, u"删除", {336, 218, 50, 14})),
+    Anchored(kAnchorBottomRight, Button(kIdScriptClose, u"关闭窗口", {429, 246, 50, 14})),
+    Anchored(kAnchorBottomLeft, Text(kIdScriptUsageCaption, u"使用处", {153, 262, 200, 8})),
+    Anchored(kAnchorBottomLeft | kAnchorRight,
+             Named(u"使用处", List(kIdScriptUsage, {151, 272, 327, 54}))),
 };
 
 } // namespace
 
 constexpr DialogTemplate kTaskForceDialog = {
-    kIdTaskForceDialog, u"派遣部队窗口", 391, 232, 8, kNoStyle, kTaskForceControls,
+    kIdTaskForceDialog, u"派遣部队窗口", 427, 300, 8, kResizable | kMinMaxBoxes, kTaskForceControls,
 };
 
 constexpr DialogTemplate kScriptDialog = {
-    kIdScriptDialog, u"脚本窗口", 443, 260, 8, kNoStyle, kScriptControls,
+    kIdScriptDialog, u"脚本窗口", 479, 328, 8, kResizable | kMinMaxBoxes, kScriptControls,
 };
 
 } // namespace res

@@ -16,6 +16,9 @@ enum : int {
     kIdTaskForceSave = 1002,
     kIdTaskForceDelete = 1005,
     kIdTaskForceClose = 1003,
+    kIdTaskForceFilter = 1080,
+    kIdTaskForceUsageCaption = 1081,
+    kIdTaskForceUsage = 1082,
 
     kIdScriptDialog = 132,
     kIdScriptList = 1004,
@@ -26,6 +29,9 @@ enum : int {
     kIdScriptSave = 1001,
     kIdScriptDelete = 1050,
     kIdScriptClose = 1003,
+    kIdScriptFilter = 1080,
+    kIdScriptUsageCaption = 1081,
+    kIdScriptUsage = 1082,
 };
 
 extern const DialogTemplate kTaskForceDialog;

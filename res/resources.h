@@ -56,6 +56,20 @@ struct Rect {
     int x = 0, y = 0, width = 0, height = 0;
 };
 
+// The window edges a control keeps its distance to when the window is resized. Following left and
+// right (or top and bottom) stretches it; following only right (or bottom) moves it.
+enum Anchor : unsigned {
+    kAnchorLeft = 1u << 0,
+    kAnchorTop = 1u << 1,
+    kAnchorRight = 1u << 2,
+    kAnchorBottom = 1u << 3,
+    kAnchorTopLeft = kAnchorLeft | kAnchorTop,
+    kAnchorTopRight = kAnchorTop | kAnchorRight,
+    kAnchorBottomLeft = kAnchorLeft | kAnchorBottom,
+    kAnchorBottomRight = kAnchorRight | kAnchorBottom,
+    kAnchorAll = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom,
+};
+
 struct Control {
     int id = kNoId;
     Kind kind = Kind::Static;
@@ -65,6 +79,7 @@ struct Control {
     int buddy = kNoId;                               // Static: the id of the input this text labels
     std::span<const std::u16string_view> items = {}; // ComboBox: initial list
     std::u16string_view name = {}; // the name for assistive tools of an input no label names
+    unsigned anchor = kAnchorTopLeft;
 };
 
 struct DialogTemplate {
@@ -113,6 +128,11 @@ constexpr Control ComboBox(int id, Rect rect, unsigned style,
     return {id, Kind::ComboBox, {}, rect, style, kNoId, items};
 }
 constexpr Control List(int id, Rect rect) { return {id, Kind::List, {}, rect}; }
+// `control` following the window edges `anchor` (see Anchor).
+constexpr Control Anchored(unsigned anchor, Control control) {
+    control.anchor = anchor;
+    return control;
+}
 // `control` with the name assistive tools read for it, where no label gives one.
 constexpr Control Named(std::u16string_view name, Control control) {
     control.name = name;

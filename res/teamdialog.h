@@ -27,6 +27,9 @@ enum : int {
     kIdTeamTechLevel = 1077,
     kIdTeamGroup = 1078,
     kIdTeamOnTransOnly = 1079,
+    kIdTeamFilter = 1080,
+    kIdTeamUsageCaption = 1081,
+    kIdTeamUsage = 1082,
 };
 
 // The control of each key of a team's body, in the order of the body's layout: Name, Priority,

@@ -30,6 +30,7 @@ enum : int {
     kIdTriggerJump = 1059,
     kIdTriggerAutoJump = 1033,
     kIdTriggerClose = 1003,
+    kIdTriggerFilter = 1080,
     kIdTriggerSecondTeam = 1071,
     kIdTriggerSkirmish = 1072,
     kIdTriggerBaseDefense = 1073,

@@ -48,16 +48,29 @@ void FillChoices(platform::ComboBox *box, std::string_view listText, bool keepNo
 CArmy::CArmy(DocumentModel &model, QWidget *owner)
     : platform::Dialog(res::kIdTeamDialog, owner), model_(model),
       entries_(control<platform::ReportList>(res::kIdTeamList), model.document,
-               {.showRow = [this](int row) { ShowTeamForm(row, true); }}),
+               {.showRow = [this](int row) { ShowTeamForm(row, true); },
+                .filter = control<QLineEdit>(res::kIdTeamFilter)}),
+      usage_(control<QLabel>(res::kIdTeamUsageCaption),
+             control<platform::ReportList>(res::kIdTeamUsage), QStringLiteral("触发"), OpenTrigger),
       hint_(control<QLabel>(res::kIdTeamHint)),
       taskForce_(control<platform::ComboBox>(res::kIdTeamTaskForce)),
       script_(control<platform::ComboBox>(res::kIdTeamScript)),
       autoJump_(control<QCheckBox>(res::kIdTeamAutoJump)),
       jump_(control<QPushButton>(res::kIdTeamJump)) {
     connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
+    // Triggers that change their teams change the list of the shown team.
+    connect(&model_, &DocumentModel::changed, this, [this] { showUsage(); });
 }
 
 Document &CArmy::document() const { return model_.document; }
+
+void CArmy::showUsage() {
+    if (!shownTeam_ || !document().IsFileOpen()) {
+        usage_.Clear();
+        return;
+    }
+    usage_.Show(model_.usage().UsersOf(UsedKind::Team, *shownTeam_));
+}
 
 void CArmy::fill() {
     FillTeamChoices();
@@ -69,11 +82,13 @@ void CArmy::refresh() {
     entries_.Clear();
     if (!entries_.FillPending()) return;
     fill();
-    if (shownTeam_ && entries_.SelectEntry(platform::WideText(*shownTeam_))) {
-        ShowTeamForm(entries_.firstSelectedRow(), false);
+    const int row = shownTeam_ ? entries_.SelectEntry(platform::WideText(*shownTeam_)) : -1;
+    if (row >= 0) {
+        ShowTeamForm(row, false);
         return;
     }
     shownTeam_.reset();
+    usage_.Clear();
     hint_->clear();
     for (size_t i = 0; i < kTeamLayout.size(); ++i)
         showValue(i, kTeamLayout[i].flag ? "no" : "");
@@ -146,6 +161,7 @@ void CArmy::ShowTeamForm(int row, bool recordJump) {
         shownTexts_[i] = shownValue(i);
     }
     hint_->setText(QStringLiteral("注册序号：%1,标题：%2").arg(number, id));
+    showUsage();
 
     if (!recordJump) return;
     g_scriptJumpTarget = ToWide(shownForm_[kTeamScript]);
@@ -211,11 +227,17 @@ void CArmy::JumpToTeamParts() {
 void CArmy::MoveSelection(int key) {
     const int count = entries_.rowCount();
     if (count == 0) return;
-    const int first = entries_.firstSelectedRow();
-    int row = 0;
-    if (first >= 0)
-        row = key == Qt::Key_Up ? std::max(first - 1, 0) : std::min(first + 1, count - 1);
     platform::ReportList *list = entries_.list();
+    // The next row the filter shows, up or down; the first shown row when none is selected.
+    const int first = entries_.firstSelectedRow();
+    const int step = first < 0 || key == Qt::Key_Down ? 1 : -1;
+    int row = first;
+    for (int next = first < 0 ? 0 : first + step; next >= 0 && next < count; next += step) {
+        if (list->isRowHidden(next)) continue;
+        row = next;
+        break;
+    }
+    if (row < 0) return;
     const QModelIndex index = list->model()->index(row, 0);
     list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                        QItemSelectionModel::Rows);
@@ -270,8 +292,15 @@ void CArmy::DeleteSelectedTeams() {
 }
 
 void CArmy::ShowRows(const std::vector<TeamRow> &rows) {
-    for (size_t i = 0; i < rows.size(); ++i)
-        entries_.SetRow(int(i), {platform::WideText(rows[i].number), platform::WideText(rows[i].id),
-                                 platform::WideText(rows[i].comment)});
+    // A team the list did not have is one just made: it shows whatever the filter.
+    const QStringList before = entries_.ids();
+    const QSet<QString> known(before.begin(), before.end());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const QString id = platform::WideText(rows[i].id);
+        entries_.SetRow(
+            int(i), {platform::WideText(rows[i].number), id, platform::WideText(rows[i].comment)});
+        if (!known.contains(id)) entries_.KeepShown(id);
+    }
     entries_.list()->setRowCount(int(rows.size()));
+    entries_.ApplyFilter();
 }

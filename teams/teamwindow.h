@@ -6,6 +6,7 @@
 
 #include "platform/dialog.h"
 #include "ui/entrylist.h"
+#include "ui/usagelist.h"
 
 #include "teams/teamform.h"
 
@@ -63,10 +64,13 @@ private:
     // shown team shown again while it still exists.
     void refresh();
     void fill();
+    // The triggers that use the shown team, under the form.
+    void showUsage();
     Document &document() const;
 
     DocumentModel &model_;
     EntryList entries_;
+    UsageList usage_;
     QLabel *hint_;
     platform::ComboBox *taskForce_;
     platform::ComboBox *script_;

@@ -35,6 +35,7 @@ EntryList::Options ListOptions(CAIT *window) {
     options.headers = {QStringLiteral("注册名称"), QStringLiteral("注释")};
     options.idColumn = 0;
     options.showRow = [window](int row) { window->ShowTrigger(row); };
+    options.filter = window->control<QLineEdit>(res::kIdTriggerFilter);
     return options;
 }
 
@@ -69,6 +70,7 @@ Document &CAIT::document() const { return model_.document; }
 
 void CAIT::onShowOrHide(bool) {
     if (list_.FillPending()) fill();
+    list_.JumpToEntry(g_triggerJumpPending, g_triggerJumpTarget);
 }
 
 void CAIT::fill() {
@@ -85,8 +87,9 @@ void CAIT::refresh() {
     fill();
     document().triggerLastIndex = list_.rowCount() - 1;
     g_teamListChanged = true;
-    if (shownId_ && list_.SelectEntry(*shownId_)) {
-        ShowTrigger(list_.firstSelectedRow());
+    const int row = shownId_ ? list_.SelectEntry(*shownId_) : -1;
+    if (row >= 0) {
+        ShowTrigger(row);
         return;
     }
     shownId_.reset();
@@ -266,6 +269,7 @@ void CAIT::appendPendingRow() {
     for (const std::u16string &id : ids) {
         int &last = document().triggerLastIndex;
         list_.list()->insertTextRow(++last, {platform::WideText(id), QStringLiteral("NoName")});
+        list_.KeepShown(platform::WideText(id));
     }
     g_newTriggerLaterIds.clear();
     g_newTriggerPending = false;

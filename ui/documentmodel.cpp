@@ -36,7 +36,16 @@ void DocumentModel::MarkSaved() {
     emit changed();
 }
 
+const UsageIndex &DocumentModel::usage() {
+    if (usageStale_) {
+        usage_ = UsageIndex(document);
+        usageStale_ = false;
+    }
+    return usage_;
+}
+
 void DocumentModel::Restored() {
+    usageStale_ = true;
     // What the windows had asked of each other refers to the texts as they were.
     ClearPendingSignals();
     g_teamListChanged = g_scriptListChanged = g_taskForceListChanged = true;

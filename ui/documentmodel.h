@@ -4,6 +4,7 @@
 
 #include "core/document.h"
 #include "core/history.h"
+#include "core/usageindex.h"
 
 #include <QObject>
 #include <QStringList>
@@ -28,8 +29,17 @@ public:
     template <class Action> void Edit(std::u16string name, Action &&action) {
         history.Begin(document);
         std::forward<Action>(action)();
-        if (history.Commit(document, std::move(name))) emit changed();
+        if (history.Commit(document, std::move(name))) {
+            usageStale_ = true;
+            emit changed();
+        }
     }
+
+    // Where each entry is used, as the texts stand: built again at the first call after they
+    // changed, so that a burst of edits costs one pass.
+    const UsageIndex &usage();
+    // The texts were assigned outside Edit, Undo, Redo and Reset: the index is built again.
+    void TextsReplaced() { usageStale_ = true; }
 
     // Puts the texts back as before the last step, or as after the next one; the windows then
     // show the document as after Open.
@@ -50,4 +60,7 @@ signals:
 
 private:
     void Restored();
+
+    UsageIndex usage_;
+    bool usageStale_ = true;
 };

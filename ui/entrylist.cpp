@@ -6,6 +6,9 @@
 #include "platform/controls.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
 #include <algorithm>
 #include <vector>
 
@@ -63,6 +66,26 @@ private:
     QAbstractItemView *view_;
 };
 
+// Escape in the filter field empties it rather than closing the window; an empty field leaves
+// Escape to the window.
+class ClearOnEscape : public QObject {
+public:
+    explicit ClearOnEscape(QLineEdit *edit) : QObject(edit), edit_(edit) {
+        edit->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress || edit_->text().isEmpty()) return false;
+        if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_Escape) return false;
+        edit_->clear();
+        return true;
+    }
+
+private:
+    QLineEdit *edit_;
+};
+
 } // namespace
 
 QStringList RegistryColumns() {
@@ -72,6 +95,18 @@ QStringList RegistryColumns() {
 EntryList::EntryList(platform::ReportList *list, const Document &document, Options options)
     : list_(list), document_(document), options_(std::move(options)) {
     new DimSelectionWithoutFocus(list_);
+    QLineEdit *filter = options_.filter;
+    if (!filter) return;
+    filter->setPlaceholderText(QStringLiteral("ID 或注释"));
+    filter->setClearButtonEnabled(true);
+    new ClearOnEscape(filter);
+    QObject::connect(filter, &QLineEdit::textChanged, list_,
+                     [this](const QString &text) { SetFilter(text); });
+    auto *find = new QShortcut(QKeySequence::Find, list_->window());
+    QObject::connect(find, &QShortcut::activated, filter, [filter] {
+        filter->setFocus(Qt::ShortcutFocusReason);
+        filter->selectAll();
+    });
 }
 
 void EntryList::MakeColumns() {
@@ -87,7 +122,7 @@ void EntryList::Clear() {
     fillPending_ = true;
 }
 
-bool EntryList::SelectEntry(const QString &id) {
+int EntryList::SelectEntry(const QString &id) {
     list_->clearSelection();
     for (int row = 0; row < rowCount(); ++row) {
         if (idOf(row) != id) continue;
@@ -95,9 +130,35 @@ bool EntryList::SelectEntry(const QString &id) {
         list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                             QItemSelectionModel::Rows);
         list_->scrollTo(index);
-        return true;
+        return row;
     }
-    return false;
+    return -1;
+}
+
+void EntryList::SetFilter(const QString &text) {
+    if (options_.filter && options_.filter->text() != text) {
+        options_.filter->setText(text); // comes back here through textChanged
+        return;
+    }
+    if (text == filter_) return;
+    filter_ = text;
+    keptShown_.clear();
+    ApplyFilter();
+}
+
+void EntryList::KeepShown(const QString &id) {
+    if (!filter_.isEmpty()) keptShown_.insert(id);
+}
+
+bool EntryList::Matches(int row) const {
+    if (filter_.isEmpty()) return true;
+    const QString id = idOf(row);
+    return id.contains(filter_, Qt::CaseInsensitive) ||
+           commentOf(row).contains(filter_, Qt::CaseInsensitive) || keptShown_.contains(id);
+}
+
+void EntryList::ApplyFilter() {
+    list_->setRowsHidden([this](int row) { return !Matches(row); });
 }
 
 int EntryList::FillEntryList(std::string_view listText, std::string_view sectionsText) {
@@ -130,6 +191,7 @@ int EntryList::FillRows(std::string_view text, const RowOfLine &rowOf) {
             list_->insertTextRow(row++, *texts);
         start = lf + 1;
     }
+    ApplyFilter();
     return lines;
 }
 
@@ -171,6 +233,7 @@ void EntryList::AppendPendingRow() {
         list_->insertTextRow(at,
                              {QString::number(qint64(pending->rowIndex) + document_.startNumber),
                               QString::fromStdU16String(id), QStringLiteral("Drumo")});
+        KeepShown(QString::fromStdU16String(id));
         ++pending->rowIndex;
     }
     pending->laterIds.clear();
@@ -183,23 +246,24 @@ void EntryList::JumpToEntry(bool &jumpPending, const std::u16string &target) {
     QItemSelectionModel *selection = list_->selectionModel();
     QItemSelection matches;
     std::vector<int> rows;
+    bool hidden = false;
     for (int row = 0; row < rowCount(); ++row) {
         if (idOf(row) != id) continue;
         const QModelIndex index = list_->model()->index(row, 0);
         matches.select(index, index);
         rows.push_back(row);
+        hidden = hidden || list_->isRowHidden(row);
     }
-    // Making a row current would scroll the list to it; the jump leaves the scroll position.
-    const bool autoScroll = list_->hasAutoScroll();
-    list_->setAutoScroll(false);
+    // The user asked for this entry: a filter that hides it goes.
+    if (hidden) SetFilter({});
     selection->select(matches, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     if (rows.empty()) {
         selection->clearCurrentIndex();
     } else {
-        selection->setCurrentIndex(list_->model()->index(rows.back(), 0),
-                                   QItemSelectionModel::NoUpdate);
+        const QModelIndex current = list_->model()->index(rows.back(), 0);
+        selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        list_->scrollTo(current);
     }
-    list_->setAutoScroll(autoScroll);
     for (int row : rows) {
         if (options_.showRow) options_.showRow(row);
     }

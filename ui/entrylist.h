@@ -4,16 +4,24 @@
 // entry dialog and selecting the entry another window asks for. The four windows differ in their
 // columns, where the rows come from, how an entry is shown and whether they have a pending new
 // row; those differences are the options below. Rows are never re-sorted.
+//
+// A filter field above the list shows only the rows whose ID or comment contains its text (Latin
+// letters in either case); the other rows are hidden, never removed, so row indices stay those of
+// the registry. A row that an action of the user adds (a new entry) shows even when it does not
+// match, until the filter changes. Ctrl+F in the window focuses the field, Escape in it clears it.
 
 #include "core/document.h"
 #include "core/windowsignals.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+class QLineEdit;
 
 namespace platform {
 class ReportList;
@@ -35,6 +43,7 @@ public:
         int idColumn = 1;     // the column holding the entry ID; the comment is the next one
         ShowRow showRow = {}; // used by ShowSelectedEntry and JumpToEntry
         PendingNewRow *pendingRow = nullptr; // the window's pending new row, if it has one
+        QLineEdit *filter = nullptr;         // the filter field, if the list has one
     };
 
     // The rows come from `document`'s texts.
@@ -50,9 +59,17 @@ public:
     bool FillPending() const;
     // Empties the list, to be filled again from the texts.
     void Clear();
-    // The row whose ID is exactly `id`, selected, made current and scrolled to; false, with no
-    // row selected, when no row has that ID.
-    bool SelectEntry(const QString &id);
+    // The row whose ID is exactly `id`, selected, made current and scrolled to (unless the filter
+    // hides it); -1, with no row selected, when no row has that ID.
+    int SelectEntry(const QString &id);
+
+    // The filter's text; setting it hides the rows that do not match.
+    QString filter() const { return filter_; }
+    void SetFilter(const QString &text);
+    // Hides or shows every row by the filter, keeping the rows of KeepShown IDs shown.
+    void ApplyFilter();
+    // The row of `id` stays shown whatever the filter, until the filter's text changes.
+    void KeepShown(const QString &id);
 
     // Fills the rows from a registry list text: each line with "=" gives the key (column 0), the
     // ID after the first "=" (column 1) and the comment, the value of the first "Name=" at or
@@ -83,9 +100,10 @@ public:
     // rowIndex + the start number, its ID and the comment "Drumo"; then moves rowIndex on by one.
     void AppendPendingRow();
 
-    // When `jumpPending` is set: selects and focuses every row whose ID is exactly `target` and
-    // shows it through showRow, unselects every other row, then clears `jumpPending`. An
-    // unknown target leaves no row selected and shows nothing. The list is not scrolled.
+    // When `jumpPending` is set: selects and focuses every row whose ID is exactly `target`,
+    // scrolls to it and shows it through showRow, unselects every other row, then clears
+    // `jumpPending`. A filter that hides the target is cleared first. An unknown target leaves no
+    // row selected and shows nothing.
     void JumpToEntry(bool &jumpPending, const std::u16string &target);
 
     // Deletes the selected rows, each time the lowest selected one; `beforeDelete` (when given)
@@ -103,9 +121,13 @@ public:
     void SetComment(const QString &id, const QString &comment);
 
 private:
+    bool Matches(int row) const;
+
     platform::ReportList *list_;
     const Document &document_;
     Options options_;
     bool columnsPending_ = true;
     bool fillPending_ = true;
+    QString filter_;
+    QSet<QString> keptShown_;
 };

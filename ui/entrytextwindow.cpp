@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <vector>
@@ -16,9 +17,23 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
     : platform::Dialog(kind.templateId, owner), kind_(kind), model_(model),
       title_(control<QLabel>(kind.titleId)), text_(control<QPlainTextEdit>(kind.textId)),
       pane_(control<platform::ReportList>(kind.listId), model.document,
-            {.showRow = [this](int row) { showRow(row); }, .pendingRow = kind.pendingRow}),
+            {.showRow = [this](int row) { showRow(row); },
+             .pendingRow = kind.pendingRow,
+             .filter = control<QLineEdit>(kind.filterId)}),
+      usage_(control<QLabel>(kind.usageCaptionId), control<platform::ReportList>(kind.usageId),
+             QStringLiteral("队伍"), OpenTeam),
       titleId_(title_->text()) {
     connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
+    // Teams that change what they name change the list of the shown entry.
+    connect(&model_, &DocumentModel::changed, this, [this] { showUsage(); });
+}
+
+void EntryTextWindow::showUsage() {
+    if (titleId_.isEmpty() || !model_.document.IsFileOpen()) {
+        usage_.Clear();
+        return;
+    }
+    usage_.Show(model_.usage().UsersOf(kind_.usedKind, platform::NarrowText(titleId_)));
 }
 
 std::string &EntryTextWindow::listText() const { return model_.document.*kind_.listText; }
@@ -29,8 +44,8 @@ void EntryTextWindow::refresh() {
     pane_.Clear();
     if (!pane_.FillPending()) return;
     pane_.FillEntryList(listText(), sectionsText());
-    if (pane_.SelectEntry(titleId_)) {
-        showRow(pane_.firstSelectedRow());
+    if (const int row = pane_.SelectEntry(titleId_); row >= 0) {
+        showRow(row);
     } else {
         text_->clear();
         setTitle({});
@@ -76,8 +91,10 @@ void EntryTextWindow::showRow(int row) {
 }
 
 void EntryTextWindow::setTitle(const QString &id, const QString &note) {
+    const bool other = id != titleId_;
     titleId_ = id;
     title_->setText(note.isEmpty() ? id : id + QStringLiteral("：") + note);
+    if (other) showUsage();
 }
 
 void EntryTextWindow::SaveEntryText() {

@@ -6,6 +6,7 @@
 #include "core/entrytext.h"
 #include "platform/dialog.h"
 #include "ui/entrylist.h"
+#include "ui/usagelist.h"
 
 class DocumentModel;
 
@@ -18,6 +19,8 @@ struct EntryWindowKind {
     int templateId;
     int listId, titleId, textId;
     int newId, tidyId, saveId, deleteId, closeId;
+    int filterId, usageCaptionId, usageId;
+    UsedKind usedKind; // which teams use an entry: by their TaskForce= or Script=
     EntryTextKind text;
     std::u16string_view kindName; // as undo steps name the kind
     std::string Document::*listText;
@@ -61,6 +64,8 @@ protected:
 private:
     void showRow(int row);
     void setTitle(const QString &id, const QString &note = {});
+    // The teams that use the shown entry, under the text.
+    void showUsage();
     // After the document was replaced as a whole: the list filled again, and the shown entry
     // shown again while it still exists.
     void refresh();
@@ -72,6 +77,7 @@ private:
     QLabel *title_;
     QPlainTextEdit *text_;
     EntryList pane_;
+    UsageList usage_;
     // The ID that Save and Tidy work on: what the title shows, without a note after it.
     QString titleId_;
 };

@@ -465,6 +465,17 @@ void MainWindowTest::everyInputHasAStableAccessibleName() {
     QCOMPARE(names.value(g_teamWindow->control(1002)), QStringLiteral("小队列表"));
     QCOMPARE(names.value(g_triggerWindow->control(1025)), QStringLiteral("条件类型"));
 
+    // The box's drop-down list is its child, one item per condition, and so is its edit field.
+    QAccessibleInterface *box =
+        QAccessible::queryAccessibleInterface(g_triggerWindow->control(1025));
+    QCOMPARE(box->childCount(), 2);
+    QAccessibleInterface *items = box->child(0);
+    QCOMPARE(items->role(), QAccessible::List);
+    QCOMPARE(items->childCount(), 9);
+    QCOMPARE(items->child(0)->text(QAccessible::Name), QStringLiteral("无条件"));
+    QCOMPARE(box->indexOfChild(items), 0);
+    QCOMPARE(box->child(1)->role(), QAccessible::EditableText);
+
     // Content changes; the names stay.
     for (QWidget *widget : names.keys()) {
         if (auto *combo = qobject_cast<QComboBox *>(widget))

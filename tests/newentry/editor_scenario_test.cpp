@@ -104,6 +104,7 @@ class EditorScenarioTest : public QObject {
 
 private slots:
     void wholeSession();
+    void findAndFollow();
 
 private:
     ReportList *list(Dialog *window, int id) { return window->control<ReportList>(id); }
@@ -334,6 +335,86 @@ void EditorScenarioTest::wholeSession() {
         }
         QCOMPARE(EntrySectionOf(kind.sectionsAfter, kind.deleted), std::string("None"));
     }
+}
+
+// A small mod walked as a big one is: where an entry is used, following that and the report's
+// findings to the entries, the lists following each edit and its undo.
+void EditorScenarioTest::findAndFollow() {
+    ResetTestDocument();
+    testsupport::TempDir dir;
+    const std::string trigger =
+        ",<all>,0,1,NoCheck,0000000002000000000000000000000000000000000000000000000000000000,"
+        "50.000000,0.000000,100.000000,1,0,0,1,";
+    testsupport::WriteBytes(dir / "ai.ini",
+                            "[TaskForces]\n0=TF1\n1=TF2\n[TF1]\nName=first\n0=1,E1\n"
+                            "[TF2]\nName=second\n0=1,E1\n[ScriptTypes]\n0=S1\n[S1]\nName=s\n"
+                            "0=0,1\n[TeamTypes]\n0=TM1\n1=TM2\n[TM1]\nName=one\n"
+                            "TaskForce= TF1 ;the first\nScript=S1\n[TM2]\nName=two\n"
+                            "TaskForce=TF2\nScript=S1\n[AITriggerTypes]\nTR1=Trig,TM1" +
+                                trigger + "TM1,1,1,1\nTR2=Lost,TM_Gone" + trigger + "TM2,1,1,1\n");
+    testsupport::MessageRecorder recorder;
+    CVantaEditDlg main;
+    main.show();
+    QVERIFY(
+        main.openCommandLine({QString::fromStdU16String(testsupport::WidePath(dir / "ai.ini"))}));
+    Dialog *teams = g_teamWindow;
+    Dialog *taskForces = g_taskForceWindow;
+    ReportList *teamRows = list(teams, res::kIdTeamList);
+    ReportList *taskForceRows = list(taskForces, res::kIdTaskForceList);
+    ReportList *teamUsers = list(taskForces, res::kIdTaskForceUsage);
+    auto *caption = taskForces->control<QLabel>(res::kIdTaskForceUsageCaption);
+    auto users = [teamUsers] {
+        QStringList ids;
+        for (int row = 0; row < teamUsers->rowCount(); ++row)
+            ids << teamUsers->text(row, 0);
+        return ids;
+    };
+
+    // A reference with a note and blanks still names TF1; a trigger naming TM1 twice counts once.
+    click(taskForceRows, 0);
+    QCOMPARE(caption->text(), Q("被 1 个队伍使用"));
+    QCOMPARE(users(), QStringList{Q("TM1")});
+    click(teamRows, 0);
+    QCOMPARE(teams->control<QLabel>(res::kIdTeamUsageCaption)->text(), Q("被 1 个触发使用"));
+    click(teamRows, 1);
+    QCOMPARE(list(teams, res::kIdTeamUsage)->text(0, 0), Q("TR2")); // as its second team
+
+    // TM1 takes TF2 instead: the task force window's list follows the save, and its undo.
+    click(teamRows, 0);
+    teams->control<QComboBox>(res::kIdTeamTaskForce)->setEditText(Q("TF2"));
+    press(teams, res::kIdTeamSave);
+    QCOMPARE(caption->text(), Q("未被使用"));
+    QCOMPARE(users(), QStringList{});
+    click(taskForceRows, 1);
+    QCOMPARE(users(), (QStringList{Q("TM1"), Q("TM2")}));
+    main.model().Undo();
+    QCOMPARE(users(), QStringList{Q("TM2")});
+
+    // A double-click on a user shows it in its window.
+    teamRows->clearSelection();
+    QTest::mouseDClick(teamUsers->viewport(), Qt::LeftButton, {},
+                       teamUsers->visualRect(teamUsers->model()->index(0, 0)).center());
+    QCOMPARE(teamRows->selectedRows(), QList<int>{1});
+    QCOMPARE(teams->control<QLineEdit>(res::kIdTeamComment)->text(), Q("two"));
+
+    // 检查文件: a table of the findings; a double-click on one shows the entry that holds it, even
+    // through a filter that hides it, and 刷新 checks the document as it stands.
+    ReportList *triggerRows = list(g_triggerWindow, res::kIdTriggerList);
+    g_triggerWindow->control<QLineEdit>(res::kIdTriggerFilter)->setText(Q("trig"));
+    QVERIFY(triggerRows->isRowHidden(1));
+    MenuAction(main, Q("检查文件..."))->trigger();
+    const platform::MessageBoxRequest &report = recorder.shown().back();
+    QVERIFY(report.refresh);
+    const platform::ReportTable &table = report.table;
+    QCOMPARE(table.headers.size(), size_t(4));
+    QCOMPARE(table.rows.size(), size_t(1));
+    QCOMPARE(Q(testsupport::U8(table.rows[0][0])), Q("触发的队伍不存在"));
+    QCOMPARE(Q(testsupport::U8(table.rows[0][2])), Q("ai.ini 第 28 行"));
+    table.activated(0);
+    QCOMPARE(triggerRows->selectedRows(), QList<int>{1});
+    QVERIFY(g_triggerWindow->control<QLineEdit>(res::kIdTriggerFilter)->text().isEmpty());
+    press(g_triggerWindow, res::kIdTriggerDelete);
+    QCOMPARE(report.refresh().rows.size(), size_t(0));
 }
 
 QTEST_MAIN(EditorScenarioTest)

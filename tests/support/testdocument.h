@@ -13,5 +13,6 @@ inline Document &doc = model.document;
 inline void ResetTestDocument() {
     doc = {};
     model.history.Clear();
+    model.TextsReplaced();
     ResetWindowSignals();
 }

@@ -15,7 +15,9 @@
 #include "support/windowtest.h"
 #include "ui/editorwindows.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <memory>
@@ -37,6 +39,14 @@ void LoadTenTaskForces() {
 }
 
 QString Q(const std::string &utf8) { return QString::fromUtf8(utf8); }
+
+// "TF0" … "TF<count - 1>".
+QStringList IdsOf(int count) {
+    QStringList ids;
+    for (int i = 0; i < count; ++i)
+        ids << QStringLiteral("TF%1").arg(i);
+    return ids;
+}
 
 // A dialog that records being hidden and shown, standing in for the new entry dialog.
 class RecordingDialog : public platform::Dialog {
@@ -65,6 +75,7 @@ private slots:
     void saveReplacesTheSectionAndTheComment();
     void saveRefusesAndSaysWhy();
     void deleteRebuildsBothTexts();
+    void filterHidesRowsAndDeleteTakesOnlyShownOnes();
     void newPreparesThePendingRowAndTheDialog();
     void wholeSessionFromOpenToReopen();
 
@@ -108,9 +119,15 @@ void TaskForceWindowTest::moveOverSurface() {
 }
 
 void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {
-    // Hidden, the window has its size already: the main window places it by that size.
-    QCOMPARE(window->size(),
-             platform::DialogUnitsToPixels({0, 0, 391, 232}, window->baseUnits()).size());
+    // Hidden, the window has its size already: the main window places it by that size, which is
+    // also its minimum.
+    const res::DialogTemplate *dialog = res::FindDialog(res::kIdTaskForceDialog);
+    const QSize size =
+        platform::DialogUnitsToPixels({0, 0, dialog->width, dialog->height}, window->baseUnits())
+            .size();
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->minimumSizeHint(), size);
+
     doc.openedPath = u"None";
     showWindow();
     QCOMPARE(list->rowCount(), 0);
@@ -127,6 +144,30 @@ void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {
     QCOMPARE(list->text(9, 2), Q("name9"));
     QCOMPARE(window->windowTitle(), Q("派遣部队窗口"));
     QCOMPARE(title(), Q("我是标题!!!"));
+
+    // Grown, each control follows the edges its anchor names: the list the height, the text
+    // both ways, the buttons below it the bottom, 关闭窗口 the bottom right corner.
+    window->resize(size + QSize(200, 100));
+    QCoreApplication::processEvents();
+    const struct {
+        int id;
+        QRect moved; // x, y, width, height: by how much each grew
+    } anchored[] = {
+        {res::kIdTaskForceList, {0, 0, 0, 100}}, {res::kIdTaskForceText, {0, 0, 200, 100}},
+        {res::kIdTaskForceSave, {0, 100, 0, 0}}, {res::kIdTaskForceClose, {200, 100, 0, 0}},
+        {res::kIdTaskForceFilter, {0, 0, 0, 0}}, {res::kIdTaskForceUsage, {0, 100, 200, 0}},
+    };
+    for (const auto &[id, moved] : anchored) {
+        const res::Control *control = nullptr;
+        for (const res::Control &c : dialog->controls)
+            if (c.id == id) control = &c;
+        const QRect at = platform::DialogUnitsToPixels(control->rect, window->baseUnits());
+        const QRect now = window->control(id)->geometry();
+        QCOMPARE(now.topLeft() - at.topLeft(), moved.topLeft());
+        QCOMPARE(now.size() - at.size(), moved.size());
+    }
+    window->hide();
+    window->resize(size);
 }
 
 void TaskForceWindowTest::showsTheRowSelectedBeforeTheEvent() {
@@ -251,6 +292,59 @@ void TaskForceWindowTest::saveRefusesAndSaysWhy() {
     click(res::kIdTaskForceSave);
     QCOMPARE(title(), Q("TF5"));
     QCOMPARE(EntrySectionOf(doc.taskForceSectionsText, "TF5"), "[TF5]\nName=kept\n");
+}
+
+void TaskForceWindowTest::filterHidesRowsAndDeleteTakesOnlyShownOnes() {
+    showWindow();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto *filter = window->control<QLineEdit>(res::kIdTaskForceFilter);
+    QCOMPARE(filter->accessibleName(), Q("筛选"));
+    QCOMPARE(filter->placeholderText(), Q("ID 或注释"));
+    auto shown = [this] {
+        QStringList ids;
+        for (int row = 0; row < list->rowCount(); ++row)
+            if (!list->isRowHidden(row)) ids << list->text(row, 1);
+        return ids;
+    };
+    // By ID or comment, Latin letters in either case; the text stays as it was.
+    const std::string before = doc.taskForceListText + doc.taskForceSectionsText;
+    const struct {
+        const char *filter;
+        QStringList shown;
+    } cases[] = {
+        {"tf3", {Q("TF3")}},
+        {"NAME7", {Q("TF7")}},
+        {"zz", {}},
+        {"", IdsOf(10)},
+    };
+    for (const auto &c : cases) {
+        filter->setText(Q(c.filter));
+        QCOMPARE(shown(), c.shown);
+    }
+    QCOMPARE(doc.taskForceListText + doc.taskForceSectionsText, before);
+
+    // TF1 and TF2 selected, TF2 then hidden: Delete takes TF1 only; the rows keep their numbers.
+    clickRow(1);
+    clickRow(2, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(filter->hasFocus());
+    QTest::keyClicks(filter, Q("tf1"));
+    click(res::kIdTaskForceDelete);
+    QCOMPARE(EntrySectionOf(doc.taskForceSectionsText, "TF1"), std::string("None"));
+    QVERIFY(EntrySectionOf(doc.taskForceSectionsText, "TF2") != "None");
+    QCOMPARE(shown(), QStringList{});
+    QCOMPARE(list->text(1, 1), Q("TF2"));
+    QCOMPARE(list->text(1, 0), Q("1"));
+
+    // A new entry shows though it does not match; Escape in the field clears it, the window stays.
+    AppendNewEntry(doc, NewEntryKind::TaskForce, u"NEW", list->rowCount());
+    moveOverSurface();
+    QCOMPARE(shown(), QStringList{Q("NEW")});
+    QTest::keyClick(filter, Qt::Key_Escape);
+    QVERIFY(filter->text().isEmpty());
+    QCOMPARE(shown().size(), 10);
+    QVERIFY(window->isVisible());
 }
 
 void TaskForceWindowTest::deleteRebuildsBothTexts() {
