@@ -22,6 +22,7 @@ std::vector<std::u16string> g_newTriggerLaterIds;
 bool g_teamRebuildPending = false;
 int g_addNewKind = 0;
 bool g_addNewPreset = false;
+std::u16string g_addNewCopyOf;
 
 platform::Dialog *g_teamWindow = nullptr;
 platform::Dialog *g_scriptWindow = nullptr;
@@ -49,5 +50,6 @@ void ResetWindowSignals() {
     g_triggerJumpTarget.clear();
     g_addNewKind = 0;
     g_addNewPreset = false;
+    g_addNewCopyOf.clear();
     g_teamWindow = g_scriptWindow = g_taskForceWindow = g_triggerWindow = g_addNewWindow = nullptr;
 }

@@ -47,6 +47,8 @@ extern bool g_teamRebuildPending;
 // show or hide selects that kind and empties the ID field.
 extern int g_addNewKind;
 extern bool g_addNewPreset;
+// With the preset, the ID of the entry the dialog makes a copy of; empty for a new entry.
+extern std::u16string g_addNewCopyOf;
 
 // The five modeless windows of the run. The main window creates each one once, hidden; until
 // then a pointer is null.

@@ -1,10 +1,14 @@
 #include "newentry/addnew.h"
 
+#include "core/initext.h"
 #include "core/windowsignals.h"
+#include "newentry/entryops.h"
 #include "platform/controls.h"
 #include "platform/seams.h"
 #include "res/addnewdialog.h"
+#include "teams/teamlist.h"
 #include "ui/documentmodel.h"
+#include "ui/editorwindows.h"
 
 #include <QLineEdit>
 
@@ -28,7 +32,13 @@ CAddnew::CAddnew(DocumentModel &model, QWidget *owner, ListedRows listedRows)
 void CAddnew::onShowOrHide(bool) {
     if (!g_addNewPreset) return;
     kind_->setCurrentIndex(g_addNewKind);
-    id_->clear();
+    copyOf_ = g_addNewCopyOf;
+    copyKind_ = copyOf_.empty() ? -1 : g_addNewKind;
+    g_addNewCopyOf.clear();
+    if (copyOf_.empty())
+        id_->clear();
+    else
+        id_->setText(QString::fromStdU16String(SuggestCopyId(model_.document, copyOf_)));
 }
 
 bool CAddnew::onEnter() {
@@ -58,7 +68,39 @@ void CAddnew::ConfirmNewEntry() {
         return;
     }
     const int listed = listedRows_ ? listedRows_(kind) : 0;
-    model_.Edit(u"新增" + kind_->currentText().toStdU16String() + u" " + id,
-                [&] { AppendNewEntry(model_.document, kind, id, listed); });
+    const std::u16string kindName = kind_->currentText().toStdU16String();
+    // A copy is of the kind the dialog was opened for; another kind chosen makes a new entry.
+    if (index == copyKind_) {
+        model_.Edit(u"复制" + kindName + u" " + id, [&] {
+            DuplicateEntry(model_.document, kind, copyOf_, id, listed);
+            // Numbered at once, in the same step: the copy is listed as the file will hold it.
+            if (kind == NewEntryKind::Team) RebuildTeamTexts(model_.document);
+        });
+        // Every list holds the copy now; its window shows it below.
+        model_.Refill();
+    } else {
+        model_.Edit(u"新增" + kindName + u" " + id,
+                    [&] { AppendNewEntry(model_.document, kind, id, listed); });
+    }
+    const bool copied = index == copyKind_;
+    copyOf_.clear();
+    copyKind_ = -1;
     hide();
+    if (copied) showInItsWindow(kind, ToWide(ToNarrow(id)));
+}
+
+void CAddnew::showInItsWindow(NewEntryKind kind, const std::u16string &id) {
+    struct Jump {
+        bool *pending;
+        std::u16string *target;
+        platform::Dialog *window;
+    };
+    const Jump jumps[] = {{&g_triggerJumpPending, &g_triggerJumpTarget, g_triggerWindow},
+                          {&g_teamJumpPending, &g_teamJumpTarget, g_teamWindow},
+                          {&g_scriptJumpPending, &g_scriptJumpTarget, g_scriptWindow},
+                          {&g_taskForceJumpPending, &g_taskForceJumpTarget, g_taskForceWindow}};
+    const Jump &jump = jumps[int(kind)];
+    *jump.target = id;
+    *jump.pending = true;
+    HideAndShow(jump.window);
 }

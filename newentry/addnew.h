@@ -36,9 +36,14 @@ protected:
 private:
     // The chosen kind's index; -1 when the box's text is not one of its choices.
     int chosenKind() const;
+    // Shows the new entry `id` of `kind` in its window, selected.
+    void showInItsWindow(NewEntryKind kind, const std::u16string &id);
 
     DocumentModel &model_;
     platform::ComboBox *kind_;
     QLineEdit *id_;
     ListedRows listedRows_;
+    // The entry a copy is made of, with the kind it was opened for; none for a new entry.
+    std::u16string copyOf_;
+    int copyKind_ = -1;
 };

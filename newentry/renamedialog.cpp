@@ -4,6 +4,7 @@
 #include "newentry/entryops.h"
 #include "platform/seams.h"
 #include "res/renamedialog.h"
+#include "ui/documentmodel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,4 +41,14 @@ void CRename::confirm() {
         return;
     }
     accept();
+}
+
+std::optional<std::u16string> AskAndRename(DocumentModel &model, std::u16string_view kindName,
+                                           const std::u16string &from, QWidget *owner) {
+    CRename dialog(model.document, from, owner);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const std::u16string to = dialog.newId();
+    model.Edit(u"改名" + std::u16string(kindName) + u" " + from,
+               [&] { RenameEntry(model.document, from, to); });
+    return to;
 }

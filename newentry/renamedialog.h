@@ -5,8 +5,10 @@
 #include "core/document.h"
 #include "platform/dialog.h"
 
+#include <optional>
 #include <string>
 
+class DocumentModel;
 class QLineEdit;
 
 class CRename : public platform::Dialog {
@@ -31,3 +33,8 @@ private:
     std::u16string id_;
     QLineEdit *newId_;
 };
+
+// Asks for a new ID for entry `from` and renames it, with every reference, as one step named
+// "改名" and `kindName`; the new ID, or none when the user cancelled.
+std::optional<std::u16string> AskAndRename(DocumentModel &model, std::u16string_view kindName,
+                                           const std::u16string &from, QWidget *owner);

@@ -19,6 +19,8 @@ enum : int {
     kIdTaskForceFilter = 1080,
     kIdTaskForceUsageCaption = 1081,
     kIdTaskForceUsage = 1082,
+    kIdTaskForceCopy = 1090,
+    kIdTaskForceRename = 1091,
 
     kIdScriptDialog = 132,
     kIdScriptList = 1004,
@@ -32,6 +34,8 @@ enum : int {
     kIdScriptFilter = 1080,
     kIdScriptUsageCaption = 1081,
     kIdScriptUsage = 1082,
+    kIdScriptCopy = 1090,
+    kIdScriptRename = 1091,
 };
 
 extern const DialogTemplate kTaskForceDialog;

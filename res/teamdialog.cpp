@@ -59,6 +59,8 @@ constexpr Control kTeamControls[] = {
     Anchored(kAnchorTopRight, Button(kIdTeamSave, u"保存", {219, 252, 50, 38})),
     Anchored(kAnchorTopRight, Button(kIdTeamNew, u"新增", {167, 252, 50, 14})),
     Anchored(kAnchorTopRight, Button(kIdTeamDelete, u"删除", {167, 269, 50, 14})),
+    Anchored(kAnchorTopRight, Button(kIdTeamCopy, u"复制", {271, 252, 45, 14})),
+    Anchored(kAnchorTopRight, Button(kIdTeamRename, u"改名", {271, 269, 45, 14})),
     Anchored(kAnchorTopRight, Button(kIdTeamJump, u"跳转到脚本与队伍", {319, 257, 69, 16})),
     Anchored(kAnchorTopRight, CheckBox(kIdTeamAutoJump, u"自动跳转", {321, 277, 48, 10})),
     // Which triggers use the shown team.

@@ -30,6 +30,8 @@ enum : int {
     kIdTeamFilter = 1080,
     kIdTeamUsageCaption = 1081,
     kIdTeamUsage = 1082,
+    kIdTeamCopy = 1090,
+    kIdTeamRename = 1091,
 };
 
 // The control of each key of a team's body, in the order of the body's layout: Name, Priority,

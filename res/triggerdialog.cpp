@@ -18,7 +18,7 @@ constexpr std::u16string_view kOperators[] = {u"小于",     u"小于等于", u"
 constexpr Control kTriggerControls[] = {
     Anchored(kAnchorTopLeft | kAnchorRight,
              Named(u"筛选", Edit(kIdTriggerFilter, {0, 0, 146, 13}))),
-    Anchored(kAnchorAll, Named(u"触发列表", List(kIdTriggerList, {0, 15, 146, 246}))),
+    Anchored(kAnchorAll, Named(u"触发列表", List(kIdTriggerList, {0, 15, 146, 252}))),
     Anchored(kAnchorTopRight, Text(kIdTriggerTitle, u"我是注册的标题!", {221, 14, 201, 11})),
     Anchored(kAnchorTopRight, Label(u"注释", {214, 33, 17, 8}, kIdTriggerName)),
     Anchored(kAnchorTopRight, Edit(kIdTriggerName, {236, 33, 170, 14})),
@@ -56,6 +56,8 @@ constexpr Control kTriggerControls[] = {
     Anchored(kAnchorTopRight, Button(kIdTriggerNew, u"新增", {158, 232, 50, 14})),
     Anchored(kAnchorTopRight, Button(kIdTriggerSave, u"保存", {216, 232, 50, 25})),
     Anchored(kAnchorTopRight, Button(kIdTriggerDelete, u"删除", {274, 232, 50, 14})),
+    Anchored(kAnchorTopRight, Button(kIdTriggerCopy, u"复制", {158, 249, 50, 14})),
+    Anchored(kAnchorTopRight, Button(kIdTriggerRename, u"改名", {274, 249, 50, 14})),
     Anchored(kAnchorTopRight, Button(kIdTriggerJump, u"跳转到作战队伍", {331, 232, 62, 14})),
     Anchored(kAnchorTopRight, CheckBox(kIdTriggerAutoJump, u"自动跳转", {335, 248, 48, 10})),
     Anchored(kAnchorTopRight, Button(kIdTriggerClose, u"关闭窗口", {403, 247, 50, 14})),
@@ -64,7 +66,7 @@ constexpr Control kTriggerControls[] = {
 } // namespace
 
 constexpr DialogTemplate kTriggerDialog = {
-    kIdTriggerDialog, u"触发配置窗口", 453, 261, 8, kResizable | kMinMaxBoxes, kTriggerControls,
+    kIdTriggerDialog, u"触发配置窗口", 453, 267, 8, kResizable | kMinMaxBoxes, kTriggerControls,
 };
 
 } // namespace res

@@ -34,6 +34,8 @@ enum : int {
     kIdTriggerSecondTeam = 1071,
     kIdTriggerSkirmish = 1072,
     kIdTriggerBaseDefense = 1073,
+    kIdTriggerCopy = 1090,
+    kIdTriggerRename = 1091,
 };
 
 extern const DialogTemplate kTriggerDialog;

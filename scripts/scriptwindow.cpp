@@ -1,5 +1,6 @@
 #include "scripts/scriptwindow.h"
 
+#include "newentry/renamedialog.h"
 #include "res/entrytextdialogs.h"
 
 namespace {
@@ -16,6 +17,8 @@ EntryWindowKind ScriptKind() {
         .saveId = kIdScriptSave,
         .deleteId = kIdScriptDelete,
         .closeId = kIdScriptClose,
+        .copyId = kIdScriptCopy,
+        .renameId = kIdScriptRename,
         .filterId = kIdScriptFilter,
         .usageCaptionId = kIdScriptUsageCaption,
         .usageId = kIdScriptUsage,
@@ -30,6 +33,7 @@ EntryWindowKind ScriptKind() {
         .listChanged = &g_scriptListChanged,
         .saveRaisesListChanged = true,
         .addNewKind = 2,
+        .rename = AskAndRename,
     };
 }
 

@@ -1,5 +1,6 @@
 #include "taskforces/taskforcewindow.h"
 
+#include "newentry/renamedialog.h"
 #include "res/entrytextdialogs.h"
 
 namespace {
@@ -16,6 +17,8 @@ EntryWindowKind TaskForceKind() {
         .saveId = kIdTaskForceSave,
         .deleteId = kIdTaskForceDelete,
         .closeId = kIdTaskForceClose,
+        .copyId = kIdTaskForceCopy,
+        .renameId = kIdTaskForceRename,
         .filterId = kIdTaskForceFilter,
         .usageCaptionId = kIdTaskForceUsageCaption,
         .usageId = kIdTaskForceUsage,
@@ -30,6 +33,7 @@ EntryWindowKind TaskForceKind() {
         .listChanged = &g_taskForceListChanged,
         .saveRaisesListChanged = false,
         .addNewKind = 3,
+        .rename = AskAndRename,
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/document.h"
 #include "core/initext.h"
+#include "newentry/renamedialog.h"
 #include "platform/codepage.h"
 #include "platform/controls.h"
 #include "res/teamdialog.h"
@@ -57,6 +58,7 @@ CArmy::CArmy(DocumentModel &model, QWidget *owner)
       script_(control<platform::ComboBox>(res::kIdTeamScript)),
       autoJump_(control<QCheckBox>(res::kIdTeamAutoJump)),
       jump_(control<QPushButton>(res::kIdTeamJump)) {
+    setShown(false);
     connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
     // Triggers that change their teams change the list of the shown team.
     connect(&model_, &DocumentModel::changed, this, [this] { showUsage(); });
@@ -88,6 +90,7 @@ void CArmy::refresh() {
         return;
     }
     shownTeam_.reset();
+    setShown(false);
     usage_.Clear();
     hint_->clear();
     for (size_t i = 0; i < kTeamLayout.size(); ++i)
@@ -125,6 +128,12 @@ void CArmy::onCommand(int id) {
     case res::kIdTeamAutoJump:
         jump_->setEnabled(!autoJump_->isChecked());
         break;
+    case res::kIdTeamCopy:
+        AskForNewTeam(ToWide(*shownTeam_));
+        break;
+    case res::kIdTeamRename:
+        RenameShownTeam();
+        break;
     case res::kIdTeamClose:
         hide();
         break;
@@ -154,6 +163,7 @@ void CArmy::ShowTeamForm(int row, bool recordJump) {
         return;
     }
     shownTeam_ = narrowId;
+    setShown(true);
 
     shownForm_ = ReadTeamForm(section);
     for (size_t i = 0; i < kTeamLayout.size(); ++i) {
@@ -245,9 +255,10 @@ void CArmy::MoveSelection(int key) {
     ShowTeamForm(row, false);
 }
 
-void CArmy::AskForNewTeam() {
+void CArmy::AskForNewTeam(const std::u16string &copyOf) {
     g_addNewKind = 1;
     g_addNewPreset = true;
+    g_addNewCopyOf = copyOf;
     ++document().teamLineCount;
     HideAndShow(g_addNewWindow);
 }
@@ -303,4 +314,18 @@ void CArmy::ShowRows(const std::vector<TeamRow> &rows) {
     }
     entries_.list()->setRowCount(int(rows.size()));
     entries_.ApplyFilter();
+}
+
+void CArmy::setShown(bool shown) {
+    for (int id : {res::kIdTeamCopy, res::kIdTeamRename})
+        control(id)->setEnabled(shown);
+}
+
+void CArmy::RenameShownTeam() {
+    const std::optional<std::u16string> to =
+        AskAndRename(model_, u"队伍", ToWide(*shownTeam_), this);
+    if (!to) return;
+    // Every window shows the names as they now stand; this one the renamed team.
+    shownTeam_ = ToNarrow(*to);
+    model_.Refill();
 }

@@ -50,8 +50,13 @@ private:
     // Up and Down: exactly one row, and the new row shown without touching the jump targets.
     void MoveSelection(int key);
 
-    // The button "新增": the new entry dialog opens with "队伍" chosen.
-    void AskForNewTeam();
+    // The button "新增": the new entry dialog opens with "队伍" chosen; with `copyOf`, to make a
+    // copy of that team.
+    void AskForNewTeam(const std::u16string &copyOf = {});
+    // The button "改名": the shown team and every reference to it get the ID the user gives.
+    void RenameShownTeam();
+    // 复制 and 改名 act on the shown team: they are enabled while one is shown.
+    void setShown(bool shown);
     void FillTeamChoices();
     void RefreshTeamChoices();
     void RebuildTeamList();

@@ -3,6 +3,7 @@
 #include "core/document.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "newentry/renamedialog.h"
 #include "platform/codepage.h"
 #include "platform/controls.h"
 #include "platform/seams.h"
@@ -63,6 +64,7 @@ CAIT::CAIT(DocumentModel &model, QWidget *owner)
       skirmish_(control<QCheckBox>(res::kIdTriggerSkirmish)),
       baseDefense_(control<QCheckBox>(res::kIdTriggerBaseDefense)),
       autoJump_(control<QCheckBox>(res::kIdTriggerAutoJump)), jump_(control(res::kIdTriggerJump)) {
+    setShown(false);
     connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
 }
 
@@ -93,6 +95,7 @@ void CAIT::refresh() {
         return;
     }
     shownId_.reset();
+    setShown(false);
     title_->clear();
 }
 
@@ -109,9 +112,14 @@ void CAIT::onCommand(int id) {
         SaveTrigger();
         break;
     case res::kIdTriggerNew:
+    case res::kIdTriggerCopy:
         g_addNewKind = 0; // "触发"
         g_addNewPreset = true;
+        g_addNewCopyOf = id == res::kIdTriggerCopy ? shownId_->toStdU16String() : u"";
         HideAndShow(g_addNewWindow);
+        break;
+    case res::kIdTriggerRename:
+        RenameShownTrigger();
         break;
     case res::kIdTriggerDelete:
         DeleteSelectedTriggers();
@@ -148,6 +156,7 @@ void CAIT::ShowTrigger(int row) {
         ReadTriggerForm(FindTriggerEntry(document().triggerText, platform::NarrowText(id)));
     const TriggerForm &form = reading.form;
     shownId_ = id;
+    setShown(true);
     title_->setText(reading.blockCorrected ? id + QStringLiteral(",此注册表有错误，已自动纠正")
                                            : id);
     name_->setText(platform::WideText(form.name));
@@ -337,4 +346,18 @@ void CAIT::rebuildTeamChoices() {
     secondTeam_->addItems(teams);
     secondTeam_->setEditText(second);
     g_teamListChanged = false;
+}
+
+void CAIT::setShown(bool shown) {
+    for (int id : {res::kIdTriggerCopy, res::kIdTriggerRename})
+        control(id)->setEnabled(shown);
+}
+
+void CAIT::RenameShownTrigger() {
+    const std::optional<std::u16string> to =
+        AskAndRename(model_, u"触发", shownId_->toStdU16String(), this);
+    if (!to) return;
+    // Every window shows the names as they now stand; this one the renamed trigger.
+    shownId_ = QString::fromStdU16String(*to);
+    model_.Refill();
 }

@@ -46,6 +46,10 @@ private:
     void rebuildTeamChoices();
     TriggerForm readForm() const;
     void recordShownExtras();
+    // The button "改名": the shown trigger gets the ID the user gives.
+    void RenameShownTrigger();
+    // 复制 and 改名 act on the shown trigger: they are enabled while one is shown.
+    void setShown(bool shown);
     void fill();
     // After the document was replaced as a whole: the list filled again, and the shown trigger
     // shown again while it still exists.

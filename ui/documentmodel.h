@@ -46,6 +46,10 @@ public:
     void Undo();
     void Redo();
 
+    // The windows show the document again as after Open: after a change that reaches into every
+    // window's texts, such as a rename.
+    void Refill() { Restored(); }
+
     // A document just opened (or emptied): a new history, nothing unsaved; the windows show it.
     void Reset(Document content);
     // The texts are now what the file holds.

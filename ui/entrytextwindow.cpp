@@ -23,6 +23,7 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
       usage_(control<QLabel>(kind.usageCaptionId), control<platform::ReportList>(kind.usageId),
              QStringLiteral("队伍"), OpenTeam),
       titleId_(title_->text()) {
+    setShown(false);
     connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
     // Teams that change what they name change the list of the shown entry.
     connect(&model_, &DocumentModel::changed, this, [this] { showUsage(); });
@@ -44,12 +45,19 @@ void EntryTextWindow::refresh() {
     pane_.Clear();
     if (!pane_.FillPending()) return;
     pane_.FillEntryList(listText(), sectionsText());
-    if (const int row = pane_.SelectEntry(titleId_); row >= 0) {
+    if (const int row = pane_.SelectEntry(titleId_); shown_ && row >= 0) {
         showRow(row);
     } else {
         text_->clear();
         setTitle({});
+        setShown(false);
     }
+}
+
+void EntryTextWindow::setShown(bool shown) {
+    shown_ = shown;
+    for (int id : {kind_.copyId, kind_.renameId})
+        control(id)->setEnabled(shown);
 }
 
 void EntryTextWindow::onActivate() { pane_.MakeColumns(); }
@@ -78,6 +86,10 @@ void EntryTextWindow::onCommand(int id) {
         SaveEntryText();
     } else if (id == kind_.deleteId) {
         DeleteSelectedEntries();
+    } else if (id == kind_.copyId) {
+        NewEntry(titleId_.toStdU16String());
+    } else if (id == kind_.renameId) {
+        RenameEntry();
     } else if (id == kind_.closeId) {
         reject();
     }
@@ -88,6 +100,7 @@ void EntryTextWindow::showRow(int row) {
     text_->setPlainText(
         platform::WideText(EntrySectionOf(sectionsText(), platform::NarrowText(id))));
     setTitle(id);
+    setShown(true);
 }
 
 void EntryTextWindow::setTitle(const QString &id, const QString &note) {
@@ -149,10 +162,20 @@ void EntryTextWindow::DeleteSelectedEntries() {
     *kind_.listChanged = true;
 }
 
-void EntryTextWindow::NewEntry() {
+void EntryTextWindow::NewEntry(const std::u16string &copyOf) {
     kind_.pendingRow->rowIndex = pane_.rowCount();
     g_addNewKind = kind_.addNewKind;
     g_addNewPreset = true;
+    g_addNewCopyOf = copyOf;
     // Hidden first, so that its show handling picks the kind even when it is open already.
     HideAndShow(g_addNewWindow);
+}
+
+void EntryTextWindow::RenameEntry() {
+    const std::optional<std::u16string> to =
+        kind_.rename(model_, kind_.kindName, titleId_.toStdU16String(), this);
+    if (!to) return;
+    // Every window shows the names as they now stand; this one the renamed entry.
+    titleId_ = QString::fromStdU16String(*to);
+    model_.Refill();
 }

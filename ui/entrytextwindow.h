@@ -10,15 +10,22 @@
 
 class DocumentModel;
 
+#include <optional>
 #include <string>
 
 class QLabel;
 class QPlainTextEdit;
 
+// Asks for a new ID for entry `from` and renames it, with every reference, as one step named
+// after `kindName`; the new ID, or none when the user cancelled.
+using RenameAsker = std::optional<std::u16string> (*)(DocumentModel &model,
+                                                      std::u16string_view kindName,
+                                                      const std::u16string &from, QWidget *owner);
+
 struct EntryWindowKind {
     int templateId;
     int listId, titleId, textId;
-    int newId, tidyId, saveId, deleteId, closeId;
+    int newId, tidyId, saveId, deleteId, closeId, copyId, renameId;
     int filterId, usageCaptionId, usageId;
     UsedKind usedKind; // which teams use an entry: by their TaskForce= or Script=
     EntryTextKind text;
@@ -31,6 +38,7 @@ struct EntryWindowKind {
     bool *listChanged;          // raised by Delete, so the team window refreshes its choices
     bool saveRaisesListChanged; // raised by Save too
     int addNewKind;             // the new entry dialog's kind index
+    RenameAsker rename;
 };
 
 class EntryTextWindow : public platform::Dialog {
@@ -48,7 +56,10 @@ public:
     // Deletes the selected entries from both texts and their rows from the list.
     void DeleteSelectedEntries();
     // Opens the new entry dialog for this kind; its entry's row comes through the pending row.
-    void NewEntry();
+    // With `copyOf`, the dialog makes a copy of that entry under the ID it suggests.
+    void NewEntry(const std::u16string &copyOf = {});
+    // Renames the shown entry, and every reference to it, to the ID the rename dialog asks for.
+    void RenameEntry();
 
     // The rows the list shows; a pending new row is not one yet.
     int rowCount() const { return pane_.rowCount(); }
@@ -64,6 +75,8 @@ protected:
 private:
     void showRow(int row);
     void setTitle(const QString &id, const QString &note = {});
+    // 复制 and 改名 act on the shown entry: they are enabled while one is shown.
+    void setShown(bool shown);
     // The teams that use the shown entry, under the text.
     void showUsage();
     // After the document was replaced as a whole: the list filled again, and the shown entry
@@ -80,4 +93,5 @@ private:
     UsageList usage_;
     // The ID that Save and Tidy work on: what the title shows, without a note after it.
     QString titleId_;
+    bool shown_ = false;
 };

@@ -13,6 +13,7 @@
 #include "platform/textfile.h"
 #include "res/addnewdialog.h"
 #include "res/entrytextdialogs.h"
+#include "res/renamedialog.h"
 #include "res/teamdialog.h"
 #include "res/triggerdialog.h"
 #include "support/generator.h"
@@ -24,12 +25,14 @@
 #include "ui/editorwindows.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 using platform::Dialog;
@@ -415,6 +418,43 @@ void EditorScenarioTest::findAndFollow() {
     QVERIFY(g_triggerWindow->control<QLineEdit>(res::kIdTriggerFilter)->text().isEmpty());
     press(g_triggerWindow, res::kIdTriggerDelete);
     QCOMPARE(report.refresh().rows.size(), size_t(0));
+
+    // 改名 of TF2: the dialog says what the rename changes and refuses an ID that is taken; the
+    // team naming it follows, and the window shows the task force under its new ID.
+    click(taskForceRows, 1);
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->control<QLabel>(res::kIdRenameCount)->text(),
+                 Q("将更新 1 个队伍中的引用"));
+        auto *field = dialog->control<QLineEdit>(res::kIdRenameNew);
+        for (const char *id : {"TF1", "Tanks"}) {
+            field->setText(Q(id));
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+    });
+    press(taskForces, res::kIdTaskForceRename);
+    QCOMPARE(Q(testsupport::U8(recorder.shown().back().text)),
+             Q("已经有注册名称为“TF1”的人员，请换一个名称"));
+    QCOMPARE(taskForceRows->text(1, 1), Q("Tanks"));
+    QCOMPARE(taskForces->control<QLabel>(res::kIdTaskForceTitle)->text(), Q("Tanks"));
+    QCOMPARE(users(), QStringList{Q("TM2")});
+    QVERIFY(main.model().document.teamSectionsText.find("\nTaskForce=Tanks\n") !=
+            std::string::npos);
+
+    // 复制 of TM2: the dialog suggests a free ID; the copy is one step, shown in its window.
+    click(teamRows, 1);
+    press(teams, res::kIdTeamCopy);
+    auto *id = g_addNewWindow->control<QLineEdit>(res::kIdAddNewId);
+    QCOMPARE(id->text(), Q("TM2_2"));
+    QTest::keyClick(id, Qt::Key_Return);
+    QCOMPARE(teamRows->text(teamRows->selectedRows().value(0), 1), Q("TM2_2"));
+    QCOMPARE(teams->control<QLineEdit>(res::kIdTeamComment)->text(), Q("two"));
+    QCOMPARE(main.menuAction(res::kCmdUndo)->text(), Q("撤销 复制队伍 TM2_2"));
+    main.model().Undo();
+    main.model().Undo();
+    QCOMPARE(taskForceRows->text(1, 1), Q("TF2"));
+    QCOMPARE(teamRows->rowCount(), 2);
 }
 
 QTEST_MAIN(EditorScenarioTest)
