@@ -55,12 +55,6 @@ std::u16string Number(int n) {
     return std::u16string(digits.begin(), digits.end());
 }
 
-// A reference as the game reads it: up to a ';', without blanks at either end.
-std::string_view Cleaned(std::string_view value) {
-    value = Unindented(value.substr(0, value.find(';')));
-    return value.substr(0, value.find_last_not_of(" \t") + 1);
-}
-
 // Lines that make a section look like an entry rather than a setting such as [General]: a name,
 // a team's task force or script, or a numbered line in the form of a member or an action
 // ("0=2,E1", "3=0,5"). A numbered line of anything else ("1=<checksum>") is no sign of one.
@@ -485,7 +479,7 @@ std::optional<std::string_view> NumberedValue(std::string_view row) {
     row = Unindented(row);
     const size_t digits = row.find_first_not_of("0123456789");
     if (digits == 0 || digits == std::string_view::npos || row[digits] != '=') return std::nullopt;
-    return Cleaned(row.substr(digits + 1));
+    return ReferenceIn(row.substr(digits + 1));
 }
 
 // "count,TYPE": a whole number, then a type name without commas.
@@ -548,9 +542,9 @@ private:
                 Add(FindingKind::ListedTwice, trigger.id, u"这个 ID 在触发列表中出现了不止一次。",
                     at);
             const std::string team = TriggerField(trigger.rest, 1);
-            if (Cleaned(team).empty())
+            if (ReferenceIn(team).empty())
                 Add(FindingKind::NoTeam, trigger.id, u"触发的队伍一栏是空的。", at);
-            else if (!known_[2].count(Cleaned(team)))
+            else if (!known_[2].count(ReferenceIn(team)))
                 Add(FindingKind::MissingTeam, trigger.id,
                     u"触发使用的队伍“" + ToWide(team) + u"”不在队伍列表中。", at);
 
@@ -623,13 +617,6 @@ private:
         }
     }
 
-    // What ValueOfKey gives for the key found at `at`, without a copy.
-    static std::string_view ValueAt(std::string_view body, size_t at, std::string_view key) {
-        if (at == std::string_view::npos) return {};
-        const std::string_view rest = body.substr(at + key.size());
-        return rest.substr(0, rest.find('\n'));
-    }
-
     // The line of `body` that holds offset `at`, from 0.
     static int LineAt(std::string_view body, size_t at) {
         return int(std::count(body.begin(), body.begin() + std::ptrdiff_t(at), '\n'));
@@ -643,21 +630,22 @@ private:
             std::u16string_view label;
         };
         static constexpr Reference kReferences[] = {
-            {"TaskForce=", 0, FindingKind::NoTaskForce, FindingKind::MissingTaskForce, u"人员"},
-            {"Script=", 1, FindingKind::NoScript, FindingKind::MissingScript, u"脚本"},
+            {"TaskForce", 0, FindingKind::NoTaskForce, FindingKind::MissingTaskForce, u"人员"},
+            {"Script", 1, FindingKind::NoScript, FindingKind::MissingScript, u"脚本"},
         };
         const std::u16string label = u"队伍使用的";
         for (const Reference &ref : kReferences) {
-            // The key as the team form reads it: its first occurrence.
-            const size_t at = body.find(ref.key);
-            const std::string_view value = ValueAt(body, at, ref.key);
-            const std::u16string key = ToWide(ref.key.substr(0, ref.key.size() - 1));
-            if (at == std::string_view::npos) {
+            // The key as the team form reads it: the first line that reads it.
+            const std::optional<std::string_view> found = KeyLineValue(body, ref.key);
+            const std::string_view value = found.value_or("");
+            const size_t at = found ? size_t(value.data() - body.data()) : std::string_view::npos;
+            const std::u16string key = ToWide(ref.key);
+            if (!found) {
                 Add(ref.none, id, u"队伍没有 " + key + u"= 这一行。", BodyOrigin(2, id, body, -1));
-            } else if (Cleaned(value).empty()) {
+            } else if (ReferenceIn(value).empty()) {
                 Add(ref.none, id, u"队伍的 " + key + u" 是空的。",
                     BodyOrigin(2, id, body, LineAt(body, at)));
-            } else if (!known_[size_t(ref.kind)].count(Cleaned(value))) {
+            } else if (!known_[size_t(ref.kind)].count(ReferenceIn(value))) {
                 Add(ref.missing, id,
                     label + std::u16string(ref.label) + u"“" + ToWide(value) + u"”不在" +
                         std::u16string(ref.label) + u"列表中。",
@@ -665,14 +653,12 @@ private:
             }
         }
         for (const auto &[key, kind] :
-             {std::pair(std::string_view("Priority="), FindingKind::TeamPriority),
-              std::pair(std::string_view("Max="), FindingKind::TeamMax)}) {
-            const size_t at = body.find(key);
-            if (at == std::string_view::npos) continue;
-            const std::string_view value = ValueAt(body, at, key);
-            if (IsWholeNumber(Cleaned(value))) continue;
-            Add(kind, id,
-                ToWide(key.substr(0, key.size() - 1)) + u"“" + ToWide(value) + u"”不是整数。",
+             {std::pair(std::string_view("Priority"), FindingKind::TeamPriority),
+              std::pair(std::string_view("Max"), FindingKind::TeamMax)}) {
+            const std::optional<std::string_view> value = KeyLineValue(body, key);
+            if (!value || IsWholeNumber(ReferenceIn(*value))) continue;
+            const size_t at = size_t(value->data() - body.data());
+            Add(kind, id, ToWide(key) + u"“" + ToWide(*value) + u"”不是整数。",
                 BodyOrigin(2, id, body, LineAt(body, at)));
         }
     }

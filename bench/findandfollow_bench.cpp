@@ -75,8 +75,8 @@ void BM_ShowUsers(benchmark::State &state) {
         const size_t equals = line.find('=');
         if (equals == std::string_view::npos) return;
         const std::string id(line.substr(equals + 1));
-        const std::string used = std::string(
-            CleanedReference(ValueOfKey(EntrySectionOf(doc.teamSectionsText, id), "TaskForce=")));
+        const std::string used = std::string(ReferenceIn(
+            KeyLineValue(EntrySectionOf(doc.teamSectionsText, id), "TaskForce").value_or("")));
         if (index.UsersOf(UsedKind::TaskForce, used).size() > mostTeams) {
             mostTeams = index.UsersOf(UsedKind::TaskForce, used).size();
             taskForce = used;

@@ -243,3 +243,28 @@ std::string &ReplaceChar(std::string &text, char from, char to) {
 }
 
 void ShowNarrowMessage(std::string_view text) { platform::ShowAppMessage(ToWide(text)); }
+
+std::optional<std::string_view> KeyOfLine(std::string_view line) {
+    const size_t begin = line.find_first_not_of(" \t");
+    const size_t equals = line.find('=');
+    if (begin == std::string_view::npos || equals == std::string_view::npos || equals < begin)
+        return std::nullopt;
+    return line.substr(begin, equals - begin);
+}
+
+std::optional<std::string_view> KeyLineValue(std::string_view text, std::string_view key) {
+    for (size_t begin = 0; begin < text.size();) {
+        const size_t lf = std::min(text.find('\n', begin), text.size());
+        const std::string_view line = text.substr(begin, lf - begin);
+        if (KeyOfLine(line) == key) return line.substr(line.find('=') + 1);
+        begin = lf + 1;
+    }
+    return std::nullopt;
+}
+
+std::string_view ReferenceIn(std::string_view value) {
+    const std::string_view note = value.substr(0, value.find(';'));
+    const size_t begin = std::min(note.find_first_not_of(" \t"), note.size());
+    const size_t end = note.find_last_not_of(" \t") + 1;
+    return note.substr(begin, end > begin ? end - begin : 0);
+}

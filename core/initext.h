@@ -51,6 +51,18 @@ std::string_view Unindented(std::string_view line);
 // stand before the '+'.
 bool IsAppendLine(std::string_view line);
 
+// The key a line reads: the text before its first '=', after the blanks and tabs before it; none
+// for a line without '=' (or with nothing but blanks before it).
+std::optional<std::string_view> KeyOfLine(std::string_view line);
+
+// The value of the first line of `text` whose key (KeyOfLine) is exactly `key`, up to the end of
+// its line: how a team's values are read, shown and written. None when no line has the key.
+std::optional<std::string_view> KeyLineValue(std::string_view text, std::string_view key);
+
+// A reference as the game reads it: the value up to a ';' note, without blanks or tabs at either
+// end. A view into `value`.
+std::string_view ReferenceIn(std::string_view value);
+
 // The text after the first occurrence of `key` (a plain substring, key usually ending in '=') up
 // to the end of its line; "None" when the key does not occur. Not trimmed.
 std::string ValueOfKey(std::string_view text, std::string_view key);

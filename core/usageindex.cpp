@@ -8,24 +8,6 @@
 #include <optional>
 #include <unordered_set>
 
-namespace {
-
-// The rest of the line after the first `key` in `body`, as the team form reads a key; nullopt
-// when the key does not occur.
-std::optional<std::string_view> ValueAfter(std::string_view body, std::string_view key) {
-    const size_t at = body.find(key);
-    if (at == std::string_view::npos) return std::nullopt;
-    const std::string_view rest = body.substr(at + key.size());
-    return rest.substr(0, rest.find('\n'));
-}
-
-} // namespace
-
-std::string_view CleanedReference(std::string_view value) {
-    value = Unindented(value.substr(0, value.find(';')));
-    return value.substr(0, value.find_last_not_of(" \t") + 1);
-}
-
 UsageIndex::UsageIndex(const Document &document) {
     AddTeams(document);
     AddTriggers(document.triggerText);
@@ -45,11 +27,11 @@ void UsageIndex::AddTeams(const Document &document) {
         const size_t start = std::min(sections.find('\n', size_t(header)) + 1, sections.size());
         const std::string_view body =
             sections.substr(start, size_t(NextHeaderLine(sections, int(start))) - start);
-        const std::string name(ValueAfter(body, "Name=").value_or(std::string_view()));
+        const std::string name(KeyLineValue(body, "Name").value_or(std::string_view()));
         for (const auto &[key, kind] :
-             {std::pair(std::string_view("TaskForce="), UsedKind::TaskForce),
-              std::pair(std::string_view("Script="), UsedKind::Script)}) {
-            const std::string_view value = CleanedReference(ValueAfter(body, key).value_or(""));
+             {std::pair(std::string_view("TaskForce"), UsedKind::TaskForce),
+              std::pair(std::string_view("Script"), UsedKind::Script)}) {
+            const std::string_view value = ReferenceIn(KeyLineValue(body, key).value_or(""));
             if (!value.empty())
                 users_[size_t(kind)][std::string(value)].push_back({std::string(id), name});
         }
@@ -74,7 +56,7 @@ void UsageIndex::AddTriggers(std::string_view triggerText) {
         std::string_view first;
         for (size_t field : {size_t(1), size_t(14)}) {
             if (field >= fields.size()) break;
-            const std::string_view team = CleanedReference(fields[field]);
+            const std::string_view team = ReferenceIn(fields[field]);
             if (team.empty() || team == first) continue;
             teams[std::string(team)].push_back(use);
             first = team;

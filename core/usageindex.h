@@ -20,9 +20,6 @@ struct EntryUse {
     std::string name;
 };
 
-// A reference value as the game reads it: up to a ';', without blanks or tabs at either end.
-std::string_view CleanedReference(std::string_view value);
-
 class UsageIndex {
 public:
     UsageIndex() = default;

@@ -54,26 +54,15 @@ std::optional<std::u16string> NextHex(std::u16string digits) {
     return std::nullopt;
 }
 
-// A reference as the game reads it: up to a ';', without blanks at either end; the offset of
-// the ID within `value` and its length.
-std::pair<size_t, size_t> CleanedRange(std::string_view value) {
-    const std::string_view note = value.substr(0, value.find(';'));
-    const size_t begin = std::min(note.find_first_not_of(" \t"), note.size());
-    const size_t end = note.find_last_not_of(" \t") + 1;
-    return {begin, end > begin ? end - begin : 0};
-}
+bool Refers(std::string_view value, std::string_view id) { return ReferenceIn(value) == id; }
 
-bool Refers(std::string_view value, std::string_view id) {
-    const auto [at, length] = CleanedRange(value);
-    return value.substr(at, length) == id;
-}
-
-// `value` with its ID part replaced by `to`.
+// `value` with its reference replaced by `to`.
 std::string Replaced(std::string_view value, std::string_view to) {
-    const auto [at, length] = CleanedRange(value);
+    const std::string_view reference = ReferenceIn(value);
+    const size_t at = size_t(reference.data() - value.data());
     std::string out(value.substr(0, at));
     out += to;
-    out += value.substr(at + length);
+    out += value.substr(at + reference.size());
     return out;
 }
 
@@ -138,11 +127,9 @@ std::string RenameTeamReferences(std::string_view sections, std::string_view key
     bool seen = true; // the key's line of the current section was met
     return MapLines(sections, [&](std::string_view line, std::string &out) {
         if (StartsWith(line, "[")) seen = false;
-        const size_t begin = line.find_first_not_of(" \t");
-        const size_t equals = line.find('=');
-        if (!seen && begin != std::string_view::npos && equals != std::string_view::npos &&
-            line.substr(begin, equals - begin) == key) {
+        if (!seen && KeyOfLine(line) == key) {
             seen = true;
+            const size_t equals = line.find('=');
             const std::string_view value = line.substr(equals + 1);
             if (Refers(value, from)) {
                 ++count;

@@ -23,15 +23,6 @@ std::string LineFor(size_t index, const TeamForm &form) {
     return line;
 }
 
-// The key a line reads: the text before its first '=', after leading blanks and tabs.
-std::optional<std::string_view> KeyOfLine(std::string_view line) {
-    const size_t begin = line.find_first_not_of(" \t");
-    const size_t equals = line.find('=');
-    if (begin == std::string_view::npos || equals == std::string_view::npos || equals < begin)
-        return std::nullopt;
-    return line.substr(begin, equals - begin);
-}
-
 std::optional<size_t> LayoutIndexOf(std::string_view key) {
     for (size_t i = 0; i < kTeamLayout.size(); ++i)
         if (kTeamLayout[i].key == key) return i;
@@ -59,21 +50,11 @@ std::optional<BodyRange> FindTeamBody(std::string_view sections, std::string_vie
 
 } // namespace
 
-std::optional<std::string_view> TeamValueOf(std::string_view text, std::string_view key) {
-    for (size_t begin = 0; begin < text.size();) {
-        const size_t lf = std::min(text.find('\n', begin), text.size());
-        const std::string_view line = text.substr(begin, lf - begin);
-        if (KeyOfLine(line) == key) return line.substr(line.find('=') + 1);
-        begin = lf + 1;
-    }
-    return std::nullopt;
-}
-
 TeamForm ReadTeamForm(std::string_view section) {
     TeamForm form;
     for (size_t i = 0; i < kTeamLayout.size(); ++i) {
         const TeamKey &key = kTeamLayout[i];
-        const std::optional<std::string_view> value = TeamValueOf(section, key.key);
+        const std::optional<std::string_view> value = KeyLineValue(section, key.key);
         if (key.flag)
             form[i] = value && StartsWith(*value, "yes") ? "yes" : "no";
         else

@@ -64,12 +64,8 @@ enum TeamKeyIndex : size_t {
 // value starts with "yes" (so "Yes" and "true" do not) and "no" otherwise.
 using TeamForm = std::array<std::string, kTeamLayout.size()>;
 
-// The value of the first line of `text` that reads `key` and '=' (blanks or tabs may stand
-// before the key), up to the end of its line; none when no line does.
-std::optional<std::string_view> TeamValueOf(std::string_view text, std::string_view key);
-
-// The form's view of a section (or a body): each key's value, its `absent` text when no line
-// has it.
+// The form's view of a section (or a body): each key's value as KeyLineValue reads it, its
+// `absent` text when no line has it.
 TeamForm ReadTeamForm(std::string_view section);
 
 // The body after a save. For each layout key, the first line that reads it becomes "key=value"
