@@ -22,13 +22,13 @@ namespace {
 
 // One button of a box: Qt's standard button (which gives its role, and the escape button of the
 // set), the text it shows when not Qt's own, and what it answers.
-struct ButtonSpec {
+struct BoxButton {
     QMessageBox::StandardButton button;
     const char16_t *text;
     Answer answer;
 };
 
-std::vector<ButtonSpec> ButtonsOf(Buttons buttons) {
+std::vector<BoxButton> ButtonsOf(Buttons buttons) {
     using B = QMessageBox;
     switch (buttons) {
     case Buttons::Ok:
@@ -59,22 +59,22 @@ Answer ShowBox(const MessageBoxRequest &request, QWidget *mainWindow) {
     QWidget *parent = request.ownedByMainWindow ? mainWindow : QApplication::activeWindow();
     if (!parent) parent = mainWindow;
     if (request.scrollable) return ShowReportView(request, parent);
-    const std::vector<ButtonSpec> specs = ButtonsOf(request.buttons);
+    const std::vector<BoxButton> offered = ButtonsOf(request.buttons);
     QMessageBox::StandardButtons standard;
-    for (const ButtonSpec &spec : specs)
-        standard |= spec.button;
+    for (const BoxButton &choice : offered)
+        standard |= choice.button;
     QMessageBox box(request.icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     QString::fromStdU16String(request.caption),
                     QString::fromStdU16String(request.text), standard, parent);
     box.setTextFormat(Qt::PlainText);
-    for (const ButtonSpec &spec : specs)
-        if (spec.text) box.button(spec.button)->setText(QString::fromUtf16(spec.text));
+    for (const BoxButton &choice : offered)
+        if (choice.text) box.button(choice.button)->setText(QString::fromUtf16(choice.text));
     // A box closed without a button (its close box or Escape) gives the answer of its escape
     // button, which Qt picks for each set.
     const int result = box.exec();
-    for (const ButtonSpec &spec : specs)
-        if (result == spec.button) return spec.answer;
-    return specs.back().answer;
+    for (const BoxButton &choice : offered)
+        if (result == choice.button) return choice.answer;
+    return offered.back().answer;
 }
 
 std::u16string AskFile(const std::u16string &filter) {
