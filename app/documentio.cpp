@@ -166,10 +166,11 @@ bool WriteDocument(const Document &document, SaveMode mode) {
     const Document &d = document;
     const std::vector<std::u16string> targets = SaveTargets(d, mode);
     if (mode == SaveMode::SingleFile) {
-        return Write(d.openedPath,
-                     {{targets[0], d.taskForceListText + d.taskForceSectionsText +
-                                       d.scriptListText + d.scriptSectionsText + d.teamListText +
-                                       d.teamSectionsText + "\n" + d.triggerText}});
+        // The texts are written as the document holds them, one after another.
+        return Write(d.openedPath, {{targets[0],
+                                     {d.taskForceListText, d.taskForceSectionsText,
+                                      d.scriptListText, d.scriptSectionsText, d.teamListText,
+                                      d.teamSectionsText, "\n", d.triggerText}}});
     }
     const std::u16string folder = FolderOf(d.openedPath) + u"+AI";
     std::u16string reason;
@@ -180,11 +181,11 @@ bool WriteDocument(const Document &document, SaveMode mode) {
         return false;
     }
     const bool saved =
-        Write(d.openedPath, {{targets[0], d.teamListText + d.teamSectionsText},
-                             {targets[1], d.taskForceListText + d.taskForceSectionsText},
-                             {targets[2], d.scriptListText + d.scriptSectionsText},
-                             {targets[3], d.triggerText},
-                             {targets[4], kSplitIncludeText}});
+        Write(d.openedPath, {{targets[0], {d.teamListText, d.teamSectionsText}},
+                             {targets[1], {d.taskForceListText, d.taskForceSectionsText}},
+                             {targets[2], {d.scriptListText, d.scriptSectionsText}},
+                             {targets[3], {d.triggerText}},
+                             {targets[4], {kSplitIncludeText}}});
     // A failed save leaves the disk as it found it.
     if (!saved && made == platform::FolderResult::Created) platform::RemoveEmptyFolder(folder);
     return saved;

@@ -2,7 +2,7 @@
 
 #include "core/document.h"
 #include "core/initext.h"
-#include "platform/codepage.h"
+#include "platform/widetext.h"
 #include "platform/controls.h"
 #include "res/teamdialog.h"
 #include "teams/teamform.h"

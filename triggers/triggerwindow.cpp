@@ -3,7 +3,7 @@
 #include "core/document.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
-#include "platform/codepage.h"
+#include "platform/widetext.h"
 #include "platform/controls.h"
 #include "platform/seams.h"
 #include "res/triggerdialog.h"

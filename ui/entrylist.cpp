@@ -2,7 +2,7 @@
 
 #include "core/headerindex.h"
 #include "core/initext.h"
-#include "platform/codepage.h"
+#include "platform/widetext.h"
 #include "platform/controls.h"
 
 #include <QEvent>

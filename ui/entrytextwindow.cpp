@@ -1,7 +1,7 @@
 #include "ui/entrytextwindow.h"
 
 #include "core/initext.h"
-#include "platform/codepage.h"
+#include "platform/widetext.h"
 #include "platform/controls.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"

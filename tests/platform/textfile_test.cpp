@@ -63,6 +63,40 @@ TEST(TextFile, BackslashPathsAndChineseNames) {
     EXPECT_EQ(r.text, "x\n");
 }
 
+// A command-line argument as an absolute path: the current folder before a relative one, "." and
+// ".." worked out, doubled separators made one.
+TEST(TextFile, AbsolutePathOfAnArgument) {
+    const std::u16string here = WidePath(std::filesystem::current_path());
+#ifdef _WIN32
+    const std::u16string drive = here.substr(0, 2); // "Z:"
+    const struct {
+        const char *argument;
+        std::u16string path;
+    } rows[] = {
+        {"ai.ini", here + u"\\ai.ini"},
+        {"mod\\.\\x\\..\\ai.ini", here + u"\\mod\\ai.ini"},
+        {"mod/ai.ini", here + u"\\mod\\ai.ini"},
+        {"C:\\mods\\ai.ini", u"C:\\mods\\ai.ini"},
+        {"\\mods\\ai.ini", drive + u"\\mods\\ai.ini"},
+        {"\xBC\xD7.ini", here + u"\\甲.ini"}, // in the ANSI code page, 936
+    };
+#else
+    const struct {
+        const char *argument;
+        std::u16string path;
+    } rows[] = {
+        {"ai.ini", here + u"/ai.ini"},
+        {"mod/./x/../ai.ini", here + u"/mod/ai.ini"},
+        {"/mods//ai.ini", u"/mods/ai.ini"},
+        {"/../mods/ai.ini", u"/mods/ai.ini"},
+        {"\xE7\x94\xB2.ini", here + u"/甲.ini"},
+        {"\xFF.ini", here + u"/\uFFFD.ini"}, // no valid name: reported as missing, never read
+    };
+#endif
+    for (const auto &row : rows)
+        EXPECT_EQ(U8(platform::AbsolutePathOf(row.argument)), U8(row.path)) << row.argument;
+}
+
 TEST(TextFile, FileLength) {
     TempDir dir;
     WriteBytes(dir / "f", "12345");

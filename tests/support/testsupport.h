@@ -50,9 +50,11 @@ private:
     std::vector<platform::MessageBoxRequest> shown_;
 };
 
+#ifndef _WIN32
 // Runs `action` with files limited to `bytes`: a write past the limit fails part-way, as on a
 // full disk.
 void WithFileSizeLimit(unsigned long bytes, const std::function<void()> &action);
+#endif
 
 // UTF-8 <-> UTF-16 for writing expectations in tests.
 std::u16string U16(const std::string &utf8);

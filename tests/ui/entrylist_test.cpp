@@ -4,7 +4,7 @@
 
 #include "core/document.h"
 #include "core/windowsignals.h"
-#include "platform/codepage.h"
+#include "platform/widetext.h"
 #include "platform/controls.h"
 #include "support/testdocument.h"
 #include "ui/entrylist.h"
