@@ -1,7 +1,7 @@
 #include "app/opensave.h"
 
-#include "app/documentio.h"
-#include "app/filereport.h"
+#include "document/documentio.h"
+#include "document/filereport.h"
 #include "app/filestamps.h"
 #include "platform/seams.h"
 #include "ui/documentmodel.h"

@@ -1,8 +1,8 @@
 // Open and Save of generated files of k × 5,000 entries, beside the floor they cannot beat: a
 // plain read of the file and a split into lines; and the file report, which Open computes.
 
-#include "app/documentio.h"
-#include "app/filereport.h"
+#include "document/documentio.h"
+#include "document/filereport.h"
 #include "core/document.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"

@@ -2,8 +2,8 @@
 // the file report, without any window. Messages the editor would show in a box go to standard
 // error.
 
-#include "app/documentio.h"
-#include "app/filereport.h"
+#include "document/documentio.h"
+#include "document/filereport.h"
 #include "cli/json.h"
 #include "core/document.h"
 #include "core/initext.h"

@@ -3,7 +3,7 @@
 // of each, jump from a trigger to its team and from the team to its parts, save, and read back
 // what was written.
 
-#include "app/documentio.h"
+#include "document/documentio.h"
 #include "app/vantaeditdlg.h"
 #include "core/document.h"
 #include "core/initext.h"

@@ -1,7 +1,7 @@
 // The team window end to end beside the real task force and script windows: open a file,
 // browse, jump, edit a team, delete one, save the file and read it back.
 
-#include "app/documentio.h"
+#include "document/documentio.h"
 #include "app/opensave.h"
 #include "core/document.h"
 #include "core/initext.h"

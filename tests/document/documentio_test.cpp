@@ -1,6 +1,6 @@
-#include "app/documentio.h"
+#include "document/documentio.h"
 
-#include "app/filereport.h"
+#include "document/filereport.h"
 #include "core/document.h"
 #include "core/windowsignals.h"
 #include "platform/textfile.h"
