@@ -187,7 +187,7 @@ void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind
         kind.sectionsText += '[';
         kind.sectionsText += record.id;
         kind.sectionsText += "]\n";
-        kind.sectionsText += SqueezeLineBreaks(record.body);
+        AppendSqueezed(kind.sectionsText, record.body);
         kind.sectionsText += '\n';
     }
 }
