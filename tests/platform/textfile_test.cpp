@@ -6,6 +6,9 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using namespace testsupport;
 using platform::ReadResult;
@@ -25,7 +28,6 @@ TEST(TextFile, ReadTurnsCrLfIntoLf) {
 
 TEST(TextFile, OnlyRegularFilesAreRead) {
     TempDir dir;
-    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
     std::filesystem::create_directory(dir / "folder");
     WriteBytes(dir / "plain", "x");
     struct Case {
@@ -33,12 +35,17 @@ TEST(TextFile, OnlyRegularFilesAreRead) {
         ReadResult::Status status;
         std::string reason;
     } cases[] = {
+#ifndef _WIN32
         {(dir / "pipe").string(), ReadResult::Status::CannotRead, "不是普通文件"},
         {"/dev/null", ReadResult::Status::CannotRead, "不是普通文件"},
+#endif
         {(dir / "folder").string(), ReadResult::Status::CannotRead, "是一个文件夹"},
         {(dir / "none" / "a.ini").string(), ReadResult::Status::Missing, "文件或文件夹不存在"},
         {(dir / "plain" / "a.ini").string(), ReadResult::Status::Missing, "文件或文件夹不存在"},
     };
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0); // never opened: opening one may block
+#endif
     for (const Case &c : cases) {
         ReadResult r = platform::ReadTextFile(U16(c.path));
         EXPECT_EQ(r.status, c.status) << c.path;
@@ -48,15 +55,25 @@ TEST(TextFile, OnlyRegularFilesAreRead) {
 }
 
 TEST(TextFile, SystemErrorTexts) {
+#ifdef _WIN32
+    EXPECT_EQ(U8(platform::SystemErrorText(ERROR_DISK_FULL)), "磁盘空间不足");
+    EXPECT_EQ(U8(platform::SystemErrorText(ERROR_ACCESS_DENIED)), "没有权限");
+    EXPECT_EQ(U8(platform::SystemErrorText(ERROR_SHARING_VIOLATION)), "文件正被占用");
+    // The system's own text, without its line break.
+    const std::string own = U8(platform::SystemErrorText(ERROR_NOT_SAME_DEVICE));
+    EXPECT_FALSE(own.empty());
+    EXPECT_EQ(own.find('\n'), std::string::npos) << own;
+#else
     EXPECT_EQ(U8(platform::SystemErrorText(ENOSPC)), "磁盘空间不足");
     EXPECT_EQ(U8(platform::SystemErrorText(EACCES)), "没有权限");
     EXPECT_EQ(U8(platform::SystemErrorText(EROFS)), "文件系统是只读的");
     EXPECT_EQ(U8(platform::SystemErrorText(EXDEV)), std::strerror(EXDEV));
+#endif
 }
 
 TEST(TextFile, BackslashPathsAndChineseNames) {
     TempDir dir;
-    WriteBytes(dir / "子目录" / "甲.ini", "x\r\n");
+    WriteBytes(dir / "子目录/甲.ini", "x\r\n");
     std::u16string path = WidePath(dir.path()) + u"\\子目录\\甲.ini";
     ReadResult r = platform::ReadTextFile(path);
     ASSERT_EQ(r.status, ReadResult::Status::Ok);
@@ -100,7 +117,7 @@ TEST(TextFile, AbsolutePathOfAnArgument) {
 TEST(TextFile, FileLength) {
     TempDir dir;
     WriteBytes(dir / "f", "12345");
-    std::FILE *f = std::fopen((dir / "f").c_str(), "rb");
+    std::FILE *f = std::fopen((dir / "f").string().c_str(), "rb");
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(platform::FileLength(f), 5);
     EXPECT_EQ(std::fgetc(f), '1'); // rewound
@@ -127,6 +144,9 @@ TEST(TextFile, WriteIntoMissingFolderFailsAndSaysWhere) {
 }
 
 TEST(TextFile, ShortWriteKeepsTheOldFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no file size limit per process on Windows to make a write fail part-way";
+#else
     TempDir dir;
     const std::string old = "[TaskForces]\r\n0=A\r\n";
     WriteBytes(dir / "ai.ini", old);
@@ -138,6 +158,7 @@ TEST(TextFile, ShortWriteKeepsTheOldFile) {
     EXPECT_NE(U8(result.error).find("ai.ini (文件太大)"), std::string::npos) << U8(result.error);
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+#endif
 }
 
 TEST(TextFile, WriteOntoAFolderFails) {

@@ -18,7 +18,10 @@ public:
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;
     const std::filesystem::path &path() const { return path_; }
-    std::filesystem::path operator/(const std::string &name) const { return path_ / name; }
+    // `name` is UTF-8, on every system.
+    std::filesystem::path operator/(const std::string &name) const {
+        return path_ / std::filesystem::path(std::u8string(name.begin(), name.end()));
+    }
 
 private:
     std::filesystem::path path_;
