@@ -135,6 +135,25 @@ TEST(TextFile, WriteTurnsLfIntoCrLfAndReplaces) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+// A text given in pieces is written as their concatenation, each LF as CR LF, wherever the pieces
+// and the writer's buffer (256 KiB) happen to end.
+TEST(TextFile, WritePiecesLikeOneText) {
+    const std::string big = std::string(300000, 'x') + "\n" + std::string(262143, 'y');
+    const std::vector<std::vector<std::string>> rows = {
+        {}, {"", "", ""}, {"a\nb", "", "\n", "c"}, {big, "\n", big}, {std::string(262144, '\n')},
+    };
+    TempDir dir;
+    for (const auto &row : rows) {
+        const std::vector<std::string_view> pieces(row.begin(), row.end());
+        std::string expected;
+        for (const std::string &piece : row)
+            for (char c : piece)
+                expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        ASSERT_TRUE(platform::WriteTextFiles({{WidePath(dir / "out.ini"), pieces}}).ok);
+        EXPECT_EQ(ReadBytes(dir / "out.ini"), expected) << row.size() << " pieces";
+    }
+}
+
 TEST(TextFile, WriteIntoMissingFolderFailsAndSaysWhere) {
     TempDir dir;
     auto result = platform::WriteTextFile(WidePath(dir / "nofolder" / "out.ini"), "x\n");
