@@ -1,8 +1,8 @@
 #include "document/documentio.h"
 
-#include "document/filereport.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "document/filereport.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "scripts/scriptloader.h"
@@ -126,9 +126,11 @@ LoadReport LoadOpenedFile(Document &document, bool autoDetectStart) {
         ReadIncludes(document, FolderOf(path), report);
     }
 
-    LoadTeamTypes(document, autoDetectStart);
-    LoadScripts(document);
-    LoadTaskForces(document);
+    // The slots' section headers are indexed once for the three registry kinds.
+    SlotIndexes indexes;
+    LoadTeamTypes(document, autoDetectStart, &indexes);
+    LoadScripts(document, &indexes);
+    LoadTaskForces(document, &indexes);
     LoadAITriggerTypes(document);
     document.droppedOnSave = FindDroppedOnSave(document.fileSlots);
     document.loadedFiles = std::move(document.fileSlots);
