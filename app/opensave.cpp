@@ -1,8 +1,8 @@
 #include "app/opensave.h"
 
+#include "app/filestamps.h"
 #include "document/documentio.h"
 #include "document/filereport.h"
-#include "app/filestamps.h"
 #include "platform/seams.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"

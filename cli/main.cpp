@@ -2,11 +2,11 @@
 // the file report, without any window. Messages the editor would show in a box go to standard
 // error.
 
-#include "document/documentio.h"
-#include "document/filereport.h"
 #include "cli/json.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "document/documentio.h"
+#include "document/filereport.h"
 #include "platform/codepage.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"

@@ -2,8 +2,8 @@
 
 #include "core/document.h"
 #include "core/initext.h"
-#include "platform/widetext.h"
 #include "platform/controls.h"
+#include "platform/widetext.h"
 #include "res/teamdialog.h"
 #include "teams/teamform.h"
 #include "teams/teamlist.h"
