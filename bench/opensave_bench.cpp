@@ -1,9 +1,9 @@
 // Open and Save of generated files of k × 5,000 entries, beside the floor they cannot beat: a
 // plain read of the file and a split into lines; and the file report, which Open computes.
 
-#include "app/documentio.h"
-#include "app/filereport.h"
 #include "core/document.h"
+#include "document/documentio.h"
+#include "document/filereport.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "support/generator.h"
@@ -12,7 +12,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <map>
+#include <string>
 
 namespace {
 
@@ -84,6 +89,66 @@ void BM_OpenAndSave(benchmark::State &state) {
         Open(source);
         doc.openedPath = target;
         SaveDocument(doc, SaveMode::SingleFile);
+    }
+}
+
+// The floor Open and Save are held against: a bare INI parse of the same bytes, as the small C
+// INI readers do it (line by line through a fixed buffer, blanks trimmed, sections and comments
+// skipped), every key=value pair counted into a map by section and key.
+// With `bySection` false the pairs are counted by key alone: a map of a few hundred keys, the
+// cheaper floor.
+size_t BareParse(const char *path, bool bySection) {
+    std::FILE *file = std::fopen(path, "rb");
+    if (!file) return 0;
+    std::map<std::string, int> pairs;
+    std::string section;
+    char line[4096];
+    auto trim = [](char *begin, char *end) {
+        while (begin < end && (*begin == ' ' || *begin == '\t'))
+            ++begin;
+        while (end > begin &&
+               (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\r' || end[-1] == '\n'))
+            --end;
+        return std::string_view(begin, size_t(end - begin));
+    };
+    while (std::fgets(line, sizeof line, file)) {
+        const std::string_view text = trim(line, line + std::strlen(line));
+        if (text.empty() || text[0] == ';' || text[0] == '#') continue;
+        if (text[0] == '[') {
+            section.assign(text.substr(1, text.find(']') - 1));
+            continue;
+        }
+        const size_t equals = text.find('=');
+        if (equals == std::string_view::npos) continue;
+        std::string key = bySection ? section + '.' : std::string();
+        key += trim(const_cast<char *>(text.data()), const_cast<char *>(text.data()) + equals);
+        ++pairs[key];
+    }
+    std::fclose(file);
+    return pairs.size();
+}
+
+std::string Narrow(const std::u16string &path) { return std::filesystem::path(path).string(); }
+
+void BM_BareParse(benchmark::State &state) {
+    const std::string path = Narrow(GeneratedFile(int(state.range(0))));
+    state.counters["bytes"] = double(std::filesystem::file_size(path));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BareParse(path.c_str(), state.range(1) != 0));
+}
+
+// `vantaedit-cli save FILE` as a build script runs it: a process of its own, starting, opening,
+// saving in place. Set beside BareParse of the same size. VANTAEDIT_BENCH_CLI names another build
+// of the command to measure instead, so that two builds can be set side by side in one run.
+void BM_CliSave(benchmark::State &state) {
+    const char *other = std::getenv("VANTAEDIT_BENCH_CLI");
+    const std::filesystem::path source(GeneratedFile(int(state.range(0))));
+    const std::filesystem::path copy = Folder() / "cli.ini";
+    std::filesystem::copy_file(source, copy, std::filesystem::copy_options::overwrite_existing);
+    const std::string command =
+        std::string(other ? other : VANTAEDIT_CLI) + " save " + copy.string();
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) state.SkipWithError("vantaedit-cli save failed");
     }
 }
 
@@ -171,6 +236,12 @@ BENCHMARK(BM_Save)->Name("Save")->Apply(Sizes);
 BENCHMARK(BM_OpenAndSave)->Name("OpenAndSave")->Apply(Sizes);
 BENCHMARK(BM_Check)->Name("Check")->Apply(Sizes);
 BENCHMARK(BM_CheckWithFindings)->Name("CheckWithFindings")->Apply(Sizes);
+BENCHMARK(BM_BareParse)
+    ->Name("BareParse")
+    ->ArgsProduct({{1, 4, 16}, {1, 0}})
+    ->ArgNames({"", "bySection"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliSave)->Name("CliSave")->Apply(Sizes)->UseRealTime();
 BENCHMARK(BM_OpenIncludeLines)
     ->Name("OpenIncludeLines")
     ->Arg(10000)

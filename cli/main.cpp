@@ -2,22 +2,22 @@
 // the file report, without any window. Messages the editor would show in a box go to standard
 // error.
 
-#include "app/documentio.h"
-#include "app/filereport.h"
+#include "cli/json.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "document/documentio.h"
+#include "document/filereport.h"
 #include "newentry/entryops.h"
+#include "platform/codepage.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QString>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -95,13 +95,15 @@ int Usage(FILE *out, int status) {
     return status;
 }
 
-std::string Utf8(std::u16string_view text) {
-    return QString::fromStdU16String(std::u16string(text)).toStdString();
-}
+std::string Utf8(std::u16string_view text) { return platform::WideToUtf8(text); }
 
-// A command-line argument as wide text.
+// A command-line argument as wide text: in the code page on Windows, in UTF-8 elsewhere.
 std::u16string Wide(const char *argument) {
-    return QString::fromLocal8Bit(argument).toStdU16String();
+#ifdef _WIN32
+    return platform::AnsiToWide(argument);
+#else
+    return platform::Utf8ToWide(argument);
+#endif
 }
 
 void Print(FILE *out, std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), out); }
@@ -191,44 +193,40 @@ void PrintGcc(const std::vector<Checked> &files) {
     }
 }
 
-QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
-
 void PrintJson(const std::vector<Checked> &files, int status) {
-    QJsonArray checkedFiles;
+    Json::Array checkedFiles;
     for (const Checked &checked : files) {
-        QJsonObject file{{QStringLiteral("file"), Q(checked.argument)},
-                         {QStringLiteral("status"), checked.status}};
-        if (checked.status == 1) file.insert(QStringLiteral("error"), Q(checked.error));
-        QJsonArray findings;
+        Json::Object file{{"file", checked.argument}, {"status", checked.status}};
+        if (checked.status == 1) file.emplace_back("error", checked.error);
+        Json::Array findings;
         std::array<int, 3> groups{};
-        QJsonObject kinds;
+        std::map<std::string, int> kinds;
         for (const Finding &finding : checked.findings) {
-            const QString kind = Q(FindingKindName(finding.kind));
-            findings.append(
-                QJsonObject{{QStringLiteral("kind"), kind},
-                            {QStringLiteral("id"), QString::fromStdU16String(ToWide(finding.id))},
-                            {QStringLiteral("file"), Q(PathOf(checked, finding))},
-                            {QStringLiteral("line"),
-                             finding.line > 0 ? QJsonValue(finding.line) : QJsonValue()},
-                            {QStringLiteral("message"), QString::fromStdU16String(finding.what)}});
+            const std::string kind(FindingKindName(finding.kind));
+            findings.push_back(
+                Json::Object{{"kind", kind},
+                             {"id", Utf8(ToWide(finding.id))},
+                             {"file", PathOf(checked, finding)},
+                             {"line", finding.line > 0 ? Json(finding.line) : Json()},
+                             {"message", Utf8(finding.what)}});
             ++groups[size_t(GroupOf(finding.kind))];
-            kinds.insert(kind, kinds.value(kind).toInt() + 1);
+            ++kinds[kind];
         }
-        file.insert(QStringLiteral("findings"), findings);
-        file.insert(QStringLiteral("summary"),
-                    QJsonObject{{QStringLiteral("findings"), int(checked.findings.size())},
-                                {QStringLiteral("dropped"), groups[0]},
-                                {QStringLiteral("references"), groups[1]},
-                                {QStringLiteral("values"), groups[2]},
-                                {QStringLiteral("otherSections"), checked.otherSections},
-                                {QStringLiteral("kinds"), kinds}});
-        checkedFiles.append(file);
+        Json::Object kindCounts;
+        for (const auto &[kind, count] : kinds)
+            kindCounts.emplace_back(kind, count);
+        file.emplace_back("findings", std::move(findings));
+        file.emplace_back("summary", Json::Object{{"findings", int(checked.findings.size())},
+                                                  {"dropped", groups[0]},
+                                                  {"references", groups[1]},
+                                                  {"values", groups[2]},
+                                                  {"otherSections", checked.otherSections},
+                                                  {"kinds", std::move(kindCounts)}});
+        checkedFiles.push_back(std::move(file));
     }
-    const QJsonObject run{{QStringLiteral("version"), QStringLiteral(VANTAEDIT_VERSION)},
-                          {QStringLiteral("status"), status},
-                          {QStringLiteral("files"), checkedFiles}};
-    const QByteArray json = QJsonDocument(run).toJson(QJsonDocument::Indented);
-    Print(stdout, std::string_view(json.constData(), size_t(json.size())));
+    const Json run = Json::Object{
+        {"version", VANTAEDIT_VERSION}, {"status", status}, {"files", std::move(checkedFiles)}};
+    Print(stdout, run.Indented());
 }
 
 // check [--no-autodetect] [--format=...] FILE...

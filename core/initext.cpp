@@ -45,6 +45,11 @@ std::optional<std::string> CutText(std::string_view text, int length, int start,
 std::string SqueezeLineBreaks(std::string_view text) {
     std::string out;
     out.reserve(text.size());
+    AppendSqueezed(out, text);
+    return out;
+}
+
+void AppendSqueezed(std::string &out, std::string_view text) {
     // Copies up to and including each LF, then skips the LFs that follow it.
     for (size_t begin = 0; begin < text.size();) {
         size_t lf = text.find('\n', begin);
@@ -56,7 +61,6 @@ std::string SqueezeLineBreaks(std::string_view text) {
         begin = text.find_first_not_of('\n', lf);
         if (begin == std::string_view::npos) break;
     }
-    return out;
 }
 
 int CountLines(std::string_view text) {
@@ -84,19 +88,23 @@ std::optional<std::string> SplitKeyValue(std::string_view line, char separator, 
     if (pos < 0) return std::nullopt;
     if (part == 0) return std::string(line.substr(0, size_t(pos)));
     std::string value;
-    for (size_t i = size_t(pos) + 1; i < line.size(); ++i) {
-        char c = line[i];
+    AppendCleanValue(value, line.substr(std::min(line.size(), size_t(pos) + 1)));
+    return value;
+}
+
+void AppendCleanValue(std::string &out, std::string_view value) {
+    const size_t begin = out.size();
+    for (char c : value) {
         if (c == ';') {
-            if (!value.empty() && value.back() == ' ') value.pop_back();
+            if (out.size() > begin && out.back() == ' ') out.pop_back();
             break;
         }
         if (c == ' ' || c == '\t') {
-            if (!value.empty() && value.back() != ' ') value += ' ';
+            if (out.size() > begin && out.back() != ' ') out += ' ';
             continue;
         }
-        value += c;
+        out += c;
     }
-    return value;
 }
 
 bool IsAssignmentLine(std::string_view line) {

@@ -23,6 +23,8 @@ std::optional<std::string> CutText(std::string_view text, int length, int start,
 
 // A copy in which every run of consecutive LFs is one LF (a run at the end too).
 std::string SqueezeLineBreaks(std::string_view text);
+// The same appended to `out`, without a copy of its own.
+void AppendSqueezed(std::string &out, std::string_view text);
 
 // 1 plus the number of LFs: a text ending with LF counts an empty last line.
 int CountLines(std::string_view text);
@@ -36,6 +38,8 @@ std::optional<std::string> GetLine(std::string_view text, int n);
 // space, a ';' ends the value and takes a space just before it along. nullopt for an empty line
 // and for any other part.
 std::optional<std::string> SplitKeyValue(std::string_view line, char separator, int part);
+// Part 1's cleaning of `value` (the text after the separator), appended to `out`.
+void AppendCleanValue(std::string &out, std::string_view value);
 
 // After any leading ';', the line is not empty, holds '=' and holds no ';'.
 bool IsAssignmentLine(std::string_view line);

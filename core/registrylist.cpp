@@ -113,7 +113,8 @@ std::string WithoutEntryLines(std::string_view listText,
     return out;
 }
 
-std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::string_view listName) {
+std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::string_view listName,
+                                                SlotIndexes *shared) {
     std::array<std::optional<std::string_view>, kFileSlotCount> texts;
     for (int slot = 0; slot < kFileSlotCount; ++slot) {
         if (slots[size_t(slot)].text) texts[size_t(slot)] = SlotText(slots[size_t(slot)]);
@@ -137,7 +138,8 @@ std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::str
     }
 
     // One index per slot, built on first use, so that no lookup rescans a text from its start.
-    std::array<std::optional<HeaderIndex>, kFileSlotCount> indexes;
+    SlotIndexes own;
+    SlotIndexes &indexes = shared ? *shared : own;
     auto findIn = [&](int slot, std::string_view id) {
         if (!texts[size_t(slot)]) return -1;
         if (!indexes[size_t(slot)]) indexes[size_t(slot)].emplace(*texts[size_t(slot)]);
@@ -187,11 +189,11 @@ void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind
         kind.sectionsText += '[';
         kind.sectionsText += record.id;
         kind.sectionsText += "]\n";
-        kind.sectionsText += SqueezeLineBreaks(record.body);
+        AppendSqueezed(kind.sectionsText, record.body);
         kind.sectionsText += '\n';
     }
 }
 
-void LoadRegistryKind(const FileSlots &slots, const RegistryKind &kind) {
-    AppendRegistryTexts(ReadRegistryRecords(slots, kind.listName), kind);
+void LoadRegistryKind(const FileSlots &slots, const RegistryKind &kind, SlotIndexes *indexes) {
+    AppendRegistryTexts(ReadRegistryRecords(slots, kind.listName, indexes), kind);
 }

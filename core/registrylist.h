@@ -4,6 +4,7 @@
 // share (walking lines, cutting a section, taking entries out of a list).
 
 #include "core/document.h"
+#include "core/headerindex.h"
 
 #include <cstdint>
 #include <string>
@@ -68,12 +69,17 @@ struct RegistryKind {
 
 using FileSlots = std::array<FileSlot, kFileSlotCount>;
 
+// The section headers of each slot, indexed when first looked up. One Open shares them among its
+// kinds, so that each slot is indexed once, not once per kind; they point into the slots' texts.
+using SlotIndexes = std::array<std::optional<HeaderIndex>, kFileSlotCount>;
+
 // Records of every registry line and "+=" line under `listName`, in file order: slots in order,
 // every block of the list in a slot in order. Commented-out lines are not entries. A section is
 // looked up first in its list's own slot, then in the other slots in slot order; an entry without
 // one gets an empty body. The bodies point into `slots`, so the records must be used before the
-// slots change.
-std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::string_view listName);
+// slots change. `indexes`, when given, are those of these slots, shared with other kinds.
+std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::string_view listName,
+                                                SlotIndexes *indexes = nullptr);
 
 // Sorts the records (lines without a number of their own first, then by number; equal keys keep
 // their file order) and appends the list text ("[name]", then "n=ID" numbered from the kind's
@@ -82,4 +88,5 @@ std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::str
 void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind &kind);
 
 // Both steps for a kind whose loader does nothing else.
-void LoadRegistryKind(const FileSlots &slots, const RegistryKind &kind);
+void LoadRegistryKind(const FileSlots &slots, const RegistryKind &kind,
+                      SlotIndexes *indexes = nullptr);

@@ -2,10 +2,10 @@
 // arguments for the INI text helpers. Besides crashes and sanitizer reports it aborts when the
 // header index and the literal line-start search disagree.
 
-#include "app/filereport.h"
 #include "core/document.h"
 #include "core/headerindex.h"
 #include "core/initext.h"
+#include "document/filereport.h"
 #include "scripts/scriptloader.h"
 #include "taskforces/taskforceloader.h"
 #include "teams/teamloader.h"

@@ -1,118 +1,95 @@
 #include "platform/codepage.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <cerrno>
-#include <iconv.h>
-#endif
+#include <cstdint>
+
+// The ANSI code page conversions are the system's: codepage_posix.cpp, codepage_win32.cpp. UTF-8
+// is the same everywhere.
 
 namespace platform {
 
-#ifdef _WIN32
-
-std::u16string AnsiToWide(std::string_view narrow) {
-    if (narrow.empty()) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, narrow.data(), int(narrow.size()), nullptr, 0);
-    std::u16string out(size_t(n), u'\0');
-    MultiByteToWideChar(CP_ACP, 0, narrow.data(), int(narrow.size()),
-                        reinterpret_cast<wchar_t *>(out.data()), n);
-    return out;
-}
-
-std::string WideToAnsi(std::u16string_view wide) {
-    if (wide.empty()) return {};
-    auto src = reinterpret_cast<const wchar_t *>(wide.data());
-    int n = WideCharToMultiByte(CP_ACP, 0, src, int(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(size_t(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, src, int(wide.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
-
-#else
-
 namespace {
 
-// One converter per direction for the whole run: opening one costs far more than a short text.
-class Converter {
-public:
-    Converter(const char *to, const char *from) : cd_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
+constexpr char16_t kReplacement = u'\uFFFD';
+
+// The length of the valid UTF-8 sequence at `pos`, and its code point; 0 when it is not valid.
+size_t DecodeOne(std::string_view in, size_t pos, char32_t &code) {
+    const auto byte = [&](size_t i) { return uint8_t(in[i]); };
+    const uint8_t lead = byte(pos);
+    size_t length;
+    char32_t min;
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, code = lead & 0x1F, min = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, code = lead & 0x0F, min = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, code = lead & 0x07, min = 0x10000;
+    } else {
+        return 0;
     }
-    Converter(const Converter &) = delete;
-    Converter &operator=(const Converter &) = delete;
-
-    // Converts `in`; at a sequence the target cannot take (or the source does not allow),
-    // emits `replacement` and skips `skip(in, pos)` input bytes.
-    template <typename Skip>
-    std::string Run(std::string_view in, std::string_view replacement, Skip skip) {
-        std::string out;
-        out.reserve(in.size() * 2 + 8);
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char buf[4096];
-        size_t pos = 0;
-        while (pos < in.size()) {
-            char *src = const_cast<char *>(in.data() + pos);
-            size_t srcLeft = in.size() - pos;
-            char *dst = buf;
-            size_t dstLeft = sizeof buf;
-            size_t r = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            int err = errno;
-            out.append(buf, size_t(dst - buf));
-            pos = in.size() - srcLeft;
-            if (r != size_t(-1) || err == E2BIG) continue;
-            // EILSEQ or EINVAL: an unmappable or truncated sequence.
-            out.append(replacement);
-            pos += skip(in, pos);
-            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        }
-        return out;
+    if (pos + length > in.size()) return 0;
+    for (size_t i = 1; i < length; ++i) {
+        if ((byte(pos + i) & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (byte(pos + i) & 0x3F);
     }
-
-private:
-    iconv_t cd_;
-};
-
-constexpr const char *kCodePage = "CP936";
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return code < min || code > 0x10FFFF || surrogate ? 0 : length;
+}
 
 } // namespace
 
-std::u16string AnsiToWide(std::string_view narrow) {
-    static Converter conv("UTF-16LE", kCodePage);
-    // An invalid lead byte with a valid trail byte: skip only the lead byte, so the next
-    // character is not swallowed.
-    std::string bytes = conv.Run(narrow, std::string_view("?\0", 2),
-                                 [](std::string_view, size_t) { return size_t(1); });
-    std::u16string out(bytes.size() / 2, u'\0');
-    for (size_t i = 0; i < out.size(); ++i)
-        out[i] = char16_t(uint8_t(bytes[2 * i]) | (uint8_t(bytes[2 * i + 1]) << 8));
+std::u16string Utf8ToWide(std::string_view utf8) {
+    std::u16string out;
+    out.reserve(utf8.size());
+    for (size_t pos = 0; pos < utf8.size();) {
+        char32_t code = 0;
+        const size_t length = DecodeOne(utf8, pos, code);
+        if (length == 0) {
+            out.push_back(kReplacement);
+            ++pos;
+            continue;
+        }
+        pos += length;
+        if (code < 0x10000) {
+            out.push_back(char16_t(code));
+        } else {
+            out.push_back(char16_t(0xD800 + ((code - 0x10000) >> 10)));
+            out.push_back(char16_t(0xDC00 + ((code - 0x10000) & 0x3FF)));
+        }
+    }
     return out;
 }
 
-std::string WideToAnsi(std::u16string_view wide) {
-    static Converter conv(kCodePage, "UTF-16LE");
-    std::string bytes(wide.size() * 2, '\0');
+std::string WideToUtf8(std::u16string_view wide) {
+    std::string out;
+    out.reserve(wide.size() * 3);
     for (size_t i = 0; i < wide.size(); ++i) {
-        bytes[2 * i] = char(wide[i] & 0xFF);
-        bytes[2 * i + 1] = char(wide[i] >> 8);
+        char32_t code = wide[i];
+        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+            wide[i + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (wide[++i] - 0xDC00);
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = kReplacement;
+        }
+        if (code < 0x80) {
+            out.push_back(char(code));
+        } else if (code < 0x800) {
+            out.push_back(char(0xC0 | (code >> 6)));
+            out.push_back(char(0x80 | (code & 0x3F)));
+        } else if (code < 0x10000) {
+            out.push_back(char(0xE0 | (code >> 12)));
+            out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(char(0x80 | (code & 0x3F)));
+        } else {
+            out.push_back(char(0xF0 | (code >> 18)));
+            out.push_back(char(0x80 | ((code >> 12) & 0x3F)));
+            out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(char(0x80 | (code & 0x3F)));
+        }
     }
-    // Skip a whole surrogate pair at once, so one unmappable character gives one '?'.
-    return conv.Run(bytes, "?", [](std::string_view in, size_t pos) {
-        auto unit = [&](size_t p) { return uint8_t(in[p]) | (uint8_t(in[p + 1]) << 8); };
-        if (pos + 4 <= in.size() && (unit(pos) & 0xFC00) == 0xD800 &&
-            (unit(pos + 2) & 0xFC00) == 0xDC00)
-            return size_t(4);
-        return std::min<size_t>(2, in.size() - pos);
-    });
+    return out;
 }
-
-#endif
-
-QString WideText(std::string_view narrow) { return QString::fromStdU16String(AnsiToWide(narrow)); }
-
-std::string NarrowText(const QString &wide) { return WideToAnsi(wide.toStdU16String()); }
-
-QString WideText(std::u16string_view wide) { return QStringView(wide).toString(); }
 
 } // namespace platform

@@ -1,9 +1,9 @@
 #pragma once
-// The ANSI code page: the narrow text of the AI files and the wide text of the windows.
+// The ANSI code page: the narrow text of the AI files and the wide text of the program.
 // On Windows this is the system code page; elsewhere code page 936 (GBK), the code page of the
-// Chinese systems the editor is made for.
+// Chinese systems the editor is made for. Also UTF-8, the encoding of file names on POSIX
+// systems and of everything the companion command prints.
 
-#include <QString>
 #include <string>
 #include <string_view>
 
@@ -15,10 +15,10 @@ std::u16string AnsiToWide(std::string_view narrow);
 // Wide to narrow. A character without a mapping becomes the code page's default character '?'.
 std::string WideToAnsi(std::u16string_view wide);
 
-// The same for the text of window controls.
-QString WideText(std::string_view narrow);
-std::string NarrowText(const QString &wide);
-// Wide text that is wide already, as a control's text.
-QString WideText(std::u16string_view wide);
+// UTF-8 to wide. Each byte sequence that is not valid UTF-8 becomes U+FFFD.
+std::u16string Utf8ToWide(std::string_view utf8);
+
+// Wide to UTF-8. A surrogate without its partner becomes U+FFFD.
+std::string WideToUtf8(std::u16string_view wide);
 
 } // namespace platform

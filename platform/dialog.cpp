@@ -1,7 +1,7 @@
 #include "platform/dialog.h"
 
-#include "platform/codepage.h"
 #include "platform/controls.h"
+#include "platform/widetext.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,7 @@
 #include "platform/seams.h"
 
-#include <QString>
+#include "platform/codepage.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,8 +16,8 @@ OpenFileHandler g_openFileHandler;
 ExitHandler g_exitHandler;
 
 Answer PrintMessage(const MessageBoxRequest &request) {
-    QByteArray utf8 = QString::fromStdU16String(request.text).toUtf8();
-    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stderr);
+    const std::string utf8 = WideToUtf8(request.text);
+    std::fwrite(utf8.data(), 1, utf8.size(), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);
     switch (request.buttons) {

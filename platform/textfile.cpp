@@ -1,441 +1,26 @@
 #include "platform/textfile.h"
 
+#include "platform/textfile_system.h"
+
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <new>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <QFile>
-#include <QFileInfo>
-
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+// The read, confine and save logic, the same on every system; the system calls under it are in
+// textfile_posix.cpp and textfile_win32.cpp.
 
 namespace platform {
 
 namespace {
 
-constexpr char16_t kNoSuchFile[] = u"文件或文件夹不存在";
-constexpr char16_t kNoPermission[] = u"没有权限";
-constexpr char16_t kDiskFull[] = u"磁盘空间不足";
-constexpr char16_t kReadOnlyDisk[] = u"文件系统是只读的";
-constexpr char16_t kFileTooBig[] = u"文件太大";
-constexpr char16_t kIsFolder[] = u"是一个文件夹";
-constexpr char16_t kInUse[] = u"文件正被占用";
-constexpr char16_t kIoError[] = u"输入输出错误";
-constexpr char16_t kNameTooLong[] = u"文件名太长";
-constexpr char16_t kTooManyLinks[] = u"符号链接层数太多";
-constexpr char16_t kNoMemory[] = u"内存不足";
-constexpr char16_t kNotRegular[] = u"不是普通文件";
-
-// UTF-16 or ASCII text, unit by unit.
-template <typename Text> std::u16string Wide(const Text &text) {
-    return std::u16string(text.begin(), text.end());
-}
+using namespace sys;
 
 // Both '\\' and '/' separate folders in the paths we are given.
 std::u16string Slashed(std::u16string path) {
     std::replace(path.begin(), path.end(), u'\\', u'/');
     return path;
 }
-
-struct ErrorText {
-    int error;
-    const char16_t *text;
-};
-
-// The system primitives: everything below them is the same on every system. Paths are in the
-// system's own form (`Native`), errors are the system's codes, read back with LastError().
-
-#ifdef _WIN32
-
-using Native = std::wstring; // UTF-16, '\' separated
-using File = HANDLE;
-const File kNoFile = INVALID_HANDLE_VALUE;
-constexpr wchar_t kSeparator = L'\\';
-using Mode = DWORD; // file attributes
-
-const ErrorText kErrorTexts[] = {
-    {ERROR_FILE_NOT_FOUND, kNoSuchFile},
-    {ERROR_PATH_NOT_FOUND, kNoSuchFile},
-    {ERROR_ACCESS_DENIED, kNoPermission},
-    {ERROR_DISK_FULL, kDiskFull},
-    {ERROR_HANDLE_DISK_FULL, kDiskFull},
-    {ERROR_WRITE_PROTECT, kReadOnlyDisk},
-    {ERROR_FILE_TOO_LARGE, kFileTooBig},
-    {ERROR_SHARING_VIOLATION, kInUse},
-    {ERROR_LOCK_VIOLATION, kInUse},
-    {ERROR_READ_FAULT, kIoError},
-    {ERROR_WRITE_FAULT, kIoError},
-    {ERROR_IO_DEVICE, kIoError},
-    {ERROR_CRC, kIoError},
-    {ERROR_FILENAME_EXCED_RANGE, kNameTooLong},
-    {ERROR_CANT_RESOLVE_FILENAME, kTooManyLinks},
-    {ERROR_NOT_ENOUGH_MEMORY, kNoMemory},
-    {ERROR_OUTOFMEMORY, kNoMemory},
-};
-
-const int kNoMemoryError = ERROR_NOT_ENOUGH_MEMORY;
-
-int LastError() { return int(GetLastError()); }
-
-bool IsMissing(int error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
-
-bool AlreadyExists(int error) {
-    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
-}
-
-std::u16string OwnErrorText(int error) {
-    wchar_t *buffer = nullptr;
-    const DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, DWORD(error), 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
-    std::u16string text(reinterpret_cast<const char16_t *>(buffer), n);
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' '))
-        text.pop_back();
-    if (text.empty()) text = u"错误代码 " + Wide(std::to_string(error));
-    return text;
-}
-
-Native Encoded(const std::u16string &path) {
-    Native native(path.begin(), path.end());
-    std::replace(native.begin(), native.end(), L'/', L'\\');
-    return native;
-}
-
-// Final paths come as \\?\C:\... or \\?\UNC\server\...; the user knows them without that prefix.
-std::u16string Decoded(const Native &path) {
-    if (path.starts_with(L"\\\\?\\UNC\\")) return u"\\" + Wide(path.substr(7));
-    return Wide(path.starts_with(L"\\\\?\\") ? path.substr(4) : path);
-}
-
-// Windows file names ignore case.
-bool SamePrefix(const Native &path, const Native &prefix) {
-    return path.size() >= prefix.size() &&
-           CompareStringOrdinal(path.c_str(), int(prefix.size()), prefix.c_str(),
-                                int(prefix.size()), TRUE) == CSTR_EQUAL;
-}
-
-// Attributes without following a final link; INVALID_FILE_ATTRIBUTES with LastError() set.
-DWORD Attributes(const Native &path) { return GetFileAttributesW(path.c_str()); }
-
-bool Exists(const Native &path) { return Attributes(path) != INVALID_FILE_ATTRIBUTES; }
-
-bool IsLink(const Native &path) {
-    const DWORD attributes = Attributes(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
-bool IsFolder(const Native &path) {
-    const DWORD attributes = Attributes(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// Why a file of these attributes is no regular file; empty when it is one.
-std::u16string KindText(DWORD attributes) {
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return kIsFolder;
-    return attributes & FILE_ATTRIBUTE_DEVICE ? kNotRegular : u"";
-}
-
-// Named pipes may only identify us, not act as us.
-constexpr DWORD kOpenFlags = SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION;
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-
-File OpenRegular(const Native &path, int &error, std::u16string &kind) {
-    const DWORD attributes = Attributes(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        error = LastError();
-        return kNoFile;
-    }
-    kind = KindText(attributes);
-    if (!kind.empty()) {
-        error = 0;
-        return kNoFile;
-    }
-    File file =
-        CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN | kOpenFlags, nullptr);
-    if (file == kNoFile) {
-        error = LastError();
-        return kNoFile;
-    }
-    if (GetFileType(file) != FILE_TYPE_DISK) {
-        CloseHandle(file);
-        error = 0;
-        kind = kNotRegular;
-        return kNoFile;
-    }
-    return file;
-}
-
-int64_t SizeOf(File file) {
-    LARGE_INTEGER size{};
-    return GetFileSizeEx(file, &size) ? int64_t(size.QuadPart) : -1;
-}
-
-constexpr size_t kChunk = size_t(1) << 30; // one ReadFile/WriteFile call moves a DWORD at most
-
-int64_t ReadSome(File file, char *into, size_t count) {
-    DWORD got = 0;
-    return ReadFile(file, into, DWORD(std::min(count, kChunk)), &got, nullptr) ? int64_t(got) : -1;
-}
-
-bool WriteAll(File file, const std::string &bytes) {
-    for (size_t done = 0; done < bytes.size();) {
-        DWORD n = 0;
-        if (!WriteFile(file, bytes.data() + done, DWORD(std::min(bytes.size() - done, kChunk)), &n,
-                       nullptr))
-            return false;
-        if (n == 0) {
-            SetLastError(ERROR_WRITE_FAULT);
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
-bool Flush(File file) { return FlushFileBuffers(file); }
-
-bool Close(File file) { return CloseHandle(file); }
-
-// The path with every link and reparse point followed, as \\?\C:\... (flags 0: normalized, with
-// the drive letter).
-bool RealPath(const Native &path, Native &out) {
-    File file = CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
-                            FILE_FLAG_BACKUP_SEMANTICS | kOpenFlags, nullptr);
-    if (file == kNoFile) return false;
-    Native buffer(MAX_PATH, L'\0');
-    DWORD n = GetFinalPathNameByHandleW(file, buffer.data(), DWORD(buffer.size()), 0);
-    if (n >= buffer.size()) {
-        buffer.resize(n);
-        n = GetFinalPathNameByHandleW(file, buffer.data(), DWORD(buffer.size()), 0);
-    }
-    const DWORD error = GetLastError();
-    CloseHandle(file);
-    if (n == 0 || n >= buffer.size()) {
-        SetLastError(n == 0 ? error : ERROR_FILENAME_EXCED_RANGE);
-        return false;
-    }
-    buffer.resize(n);
-    out = buffer;
-    return true;
-}
-
-// A read-only file counts as not writable: replacing it would fail only after the files before
-// it were replaced.
-bool WritableRegular(const Native &path, Mode &mode, std::u16string &kind) {
-    const DWORD attributes = Attributes(path);
-    kind = attributes == INVALID_FILE_ATTRIBUTES  ? SystemErrorText(LastError())
-           : attributes & FILE_ATTRIBUTE_READONLY ? kNoPermission
-                                                  : KindText(attributes);
-    mode = attributes;
-    return kind.empty();
-}
-
-unsigned long ProcessId() { return GetCurrentProcessId(); }
-
-// A hidden or system file stays so.
-File CreateNew(const Native &path, bool keepMode, Mode mode) {
-    const DWORD kept = keepMode ? mode & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM) : 0;
-    return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                       kept ? kept : FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-bool Replace(const Native &from, const Native &to) {
-    return MoveFileExW(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-}
-
-void Remove(const Native &path) { DeleteFileW(path.c_str()); }
-
-bool MakeFolder(const Native &path) { return CreateDirectoryW(path.c_str(), nullptr); }
-
-void RemoveFolder(const Native &path) { RemoveDirectoryW(path.c_str()); }
-
-// Command-line arguments come in the ANSI code page.
-std::u16string FullPath(const char *argument) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, argument, -1, nullptr, 0);
-    Native wide(size_t(std::max(n, 1)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, argument, -1, wide.data(), n);
-    Native full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
-    full.resize(std::min<size_t>(
-        GetFullPathNameW(wide.c_str(), DWORD(full.size()), full.data(), nullptr), full.size()));
-    return Wide(full);
-}
-
-#else
-
-using Native = std::string; // bytes in the system's encoding, '/' separated
-using File = int;
-constexpr File kNoFile = -1;
-constexpr char kSeparator = '/';
-using Mode = mode_t;
-
-const ErrorText kErrorTexts[] = {
-    {ENOENT, kNoSuchFile},
-    {ENOTDIR, kNoSuchFile},
-    {EACCES, kNoPermission},
-    {EPERM, kNoPermission},
-    {ENOSPC, kDiskFull},
-    {EDQUOT, u"超出磁盘配额"},
-    {EROFS, kReadOnlyDisk},
-    {EFBIG, kFileTooBig},
-    {EISDIR, kIsFolder},
-    {EBUSY, kInUse},
-    {ETXTBSY, kInUse},
-    {EIO, kIoError},
-    {ENAMETOOLONG, kNameTooLong},
-    {ELOOP, kTooManyLinks},
-    {ENOMEM, kNoMemory},
-};
-
-const int kNoMemoryError = ENOMEM;
-
-int LastError() { return errno; }
-
-bool IsMissing(int error) { return error == ENOENT || error == ENOTDIR; }
-
-bool AlreadyExists(int error) { return error == EEXIST; }
-
-std::u16string OwnErrorText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error)).toStdU16String();
-}
-
-Native Encoded(const std::u16string &path) {
-    return QFile::encodeName(QString::fromStdU16String(Slashed(path))).toStdString();
-}
-
-std::u16string Decoded(const Native &path) {
-    return QFile::decodeName(path.c_str()).toStdU16String();
-}
-
-bool SamePrefix(const Native &path, const Native &prefix) {
-    return path.compare(0, prefix.size(), prefix) == 0;
-}
-
-bool Exists(const Native &path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
-bool IsLink(const Native &path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-bool IsFolder(const Native &path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-std::u16string KindText(mode_t mode) { return S_ISDIR(mode) ? kIsFolder : kNotRegular; }
-
-// The kind is checked before opening, so a pipe or device is never opened (opening either may
-// block or act), and again on the open descriptor in case the path was swapped in between.
-File OpenRegular(const Native &path, int &error, std::u16string &kind) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        error = errno;
-        return kNoFile;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        error = 0;
-        kind = KindText(st.st_mode);
-        return kNoFile;
-    }
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return kNoFile;
-    }
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        error = 0;
-        kind = KindText(st.st_mode);
-        return kNoFile;
-    }
-    return fd;
-}
-
-int64_t SizeOf(File fd) {
-    struct stat st {};
-    return ::fstat(fd, &st) == 0 ? int64_t(st.st_size) : -1;
-}
-
-int64_t ReadSome(File fd, char *into, size_t count) {
-    for (;;) {
-        ssize_t n = ::read(fd, into, count);
-        if (n >= 0 || errno != EINTR) return n;
-    }
-}
-
-bool WriteAll(File fd, const std::string &bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        done += size_t(n);
-    }
-    return true;
-}
-
-bool Flush(File fd) { return ::fsync(fd) == 0; }
-
-bool Close(File fd) { return ::close(fd) == 0; }
-
-bool RealPath(const Native &path, Native &out) {
-    char buffer[PATH_MAX];
-    if (!::realpath(path.c_str(), buffer)) return false;
-    out = buffer;
-    return true;
-}
-
-bool WritableRegular(const Native &path, Mode &mode, std::u16string &kind) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        kind = KindText(st.st_mode);
-        return false;
-    }
-    mode = st.st_mode & 07777;
-    return true;
-}
-
-unsigned long ProcessId() { return static_cast<unsigned long>(::getpid()); }
-
-File CreateNew(const Native &path, bool keepMode, Mode mode) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 && keepMode) ::fchmod(fd, mode);
-    return fd;
-}
-
-bool Replace(const Native &from, const Native &to) {
-    return ::rename(from.c_str(), to.c_str()) == 0;
-}
-
-void Remove(const Native &path) { ::unlink(path.c_str()); }
-
-bool MakeFolder(const Native &path) { return ::mkdir(path.c_str(), 0777) == 0; }
-
-void RemoveFolder(const Native &path) { ::rmdir(path.c_str()); }
-
-std::u16string FullPath(const char *argument) {
-    return QFileInfo(QFile::decodeName(argument)).absoluteFilePath().toStdU16String();
-}
-
-#endif
 
 Native Ascii(std::string_view text) { return Native(text.begin(), text.end()); }
 
@@ -547,18 +132,40 @@ void RemoveTemporaries(std::vector<Pending> &pending) {
         if (!p.temp.empty()) Remove(p.temp);
 }
 
+// Writes the pieces one after another with each LF turned into CR LF on the way, through one
+// buffer of its own: the text is never copied whole.
+bool WriteConverted(File file, const std::vector<std::string_view> &pieces) {
+    constexpr size_t kBuffer = size_t(256) << 10;
+    const std::unique_ptr<char[]> buffer(new char[kBuffer]);
+    size_t used = 0;
+    auto put = [&](std::string_view bytes) {
+        if (used + bytes.size() > kBuffer) {
+            if (!WriteAll(file, std::string_view(buffer.get(), used))) return false;
+            used = 0;
+        }
+        if (bytes.size() >= kBuffer) return WriteAll(file, bytes);
+        std::memcpy(buffer.get() + used, bytes.data(), bytes.size());
+        used += bytes.size();
+        return true;
+    };
+    for (std::string_view piece : pieces) {
+        while (!piece.empty()) {
+            const char *lf =
+                static_cast<const char *>(std::memchr(piece.data(), '\n', piece.size()));
+            const size_t line = lf ? size_t(lf - piece.data()) : piece.size();
+            if (!put(piece.substr(0, line)) || (lf && !put("\r\n"))) return false;
+            piece.remove_prefix(lf ? line + 1 : line);
+        }
+    }
+    return WriteAll(file, std::string_view(buffer.get(), used));
+}
+
 // Writes one temporary file in full and flushes it to disk; the error message when that fails.
-std::u16string WriteTemporary(Pending &pending, std::string_view text) {
+std::u16string WriteTemporary(Pending &pending, const std::vector<std::string_view> &pieces) {
     const std::u16string &shown = pending.shownPath;
     File file = CreateTemporary(pending);
     if (file == kNoFile) return Message(u"无法创建文件", shown, SystemErrorText(LastError()));
-    std::string bytes;
-    bytes.reserve(text.size() + text.size() / 16 + 16);
-    for (char c : text) {
-        if (c == '\n') bytes.push_back('\r');
-        bytes.push_back(c);
-    }
-    bool ok = WriteAll(file, bytes) && Flush(file);
+    bool ok = WriteConverted(file, pieces) && Flush(file);
     int error = LastError();
     if (!Close(file) && ok) {
         ok = false;
@@ -570,9 +177,8 @@ std::u16string WriteTemporary(Pending &pending, std::string_view text) {
 } // namespace
 
 std::u16string SystemErrorText(int error) {
-    for (const ErrorText &known : kErrorTexts)
-        if (known.error == error) return known.text;
-    return OwnErrorText(error);
+    const char16_t *known = KnownErrorText(error);
+    return known ? std::u16string(known) : OwnErrorText(error);
 }
 
 int64_t FileLength(std::FILE *file) {
@@ -610,7 +216,7 @@ ReadResult ReadTextFile(const std::u16string &path) {
         result.text.resize(size_t(size));
     } catch (const std::bad_alloc &) {
         Close(file);
-        result.reason = SystemErrorText(kNoMemoryError);
+        result.reason = SystemErrorText(NoMemoryError());
         return result;
     }
     size_t got = 0;
@@ -665,7 +271,7 @@ WriteResult WriteTextFiles(const std::vector<FileContent> &files, const std::u16
         }
     }
     for (size_t i = 0; i < files.size(); ++i) {
-        error = WriteTemporary(pending[i], files[i].text);
+        error = WriteTemporary(pending[i], files[i].pieces);
         if (!error.empty()) {
             RemoveTemporaries(pending);
             return {false, error};
@@ -683,7 +289,7 @@ WriteResult WriteTextFiles(const std::vector<FileContent> &files, const std::u16
 }
 
 WriteResult WriteTextFile(const std::u16string &path, std::string_view text) {
-    return WriteTextFiles({{path, std::string(text)}});
+    return WriteTextFiles({{path, {text}}});
 }
 
 FolderResult CreateFolder(const std::u16string &path, std::u16string *reason) {

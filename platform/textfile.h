@@ -45,16 +45,18 @@ struct WriteResult {
 
 struct FileContent {
     std::u16string path;
-    std::string text;
+    // The text as pieces written one after another, so that texts held apart are written without
+    // being joined first. The views must stay valid for the call.
+    std::vector<std::string_view> pieces;
 };
 
-// Writes each text with each LF turned into CR LF, all or nothing: every content first goes to a
-// temporary file in its target's folder, which is flushed to disk; only when all are complete are
-// they renamed over their targets, in order. A failure before that changes nothing and leaves no
-// temporary file; a rename failing part-way leaves the earlier targets replaced and the later ones
-// as they were. A symbolic link is written through (its final target gets the content). With
-// `confine` given, a target whose final path lies outside that folder is refused before anything
-// is written, naming the link that leads out.
+// Writes each text with each LF turned into CR LF (while writing, the text is not copied), all or
+// nothing: every content first goes to a temporary file in its target's folder, which is flushed to
+// disk; only when all are complete are they renamed over their targets, in order. A failure before
+// that changes nothing and leaves no temporary file; a rename failing part-way leaves the earlier
+// targets replaced and the later ones as they were. A symbolic link is written through (its final
+// target gets the content). With `confine` given, a target whose final path lies outside that
+// folder is refused before anything is written, naming the link that leads out.
 WriteResult WriteTextFiles(const std::vector<FileContent> &files,
                            const std::u16string &confine = {});
 

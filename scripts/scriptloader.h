@@ -8,4 +8,5 @@ using Scripts = RegistryRecord;
 
 // Appends to the document's script list and sections texts (empty beforehand) every script of
 // every [ScriptTypes] block of its loaded slots, sorted and numbered from its start number.
-void LoadScripts(Document &document);
+// `indexes`: see ReadRegistryRecords.
+void LoadScripts(Document &document, SlotIndexes *indexes = nullptr);

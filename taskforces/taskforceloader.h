@@ -8,4 +8,5 @@ using TaskForces = RegistryRecord;
 // Appends to the document's task force list and sections texts (empty beforehand) every task
 // force of every [TaskForces] block of its loaded slots, sorted and numbered from its start
 // number.
-void LoadTaskForces(Document &document);
+// `indexes`: see ReadRegistryRecords.
+void LoadTaskForces(Document &document, SlotIndexes *indexes = nullptr);

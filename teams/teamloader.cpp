@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-void LoadTeamTypes(Document &document, bool autoDetectStart) {
-    std::vector<TeamTypes> teams = ReadRegistryRecords(document.fileSlots, "TeamTypes");
+void LoadTeamTypes(Document &document, bool autoDetectStart, SlotIndexes *indexes) {
+    std::vector<TeamTypes> teams = ReadRegistryRecords(document.fileSlots, "TeamTypes", indexes);
     if (!teams.empty()) {
         // A "+=" line carries no number to start from.
         auto first = std::find_if(teams.begin(), teams.end(),

@@ -9,4 +9,5 @@ using TeamTypes = RegistryRecord;
 // [TeamTypes] block of its loaded slots, sorted and numbered from its start number. With
 // `autoDetectStart`, the number of the first numbered team registry line becomes the start
 // number first. Raises g_teamListChanged when at least one team was loaded.
-void LoadTeamTypes(Document &document, bool autoDetectStart);
+// `indexes`: see ReadRegistryRecords.
+void LoadTeamTypes(Document &document, bool autoDetectStart, SlotIndexes *indexes = nullptr);

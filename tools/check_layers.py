@@ -7,9 +7,15 @@ one, nor a kind into a sibling it does not link. A header belongs to the library
 file of the same name beside it; a header without one to the first library its folder defines.
 Tests, benchmarks and the fuzzing target may include anything and are not read.
 
+Qt is a library like ours: a Qt header (<QString>, <QtCore/QFile>) may be included only where the
+file's library links Qt, and the document layers (what the companion command links: platform,
+core, the kinds' formats and loaders, the document work) link none, so nothing below the widgets
+layer can include one.
+
     check_layers.py [--root DIR] [--pretend FILE:HEADER ...]
 
---pretend adds an include of HEADER to FILE, to show that the check refuses it.
+--pretend adds an include of HEADER to FILE, to show that the check refuses it; HEADER in angle
+brackets (<QString>) is a system or Qt header.
 Exit status 0 when every include is allowed, 1 with one line per refused include otherwise.
 """
 
@@ -22,12 +28,15 @@ SKIPPED = {"tests", "bench", "fuzz", "tools", "docs"}
 COMMAND = re.compile(r"\b(add_library|add_executable|target_sources|target_link_libraries)"
                      r"\s*\(([^)]*)\)", re.S)
 KEYWORDS = {"STATIC", "SHARED", "OBJECT", "INTERFACE", "PUBLIC", "PRIVATE"}
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+INCLUDE = re.compile(r'^\s*#\s*include\s+("[^"]+"|<[^>]+>)', re.M)
+QT_HEADER = re.compile(r"^<(Qt\w*/[^>]+|Q\w+)>$")
+# The executables whose libraries must stay free of Qt: everything they link is plain C++.
+PLAIN = ("vantaedit-cli",)
 
 
 def read_build(root):
     """Targets by source file, the first library of each folder, and each target's links."""
-    owner, folder_default, links = {}, {}, {}
+    owner, folder_default, links, qt = {}, {}, {}, {}
     for cmake in sorted(root.rglob("CMakeLists.txt")):
         folder = cmake.parent.relative_to(root)
         if folder.parts and (folder.parts[0] in SKIPPED or folder.parts[0].startswith("build")):
@@ -40,6 +49,7 @@ def read_build(root):
             name, rest = words[0], words[1:]
             if command == "target_link_libraries":
                 links.setdefault(name, set()).update(w for w in rest if "::" not in w)
+                qt.setdefault(name, set()).update(w for w in rest if w.startswith("Qt"))
                 continue
             links.setdefault(name, set())
             if command == "add_library":
@@ -47,7 +57,7 @@ def read_build(root):
             for source in rest:
                 if source.endswith((".cpp", ".h")):
                     owner[(folder / source).as_posix()] = name
-    return owner, folder_default, links
+    return owner, folder_default, links, qt
 
 
 def closure(target, links):
@@ -76,7 +86,7 @@ def main():
     parser.add_argument("--pretend", action="append", default=[])
     args = parser.parse_args()
     root = args.root.resolve()
-    owner, folder_default, links = read_build(root)
+    owner, folder_default, links, qt = read_build(root)
 
     includes = {}
     for path in sorted(root.rglob("*")):
@@ -88,17 +98,29 @@ def main():
         text = path.read_text(errors="replace")
         includes[rel.as_posix()] = [(text[:m.start()].count("\n") + 1, m.group(1))
                                     for m in INCLUDE.finditer(text)]
+    for file, found in includes.items():
+        includes[file] = [(line, h[1:-1] if h.startswith('"') else h) for line, h in found]
     for pretend in args.pretend:
         file, header = pretend.split(":", 1)
         includes.setdefault(file, []).append((0, header))
 
     refused = []
+    for plain in PLAIN:
+        for target in sorted(closure(plain, links)):
+            for library in sorted(qt.get(target, ())):
+                refused.append(f"{target} links {library}, but {plain} must link no Qt library")
     for file, found in includes.items():
         target = target_of(file, owner, folder_default)
         if target is None:
             continue
         allowed = closure(target, links)
+        links_qt = any(qt.get(t) for t in allowed)
         for line, header in found:
+            if header.startswith("<"):
+                if QT_HEADER.match(header) and not links_qt:
+                    refused.append(f"{file}:{line}: includes {header} (Qt), which {target} "
+                                   f"does not link")
+                continue
             header_target = target_of(header, owner, folder_default)
             if header_target is not None and header_target not in allowed:
                 refused.append(f"{file}:{line}: includes {header} ({header_target}), "

@@ -21,6 +21,9 @@ VANTAEDIT_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libgl-de
 VANTAEDIT_RUN_PACKAGES=(qt6-translations-l10n fonts-noto-cjk)
 # The checks of the installed files and of the Debian package.
 VANTAEDIT_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file python3)
+# The Windows check: the 64-bit MinGW-w64 C++ compiler (the x86-64, POSIX-thread part of
+# mingw-w64), Wine (64-bit), and GoogleTest's sources to build with that compiler.
+VANTAEDIT_WINDOWS_PACKAGES=(cmake g++-mingw-w64-x86-64-posix wine wine64 googletest)
 
 vantaedit_build() {
     local dir=$1

@@ -14,6 +14,8 @@ constexpr std::string_view kSectionName = "AITriggerTypes";
 constexpr std::string_view kSectionHeader = "[AITriggerTypes]";
 
 // Appends "ID=value\n" for each trigger line of every [AITriggerTypes] section of `text`.
+// Appends each trigger line of the text's [AITriggerTypes] blocks to `lines`, cleaned, straight
+// from the slot's text; the number of lines.
 int AppendTriggerLines(std::string_view text, std::string &lines) {
     int count = 0;
     for (int header = HeaderLineOf(text, kSectionName); header >= 0;) {
@@ -25,13 +27,14 @@ int AppendTriggerLines(std::string_view text, std::string &lines) {
             std::string_view line = text.substr(pos, lf - pos);
             pos = lf + 1;
             if (!IsTriggerLine(line)) continue;
-            std::string value = *SplitKeyValue(line, '=', 1);
+            const size_t equals = line.find('=');
+            lines.append(line.substr(0, equals));
+            lines += '=';
+            const size_t value = lines.size();
+            AppendCleanValue(lines, line.substr(equals + 1));
             // A trailing blank is no part of the last field: kept, it would read a hard flag
             // "1 " as off and lose it on the next save.
-            if (!value.empty() && value.back() == ' ') value.pop_back();
-            lines += *SplitKeyValue(line, '=', 0);
-            lines += '=';
-            lines += value;
+            if (lines.size() > value && lines.back() == ' ') lines.pop_back();
             lines += '\n';
             ++count;
         }
@@ -40,7 +43,6 @@ int AppendTriggerLines(std::string_view text, std::string &lines) {
     return count;
 }
 
-// Offset of the entry's line, or npos.
 size_t EntryLineOf(std::string_view text, std::string_view id) {
     // The text before a line's first '=' holds neither '=' nor a line break.
     if (id.find_first_of("=\n") != std::string_view::npos) return std::string_view::npos;
@@ -66,18 +68,17 @@ bool IsTriggerLine(std::string_view line) {
 }
 
 void LoadAITriggerTypes(Document &document) {
-    std::string lines;
+    // The lines go straight into the document's text, after its header.
+    std::string &text = document.triggerText;
+    text += kSectionHeader;
+    text += '\n';
     int count = 0;
     // Every slot is visited: an include line that named no file leaves a gap, not an end.
     for (const FileSlot &slot : document.fileSlots) {
         if (!slot.text) continue;
-        std::string_view text = *slot.text;
-        count += AppendTriggerLines(text.substr(0, size_t(std::max(slot.length, 0))), lines);
+        std::string_view slotText = *slot.text;
+        count += AppendTriggerLines(slotText.substr(0, size_t(std::max(slot.length, 0))), text);
     }
-    std::string &text = document.triggerText;
-    text += kSectionHeader;
-    text += '\n';
-    text += lines;
     text += '\n';
     document.triggerLastIndex = count - 1;
 }

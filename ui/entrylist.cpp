@@ -2,8 +2,8 @@
 
 #include "core/headerindex.h"
 #include "core/initext.h"
-#include "platform/codepage.h"
 #include "platform/controls.h"
+#include "platform/widetext.h"
 
 #include <QEvent>
 #include <QKeyEvent>

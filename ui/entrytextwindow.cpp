@@ -1,8 +1,8 @@
 #include "ui/entrytextwindow.h"
 
 #include "core/initext.h"
-#include "platform/codepage.h"
 #include "platform/controls.h"
+#include "platform/widetext.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
 

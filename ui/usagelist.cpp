@@ -1,8 +1,8 @@
 #include "ui/usagelist.h"
 
 #include "core/windowsignals.h"
-#include "platform/codepage.h"
 #include "platform/controls.h"
+#include "platform/widetext.h"
 #include "ui/editorwindows.h"
 
 #include <QLabel>

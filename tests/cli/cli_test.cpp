@@ -278,6 +278,71 @@ TEST(Cli, CheckFormats) {
               1);
 }
 
+// The JSON text byte for byte: keys sorted, four blanks a level, an empty list on two lines,
+// quotes, backslashes and control characters of an ID escaped, Chinese as UTF-8.
+TEST(Cli, CheckJsonText) {
+    TempDir dir;
+    WriteBytes(dir / "odd.ini", "[TeamTypes]\r\n0=T\"q\\b\tc\x01\r\n[T\"q\\b\tc\x01]\r\nName=t\r\n"
+                                "TaskForce=F\r\nScript=S\r\n[TaskForces]\r\n0=F\r\n[F]\r\n"
+                                "0=1,E1\r\n[ScriptTypes]\r\n0=S\r\n[S]\r\n0=1,0\r\n");
+    WriteBytes(dir / "clean.ini", "[TaskForces]\r\n0=F\r\n[F]\r\n0=1,E1\r\n");
+    CliRun json = RunCli("check --format=json odd.ini clean.ini", dir.path());
+    EXPECT_EQ(json.status, 3);
+    EXPECT_EQ(json.out, R"({
+    "files": [
+        {
+            "file": "odd.ini",
+            "findings": [
+                {
+                    "file": "odd.ini",
+                    "id": "T\"q\\b\tc\u0001",
+                    "kind": "unlisted-section",
+                    "line": 3,
+                    "message": "没有列表提到这个 ID，保存时这一节被丢弃。"
+                },
+                {
+                    "file": "odd.ini",
+                    "id": "T\"q\\b c\u0001",
+                    "kind": "empty-section",
+                    "line": 2,
+                    "message": "这个条目没有小节，保存时写成空的一节。"
+                }
+            ],
+            "status": 3,
+            "summary": {
+                "dropped": 1,
+                "findings": 2,
+                "kinds": {
+                    "empty-section": 1,
+                    "unlisted-section": 1
+                },
+                "otherSections": 0,
+                "references": 1,
+                "values": 0
+            }
+        },
+        {
+            "file": "clean.ini",
+            "findings": [
+            ],
+            "status": 0,
+            "summary": {
+                "dropped": 0,
+                "findings": 0,
+                "kinds": {
+                },
+                "otherSections": 0,
+                "references": 0,
+                "values": 0
+            }
+        }
+    ],
+    "status": 3,
+    "version": ")" VANTAEDIT_VERSION R"("
+}
+)");
+}
+
 // Each file is checked; the worst status wins: a file not read over findings over clean.
 TEST(Cli, CheckSeveralFiles) {
     TempDir dir;

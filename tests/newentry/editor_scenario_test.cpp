@@ -3,11 +3,11 @@
 // of each, jump from a trigger to its team and from the team to its parts, save, and read back
 // what was written.
 
-#include "app/documentio.h"
 #include "app/vantaeditdlg.h"
 #include "core/document.h"
 #include "core/initext.h"
 #include "core/windowsignals.h"
+#include "document/documentio.h"
 #include "newentry/addnew.h"
 #include "platform/controls.h"
 #include "platform/textfile.h"

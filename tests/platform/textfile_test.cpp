@@ -6,6 +6,9 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using namespace testsupport;
 using platform::ReadResult;
@@ -25,7 +28,6 @@ TEST(TextFile, ReadTurnsCrLfIntoLf) {
 
 TEST(TextFile, OnlyRegularFilesAreRead) {
     TempDir dir;
-    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
     std::filesystem::create_directory(dir / "folder");
     WriteBytes(dir / "plain", "x");
     struct Case {
@@ -33,12 +35,17 @@ TEST(TextFile, OnlyRegularFilesAreRead) {
         ReadResult::Status status;
         std::string reason;
     } cases[] = {
+#ifndef _WIN32
         {(dir / "pipe").string(), ReadResult::Status::CannotRead, "不是普通文件"},
         {"/dev/null", ReadResult::Status::CannotRead, "不是普通文件"},
+#endif
         {(dir / "folder").string(), ReadResult::Status::CannotRead, "是一个文件夹"},
         {(dir / "none" / "a.ini").string(), ReadResult::Status::Missing, "文件或文件夹不存在"},
         {(dir / "plain" / "a.ini").string(), ReadResult::Status::Missing, "文件或文件夹不存在"},
     };
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0); // never opened: opening one may block
+#endif
     for (const Case &c : cases) {
         ReadResult r = platform::ReadTextFile(U16(c.path));
         EXPECT_EQ(r.status, c.status) << c.path;
@@ -48,25 +55,69 @@ TEST(TextFile, OnlyRegularFilesAreRead) {
 }
 
 TEST(TextFile, SystemErrorTexts) {
+#ifdef _WIN32
+    EXPECT_EQ(U8(platform::SystemErrorText(ERROR_DISK_FULL)), "磁盘空间不足");
+    EXPECT_EQ(U8(platform::SystemErrorText(ERROR_ACCESS_DENIED)), "没有权限");
+    EXPECT_EQ(U8(platform::SystemErrorText(ERROR_SHARING_VIOLATION)), "文件正被占用");
+    // The system's own text, without its line break.
+    const std::string own = U8(platform::SystemErrorText(ERROR_NOT_SAME_DEVICE));
+    EXPECT_FALSE(own.empty());
+    EXPECT_EQ(own.find('\n'), std::string::npos) << own;
+#else
     EXPECT_EQ(U8(platform::SystemErrorText(ENOSPC)), "磁盘空间不足");
     EXPECT_EQ(U8(platform::SystemErrorText(EACCES)), "没有权限");
     EXPECT_EQ(U8(platform::SystemErrorText(EROFS)), "文件系统是只读的");
     EXPECT_EQ(U8(platform::SystemErrorText(EXDEV)), std::strerror(EXDEV));
+#endif
 }
 
 TEST(TextFile, BackslashPathsAndChineseNames) {
     TempDir dir;
-    WriteBytes(dir / "子目录" / "甲.ini", "x\r\n");
+    WriteBytes(dir / "子目录/甲.ini", "x\r\n");
     std::u16string path = WidePath(dir.path()) + u"\\子目录\\甲.ini";
     ReadResult r = platform::ReadTextFile(path);
     ASSERT_EQ(r.status, ReadResult::Status::Ok);
     EXPECT_EQ(r.text, "x\n");
 }
 
+// A command-line argument as an absolute path: the current folder before a relative one, "." and
+// ".." worked out, doubled separators made one.
+TEST(TextFile, AbsolutePathOfAnArgument) {
+    const std::u16string here = WidePath(std::filesystem::current_path());
+#ifdef _WIN32
+    const std::u16string drive = here.substr(0, 2); // "Z:"
+    const struct {
+        const char *argument;
+        std::u16string path;
+    } rows[] = {
+        {"ai.ini", here + u"\\ai.ini"},
+        {"mod\\.\\x\\..\\ai.ini", here + u"\\mod\\ai.ini"},
+        {"mod/ai.ini", here + u"\\mod\\ai.ini"},
+        {"C:\\mods\\ai.ini", u"C:\\mods\\ai.ini"},
+        {"\\mods\\ai.ini", drive + u"\\mods\\ai.ini"},
+        {"\xBC\xD7.ini", here + u"\\甲.ini"}, // in the ANSI code page, 936
+    };
+#else
+    const struct {
+        const char *argument;
+        std::u16string path;
+    } rows[] = {
+        {"ai.ini", here + u"/ai.ini"},
+        {"mod/./x/../ai.ini", here + u"/mod/ai.ini"},
+        {"/mods//ai.ini", u"/mods/ai.ini"},
+        {"/../mods/ai.ini", u"/mods/ai.ini"},
+        {"\xE7\x94\xB2.ini", here + u"/甲.ini"},
+        {"\xFF.ini", here + u"/\uFFFD.ini"}, // no valid name: reported as missing, never read
+    };
+#endif
+    for (const auto &row : rows)
+        EXPECT_EQ(U8(platform::AbsolutePathOf(row.argument)), U8(row.path)) << row.argument;
+}
+
 TEST(TextFile, FileLength) {
     TempDir dir;
     WriteBytes(dir / "f", "12345");
-    std::FILE *f = std::fopen((dir / "f").c_str(), "rb");
+    std::FILE *f = std::fopen((dir / "f").string().c_str(), "rb");
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(platform::FileLength(f), 5);
     EXPECT_EQ(std::fgetc(f), '1'); // rewound
@@ -84,6 +135,25 @@ TEST(TextFile, WriteTurnsLfIntoCrLfAndReplaces) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+// A text given in pieces is written as their concatenation, each LF as CR LF, wherever the pieces
+// and the writer's buffer (256 KiB) happen to end.
+TEST(TextFile, WritePiecesLikeOneText) {
+    const std::string big = std::string(300000, 'x') + "\n" + std::string(262143, 'y');
+    const std::vector<std::vector<std::string>> rows = {
+        {}, {"", "", ""}, {"a\nb", "", "\n", "c"}, {big, "\n", big}, {std::string(262144, '\n')},
+    };
+    TempDir dir;
+    for (const auto &row : rows) {
+        const std::vector<std::string_view> pieces(row.begin(), row.end());
+        std::string expected;
+        for (const std::string &piece : row)
+            for (char c : piece)
+                expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        ASSERT_TRUE(platform::WriteTextFiles({{WidePath(dir / "out.ini"), pieces}}).ok);
+        EXPECT_EQ(ReadBytes(dir / "out.ini"), expected) << row.size() << " pieces";
+    }
+}
+
 TEST(TextFile, WriteIntoMissingFolderFailsAndSaysWhere) {
     TempDir dir;
     auto result = platform::WriteTextFile(WidePath(dir / "nofolder" / "out.ini"), "x\n");
@@ -93,6 +163,9 @@ TEST(TextFile, WriteIntoMissingFolderFailsAndSaysWhere) {
 }
 
 TEST(TextFile, ShortWriteKeepsTheOldFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no file size limit per process on Windows to make a write fail part-way";
+#else
     TempDir dir;
     const std::string old = "[TaskForces]\r\n0=A\r\n";
     WriteBytes(dir / "ai.ini", old);
@@ -104,6 +177,7 @@ TEST(TextFile, ShortWriteKeepsTheOldFile) {
     EXPECT_NE(U8(result.error).find("ai.ini (文件太大)"), std::string::npos) << U8(result.error);
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+#endif
 }
 
 TEST(TextFile, WriteOntoAFolderFails) {

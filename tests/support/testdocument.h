@@ -4,6 +4,16 @@
 
 #include "core/document.h"
 #include "core/windowsignals.h"
+
+#ifdef VANTAEDIT_DOCUMENT_ONLY
+// A build of the document layers alone has no windows and no Qt: the document without a model.
+inline Document doc;
+
+inline void ResetTestDocument() {
+    doc = {};
+    ResetWindowSignals();
+}
+#else
 #include "ui/documentmodel.h"
 
 inline DocumentModel model;
@@ -16,3 +26,4 @@ inline void ResetTestDocument() {
     model.TextsReplaced();
     ResetWindowSignals();
 }
+#endif

@@ -1,11 +1,14 @@
 #include "support/testsupport.h"
 
-#include <QString>
+#include "platform/codepage.h"
+
 #include <csignal>
 #include <fstream>
 #include <random>
 #include <stdexcept>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 namespace testsupport {
 
@@ -53,6 +56,7 @@ std::vector<std::string> MessageRecorder::Texts() const {
     return texts;
 }
 
+#ifndef _WIN32
 void WithFileSizeLimit(unsigned long bytes, const std::function<void()> &action) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
@@ -63,13 +67,10 @@ void WithFileSizeLimit(unsigned long bytes, const std::function<void()> &action)
     action();
     setrlimit(RLIMIT_FSIZE, &saved);
 }
+#endif
 
-std::u16string U16(const std::string &utf8) {
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toStdU16String();
-}
+std::u16string U16(const std::string &utf8) { return platform::Utf8ToWide(utf8); }
 
-std::string U8(const std::u16string &utf16) {
-    return QString::fromStdU16String(utf16).toUtf8().toStdString();
-}
+std::string U8(const std::u16string &utf16) { return platform::WideToUtf8(utf16); }
 
 } // namespace testsupport

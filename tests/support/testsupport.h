@@ -18,7 +18,10 @@ public:
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;
     const std::filesystem::path &path() const { return path_; }
-    std::filesystem::path operator/(const std::string &name) const { return path_ / name; }
+    // `name` is UTF-8, on every system.
+    std::filesystem::path operator/(const std::string &name) const {
+        return path_ / std::filesystem::path(std::u8string(name.begin(), name.end()));
+    }
 
 private:
     std::filesystem::path path_;
@@ -50,9 +53,11 @@ private:
     std::vector<platform::MessageBoxRequest> shown_;
 };
 
+#ifndef _WIN32
 // Runs `action` with files limited to `bytes`: a write past the limit fails part-way, as on a
 // full disk.
 void WithFileSizeLimit(unsigned long bytes, const std::function<void()> &action);
+#endif
 
 // UTF-8 <-> UTF-16 for writing expectations in tests.
 std::u16string U16(const std::string &utf8);

@@ -1,11 +1,11 @@
 // The team window end to end beside the real task force and script windows: open a file,
 // browse, jump, edit a team, delete one, save the file and read it back.
 
-#include "app/documentio.h"
 #include "app/opensave.h"
 #include "core/document.h"
 #include "core/initext.h"
 #include "core/windowsignals.h"
+#include "document/documentio.h"
 #include "platform/controls.h"
 #include "res/entrytextdialogs.h"
 #include "res/teamdialog.h"

@@ -4,8 +4,8 @@
 
 #include "core/document.h"
 #include "core/windowsignals.h"
-#include "platform/codepage.h"
 #include "platform/controls.h"
+#include "platform/widetext.h"
 #include "support/testdocument.h"
 #include "ui/entrylist.h"
 

@@ -1,8 +1,8 @@
-#include "app/documentio.h"
+#include "document/documentio.h"
 
-#include "app/filereport.h"
 #include "core/document.h"
 #include "core/initext.h"
+#include "document/filereport.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "scripts/scriptloader.h"
@@ -126,9 +126,11 @@ LoadReport LoadOpenedFile(Document &document, bool autoDetectStart) {
         ReadIncludes(document, FolderOf(path), report);
     }
 
-    LoadTeamTypes(document, autoDetectStart);
-    LoadScripts(document);
-    LoadTaskForces(document);
+    // The slots' section headers are indexed once for the three registry kinds.
+    SlotIndexes indexes;
+    LoadTeamTypes(document, autoDetectStart, &indexes);
+    LoadScripts(document, &indexes);
+    LoadTaskForces(document, &indexes);
     LoadAITriggerTypes(document);
     document.droppedOnSave = FindDroppedOnSave(document.fileSlots);
     document.loadedFiles = std::move(document.fileSlots);
@@ -166,10 +168,11 @@ bool WriteDocument(const Document &document, SaveMode mode) {
     const Document &d = document;
     const std::vector<std::u16string> targets = SaveTargets(d, mode);
     if (mode == SaveMode::SingleFile) {
-        return Write(d.openedPath,
-                     {{targets[0], d.taskForceListText + d.taskForceSectionsText +
-                                       d.scriptListText + d.scriptSectionsText + d.teamListText +
-                                       d.teamSectionsText + "\n" + d.triggerText}});
+        // The texts are written as the document holds them, one after another.
+        return Write(d.openedPath, {{targets[0],
+                                     {d.taskForceListText, d.taskForceSectionsText,
+                                      d.scriptListText, d.scriptSectionsText, d.teamListText,
+                                      d.teamSectionsText, "\n", d.triggerText}}});
     }
     const std::u16string folder = FolderOf(d.openedPath) + u"+AI";
     std::u16string reason;
@@ -180,11 +183,11 @@ bool WriteDocument(const Document &document, SaveMode mode) {
         return false;
     }
     const bool saved =
-        Write(d.openedPath, {{targets[0], d.teamListText + d.teamSectionsText},
-                             {targets[1], d.taskForceListText + d.taskForceSectionsText},
-                             {targets[2], d.scriptListText + d.scriptSectionsText},
-                             {targets[3], d.triggerText},
-                             {targets[4], kSplitIncludeText}});
+        Write(d.openedPath, {{targets[0], {d.teamListText, d.teamSectionsText}},
+                             {targets[1], {d.taskForceListText, d.taskForceSectionsText}},
+                             {targets[2], {d.scriptListText, d.scriptSectionsText}},
+                             {targets[3], {d.triggerText}},
+                             {targets[4], {kSplitIncludeText}}});
     // A failed save leaves the disk as it found it.
     if (!saved && made == platform::FolderResult::Created) platform::RemoveEmptyFolder(folder);
     return saved;

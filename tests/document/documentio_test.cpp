@@ -1,8 +1,8 @@
-#include "app/documentio.h"
+#include "document/documentio.h"
 
-#include "app/filereport.h"
 #include "core/document.h"
 #include "core/windowsignals.h"
+#include "document/filereport.h"
 #include "platform/textfile.h"
 #include "support/generator.h"
 #include "support/testdocument.h"
@@ -143,9 +143,11 @@ TEST(Open, FilesThatExistButWereNotReadBlockSaving) {
         std::string openMessage;
         std::string saveMessage;
     } cases[] = {
+#ifndef _WIN32
         {"pipe", [](const TempDir &d) { ASSERT_EQ(mkfifo((d / "inc.ini").c_str(), 0600), 0); },
          "inc.ini\n文件存在，但无法读取 (不是普通文件)。\n为免丢失其中的内容，这次运行中不能保存。",
          "inc.ini (不是普通文件)"},
+#endif
         {"folder", [](const TempDir &d) { fs::create_directory(d / "inc.ini"); },
          "inc.ini\n文件存在，但无法读取 (是一个文件夹)。", "inc.ini (是一个文件夹)"},
         {"sixteenth line",
@@ -297,10 +299,14 @@ TEST(Save, FailedSplitChangesNothing) {
         doc.scriptSectionsText += std::string(200000, ';') + "\n";
         MessageRecorder recorder;
         bool saved = true;
+#ifdef _WIN32
+        if (c.sizeLimit) continue; // no file size limit per process on Windows
+#else
         if (c.sizeLimit)
             WithFileSizeLimit(c.sizeLimit, [&] { saved = SaveDocument(doc, SaveMode::Split); });
         else
-            saved = SaveDocument(doc, SaveMode::Split);
+#endif
+        saved = SaveDocument(doc, SaveMode::Split);
         EXPECT_FALSE(saved) << c.name;
         ASSERT_EQ(recorder.shown().size(), 1u) << c.name;
         EXPECT_NE(recorder.Texts()[0].find("Scripts.ini ("), std::string::npos)
@@ -317,6 +323,10 @@ TEST(Save, FailedSplitChangesNothing) {
 // A save writes through a symbolic link only when the link leads to a place inside the opened
 // file's folder; the link stays a link.
 TEST(Save, SymbolicLinks) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links as ln -s makes them; on Windows a junction leading out is "
+                    "tested instead (Windows.JunctionLeadingOutIsRefused)";
+#endif
     struct Case {
         std::string link;   // in the mod's folder
         std::string target; // beside it
@@ -359,6 +369,9 @@ TEST(Save, SymbolicLinks) {
 }
 
 TEST(Save, ShortWriteKeepsTheOldFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no file size limit per process on Windows to make a write fail part-way";
+#else
     TempDir dir;
     std::string original = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n";
     WriteBytes(dir / "ai.ini", original);
@@ -370,6 +383,7 @@ TEST(Save, ShortWriteKeepsTheOldFile) {
     EXPECT_FALSE(saved);
     EXPECT_EQ(recorder.shown().size(), 1u);
     EXPECT_EQ(ReadBytes(dir / "ai.ini"), original);
+#endif
 }
 
 namespace {

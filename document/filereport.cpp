@@ -1,4 +1,4 @@
-#include "app/filereport.h"
+#include "document/filereport.h"
 
 #include "core/document.h"
 #include "core/headerindex.h"

@@ -1,0 +1,94 @@
+#pragma once
+// The system calls under the text files of platform/textfile.cpp, one implementation per system:
+// textfile_posix.cpp and textfile_win32.cpp. Everything above them is the same on every system.
+// Paths are in the system's own form (Native); errors are the system's codes, read back with
+// LastError().
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#ifndef _WIN32
+#include <sys/types.h>
+#endif
+
+namespace platform::sys {
+
+#ifdef _WIN32
+using Native = std::wstring; // UTF-16, '\' separated
+using File = void *;         // a HANDLE
+using Mode = unsigned long;  // file attributes
+inline constexpr wchar_t kSeparator = L'\\';
+#else
+using Native = std::string; // UTF-8, '/' separated
+using File = int;
+using Mode = mode_t; // permission bits
+inline constexpr char kSeparator = '/';
+#endif
+
+extern const File kNoFile;
+
+// What the systems' error tables say in Chinese.
+inline constexpr char16_t kNoSuchFile[] = u"文件或文件夹不存在";
+inline constexpr char16_t kNoPermission[] = u"没有权限";
+inline constexpr char16_t kDiskFull[] = u"磁盘空间不足";
+inline constexpr char16_t kReadOnlyDisk[] = u"文件系统是只读的";
+inline constexpr char16_t kFileTooBig[] = u"文件太大";
+inline constexpr char16_t kIsFolder[] = u"是一个文件夹";
+inline constexpr char16_t kInUse[] = u"文件正被占用";
+inline constexpr char16_t kIoError[] = u"输入输出错误";
+inline constexpr char16_t kNameTooLong[] = u"文件名太长";
+inline constexpr char16_t kTooManyLinks[] = u"符号链接层数太多";
+inline constexpr char16_t kNoMemory[] = u"内存不足";
+inline constexpr char16_t kNotRegular[] = u"不是普通文件";
+
+int LastError();
+bool IsMissing(int error);
+bool AlreadyExists(int error);
+int NoMemoryError();
+// Our own text for an error code; nullptr when we have none.
+const char16_t *KnownErrorText(int error);
+// The system's own text for an error code.
+std::u16string OwnErrorText(int error);
+
+// A wide path ('\' and '/' both separators) in the system's form, and back.
+Native Encoded(const std::u16string &path);
+std::u16string Decoded(const Native &path);
+// Whether `path` starts with `prefix`, as the system compares names.
+bool SamePrefix(const Native &path, const Native &prefix);
+
+// Without following a final link.
+bool Exists(const Native &path);
+bool IsLink(const Native &path);
+// Following links.
+bool IsFolder(const Native &path);
+
+// Opens a regular file for reading; any other kind of file is refused without being opened, with
+// `kind` saying why (error 0), so that opening never blocks.
+File OpenRegular(const Native &path, int &error, std::u16string &kind);
+int64_t SizeOf(File file);
+// Up to `count` bytes; 0 at the end, -1 on an error.
+int64_t ReadSome(File file, char *into, size_t count);
+bool WriteAll(File file, std::string_view bytes);
+// To disk.
+bool Flush(File file);
+bool Close(File file);
+
+// The path with every link followed.
+bool RealPath(const Native &path, Native &out);
+// Whether an existing file can be replaced: a regular file (not read-only on Windows); its mode to
+// give the replacement, or why not.
+bool WritableRegular(const Native &path, Mode &mode, std::u16string &kind);
+unsigned long ProcessId();
+// A new file that did not exist, with `mode` when `keepMode`.
+File CreateNew(const Native &path, bool keepMode, Mode mode);
+// Renames `from` over `to`.
+bool Replace(const Native &from, const Native &to);
+void Remove(const Native &path);
+bool MakeFolder(const Native &path);
+void RemoveFolder(const Native &path);
+
+// A command-line argument as an absolute wide path.
+std::u16string FullPath(const char *argument);
+
+} // namespace platform::sys
