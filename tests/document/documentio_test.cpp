@@ -40,6 +40,15 @@ LoadReport Open(const fs::path &file, bool autodetect = false) {
     return LoadOpenedFile(doc, autodetect);
 }
 
+// Opens ai.ini holding `opened`, with inc.ini holding `included` beside it unless that is empty;
+// messages are answered and left unread.
+void OpenWithInclude(const TempDir &dir, const std::string &opened, const std::string &included) {
+    WriteIni(dir / "ai.ini", opened);
+    if (!included.empty()) WriteIni(dir / "inc.ini", included);
+    MessageRecorder recorder;
+    Open(dir / "ai.ini");
+}
+
 std::string TaskForce(const std::string &id) { return "[" + id + "]\nName=" + id + "\n"; }
 
 // Task force lists are the easiest way to see which files were loaded: one entry per file.
@@ -483,10 +492,7 @@ TEST(FileReport, DroppedOnSaveNamesFileAndLine) {
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         TempDir dir;
-        WriteIni(dir / "ai.ini", row.opened);
-        if (!row.included.empty()) WriteIni(dir / "inc.ini", row.included);
-        MessageRecorder recorder;
-        Open(dir / "ai.ini");
+        OpenWithInclude(dir, row.opened, row.included);
         EXPECT_EQ(Described(doc.droppedOnSave.findings), row.expected);
         EXPECT_EQ(doc.droppedOnSave.otherSections, row.otherSections);
         EXPECT_TRUE(FindBrokenReferences(doc).empty());
@@ -585,10 +591,7 @@ TEST(FileReport, EveryKindAtItsFileAndLine) {
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         TempDir dir;
-        WriteIni(dir / "ai.ini", row.opened);
-        if (!row.included.empty()) WriteIni(dir / "inc.ini", row.included);
-        MessageRecorder recorder;
-        Open(dir / "ai.ini");
+        OpenWithInclude(dir, row.opened, row.included);
         EXPECT_TRUE(doc.droppedOnSave.findings.empty());
         EXPECT_EQ(Described(FindBrokenReferences(doc)), row.expected);
     }
