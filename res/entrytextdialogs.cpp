@@ -7,7 +7,7 @@ namespace {
 // The list follows the window's height, the text field both ways; the buttons stay below the
 // text, and what uses the shown entry lies along the bottom.
 constexpr Control kTaskForceControls[] = {
-    Named(u"筛选", Edit(kIdTaskForceFilter, {0, 0, 153, 13})),
+    Named(u"筛选", SearchField(kIdTaskForceFilter, {0, 0, 153, 13})),
     Anchored(kAnchorTopLeft | kAnchorBottom,
              Named(u"派遣部队列表", List(kIdTaskForceList, {0, 15, 153, 285}))),
     Anchored(kAnchorTopLeft | kAnchorRight,
@@ -23,11 +23,11 @@ constexpr Control kTaskForceControls[] = {
     Anchored(kAnchorBottomRight, Button(kIdTaskForceClose, u"关闭窗口", {377, 218, 50, 14})),
     Anchored(kAnchorBottomLeft, Text(kIdTaskForceUsageCaption, u"使用处", {157, 236, 200, 8})),
     Anchored(kAnchorBottomLeft | kAnchorRight,
-             Named(u"使用处", List(kIdTaskForceUsage, {155, 246, 271, 54}))),
+             Named(u"使用处", List(kIdTaskForceUsage, {155, 246, 271, 54}, kSingleSelection))),
 };
 
 constexpr Control kScriptControls[] = {
-    Named(u"筛选", Edit(kIdScriptFilter, {0, 0, 150, 13})),
+    Named(u"筛选", SearchField(kIdScriptFilter, {0, 0, 150, 13})),
     Anchored(kAnchorTopLeft | kAnchorBottom,
              Named(u"脚本列表", List(kIdScriptList, {0, 15, 150, 313}))),
     Anchored(kAnchorTopLeft | kAnchorRight,
@@ -42,7 +42,7 @@ constexpr Control kScriptControls[] = {
     Anchored(kAnchorBottomRight, Button(kIdScriptClose, u"关闭窗口", {429, 246, 50, 14})),
     Anchored(kAnchorBottomLeft, Text(kIdScriptUsageCaption, u"使用处", {153, 262, 200, 8})),
     Anchored(kAnchorBottomLeft | kAnchorRight,
-             Named(u"使用处", List(kIdScriptUsage, {151, 272, 327, 54}))),
+             Named(u"使用处", List(kIdScriptUsage, {151, 272, 327, 54}, kSingleSelection))),
 };
 
 } // namespace

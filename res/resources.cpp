@@ -21,7 +21,8 @@ constexpr Control kMainControls[] = {
     CheckBox(kIdAutoDetectStart, u"自动检测开始注册号", {7, 32, 78, 10}),
 };
 constexpr DialogTemplate kMainDialog = {
-    kIdMainDialog, u"VantaEdit", 320, 200, 9, kResizable | kMinMaxBoxes, kMainControls,
+    kIdMainDialog, u"VantaEdit", 320, 200, 9, kResizable | kMinMaxBoxes | kAcceptFiles,
+    kMainControls,
 };
 
 // Dialog 140: the about box, empty.
@@ -46,25 +47,32 @@ constexpr MenuItem kWindowItems[] = {
     {u"显示所有窗口", kCmdShowAll},
     {u"隐藏所有窗口", kCmdHideAll},
 };
+// The about item: string 101, under a menu of its own, as no system menu takes it here.
+constexpr std::u16string_view kAboutItem = u"关于 VantaEdit(&A)...";
+constexpr MenuItem kHelpItems[] = {
+    {kAboutItem, kCmdAbout},
+};
 constexpr Popup kMainPopups[] = {
     {u"文件", kFileItems},
     {u"编辑", kEditItems},
     {u"窗口", kWindowItems},
+    {u"帮助", kHelpItems},
 };
 constexpr Menu kMainMenu = {kIdMainMenu, kMainPopups};
 
 constexpr const Menu *kMenus[] = {&kMainMenu};
 
-// The keys of the main window's menu commands, one line per command.
-constexpr std::pair<int, std::u16string_view> kAccelerators[] = {
+// The keys of the main window's menu commands, one line per key.
+constexpr Accelerator kAccelerators[] = {
     {kCmdOpen, u"Ctrl+O"},
     {kCmdSave, u"Ctrl+S"},
-    {kCmdUndo, u"Ctrl+Z"},
-    {kCmdRedo, u"Ctrl+Y"},
+    {kCmdUndo, u"Ctrl+Z", Accelerator::TextFirst::Undo},
+    {kCmdRedo, u"Ctrl+Y", Accelerator::TextFirst::Redo},
+    {kCmdRedo, u"Ctrl+Shift+Z", Accelerator::TextFirst::Redo},
 };
 
 constexpr std::pair<int, std::u16string_view> kStrings[] = {
-    {kIdAboutString, u"关于 VantaEdit(&A)..."},
+    {kIdAboutString, kAboutItem},
 };
 
 template <class T, size_t N> const T *FindById(const T *const (&table)[N], int id) {
@@ -86,12 +94,7 @@ std::u16string_view String(int id) {
     return {};
 }
 
-std::u16string_view Accelerator(int command) {
-    for (const auto &[id, keys] : kAccelerators) {
-        if (id == command) return keys;
-    }
-    return {};
-}
+std::span<const Accelerator> Accelerators() { return kAccelerators; }
 
 std::span<const DialogTemplate *const> AllDialogs() { return kDialogs; }
 

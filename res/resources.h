@@ -1,6 +1,6 @@
 #pragma once
 // The program's resources as data: dialog templates, menus and the string table. A template
-// lists each control with its id, kind, text and place in dialog units; platform::Dialog builds
+// lists each control with its id, kind, text and place in dialog units; gui::Dialog builds
 // the window from it. Every template uses the dialog shell font at the point size it names.
 
 #include <span>
@@ -40,16 +40,20 @@ enum class Kind {
     Button,   // push button
     CheckBox, // check box that checks and unchecks itself when clicked
     ComboBox, // drop-down combo box with an edit field
-    List,     // report list (platform::ReportList)
+    List,     // report list (gui::ReportList)
 };
 
 // Style bits; each applies to the kinds named.
 enum Style : unsigned {
     kNoStyle = 0,
-    kSorted = 1u << 0,      // ComboBox: the list keeps its items sorted
-    kNoWrap = 1u << 1,      // TextArea: lines scroll horizontally instead of wrapping
-    kResizable = 1u << 2,   // dialog: resizable frame
-    kMinMaxBoxes = 1u << 3, // dialog: minimise and maximise boxes
+    kSorted = 1u << 0,          // ComboBox: the list keeps its items sorted
+    kNoWrap = 1u << 1,          // TextArea: lines scroll horizontally instead of wrapping
+    kResizable = 1u << 2,       // dialog: resizable frame
+    kMinMaxBoxes = 1u << 3,     // dialog: minimise and maximise boxes
+    kSearchField = 1u << 4,     // Edit: its text is the cue shown while empty; Escape empties it,
+                                // Ctrl+F in the window goes to it
+    kSingleSelection = 1u << 5, // List: one row at a time
+    kAcceptFiles = 1u << 6,     // dialog: files dropped on it reach onDropFiles
 };
 
 struct Rect {
@@ -127,7 +131,13 @@ constexpr Control ComboBox(int id, Rect rect, unsigned style,
                            std::span<const std::u16string_view> items = {}) {
     return {id, Kind::ComboBox, {}, rect, style, kNoId, items};
 }
-constexpr Control List(int id, Rect rect) { return {id, Kind::List, {}, rect}; }
+constexpr Control List(int id, Rect rect, unsigned style = kNoStyle) {
+    return {id, Kind::List, {}, rect, style};
+}
+// A filter field above a list, showing "ID 或注释" while empty.
+constexpr Control SearchField(int id, Rect rect) {
+    return {id, Kind::Edit, u"ID 或注释", rect, kSearchField};
+}
 // `control` following the window edges `anchor` (see Anchor).
 constexpr Control Anchored(unsigned anchor, Control control) {
     control.anchor = anchor;
@@ -143,8 +153,17 @@ constexpr Control Named(std::u16string_view name, Control control) {
 const DialogTemplate *FindDialog(int id);
 const Menu *FindMenu(int id);
 std::u16string_view String(int id);
-// The key sequence of a menu command, in the portable form "Ctrl+O"; empty when it has none.
-std::u16string_view Accelerator(int command);
+// A key of a menu command, in the portable form "Ctrl+Shift+Z". The keys of the main window's
+// menu work in every window of the program. Where `textFirst` is set, a text field with the
+// focus that has typing of its own to take back (Undo) or to do again (Redo) takes the key
+// first.
+struct Accelerator {
+    enum class TextFirst { No, Undo, Redo };
+    int command = 0;
+    std::u16string_view keys;
+    TextFirst textFirst = TextFirst::No;
+};
+std::span<const Accelerator> Accelerators();
 
 // Every dialog template, for checks over all of them.
 std::span<const DialogTemplate *const> AllDialogs();

@@ -8,7 +8,8 @@ namespace {
 constexpr std::u16string_view kBars = u"|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|\n|";
 
 constexpr Control kTeamControls[] = {
-    Anchored(kAnchorTopLeft | kAnchorRight, Named(u"筛选", Edit(kIdTeamFilter, {0, 0, 150, 13}))),
+    Anchored(kAnchorTopLeft | kAnchorRight,
+             Named(u"筛选", SearchField(kIdTeamFilter, {0, 0, 150, 13}))),
     Anchored(kAnchorAll, Named(u"小队列表", List(kIdTeamList, {0, 15, 150, 299}))),
     Anchored(kAnchorTopRight, Text(kIdTeamHint, u"我是提示!", {198, 4, 219, 20})),
     Anchored(kAnchorTopRight, Label(u"注释", {243, 29, 17, 8}, kIdTeamComment)),
@@ -66,7 +67,7 @@ constexpr Control kTeamControls[] = {
     // Which triggers use the shown team.
     Anchored(kAnchorTopRight, Text(kIdTeamUsageCaption, u"使用处", {446, 135, 94, 8})),
     Anchored(kAnchorTopRight | kAnchorBottom,
-             Named(u"使用处", List(kIdTeamUsage, {446, 145, 94, 164}))),
+             Named(u"使用处", List(kIdTeamUsage, {446, 145, 94, 164}, kSingleSelection))),
     Anchored(kAnchorTopRight, Button(kIdTeamClose, u"关闭窗口", {395, 299, 50, 14})),
 };
 

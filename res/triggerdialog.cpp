@@ -17,7 +17,7 @@ constexpr std::u16string_view kOperators[] = {u"小于",     u"小于等于", u"
 // Labels have no size of their own in the layout: two characters take 17 units, four take 34.
 constexpr Control kTriggerControls[] = {
     Anchored(kAnchorTopLeft | kAnchorRight,
-             Named(u"筛选", Edit(kIdTriggerFilter, {0, 0, 146, 13}))),
+             Named(u"筛选", SearchField(kIdTriggerFilter, {0, 0, 146, 13}))),
     Anchored(kAnchorAll, Named(u"触发列表", List(kIdTriggerList, {0, 15, 146, 252}))),
     Anchored(kAnchorTopRight, Text(kIdTriggerTitle, u"我是注册的标题!", {221, 14, 201, 11})),
     Anchored(kAnchorTopRight, Label(u"注释", {214, 33, 17, 8}, kIdTriggerName)),
