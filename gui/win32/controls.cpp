@@ -1,0 +1,368 @@
+#include "gui/win32/internal.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace gui::win32 {
+
+namespace {
+
+// Room for a ten-character ID such as "0CE4CA3C-G" in every column but the last.
+const std::u16string kWidestId = u"0CE4CA3C-GW";
+
+template <class Interface> class Handle : public Interface, public ControlPeer {
+public:
+    explicit Handle(HWND window) : window_(window) {}
+    Control &handle() override { return *this; }
+    HWND window() const override { return window_; }
+    void setEnabled(bool enabled) override { EnableWindow(window_, enabled); }
+    bool isEnabled() const override { return IsWindowEnabled(window_) != FALSE; }
+    void setFocus() override { FocusControl(window_); }
+
+protected:
+    HWND window_;
+};
+
+class LabelHandle final : public Handle<Label> {
+public:
+    using Handle::Handle;
+    std::u16string text() const override { return WindowText(window_); }
+    void setText(const std::u16string &text) override { SetWindowTextW(window_, Wide(text)); }
+};
+
+// A push button or check box: a click is a command of the dialog's.
+template <class Interface> class ButtonHandle : public Handle<Interface> {
+public:
+    ButtonHandle(HWND window, Dialog &dialog, int id)
+        : Handle<Interface>(window), dialog_(dialog), id_(id) {}
+    void command(int code) override {
+        if (code == BN_CLICKED) DialogEvents::Command(dialog_, id_);
+    }
+
+private:
+    Dialog &dialog_;
+    int id_;
+};
+
+class CheckBoxHandle final : public ButtonHandle<CheckBox> {
+public:
+    using ButtonHandle::ButtonHandle;
+    bool isChecked() const override {
+        return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    void setChecked(bool checked) override {
+        SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+};
+
+class EditHandle final : public Handle<Edit> {
+public:
+    EditHandle(HWND window, const res::Control &control)
+        : Handle(window), search_((control.style & res::kSearchField) != 0) {
+        if (search_) {
+            const std::u16string cue(control.text);
+            // Shown while the field is empty, with the focus too.
+            SendMessageW(window, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(Wide(cue)));
+        }
+    }
+    std::u16string text() const override { return WindowText(window_); }
+    void setText(const std::u16string &text) override {
+        if (text != this->text()) SetWindowTextW(window_, Wide(text));
+    }
+    void selectAll() override { SendMessageW(window_, EM_SETSEL, 0, -1); }
+    void setOnChanged(std::function<void()> changed) override { changed_ = std::move(changed); }
+    void command(int code) override {
+        if (code == EN_CHANGE && changed_) changed_();
+    }
+    KeyRoute route(UINT vk) override {
+        if (!search_ || vk != VK_ESCAPE || GetWindowTextLengthW(window_) == 0)
+            return KeyRoute::Dialog;
+        SetWindowTextW(window_, L"");
+        return KeyRoute::Consumed;
+    }
+    bool isSearchField() const override { return search_; }
+
+private:
+    bool search_;
+    std::function<void()> changed_;
+};
+
+// Tab moves the focus on, as in the rest of the dialog, instead of going into the text.
+LRESULT CALLBACK TextAreaKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR) {
+    if (message == WM_GETDLGCODE && lParam) {
+        const auto *msg = reinterpret_cast<const MSG *>(lParam);
+        if (msg->message == WM_KEYDOWN && msg->wParam == VK_TAB)
+            return DefSubclassProc(hwnd, message, wParam, 0) &
+                   ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+class TextAreaHandle final : public Handle<TextArea> {
+public:
+    explicit TextAreaHandle(HWND window) : Handle(window) {
+        // Plain text with an undo history of many steps; set while the field is still empty.
+        SendMessageW(window, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE,
+                     0);
+        SendMessageW(window, WM_SETFONT, SendMessageW(GetParent(window), WM_GETFONT, 0, 0), FALSE);
+        // Typing is not cut off at the default 32,767 characters.
+        SendMessageW(window, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+        SendMessageW(window, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+        SetWindowSubclass(window, TextAreaKeys, 1, 0);
+    }
+    ~TextAreaHandle() override { RemoveWindowSubclass(window_, TextAreaKeys, 1); }
+
+    std::u16string text() const override { return WithLf(WindowText(window_)); }
+    void setText(const std::u16string &text) override {
+        SetWindowTextW(window_, Wide(WithCrLf(text)));
+        SendMessageW(window_, EM_EMPTYUNDOBUFFER, 0, 0);
+    }
+    void replaceText(const std::u16string &text) override {
+        SendMessageW(window_, EM_STOPGROUPTYPING, 0, 0);
+        SendMessageW(window_, EM_SETSEL, 0, -1);
+        SendMessageW(window_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(WithCrLf(text))));
+    }
+    int caretLine() const override {
+        CHARRANGE selection = {};
+        SendMessageW(window_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+        std::wstring before(size_t(std::max(selection.cpMax, 0L)) + 1, L'\0');
+        TEXTRANGEW range = {{0, selection.cpMax}, before.data()};
+        const LRESULT length =
+            SendMessageW(window_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+        return int(std::count(before.begin(), before.begin() + length, L'\r'));
+    }
+    void setOnCaretMoved(std::function<void()> moved) override { moved_ = std::move(moved); }
+    void command(int code) override {
+        if (code == EN_CHANGE && moved_) moved_();
+    }
+    bool notify(const NMHDR &header, LRESULT &result) override {
+        if (header.code != EN_SELCHANGE) return false;
+        if (moved_) moved_();
+        result = 0;
+        return true;
+    }
+    KeyRoute route(UINT vk) override {
+        return vk == VK_RETURN ? KeyRoute::Control : KeyRoute::Dialog;
+    }
+
+private:
+    std::function<void()> moved_;
+};
+
+class ComboBoxHandle final : public Handle<ComboBox> {
+public:
+    ComboBoxHandle(HWND window, const res::Control &control)
+        : Handle(window), sorted_((control.style & res::kSorted) != 0) {
+        setItems({control.items.begin(), control.items.end()});
+    }
+    std::u16string text() const override { return WindowText(window_); }
+    void setText(const std::u16string &text) override { SetWindowTextW(window_, Wide(text)); }
+    void setItems(std::vector<std::u16string> items) override {
+        // Sorted here rather than by the control, so that every backend has the same order.
+        if (sorted_) std::stable_sort(items.begin(), items.end(), SortsBefore);
+        const std::u16string shown = text();
+        SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(window_, CB_RESETCONTENT, 0, 0);
+        SendMessageW(window_, CB_INITSTORAGE, items.size(), 0);
+        for (const std::u16string &item : items)
+            SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item)));
+        SetWindowTextW(window_, Wide(shown));
+        SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+    int itemCount() const override { return int(SendMessageW(window_, CB_GETCOUNT, 0, 0)); }
+    std::u16string itemText(int index) const override {
+        const LRESULT length = SendMessageW(window_, CB_GETLBTEXTLEN, WPARAM(index), 0);
+        if (length == CB_ERR) return {};
+        std::wstring text(size_t(length) + 1, L'\0');
+        SendMessageW(window_, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
+        return FromWide(text.data(), size_t(length));
+    }
+    void choose(int index) override { SendMessageW(window_, CB_SETCURSEL, WPARAM(index), 0); }
+    void setOnChosen(std::function<void(int index)> chosen) override {
+        chosen_ = std::move(chosen);
+    }
+    void command(int code) override {
+        if (code != CBN_SELENDOK) return;
+        const int index = int(SendMessageW(window_, CB_GETCURSEL, 0, 0));
+        if (index < 0) return;
+        // The control puts the item into its edit field only after this notification.
+        SetWindowTextW(window_, Wide(itemText(index)));
+        if (chosen_) chosen_(index);
+    }
+    KeyRoute route(UINT) override {
+        return SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) ? KeyRoute::Control
+                                                               : KeyRoute::Dialog;
+    }
+
+private:
+    bool sorted_;
+    std::function<void(int)> chosen_;
+};
+
+class ReportListHandle final : public Handle<ReportList> {
+public:
+    ReportListHandle(HWND window, Dialog &dialog, int id)
+        : Handle(window), dialog_(dialog), id_(id),
+          view_(window, [this](int row, int column) { return cellText(row, column); }) {
+        view_.keyDown = [this](UINT vk) {
+            return DialogEvents::ListKeyDown(dialog_, id_, KeyOf(vk));
+        };
+    }
+
+    void setColumns(const std::vector<std::u16string> &headers) override {
+        const int idWidth = view_.textWidth(kWidestId);
+        std::vector<int> widths;
+        for (const std::u16string &header : headers)
+            widths.push_back(std::max(idWidth, view_.textWidth(header)) + ListView::kCellMargin);
+        view_.setColumns(headers, widths);
+    }
+    void setSource(const RowSource *source) override {
+        source_ = source;
+        reset();
+    }
+    int rowCount() const override { return int(ListView_GetItemCount(window_)); }
+    int columnCount() const override { return view_.columnCount(); }
+    std::u16string cellText(int row, int column) const override {
+        if (!source_ || row < 0 || row >= rowCount() || row >= source_->rowCount()) return {};
+        return source_->cellText(row, column);
+    }
+
+    void reset() override {
+        ListView_SetItemState(window_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_SetItemCountEx(window_, source_ ? source_->rowCount() : 0, 0);
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+    void rowsInserted(int first, int count) override {
+        moveRows([first, count](int row) { return row >= first ? row + count : row; },
+                 [first, count](int current, int) {
+                     return current >= first ? current + count : current;
+                 });
+    }
+    void rowsRemoved(int first, int count) override {
+        const int end = first + count;
+        auto moved = [first, end, count](int row) {
+            return row < first ? row : row >= end ? row - count : -1;
+        };
+        // A removed current row passes to the row above the removed ones, else to the first.
+        moveRows(moved, [moved, first](int current, int rows) {
+            if (moved(current) >= 0 || current < 0) return moved(current);
+            return first > 0 ? first - 1 : rows > 0 ? 0 : -1;
+        });
+    }
+    void rowsChanged(int first, int last) override { ListView_RedrawItems(window_, first, last); }
+
+    std::vector<int> selectedRows() const override {
+        std::vector<int> rows;
+        for (int row = ListView_GetNextItem(window_, -1, LVNI_SELECTED); row >= 0;
+             row = ListView_GetNextItem(window_, row, LVNI_SELECTED))
+            rows.push_back(row);
+        return rows;
+    }
+    int currentRow() const override { return ListView_GetNextItem(window_, -1, LVNI_FOCUSED); }
+    void setSelection(const std::vector<int> &rows, int current) override {
+        ListView_SetItemState(window_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        for (int row : rows)
+            ListView_SetItemState(window_, row, LVIS_SELECTED, LVIS_SELECTED);
+        if (current >= 0) {
+            ListView_SetItemState(window_, current, LVIS_FOCUSED, LVIS_FOCUSED);
+            ListView_SetSelectionMark(window_, current);
+        }
+    }
+    void scrollTo(int row) override { ListView_EnsureVisible(window_, row, FALSE); }
+    void setOnActivated(std::function<void(int row)> activated) override {
+        activated_ = std::move(activated);
+    }
+
+    bool notify(const NMHDR &header, LRESULT &result) override {
+        switch (header.code) {
+        case NM_CLICK:
+            DialogEvents::ListClick(dialog_, id_);
+            return true;
+        case NM_DBLCLK: {
+            const int row = reinterpret_cast<const NMITEMACTIVATE &>(header).iItem;
+            if (row >= 0 && activated_) activated_(row);
+            return true;
+        }
+        }
+        return view_.notify(header, result);
+    }
+    KeyRoute route(UINT vk) override {
+        if (DialogEvents::ListKeyDown(dialog_, id_, KeyOf(vk))) return KeyRoute::Consumed;
+        const int current = currentRow();
+        if (vk == VK_RETURN && current >= 0 && activated_) activated_(current);
+        return KeyRoute::Dialog;
+    }
+
+private:
+    // The source's rows moved: the count follows it, and the selection and the current row
+    // move with their rows (to -1: gone).
+    void moveRows(const std::function<int(int row)> &moved,
+                  const std::function<int(int current, int rows)> &movedCurrent) {
+        std::vector<int> selected;
+        for (int row : selectedRows())
+            if (const int to = moved(row); to >= 0) selected.push_back(to);
+        const int rows = source_ ? source_->rowCount() : 0;
+        const int current = movedCurrent(currentRow(), rows);
+        ListView_SetItemCountEx(window_, rows, LVSICF_NOSCROLL);
+        setSelection(selected, current);
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+
+    Dialog &dialog_;
+    int id_;
+    ListView view_;
+    const RowSource *source_ = nullptr;
+    std::function<void(int)> activated_;
+};
+
+} // namespace
+
+std::u16string WithCrLf(const std::u16string &text) {
+    std::u16string result;
+    result.reserve(text.size());
+    for (char16_t c : text) {
+        if (c == u'\n') result += u'\r';
+        result += c;
+    }
+    return result;
+}
+
+std::u16string WithLf(const std::u16string &text) {
+    std::u16string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r') {
+            result += text[i];
+        } else if (i + 1 == text.size() || text[i + 1] != u'\n') {
+            result += u'\n';
+        }
+    }
+    return result;
+}
+
+std::unique_ptr<ControlPeer> MakeControlPeer(HWND window, const res::Control &control,
+                                             Dialog &dialog) {
+    switch (control.kind) {
+    case res::Kind::Static:
+        return std::make_unique<LabelHandle>(window);
+    case res::Kind::Edit:
+        return std::make_unique<EditHandle>(window, control);
+    case res::Kind::TextArea:
+        return std::make_unique<TextAreaHandle>(window);
+    case res::Kind::Button:
+        return std::make_unique<ButtonHandle<Button>>(window, dialog, control.id);
+    case res::Kind::CheckBox:
+        return std::make_unique<CheckBoxHandle>(window, dialog, control.id);
+    case res::Kind::ComboBox:
+        return std::make_unique<ComboBoxHandle>(window, control);
+    case res::Kind::List:
+        return std::make_unique<ReportListHandle>(window, dialog, control.id);
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+} // namespace gui::win32

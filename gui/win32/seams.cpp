@@ -1,0 +1,142 @@
+#include "gui/win32/internal.h"
+#include "gui/win32/win32backend.h"
+
+#include <commdlg.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace gui::win32 {
+
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+
+// A button of a task dialog: what it shows and what it answers.
+struct Choice {
+    const char16_t *text;
+    Answer answer;
+};
+
+// The questions whose buttons a message box has not; the last button's answer is also that of
+// Escape and the close box.
+std::vector<Choice> ChoicesOf(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::SaveCancel:
+        return {{u"保存", Answer::Save}, {u"取消", Answer::Cancel}};
+    case Buttons::Close:
+        return {{u"关闭", Answer::Ok}};
+    case Buttons::SaveDiscardCancel:
+        return {{u"保存", Answer::Save}, {u"不保存", Answer::Discard}, {u"取消", Answer::Cancel}};
+    case Buttons::ReloadIgnore:
+        return {{u"重新载入", Answer::Reload}, {u"忽略", Answer::Ignore}};
+    case Buttons::OverwriteCancel:
+        return {{u"覆盖", Answer::Overwrite}, {u"取消", Answer::Cancel}};
+    default:
+        return {};
+    }
+}
+
+Answer AskWithMessageBox(const platform::MessageBoxRequest &request, HWND owner) {
+    UINT type = request.buttons == Buttons::YesNo         ? MB_YESNO
+                : request.buttons == Buttons::YesNoCancel ? MB_YESNOCANCEL
+                                                          : MB_OK;
+    if (request.icon == platform::Icon::Question) type |= MB_ICONQUESTION;
+    ModalScope modal(owner);
+    const int pressed = MessageBoxW(owner, Wide(request.text), Wide(request.caption), type);
+    // A box with only OK gives OK, whichever way it was closed.
+    if (request.buttons == Buttons::Ok) return Answer::Ok;
+    switch (pressed) {
+    case IDYES:
+        return Answer::Yes;
+    case IDNO:
+        return Answer::No;
+    case IDCANCEL:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
+}
+
+constexpr int kFirstChoice = 1000;
+
+Answer AskWithTaskDialog(const platform::MessageBoxRequest &request, HWND owner) {
+    const std::vector<Choice> choices = ChoicesOf(request.buttons);
+    // The last button is the box's Cancel: Escape and the close box press it.
+    std::vector<TASKDIALOG_BUTTON> buttons;
+    for (size_t i = 0; i < choices.size(); ++i)
+        buttons.push_back({i + 1 == choices.size() ? IDCANCEL : kFirstChoice + int(i),
+                           reinterpret_cast<PCWSTR>(choices[i].text)});
+    TASKDIALOGCONFIG config = {};
+    config.cbSize = sizeof config;
+    config.hwndParent = owner;
+    config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    config.pszWindowTitle = Wide(request.caption);
+    config.pszContent = Wide(request.text);
+    if (request.icon == platform::Icon::Question) {
+        config.dwFlags |= TDF_USE_HICON_MAIN;
+        config.hMainIcon = LoadIconW(nullptr, IDI_QUESTION);
+    }
+    config.cButtons = UINT(buttons.size());
+    config.pButtons = buttons.data();
+    config.nDefaultButton = buttons.front().nButtonID;
+    int pressed = IDCANCEL;
+    ModalScope modal(owner);
+    if (FAILED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) pressed = IDCANCEL;
+    const size_t index = size_t(pressed - kFirstChoice);
+    return index < choices.size() ? choices[index].answer : choices.back().answer;
+}
+
+// The owner of a box: the main window, or for the application's box the active window.
+HWND OwnerOf(const platform::MessageBoxRequest &request, HWND mainWindow) {
+    HWND active = GetActiveWindow();
+    return request.ownedByMainWindow || !active ? mainWindow : active;
+}
+
+Answer Ask(const platform::MessageBoxRequest &request, HWND mainWindow) {
+    HWND owner = OwnerOf(request, mainWindow);
+    if (request.scrollable) return ShowReport(request, owner);
+    if (ChoicesOf(request.buttons).empty()) return AskWithMessageBox(request, owner);
+    return AskWithTaskDialog(request, owner);
+}
+
+std::u16string AskOpenFile(const std::u16string &filter, HWND mainWindow) {
+    // "Name|pattern|...||" is the dialog's own list with NULs for the bars.
+    std::u16string filters = filter;
+    for (char16_t &c : filters)
+        if (c == u'|') c = u'\0';
+    std::wstring file(32768, L'\0');
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    HWND active = GetActiveWindow();
+    dialog.hwndOwner = active ? active : mainWindow;
+    dialog.lpstrFilter = filters.empty() ? nullptr : Wide(filters);
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = DWORD(file.size());
+    dialog.lpstrTitle = L"打开";
+    dialog.Flags =
+        OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    ModalScope modal(dialog.hwndOwner);
+    if (!GetOpenFileNameW(&dialog)) return {};
+    return FromWide(file.c_str());
+}
+
+[[noreturn]] void ExitNow(int status) {
+    // At once: no window is closed first.
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+} // namespace
+
+void InstallSeams(const Dialog &mainWindow) {
+    HWND main = WindowOf(mainWindow);
+    platform::SetMessageBoxHandler(
+        [main](const platform::MessageBoxRequest &request) { return Ask(request, main); });
+    platform::SetOpenFileHandler(
+        [main](const std::u16string &filter) { return AskOpenFile(filter, main); });
+    platform::SetExitHandler(ExitNow);
+}
+
+} // namespace gui::win32

@@ -1,0 +1,559 @@
+// The Windows backend on real windows: dialogs from the templates of res/, driven through the
+// window messages a user's input makes.
+
+#include "gui/dialog.h"
+#include "gui/win32/win32backend.h"
+#include "platform/seams.h"
+#include "res/entrytextdialogs.h"
+#include "res/resources.h"
+#include "res/triggerdialog.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+using gui::Key;
+using platform::Answer;
+using platform::Buttons;
+
+class BackendEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        backend_ = std::make_unique<gui::win32::Backend>();
+        gui::SetBackend(backend_.get());
+    }
+    void TearDown() override {
+        gui::SetBackend(nullptr);
+        backend_.reset();
+    }
+
+private:
+    std::unique_ptr<gui::win32::Backend> backend_;
+};
+
+[[maybe_unused]] const auto *const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new BackendEnvironment);
+
+gui::win32::Driver &Input() {
+    return static_cast<gui::win32::Driver &>(gui::CurrentBackend().driver());
+}
+
+std::u16string U16(const std::string &ascii) { return {ascii.begin(), ascii.end()}; }
+
+// A window whose hooks write down what reaches them.
+class Window : public gui::Dialog {
+public:
+    explicit Window(int templateId, gui::Dialog *owner = nullptr) : Dialog(templateId, owner) {}
+
+    std::vector<std::string> events;
+    std::function<bool(Key)> takeListKey = [](Key) { return false; };
+    std::vector<std::u16string> dropped;
+
+protected:
+    void onCommand(int id) override { events.push_back("command " + std::to_string(id)); }
+    void onListClick(int listId) override { events.push_back("click " + std::to_string(listId)); }
+    bool onListKeyDown(int, Key key) override {
+        events.push_back("key " + std::to_string(int(key)));
+        return takeListKey(key);
+    }
+    bool onEnter() override {
+        events.push_back("enter");
+        return true;
+    }
+    bool onEscape() override {
+        events.push_back("escape");
+        return true;
+    }
+    void onDropFiles(const std::vector<std::u16string> &paths) override { dropped = paths; }
+};
+
+// 40,000 rows, each asked for only when the list shows it.
+class Rows final : public gui::RowSource {
+public:
+    int count = 40000;
+    mutable int asked = 0;
+    int rowCount() const override { return count; }
+    std::u16string cellText(int row, int column) const override {
+        ++asked;
+        return column == 0 ? U16(std::to_string(row)) : u"注释 " + U16(std::to_string(row));
+    }
+};
+
+// The trigger window shown, its list over `rows`.
+struct TriggerWindow {
+    Window window{res::kIdTriggerDialog};
+    gui::ReportList *list = window.control<gui::ReportList>(res::kIdTriggerList);
+
+    explicit TriggerWindow(const Rows &rows) {
+        list->setColumns({u"ID", u"注释"});
+        list->setSource(&rows);
+        window.show();
+        Input().settle();
+    }
+};
+
+TEST(Win32Backend, VirtualListShowsAndSelectsRowsOfItsSource) {
+    Rows rows;
+    TriggerWindow trigger(rows);
+    gui::ReportList &list = *trigger.list;
+    EXPECT_EQ(list.rowCount(), 40000);
+    EXPECT_EQ(list.columnCount(), 2);
+    EXPECT_EQ(list.cellText(39999, 1), u"注释 39999");
+    // Only the rows on the screen were asked for.
+    EXPECT_LT(rows.asked, 500);
+
+    Input().clickRow(trigger.window, res::kIdTriggerList, 5, false);
+    Input().clickRow(trigger.window, res::kIdTriggerList, 7, true);
+    EXPECT_EQ(list.selectedRows(), (std::vector<int>{5, 7}));
+    EXPECT_EQ(list.currentRow(), 7);
+    EXPECT_EQ(trigger.window.events, (std::vector<std::string>{"click 1012", "click 1012"}));
+
+    // The selection moves with its rows.
+    rows.count += 2;
+    list.rowsInserted(0, 2);
+    EXPECT_EQ(list.selectedRows(), (std::vector<int>{7, 9}));
+    EXPECT_EQ(list.currentRow(), 9);
+    rows.count -= 2;
+    list.rowsRemoved(8, 2);
+    EXPECT_EQ(list.selectedRows(), (std::vector<int>{7}));
+    EXPECT_EQ(list.currentRow(), 7);
+
+    list.setSelection({1, 3}, 3);
+    EXPECT_EQ(list.selectedRows(), (std::vector<int>{1, 3}));
+    list.reset();
+    EXPECT_TRUE(list.selectedRows().empty());
+
+    // A click below the last row clears the selection.
+    rows.count = 3;
+    list.reset();
+    Input().clickRow(trigger.window, res::kIdTriggerList, 1, false);
+    EXPECT_EQ(list.selectedRows(), (std::vector<int>{1}));
+    Input().clickRow(trigger.window, res::kIdTriggerList, 3, false);
+    EXPECT_TRUE(list.selectedRows().empty());
+}
+
+TEST(Win32Backend, ListHearsOfKeysBeforeItMovesItsSelection) {
+    struct Case {
+        Key key;
+        bool taken;
+        std::vector<int> selectedAfter;
+        std::vector<std::string> events;
+    };
+    const std::string down = "key " + std::to_string(int(Key::Down));
+    const std::string enter = "key " + std::to_string(int(Key::Enter));
+    const std::string escape = "key " + std::to_string(int(Key::Escape));
+    const Case cases[] = {
+        {Key::Down, true, {5}, {down}},
+        {Key::Down, false, {6}, {down}},
+        {Key::Enter, false, {5}, {enter, "activated 5", "enter"}},
+        {Key::Enter, true, {5}, {enter}},
+        {Key::Escape, false, {5}, {escape, "escape"}},
+    };
+    for (const Case &test : cases) {
+        SCOPED_TRACE(int(test.key) * 2 + test.taken);
+        Rows rows;
+        TriggerWindow trigger(rows);
+        Input().clickRow(trigger.window, res::kIdTriggerList, 5, false);
+        trigger.window.events.clear();
+        std::vector<int> selectedAtKey;
+        trigger.window.takeListKey = [&](Key) {
+            selectedAtKey = trigger.list->selectedRows();
+            return test.taken;
+        };
+        trigger.list->setOnActivated(
+            [&](int row) { trigger.window.events.push_back("activated " + std::to_string(row)); });
+        Input().pressKey(trigger.window, res::kIdTriggerList, test.key);
+        EXPECT_EQ(selectedAtKey, (std::vector<int>{5}));
+        EXPECT_EQ(trigger.list->selectedRows(), test.selectedAfter);
+        EXPECT_EQ(trigger.window.events, test.events);
+    }
+}
+
+TEST(Win32Backend, MenuKeysReachTheMainWindowAfterTheTextFieldsOwnUndo) {
+    Window main(res::kIdMainDialog);
+    main.attachMenu(res::kIdMainMenu);
+    Rows rows;
+    TriggerWindow trigger(rows);
+    Window taskForces(res::kIdTaskForceDialog, &main);
+    auto command = [](int id) { return "command " + std::to_string(id); };
+
+    // From a list of a modeless window.
+    Input().clickRow(trigger.window, res::kIdTriggerList, 0, false);
+    Input().pressKeys(trigger.window, res::kIdTriggerList, u"Ctrl+S");
+    EXPECT_EQ(main.events, (std::vector<std::string>{command(res::kCmdSave)}));
+
+    // An edit box takes back its one step of typing, and does it again.
+    auto *name = trigger.window.control<gui::Edit>(res::kIdTriggerName);
+    Input().type(trigger.window, res::kIdTriggerName, u"ab");
+    main.events.clear();
+    Input().pressKeys(trigger.window, res::kIdTriggerName, u"Ctrl+Z");
+    EXPECT_EQ(name->text(), u"");
+    Input().pressKeys(trigger.window, res::kIdTriggerName, u"Ctrl+Z");
+    Input().pressKeys(trigger.window, res::kIdTriggerName, u"Ctrl+Y");
+    EXPECT_EQ(name->text(), u"ab");
+    Input().pressKeys(trigger.window, res::kIdTriggerName, u"Ctrl+Shift+Z");
+    EXPECT_EQ(main.events,
+              (std::vector<std::string>{command(res::kCmdUndo), command(res::kCmdRedo)}));
+
+    // A text area keeps a history of its own: the whole text replaced is one step.
+    taskForces.show();
+    auto *area = taskForces.control<gui::TextArea>(res::kIdTaskForceText);
+    area->setText(u"[TF]\nName=old");
+    area->replaceText(u"[TF]\nName=new");
+    main.events.clear();
+    Input().pressKeys(taskForces, res::kIdTaskForceText, u"Ctrl+Z");
+    EXPECT_EQ(area->text(), u"[TF]\nName=old");
+    Input().pressKeys(taskForces, res::kIdTaskForceText, u"Ctrl+Z");
+    Input().pressKeys(taskForces, res::kIdTaskForceText, u"Ctrl+Y");
+    EXPECT_EQ(area->text(), u"[TF]\nName=new");
+    EXPECT_EQ(main.events, (std::vector<std::string>{command(res::kCmdUndo)}));
+
+    // Typed lines: the Return key makes one line break.
+    Input().type(taskForces, res::kIdTaskForceText, u"0=1,E1\n1=2,E2");
+    EXPECT_EQ(area->text(), u"0=1,E1\n1=2,E2");
+    EXPECT_EQ(area->caretLine(), 1);
+}
+
+TEST(Win32Backend, SearchFieldShowsItsCueAndAnswersEscapeAndCtrlF) {
+    Rows rows;
+    TriggerWindow trigger(rows);
+    auto *filter = trigger.window.control<gui::Edit>(res::kIdTriggerFilter);
+    HWND field = gui::win32::ControlWindowOf(trigger.window, res::kIdTriggerFilter);
+    wchar_t cue[32] = {};
+    SendMessageW(field, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 32);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t *>(cue)), u"ID 或注释");
+    int changes = 0;
+    filter->setOnChanged([&] { ++changes; });
+
+    Input().type(trigger.window, res::kIdTriggerFilter, u"abc");
+    EXPECT_EQ(changes, 3);
+    Input().pressKey(trigger.window, res::kIdTriggerFilter, Key::Escape);
+    EXPECT_EQ(filter->text(), u"");
+    EXPECT_EQ(changes, 4);
+    EXPECT_TRUE(trigger.window.events.empty());
+    // An empty field leaves Escape to the window.
+    Input().pressKey(trigger.window, res::kIdTriggerFilter, Key::Escape);
+    EXPECT_EQ(trigger.window.events, (std::vector<std::string>{"escape"}));
+
+    filter->setText(u"abc");
+    Input().clickRow(trigger.window, res::kIdTriggerList, 0, false);
+    Input().pressKeys(trigger.window, res::kIdTriggerList, u"Ctrl+F");
+    EXPECT_EQ(GetFocus(), field);
+    DWORD start = 1, end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 3u);
+}
+
+TEST(Win32Backend, SortedComboBoxListsItsItemsAndTellsOfTheOneChosen) {
+    Rows rows;
+    TriggerWindow trigger(rows);
+    auto *house = trigger.window.control<gui::ComboBox>(res::kIdTriggerHouse);
+    house->setText(u"typed");
+    house->setItems({u"b", u"A", u"苏联", u"a", u"C"});
+    EXPECT_EQ(house->text(), u"typed");
+    std::vector<std::u16string> items;
+    for (int i = 0; i < house->itemCount(); ++i)
+        items.push_back(house->itemText(i));
+    EXPECT_EQ(items, (std::vector<std::u16string>{u"A", u"a", u"b", u"C", u"苏联"}));
+
+    int chosen = -1;
+    std::u16string shownWhenChosen;
+    house->setOnChosen([&](int index) {
+        chosen = index;
+        shownWhenChosen = house->text();
+    });
+    Input().choose(trigger.window, res::kIdTriggerHouse, 4);
+    EXPECT_EQ(chosen, 4);
+    EXPECT_EQ(shownWhenChosen, u"苏联");
+}
+
+TEST(Win32Backend, EachInputIsNamedByTheLabelRightBeforeIt) {
+    Rows rows;
+    TriggerWindow trigger(rows);
+    const std::pair<int, std::u16string> cases[] = {
+        {res::kIdTriggerName, u"注释"},
+        {res::kIdTriggerHouse, u"指定国家"},
+        {res::kIdTriggerMaxWeight, u"最高权重"},
+        // No label: a hidden one with the template's name.
+        {res::kIdTriggerFilter, u"筛选"},
+        {res::kIdTriggerList, u"触发列表"},
+    };
+    for (const auto &[id, name] : cases) {
+        HWND label = GetWindow(gui::win32::ControlWindowOf(trigger.window, id), GW_HWNDPREV);
+        wchar_t text[64] = {}, className[16] = {};
+        GetWindowTextW(label, text, 64);
+        GetClassNameW(label, className, 16);
+        EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t *>(text)), name) << id;
+        EXPECT_EQ(_wcsicmp(className, L"Static"), 0) << id;
+    }
+}
+
+TEST(Win32Backend, ControlsFollowTheirAnchorsAndTheWindowKeepsItsTemplateSize) {
+    Rows rows;
+    TriggerWindow trigger(rows);
+    HWND window = gui::win32::WindowOf(trigger.window);
+    auto place = [&](int id) {
+        RECT rect;
+        HWND control = gui::win32::ControlWindowOf(trigger.window, id);
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&rect), 2);
+        return rect;
+    };
+    const RECT list = place(res::kIdTriggerList), close = place(res::kIdTriggerClose),
+               name = place(res::kIdTriggerName);
+    const gui::Size size = trigger.window.frameSize();
+
+    SetWindowPos(window, nullptr, 0, 0, size.width + 100, size.height + 60,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    Input().settle();
+    const RECT grownList = place(res::kIdTriggerList), movedClose = place(res::kIdTriggerClose),
+               movedName = place(res::kIdTriggerName);
+    EXPECT_EQ(grownList.right - list.right, 100);
+    EXPECT_EQ(grownList.bottom - list.bottom, 60);
+    EXPECT_EQ(grownList.left, list.left);
+    EXPECT_EQ(movedClose.left - close.left, 100);
+    EXPECT_EQ(movedClose.top, close.top);
+    EXPECT_EQ(movedName.right - movedName.left, name.right - name.left);
+
+    // Never smaller than the template.
+    SetWindowPos(window, nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+    Input().settle();
+    EXPECT_EQ(trigger.window.frameSize().width, size.width);
+    EXPECT_EQ(trigger.window.frameSize().height, size.height);
+    EXPECT_EQ(place(res::kIdTriggerClose).left, close.left);
+}
+
+TEST(Win32Backend, FilesDroppedOnTheMainWindowReachItsHook) {
+    Window main(res::kIdMainDialog);
+    const std::vector<std::u16string> paths = {u"C:\\mods\\甲.ini", u"D:\\ai.ini"};
+    // The drop as the shell hands it over: the paths one after another, then an empty one.
+    std::u16string list;
+    for (const std::u16string &path : paths)
+        list += path + u'\0';
+    list += u'\0';
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(char16_t));
+    auto *files = static_cast<DROPFILES *>(GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    std::memcpy(files + 1, list.data(), list.size() * sizeof(char16_t));
+    GlobalUnlock(drop);
+    HWND window = gui::win32::WindowOf(main);
+    EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    Input().settle();
+    EXPECT_EQ(main.dropped, paths);
+}
+
+// The shown window of ours with this caption, or its child whose text begins with `text` (the
+// mnemonic mark left out); nullptr when there is none.
+HWND FindShown(HWND parent, const std::u16string &text) {
+    struct Search {
+        std::u16string text;
+        HWND found = nullptr;
+    } search{text};
+    auto visit = [](HWND window, LPARAM data) -> BOOL {
+        auto *search = reinterpret_cast<Search *>(data);
+        wchar_t buffer[128] = {};
+        GetWindowTextW(window, buffer, 128);
+        std::u16string shown;
+        for (const wchar_t *c = buffer; *c; ++c)
+            if (*c != L'&') shown += char16_t(*c);
+        if (!IsWindowVisible(window) || shown.rfind(search->text, 0) != 0) return TRUE;
+        search->found = window;
+        return FALSE;
+    };
+    if (parent) {
+        EnumChildWindows(parent, visit, reinterpret_cast<LPARAM>(&search));
+    } else {
+        EnumThreadWindows(GetCurrentThreadId(), visit, reinterpret_cast<LPARAM>(&search));
+    }
+    return search.found;
+}
+
+void Click(HWND target) {
+    RECT client;
+    GetClientRect(target, &client);
+    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    PostMessageW(target, WM_LBUTTONUP, 0, centre);
+}
+
+// Clicks the button of the box with this caption whose text begins with `button`, or presses
+// Escape in it when `button` is empty, once the box is shown: the dialog manager shows a box
+// when its queue first runs empty, so the answer waits on a timer, not on posted work.
+class BoxAnswer {
+public:
+    BoxAnswer(std::u16string caption, std::u16string button)
+        : caption_(std::move(caption)), button_(std::move(button)),
+          timer_(gui::MakeTimer([this] { answer(); })) {
+        timer_->start(20);
+    }
+
+private:
+    void answer() {
+        HWND box = FindShown(nullptr, caption_);
+        HWND target = box && !button_.empty() ? FindShown(box, button_) : box;
+        if (!target) {
+            if (--tries_ > 0) timer_->start(20);
+            return;
+        }
+        if (button_.empty()) {
+            PostMessageW(GetFocus() ? GetFocus() : box, WM_KEYDOWN, VK_ESCAPE, 1);
+        } else {
+            Click(target);
+        }
+    }
+
+    std::u16string caption_;
+    std::u16string button_;
+    std::unique_ptr<gui::Timer> timer_;
+    int tries_ = 250;
+};
+
+TEST(Win32Backend, BoxesAskWithTheButtonsTheirQuestionNames) {
+    Window main(res::kIdMainDialog);
+    main.show();
+    gui::win32::InstallSeams(main);
+    struct Case {
+        Buttons buttons;
+        bool report;
+        std::u16string button; // empty: Escape
+        Answer answer;
+    };
+    const Case cases[] = {
+        {Buttons::SaveDiscardCancel, false, u"不保存", Answer::Discard},
+        {Buttons::SaveDiscardCancel, false, u"", Answer::Cancel},
+        {Buttons::ReloadIgnore, false, u"重新载入", Answer::Reload},
+        {Buttons::ReloadIgnore, false, u"", Answer::Ignore},
+        {Buttons::OverwriteCancel, false, u"覆盖", Answer::Overwrite},
+        {Buttons::YesNoCancel, false, u"否", Answer::No},
+        {Buttons::Ok, false, u"", Answer::Ok},
+        {Buttons::SaveCancel, true, u"保存", Answer::Save},
+        {Buttons::SaveCancel, true, u"", Answer::Cancel},
+    };
+    for (const Case &test : cases) {
+        SCOPED_TRACE(int(test.buttons) * 10 + test.report);
+        const std::u16string caption = u"问题 " + U16(std::to_string(int(test.buttons)));
+        BoxAnswer answerer(caption, test.button);
+        const Answer answer =
+            test.report ? platform::ShowOwnedReport(u"一段\n长的文字", caption, test.buttons)
+                        : platform::ShowOwnedMessage(u"要保存吗？", caption, test.buttons,
+                                                     platform::Icon::Question);
+        EXPECT_EQ(answer, test.answer);
+        EXPECT_TRUE(IsWindowEnabled(gui::win32::WindowOf(main)));
+    }
+    platform::SetMessageBoxHandler({});
+    platform::SetOpenFileHandler({});
+    platform::SetExitHandler({});
+}
+
+TEST(Win32Backend, ModelessReportSortsItsFindingsAndTellsWhichIsActivated) {
+    Window main(res::kIdMainDialog);
+    main.show();
+    gui::win32::InstallSeams(main);
+    std::vector<size_t> activated;
+    int refreshed = 0;
+    auto findings = [&](std::vector<std::u16string> ids) {
+        platform::ReportTable table;
+        table.summary = u"发现 " + U16(std::to_string(ids.size())) + u" 个问题";
+        table.headers = {u"ID", u"问题"};
+        for (const std::u16string &id : ids)
+            table.rows.push_back({id, u"缺少 " + id});
+        table.activated = [&](size_t row) { activated.push_back(row); };
+        return table;
+    };
+    EXPECT_EQ(platform::ShowOwnedReport({}, u"检查文件", Buttons::Close, findings({u"b", u"a"}),
+                                        [&] {
+                                            ++refreshed;
+                                            return findings({u"c", u"b", u"a"});
+                                        }),
+              Answer::Ok);
+    HWND report = FindWindowW(nullptr, L"检查文件");
+    ASSERT_TRUE(report);
+    HWND table = FindWindowExW(report, nullptr, WC_LISTVIEWW, nullptr);
+    auto cell = [table](int row) {
+        wchar_t text[32] = {};
+        ListView_GetItemText(table, row, 0, text, 32);
+        return std::u16string(reinterpret_cast<const char16_t *>(text));
+    };
+    auto post = [](HWND target, std::initializer_list<UINT> messages, POINT at) {
+        for (UINT message : messages)
+            PostMessageW(target, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                         MAKELPARAM(at.x, at.y));
+        Input().settle();
+    };
+    EXPECT_EQ(ListView_GetItemCount(table), 2);
+
+    // A click on the first header sorts by it; a double click on a row names its finding.
+    RECT header;
+    Header_GetItemRect(ListView_GetHeader(table), 0, &header);
+    post(ListView_GetHeader(table), {WM_LBUTTONDOWN, WM_LBUTTONUP},
+         {(header.left + header.right) / 2, (header.top + header.bottom) / 2});
+    EXPECT_EQ(cell(0), u"a");
+    RECT row;
+    ListView_GetItemRect(table, 0, &row, LVIR_LABEL);
+    post(table, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP},
+         {row.left + 4, (row.top + row.bottom) / 2});
+    EXPECT_EQ(activated, (std::vector<size_t>{1}));
+
+    // 刷新 fills it again; 关闭 closes it.
+    Click(FindShown(report, u"刷新"));
+    Input().settle();
+    EXPECT_EQ(refreshed, 1);
+    EXPECT_EQ(ListView_GetItemCount(table), 3);
+    Click(FindShown(report, u"关闭"));
+    Input().settle();
+    EXPECT_FALSE(IsWindow(report));
+    platform::SetMessageBoxHandler({});
+    platform::SetOpenFileHandler({});
+    platform::SetExitHandler({});
+}
+
+TEST(Win32Backend, SystemServicesRunOnTheUserInterfaceThread) {
+    EXPECT_GT(gui::WorkArea().width, 0);
+    EXPECT_GT(gui::WorkArea().height, 0);
+
+    std::vector<std::string> ran;
+    gui::Post([&] { ran.push_back("posted"); });
+    EXPECT_TRUE(ran.empty());
+    std::unique_ptr<gui::Timer> timer = gui::MakeTimer([&] { ran.push_back("timer"); });
+    timer->start(10);
+    EXPECT_TRUE(timer->isActive());
+
+    const std::string path = "watched.ini";
+    std::ofstream(path) << "[A]\n";
+    std::unique_ptr<gui::FileWatcher> watcher =
+        gui::MakeFileWatcher([&] { ran.push_back("changed"); });
+    watcher->watch({U16(path)});
+    Sleep(50);
+    std::ofstream(path, std::ios::app) << "1=2\n";
+
+    for (int i = 0; i < 300 && ran.size() < 3; ++i) {
+        Input().settle();
+        Sleep(10);
+    }
+    std::sort(ran.begin(), ran.end());
+    EXPECT_EQ(ran, (std::vector<std::string>{"changed", "posted", "timer"}));
+    EXPECT_FALSE(timer->isActive());
+    watcher.reset();
+    std::remove(path.c_str());
+
+    const std::vector<std::u16string> recent = {u"C:\\mods\\甲.ini", u"tab\there\nand\\line"};
+    gui::WriteSetting(u"testRecentFiles", recent);
+    gui::WriteSetting(u"testOther", {u"x"});
+    EXPECT_EQ(gui::ReadSetting(u"testRecentFiles"), recent);
+    gui::WriteSetting(u"testRecentFiles", {});
+    gui::WriteSetting(u"testOther", {});
+    EXPECT_TRUE(gui::ReadSetting(u"testRecentFiles").empty());
+}
+
+} // namespace
