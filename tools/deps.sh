@@ -22,8 +22,11 @@ VANTAEDIT_RUN_PACKAGES=(qt6-translations-l10n fonts-noto-cjk)
 # The checks of the installed files and of the Debian package.
 VANTAEDIT_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file python3)
 # The Windows check: the 64-bit MinGW-w64 C++ compiler (the x86-64, POSIX-thread part of
-# mingw-w64), Wine (64-bit), and GoogleTest's sources to build with that compiler.
-VANTAEDIT_WINDOWS_PACKAGES=(cmake g++-mingw-w64-x86-64-posix wine wine64 googletest)
+# mingw-w64), Wine (64-bit), GoogleTest's sources to build with that compiler, the icon renderer
+# the resources' build names, and for the window tests a virtual display, a Chinese font and
+# Wine's symbol font for the caption buttons.
+VANTAEDIT_WINDOWS_PACKAGES=(cmake g++-mingw-w64-x86-64-posix wine wine64 googletest librsvg2-bin
+                            xvfb fonts-noto-cjk fonts-wine)
 
 vantaedit_build() {
     local dir=$1

@@ -4,6 +4,7 @@
 #include "gui/dialog.h"
 #include "gui/win32/win32backend.h"
 #include "platform/seams.h"
+#include "res/addnewdialog.h"
 #include "res/entrytextdialogs.h"
 #include "res/resources.h"
 #include "res/triggerdialog.h"
@@ -14,6 +15,7 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -518,6 +520,40 @@ TEST(Win32Backend, ModelessReportSortsItsFindingsAndTellsWhichIsActivated) {
     platform::SetExitHandler({});
 }
 
+// The new entry dialog as its window has it: Enter confirms, Escape is left to the dialog.
+class ConfirmDialog : public gui::Dialog {
+public:
+    explicit ConfirmDialog(gui::Dialog &owner) : Dialog(res::kIdAddNewDialog, &owner) {}
+
+protected:
+    bool onEnter() override {
+        accept();
+        return true;
+    }
+};
+
+TEST(Win32Backend, ModalWindowIsTheOnlyOneTakingInputUntilItEnds) {
+    Window main(res::kIdMainDialog);
+    main.show();
+    HWND mainWindow = gui::win32::WindowOf(main);
+    for (const Key key : {Key::Enter, Key::Escape}) {
+        SCOPED_TRACE(int(key));
+        ConfirmDialog dialog(main);
+        bool mainBlocked = false;
+        std::unique_ptr<gui::Timer> press = gui::MakeTimer([&] {
+            mainBlocked = !IsWindowEnabled(mainWindow);
+            Input().type(dialog, res::kIdAddNewId, u"NEW-ID");
+            Input().pressKey(dialog, res::kIdAddNewId, key);
+        });
+        press->start(20);
+        EXPECT_EQ(dialog.exec(), key == Key::Enter);
+        EXPECT_TRUE(mainBlocked);
+        EXPECT_TRUE(IsWindowEnabled(mainWindow));
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.control<gui::Edit>(res::kIdAddNewId)->text(), u"NEW-ID");
+    }
+}
+
 TEST(Win32Backend, SystemServicesRunOnTheUserInterfaceThread) {
     EXPECT_GT(gui::WorkArea().width, 0);
     EXPECT_GT(gui::WorkArea().height, 0);
@@ -529,11 +565,12 @@ TEST(Win32Backend, SystemServicesRunOnTheUserInterfaceThread) {
     timer->start(10);
     EXPECT_TRUE(timer->isActive());
 
-    const std::string path = "watched.ini";
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "vantaedit-watched.ini";
     std::ofstream(path) << "[A]\n";
     std::unique_ptr<gui::FileWatcher> watcher =
         gui::MakeFileWatcher([&] { ran.push_back("changed"); });
-    watcher->watch({U16(path)});
+    watcher->watch({path.u16string()});
     Sleep(50);
     std::ofstream(path, std::ios::app) << "1=2\n";
 
@@ -545,7 +582,7 @@ TEST(Win32Backend, SystemServicesRunOnTheUserInterfaceThread) {
     EXPECT_EQ(ran, (std::vector<std::string>{"changed", "posted", "timer"}));
     EXPECT_FALSE(timer->isActive());
     watcher.reset();
-    std::remove(path.c_str());
+    std::filesystem::remove(path);
 
     const std::vector<std::u16string> recent = {u"C:\\mods\\甲.ini", u"tab\there\nand\\line"};
     gui::WriteSetting(u"testRecentFiles", recent);
