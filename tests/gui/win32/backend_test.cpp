@@ -10,6 +10,7 @@
 #include "res/triggerdialog.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -389,37 +390,41 @@ void Click(HWND target) {
     PostMessageW(target, WM_LBUTTONUP, 0, centre);
 }
 
-// Clicks the button of the box with this caption whose text begins with `button`, or presses
-// Escape in it when `button` is empty, once the box is shown: the dialog manager shows a box
-// when its queue first runs empty, so the answer waits on a timer, not on posted work.
-class BoxAnswer {
+// Once the window of ours with this caption is shown, `act` answers it; until it can, it is
+// tried again. The dialog manager shows a box when its queue first runs empty, so the answer
+// waits on a timer, not on posted work.
+class WhenShown {
 public:
-    BoxAnswer(std::u16string caption, std::u16string button)
-        : caption_(std::move(caption)), button_(std::move(button)),
-          timer_(gui::MakeTimer([this] { answer(); })) {
+    WhenShown(std::u16string caption, std::function<bool(HWND window)> act)
+        : caption_(std::move(caption)), act_(std::move(act)),
+          timer_(gui::MakeTimer([this] { tryToAct(); })) {
         timer_->start(20);
     }
 
 private:
-    void answer() {
-        HWND box = FindShown(nullptr, caption_);
-        HWND target = box && !button_.empty() ? FindShown(box, button_) : box;
-        if (!target) {
-            if (--tries_ > 0) timer_->start(20);
-            return;
-        }
-        if (button_.empty()) {
-            PostMessageW(GetFocus() ? GetFocus() : box, WM_KEYDOWN, VK_ESCAPE, 1);
-        } else {
-            Click(target);
-        }
+    void tryToAct() {
+        HWND window = FindShown(nullptr, caption_);
+        if ((!window || !act_(window)) && --tries_ > 0) timer_->start(20);
     }
 
     std::u16string caption_;
-    std::u16string button_;
+    std::function<bool(HWND)> act_;
     std::unique_ptr<gui::Timer> timer_;
     int tries_ = 250;
 };
+
+// A click on the box's button whose text begins with `button`; Escape when it is empty.
+std::function<bool(HWND)> Press(std::u16string button) {
+    return [button](HWND box) {
+        if (button.empty()) {
+            PostMessageW(GetFocus() ? GetFocus() : box, WM_KEYDOWN, VK_ESCAPE, 1);
+            return true;
+        }
+        HWND target = FindShown(box, button);
+        if (target) Click(target);
+        return target != nullptr;
+    };
+}
 
 TEST(Win32Backend, BoxesAskWithTheButtonsTheirQuestionNames) {
     Window main(res::kIdMainDialog);
@@ -445,7 +450,7 @@ TEST(Win32Backend, BoxesAskWithTheButtonsTheirQuestionNames) {
     for (const Case &test : cases) {
         SCOPED_TRACE(int(test.buttons) * 10 + test.report);
         const std::u16string caption = u"问题 " + U16(std::to_string(int(test.buttons)));
-        BoxAnswer answerer(caption, test.button);
+        WhenShown answerer(caption, Press(test.button));
         const Answer answer =
             test.report ? platform::ShowOwnedReport(u"一段\n长的文字", caption, test.buttons)
                         : platform::ShowOwnedMessage(u"要保存吗？", caption, test.buttons,
@@ -515,6 +520,43 @@ TEST(Win32Backend, ModelessReportSortsItsFindingsAndTellsWhichIsActivated) {
     Click(FindShown(report, u"关闭"));
     Input().settle();
     EXPECT_FALSE(IsWindow(report));
+    platform::SetMessageBoxHandler({});
+    platform::SetOpenFileHandler({});
+    platform::SetExitHandler({});
+}
+
+TEST(Win32Backend, OpenFileDialogGivesTheChosenPath) {
+    Window main(res::kIdMainDialog);
+    main.show();
+    gui::win32::InstallSeams(main);
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "甲.ini";
+    std::ofstream(file) << "[A]\n";
+    // The file name typed into the dialog's name field, then Enter.
+    WhenShown type(u"打开", [&](HWND dialog) {
+        HWND name = GetDlgItem(dialog, edt1);
+        if (!name) {
+            EnumChildWindows(
+                GetDlgItem(dialog, cmb13),
+                [](HWND window, LPARAM found) -> BOOL {
+                    wchar_t className[16] = {};
+                    GetClassNameW(window, className, 16);
+                    if (_wcsicmp(className, L"Edit") != 0) return TRUE;
+                    *reinterpret_cast<HWND *>(found) = window;
+                    return FALSE;
+                },
+                reinterpret_cast<LPARAM>(&name));
+        }
+        if (!name) return false;
+        SetWindowTextW(name, file.c_str());
+        SetFocus(name);
+        PostMessageW(name, WM_KEYDOWN, VK_RETURN, 1);
+        return true;
+    });
+    EXPECT_EQ(platform::AskOpenFileName(u"AI 文件 (*.ini)|*.ini|所有文件 (*.*)|*.*||"),
+              file.u16string());
+    WhenShown cancel(u"打开", Press(u""));
+    EXPECT_EQ(platform::AskOpenFileName(u"AI 文件 (*.ini)|*.ini||"), u"");
+    std::filesystem::remove(file);
     platform::SetMessageBoxHandler({});
     platform::SetOpenFileHandler({});
     platform::SetExitHandler({});
