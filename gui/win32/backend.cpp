@@ -412,7 +412,7 @@ bool TextFieldTakes(res::Accelerator::TextFirst which) {
         g_editUndone[focus] = WindowText(focus);
         return true;
     }
-    if (!justUndone) return false;
+    if (!justUndone || !SendMessageW(focus, EM_CANUNDO, 0, 0)) return false;
     g_editUndone.erase(undone);
     SendMessageW(focus, EM_UNDO, 0, 0);
     return true;

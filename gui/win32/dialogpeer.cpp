@@ -1,7 +1,6 @@
 #include "gui/layout.h"
 #include "gui/win32/internal.h"
 
-#include <richedit.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
