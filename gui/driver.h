@@ -1,7 +1,8 @@
 #pragma once
 // User input through a backend's own input path (mouse and key events, typing), for the scenario
 // player and window tests: what a step does is what the user's input does, never a call of a
-// window's functions.
+// window's functions. Each backend has one, apart from the backend itself, so that the editor
+// carries no test machinery.
 
 #include "gui/controls.h"
 
