@@ -6,12 +6,10 @@
 #include "document/filereport.h"
 #include "document/filestamps.h"
 #include "platform/seams.h"
-#include "platform/widetext.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
 #include "ui/usagelist.h"
 
-#include <QString>
 #include <memory>
 
 const std::u16string kOpenFileFilter = u"所有配置 文件(*.ini)|*.ini|所有文件(*.*)|*.*||";
@@ -50,7 +48,7 @@ bool Lists(std::string_view text, std::string_view id, bool idBeforeEquals) {
 // value out of form, or whichever list names an ID found twice. Findings about text Save drops
 // name nothing a window lists.
 void OpenFindingEntry(const Document &document, const Finding &finding) {
-    const QString id = platform::WideText(finding.id);
+    const std::u16string id = ToWide(finding.id);
     switch (finding.kind) {
     case FindingKind::MissingTeam:
     case FindingKind::NoTeam:

@@ -83,11 +83,9 @@ public:
 // rows costs nothing but what is on screen.
 class RowSource {
 public:
+    virtual ~RowSource() = default;
     virtual int rowCount() const = 0;
     virtual std::u16string cellText(int row, int column) const = 0;
-
-protected:
-    ~RowSource() = default;
 };
 
 // A list in report view: columns with headers, whole rows selected, grid lines; several rows

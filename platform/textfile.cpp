@@ -312,6 +312,18 @@ void RemoveEmptyFolder(const std::u16string &path) { RemoveFolder(Encoded(path))
 
 std::u16string AbsolutePathOf(const char *argument) { return FullPath(argument); }
 
+std::u16string AbsolutePath(const std::u16string &path) { return Decoded(Absolute(Encoded(path))); }
+
+bool IsExistingFile(const std::u16string &path) {
+    const Native native = Encoded(path);
+    return Exists(native) && !IsFolder(native);
+}
+
+std::u16string FileNameOf(std::u16string_view path) {
+    const size_t separator = path.find_last_of(u"\\/");
+    return std::u16string(separator == path.npos ? path : path.substr(separator + 1));
+}
+
 char16_t NativeSeparator() { return char16_t(kSeparator); }
 
 } // namespace platform

@@ -85,6 +85,15 @@ void RemoveEmptyFolder(const std::u16string &path);
 // the system's encoding become U+FFFD, so such a name is reported as missing rather than read.
 std::u16string AbsolutePathOf(const char *argument);
 
+// `path` made absolute from the current folder, in the system's separators.
+std::u16string AbsolutePath(const std::u16string &path);
+
+// Whether `path` names a file that exists and is not a folder (links followed).
+bool IsExistingFile(const std::u16string &path);
+
+// The last component of `path`: what follows its last '\' or '/'.
+std::u16string FileNameOf(std::u16string_view path);
+
 // The folder separator of this system.
 char16_t NativeSeparator();
 

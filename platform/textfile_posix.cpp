@@ -213,15 +213,14 @@ bool MakeFolder(const Native &path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
 void RemoveFolder(const Native &path) { ::rmdir(path.c_str()); }
 
-std::u16string FullPath(const char *argument) {
-    std::string path = argument;
-    if (path.empty() || path[0] != '/') {
-        std::string folder(PATH_MAX, '\0');
-        if (!::getcwd(folder.data(), folder.size())) return Utf8ToWide(path);
-        folder.resize(std::strlen(folder.c_str()));
-        path = folder + "/" + path;
-    }
-    return Utf8ToWide(Cleaned(path));
+Native Absolute(const Native &path) {
+    if (!path.empty() && path[0] == '/') return Cleaned(path);
+    std::string folder(PATH_MAX, '\0');
+    if (!::getcwd(folder.data(), folder.size())) return path;
+    folder.resize(std::strlen(folder.c_str()));
+    return Cleaned(folder + "/" + path);
 }
+
+std::u16string FullPath(const char *argument) { return Utf8ToWide(Absolute(argument)); }
 
 } // namespace platform::sys

@@ -93,5 +93,7 @@ void RemoveFolder(const Native &path);
 
 // A command-line argument as an absolute wide path.
 std::u16string FullPath(const char *argument);
+// A path made absolute from the current folder.
+Native Absolute(const Native &path);
 
 } // namespace platform::sys

@@ -261,10 +261,14 @@ std::u16string FullPath(const char *argument) {
     const int n = MultiByteToWideChar(CP_ACP, 0, argument, -1, nullptr, 0);
     Native wide(size_t(std::max(n, 1)), L'\0');
     MultiByteToWideChar(CP_ACP, 0, argument, -1, wide.data(), n);
-    Native full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
+    return Wide(Absolute(wide.c_str()));
+}
+
+Native Absolute(const Native &path) {
+    Native full(GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
     full.resize(std::min<size_t>(
-        GetFullPathNameW(wide.c_str(), DWORD(full.size()), full.data(), nullptr), full.size()));
-    return Wide(full);
+        GetFullPathNameW(path.c_str(), DWORD(full.size()), full.data(), nullptr), full.size()));
+    return full;
 }
 
 } // namespace platform::sys

@@ -39,5 +39,5 @@ EntryWindowKind ScriptKind() {
 
 } // namespace
 
-Cscripts::Cscripts(DocumentModel &model, QWidget *owner)
+Cscripts::Cscripts(DocumentModel &model, gui::Dialog *owner)
     : EntryTextWindow(ScriptKind(), model, owner) {}

@@ -39,5 +39,5 @@ EntryWindowKind TaskForceKind() {
 
 } // namespace
 
-CTaskForces::CTaskForces(DocumentModel &model, QWidget *owner)
+CTaskForces::CTaskForces(DocumentModel &model, gui::Dialog *owner)
     : EntryTextWindow(TaskForceKind(), model, owner) {}

@@ -5,23 +5,19 @@
 #include "core/document.h"
 #include "core/history.h"
 #include "core/usageindex.h"
+#include "ui/signal.h"
 
-#include <QObject>
-#include <QStringList>
 #include <string>
 #include <utility>
+#include <vector>
 
 // How the Edit menu names a step: the action and kind, then the entry's ID, or the first of
 // several and their count ("删除队伍 A 等 3 个").
 std::u16string StepName(std::u16string_view action, std::u16string_view kind,
-                        const QStringList &ids);
+                        const std::vector<std::u16string> &ids);
 
-class DocumentModel : public QObject {
-    Q_OBJECT
-
+class DocumentModel {
 public:
-    explicit DocumentModel(QObject *parent = nullptr) : QObject(parent) {}
-
     Document document;
     History history;
 
@@ -31,7 +27,7 @@ public:
         std::forward<Action>(action)();
         if (history.Commit(document, std::move(name))) {
             usageStale_ = true;
-            emit changed();
+            changed.notify();
         }
     }
 
@@ -56,11 +52,10 @@ public:
     void MarkSaved();
     bool IsModified() const { return history.IsModified(); }
 
-signals:
     // The unsaved state or what Undo and Redo would do may have changed.
-    void changed();
+    Signal changed;
     // The content was replaced as a whole: lists are to be filled again from the texts.
-    void restored();
+    Signal restored;
 
 private:
     void Restored();

@@ -4,23 +4,22 @@
 // and the buttons New, Tidy, Save, Delete and Close. EntryWindowKind holds every difference.
 
 #include "core/entrytext.h"
-#include "platform/dialog.h"
+#include "gui/dialog.h"
 #include "ui/entrylist.h"
+#include "ui/signal.h"
 #include "ui/usagelist.h"
-
-class DocumentModel;
 
 #include <optional>
 #include <string>
 
-class QLabel;
-class QPlainTextEdit;
+class DocumentModel;
 
 // Asks for a new ID for entry `from` and renames it, with every reference, as one step named
 // after `kindName`; the new ID, or none when the user cancelled.
 using RenameAsker = std::optional<std::u16string> (*)(DocumentModel &model,
                                                       std::u16string_view kindName,
-                                                      const std::u16string &from, QWidget *owner);
+                                                      const std::u16string &from,
+                                                      gui::Dialog *owner);
 
 struct EntryWindowKind {
     int templateId;
@@ -41,11 +40,9 @@ struct EntryWindowKind {
     RenameAsker rename;
 };
 
-class EntryTextWindow : public platform::Dialog {
-    Q_OBJECT
-
+class EntryTextWindow : public gui::Dialog {
 public:
-    EntryTextWindow(const EntryWindowKind &kind, DocumentModel &model, QWidget *owner);
+    EntryTextWindow(const EntryWindowKind &kind, DocumentModel &model, gui::Dialog *owner);
 
     // Stores the field in place of the section of the title's ID; when it cannot, the title
     // says why and nothing changes.
@@ -66,15 +63,15 @@ public:
 
 protected:
     void onShowOrHide(bool shown) override;
-    void onMouseMove(QPoint pos) override;
+    void onMouseMove() override;
     void onActivate() override;
     void onCommand(int id) override;
     void onListClick(int listId) override;
-    bool onListKeyDown(int listId, int key) override;
+    bool onListKeyDown(int listId, gui::Key key) override;
 
 private:
     void showRow(int row);
-    void setTitle(const QString &id, const QString &note = {});
+    void setTitle(const std::u16string &id, const std::u16string &note = {});
     // 复制 and 改名 act on the shown entry: they are enabled while one is shown.
     void setShown(bool shown);
     // The teams that use the shown entry, under the text.
@@ -87,11 +84,12 @@ private:
 
     EntryWindowKind kind_;
     DocumentModel &model_;
-    QLabel *title_;
-    QPlainTextEdit *text_;
+    gui::Label *title_;
+    gui::TextArea *text_;
     EntryList pane_;
     UsageList usage_;
     // The ID that Save and Tidy work on: what the title shows, without a note after it.
-    QString titleId_;
+    std::u16string titleId_;
     bool shown_ = false;
+    Signal::Connection restored_, changed_;
 };

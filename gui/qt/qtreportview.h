@@ -7,8 +7,8 @@
 
 class QWidget;
 
-namespace platform {
+namespace gui::qt {
 
-Answer ShowReportView(const MessageBoxRequest &request, QWidget *parent);
+platform::Answer ShowReportView(const platform::MessageBoxRequest &request, QWidget *parent);
 
-} // namespace platform
+} // namespace gui::qt

@@ -1,4 +1,4 @@
-#include "platform/reportview.h"
+#include "gui/qt/qtreportview.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -9,7 +9,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace platform {
+namespace gui::qt {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::MessageBoxRequest;
+using platform::ReportTable;
 
 namespace {
 
@@ -153,4 +158,4 @@ Answer ShowReportView(const MessageBoxRequest &request, QWidget *parent) {
     return accepted ? Answer::Save : Answer::Cancel;
 }
 
-} // namespace platform
+} // namespace gui::qt

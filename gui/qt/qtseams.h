@@ -3,11 +3,12 @@
 // immediate process exit.
 
 #include <QString>
+#include <functional>
 #include <string>
 
 class QWidget;
 
-namespace platform {
+namespace gui::qt {
 
 // The filter "Name|pattern|Name|pattern||" in Qt's form "Name (pattern);;Name (pattern)".
 // Several patterns separated by ';' become a space-separated list. A name that already ends with
@@ -18,8 +19,8 @@ QString QtFileFilter(const std::u16string &filter);
 // Qt's own Chinese translation. False when it is not installed on this system.
 bool InstallQtTranslation();
 
-// Installs the handlers. Boxes owned by the main window have `mainWindow` as parent; the
-// application box belongs to the active window.
-void InstallQtSeams(QWidget *mainWindow);
+// Installs the handlers. Boxes owned by the main window have the window `mainWindow` gives as
+// parent; the application box belongs to the active window.
+void InstallQtSeams(std::function<QWidget *()> mainWindow);
 
-} // namespace platform
+} // namespace gui::qt

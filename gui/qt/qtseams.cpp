@@ -1,6 +1,6 @@
-#include "platform/qtseams.h"
+#include "gui/qt/qtseams.h"
 
-#include "platform/reportview.h"
+#include "gui/qt/qtreportview.h"
 #include "platform/seams.h"
 
 #include <QApplication>
@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QStringList>
 #include <QTranslator>
@@ -16,7 +15,9 @@
 #include <cstdlib>
 #include <vector>
 
-namespace platform {
+namespace gui::qt {
+
+using namespace platform;
 
 namespace {
 
@@ -117,12 +118,12 @@ bool InstallQtTranslation() {
     return false;
 }
 
-void InstallQtSeams(QWidget *mainWindow) {
-    QPointer<QWidget> main(mainWindow);
-    SetMessageBoxHandler(
-        [main](const MessageBoxRequest &request) { return ShowBox(request, main); });
+void InstallQtSeams(std::function<QWidget *()> mainWindow) {
+    SetMessageBoxHandler([mainWindow = std::move(mainWindow)](const MessageBoxRequest &request) {
+        return ShowBox(request, mainWindow());
+    });
     SetOpenFileHandler(AskFile);
     SetExitHandler(ExitNow);
 }
 
-} // namespace platform
+} // namespace gui::qt
