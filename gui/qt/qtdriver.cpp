@@ -25,36 +25,6 @@ QWidget *Required(Dialog &window, int id) {
     return widget;
 }
 
-Qt::Key QtKey(Key key) {
-    switch (key) {
-    case Key::Enter:
-        return Qt::Key_Return;
-    case Key::Escape:
-        return Qt::Key_Escape;
-    case Key::Up:
-        return Qt::Key_Up;
-    case Key::Down:
-        return Qt::Key_Down;
-    case Key::Left:
-        return Qt::Key_Left;
-    case Key::Right:
-        return Qt::Key_Right;
-    case Key::PageUp:
-        return Qt::Key_PageUp;
-    case Key::PageDown:
-        return Qt::Key_PageDown;
-    case Key::Home:
-        return Qt::Key_Home;
-    case Key::End:
-        return Qt::Key_End;
-    case Key::Delete:
-        return Qt::Key_Delete;
-    case Key::Other:
-        break;
-    }
-    return Qt::Key_Space;
-}
-
 // Where the focus goes when the user types into a control: a combo box's edit field.
 QWidget *TypingTarget(QWidget *widget) {
     if (auto *combo = qobject_cast<QComboBox *>(widget); combo && combo->lineEdit())
@@ -75,13 +45,16 @@ void QtDriver::clickRow(Dialog &window, int listId, int row, bool ctrl) {
                       list->visualRect(index).center());
 }
 
-void QtDriver::pressKey(Dialog &window, int controlId, Key key) {
+void QtDriver::pressKey(Dialog &window, int controlId, const std::u16string &keys) {
+    const QKeySequence sequence(Q(keys), QKeySequence::PortableText);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
+        throw std::invalid_argument("no such key: " + QString(Q(keys)).toStdString());
     QWidget *target = controlId == res::kNoId ? nullptr : Required(window, controlId);
     if (!target) {
         Window *surface = WindowOf(window);
         target = surface->focusWidget() ? surface->focusWidget() : surface;
     }
-    QTest::keyClick(target, QtKey(key));
+    QTest::keyClick(target, sequence[0].key(), sequence[0].keyboardModifiers());
 }
 
 void QtDriver::moveOverSurface(Dialog &window) {

@@ -9,7 +9,7 @@ namespace gui::qt {
 class QtDriver : public Driver {
 public:
     void clickRow(Dialog &window, int listId, int row, bool ctrl) override;
-    void pressKey(Dialog &window, int controlId, Key key) override;
+    void pressKey(Dialog &window, int controlId, const std::u16string &keys) override;
     void moveOverSurface(Dialog &window) override;
     void click(Dialog &window, int controlId) override;
     void type(Dialog &window, int controlId, const std::u16string &text) override;
