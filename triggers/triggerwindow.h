@@ -4,6 +4,7 @@
 // written back into it by Save; the window keeps no copy of a trigger.
 
 #include "platform/dialog.h"
+#include "triggers/triggerformat.h"
 #include "ui/entrylist.h"
 
 #include <optional>
@@ -16,7 +17,6 @@ class QLineEdit;
 namespace platform {
 class ComboBox;
 }
-struct TriggerForm;
 
 class CAIT : public platform::Dialog {
     Q_OBJECT
@@ -45,7 +45,6 @@ private:
     void setDependentControls();
     void rebuildTeamChoices();
     TriggerForm readForm() const;
-    void recordShownExtras();
     // The button "改名": the shown trigger gets the ID the user gives.
     void RenameShownTrigger();
     // 复制 and 改名 act on the shown trigger: they are enabled while one is shown.
@@ -81,14 +80,9 @@ private:
     QWidget *jump_;
     // The ID of the trigger in the form; Save writes there, whatever the list selects now.
     std::optional<QString> shownId_;
-    // The shown trigger's condition code when the table has no name for it, and the condition
-    // box's text then: while the box keeps that text, Save writes the code back unchanged.
-    std::string keptCondition_;
-    QString conditionShown_;
-    // What fields 10, 13 and 14 showed: while they still show it, Save keeps the line's own text.
-    bool skirmishShown_ = false;
-    bool baseDefenseShown_ = false;
-    QString secondTeamShown_;
+    // What the form showed for the shown trigger's line, or last saved into it: Save writes only
+    // the fields whose boxes show something else now.
+    TriggerForm shownForm_;
     // Rows' comments may differ from the names in g_triggerText.
     bool commentsStale_ = false;
 };
