@@ -1,7 +1,7 @@
 #pragma once
 // The trigger window: the list of triggers on the left, the form of the shown trigger on the
 // right. Every value shown is read from g_triggerText when a row is clicked, and every change is
-// written back into it by Save; the window keeps no copy of a trigger.
+// written back into it by Save; the window keeps no copy of a trigger but what its form showed.
 
 #include "platform/dialog.h"
 #include "triggers/triggerformat.h"
