@@ -26,6 +26,19 @@ constexpr int kChronosphereReady = 6;
 constexpr int kGreaterOrEqual = 3;
 constexpr int kLessThan = 0;
 
+// The boxes a condition fills and locks itself: operator and condition object, or those and the
+// value.
+enum class Locked { Nothing, OperatorAndObject, All };
+
+Locked LockedBy(const std::u16string &condition) {
+    auto is = [&condition](int code) { return condition == *ConditionName(code); };
+    if (is(kMoneyAtLeast)) return Locked::OperatorAndObject;
+    if (is(kIronCurtainReady) || is(kChronosphereReady) || is(kPowerRed) || is(kPowerYellow) ||
+        is(kUnconditional))
+        return Locked::All;
+    return Locked::Nothing;
+}
+
 EntryList::Options ListOptions(CAIT *window) {
     EntryList::Options options;
     options.headers = {u"注册名称", u"注释"};
@@ -161,8 +174,6 @@ void CAIT::ShowTrigger(int row) {
     house_->setText(form.house);
     // An unknown condition code leaves the box as it was.
     if (reading.conditionKnown) condition_->setText(form.condition);
-    keptCondition_ = reading.conditionKnown ? std::string() : reading.conditionField;
-    conditionShown_ = condition_->text();
     operator_->setText(form.comparison);
     value_->setText(form.value);
     conditionObject_->setText(form.conditionObject);
@@ -174,16 +185,12 @@ void CAIT::ShowTrigger(int row) {
     easy_->setChecked(form.easy);
     medium_->setChecked(form.medium);
     hard_->setChecked(form.hard);
-    skirmish_->setChecked(*form.skirmish);
-    baseDefense_->setChecked(*form.baseDefense);
-    secondTeam_->setText(*form.secondTeam);
-    recordShownExtras();
-}
-
-void CAIT::recordShownExtras() {
-    skirmishShown_ = skirmish_->isChecked();
-    baseDefenseShown_ = baseDefense_->isChecked();
-    secondTeamShown_ = secondTeam_->text();
+    skirmish_->setChecked(form.skirmish);
+    baseDefense_->setChecked(form.baseDefense);
+    secondTeam_->setText(form.secondTeam);
+    // As the boxes show it: a condition box that kept its text, a text the code page could not
+    // show, a weight without its decimals. What still shows so at Save keeps the line's text.
+    shownForm_ = readForm();
 }
 
 TriggerForm CAIT::readForm() const {
@@ -203,17 +210,25 @@ TriggerForm CAIT::readForm() const {
     form.easy = easy_->isChecked();
     form.medium = medium_->isChecked();
     form.hard = hard_->isChecked();
-    // Untouched, these keep the line's own text, which a box cannot always show.
-    if (skirmish_->isChecked() != skirmishShown_) form.skirmish = skirmish_->isChecked();
-    if (baseDefense_->isChecked() != baseDefenseShown_)
-        form.baseDefense = baseDefense_->isChecked();
-    if (secondTeam_->text() != secondTeamShown_) form.secondTeam = secondTeam_->text();
+    form.skirmish = skirmish_->isChecked();
+    form.baseDefense = baseDefense_->isChecked();
+    form.secondTeam = secondTeam_->text();
     return form;
 }
 
 void CAIT::SaveTrigger() {
     if (!shownId_) return;
-    const TriggerForm form = readForm();
+    TriggerForm form = readForm();
+    // While the condition is the one shown, what it put into the boxes it locks is no change of
+    // the user's: those fields keep the line's text.
+    if (form.condition == shownForm_.condition) {
+        const Locked locked = LockedBy(condition_->text());
+        if (locked != Locked::Nothing) {
+            form.comparison = shownForm_.comparison;
+            form.conditionObject = shownForm_.conditionObject;
+        }
+        if (locked == Locked::All) form.value = shownForm_.value;
+    }
     // The line has no escapes: a comma or a line break would move every later field.
     const std::pair<std::u16string_view, const std::u16string *> fields[] = {
         {u"注释", &form.name},
@@ -225,10 +240,10 @@ void CAIT::SaveTrigger() {
         {u"最低权重", &form.minWeight},
         {u"最高权重", &form.maxWeight},
         {u"指定阵营", &form.side},
-        {u"第二队伍", form.secondTeam ? &*form.secondTeam : nullptr},
+        {u"第二队伍", &form.secondTeam},
     };
     for (const auto &[label, value] : fields) {
-        if (!value || value->find_first_of(u",\r\n") == std::u16string::npos) continue;
+        if (value->find_first_of(u",\r\n") == std::u16string::npos) continue;
         std::u16string message = u"“";
         message += label;
         message += u"”不能含有逗号或换行，此触发没有保存";
@@ -236,18 +251,18 @@ void CAIT::SaveTrigger() {
         return;
     }
     const std::u16string id = *shownId_;
-    const bool conditionUntouched = condition_->text() == conditionShown_;
     const std::string narrowId = ToNarrow(id);
     std::string &text = document().triggerText;
-    const std::string line = WriteTriggerLine(id, form, FindTriggerEntry(text, narrowId),
-                                              conditionUntouched ? keptCondition_ : std::string());
-    bool replaced = false;
-    model_.Edit(u"保存触发 " + id, [&] { replaced = ReplaceTriggerEntry(text, narrowId, line); });
-    if (!replaced) {
+    const std::string rest = FindTriggerEntry(text, narrowId);
+    if (rest == "None") { // a found line's rest starts with '='
         platform::ShowAppMessage(u"此触发已被删除，没有保存");
         return;
     }
-    recordShownExtras();
+    const std::string line = WriteTriggerLine(id, form, rest, &shownForm_);
+    // A save that changes nothing leaves the text and the history alone.
+    if (line != narrowId + rest)
+        model_.Edit(u"保存触发 " + id, [&] { ReplaceTriggerEntry(text, narrowId, line); });
+    shownForm_ = form;
     commentsStale_ = true;
     list_.SetComment(*shownId_, form.name);
 }
@@ -293,22 +308,17 @@ void CAIT::setDependentControls() {
     operator_->setEnabled(true);
     conditionObject_->setEnabled(true);
     value_->setEnabled(true);
-    const std::u16string condition = condition_->text();
-    auto is = [&condition](int code) { return condition == *ConditionName(code); };
-    if (is(kMoneyAtLeast)) {
-        // The operator's own name: the condition's wording "大于或等于" names no operator and
-        // would be saved as "not equal".
-        operator_->setText(std::u16string(*OperatorName(kGreaterOrEqual)));
-        conditionObject_->setText(u"<none>");
-        operator_->setEnabled(false);
-        conditionObject_->setEnabled(false);
-    } else if (is(kIronCurtainReady) || is(kChronosphereReady) || is(kPowerRed) ||
-               is(kPowerYellow) || is(kUnconditional)) {
-        operator_->setText(std::u16string(*OperatorName(kLessThan)));
-        conditionObject_->setText(u"<none>");
+    const Locked locked = LockedBy(condition_->text());
+    if (locked == Locked::Nothing) return;
+    // For the money condition the operator's own name: the condition's wording "大于或等于"
+    // names no operator and would be saved as "not equal".
+    const int op = locked == Locked::All ? kLessThan : kGreaterOrEqual;
+    operator_->setText(std::u16string(*OperatorName(op)));
+    conditionObject_->setText(u"<none>");
+    operator_->setEnabled(false);
+    conditionObject_->setEnabled(false);
+    if (locked == Locked::All) {
         value_->setText(u"0");
-        operator_->setEnabled(false);
-        conditionObject_->setEnabled(false);
         value_->setEnabled(false);
     }
 }

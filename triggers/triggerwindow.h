@@ -1,9 +1,10 @@
 #pragma once
 // The trigger window: the list of triggers on the left, the form of the shown trigger on the
 // right. Every value shown is read from g_triggerText when a row is clicked, and every change is
-// written back into it by Save; the window keeps no copy of a trigger.
+// written back into it by Save; the window keeps no copy of a trigger but what its form showed.
 
 #include "gui/dialog.h"
+#include "triggers/triggerformat.h"
 #include "ui/entrylist.h"
 #include "ui/signal.h"
 
@@ -11,7 +12,6 @@
 #include <string>
 
 class DocumentModel;
-struct TriggerForm;
 
 class CAIT : public gui::Dialog {
 public:
@@ -38,7 +38,6 @@ private:
     void setDependentControls();
     void rebuildTeamChoices();
     TriggerForm readForm() const;
-    void recordShownExtras();
     // The button "改名": the shown trigger gets the ID the user gives.
     void RenameShownTrigger();
     // 复制 and 改名 act on the shown trigger: they are enabled while one is shown.
@@ -74,14 +73,9 @@ private:
     gui::Control *jump_;
     // The ID of the trigger in the form; Save writes there, whatever the list selects now.
     std::optional<std::u16string> shownId_;
-    // The shown trigger's condition code when the table has no name for it, and the condition
-    // box's text then: while the box keeps that text, Save writes the code back unchanged.
-    std::string keptCondition_;
-    std::u16string conditionShown_;
-    // What fields 10, 13 and 14 showed: while they still show it, Save keeps the line's own text.
-    bool skirmishShown_ = false;
-    bool baseDefenseShown_ = false;
-    std::u16string secondTeamShown_;
+    // What the form showed for the shown trigger's line, or last saved into it: Save writes only
+    // the fields whose boxes show something else now.
+    TriggerForm shownForm_;
     // Rows' comments may differ from the names in g_triggerText.
     bool commentsStale_ = false;
     Signal::Connection restored_;

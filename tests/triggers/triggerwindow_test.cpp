@@ -40,7 +40,9 @@ const std::string kT1 = "T1=One,Team1,H1,2,8,E2," + kBlockOperator0a +
 const std::string kT2 =
     "T2=Two,Team2,H2,3,-1,<none>," + kBlockShort + ",0,0,0,1,0,S2,0,<none>,0,0,0";
 const std::string kT3 = "T3=Three,Team3,H3,0,1,E3," + kBlock100 + ",1,1,1,1,0,S3,0,<none>,0,0,0";
-const std::string kT4 = "T4=Four,Team4,H4,0,1,E4," + kBlock100 + ",1,1,1,1,0,S4,0,<none>,0,0,0";
+// A condition that locks operator, value and object, which the line holds otherwise.
+const std::string kT4 =
+    "T4=Four,Team4,h4,0,-1,E4," + kBlock100 + ",50.0,1,1,Yes,0,s4,2,<none>,1,0,Yes";
 
 QString Q(const char *utf8) { return QString::fromUtf8(utf8); }
 
@@ -70,6 +72,7 @@ private slots:
     void newTriggerRowComesOnTheFirstMouseMoveAndReadsBack();
     void unknownCodesKeepOrMarkTheirBoxes();
     void saveKeepsHiddenFieldsAndDecimals();
+    void unchangedSaveChangesNoByte();
     void saveRefusesSeparatorsInTextFields();
     void saveWritesTheShownTriggerNotTheSelectedOne();
     void deleteRemovesTheSelectedLines();
@@ -160,23 +163,26 @@ void TriggerWindowTest::unknownCodesKeepOrMarkTheirBoxes() {
     click(1); // condition code 8, operator digits 0a
     QCOMPARE(text(res::kIdTriggerCondition), Q("敌方拥有(前提)指定单位"));
     QCOMPARE(text(res::kIdTriggerOperator), Q("Drumo"));
+    setText(res::kIdTriggerName, Q("Uno"));
     press(res::kIdTriggerSave);
-    // The trigger keeps its own condition code, not the one of the trigger shown before.
-    QCOMPARE(lineOf("T1").substr(std::string("T1=One,Team1,H1,2,").size(), 17),
-             "8,E2,0000000005" + std::string(2, '0'));
+    // The trigger keeps its own condition code, not the one of the trigger shown before, and its
+    // operator digits.
+    QCOMPARE(lineOf("T1"), "T1=Uno" + kT1.substr(kT1.find(',')));
     // A condition the user chooses is written as its code.
     setText(res::kIdTriggerCondition, Q("无条件"));
     press(res::kIdTriggerSave);
-    QCOMPARE(lineOf("T1").substr(std::string("T1=One,Team1,H1,2,").size(), 3), "-1,");
+    QCOMPARE(lineOf("T1").substr(std::string("T1=Uno,Team1,H1,2,").size(), 3), "-1,");
 
     click(2); // a block of 63 characters
     QCOMPARE(text(res::kIdTriggerTitle), Q("T2,此注册表有错误，已自动纠正"));
     QCOMPARE(text(res::kIdTriggerValue), Q("0"));
     QCOMPARE(text(res::kIdTriggerOperator), Q("小于"));
-    QCOMPARE(FindTriggerEntry(doc.triggerText, "T2"), kT2.substr(2)); // shown, not yet changed
     press(res::kIdTriggerSave);
-    QCOMPARE(lineOf("T2"), "T2=Two,Team2,H2,3,-1,<none>,0000000000" + kZeros54 +
-                               ",0.000000,0.000000,0.000000,1,0,S2,0,<none>,0,0,0");
+    QCOMPARE(lineOf("T2"), kT2); // repaired only with a change
+    setText(res::kIdTriggerTechLevel, Q("4"));
+    press(res::kIdTriggerSave);
+    QCOMPARE(lineOf("T2"),
+             "T2=Two,Team2,H2,4,-1,<none>,0000000000" + kZeros54 + ",0,0,0,1,0,S2,0,<none>,0,0,0");
 }
 
 void TriggerWindowTest::saveKeepsHiddenFieldsAndDecimals() {
@@ -206,6 +212,17 @@ void TriggerWindowTest::saveKeepsHiddenFieldsAndDecimals() {
     QVERIFY(lineOf("T0").find(",12.500000,1,1,Side0,0,Team4,1,0,1") != std::string::npos);
     QCOMPARE(list->text(0, 1), Q("零号"));
     QVERIFY(doc.triggerText.ends_with(kT4 + "\n\n"));
+}
+
+void TriggerWindowTest::unchangedSaveChangesNoByte() {
+    const std::string before = doc.triggerText;
+    for (int row : {4, 1, 0, 2, 3}) { // T1's unknown code after a condition that locks boxes
+        click(row);
+        moveMouse();
+        press(res::kIdTriggerSave);
+    }
+    QCOMPARE(doc.triggerText, before);
+    QVERIFY(!model.IsModified());
 }
 
 void TriggerWindowTest::saveRefusesSeparatorsInTextFields() {
