@@ -1,10 +1,10 @@
 #include "app/opensave.h"
 
-#include "app/filestamps.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "document/documentio.h"
 #include "document/filereport.h"
+#include "document/filestamps.h"
 #include "platform/seams.h"
 #include "platform/widetext.h"
 #include "ui/documentmodel.h"

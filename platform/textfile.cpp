@@ -247,6 +247,12 @@ bool CanOpenForReading(const std::u16string &path) {
     return true;
 }
 
+FileInfo FileInfoOf(const std::u16string &path) {
+    FileInfo info;
+    info.exists = SizeAndTime(Encoded(path), info.size, info.modified);
+    return info;
+}
+
 WriteResult WriteTextFiles(const std::vector<FileContent> &files, const std::u16string &confine) {
     std::vector<Pending> pending(files.size());
     std::u16string error;

@@ -38,6 +38,15 @@ ReadResult ReadTextFile(const std::u16string &path);
 // again at once).
 bool CanOpenForReading(const std::u16string &path);
 
+struct FileInfo {
+    bool exists = false; // false too when the file cannot be looked at
+    int64_t size = 0;
+    int64_t modified = 0; // the last write, in nanoseconds since 1970-01-01 00:00 UTC
+};
+
+// What the file or folder at `path` is now, links followed.
+FileInfo FileInfoOf(const std::u16string &path);
+
 struct WriteResult {
     bool ok = false;
     std::u16string error; // what went wrong, for the user; empty on success

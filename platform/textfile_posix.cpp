@@ -113,6 +113,14 @@ bool IsFolder(const Native &path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool SizeAndTime(const Native &path, int64_t &size, int64_t &modified) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    size = int64_t(st.st_size);
+    modified = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
+}
+
 // The kind is checked before opening, so a pipe or device is never opened (opening either may
 // block or act), and again on the open descriptor in case the path was swapped in between.
 File OpenRegular(const Native &path, int &error, std::u16string &kind) {

@@ -62,6 +62,9 @@ bool Exists(const Native &path);
 bool IsLink(const Native &path);
 // Following links.
 bool IsFolder(const Native &path);
+// The size and the time of the last write (nanoseconds since 1970-01-01 00:00 UTC), following
+// links; false when the file cannot be looked at.
+bool SizeAndTime(const Native &path, int64_t &size, int64_t &modified);
 
 // Opens a regular file for reading; any other kind of file is refused without being opened, with
 // `kind` saying why (error 0), so that opening never blocks.

@@ -120,6 +120,32 @@ bool IsFolder(const Native &path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// A link is looked at through a handle to its final target; anything else by its attributes
+// alone, so that nothing is opened (opening a pipe or device may block or act).
+bool SizeAndTime(const Native &path, int64_t &size, int64_t &modified) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    DWORD sizeHigh = data.nFileSizeHigh, sizeLow = data.nFileSizeLow;
+    FILETIME written = data.ftLastWriteTime;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        File file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | kOpenFlags, nullptr);
+        if (file == kNoFile) return false;
+        BY_HANDLE_FILE_INFORMATION info{};
+        const bool ok = GetFileInformationByHandle(file, &info);
+        CloseHandle(file);
+        if (!ok) return false;
+        sizeHigh = info.nFileSizeHigh;
+        sizeLow = info.nFileSizeLow;
+        written = info.ftLastWriteTime;
+    }
+    size = int64_t((uint64_t(sizeHigh) << 32) | sizeLow);
+    // FILETIME counts 100 ns from 1601-01-01; 1970-01-01 is 11,644,473,600 s later.
+    const uint64_t ticks = (uint64_t(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+    modified = (int64_t(ticks) - 116444736000000000) * 100;
+    return true;
+}
+
 File OpenRegular(const Native &path, int &error, std::u16string &kind) {
     const DWORD attributes = Attributes(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) {

@@ -1,10 +1,8 @@
-#include "app/filestamps.h"
+#include "document/filestamps.h"
 
 #include "platform/textfile.h"
 
-#include <QFileInfo>
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -15,18 +13,26 @@ bool Same(const FileStamp &a, const FileStamp &b) {
 
 } // namespace
 
+uint64_t ContentHash(std::string_view bytes) {
+    uint64_t hash = 14695981039346656037u;
+    for (const char byte : bytes) {
+        hash ^= uint8_t(byte);
+        hash *= 1099511628211u;
+    }
+    return hash;
+}
+
 FileStamp StampOf(const std::u16string &path) {
     FileStamp stamp;
     stamp.path = path;
-    const QFileInfo info(QString::fromStdU16String(path));
-    stamp.exists = info.exists();
+    const platform::FileInfo info = platform::FileInfoOf(path);
+    stamp.exists = info.exists;
     if (!stamp.exists) return stamp;
-    stamp.size = info.size();
-    stamp.modified = info.lastModified();
+    stamp.size = info.size;
+    stamp.modified = info.modified;
     // Size and time may stay the same through a quick rewrite; the content tells.
     const platform::ReadResult read = platform::ReadTextFile(path);
-    if (read.status == platform::ReadResult::Status::Ok)
-        stamp.content = std::hash<std::string>()(read.text);
+    if (read.status == platform::ReadResult::Status::Ok) stamp.content = ContentHash(read.text);
     return stamp;
 }
 
