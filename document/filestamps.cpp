@@ -51,6 +51,19 @@ std::vector<std::u16string> FileStamps::Paths() const {
     return paths;
 }
 
+std::vector<FileStamp> FileStamps::Taken() const {
+    std::vector<FileStamp> taken;
+    for (const Entry &entry : stamps_)
+        taken.push_back(entry.taken);
+    return taken;
+}
+
+void FileStamps::Keep(const std::vector<FileStamp> &taken) {
+    stamps_.clear();
+    for (const FileStamp &stamp : taken)
+        stamps_.push_back({stamp, stamp});
+}
+
 std::vector<std::u16string>
 FileStamps::ChangedAmong(const std::vector<std::u16string> &paths) const {
     std::vector<std::u16string> changed;

@@ -13,6 +13,8 @@ struct FileStamp {
     int64_t size = 0;
     int64_t modified = 0; // the last write, in nanoseconds since 1970-01-01 00:00 UTC
     uint64_t content = 0; // ContentHash of the text as read
+
+    bool operator==(const FileStamp &) const = default;
 };
 
 // FNV-1a, 64 bits: a fixed function, so that stamps and hashes kept in a file compare across
@@ -28,6 +30,10 @@ public:
     void Take(const std::vector<std::u16string> &paths);
     void Clear() { stamps_.clear(); }
     std::vector<std::u16string> Paths() const;
+    // The stamps as taken, for a recovery file to keep.
+    std::vector<FileStamp> Taken() const;
+    // Stamps taken earlier, as a recovery file kept them, in place of these; nothing ignored.
+    void Keep(const std::vector<FileStamp> &taken);
 
     // Those of `paths` that changed on disk since their stamp was taken (size, modification
     // time or content); a path without a stamp never counts.

@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -207,11 +208,28 @@ bool Replace(const Native &from, const Native &to) {
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
-void Remove(const Native &path) { ::unlink(path.c_str()); }
+bool Remove(const Native &path) { return ::unlink(path.c_str()) == 0; }
 
 bool MakeFolder(const Native &path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
 void RemoveFolder(const Native &path) { ::rmdir(path.c_str()); }
+
+std::vector<Native> ListFolder(const Native &path) {
+    std::vector<Native> names;
+    DIR *folder = ::opendir(path.c_str());
+    if (!folder) return names;
+    while (const dirent *entry = ::readdir(folder)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    ::closedir(folder);
+    return names;
+}
+
+std::u16string Environment(const char *name) {
+    const char *value = std::getenv(name);
+    return value ? Utf8ToWide(value) : std::u16string();
+}
 
 Native Absolute(const Native &path) {
     if (!path.empty() && path[0] == '/') return Cleaned(path);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/types.h>
@@ -87,9 +88,14 @@ unsigned long ProcessId();
 File CreateNew(const Native &path, bool keepMode, Mode mode);
 // Renames `from` over `to`.
 bool Replace(const Native &from, const Native &to);
-void Remove(const Native &path);
+bool Remove(const Native &path);
 bool MakeFolder(const Native &path);
 void RemoveFolder(const Native &path);
+// The names in a folder, without "." and ".."; none when it cannot be listed.
+std::vector<Native> ListFolder(const Native &path);
+
+// The value of an environment variable; empty when it is not set.
+std::u16string Environment(const char *name);
 
 // A command-line argument as an absolute wide path.
 std::u16string FullPath(const char *argument);

@@ -250,11 +250,32 @@ bool Replace(const Native &from, const Native &to) {
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-void Remove(const Native &path) { DeleteFileW(path.c_str()); }
+bool Remove(const Native &path) { return DeleteFileW(path.c_str()); }
 
 bool MakeFolder(const Native &path) { return CreateDirectoryW(path.c_str(), nullptr); }
 
 void RemoveFolder(const Native &path) { RemoveDirectoryW(path.c_str()); }
+
+std::vector<Native> ListFolder(const Native &path) {
+    std::vector<Native> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const Native name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::u16string Environment(const char *name) {
+    const Native wideName(name, name + std::char_traits<char>::length(name));
+    Native value(GetEnvironmentVariableW(wideName.c_str(), nullptr, 0), L'\0');
+    if (value.empty()) return {};
+    value.resize(GetEnvironmentVariableW(wideName.c_str(), value.data(), DWORD(value.size())));
+    return Wide(value);
+}
 
 // Command-line arguments come in the ANSI code page.
 std::u16string FullPath(const char *argument) {
