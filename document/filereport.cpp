@@ -450,18 +450,6 @@ std::vector<Line> LinesOf(std::string_view text, bool idAfterEquals) {
     return lines;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// An optional sign and digits.
-bool IsWholeNumber(std::string_view text) {
-    if (StartsWith(text, "-") || StartsWith(text, "+")) text.remove_prefix(1);
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 // An optional sign, digits, and a '.' with more digits before or after it: "50", "-0.5", "12.".
 bool IsNumber(std::string_view text) {
     const size_t dot = text.find('.');
