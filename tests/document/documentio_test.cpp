@@ -619,12 +619,12 @@ TEST(FileReport, EveryKindAtItsFileAndLine) {
 // commented lines, a byte-order mark and names in another case.
 TEST(FileReport, NamesAgainstTheRulesFile) {
     TempDir dir;
-    WriteIni(dir / "ai.ini", Mod("0=1,htnk\n1=2,HTNKK ;typo", "0=0,1", kTeam + "House=Gdi\n",
-                                 "A=n,T,russians,0,1,orca,0,5,5,5,1,0,0,0,<none>,1,1,1\n"
-                                 "B=n,T,Gdi,0,0,XYZ,0,5,5,5,1,0,0,0,<none>,1,1,1\n"
+    WriteIni(dir / "ai.ini", Mod("0=1,htnk\n1=2,HTNKK ;typo", "0=0,1", kTeam + "House=Atlantis\n",
+                                 "A=n,T,russians,0,1,heli1,0,5,5,5,1,0,0,0,<none>,1,1,1\n"
+                                 "B=n,T,Atlantis,0,0,XYZ,0,5,5,5,1,0,0,0,<none>,1,1,1\n"
                                  "C=n,T,<ALL>,0,4,XYZ,0,5,5,5,1,0,0,0,<none>,1,1,1\n"
                                  "D=n,T,<none>,0,7,<None>,0,5,5,5,1,0,0,0,<none>,1,1,1\n"));
-    WriteIni(dir / "more.ini", "[AircraftTypes]\n0=ORCA\n[BuildingTypes]\n5=GAPOWR\n"
+    WriteIni(dir / "more.ini", "[AircraftTypes]\n0=HELI1\n[BuildingTypes]\n5=POWER1\n"
                                "[InfantryTypes]\n+=ENGINEER\n[Countries]\n+=Americans\n");
     const std::string full = "\xEF\xBB\xBF[#include]\n0=more.ini\n[InfantryTypes]\n0=E1 ;gi\n"
                              ";1=HTNKK\n[General]\n1=XYZ\n[VehicleTypes]\n+=HTNK  \n"

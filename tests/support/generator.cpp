@@ -274,7 +274,7 @@ std::string GenerateRulesFile(int k) {
                        (i % 3 ? "\n" : " ; note\n");
         }
     }
-    out += "[Countries]\n0=Americans\n1=Russians\n2=YuriCountry\n";
+    out += "[Countries]\n0=Americans\n1=Russians\n2=Neutrals\n";
     for (const std::string &type : types) {
         out += "\n[" + type + "]\n";
         for (int key = 0; key < 20; ++key)
