@@ -1,5 +1,5 @@
-// A small mod walked as a big one is: where an entry is used, following that and the report's
-// findings to the entries, the lists following each edit and its undo, copy and rename.
+// The editor's windows together on one small mod, through their widgets: finding and following
+// entries, the report's findings, copy and rename.
 
 #include "app/vantaeditdlg.h"
 #include "core/document.h"
