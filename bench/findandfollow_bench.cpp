@@ -35,8 +35,8 @@ template <class W>
 void TimeKeystrokes(benchmark::State &state, int filterId, int listId,
                     const QStringList &keystrokes = kKeystrokes) {
     auto window = FilledWindow<W>();
-    auto *filter = window->template control<QLineEdit>(filterId);
-    const int rows = window->template control<platform::ReportList>(listId)->rowCount();
+    auto *filter = gui::qt::WidgetOf<QLineEdit>(*window, filterId);
+    const int rows = ListOf(*window, listId)->model()->rowCount();
     size_t next = 0;
     for (auto _ : state) {
         filter->setText(keystrokes[qsizetype(next++ % size_t(keystrokes.size()))]);
@@ -87,8 +87,12 @@ void BM_ShowUsers(benchmark::State &state) {
         }
     });
     QLabel caption;
-    platform::ReportList list;
-    UsageList usage(&caption, &list, QStringLiteral("队伍"), [](const QString &) {});
+    gui::qt::ReportView list(true, nullptr);
+    const std::unique_ptr<gui::Control> captionHandle = gui::qt::MakeLabelHandle(&caption);
+    const std::unique_ptr<gui::Control> listHandle = gui::qt::MakeReportListHandle(&list);
+    UsageList usage(dynamic_cast<gui::Label *>(captionHandle.get()),
+                    dynamic_cast<gui::ReportList *>(listHandle.get()), u"队伍",
+                    [](const std::u16string &) {});
     bool teams = true;
     for (auto _ : state) {
         usage.Show(model.usage().UsersOf(teams ? UsedKind::TaskForce : UsedKind::Team,

@@ -17,8 +17,8 @@ namespace {
 
 constexpr int kTriggers = 2 * kRows;
 
-platform::ReportList *ListOf(CAIT &window) {
-    return window.control<platform::ReportList>(res::kIdTriggerList);
+gui::qt::ReportView *ListOf(CAIT &window) {
+    return windowbench::ListOf(window, res::kIdTriggerList);
 }
 
 // Near the window's right edge, beside the form.

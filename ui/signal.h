@@ -27,10 +27,12 @@ public:
 
     private:
         friend class Signal;
-        Connection(std::weak_ptr<std::map<int, Slot>> slots, int id)
-            : slots_(std::move(slots)), id_(id) {}
+        // No name here may be a Qt keyword ("slots"): windows and Qt code meet in one file in
+        // the tests and the player.
+        Connection(std::weak_ptr<std::map<int, Slot>> receivers, int id)
+            : slots_(std::move(receivers)), id_(id) {}
         void disconnect() {
-            if (auto slots = slots_.lock()) slots->erase(id_);
+            if (auto receivers = slots_.lock()) receivers->erase(id_);
             slots_.reset();
         }
 
