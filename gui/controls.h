@@ -104,12 +104,9 @@ public:
     virtual int columnCount() const = 0;
     virtual std::u16string cellText(int row, int column) const = 0;
 
-    // What the source holds changed. Reset: anything, the selection is cleared. Inserted and
-    // removed: rows from `first` on; selected rows keep their selection and move with their
-    // place. Changed: the texts of rows `first` to `last`, nothing else.
+    // What the source holds changed. Reset: anything, the selection is cleared. Changed: the
+    // texts of rows `first` to `last`, nothing else.
     virtual void reset() = 0;
-    virtual void rowsInserted(int first, int count) = 0;
-    virtual void rowsRemoved(int first, int count) = 0;
     virtual void rowsChanged(int first, int last) = 0;
 
     // The selected rows, lowest first.
