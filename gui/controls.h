@@ -59,6 +59,9 @@ public:
     virtual void replaceText(const std::u16string &text) = 0;
     // The line of the caret, from 0 (lines end at a line break).
     virtual int caretLine() const = 0;
+    // Puts the caret, nothing selected, at the end of line `line` (from 0; past the last line:
+    // the last) and scrolls it into sight.
+    virtual void setCaretLine(int line) = 0;
     // Called after the caret moved or the text changed.
     virtual void setOnCaretMoved(std::function<void()> moved) = 0;
 };

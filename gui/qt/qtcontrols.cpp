@@ -130,8 +130,17 @@ public:
         cursor.insertText(Q(text));
     }
     int caretLine() const override { return w_->textCursor().blockNumber(); }
+    void setCaretLine(int line) override {
+        QTextCursor cursor(
+            w_->document()->findBlockByNumber(std::clamp(line, 0, w_->blockCount() - 1)));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        w_->setTextCursor(cursor);
+        w_->ensureCursorVisible();
+    }
     void setOnCaretMoved(std::function<void()> moved) override {
         QObject::connect(w_, &QPlainTextEdit::cursorPositionChanged, w_, [moved] { moved(); });
+        // A deletion after the caret changes its line without moving it.
+        QObject::connect(w_, &QPlainTextEdit::textChanged, w_, [moved] { moved(); });
     }
 };
 
