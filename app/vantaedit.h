@@ -1,19 +1,12 @@
 #pragma once
 // The application object: runs the main window until the process ends.
 
-#include <QApplication>
+#include <string>
+#include <vector>
 
-class CVantaEditApp : public QApplication {
-    Q_OBJECT
-
+class CVantaEditApp {
 public:
-    // Qt's standard dialogs speak Chinese and every window carries the program's icon.
-    CVantaEditApp(int &argc, char **argv);
-
-    // Shows the main window, maximised, opens the file named on the command line, if any, and
-    // runs the window; returns the process's exit status when it ends the usual dialog way.
-    int initInstance();
+    // Shows the main window, maximised, opens the file named in `arguments`, if any, and runs
+    // the window; returns the process's exit status when it ends the usual dialog way.
+    int InitInstance(const std::vector<std::u16string> &arguments);
 };
-
-// The program's icon, in the sizes the window system asks for.
-QIcon AppIcon();

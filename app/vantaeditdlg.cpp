@@ -1,138 +1,90 @@
 #include "app/vantaeditdlg.h"
 
 #include "app/opensave.h"
-#include "app/vantaedit.h"
 #include "core/windowsignals.h"
+#include "document/rulesfile.h"
 #include "newentry/addnew.h"
 #include "platform/seams.h"
+#include "platform/textfile.h"
+#include "res/resources.h"
 #include "scripts/scriptwindow.h"
 #include "taskforces/taskforcewindow.h"
 #include "teams/teamwindow.h"
 #include "triggers/triggerwindow.h"
 #include "ui/editorwindows.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QDir>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QScreen>
-#include <QSettings>
-#include <QTimer>
+#include <algorithm>
 
 namespace {
 
 const std::u16string kExitPrompt = u"请注意，有文件未保存∑(っ°Д°;)っ\n是否继续退出(✪ω✪)";
 const std::u16string kExitCaption = u"Fight!!(ｏ^-^)~''☆ミ☆ミ";
-const QString kRecentKey = QStringLiteral("recentFiles");
-constexpr int kRecentCount = 8;
+const std::u16string kRecentKey = u"recentFiles";
+constexpr size_t kRecentCount = 8;
+// Pairs of an opened file's path and its rules file's path, the pair set last first.
+const std::u16string kRulesKey = u"rulesFiles";
+constexpr size_t kRulesCount = 32;
 
-// Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in every window of the program: a text field with typing of
-// its own to take back takes it back first; otherwise the document's history answers.
-class UndoKeys : public QObject {
-public:
-    explicit UndoKeys(DocumentModel &model, QObject *parent) : QObject(parent), model_(model) {}
+void WriteRecentFiles(std::vector<std::u16string> files) {
+    if (files.size() > kRecentCount) files.resize(kRecentCount);
+    gui::WriteSetting(kRecentKey, files);
+}
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) return false;
-        auto *key = static_cast<QKeyEvent *>(event);
-        const QKeyCombination combination = key->keyCombination();
-        const bool undo = combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Z);
-        const bool redo =
-            combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
-            combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
-        if (!undo && !redo) return false;
-        // The keys go to the widget with the focus; in anything but a text field the menu's own
-        // shortcuts answer.
-        auto *line = qobject_cast<QLineEdit *>(watched);
-        auto *text = qobject_cast<QPlainTextEdit *>(watched);
-        if (!line && !text) return false;
-        if (type == QEvent::ShortcutOverride) {
-            event->accept(); // the key comes to the field, and so here
-            return true;
-        }
-        if (line && undo && line->isUndoAvailable()) {
-            line->undo();
-        } else if (line && redo && line->isRedoAvailable()) {
-            line->redo();
-        } else if (text && undo && text->document()->isUndoAvailable()) {
-            text->undo();
-        } else if (text && redo && text->document()->isRedoAvailable()) {
-            text->redo();
-        } else if (undo) {
-            model_.Undo();
-        } else {
-            model_.Redo();
-        }
-        return true;
+std::u16string RememberedRulesFile(const std::u16string &file) {
+    const std::vector<std::u16string> pairs = gui::ReadSetting(kRulesKey);
+    for (size_t i = 0; i + 1 < pairs.size(); i += 2)
+        if (pairs[i] == file) return pairs[i + 1];
+    return {};
+}
+
+// Remembers `rules` for `file`, or forgets what was remembered for it when `rules` is empty.
+void RememberRulesFile(const std::u16string &file, const std::u16string &rules) {
+    const std::vector<std::u16string> old = gui::ReadSetting(kRulesKey);
+    std::vector<std::u16string> pairs;
+    if (!rules.empty()) pairs = {file, rules};
+    for (size_t i = 0; i + 1 < old.size() && pairs.size() < 2 * kRulesCount; i += 2) {
+        if (old[i] == file) continue;
+        pairs.insert(pairs.end(), {old[i], old[i + 1]});
     }
-
-private:
-    DocumentModel &model_;
-};
+    gui::WriteSetting(kRulesKey, pairs);
+}
 
 } // namespace
 
-CVantaEditDlg::CVantaEditDlg(QWidget *parent)
-    : platform::Dialog(res::kIdMainDialog, parent),
-      autoDetectStart_(control<QCheckBox>(res::kIdAutoDetectStart)) {
-    // The owned windows take it from here.
-    setWindowIcon(AppIcon());
-    setAcceptDrops(true);
-    QMenuBar *menu = attachMenu(res::kIdMainMenu);
-    // No system menu takes the about item here: it ends the menu bar under a menu of its own.
-    QAction *about = menu->addMenu(QStringLiteral("帮助"))
-                         ->addAction(QStringView(res::String(res::kIdAboutString)).toString());
-    connect(about, &QAction::triggered, this, [this] { onCommand(res::kCmdAbout); });
-    recentMenu_ = new QMenu(this);
-    menuAction(res::kCmdRecentFiles)->setMenu(recentMenu_);
-    connect(recentMenu_, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
-    // Undo and redo answer in every window of the program.
-    for (int command : {res::kCmdUndo, res::kCmdRedo})
-        menuAction(command)->setShortcutContext(Qt::ApplicationShortcut);
-    menuAction(res::kCmdRedo)
-        ->setShortcuts(
-            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    qApp->installEventFilter(new UndoKeys(model_, this));
-    // Last: attaching the menu resizes the window, which drops a maximised state set before.
-    setWindowState(windowState() | Qt::WindowMaximized);
+CVantaEditDlg::CVantaEditDlg()
+    : gui::Dialog(res::kIdMainDialog),
+      watcher_(gui::MakeFileWatcher([this] { checkFilesOnDisk(); })),
+      autoDetectStart_(control<gui::CheckBox>(res::kIdAutoDetectStart)) {
+    attachMenu(res::kIdMainMenu);
+    fillRecentMenu();
 
     // The modeless windows, each created here once, hidden and owned by this window: the new
     // entry window first, then the four editor windows, which then go to their corners.
-    auto *scripts = new Cscripts(model_, this);
-    auto *taskForces = new CTaskForces(model_, this);
-    g_addNewWindow = new CAddnew(model_, this, [scripts, taskForces](NewEntryKind kind) {
-        return kind == NewEntryKind::Script      ? scripts->rowCount()
-               : kind == NewEntryKind::TaskForce ? taskForces->rowCount()
+    scripts_ = std::make_unique<Cscripts>(model_, this);
+    taskForces_ = std::make_unique<CTaskForces>(model_, this);
+    addNew_ = std::make_unique<CAddnew>(model_, this, [this](NewEntryKind kind) {
+        return kind == NewEntryKind::Script      ? scripts_->rowCount()
+               : kind == NewEntryKind::TaskForce ? taskForces_->rowCount()
                                                  : 0;
     });
-    g_teamWindow = new CArmy(model_, this);
-    g_scriptWindow = scripts;
-    g_taskForceWindow = taskForces;
-    g_triggerWindow = new CAIT(model_, this);
-    PlaceEditorWindows(screen()->availableGeometry());
+    teams_ = std::make_unique<CArmy>(model_, this);
+    triggers_ = std::make_unique<CAIT>(model_, this);
+    g_addNewWindow = addNew_.get();
+    g_teamWindow = teams_.get();
+    g_scriptWindow = scripts_.get();
+    g_taskForceWindow = taskForces_.get();
+    g_triggerWindow = triggers_.get();
+    PlaceEditorWindows(gui::WorkArea());
 
-    connect(&model_, &DocumentModel::changed, this, [this] { documentChanged(); });
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { checkFilesOnDisk(); });
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-        if (s == Qt::ApplicationActive) checkFilesOnDisk();
-    });
+    changed_ = model_.changed.connect([this] { documentChanged(); });
+    gui::SetOnApplicationActivated([this] { checkFilesOnDisk(); });
     documentChanged();
 }
 
 CVantaEditDlg::~CVantaEditDlg() {
     // The windows go with this one; nothing may reach them afterwards.
     g_teamWindow = g_scriptWindow = g_taskForceWindow = g_triggerWindow = g_addNewWindow = nullptr;
+    gui::SetOnApplicationActivated({});
 }
 
 void CVantaEditDlg::onCommand(int id) {
@@ -145,7 +97,10 @@ void CVantaEditDlg::onCommand(int id) {
         watchFiles();
         break;
     case res::kCmdCheckFile:
-        CheckFile(model_.document);
+        CheckFile(model_);
+        break;
+    case res::kCmdRulesFile:
+        chooseRulesFile();
         break;
     case res::kCmdExit:
         exitCommand();
@@ -172,12 +127,10 @@ bool CVantaEditDlg::onEnter() { return true; }
 
 bool CVantaEditDlg::onEscape() { return true; }
 
-bool CVantaEditDlg::openCommandLine(const QStringList &paths) {
+bool CVantaEditDlg::openCommandLine(const std::vector<std::u16string> &paths) {
     if (paths.size() > 1) return false;
     // The file dialog gives full paths; the include files are found beside the opened file.
-    if (paths.size() == 1)
-        openCommand(
-            QDir::toNativeSeparators(QFileInfo(paths[0]).absoluteFilePath()).toStdU16String());
+    if (paths.size() == 1) openCommand(platform::AbsolutePath(paths[0]));
     return true;
 }
 
@@ -195,41 +148,76 @@ void CVantaEditDlg::openCommand(const std::u16string &path) {
 void CVantaEditDlg::openPath(const std::u16string &path, bool autoDetect) {
     OpenFile(model_, stamps_, path, autoDetect);
     watchFiles();
+    useRememberedRulesFile();
 
-    const QString file = QString::fromStdU16String(path);
-    QStringList recent = RecentFiles();
-    recent.removeAll(file);
-    recent.prepend(file);
-    QSettings().setValue(kRecentKey, recent.mid(0, kRecentCount));
+    std::vector<std::u16string> recent = RecentFiles();
+    std::erase(recent, path);
+    recent.insert(recent.begin(), path);
+    WriteRecentFiles(std::move(recent));
+    fillRecentMenu();
 }
 
-QStringList CVantaEditDlg::RecentFiles() { return QSettings().value(kRecentKey).toStringList(); }
+std::vector<std::u16string> CVantaEditDlg::RecentFiles() { return gui::ReadSetting(kRecentKey); }
 
 void CVantaEditDlg::fillRecentMenu() {
-    recentMenu_->clear();
-    for (const QString &file : RecentFiles()) {
-        connect(recentMenu_->addAction(file), &QAction::triggered, this, [this, file] {
-            if (!QFileInfo(file).isFile()) {
-                platform::ShowAppMessage(u"文件已不存在，已从最近打开的文件中移除:\n" +
-                                         file.toStdU16String());
-                QStringList recent = RecentFiles();
-                recent.removeAll(file);
-                QSettings().setValue(kRecentKey, recent);
-                return;
-            }
-            openCommand(file.toStdU16String());
-        });
+    const std::vector<std::u16string> files = RecentFiles();
+    setSubmenu(res::kCmdRecentFiles, files, [this, files](size_t index) {
+        // After the menu has closed: the command may ask questions and fill the menu again.
+        gui::Post([this, file = files[index]] { openRecent(file); });
+    });
+}
+
+void CVantaEditDlg::openRecent(const std::u16string &path) {
+    if (!platform::IsExistingFile(path)) {
+        platform::ShowAppMessage(u"文件已不存在，已从最近打开的文件中移除:\n" + path);
+        std::vector<std::u16string> recent = RecentFiles();
+        std::erase(recent, path);
+        WriteRecentFiles(std::move(recent));
+        fillRecentMenu();
+        return;
     }
-    recentMenu_->setEnabled(!recentMenu_->isEmpty());
+    openCommand(path);
+}
+
+void CVantaEditDlg::chooseRulesFile() {
+    const Document &document = model_.document;
+    if (!document.IsFileOpen()) {
+        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        return;
+    }
+    const std::u16string path = platform::AskOpenFileName(kOpenFileFilter);
+    if (path.empty()) return;
+    RulesRead read = ReadRulesFile(path);
+    if (!read.rules) {
+        platform::ShowAppMessage(
+            read.error +
+            (model_.rules ? u"\n仍按原来的规则文件检查: " + model_.rules->path : std::u16string()));
+        return;
+    }
+    RememberRulesFile(document.openedPath, path);
+    if (!read.rules->hasTypeList && !read.rules->hasCountryList)
+        platform::ShowAppMessage(RulesFileNote(*read.rules));
+    model_.SetRules(std::move(read.rules));
+}
+
+void CVantaEditDlg::useRememberedRulesFile() {
+    const std::u16string &file = model_.document.openedPath;
+    const std::u16string path = RememberedRulesFile(file);
+    if (path.empty()) return model_.SetRules(std::nullopt);
+    if (!platform::IsExistingFile(path)) {
+        RememberRulesFile(file, {});
+        platform::ShowAppMessage(u"规则文件已不存在，不再用于 " + platform::FileNameOf(file) +
+                                 u":\n" + path);
+        return model_.SetRules(std::nullopt);
+    }
+    RulesRead read = ReadRulesFile(path);
+    if (!read.rules) platform::ShowAppMessage(read.error + u"\n这次没有按规则文件检查名称。");
+    model_.SetRules(std::move(read.rules));
 }
 
 void CVantaEditDlg::watchFiles() {
-    if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
     // A file replaced by renaming is a new file: it is watched anew after every check.
-    for (const std::u16string &path : stamps_.Paths()) {
-        const QString file = QString::fromStdU16String(path);
-        if (QFileInfo::exists(file)) watcher_.addPath(file);
-    }
+    watcher_->watch(stamps_.Paths());
 }
 
 void CVantaEditDlg::checkFilesOnDisk() {
@@ -253,49 +241,32 @@ void CVantaEditDlg::checkFilesOnDisk() {
 }
 
 void CVantaEditDlg::documentChanged() {
-    auto name = [](const std::u16string &step) {
-        return QString::fromStdU16String(step.empty() ? step : u" " + step);
-    };
-    QAction *undo = menuAction(res::kCmdUndo);
-    QAction *redo = menuAction(res::kCmdRedo);
-    undo->setText(QStringLiteral("撤销") + name(model_.history.UndoName()));
-    undo->setEnabled(model_.history.CanUndo());
-    redo->setText(QStringLiteral("重做") + name(model_.history.RedoName()));
-    redo->setEnabled(model_.history.CanRedo());
+    auto name = [](const std::u16string &step) { return step.empty() ? step : u" " + step; };
+    setMenuItem(res::kCmdUndo, u"撤销" + name(model_.history.UndoName()), model_.history.CanUndo());
+    setMenuItem(res::kCmdRedo, u"重做" + name(model_.history.RedoName()), model_.history.CanRedo());
 
-    QString caption = QStringView(platform::kAppTitle).toString();
+    std::u16string caption = platform::kAppTitle;
     if (model_.document.IsFileOpen()) {
-        caption += QStringLiteral(" — ") +
-                   QFileInfo(QString::fromStdU16String(model_.document.openedPath)).fileName();
-        if (model_.IsModified()) caption += QStringLiteral(" *");
+        caption += u" — " + platform::FileNameOf(model_.document.openedPath);
+        if (model_.IsModified()) caption += u" *";
     }
-    setWindowTitle(caption);
+    setCaption(caption);
 }
 
-void CVantaEditDlg::paintEvent(QPaintEvent *event) {
+void CVantaEditDlg::onPaint() {
     // Every paint ticks the box again, so the next load takes the start number from the file.
     if (!opening_) autoDetectStart_->setChecked(true);
-    platform::Dialog::paintEvent(event);
 }
 
-void CVantaEditDlg::dragEnterEvent(QDragEnterEvent *event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls[0].isLocalFile()) event->acceptProposedAction();
-}
-
-void CVantaEditDlg::dropEvent(QDropEvent *event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !urls[0].isLocalFile()) return;
-    event->acceptProposedAction();
+void CVantaEditDlg::onDropFiles(const std::vector<std::u16string> &paths) {
+    if (paths.size() != 1) return;
     // After the drop has ended: the drag's source is not kept waiting by a message box.
-    const std::u16string path = QDir::toNativeSeparators(urls[0].toLocalFile()).toStdU16String();
-    QTimer::singleShot(0, this, [this, path] { openCommand(path); });
+    gui::Post([this, path = paths[0]] { openCommand(path); });
 }
 
-void CVantaEditDlg::closeEvent(QCloseEvent *event) {
-    // The window never closes by itself: either the process ends or it stays.
-    event->ignore();
+bool CVantaEditDlg::onClose() {
     exitCommand();
+    return false;
 }
 
 bool CVantaEditDlg::confirmUnsavedChanges() {
@@ -319,4 +290,4 @@ void CVantaEditDlg::exitCommand() {
     if (confirmUnsavedChanges()) platform::ExitProcess(0);
 }
 
-CAboutDlg::CAboutDlg(QWidget *parent) : platform::Dialog(res::kIdAboutDialog, parent) {}
+CAboutDlg::CAboutDlg(gui::Dialog *owner) : gui::Dialog(res::kIdAboutDialog, owner) {}

@@ -1,36 +1,43 @@
 #pragma once
 // The main window: the encoding reminder, the start-number check box, and the menu through
 // which the user opens and saves the file, takes edits back, shows and hides the editor windows
-// and leaves. It holds the document the editor windows share.
+// and leaves. It holds the document the editor windows share, and the windows themselves.
 
-#include "app/filestamps.h"
-#include "platform/dialog.h"
+#include "document/filestamps.h"
+#include "gui/dialog.h"
+#include "gui/system.h"
 #include "ui/documentmodel.h"
 
-#include <QFileSystemWatcher>
-#include <QStringList>
+#include <memory>
 #include <string>
+#include <vector>
 
-class QCheckBox;
-class QMenu;
+class CAddnew;
+class CAIT;
+class CArmy;
+class Cscripts;
+class CTaskForces;
 
-class CVantaEditDlg : public platform::Dialog {
-    Q_OBJECT
-
+class CVantaEditDlg : public gui::Dialog {
 public:
-    // Creates the modeless windows, hidden, and places the editor windows at the screen's
-    // corners. The window shows itself maximised.
-    explicit CVantaEditDlg(QWidget *parent = nullptr);
+    // Creates the modeless windows, hidden, and places the editor windows at the corners of the
+    // screen's work area.
+    CVantaEditDlg();
     ~CVantaEditDlg() override;
 
     // The files named on the command line: none opens nothing; one is opened as Open does, but
     // without the file dialog. More than one is a usage error: nothing is opened, false.
-    bool openCommandLine(const QStringList &paths);
+    bool openCommandLine(const std::vector<std::u16string> &paths);
 
     DocumentModel &model() { return model_; }
 
     // The files opened last, newest first, as 最近打开的文件 lists them.
-    static QStringList RecentFiles();
+    static std::vector<std::u16string> RecentFiles();
+
+    // 文件 → 规则文件...: the mod's rules file that the opened file's names are checked against,
+    // chosen in the open-file dialog and read at once. One that could be read is used and
+    // remembered for the opened file; one that could not is told, and what was used stays.
+    void chooseRulesFile();
 
     // Asks whether the opened file or its include files, changed on disk by another program,
     // are to be loaded again. The editor does this when it is activated and when a file changes.
@@ -41,10 +48,10 @@ protected:
     // Enter and Escape do nothing here: leaving goes through Exit or the close box.
     bool onEnter() override;
     bool onEscape() override;
-    void paintEvent(QPaintEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
+    // The window never closes by itself: either the process ends or it stays.
+    bool onClose() override;
+    void onPaint() override;
+    void onDropFiles(const std::vector<std::u16string> &paths) override;
 
 private:
     // The Open command; with `path`, that file instead of the one the file dialog gives.
@@ -57,24 +64,33 @@ private:
     bool confirmUnsavedChanges();
     void documentChanged();
     void fillRecentMenu();
+    void openRecent(const std::u16string &path);
+    // After Open: the rules file remembered for the opened file, read again, or none. One that
+    // no longer exists is forgotten with a message; one that exists but cannot be read is told
+    // and stays remembered, as it may be locked or on a drive that is away for a while.
+    void useRememberedRulesFile();
     void watchFiles();
 
     DocumentModel model_;
     FileStamps stamps_;
-    QFileSystemWatcher watcher_;
-    QCheckBox *autoDetectStart_;
-    QMenu *recentMenu_;
+    std::unique_ptr<gui::FileWatcher> watcher_;
+    gui::CheckBox *autoDetectStart_;
     // While Open runs, a repaint leaves the check box alone: the load uses the state it had when
     // the command started.
     bool opening_ = false;
     // A question about the files on disk is open: another check waits for its answer.
     bool askingAboutDisk_ = false;
+    // The modeless windows, made once and hidden; the new entry window first.
+    std::unique_ptr<CAddnew> addNew_;
+    std::unique_ptr<Cscripts> scripts_;
+    std::unique_ptr<CTaskForces> taskForces_;
+    std::unique_ptr<CArmy> teams_;
+    std::unique_ptr<CAIT> triggers_;
+    Signal::Connection changed_;
 };
 
 // The about box: empty.
-class CAboutDlg : public platform::Dialog {
-    Q_OBJECT
-
+class CAboutDlg : public gui::Dialog {
 public:
-    explicit CAboutDlg(QWidget *parent = nullptr);
+    explicit CAboutDlg(gui::Dialog *owner = nullptr);
 };

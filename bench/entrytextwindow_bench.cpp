@@ -9,8 +9,8 @@ using namespace windowbench;
 
 namespace {
 
-platform::ReportList *ListOf(CTaskForces &window) {
-    return window.control<platform::ReportList>(res::kIdTaskForceList);
+gui::qt::ReportView *ListOf(CTaskForces &window) {
+    return windowbench::ListOf(window, res::kIdTaskForceList);
 }
 
 // Selects `rows` as clicks would, then lets the list report the click.
@@ -45,7 +45,7 @@ void BM_DeleteThreeRows(benchmark::State &state) {
         state.ResumeTiming();
         Press(*window, res::kIdTaskForceDelete);
         state.PauseTiming();
-        if (ListOf(*window)->rowCount() != kRows - 3) state.SkipWithError("rows");
+        if (ListOf(*window)->model()->rowCount() != kRows - 3) state.SkipWithError("rows");
         window.reset();
         state.ResumeTiming();
     }

@@ -202,6 +202,27 @@ void BM_Check(benchmark::State &state) {
     state.counters["findings"] = double(findings);
 }
 
+// `vantaedit-cli check --rules RULES FILE`: Check, and the mod's rules file of k MB read and its
+// names looked up. To be set beside Check of the same k.
+void BM_CheckWithRules(benchmark::State &state) {
+    const int k = int(state.range(0));
+    const std::u16string path = GeneratedFile(k);
+    const std::u16string rulesPath =
+        testsupport::WidePath(Folder() / ("rules" + std::to_string(k) + ".ini"));
+    platform::WriteTextFile(rulesPath, testsupport::GenerateRulesFile(k));
+    size_t findings = 0;
+    for (auto _ : state) {
+        Open(path);
+        const RulesRead rules = ReadRulesFile(rulesPath);
+        const std::vector<Finding> broken = FindBrokenReferences(doc, &*rules.rules);
+        benchmark::DoNotOptimize(
+            FileReportText(doc.openedPath, doc.droppedOnSave, &broken, &*rules.rules).data());
+        findings = broken.size() + doc.droppedOnSave.findings.size();
+    }
+    // Every name of the generated file is in the generated rules file.
+    state.counters["findings"] = double(findings);
+}
+
 // The same on a file in which every trigger names a team that is not there: each finding is
 // told by file and line, through one more scan of the files.
 void BM_CheckWithFindings(benchmark::State &state) {
@@ -235,6 +256,7 @@ BENCHMARK(BM_BrokenReferences)->Name("BrokenReferences")->Apply(Sizes);
 BENCHMARK(BM_Save)->Name("Save")->Apply(Sizes);
 BENCHMARK(BM_OpenAndSave)->Name("OpenAndSave")->Apply(Sizes);
 BENCHMARK(BM_Check)->Name("Check")->Apply(Sizes);
+BENCHMARK(BM_CheckWithRules)->Name("CheckWithRules")->Apply(Sizes);
 BENCHMARK(BM_CheckWithFindings)->Name("CheckWithFindings")->Apply(Sizes);
 BENCHMARK(BM_BareParse)
     ->Name("BareParse")

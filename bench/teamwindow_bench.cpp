@@ -14,13 +14,11 @@ using namespace windowbench;
 
 namespace {
 
-platform::ReportList *ListOf(CArmy &window) {
-    return window.control<platform::ReportList>(res::kIdTeamList);
-}
+gui::qt::ReportView *ListOf(CArmy &window) { return windowbench::ListOf(window, res::kIdTeamList); }
 
 // A click on `row` as the list reports it: the row selected and current, then the notification.
 void ClickRow(CArmy &window, int row) {
-    platform::ReportList *list = ListOf(window);
+    gui::qt::ReportView *list = ListOf(window);
     list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
                                             QItemSelectionModel::ClearAndSelect |
                                                 QItemSelectionModel::Rows);
@@ -53,7 +51,7 @@ void BM_RebuildAfterNewTeam(benchmark::State &state) {
         state.ResumeTiming();
         MoveMouseOver(*window);
     }
-    if (ListOf(*window)->rowCount() != kRows + created) state.SkipWithError("rows");
+    if (ListOf(*window)->model()->rowCount() != kRows + created) state.SkipWithError("rows");
 }
 
 void BM_DeleteTenRows(benchmark::State &state) {
@@ -64,7 +62,7 @@ void BM_DeleteTenRows(benchmark::State &state) {
         state.ResumeTiming();
         Press(*window, res::kIdTeamDelete);
         state.PauseTiming();
-        if (ListOf(*window)->rowCount() != kRows - 10) state.SkipWithError("rows");
+        if (ListOf(*window)->model()->rowCount() != kRows - 10) state.SkipWithError("rows");
         window.reset();
         state.ResumeTiming();
     }

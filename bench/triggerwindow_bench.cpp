@@ -9,14 +9,16 @@
 #include "triggers/triggerwindow.h"
 #include "windowbench.h"
 
+#include <QLineEdit>
+
 using namespace windowbench;
 
 namespace {
 
 constexpr int kTriggers = 2 * kRows;
 
-platform::ReportList *ListOf(CAIT &window) {
-    return window.control<platform::ReportList>(res::kIdTriggerList);
+gui::qt::ReportView *ListOf(CAIT &window) {
+    return windowbench::ListOf(window, res::kIdTriggerList);
 }
 
 // Near the window's right edge, beside the form.
@@ -28,20 +30,30 @@ void BM_Fill(benchmark::State &state) {
     TimeFill<CAIT>(state, res::kIdTriggerList, [] { return kTriggers; });
 }
 
+// A save that changes the name, to one of two in turn: a save without a change writes nothing.
+void SaveRenamed(CAIT &window, bool &odd) {
+    odd = !odd;
+    window.control<QLineEdit>(res::kIdTriggerName)
+        ->setText(odd ? QStringLiteral("Odd") : QStringLiteral("Even"));
+    window.SaveTrigger();
+}
+
 void BM_Save(benchmark::State &state) {
     auto window = FilledWindow<CAIT>();
     window->ShowTrigger(kTriggers / 2);
+    bool odd = false;
     for (auto _ : state)
-        window->SaveTrigger();
+        SaveRenamed(*window, odd);
 }
 
 void BM_CommentRefreshAfterSave(benchmark::State &state) {
     auto window = FilledWindow<CAIT>();
     window->ShowTrigger(kTriggers / 2);
     MoveMouseOver(*window); // the team choices, once
+    bool odd = false;
     for (auto _ : state) {
         state.PauseTiming();
-        window->SaveTrigger();
+        SaveRenamed(*window, odd);
         state.ResumeTiming();
         MoveMouseOver(*window);
     }

@@ -3,8 +3,9 @@
 // triggers), a window filled from it, selections and mouse movements as the user makes them, and
 // a main() on the offscreen platform.
 
-#include "platform/controls.h"
-#include "platform/dialog.h"
+#include "gui/qt/qtbackend.h"
+#include "gui/qt/qtcontrols.h"
+#include "gui/qt/qtwindow.h"
 #include "support/generator.h"
 #include "support/testdocument.h"
 
@@ -20,11 +21,19 @@ namespace windowbench {
 constexpr int kFileScale = 10;
 constexpr int kRows = 1000 * kFileScale; // task forces, scripts and teams
 
-inline void LoadDocument() { testsupport::LoadGeneratedDocument(doc, kFileScale, 1); }
+inline void LoadDocument(int scale = kFileScale) {
+    testsupport::LoadGeneratedDocument(doc, scale, 1);
+}
 
-// A window of type W shown once on a fresh document, which fills its list.
-template <class W> std::unique_ptr<W> FilledWindow() {
-    LoadDocument();
+// The list `listId` of a window.
+inline gui::qt::ReportView *ListOf(const gui::Dialog &window, int listId) {
+    return gui::qt::WidgetOf<gui::qt::ReportView>(window, listId);
+}
+
+// A window of type W shown once on a fresh document of `scale` × 1,000 entries of each kind,
+// which fills its list.
+template <class W> std::unique_ptr<W> FilledWindow(int scale = kFileScale) {
+    LoadDocument(scale);
     auto window = std::make_unique<W>(model);
     window->show();
     return window;
@@ -41,19 +50,19 @@ void TimeFill(benchmark::State &state, int listId, Expected expectedRows) {
         state.ResumeTiming();
         window->show();
         state.PauseTiming();
-        if (window->template control<platform::ReportList>(listId)->rowCount() != expectedRows())
+        if (ListOf(*window, listId)->model()->rowCount() != expectedRows())
             state.SkipWithError("rows");
         window.reset();
         state.ResumeTiming();
     }
 }
 
-inline void Press(platform::Dialog &window, int id) {
-    window.control<QAbstractButton>(id)->click();
+inline void Press(gui::Dialog &window, int id) {
+    gui::qt::WidgetOf<QAbstractButton>(window, id)->click();
 }
 
 // Adds `rows` to the selection, as Ctrl-clicks would, without the click notification.
-inline void SelectRows(platform::ReportList *list, std::initializer_list<int> rows) {
+inline void SelectRows(gui::qt::ReportView *list, std::initializer_list<int> rows) {
     for (int row : rows) {
         list->selectionModel()->select(list->model()->index(row, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -61,13 +70,14 @@ inline void SelectRows(platform::ReportList *list, std::initializer_list<int> ro
 }
 
 // Selects ten rows spread over the list.
-inline void SelectTenRows(platform::ReportList *list) {
-    for (int row = 0; row < list->rowCount(); row += list->rowCount() / 10)
+inline void SelectTenRows(gui::qt::ReportView *list) {
+    const int rows = list->model()->rowCount();
+    for (int row = 0; row < rows; row += rows / 10)
         SelectRows(list, {row});
 }
 
 // A mouse movement over the window's own surface at `at`, where no control stands.
-inline void MoveMouseAt(platform::ReportList *list, QPoint at) {
+inline void MoveMouseAt(gui::qt::ReportView *list, QPoint at) {
     QWidget *surface = list->parentWidget();
     QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
@@ -77,6 +87,8 @@ inline void MoveMouseAt(platform::ReportList *list, QPoint at) {
 inline int RunBenchmarks(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    gui::qt::QtBackend backend;
+    gui::SetBackend(&backend);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <exception>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,8 @@ namespace {
 const char kUsage[] =
     "用法: vantaedit-cli save [--split] [--no-autodetect] FILE\n"
     "      vantaedit-cli rename [--split] [--no-autodetect] FILE OLD NEW\n"
-    "      vantaedit-cli check [--no-autodetect] [--format=text|gcc|json] FILE...\n"
+    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--format=text|gcc|json] "
+    "FILE...\n"
     "      vantaedit-cli --version | --help\n"
     "\n"
     "save: 像编辑器的“打开”一样读取 FILE（连同其 [#include] 中的文件），再像“保存”一样写回：\n"
@@ -53,20 +55,29 @@ const char kUsage[] =
     "  无法读取的包含文件）、引用错误（不存在或没有指定的队伍、人员、脚本，列表中重复的 ID，\n"
     "  没有小节的条目）和数值错误（触发行不是 18 个字段、条件代码不在 -1 到 7、权重不是数字、\n"
     "  难度标志不是整数、队伍的 Priority 或 Max 不是整数、成员行不是“数量,类型”、\n"
-    "  动作行不是“动作,参数”两个整数），每项带文件和行号（从 1 数起，按磁盘上的文件）。\n"
+    "  动作行不是“动作,参数”两个整数、动作不在动作表中、目标类型未知或脚本、队伍序号超出列表），\n"
+    "  每项带文件和行号（从 1 数起，按磁盘上的文件）。\n"
+    "  --rules RULES  同时按 mod 的规则文件 RULES（连同其 [#include] 中的文件，ANSI 或 UTF-8）\n"
+    "                 检查名称: 人员的成员类型和触发的条件单位（条件 0、1、7）要在\n"
+    "                 [InfantryTypes]、[VehicleTypes]、[AircraftTypes] 或 [BuildingTypes] 中，\n"
+    "                 触发和队伍的国家要在 [Countries] 中（不分英文字母大小写）；报告第一行写明\n"
+    "                 规则文件，其中没有这些列表时也写明。规则文件无法读取时整次运行失败（1）。\n"
     "  --format=text  默认：给人看的报告，如下例\n"
     "  --format=gcc   每项一行: FILE:LINE: warning: ID: 说明 [kind]；无法读取的文件为\n"
-    "                 FILE: error: 说明 [unreadable-file]\n"
+    "                 FILE: error: 说明 [unreadable-file]，无法读取的规则文件为\n"
+    "                 RULES: error: 说明 [unreadable-rules]\n"
     "  --format=json  整次运行一个 UTF-8 JSON 文档: {\"version\", \"status\", \"files\": "
     "[{\"file\",\n"
     "                 \"status\", \"error\"(仅无法读取时), \"findings\": [{\"kind\", \"id\", "
     "\"file\",\n"
     "                 \"line\", \"message\"}], \"summary\": {\"findings\", \"dropped\", "
     "\"references\",\n"
-    "                 \"values\", \"otherSections\", \"kinds\": {kind: 数目}}}]}\n"
+    "                 \"values\", \"otherSections\", \"kinds\": {kind: 数目}}}]}；用 --rules 时\n"
+    "                 另有 \"rules\": {\"file\", \"types\", \"countries\"}（无法读取时为 \"file\", "
+    "\"error\"）\n"
     "  FILE 和包含文件的路径按命令行上给出的写法。\n"
     "  退出状态（多个 FILE 时取最严重的一个: 1 重于 3 重于 0）:\n"
-    "    0 没有发现问题; 3 有发现（包括不存在的包含文件）; 1 FILE 无法读取，\n"
+    "    0 没有发现问题; 3 有发现（包括不存在的包含文件）; 1 FILE 或 RULES 无法读取，\n"
     "    或保存会拒绝（某个包含文件存在却无法读取，或 [#include] 第 15 行以后还有包含文件）;\n"
     "    2 用法错误。\n"
     "\n"
@@ -132,20 +143,35 @@ std::string PathOf(const Checked &checked, const Finding &finding) {
     return argument.substr(0, slash == std::string::npos ? 0 : slash + 1) + Utf8(finding.file);
 }
 
-Checked CheckOne(const char *file, bool autodetect) {
+// Reports the messages of a load on standard error, and keeps them.
+class MessagesToStderr {
+public:
+    MessagesToStderr() {
+        platform::SetMessageBoxHandler([this](const platform::MessageBoxRequest &request) {
+            messages.push_back(request.text);
+            Print(stderr, Utf8(request.text) + "\n");
+            return platform::Answer::Ok;
+        });
+    }
+    ~MessagesToStderr() { platform::SetMessageBoxHandler({}); }
+    MessagesToStderr(const MessagesToStderr &) = delete;
+    MessagesToStderr &operator=(const MessagesToStderr &) = delete;
+
+    std::vector<std::u16string> messages;
+};
+
+Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules) {
     Checked checked;
     checked.argument = file;
     // Messages are written where the user sees them, and kept for the report.
     std::vector<std::u16string> messages;
-    platform::SetMessageBoxHandler([&messages](const platform::MessageBoxRequest &request) {
-        messages.push_back(request.text);
-        Print(stderr, Utf8(request.text) + "\n");
-        return platform::Answer::Ok;
-    });
     Document document;
     document.openedPath = platform::AbsolutePathOf(file);
-    LoadOpenedFile(document, autodetect);
-    platform::SetMessageBoxHandler({});
+    {
+        MessagesToStderr shown;
+        LoadOpenedFile(document, autodetect);
+        messages = std::move(shown.messages);
+    }
 
     if (document.openedFileUnread || !document.unreadIncludes.empty()) {
         checked.status = 1;
@@ -160,14 +186,20 @@ Checked CheckOne(const char *file, bool autodetect) {
         return checked;
     }
     const DroppedOnSave &dropped = document.droppedOnSave;
-    const std::vector<Finding> broken = FindBrokenReferences(document);
-    checked.report = FileReportText(document.openedPath, dropped, &broken);
+    const std::vector<Finding> broken = FindBrokenReferences(document, rules);
+    checked.report = FileReportText(document.openedPath, dropped, &broken, rules);
     checked.findings = dropped.findings;
     checked.findings.insert(checked.findings.end(), broken.begin(), broken.end());
     checked.otherSections = dropped.otherSections;
     checked.status = checked.findings.empty() ? 0 : 3;
     return checked;
 }
+
+// The rules file of a run: as given on the command line, and what reading it gave.
+struct Rules {
+    std::string argument;
+    RulesRead read;
+};
 
 void PrintText(const std::vector<Checked> &files) {
     bool first = true;
@@ -179,7 +211,13 @@ void PrintText(const std::vector<Checked> &files) {
     }
 }
 
-void PrintGcc(const std::vector<Checked> &files) {
+void PrintGcc(const std::vector<Checked> &files, const Rules *rules) {
+    if (rules && !rules->read.rules)
+        Print(stdout,
+              rules->argument + ": error: " + Utf8(rules->read.error) + " [unreadable-rules]\n");
+    else if (rules && !rules->read.rules->hasTypeList && !rules->read.rules->hasCountryList)
+        Print(stdout, rules->argument + ": warning: " + Utf8(RulesFileNote(*rules->read.rules)) +
+                          " [rules-without-lists]\n");
     for (const Checked &checked : files) {
         if (checked.status == 1)
             Print(stdout, checked.argument + ": error: " + checked.error + " [unreadable-file]\n");
@@ -193,7 +231,7 @@ void PrintGcc(const std::vector<Checked> &files) {
     }
 }
 
-void PrintJson(const std::vector<Checked> &files, int status) {
+void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules) {
     Json::Array checkedFiles;
     for (const Checked &checked : files) {
         Json::Object file{{"file", checked.argument}, {"status", checked.status}};
@@ -224,19 +262,32 @@ void PrintJson(const std::vector<Checked> &files, int status) {
                                                   {"kinds", std::move(kindCounts)}});
         checkedFiles.push_back(std::move(file));
     }
-    const Json run = Json::Object{
+    Json::Object run{
         {"version", VANTAEDIT_VERSION}, {"status", status}, {"files", std::move(checkedFiles)}};
-    Print(stdout, run.Indented());
+    if (rules && rules->read.rules) {
+        const RulesFile &read = *rules->read.rules;
+        run.emplace_back("rules", Json::Object{{"file", rules->argument},
+                                               {"types", int(read.TypeCount())},
+                                               {"countries", int(read.CountryCount())}});
+    } else if (rules) {
+        run.emplace_back(
+            "rules", Json::Object{{"file", rules->argument}, {"error", Utf8(rules->read.error)}});
+    }
+    Print(stdout, Json(std::move(run)).Indented());
 }
 
-// check [--no-autodetect] [--format=...] FILE...
+// check [--no-autodetect] [--rules RULES] [--format=...] FILE...
 int Check(int argc, char **argv) {
     bool autodetect = true;
     Format format = Format::Text;
+    std::optional<Rules> rules;
     std::vector<const char *> files;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-autodetect") == 0) {
             autodetect = false;
+        } else if (std::strcmp(argv[i], "--rules") == 0) {
+            if (i + 1 == argc || !*argv[i + 1] || rules) return Usage(stderr, 2);
+            rules.emplace().argument = argv[++i];
         } else if (std::strcmp(argv[i], "--format=text") == 0) {
             format = Format::Text;
         } else if (std::strcmp(argv[i], "--format=gcc") == 0) {
@@ -253,13 +304,25 @@ int Check(int argc, char **argv) {
 
     std::vector<Checked> checked;
     int status = 0;
-    for (const char *file : files) {
-        checked.push_back(CheckOne(file, autodetect));
-        if (Severity(checked.back().status) > Severity(status)) status = checked.back().status;
+    if (rules) {
+        MessagesToStderr shown; // about its include files
+        rules->read = ReadRulesFile(platform::AbsolutePathOf(rules->argument.c_str()));
     }
+    const RulesFile *names = rules && rules->read.rules ? &*rules->read.rules : nullptr;
+    if (rules && !names) {
+        // Checked without the names the user asked for, the files would look clean: no file is.
+        status = 1;
+        if (format == Format::Text) Print(stderr, Utf8(rules->read.error) + "\n");
+    } else {
+        for (const char *file : files) {
+            checked.push_back(CheckOne(file, autodetect, names));
+            if (Severity(checked.back().status) > Severity(status)) status = checked.back().status;
+        }
+    }
+    const Rules *given = rules ? &*rules : nullptr;
     if (format == Format::Text) PrintText(checked);
-    if (format == Format::Gcc) PrintGcc(checked);
-    if (format == Format::Json) PrintJson(checked, status);
+    if (format == Format::Gcc) PrintGcc(checked, given);
+    if (format == Format::Json) PrintJson(checked, status, given);
     return status;
 }
 

@@ -22,15 +22,21 @@ enum class FindingKind {
     NoTeam,           // a trigger names no team
     NoTaskForce,      // a team names no task force
     NoScript,         // a team names no script
+    // Names that the mod's rules file does not give, checked only against one.
+    UnknownUnit,            // a task force member's type is in no type list
+    UnknownConditionObject, // a trigger's condition object is in no type list
+    UnknownHouse,           // a trigger's or team's house is not in [Countries]
     // Values the game reads that do not have their form, found in the document texts.
-    TriggerFieldCount, // a trigger line without its 18 fields
-    TriggerCondition,  // a condition code outside -1 to 7
-    TriggerWeight,     // a weight that is not a number
-    TriggerDifficulty, // a difficulty flag that is not a whole number
-    TeamPriority,      // a team's Priority that is not a whole number
-    TeamMax,           // a team's Max that is not a whole number
-    TaskForceMember,   // a member line that is not "count,TYPE"
-    ScriptAction,      // an action line that is not "action,argument" in whole numbers
+    TriggerFieldCount,   // a trigger line without its 18 fields
+    TriggerCondition,    // a condition code outside -1 to 7
+    TriggerWeight,       // a weight that is not a number
+    TriggerDifficulty,   // a difficulty flag that is not a whole number
+    TeamPriority,        // a team's Priority that is not a whole number
+    TeamMax,             // a team's Max that is not a whole number
+    TaskForceMember,     // a member line that is not "count,TYPE"
+    ScriptAction,        // an action line that is not "action,argument" in whole numbers
+    UnknownScriptAction, // an action number the game does not have
+    ScriptArgument,      // an argument outside its kind's values
 };
 
 struct Finding {

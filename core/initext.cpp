@@ -270,6 +270,17 @@ std::optional<std::string_view> KeyLineValue(std::string_view text, std::string_
     return std::nullopt;
 }
 
+std::string_view Trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsWholeNumber(std::string_view text) {
+    if (StartsWith(text, "-") || StartsWith(text, "+")) text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 std::string_view ReferenceIn(std::string_view value) {
     const std::string_view note = value.substr(0, value.find(';'));
     const size_t begin = std::min(note.find_first_not_of(" \t"), note.size());

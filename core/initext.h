@@ -63,6 +63,12 @@ std::optional<std::string_view> KeyOfLine(std::string_view line);
 // its line: how a team's values are read, shown and written. None when no line has the key.
 std::optional<std::string_view> KeyLineValue(std::string_view text, std::string_view key);
 
+// The text without blanks or tabs at either end.
+std::string_view Trimmed(std::string_view text);
+
+// An optional sign and digits: "12", "-1", "+3".
+bool IsWholeNumber(std::string_view text);
+
 // A reference as the game reads it: the value up to a ';' note, without blanks or tabs at either
 // end. A view into `value`.
 std::string_view ReferenceIn(std::string_view value);

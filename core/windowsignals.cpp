@@ -24,11 +24,11 @@ int g_addNewKind = 0;
 bool g_addNewPreset = false;
 std::u16string g_addNewCopyOf;
 
-platform::Dialog *g_teamWindow = nullptr;
-platform::Dialog *g_scriptWindow = nullptr;
-platform::Dialog *g_taskForceWindow = nullptr;
-platform::Dialog *g_triggerWindow = nullptr;
-platform::Dialog *g_addNewWindow = nullptr;
+gui::Dialog *g_teamWindow = nullptr;
+gui::Dialog *g_scriptWindow = nullptr;
+gui::Dialog *g_taskForceWindow = nullptr;
+gui::Dialog *g_triggerWindow = nullptr;
+gui::Dialog *g_addNewWindow = nullptr;
 
 void ClearPendingSignals() {
     g_teamJumpPending = g_scriptJumpPending = g_taskForceJumpPending = false;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace gui {
 class Dialog;
 }
 
@@ -52,11 +52,11 @@ extern std::u16string g_addNewCopyOf;
 
 // The five modeless windows of the run. The main window creates each one once, hidden; until
 // then a pointer is null.
-extern platform::Dialog *g_teamWindow;
-extern platform::Dialog *g_scriptWindow;
-extern platform::Dialog *g_taskForceWindow;
-extern platform::Dialog *g_triggerWindow;
-extern platform::Dialog *g_addNewWindow;
+extern gui::Dialog *g_teamWindow;
+extern gui::Dialog *g_scriptWindow;
+extern gui::Dialog *g_taskForceWindow;
+extern gui::Dialog *g_triggerWindow;
+extern gui::Dialog *g_addNewWindow;
 
 // Drops what the signals ask for: pending rows, jumps, rebuilds. The windows then show the
 // document as it stands.

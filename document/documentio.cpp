@@ -41,10 +41,14 @@ void StoreSlot(FileSlot &slot, std::string text) {
     slot.text = std::move(text);
 }
 
+} // namespace
+
 // The lines of the [#include] section, as the slots take them: line i goes to slot i. One pass
 // over the section, however many lines it holds.
-void ReadIncludes(Document &document, const std::u16string &folder, LoadReport &report) {
-    const std::string &text = *document.fileSlots[0].text;
+void ReadIncludedFiles(std::array<FileSlot, kFileSlotCount> &slots, LoadReport &report,
+                       std::u16string &unread) {
+    const std::u16string folder = FolderOf(slots[0].path);
+    const std::string &text = *slots[0].text;
     int header = HeaderLineOf(text, "#include");
     if (header < 0) return;
     const int start = header + int(std::string_view("[#include]").size()) + 1;
@@ -71,7 +75,7 @@ void ReadIncludes(Document &document, const std::u16string &folder, LoadReport &
         for (char16_t &c : full)
             if (c == u'\\') c = platform::NativeSeparator();
 
-        FileSlot &slot = document.fileSlots[size_t(i)];
+        FileSlot &slot = slots[size_t(i)];
         StoreSlot(slot, "None");
         slot.length = 0;
         slot.path = full;
@@ -85,17 +89,19 @@ void ReadIncludes(Document &document, const std::u16string &folder, LoadReport &
             platform::ShowAppMessage(full + u"\n" + kIncludeFailed);
         } else {
             ++report.unreadIncludes;
-            document.unreadIncludes += full + u" (" + read.reason + u")\n";
+            unread += full + u" (" + read.reason + u")\n";
             platform::ShowAppMessage(full + u"\n" + kIncludeUnread + u" (" + read.reason +
                                      u")。\n" + kNoSaveThisRun);
         }
     }
     if (report.linesWithoutSlot > 0) {
-        document.unreadIncludes += LinesWithoutSlotText(report.linesWithoutSlot) + u"\n";
+        unread += LinesWithoutSlotText(report.linesWithoutSlot) + u"\n";
         platform::ShowAppMessage(LinesWithoutSlotText(report.linesWithoutSlot) +
                                  u"（只有 15 个位置）。\n" + kNoSaveThisRun);
     }
 }
+
+namespace {
 
 bool Write(const std::u16string &openedPath, const std::vector<platform::FileContent> &files) {
     // Nothing is written through a link that leads out of the mod's folder.
@@ -123,7 +129,7 @@ LoadReport LoadOpenedFile(Document &document, bool autoDetectStart) {
     } else {
         StoreSlot(document.fileSlots[0], std::move(read.text));
         document.fileSlots[0].path = path;
-        ReadIncludes(document, FolderOf(path), report);
+        ReadIncludedFiles(document.fileSlots, report, document.unreadIncludes);
     }
 
     // The slots' section headers are indexed once for the three registry kinds.

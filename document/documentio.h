@@ -20,6 +20,13 @@ struct LoadReport {
     int linesWithoutSlot = 0; // include lines past the fifteenth that name a file
 };
 
+// Reads the files that the [#include] section of slots[0] names into the slots after it, as Open
+// does: line i into slot i, each path relative to the folder of slots[0].path. A file that does
+// not exist is told in a message and counted; one that exists but could not be read, and include
+// lines past the fifteenth that name a file, are told, counted and listed in `unread`, a line each.
+void ReadIncludedFiles(std::array<FileSlot, kFileSlotCount> &slots, LoadReport &report,
+                       std::u16string &unread);
+
 // Makes `document` the file at its openedPath: reads it and the files its [#include] section
 // names into the slots, runs the four loaders (teams, scripts, task forces, triggers; with
 // `autoDetectStart` the first team registry line gives the start number), and releases the

@@ -4,6 +4,7 @@
 #include "core/headerindex.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "scripts/scriptactions.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
 
@@ -39,6 +40,9 @@ constexpr KindText kKindTexts[] = {
     {"no-team", u"触发没有指定队伍", FindingGroup::Reference},
     {"no-task-force", u"队伍没有指定人员", FindingGroup::Reference},
     {"no-script", u"队伍没有指定脚本", FindingGroup::Reference},
+    {"unknown-unit", u"未知的单位类型", FindingGroup::Reference},
+    {"unknown-condition-object", u"未知的条件单位", FindingGroup::Reference},
+    {"unknown-house", u"未知的国家", FindingGroup::Reference},
     {"trigger-field-count", u"触发行的字段数不对", FindingGroup::Value},
     {"trigger-condition", u"触发的条件代码无效", FindingGroup::Value},
     {"trigger-weight", u"触发的权重不是数字", FindingGroup::Value},
@@ -47,6 +51,8 @@ constexpr KindText kKindTexts[] = {
     {"team-max", u"队伍的 Max 不是整数", FindingGroup::Value},
     {"task-force-member", u"人员的成员行格式不对", FindingGroup::Value},
     {"script-action", u"脚本的动作行格式不对", FindingGroup::Value},
+    {"unknown-script-action", u"未知的脚本动作", FindingGroup::Value},
+    {"script-argument", u"脚本动作的参数无效", FindingGroup::Value},
 };
 static_assert(std::size(kKindTexts) == size_t(kFindingKindCount));
 
@@ -450,18 +456,6 @@ std::vector<Line> LinesOf(std::string_view text, bool idAfterEquals) {
     return lines;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// An optional sign and digits.
-bool IsWholeNumber(std::string_view text) {
-    if (StartsWith(text, "-") || StartsWith(text, "+")) text.remove_prefix(1);
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 // An optional sign, digits, and a '.' with more digits before or after it: "50", "-0.5", "12.".
 bool IsNumber(std::string_view text) {
     const size_t dot = text.find('.');
@@ -482,26 +476,34 @@ std::optional<std::string_view> NumberedValue(std::string_view row) {
     return ReferenceIn(row.substr(digits + 1));
 }
 
-// "count,TYPE": a whole number, then a type name without commas.
-bool IsMemberValue(std::string_view value) {
+// The type of "count,TYPE": a whole number, then a type name without commas; nullopt for any
+// other value.
+std::optional<std::string_view> MemberType(std::string_view value) {
     const size_t comma = value.find(',');
-    if (comma == std::string_view::npos) return false;
+    if (comma == std::string_view::npos) return std::nullopt;
     const std::string_view type = Trimmed(value.substr(comma + 1));
-    return IsWholeNumber(Trimmed(value.substr(0, comma))) && !type.empty() &&
-           type.find(',') == std::string_view::npos;
+    if (!IsWholeNumber(Trimmed(value.substr(0, comma))) || type.empty() ||
+        type.find(',') != std::string_view::npos)
+        return std::nullopt;
+    return type;
 }
 
-// "action,argument", both whole numbers.
-bool IsActionValue(std::string_view value) {
-    const size_t comma = value.find(',');
-    return comma != std::string_view::npos && IsWholeNumber(Trimmed(value.substr(0, comma))) &&
-           IsWholeNumber(Trimmed(value.substr(comma + 1)));
+// `name` is `special` ("<none>", "<all>") but for the case of Latin letters, as the game reads it.
+bool IsSpecialName(std::string_view name, std::string_view special) {
+    return name.size() == special.size() &&
+           std::equal(name.begin(), name.end(), special.begin(), [](char a, char b) {
+               return (a >= 'A' && a <= 'Z' ? char(a - 'A' + 'a') : a) == b;
+           });
 }
+
+std::u16string Quoted(std::string_view text) { return u"“" + ToWide(text) + u"”"; }
 
 // The findings of the document, each with where the document holds it.
 class DocumentChecker {
 public:
-    explicit DocumentChecker(const Document &document) : document_(document) {}
+    DocumentChecker(const Document &document, const RulesFile *rules)
+        : document_(document), types_(rules && rules->hasTypeList ? rules : nullptr),
+          countries_(rules && rules->hasCountryList ? rules : nullptr) {}
 
     std::vector<Finding> Run() {
         const std::array<const std::string *, 3> listTexts = {
@@ -562,10 +564,22 @@ private:
                 continue;
             }
             const std::string_view condition = fields[4];
-            if (!IsWholeNumber(condition) || NarrowToInt(condition) < -1 ||
-                NarrowToInt(condition) > 7)
+            const bool code = IsWholeNumber(condition);
+            if (!code || NarrowToInt(condition) < -1 || NarrowToInt(condition) > 7)
                 Add(FindingKind::TriggerCondition, trigger.id,
                     u"条件代码“" + ToWide(condition) + u"”不在 -1 到 7 之间。", at);
+            // Codes 0, 1 and 7 count units of the condition object's type.
+            const int32_t counted = code ? NarrowToInt(condition) : -1;
+            const std::string_view object = fields[5];
+            if (types_ && (counted == 0 || counted == 1 || counted == 7) &&
+                !IsSpecialName(object, "<none>") && !types_->KnowsType(object))
+                Add(FindingKind::UnknownConditionObject, trigger.id,
+                    u"条件单位" + Quoted(object) + u"不在规则文件的单位和建筑列表中。", at);
+            const std::string_view house = fields[2];
+            if (countries_ && !IsSpecialName(house, "<all>") && !IsSpecialName(house, "<none>") &&
+                !countries_->KnowsCountry(house))
+                Add(FindingKind::UnknownHouse, trigger.id,
+                    u"触发的国家" + Quoted(house) + u"不在规则文件的 [Countries] 中。", at);
             for (size_t i = 0; i < 3; ++i) {
                 if (IsNumber(fields[7 + i])) continue;
                 Add(FindingKind::TriggerWeight, trigger.id,
@@ -652,6 +666,12 @@ private:
                     BodyOrigin(2, id, body, LineAt(body, at)));
             }
         }
+        if (const std::optional<std::string_view> house = KeyLineValue(body, "House");
+            house && countries_ && !IsSpecialName(ReferenceIn(*house), "<none>") &&
+            !countries_->KnowsCountry(ReferenceIn(*house)))
+            Add(FindingKind::UnknownHouse, id,
+                u"队伍的 House" + Quoted(*house) + u"不在规则文件的 [Countries] 中。",
+                BodyOrigin(2, id, body, LineAt(body, size_t(house->data() - body.data()))));
         for (const auto &[key, kind] :
              {std::pair(std::string_view("Priority"), FindingKind::TeamPriority),
               std::pair(std::string_view("Max"), FindingKind::TeamMax)}) {
@@ -667,17 +687,53 @@ private:
     void CheckNumberedLines(int kind, std::string_view id, std::string_view body) {
         int line = 0;
         ForEachLine(body, [&](std::string_view row) {
+            const Origin at = BodyOrigin(kind, id, body, line++);
+            if (kind == 1) return CheckActionLine(id, row, at);
             const std::optional<std::string_view> value = NumberedValue(row);
-            if (value && kind == 0 && !IsMemberValue(*value))
+            if (!value) return;
+            const std::optional<std::string_view> type = MemberType(*value);
+            if (!type)
                 Add(FindingKind::TaskForceMember, id,
-                    u"成员行“" + ToWide(row) + u"”不是“数量,单位类型”。",
-                    BodyOrigin(kind, id, body, line));
-            else if (value && kind == 1 && !IsActionValue(*value))
-                Add(FindingKind::ScriptAction, id,
-                    u"动作行“" + ToWide(row) + u"”不是“动作,参数”两个整数。",
-                    BodyOrigin(kind, id, body, line));
-            ++line;
+                    u"成员行" + Quoted(row) + u"不是“数量,单位类型”。", at);
+            else if (types_ && !types_->KnowsType(*type))
+                Add(FindingKind::UnknownUnit, id,
+                    u"成员类型" + Quoted(*type) + u"不在规则文件的单位和建筑列表中。", at);
         });
+    }
+
+    void CheckActionLine(std::string_view id, std::string_view row, const Origin &at) {
+        const std::optional<ActionLine> line = ParseActionLine(row);
+        if (!line) return;
+        if (!line->wellFormed) {
+            Add(FindingKind::ScriptAction, id,
+                u"动作行" + Quoted(row) + u"不是“动作,参数”两个整数。", at);
+            return;
+        }
+        const ScriptAction *action = FindScriptAction(line->action);
+        if (!action) {
+            Add(FindingKind::UnknownScriptAction, id,
+                u"动作行" + Quoted(row) + u"的动作 " + ToWide(std::to_string(line->action)) +
+                    u" 不在动作表中。",
+                at);
+            return;
+        }
+        const std::u16string named = u"动作 " + ToWide(std::to_string(action->number)) + u"“" +
+                                     std::u16string(action->name) + u"”的参数 " +
+                                     ToWide(std::to_string(line->argument));
+        const int64_t argument = line->argument;
+        if (action->argument == ArgumentKind::Target &&
+            (argument < 0 || argument >= int64_t(TargetTypeNames().size()))) {
+            Add(FindingKind::ScriptArgument, id, named + u" 不是已知的目标类型。", at);
+        } else if (action->argument == ArgumentKind::Script ||
+                   action->argument == ArgumentKind::Team) {
+            const bool script = action->argument == ArgumentKind::Script;
+            const int64_t count = int64_t(lists_[script ? 1 : 2].size());
+            if (argument < 0 || argument >= count)
+                Add(FindingKind::ScriptArgument, id,
+                    named + u" 超出了" + (script ? u"脚本" : u"队伍") + u"列表（共 " +
+                        ToWide(std::to_string(count)) + u" 项）。",
+                    at);
+        }
     }
 
     // One scan of the files Open read, only when something is to be told in them.
@@ -692,6 +748,9 @@ private:
     }
 
     const Document &document_;
+    // The rules file, when it has the lists to check against.
+    const RulesFile *types_;
+    const RulesFile *countries_;
     std::array<std::vector<Line>, 3> lists_;
     std::array<std::unordered_set<std::string_view>, 3> known_;
     std::vector<Finding> found_;
@@ -704,8 +763,24 @@ DroppedOnSave FindDroppedOnSave(const FileSlots &slots) {
     return SourceFiles(slots, false).FindDropped();
 }
 
-std::vector<Finding> FindBrokenReferences(const Document &document) {
-    return DocumentChecker(document).Run();
+std::vector<Finding> FindBrokenReferences(const Document &document, const RulesFile *rules) {
+    return DocumentChecker(document, rules).Run();
+}
+
+std::u16string UnknownMemberTypeNote(std::u16string_view fieldText, int lineIndex,
+                                     const RulesFile &rules) {
+    size_t begin = 0;
+    for (int line = 0; line < lineIndex && begin != std::u16string_view::npos; ++line) {
+        begin = fieldText.find(u'\n', begin);
+        if (begin != std::u16string_view::npos) ++begin;
+    }
+    if (lineIndex < 0 || begin == std::u16string_view::npos || !rules.hasTypeList) return {};
+    const std::string row = ToNarrow(fieldText.substr(begin, fieldText.find(u'\n', begin) - begin));
+    const std::optional<std::string_view> value = NumberedValue(row);
+    const std::optional<std::string_view> type = value ? MemberType(*value) : std::nullopt;
+    if (!type || rules.KnowsType(*type)) return {};
+    return u"第 " + ToWide(std::to_string(lineIndex + 1)) + u" 行：类型 " + ToWide(*type) +
+           u" 不在规则文件中";
 }
 
 std::string_view FindingKindName(FindingKind kind) { return kKindTexts[size_t(kind)].name; }
@@ -718,15 +793,15 @@ std::u16string FindingPlace(const Finding &finding) {
 }
 
 std::u16string FileReportSummary(const std::u16string &openedPath, const DroppedOnSave &dropped,
-                                 const std::vector<Finding> *broken) {
-    const std::u16string text = FileReportText(openedPath, dropped, broken);
+                                 const std::vector<Finding> *broken, const RulesFile *rules) {
+    const std::u16string text = FileReportText(openedPath, dropped, broken, rules);
     // The summary ends where the first list of findings (after an empty line) begins.
     const size_t end = text.find(u"\n\n");
     return end == std::u16string::npos ? text : text.substr(0, end + 1);
 }
 
 std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnSave &dropped,
-                              const std::vector<Finding> *broken) {
+                              const std::vector<Finding> *broken, const RulesFile *rules) {
     struct Category {
         FindingGroup group;
         std::u16string_view title;
@@ -743,7 +818,9 @@ std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnS
     std::for_each(dropped.findings.begin(), dropped.findings.end(), take);
     if (broken) std::for_each(broken->begin(), broken->end(), take);
 
-    std::u16string text = u"检查文件: " + openedPath + u"\n";
+    std::u16string text = u"检查文件: " + openedPath;
+    if (rules) text += u"（" + RulesFileNote(*rules) + u"）";
+    text += u"\n";
     for (const Category &category : categories) {
         if (!broken && category.group != FindingGroup::Dropped) break;
         text += std::u16string(category.title) + u": " + Number(int(category.findings.size())) +

@@ -5,6 +5,7 @@
 
 #include "core/document.h"
 #include "core/registrylist.h"
+#include "document/rulesfile.h"
 
 #include <string>
 #include <string_view>
@@ -12,7 +13,7 @@
 
 enum class FindingGroup { Dropped, Reference, Value };
 
-constexpr int kFindingKindCount = int(FindingKind::ScriptAction) + 1;
+constexpr int kFindingKindCount = int(FindingKind::ScriptArgument) + 1;
 
 // A stable ASCII name for tools ("unlisted-section", "missing-task-force", ...).
 std::string_view FindingKindName(FindingKind kind);
@@ -28,7 +29,17 @@ DroppedOnSave FindDroppedOnSave(const FileSlots &slots);
 // file and line through the document's loadedFiles (the team's TaskForce= line, the trigger's line,
 // the second list line of an ID listed twice, the list line of an entry without a section); an
 // entry changed since Open, or one Open did not read, is told as in the document only (line 0).
-std::vector<Finding> FindBrokenReferences(const Document &document);
+// With `rules`, also the names it does not give: task force member types and trigger condition
+// objects (codes 0, 1 and 7) that no type list names, and houses of triggers and teams that
+// [Countries] does not name; each only when the file has those lists.
+std::vector<Finding> FindBrokenReferences(const Document &document,
+                                          const RulesFile *rules = nullptr);
+
+// What the task force window tells of the member line at `lineIndex` (from 0) of its edit-field
+// text: "第 2 行：类型 HTNKK 不在规则文件中" when the rules file gives no such type; empty for a
+// line whose type it knows and for any other line.
+std::u16string UnknownMemberTypeNote(std::u16string_view fieldText, int lineIndex,
+                                     const RulesFile &rules);
 
 // Where a finding is told: "ai.ini 第 40 行", or "文档中" for one only the document has.
 std::u16string FindingPlace(const Finding &finding);
@@ -36,9 +47,11 @@ std::u16string FindingPlace(const Finding &finding);
 // The head of the report: the opened file and the counts per category and kind, without the
 // line per finding.
 std::u16string FileReportSummary(const std::u16string &openedPath, const DroppedOnSave &dropped,
-                                 const std::vector<Finding> *broken);
+                                 const std::vector<Finding> *broken,
+                                 const RulesFile *rules = nullptr);
 
-// The report as the user reads it: the opened file, the counts per category and kind, then one
-// line per finding. Without `broken` only the part that Save drops.
+// The report as the user reads it: the opened file (with the rules file checked against, when
+// there is one), the counts per category and kind, then one line per finding. Without `broken`
+// only the part that Save drops.
 std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnSave &dropped,
-                              const std::vector<Finding> *broken);
+                              const std::vector<Finding> *broken, const RulesFile *rules = nullptr);

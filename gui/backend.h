@@ -4,7 +4,6 @@
 // before it makes any window.
 
 #include "gui/dialog.h"
-#include "gui/driver.h"
 #include "gui/system.h"
 #include "res/resources.h"
 
@@ -51,7 +50,6 @@ public:
     virtual std::vector<std::u16string> readSetting(const std::u16string &key) = 0;
     virtual void writeSetting(const std::u16string &key,
                               const std::vector<std::u16string> &values) = 0;
-    virtual Driver &driver() = 0;
 };
 
 // Installs the backend every window and service uses; it must outlive them.

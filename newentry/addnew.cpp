@@ -3,14 +3,11 @@
 #include "core/initext.h"
 #include "core/windowsignals.h"
 #include "newentry/entryops.h"
-#include "platform/controls.h"
 #include "platform/seams.h"
 #include "res/addnewdialog.h"
 #include "teams/teamlist.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
-
-#include <QLineEdit>
 
 namespace {
 
@@ -20,25 +17,18 @@ const std::u16string kNoFileOpen = u"ヽ(#`Д?)?o(▼皿▼メ;)o你小子隔着
 
 } // namespace
 
-CAddnew::CAddnew(DocumentModel &model, QWidget *owner, ListedRows listedRows)
-    : platform::Dialog(res::kIdAddNewDialog, owner), model_(model),
-      kind_(control<platform::ComboBox>(res::kIdAddNewKind)),
-      id_(control<QLineEdit>(res::kIdAddNewId)), listedRows_(std::move(listedRows)) {
-    // The dialog has no labels to name its two inputs.
-    kind_->setAccessibleName(QStringLiteral("新增类型"));
-    id_->setAccessibleName(QStringLiteral("注册名称"));
-}
+CAddnew::CAddnew(DocumentModel &model, gui::Dialog *owner, ListedRows listedRows)
+    : gui::Dialog(res::kIdAddNewDialog, owner), model_(model),
+      kind_(control<gui::ComboBox>(res::kIdAddNewKind)), id_(control<gui::Edit>(res::kIdAddNewId)),
+      listedRows_(std::move(listedRows)) {}
 
 void CAddnew::onShowOrHide(bool) {
     if (!g_addNewPreset) return;
-    kind_->setCurrentIndex(g_addNewKind);
+    kind_->choose(g_addNewKind);
     copyOf_ = g_addNewCopyOf;
     copyKind_ = copyOf_.empty() ? -1 : g_addNewKind;
     g_addNewCopyOf.clear();
-    if (copyOf_.empty())
-        id_->clear();
-    else
-        id_->setText(QString::fromStdU16String(SuggestCopyId(model_.document, copyOf_)));
+    id_->setText(copyOf_.empty() ? std::u16string() : SuggestCopyId(model_.document, copyOf_));
 }
 
 bool CAddnew::onEnter() {
@@ -47,12 +37,13 @@ bool CAddnew::onEnter() {
 }
 
 int CAddnew::chosenKind() const {
-    const int index = kind_->currentIndex();
-    return index >= 0 && kind_->currentText() == kind_->itemText(index) ? index : -1;
+    for (int index = 0; index < kind_->itemCount(); ++index)
+        if (kind_->text() == kind_->itemText(index)) return index;
+    return -1;
 }
 
 void CAddnew::ConfirmNewEntry() {
-    const std::u16string id = id_->text().toStdU16String();
+    const std::u16string id = id_->text();
     if (!model_.document.IsFileOpen()) {
         platform::ShowAppMessage(id == u"Drumo" ? kThanks : kNoFileOpen);
         hide();
@@ -68,7 +59,7 @@ void CAddnew::ConfirmNewEntry() {
         return;
     }
     const int listed = listedRows_ ? listedRows_(kind) : 0;
-    const std::u16string kindName = kind_->currentText().toStdU16String();
+    const std::u16string kindName = kind_->text();
     // A copy is of the kind the dialog was opened for; another kind chosen makes a new entry.
     if (index == copyKind_) {
         model_.Edit(u"复制" + kindName + u" " + id, [&] {
@@ -93,7 +84,7 @@ void CAddnew::showInItsWindow(NewEntryKind kind, const std::u16string &id) {
     struct Jump {
         bool *pending;
         std::u16string *target;
-        platform::Dialog *window;
+        gui::Dialog *window;
     };
     const Jump jumps[] = {{&g_triggerJumpPending, &g_triggerJumpTarget, g_triggerWindow},
                           {&g_teamJumpPending, &g_teamJumpTarget, g_teamWindow},

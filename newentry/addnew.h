@@ -3,26 +3,21 @@
 // default content, Escape hides the dialog. One modeless window for the whole run, opened by
 // the New buttons of the editor windows with their kind preselected.
 
+#include "gui/dialog.h"
 #include "newentry/newentry.h"
-#include "platform/dialog.h"
 
 #include <functional>
 
 class DocumentModel;
-class QLineEdit;
-namespace platform {
-class ComboBox;
-}
 
-class CAddnew : public platform::Dialog {
-    Q_OBJECT
-
+class CAddnew : public gui::Dialog {
 public:
     // The rows that the window of a kind lists, which a new script or task force is numbered
     // after; without it, none.
     using ListedRows = std::function<int(NewEntryKind kind)>;
 
-    explicit CAddnew(DocumentModel &model, QWidget *owner = nullptr, ListedRows listedRows = {});
+    explicit CAddnew(DocumentModel &model, gui::Dialog *owner = nullptr,
+                     ListedRows listedRows = {});
 
     // Creates the entry that the kind box and the ID field ask for, and hides the dialog. With
     // no file open it only says so; with no ID or no kind chosen it does nothing; an ID that
@@ -40,8 +35,8 @@ private:
     void showInItsWindow(NewEntryKind kind, const std::u16string &id);
 
     DocumentModel &model_;
-    platform::ComboBox *kind_;
-    QLineEdit *id_;
+    gui::ComboBox *kind_;
+    gui::Edit *id_;
     ListedRows listedRows_;
     // The entry a copy is made of, with the kind it was opened for; none for a new entry.
     std::u16string copyOf_;

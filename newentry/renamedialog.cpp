@@ -6,24 +6,20 @@
 #include "res/renamedialog.h"
 #include "ui/documentmodel.h"
 
-#include <QLabel>
-#include <QLineEdit>
-
-CRename::CRename(const Document &document, std::u16string id, QWidget *owner)
-    : platform::Dialog(res::kIdRenameDialog, owner), document_(document), id_(std::move(id)),
-      newId_(control<QLineEdit>(res::kIdRenameNew)) {
-    control<QLabel>(res::kIdRenameOld)->setText(QString::fromStdU16String(id_));
+CRename::CRename(const Document &document, std::u16string id, gui::Dialog *owner)
+    : gui::Dialog(res::kIdRenameDialog, owner), document_(document), id_(std::move(id)),
+      newId_(control<gui::Edit>(res::kIdRenameNew)) {
+    control<gui::Label>(res::kIdRenameOld)->setText(id_);
     const std::string narrow = ToNarrow(id_);
     if (const std::optional<NewEntryKind> kind = KindOfEntry(document_, narrow)) {
-        const std::u16string count =
-            ReferenceCountText(*kind, ReferenceCount(document_, *kind, narrow));
-        control<QLabel>(res::kIdRenameCount)->setText(QString::fromStdU16String(count));
+        control<gui::Label>(res::kIdRenameCount)
+            ->setText(ReferenceCountText(*kind, ReferenceCount(document_, *kind, narrow)));
     }
-    newId_->setText(QString::fromStdU16String(id_));
+    newId_->setText(id_);
     newId_->selectAll();
 }
 
-std::u16string CRename::newId() const { return newId_->text().toStdU16String(); }
+std::u16string CRename::newId() const { return newId_->text(); }
 
 void CRename::onCommand(int id) {
     if (id == res::kIdRenameOk) confirm();
@@ -44,9 +40,9 @@ void CRename::confirm() {
 }
 
 std::optional<std::u16string> AskAndRename(DocumentModel &model, std::u16string_view kindName,
-                                           const std::u16string &from, QWidget *owner) {
+                                           const std::u16string &from, gui::Dialog *owner) {
     CRename dialog(model.document, from, owner);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (!dialog.exec()) return std::nullopt;
     const std::u16string to = dialog.newId();
     model.Edit(u"改名" + std::u16string(kindName) + u" " + from,
                [&] { RenameEntry(model.document, from, to); });

@@ -3,20 +3,17 @@
 // break the file or be ambiguous; it says how many references the rename will change.
 
 #include "core/document.h"
-#include "platform/dialog.h"
+#include "gui/dialog.h"
 
 #include <optional>
 #include <string>
 
 class DocumentModel;
-class QLineEdit;
 
-class CRename : public platform::Dialog {
-    Q_OBJECT
-
+class CRename : public gui::Dialog {
 public:
     // For entry `id` of `document`, whose kind is known (RenameProblem would otherwise refuse).
-    CRename(const Document &document, std::u16string id, QWidget *owner = nullptr);
+    CRename(const Document &document, std::u16string id, gui::Dialog *owner = nullptr);
 
     // The ID typed.
     std::u16string newId() const;
@@ -31,10 +28,10 @@ private:
 
     const Document &document_;
     std::u16string id_;
-    QLineEdit *newId_;
+    gui::Edit *newId_;
 };
 
 // Asks for a new ID for entry `from` and renames it, with every reference, as one step named
 // "改名" and `kindName`; the new ID, or none when the user cancelled.
 std::optional<std::u16string> AskAndRename(DocumentModel &model, std::u16string_view kindName,
-                                           const std::u16string &from, QWidget *owner);
+                                           const std::u16string &from, gui::Dialog *owner);

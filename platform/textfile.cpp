@@ -160,12 +160,20 @@ bool WriteConverted(File file, const std::vector<std::string_view> &pieces) {
     return WriteAll(file, std::string_view(buffer.get(), used));
 }
 
+bool WritePieces(File file, const std::vector<std::string_view> &pieces, bool crlf) {
+    if (crlf) return WriteConverted(file, pieces);
+    for (std::string_view piece : pieces)
+        if (!WriteAll(file, piece)) return false;
+    return true;
+}
+
 // Writes one temporary file in full and flushes it to disk; the error message when that fails.
-std::u16string WriteTemporary(Pending &pending, const std::vector<std::string_view> &pieces) {
+std::u16string WriteTemporary(Pending &pending, const std::vector<std::string_view> &pieces,
+                              bool crlf) {
     const std::u16string &shown = pending.shownPath;
     File file = CreateTemporary(pending);
     if (file == kNoFile) return Message(u"无法创建文件", shown, SystemErrorText(LastError()));
-    bool ok = WriteConverted(file, pieces) && Flush(file);
+    bool ok = WritePieces(file, pieces, crlf) && Flush(file);
     int error = LastError();
     if (!Close(file) && ok) {
         ok = false;
@@ -174,22 +182,8 @@ std::u16string WriteTemporary(Pending &pending, const std::vector<std::string_vi
     return ok ? std::u16string() : Message(u"写入文件失败", shown, SystemErrorText(error));
 }
 
-} // namespace
-
-std::u16string SystemErrorText(int error) {
-    const char16_t *known = KnownErrorText(error);
-    return known ? std::u16string(known) : OwnErrorText(error);
-}
-
-int64_t FileLength(std::FILE *file) {
-    if (!file) return -1;
-    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
-    long size = std::ftell(file);
-    std::rewind(file);
-    return size < 0 ? -1 : int64_t(size);
-}
-
-ReadResult ReadTextFile(const std::u16string &path) {
+// The whole file; with `crlf`, each CR LF read as one LF.
+ReadResult ReadWhole(const std::u16string &path, bool crlf) {
     ReadResult result;
     int error = 0;
     File file = OpenRegular(Encoded(path), error, result.reason);
@@ -233,21 +227,14 @@ ReadResult ReadTextFile(const std::u16string &path) {
     }
     Close(file);
     result.text.resize(got);
-    DropCrBeforeLf(result.text);
+    if (crlf) DropCrBeforeLf(result.text);
     result.status = ReadResult::Status::Ok;
     return result;
 }
 
-bool CanOpenForReading(const std::u16string &path) {
-    int error = 0;
-    std::u16string kind;
-    File file = OpenRegular(Encoded(path), error, kind);
-    if (file == kNoFile) return false;
-    Close(file);
-    return true;
-}
-
-WriteResult WriteTextFiles(const std::vector<FileContent> &files, const std::u16string &confine) {
+// WriteTextFiles, with `crlf` false writing the bytes as they are.
+WriteResult WriteFiles(const std::vector<FileContent> &files, const std::u16string &confine,
+                       bool crlf) {
     std::vector<Pending> pending(files.size());
     std::u16string error;
     Native realConfine;
@@ -271,7 +258,7 @@ WriteResult WriteTextFiles(const std::vector<FileContent> &files, const std::u16
         }
     }
     for (size_t i = 0; i < files.size(); ++i) {
-        error = WriteTemporary(pending[i], files[i].pieces);
+        error = WriteTemporary(pending[i], files[i].pieces, crlf);
         if (!error.empty()) {
             RemoveTemporaries(pending);
             return {false, error};
@@ -288,9 +275,57 @@ WriteResult WriteTextFiles(const std::vector<FileContent> &files, const std::u16
     return {true, {}};
 }
 
+} // namespace
+
+std::u16string SystemErrorText(int error) {
+    const char16_t *known = KnownErrorText(error);
+    return known ? std::u16string(known) : OwnErrorText(error);
+}
+
+int64_t FileLength(std::FILE *file) {
+    if (!file) return -1;
+    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
+    long size = std::ftell(file);
+    std::rewind(file);
+    return size < 0 ? -1 : int64_t(size);
+}
+
+bool CanOpenForReading(const std::u16string &path) {
+    int error = 0;
+    std::u16string kind;
+    File file = OpenRegular(Encoded(path), error, kind);
+    if (file == kNoFile) return false;
+    Close(file);
+    return true;
+}
+
+FileInfo FileInfoOf(const std::u16string &path) {
+    FileInfo info;
+    info.exists = SizeAndTime(Encoded(path), info.size, info.modified);
+    return info;
+}
+
+ReadResult ReadTextFile(const std::u16string &path) { return ReadWhole(path, true); }
+
+ReadResult ReadFileBytes(const std::u16string &path) { return ReadWhole(path, false); }
+
+WriteResult WriteTextFiles(const std::vector<FileContent> &files, const std::u16string &confine) {
+    return WriteFiles(files, confine, true);
+}
+
 WriteResult WriteTextFile(const std::u16string &path, std::string_view text) {
     return WriteTextFiles({{path, {text}}});
 }
+
+WriteResult WriteFileBytes(const std::u16string &path, std::string_view bytes) {
+    return WriteFiles({{path, {bytes}}}, {}, false);
+}
+
+bool RenameFile(const std::u16string &from, const std::u16string &to) {
+    return Replace(Encoded(from), Encoded(to));
+}
+
+bool RemoveFile(const std::u16string &path) { return Remove(Encoded(path)); }
 
 FolderResult CreateFolder(const std::u16string &path, std::u16string *reason) {
     const Native native = Encoded(path);
@@ -304,7 +339,28 @@ FolderResult CreateFolder(const std::u16string &path, std::u16string *reason) {
 
 void RemoveEmptyFolder(const std::u16string &path) { RemoveFolder(Encoded(path)); }
 
+std::vector<std::u16string> NamesInFolder(const std::u16string &path) {
+    std::vector<std::u16string> decoded;
+    for (const Native &name : ListFolder(Encoded(path)))
+        decoded.push_back(Decoded(name));
+    return decoded;
+}
+
+std::u16string EnvironmentValue(const char *name) { return Environment(name); }
+
 std::u16string AbsolutePathOf(const char *argument) { return FullPath(argument); }
+
+std::u16string AbsolutePath(const std::u16string &path) { return Decoded(Absolute(Encoded(path))); }
+
+bool IsExistingFile(const std::u16string &path) {
+    const Native native = Encoded(path);
+    return Exists(native) && !IsFolder(native);
+}
+
+std::u16string FileNameOf(std::u16string_view path) {
+    const size_t separator = path.find_last_of(u"\\/");
+    return std::u16string(separator == path.npos ? path : path.substr(separator + 1));
+}
 
 char16_t NativeSeparator() { return char16_t(kSeparator); }
 

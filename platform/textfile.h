@@ -34,9 +34,21 @@ struct ReadResult {
 // without being opened, so reading never blocks. Only a result with status Ok carries content.
 ReadResult ReadTextFile(const std::u16string &path);
 
+// ReadTextFile without the line-break translation: the bytes as they are on disk.
+ReadResult ReadFileBytes(const std::u16string &path);
+
 // True when the path is a regular file that can be opened for reading (it is opened and closed
 // again at once).
 bool CanOpenForReading(const std::u16string &path);
+
+struct FileInfo {
+    bool exists = false; // false too when the file cannot be looked at
+    int64_t size = 0;
+    int64_t modified = 0; // the last write, in nanoseconds since 1970-01-01 00:00 UTC
+};
+
+// What the file or folder at `path` is now, links followed.
+FileInfo FileInfoOf(const std::u16string &path);
 
 struct WriteResult {
     bool ok = false;
@@ -63,6 +75,15 @@ WriteResult WriteTextFiles(const std::vector<FileContent> &files,
 // WriteTextFiles for one file.
 WriteResult WriteTextFile(const std::u16string &path, std::string_view text);
 
+// WriteTextFile without the line-break translation: the bytes as they are, all or nothing.
+WriteResult WriteFileBytes(const std::u16string &path, std::string_view bytes);
+
+// Renames a file, replacing any file of the new name; false when that fails.
+bool RenameFile(const std::u16string &from, const std::u16string &to);
+
+// Removes a file; false when there was none or it could not be removed.
+bool RemoveFile(const std::u16string &path);
+
 enum class FolderResult { Created, AlreadyExists, Failed };
 
 // Creates one folder; an existing folder is reported as such and left as it is. A plain file of
@@ -72,9 +93,24 @@ FolderResult CreateFolder(const std::u16string &path, std::u16string *reason = n
 // Removes a folder if it is empty.
 void RemoveEmptyFolder(const std::u16string &path);
 
+// The names of what a folder holds (files and folders); empty when it cannot be listed.
+std::vector<std::u16string> NamesInFolder(const std::u16string &path);
+
+// The value of an environment variable; empty when it is not set.
+std::u16string EnvironmentValue(const char *name);
+
 // A command-line argument naming a file, as an absolute wide path. Bytes that are not valid in
 // the system's encoding become U+FFFD, so such a name is reported as missing rather than read.
 std::u16string AbsolutePathOf(const char *argument);
+
+// `path` made absolute from the current folder, in the system's separators.
+std::u16string AbsolutePath(const std::u16string &path);
+
+// Whether `path` names a file that exists and is not a folder (links followed).
+bool IsExistingFile(const std::u16string &path);
+
+// The last component of `path`: what follows its last '\' or '/'.
+std::u16string FileNameOf(std::u16string_view path);
 
 // The folder separator of this system.
 char16_t NativeSeparator();

@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -113,6 +114,14 @@ bool IsFolder(const Native &path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool SizeAndTime(const Native &path, int64_t &size, int64_t &modified) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    size = int64_t(st.st_size);
+    modified = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
+}
+
 // The kind is checked before opening, so a pipe or device is never opened (opening either may
 // block or act), and again on the open descriptor in case the path was swapped in between.
 File OpenRegular(const Native &path, int &error, std::u16string &kind) {
@@ -199,21 +208,37 @@ bool Replace(const Native &from, const Native &to) {
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
-void Remove(const Native &path) { ::unlink(path.c_str()); }
+bool Remove(const Native &path) { return ::unlink(path.c_str()) == 0; }
 
 bool MakeFolder(const Native &path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
 void RemoveFolder(const Native &path) { ::rmdir(path.c_str()); }
 
-std::u16string FullPath(const char *argument) {
-    std::string path = argument;
-    if (path.empty() || path[0] != '/') {
-        std::string folder(PATH_MAX, '\0');
-        if (!::getcwd(folder.data(), folder.size())) return Utf8ToWide(path);
-        folder.resize(std::strlen(folder.c_str()));
-        path = folder + "/" + path;
+std::vector<Native> ListFolder(const Native &path) {
+    std::vector<Native> names;
+    DIR *folder = ::opendir(path.c_str());
+    if (!folder) return names;
+    while (const dirent *entry = ::readdir(folder)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
     }
-    return Utf8ToWide(Cleaned(path));
+    ::closedir(folder);
+    return names;
 }
+
+std::u16string Environment(const char *name) {
+    const char *value = std::getenv(name);
+    return value ? Utf8ToWide(value) : std::u16string();
+}
+
+Native Absolute(const Native &path) {
+    if (!path.empty() && path[0] == '/') return Cleaned(path);
+    std::string folder(PATH_MAX, '\0');
+    if (!::getcwd(folder.data(), folder.size())) return path;
+    folder.resize(std::strlen(folder.c_str()));
+    return Cleaned(folder + "/" + path);
+}
+
+std::u16string FullPath(const char *argument) { return Utf8ToWide(Absolute(argument)); }
 
 } // namespace platform::sys

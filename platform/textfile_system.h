@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/types.h>
@@ -62,6 +63,9 @@ bool Exists(const Native &path);
 bool IsLink(const Native &path);
 // Following links.
 bool IsFolder(const Native &path);
+// The size and the time of the last write (nanoseconds since 1970-01-01 00:00 UTC), following
+// links; false when the file cannot be looked at.
+bool SizeAndTime(const Native &path, int64_t &size, int64_t &modified);
 
 // Opens a regular file for reading; any other kind of file is refused without being opened, with
 // `kind` saying why (error 0), so that opening never blocks.
@@ -84,11 +88,18 @@ unsigned long ProcessId();
 File CreateNew(const Native &path, bool keepMode, Mode mode);
 // Renames `from` over `to`.
 bool Replace(const Native &from, const Native &to);
-void Remove(const Native &path);
+bool Remove(const Native &path);
 bool MakeFolder(const Native &path);
 void RemoveFolder(const Native &path);
+// The names in a folder, without "." and ".."; none when it cannot be listed.
+std::vector<Native> ListFolder(const Native &path);
+
+// The value of an environment variable; empty when it is not set.
+std::u16string Environment(const char *name);
 
 // A command-line argument as an absolute wide path.
 std::u16string FullPath(const char *argument);
+// A path made absolute from the current folder.
+Native Absolute(const Native &path);
 
 } // namespace platform::sys

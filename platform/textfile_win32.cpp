@@ -120,6 +120,32 @@ bool IsFolder(const Native &path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// A link is looked at through a handle to its final target; anything else by its attributes
+// alone, so that nothing is opened (opening a pipe or device may block or act).
+bool SizeAndTime(const Native &path, int64_t &size, int64_t &modified) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    DWORD sizeHigh = data.nFileSizeHigh, sizeLow = data.nFileSizeLow;
+    FILETIME written = data.ftLastWriteTime;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        File file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | kOpenFlags, nullptr);
+        if (file == kNoFile) return false;
+        BY_HANDLE_FILE_INFORMATION info{};
+        const bool ok = GetFileInformationByHandle(file, &info);
+        CloseHandle(file);
+        if (!ok) return false;
+        sizeHigh = info.nFileSizeHigh;
+        sizeLow = info.nFileSizeLow;
+        written = info.ftLastWriteTime;
+    }
+    size = int64_t((uint64_t(sizeHigh) << 32) | sizeLow);
+    // FILETIME counts 100 ns from 1601-01-01; 1970-01-01 is 11,644,473,600 s later.
+    const uint64_t ticks = (uint64_t(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+    modified = (int64_t(ticks) - 116444736000000000) * 100;
+    return true;
+}
+
 File OpenRegular(const Native &path, int &error, std::u16string &kind) {
     const DWORD attributes = Attributes(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -224,21 +250,46 @@ bool Replace(const Native &from, const Native &to) {
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-void Remove(const Native &path) { DeleteFileW(path.c_str()); }
+bool Remove(const Native &path) { return DeleteFileW(path.c_str()); }
 
 bool MakeFolder(const Native &path) { return CreateDirectoryW(path.c_str(), nullptr); }
 
 void RemoveFolder(const Native &path) { RemoveDirectoryW(path.c_str()); }
+
+std::vector<Native> ListFolder(const Native &path) {
+    std::vector<Native> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const Native name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::u16string Environment(const char *name) {
+    const Native wideName(name, name + std::char_traits<char>::length(name));
+    Native value(GetEnvironmentVariableW(wideName.c_str(), nullptr, 0), L'\0');
+    if (value.empty()) return {};
+    value.resize(GetEnvironmentVariableW(wideName.c_str(), value.data(), DWORD(value.size())));
+    return Wide(value);
+}
 
 // Command-line arguments come in the ANSI code page.
 std::u16string FullPath(const char *argument) {
     const int n = MultiByteToWideChar(CP_ACP, 0, argument, -1, nullptr, 0);
     Native wide(size_t(std::max(n, 1)), L'\0');
     MultiByteToWideChar(CP_ACP, 0, argument, -1, wide.data(), n);
-    Native full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
+    return Wide(Absolute(wide.c_str()));
+}
+
+Native Absolute(const Native &path) {
+    Native full(GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
     full.resize(std::min<size_t>(
-        GetFullPathNameW(wide.c_str(), DWORD(full.size()), full.data(), nullptr), full.size()));
-    return Wide(full);
+        GetFullPathNameW(path.c_str(), DWORD(full.size()), full.data(), nullptr), full.size()));
+    return full;
 }
 
 } // namespace platform::sys

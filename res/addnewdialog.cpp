@@ -8,8 +8,8 @@ namespace {
 constexpr std::u16string_view kKinds[] = {u"触发", u"队伍", u"脚本", u"人员"};
 
 constexpr Control kAddNewControls[] = {
-    Named(u"类型", ComboBox(kIdAddNewKind, {7, 7, 63, 30}, kNoStyle, kKinds)),
-    Named(u"ID", Edit(kIdAddNewId, {74, 7, 206, 14})),
+    Named(u"新增类型", ComboBox(kIdAddNewKind, {7, 7, 63, 30}, kNoStyle, kKinds)),
+    Named(u"注册名称", Edit(kIdAddNewId, {74, 7, 206, 14})),
 };
 
 } // namespace

@@ -50,7 +50,7 @@ constexpr Control kTriggerControls[] = {
     Anchored(kAnchorTopRight, Label(u"最高权重", {369, 182, 34, 8}, kIdTriggerMaxWeight)),
     Anchored(kAnchorTopRight, ComboBox(kIdTriggerMaxWeight, {363, 195, 48, 30}, kSorted)),
     Anchored(kAnchorTopRight, Label(u"第二队伍", {187, 216, 34, 8}, kIdTriggerSecondTeam)),
-    Anchored(kAnchorTopRight, ComboBox(kIdTriggerSecondTeam, {228, 214, 66, 30}, kSorted)),
+    Anchored(kAnchorTopRight, ComboBox(kIdTriggerSecondTeam, {228, 214, 66, 30}, kNoStyle)),
     Anchored(kAnchorTopRight, CheckBox(kIdTriggerSkirmish, u"遭遇战可用", {302, 216, 60, 10})),
     Anchored(kAnchorTopRight, CheckBox(kIdTriggerBaseDefense, u"基地防御", {369, 216, 48, 10})),
     Anchored(kAnchorTopRight, Button(kIdTriggerNew, u"新增", {158, 232, 50, 14})),

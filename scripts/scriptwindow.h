@@ -4,8 +4,6 @@
 #include "ui/entrytextwindow.h"
 
 class Cscripts : public EntryTextWindow {
-    Q_OBJECT
-
 public:
-    explicit Cscripts(DocumentModel &model, QWidget *owner = nullptr);
+    explicit Cscripts(DocumentModel &model, gui::Dialog *owner = nullptr);
 };

@@ -4,8 +4,6 @@
 #include "ui/entrytextwindow.h"
 
 class CTaskForces : public EntryTextWindow {
-    Q_OBJECT
-
 public:
-    explicit CTaskForces(DocumentModel &model, QWidget *owner = nullptr);
+    explicit CTaskForces(DocumentModel &model, gui::Dialog *owner = nullptr);
 };

@@ -88,9 +88,11 @@ std::string UpdateTeamBody(std::string_view body, const TeamForm &shown, const T
         if (line.find_first_not_of(" \t\r\n") != std::string_view::npos) appendAt = updated.size();
         begin = end;
     }
+    // A key no line has is the game's own default, which need not be the form's: it gets a line
+    // only when the user set its value.
     std::string missing;
     for (size_t i = 0; i < kTeamLayout.size(); ++i)
-        if (!present[i]) missing += LineFor(i, edited);
+        if (!present[i] && edited[i] != shown[i]) missing += LineFor(i, edited);
     if (missing.empty()) return updated;
     if (appendAt > 0 && updated[appendAt - 1] != '\n') missing.insert(0, 1, '\n');
     updated.insert(appendAt, missing);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-// One key of the body a save writes for a team that has none of them.
+// One key of a team's body as the form shows and writes it.
 struct TeamKey {
     std::string_view key;
     bool flag;                // yes/no, shown as a check box
@@ -69,9 +69,10 @@ using TeamForm = std::array<std::string, kTeamLayout.size()>;
 TeamForm ReadTeamForm(std::string_view section);
 
 // The body after a save. For each layout key, the first line that reads it becomes "key=value"
-// when `edited` differs from `shown` there, and stays as it is otherwise; keys that no line has
-// are appended after the last non-empty line, in layout order. An empty box writes the key's
-// `ifEmpty`, a line break inside a value becomes a blank. Every other line stays byte for byte.
+// when `edited` differs from `shown` there, and stays as it is otherwise. A key that no line has
+// is appended after the last non-empty line, in layout order, only when `edited` differs from
+// `shown` there: untouched, it stays absent. An empty box writes the key's `ifEmpty`, a line break
+// inside a value becomes a blank. Every other line stays byte for byte.
 std::string UpdateTeamBody(std::string_view body, const TeamForm &shown, const TeamForm &edited);
 
 // The body of the first section whose header line starts with "[id]": the lines after the header

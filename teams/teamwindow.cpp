@@ -3,65 +3,51 @@
 #include "core/document.h"
 #include "core/initext.h"
 #include "newentry/renamedialog.h"
-#include "platform/controls.h"
-#include "platform/widetext.h"
 #include "res/teamdialog.h"
 #include "teams/teamform.h"
 #include "teams/teamlist.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <algorithm>
+#include <set>
 
 static_assert(std::size(res::kTeamKeyIds) == kTeamLayout.size(), "one control per key");
 
 namespace {
 
-// Puts the values of the lines of a registry list text into `box` as choices. Lines without
-// "=" give "None", kept only with `keepNone`. The box's text stays what it was: refilling the
-// choices must not change what a save would write.
-void FillChoices(platform::ComboBox *box, std::string_view listText, bool keepNone) {
-    QStringList values;
+// Puts the values of the lines of a registry list text into `box` as choices, which the sorted
+// box puts in order. Lines without "=" give "None", kept only with `keepNone`. The box's text
+// stays what it was: refilling the choices must not change what a save would write.
+void FillChoices(gui::ComboBox *box, std::string_view listText, bool keepNone) {
+    std::vector<std::u16string> values;
     for (size_t start = 0; start <= listText.size();) {
         const size_t lf = std::min(listText.find('\n', start), listText.size());
         const std::string value = ValueOfKey(listText.substr(start, lf - start), "=");
-        if (keepNone || value != "None") values.append(platform::WideText(value));
+        if (keepNone || value != "None") values.push_back(ToWide(value));
         start = lf + 1;
     }
-    // Sorted once and inserted at once, in the order the box's own sorted insertion gives
-    // (case-insensitive, equal texts in turn): one insertion per item is quadratic.
-    std::stable_sort(values.begin(), values.end(), [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    const QString text = box->currentText();
-    box->clear();
-    box->addItems(values);
-    box->setEditText(text);
+    box->setItems(std::move(values));
 }
 
 } // namespace
 
-CArmy::CArmy(DocumentModel &model, QWidget *owner)
-    : platform::Dialog(res::kIdTeamDialog, owner), model_(model),
-      entries_(control<platform::ReportList>(res::kIdTeamList), model.document,
+CArmy::CArmy(DocumentModel &model, gui::Dialog *owner)
+    : gui::Dialog(res::kIdTeamDialog, owner), model_(model),
+      entries_(control<gui::ReportList>(res::kIdTeamList), model.document,
                {.showRow = [this](int row) { ShowTeamForm(row, true); },
-                .filter = control<QLineEdit>(res::kIdTeamFilter)}),
-      usage_(control<QLabel>(res::kIdTeamUsageCaption),
-             control<platform::ReportList>(res::kIdTeamUsage), QStringLiteral("触发"), OpenTrigger),
-      hint_(control<QLabel>(res::kIdTeamHint)),
-      taskForce_(control<platform::ComboBox>(res::kIdTeamTaskForce)),
-      script_(control<platform::ComboBox>(res::kIdTeamScript)),
-      autoJump_(control<QCheckBox>(res::kIdTeamAutoJump)),
-      jump_(control<QPushButton>(res::kIdTeamJump)) {
+                .filter = control<gui::Edit>(res::kIdTeamFilter)}),
+      usage_(control<gui::Label>(res::kIdTeamUsageCaption),
+             control<gui::ReportList>(res::kIdTeamUsage), u"触发", OpenTrigger),
+      hint_(control<gui::Label>(res::kIdTeamHint)),
+      taskForce_(control<gui::ComboBox>(res::kIdTeamTaskForce)),
+      script_(control<gui::ComboBox>(res::kIdTeamScript)),
+      autoJump_(control<gui::CheckBox>(res::kIdTeamAutoJump)),
+      jump_(control<gui::Button>(res::kIdTeamJump)) {
     setShown(false);
-    connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
+    restored_ = model_.restored.connect([this] { refresh(); });
     // Triggers that change their teams change the list of the shown team.
-    connect(&model_, &DocumentModel::changed, this, [this] { showUsage(); });
+    changed_ = model_.changed.connect([this] { showUsage(); });
 }
 
 Document &CArmy::document() const { return model_.document; }
@@ -84,7 +70,7 @@ void CArmy::refresh() {
     entries_.Clear();
     if (!entries_.FillPending()) return;
     fill();
-    const int row = shownTeam_ ? entries_.SelectEntry(platform::WideText(*shownTeam_)) : -1;
+    const int row = shownTeam_ ? entries_.SelectEntry(ToWide(*shownTeam_)) : -1;
     if (row >= 0) {
         ShowTeamForm(row, false);
         return;
@@ -92,7 +78,7 @@ void CArmy::refresh() {
     shownTeam_.reset();
     setShown(false);
     usage_.Clear();
-    hint_->clear();
+    hint_->setText({});
     for (size_t i = 0; i < kTeamLayout.size(); ++i)
         showValue(i, kTeamLayout[i].flag ? "no" : "");
 }
@@ -102,7 +88,7 @@ void CArmy::onShowOrHide(bool) {
     entries_.JumpToEntry(g_teamJumpPending, g_teamJumpTarget);
 }
 
-void CArmy::onMouseMove(QPoint) {
+void CArmy::onMouseMove() {
     RefreshTeamChoices();
     if (g_teamRebuildPending) RebuildTeamList();
 }
@@ -143,23 +129,23 @@ void CArmy::onCommand(int id) {
 void CArmy::onListClick(int) {
     if (g_teamRebuildPending) RebuildTeamList();
     // The row last clicked, as the selection mark of the list.
-    const int row = entries_.list()->currentRow();
+    const int row = entries_.currentRow();
     if (row >= 0) ShowTeamForm(row, true);
 }
 
-bool CArmy::onListKeyDown(int, int key) {
-    if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+bool CArmy::onListKeyDown(int, gui::Key key) {
+    if (key != gui::Key::Up && key != gui::Key::Down) return false;
     MoveSelection(key);
     return true;
 }
 
 void CArmy::ShowTeamForm(int row, bool recordJump) {
-    const QString number = entries_.list()->text(row, 0);
-    const QString id = entries_.idOf(row);
-    const std::string narrowId = platform::NarrowText(id);
+    const std::u16string number = entries_.cell(row, 0);
+    const std::u16string id = entries_.idOf(row);
+    const std::string narrowId = ToNarrow(id);
     const std::string section = EntrySectionOf(document().teamSectionsText, narrowId);
     if (section == "None") { // a section always starts with its header, so this is absence
-        hint_->setText(QStringLiteral("此队伍已被删除"));
+        hint_->setText(u"此队伍已被删除");
         return;
     }
     shownTeam_ = narrowId;
@@ -170,7 +156,7 @@ void CArmy::ShowTeamForm(int row, bool recordJump) {
         showValue(i, shownForm_[i]);
         shownTexts_[i] = shownValue(i);
     }
-    hint_->setText(QStringLiteral("注册序号：%1,标题：%2").arg(number, id));
+    hint_->setText(u"注册序号：" + number + u",标题：" + id);
     showUsage();
 
     if (!recordJump) return;
@@ -179,41 +165,40 @@ void CArmy::ShowTeamForm(int row, bool recordJump) {
     if (autoJump_->isChecked()) JumpToTeamParts();
 }
 
-QString CArmy::shownValue(size_t index) const {
-    QWidget *widget = control(res::kTeamKeyIds[index]);
-    if (auto *box = qobject_cast<QCheckBox *>(widget))
-        return box->isChecked() ? QStringLiteral("yes") : QStringLiteral("no");
-    if (auto *combo = qobject_cast<QComboBox *>(widget)) return combo->currentText();
-    return qobject_cast<QLineEdit *>(widget)->text();
+std::u16string CArmy::shownValue(size_t index) const {
+    const int id = res::kTeamKeyIds[index];
+    if (auto *box = control<gui::CheckBox>(id)) return box->isChecked() ? u"yes" : u"no";
+    if (auto *combo = control<gui::ComboBox>(id)) return combo->text();
+    return control<gui::Edit>(id)->text();
 }
 
 void CArmy::showValue(size_t index, const std::string &value) {
-    QWidget *widget = control(res::kTeamKeyIds[index]);
-    if (auto *box = qobject_cast<QCheckBox *>(widget))
+    const int id = res::kTeamKeyIds[index];
+    if (auto *box = control<gui::CheckBox>(id))
         box->setChecked(value == "yes");
-    else if (auto *combo = qobject_cast<QComboBox *>(widget))
-        combo->setEditText(platform::WideText(value));
+    else if (auto *combo = control<gui::ComboBox>(id))
+        combo->setText(ToWide(value));
     else
-        qobject_cast<QLineEdit *>(widget)->setText(platform::WideText(value));
+        control<gui::Edit>(id)->setText(ToWide(value));
 }
 
 void CArmy::SaveTeamForm() {
     if (!shownTeam_) {
-        hint_->setText(QStringLiteral("还没有显示任何队伍，没有保存"));
+        hint_->setText(u"还没有显示任何队伍，没有保存");
         return;
     }
     // A value the user did not change goes back exactly as it was read, even where the code
     // page could not show it.
     TeamForm edited = shownForm_;
-    std::array<QString, kTeamLayout.size()> texts;
+    std::array<std::u16string, kTeamLayout.size()> texts;
     for (size_t i = 0; i < kTeamLayout.size(); ++i) {
         texts[i] = shownValue(i);
-        if (texts[i] != shownTexts_[i]) edited[i] = platform::NarrowText(texts[i]);
+        if (texts[i] != shownTexts_[i]) edited[i] = ToNarrow(texts[i]);
     }
     std::string &sections = document().teamSectionsText;
     const std::optional<std::string> body = TeamBodyOf(sections, *shownTeam_);
     if (!body) {
-        hint_->setText(QStringLiteral("此队伍已被删除，没有保存"));
+        hint_->setText(u"此队伍已被删除，没有保存");
         return;
     }
     const std::string updated = UpdateTeamBody(*body, shownForm_, edited);
@@ -222,9 +207,7 @@ void CArmy::SaveTeamForm() {
     // The form now stands for the saved lines: a second save changes only what changed since.
     shownForm_ = edited;
     shownTexts_ = texts;
-    entries_.SetComment(platform::WideText(*shownTeam_),
-                        platform::WideText(ValueOfKey(updated, "Name=")));
-    entries_.list()->viewport()->update();
+    entries_.SetComment(ToWide(*shownTeam_), ToWide(ValueOfKey(updated, "Name=")));
 }
 
 void CArmy::JumpToTeamParts() {
@@ -234,24 +217,20 @@ void CArmy::JumpToTeamParts() {
     HideAndShow(g_scriptWindow);
 }
 
-void CArmy::MoveSelection(int key) {
+void CArmy::MoveSelection(gui::Key key) {
     const int count = entries_.rowCount();
     if (count == 0) return;
-    platform::ReportList *list = entries_.list();
     // The next row the filter shows, up or down; the first shown row when none is selected.
     const int first = entries_.firstSelectedRow();
-    const int step = first < 0 || key == Qt::Key_Down ? 1 : -1;
+    const int step = first < 0 || key == gui::Key::Down ? 1 : -1;
     int row = first;
     for (int next = first < 0 ? 0 : first + step; next >= 0 && next < count; next += step) {
-        if (list->isRowHidden(next)) continue;
+        if (!entries_.IsShown(next)) continue;
         row = next;
         break;
     }
-    if (row < 0) return;
-    const QModelIndex index = list->model()->index(row, 0);
-    list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                       QItemSelectionModel::Rows);
-    list->scrollTo(index);
+    if (row < 0 || !entries_.IsShown(row)) return;
+    entries_.SelectRow(row);
     ShowTeamForm(row, false);
 }
 
@@ -288,15 +267,13 @@ void CArmy::RebuildTeamList() {
 void CArmy::DeleteSelectedTeams() {
     if (!document().IsFileOpen()) return;
     std::vector<TeamRow> doomed;
-    QStringList ids;
-    for (int row : entries_.list()->selectedRows()) {
-        ids.append(entries_.idOf(row));
-        doomed.push_back({platform::NarrowText(entries_.list()->text(row, 0)),
-                          platform::NarrowText(ids.back()),
-                          {}});
+    std::vector<std::u16string> ids;
+    for (int row : entries_.selectedRows()) {
+        ids.push_back(entries_.idOf(row));
+        doomed.push_back({ToNarrow(entries_.cell(row, 0)), ToNarrow(ids.back()), {}});
     }
     if (doomed.empty()) return;
-    entries_.list()->clearSelection();
+    entries_.list()->setSelection({}, -1);
     std::vector<TeamRow> rows;
     model_.Edit(StepName(u"删除", u"队伍", ids), [&] { rows = DeleteTeams(document(), doomed); });
     ShowRows(rows);
@@ -304,16 +281,14 @@ void CArmy::DeleteSelectedTeams() {
 
 void CArmy::ShowRows(const std::vector<TeamRow> &rows) {
     // A team the list did not have is one just made: it shows whatever the filter.
-    const QStringList before = entries_.ids();
-    const QSet<QString> known(before.begin(), before.end());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const QString id = platform::WideText(rows[i].id);
-        entries_.SetRow(
-            int(i), {platform::WideText(rows[i].number), id, platform::WideText(rows[i].comment)});
-        if (!known.contains(id)) entries_.KeepShown(id);
+    const std::vector<std::u16string> before = entries_.ids();
+    const std::set<std::u16string> known(before.begin(), before.end());
+    std::vector<EntryList::Cells> cells;
+    for (const TeamRow &row : rows) {
+        cells.push_back({ToWide(row.number), ToWide(row.id), ToWide(row.comment)});
+        if (!known.count(cells.back()[1])) entries_.KeepShown(cells.back()[1]);
     }
-    entries_.list()->setRowCount(int(rows.size()));
-    entries_.ApplyFilter();
+    entries_.ReplaceRows(cells);
 }
 
 void CArmy::setShown(bool shown) {

@@ -4,41 +4,30 @@
 // the task force and script windows to the shown team's parts, and keeps its list and choices in
 // step when teams, task forces or scripts are created or deleted.
 
-#include "platform/dialog.h"
+#include "gui/dialog.h"
+#include "teams/teamform.h"
 #include "ui/entrylist.h"
+#include "ui/signal.h"
 #include "ui/usagelist.h"
 
-#include "teams/teamform.h"
-
-#include <QString>
 #include <optional>
 #include <string>
 
 class DocumentModel;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 struct TeamRow;
 
-namespace platform {
-class ComboBox;
-}
-
-class CArmy : public platform::Dialog {
-    Q_OBJECT
-
+class CArmy : public gui::Dialog {
 public:
-    explicit CArmy(DocumentModel &model, QWidget *owner = nullptr);
+    explicit CArmy(DocumentModel &model, gui::Dialog *owner = nullptr);
 
 protected:
     void onShowOrHide(bool shown) override;
-    void onMouseMove(QPoint pos) override;
+    void onMouseMove() override;
     void onActivate() override;
     bool onEnter() override;
     void onCommand(int id) override;
     void onListClick(int listId) override;
-    bool onListKeyDown(int listId, int key) override;
+    bool onListKeyDown(int listId, gui::Key key) override;
 
 private:
     // Shows the team of `row` in the form. With `recordJump` (a click or a jump, not an arrow
@@ -48,7 +37,7 @@ private:
     void SaveTeamForm();
     void JumpToTeamParts();
     // Up and Down: exactly one row, and the new row shown without touching the jump targets.
-    void MoveSelection(int key);
+    void MoveSelection(gui::Key key);
 
     // The button "新增": the new entry dialog opens with "队伍" chosen; with `copyOf`, to make a
     // copy of that team.
@@ -63,7 +52,7 @@ private:
     void DeleteSelectedTeams();
     void ShowRows(const std::vector<TeamRow> &rows);
     // What the control of layout key `index` shows: its text, or "yes"/"no" for a check box.
-    QString shownValue(size_t index) const;
+    std::u16string shownValue(size_t index) const;
     void showValue(size_t index, const std::string &value);
     // After the document was replaced as a whole: the list and choices filled again, and the
     // shown team shown again while it still exists.
@@ -76,15 +65,16 @@ private:
     DocumentModel &model_;
     EntryList entries_;
     UsageList usage_;
-    QLabel *hint_;
-    platform::ComboBox *taskForce_;
-    platform::ComboBox *script_;
-    QCheckBox *autoJump_;
-    QPushButton *jump_;
+    gui::Label *hint_;
+    gui::ComboBox *taskForce_;
+    gui::ComboBox *script_;
+    gui::CheckBox *autoJump_;
+    gui::Button *jump_;
     // The ID of the team the form shows; none until the first team is shown.
     std::optional<std::string> shownTeam_;
     // The values as read and what the controls showed for them: a control still showing that
     // leaves its line as it was read.
     TeamForm shownForm_;
-    std::array<QString, kTeamLayout.size()> shownTexts_;
+    std::array<std::u16string, kTeamLayout.size()> shownTexts_;
+    Signal::Connection restored_, changed_;
 };

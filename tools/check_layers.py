@@ -8,9 +8,10 @@ file of the same name beside it; a header without one to the first library its f
 Tests, benchmarks and the fuzzing target may include anything and are not read.
 
 Qt is a library like ours: a Qt header (<QString>, <QtCore/QFile>) may be included only where the
-file's library links Qt, and the document layers (what the companion command links: platform,
-core, the kinds' formats and loaders, the document work) link none, so nothing below the widgets
-layer can include one.
+file's library links Qt, and only in the Qt backend of the dialog layer (gui/qt/). Neither the
+document layers (what the companion command links: platform, core, the kinds' formats and loaders,
+the document work) nor the windows (what vantaedit_app links: the dialog layer, ui/, newentry/ and
+the kinds' windows) link Qt, so nothing but the backend can include a Qt header.
 
     check_layers.py [--root DIR] [--pretend FILE:HEADER ...]
 
@@ -30,8 +31,10 @@ COMMAND = re.compile(r"\b(add_library|add_executable|target_sources|target_link_
 KEYWORDS = {"STATIC", "SHARED", "OBJECT", "INTERFACE", "PUBLIC", "PRIVATE"}
 INCLUDE = re.compile(r'^\s*#\s*include\s+("[^"]+"|<[^>]+>)', re.M)
 QT_HEADER = re.compile(r"^<(Qt\w*/[^>]+|Q\w+)>$")
-# The executables whose libraries must stay free of Qt: everything they link is plain C++.
-PLAIN = ("vantaedit-cli",)
+# The targets whose libraries must stay free of Qt: everything they link is plain C++.
+PLAIN = ("vantaedit-cli", "vantaedit_app")
+# The folders whose files may include a Qt header: the Qt backend.
+QT_FOLDERS = ("gui/qt/",)
 
 
 def read_build(root):
@@ -117,9 +120,14 @@ def main():
         links_qt = any(qt.get(t) for t in allowed)
         for line, header in found:
             if header.startswith("<"):
-                if QT_HEADER.match(header) and not links_qt:
+                if not QT_HEADER.match(header):
+                    continue
+                if not links_qt:
                     refused.append(f"{file}:{line}: includes {header} (Qt), which {target} "
                                    f"does not link")
+                elif not file.startswith(QT_FOLDERS):
+                    refused.append(f"{file}:{line}: includes {header} (Qt) outside the Qt "
+                                   f"backend ({', '.join(QT_FOLDERS)})")
                 continue
             header_target = target_of(header, owner, folder_default)
             if header_target is not None and header_target not in allowed:

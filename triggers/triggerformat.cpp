@@ -170,8 +170,7 @@ TriggerReading ReadTriggerForm(std::string_view rest) {
     form.team = wideField(1);
     form.house = wideField(2);
     form.techLevel = wideField(3);
-    reading.conditionField = TriggerField(rest, 4);
-    if (auto name = ConditionName(NarrowToInt(reading.conditionField))) {
+    if (auto name = ConditionName(NarrowToInt(TriggerField(rest, 4)))) {
         form.condition = *name;
         reading.conditionKnown = true;
     }
@@ -196,54 +195,67 @@ TriggerReading ReadTriggerForm(std::string_view rest) {
     return reading;
 }
 
-std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form,
-                             std::string_view replaced, std::string_view keptCondition) {
-    auto flag = [](bool on) { return on ? "1" : "0"; };
-    auto kept = [&flag, replaced](const std::optional<bool> &edited, int field,
-                                  std::string_view fallback) {
-        return edited ? std::string(flag(*edited))
-                      : std::string(LineFieldOr(replaced, field, fallback));
+std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form, std::string_view rest,
+                             const TriggerForm *shown) {
+    if (shown && form == *shown) return ToNarrow(id) + std::string(rest);
+    auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
+    const std::array<std::string, 18> fresh = {
+        ToNarrow(form.name),
+        ToNarrow(form.team),
+        ToNarrow(form.house),
+        ToNarrow(form.techLevel),
+        std::to_string(ConditionCode(form.condition)),
+        ToNarrow(form.conditionObject),
+        EncodeComparisonBlock(form.value, form.comparison),
+        WeightForLine(ToNarrow(form.baseWeight)),
+        WeightForLine(ToNarrow(form.minWeight)),
+        WeightForLine(ToNarrow(form.maxWeight)),
+        flag(form.skirmish),
+        std::string(kField11Default),
+        ToNarrow(form.side),
+        flag(form.baseDefense),
+        ToNarrow(form.secondTeam),
+        flag(form.easy),
+        flag(form.medium),
+        flag(form.hard),
     };
+    // Which fields still show what they showed; field 6 is taken apart below.
+    std::array<bool, 18> kept{};
+    if (shown) {
+        const TriggerForm &was = *shown;
+        kept = {form.name == was.name,
+                form.team == was.team,
+                form.house == was.house,
+                form.techLevel == was.techLevel,
+                form.condition == was.condition,
+                form.conditionObject == was.conditionObject,
+                false,
+                form.baseWeight == was.baseWeight,
+                form.minWeight == was.minWeight,
+                form.maxWeight == was.maxWeight,
+                form.skirmish == was.skirmish,
+                true,
+                form.side == was.side,
+                form.baseDefense == was.baseDefense,
+                form.secondTeam == was.secondTeam,
+                form.easy == was.easy,
+                form.medium == was.medium,
+                form.hard == was.hard};
+    }
     std::string line = ToNarrow(id);
     line += '=';
-    for (const std::u16string *text : {&form.name, &form.team, &form.house, &form.techLevel}) {
-        line += ToNarrow(*text);
-        line += ',';
+    for (int field = 0; field < int(fresh.size()); ++field) {
+        const std::optional<std::string_view> own = LineField(rest, field);
+        if (field == 6 && shown && own && IsHexBlock(*own)) {
+            // Value and operator are 32-bit numbers of 8 digits each; the rest is not edited.
+            std::string block(*own);
+            if (form.value != shown->value) block.replace(0, 8, fresh[6], 0, 8);
+            if (form.comparison != shown->comparison) block.replace(8, 8, fresh[6], 8, 8);
+            line += block;
+        } else {
+            line += own && kept[size_t(field)] ? std::string(*own) : fresh[size_t(field)];
+        }
+        if (field + 1 < int(fresh.size())) line += ',';
     }
-    if (keptCondition.empty())
-        line += std::to_string(ConditionCode(form.condition));
-    else
-        line += keptCondition;
-    line += ',';
-    line += ToNarrow(form.conditionObject);
-    line += ',';
-    std::string block = EncodeComparisonBlock(form.value, form.comparison);
-    // Value and operator are 32-bit numbers of 8 digits each; what follows them is not edited.
-    constexpr size_t kEditedDigits = 16;
-    const std::string_view oldBlock = LineField(replaced, 6).value_or("");
-    if (IsHexBlock(oldBlock))
-        block.replace(kEditedDigits, std::string::npos, oldBlock.substr(kEditedDigits));
-    line += block;
-    line += ',';
-    for (const std::u16string *weight : {&form.baseWeight, &form.minWeight, &form.maxWeight}) {
-        line += WeightForLine(ToNarrow(*weight));
-        line += ',';
-    }
-    line += kept(form.skirmish, 10, kSkirmishDefault);
-    line += ',';
-    line += LineFieldOr(replaced, 11, kField11Default);
-    line += ',';
-    line += ToNarrow(form.side);
-    line += ',';
-    line += kept(form.baseDefense, 13, kBaseDefenseDefault);
-    line += ',';
-    line += form.secondTeam ? ToNarrow(*form.secondTeam)
-                            : std::string(LineFieldOr(replaced, 14, kSecondTeamDefault));
-    line += ',';
-    line += flag(form.easy);
-    line += ',';
-    line += flag(form.medium);
-    line += ',';
-    line += flag(form.hard);
     return line;
 }

@@ -71,11 +71,10 @@ struct TriggerForm {
     bool easy = false;
     bool medium = false;
     bool hard = false;
-    // Fields 10, 13 and 14. Read from a line they always hold a value; given to the writer, none
-    // keeps what the replaced line holds there (it may be "2" or "Yes", which no box can show).
-    std::optional<bool> skirmish;
-    std::optional<bool> baseDefense;
-    std::optional<std::u16string> secondTeam;
+    // Fields 10, 13 and 14.
+    bool skirmish = true;
+    bool baseDefense = false;
+    std::u16string secondTeam = u"<none>";
 
     bool operator==(const TriggerForm &) const = default;
 };
@@ -85,7 +84,6 @@ struct TriggerReading {
     // False when field 4 holds a code outside -1 to 7: form.condition is then empty, and the
     // condition box keeps whatever it showed.
     bool conditionKnown = false;
-    std::string conditionField; // field 4 as the line holds it
     // True when field 6 was not 64 characters long and was read as 64 zeros.
     bool blockCorrected = false;
 };
@@ -95,12 +93,15 @@ struct TriggerReading {
 // line's own text between its commas, and as 1, 0 and <none> where the line is too short.
 TriggerReading ReadTriggerForm(std::string_view rest);
 
-// The complete line for `id` without a line break. Texts go in as typed, converted to the ANSI
-// code page and not escaped. `replaced` is the text after the ID of the line the new one
-// replaces (empty for none): its fields 10, 11, 13 and 14 are kept where the form leaves them
-// unset (1, 0, 0 and <none> where it has no such field), and so are digits 17 to 64 of its
-// comparison block when that block is 64 hexadecimal digits; the first 16 (value and operator)
-// come from the form. A non-empty `keptCondition` is written as field 4 instead of the code of
-// form.condition: the code of a trigger whose condition is outside the table survives a save.
+// The complete line for `id` without a line break: the eighteen fields of `form`, texts as typed,
+// converted to the ANSI code page and not escaped; field 11 is 0.
+// With `rest`, the text after the ID of the line it replaces, and `shown`, what the form showed
+// for that line, it is the line a save writes, changing only what the user changed. When `form`
+// equals `shown` that is `rest` as it stands, a short or malformed line included. Otherwise a
+// field whose boxes still show what they showed keeps the line's text, and field 11 always does;
+// of a comparison block of 64 hexadecimal digits, the value's 8 digits and the operator's next 8
+// are written anew only when that box changed, the rest is kept. A field the line lacks comes
+// from the form, and so does a block of any other form: the line gets all eighteen fields and a
+// valid block.
 std::string WriteTriggerLine(std::u16string_view id, const TriggerForm &form,
-                             std::string_view replaced = {}, std::string_view keptCondition = {});
+                             std::string_view rest = {}, const TriggerForm *shown = nullptr);

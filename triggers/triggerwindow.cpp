@@ -4,18 +4,13 @@
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "newentry/renamedialog.h"
-#include "platform/controls.h"
 #include "platform/seams.h"
-#include "platform/widetext.h"
 #include "res/triggerdialog.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <algorithm>
 #include <unordered_map>
 
@@ -31,41 +26,56 @@ constexpr int kChronosphereReady = 6;
 constexpr int kGreaterOrEqual = 3;
 constexpr int kLessThan = 0;
 
+// The boxes a condition fills and locks itself: operator and condition object, or those and the
+// value.
+enum class Locked { Nothing, OperatorAndObject, All };
+
+Locked LockedBy(const std::u16string &condition) {
+    auto is = [&condition](int code) { return condition == *ConditionName(code); };
+    if (is(kMoneyAtLeast)) return Locked::OperatorAndObject;
+    if (is(kIronCurtainReady) || is(kChronosphereReady) || is(kPowerRed) || is(kPowerYellow) ||
+        is(kUnconditional))
+        return Locked::All;
+    return Locked::Nothing;
+}
+
 EntryList::Options ListOptions(CAIT *window) {
     EntryList::Options options;
-    options.headers = {QStringLiteral("注册名称"), QStringLiteral("注释")};
+    options.headers = {u"注册名称", u"注释"};
     options.idColumn = 0;
     options.showRow = [window](int row) { window->ShowTrigger(row); };
-    options.filter = window->control<QLineEdit>(res::kIdTriggerFilter);
+    options.filter = window->control<gui::Edit>(res::kIdTriggerFilter);
     return options;
 }
 
 } // namespace
 
-CAIT::CAIT(DocumentModel &model, QWidget *owner)
-    : platform::Dialog(res::kIdTriggerDialog, owner), model_(model),
-      list_(control<platform::ReportList>(res::kIdTriggerList), model.document, ListOptions(this)),
-      title_(control<QLabel>(res::kIdTriggerTitle)), name_(control<QLineEdit>(res::kIdTriggerName)),
-      techLevel_(control<QLineEdit>(res::kIdTriggerTechLevel)),
-      value_(control<QLineEdit>(res::kIdTriggerValue)),
-      house_(control<platform::ComboBox>(res::kIdTriggerHouse)),
-      condition_(control<platform::ComboBox>(res::kIdTriggerCondition)),
-      operator_(control<platform::ComboBox>(res::kIdTriggerOperator)),
-      conditionObject_(control<platform::ComboBox>(res::kIdTriggerConditionObject)),
-      team_(control<platform::ComboBox>(res::kIdTriggerTeam)),
-      side_(control<platform::ComboBox>(res::kIdTriggerSide)),
-      minWeight_(control<platform::ComboBox>(res::kIdTriggerMinWeight)),
-      baseWeight_(control<platform::ComboBox>(res::kIdTriggerBaseWeight)),
-      maxWeight_(control<platform::ComboBox>(res::kIdTriggerMaxWeight)),
-      easy_(control<QCheckBox>(res::kIdTriggerEasy)),
-      medium_(control<QCheckBox>(res::kIdTriggerMedium)),
-      hard_(control<QCheckBox>(res::kIdTriggerHard)),
-      secondTeam_(control<platform::ComboBox>(res::kIdTriggerSecondTeam)),
-      skirmish_(control<QCheckBox>(res::kIdTriggerSkirmish)),
-      baseDefense_(control<QCheckBox>(res::kIdTriggerBaseDefense)),
-      autoJump_(control<QCheckBox>(res::kIdTriggerAutoJump)), jump_(control(res::kIdTriggerJump)) {
+CAIT::CAIT(DocumentModel &model, gui::Dialog *owner)
+    : gui::Dialog(res::kIdTriggerDialog, owner), model_(model),
+      list_(control<gui::ReportList>(res::kIdTriggerList), model.document, ListOptions(this)),
+      title_(control<gui::Label>(res::kIdTriggerTitle)),
+      name_(control<gui::Edit>(res::kIdTriggerName)),
+      techLevel_(control<gui::Edit>(res::kIdTriggerTechLevel)),
+      value_(control<gui::Edit>(res::kIdTriggerValue)),
+      house_(control<gui::ComboBox>(res::kIdTriggerHouse)),
+      condition_(control<gui::ComboBox>(res::kIdTriggerCondition)),
+      operator_(control<gui::ComboBox>(res::kIdTriggerOperator)),
+      conditionObject_(control<gui::ComboBox>(res::kIdTriggerConditionObject)),
+      team_(control<gui::ComboBox>(res::kIdTriggerTeam)),
+      side_(control<gui::ComboBox>(res::kIdTriggerSide)),
+      minWeight_(control<gui::ComboBox>(res::kIdTriggerMinWeight)),
+      baseWeight_(control<gui::ComboBox>(res::kIdTriggerBaseWeight)),
+      maxWeight_(control<gui::ComboBox>(res::kIdTriggerMaxWeight)),
+      easy_(control<gui::CheckBox>(res::kIdTriggerEasy)),
+      medium_(control<gui::CheckBox>(res::kIdTriggerMedium)),
+      hard_(control<gui::CheckBox>(res::kIdTriggerHard)),
+      secondTeam_(control<gui::ComboBox>(res::kIdTriggerSecondTeam)),
+      skirmish_(control<gui::CheckBox>(res::kIdTriggerSkirmish)),
+      baseDefense_(control<gui::CheckBox>(res::kIdTriggerBaseDefense)),
+      autoJump_(control<gui::CheckBox>(res::kIdTriggerAutoJump)),
+      jump_(control(res::kIdTriggerJump)) {
     setShown(false);
-    connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
+    restored_ = model_.restored.connect([this] { refresh(); });
 }
 
 Document &CAIT::document() const { return model_.document; }
@@ -76,11 +86,12 @@ void CAIT::onShowOrHide(bool) {
 }
 
 void CAIT::fill() {
-    list_.FillRows(document().triggerText, [](std::string_view line) -> std::optional<QStringList> {
-        const std::optional<TriggerIdAndName> entry = TriggerIdAndNameOf(line);
-        if (!entry) return std::nullopt; // the header and the empty last line
-        return QStringList{platform::WideText(entry->id), platform::WideText(entry->name)};
-    });
+    list_.FillRows(document().triggerText,
+                   [](std::string_view line) -> std::optional<EntryList::Cells> {
+                       const std::optional<TriggerIdAndName> entry = TriggerIdAndNameOf(line);
+                       if (!entry) return std::nullopt; // the header and the empty last line
+                       return EntryList::Cells{ToWide(entry->id), ToWide(entry->name)};
+                   });
 }
 
 void CAIT::refresh() {
@@ -96,10 +107,10 @@ void CAIT::refresh() {
     }
     shownId_.reset();
     setShown(false);
-    title_->clear();
+    title_->setText({});
 }
 
-void CAIT::onMouseMove(QPoint) {
+void CAIT::onMouseMove() {
     appendPendingRow();
     if (commentsStale_) refreshComments();
     setDependentControls();
@@ -115,7 +126,7 @@ void CAIT::onCommand(int id) {
     case res::kIdTriggerCopy:
         g_addNewKind = 0; // "触发"
         g_addNewPreset = true;
-        g_addNewCopyOf = id == res::kIdTriggerCopy ? shownId_->toStdU16String() : u"";
+        g_addNewCopyOf = id == res::kIdTriggerCopy ? *shownId_ : u"";
         HideAndShow(g_addNewWindow);
         break;
     case res::kIdTriggerRename:
@@ -140,85 +151,84 @@ void CAIT::onCommand(int id) {
 void CAIT::onListClick(int) {
     appendPendingRow();
     list_.ShowSelectedEntry();
-    g_teamJumpTarget = team_->currentText().toStdU16String();
+    g_teamJumpTarget = team_->text();
     if (autoJump_->isChecked()) g_teamJumpPending = true;
     if (g_teamJumpPending) HideAndShow(g_teamWindow);
 }
 
-bool CAIT::onListKeyDown(int, int) {
+bool CAIT::onListKeyDown(int, gui::Key) {
     list_.ShowSelectedEntry();
     return false;
 }
 
 void CAIT::ShowTrigger(int row) {
-    const QString id = list_.idOf(row);
+    const std::u16string id = list_.idOf(row);
     const TriggerReading reading =
-        ReadTriggerForm(FindTriggerEntry(document().triggerText, platform::NarrowText(id)));
+        ReadTriggerForm(FindTriggerEntry(document().triggerText, ToNarrow(id)));
     const TriggerForm &form = reading.form;
     shownId_ = id;
     setShown(true);
-    title_->setText(reading.blockCorrected ? id + QStringLiteral(",此注册表有错误，已自动纠正")
-                                           : id);
-    name_->setText(platform::WideText(form.name));
-    team_->setEditText(platform::WideText(form.team));
-    house_->setEditText(platform::WideText(form.house));
+    title_->setText(reading.blockCorrected ? id + u",此注册表有错误，已自动纠正" : id);
+    name_->setText(form.name);
+    team_->setText(form.team);
+    house_->setText(form.house);
     // An unknown condition code leaves the box as it was.
-    if (reading.conditionKnown) condition_->setEditText(platform::WideText(form.condition));
-    keptCondition_ = reading.conditionKnown ? std::string() : reading.conditionField;
-    conditionShown_ = condition_->currentText();
-    operator_->setEditText(platform::WideText(form.comparison));
-    value_->setText(platform::WideText(form.value));
-    conditionObject_->setEditText(platform::WideText(form.conditionObject));
-    baseWeight_->setEditText(platform::WideText(form.baseWeight));
-    minWeight_->setEditText(platform::WideText(form.minWeight));
-    maxWeight_->setEditText(platform::WideText(form.maxWeight));
-    side_->setEditText(platform::WideText(form.side));
-    techLevel_->setText(platform::WideText(form.techLevel));
+    if (reading.conditionKnown) condition_->setText(form.condition);
+    operator_->setText(form.comparison);
+    value_->setText(form.value);
+    conditionObject_->setText(form.conditionObject);
+    baseWeight_->setText(form.baseWeight);
+    minWeight_->setText(form.minWeight);
+    maxWeight_->setText(form.maxWeight);
+    side_->setText(form.side);
+    techLevel_->setText(form.techLevel);
     easy_->setChecked(form.easy);
     medium_->setChecked(form.medium);
     hard_->setChecked(form.hard);
-    skirmish_->setChecked(*form.skirmish);
-    baseDefense_->setChecked(*form.baseDefense);
-    secondTeam_->setEditText(platform::WideText(*form.secondTeam));
-    recordShownExtras();
-}
-
-void CAIT::recordShownExtras() {
-    skirmishShown_ = skirmish_->isChecked();
-    baseDefenseShown_ = baseDefense_->isChecked();
-    secondTeamShown_ = secondTeam_->currentText();
+    skirmish_->setChecked(form.skirmish);
+    baseDefense_->setChecked(form.baseDefense);
+    secondTeam_->setText(form.secondTeam);
+    // As the boxes show it: a condition box that kept its text, a text the code page could not
+    // show, a weight without its decimals. What still shows so at Save keeps the line's text.
+    shownForm_ = readForm();
 }
 
 TriggerForm CAIT::readForm() const {
-    auto text = [](const QString &shown) { return shown.toStdU16String(); };
     TriggerForm form;
-    form.name = text(name_->text());
-    form.team = text(team_->currentText());
-    form.house = text(house_->currentText());
-    form.techLevel = text(techLevel_->text());
-    form.condition = text(condition_->currentText());
-    form.conditionObject = text(conditionObject_->currentText());
-    form.comparison = text(operator_->currentText());
-    form.value = text(value_->text());
-    form.baseWeight = text(baseWeight_->currentText());
-    form.minWeight = text(minWeight_->currentText());
-    form.maxWeight = text(maxWeight_->currentText());
-    form.side = text(side_->currentText());
+    form.name = name_->text();
+    form.team = team_->text();
+    form.house = house_->text();
+    form.techLevel = techLevel_->text();
+    form.condition = condition_->text();
+    form.conditionObject = conditionObject_->text();
+    form.comparison = operator_->text();
+    form.value = value_->text();
+    form.baseWeight = baseWeight_->text();
+    form.minWeight = minWeight_->text();
+    form.maxWeight = maxWeight_->text();
+    form.side = side_->text();
     form.easy = easy_->isChecked();
     form.medium = medium_->isChecked();
     form.hard = hard_->isChecked();
-    // Untouched, these keep the line's own text, which a box cannot always show.
-    if (skirmish_->isChecked() != skirmishShown_) form.skirmish = skirmish_->isChecked();
-    if (baseDefense_->isChecked() != baseDefenseShown_)
-        form.baseDefense = baseDefense_->isChecked();
-    if (secondTeam_->currentText() != secondTeamShown_)
-        form.secondTeam = text(secondTeam_->currentText());
+    form.skirmish = skirmish_->isChecked();
+    form.baseDefense = baseDefense_->isChecked();
+    form.secondTeam = secondTeam_->text();
     return form;
 }
 
 void CAIT::SaveTrigger() {
     if (!shownId_) return;
-    const TriggerForm form = readForm();
+    TriggerForm form = readForm();
+    // While the condition is the one shown, what it put into the boxes it locks is no change of
+    // the user's: those fields keep the line's text.
+    if (form.condition == shownForm_.condition) {
+        const Locked locked = LockedBy(condition_->text());
+        if (locked != Locked::Nothing) {
+            form.comparison = shownForm_.comparison;
+            form.conditionObject = shownForm_.conditionObject;
+        }
+        if (locked == Locked::All) form.value = shownForm_.value;
+    }
     // The line has no escapes: a comma or a line break would move every later field.
     const std::pair<std::u16string_view, const std::u16string *> fields[] = {
         {u"注释", &form.name},
@@ -230,40 +240,40 @@ void CAIT::SaveTrigger() {
         {u"最低权重", &form.minWeight},
         {u"最高权重", &form.maxWeight},
         {u"指定阵营", &form.side},
-        {u"第二队伍", form.secondTeam ? &*form.secondTeam : nullptr},
+        {u"第二队伍", &form.secondTeam},
     };
     for (const auto &[label, value] : fields) {
-        if (!value || value->find_first_of(u",\r\n") == std::u16string::npos) continue;
+        if (value->find_first_of(u",\r\n") == std::u16string::npos) continue;
         std::u16string message = u"“";
         message += label;
         message += u"”不能含有逗号或换行，此触发没有保存";
         platform::ShowAppMessage(message);
         return;
     }
-    const std::u16string id = shownId_->toStdU16String();
-    const bool conditionUntouched = condition_->currentText() == conditionShown_;
+    const std::u16string id = *shownId_;
     const std::string narrowId = ToNarrow(id);
     std::string &text = document().triggerText;
-    const std::string line = WriteTriggerLine(id, form, FindTriggerEntry(text, narrowId),
-                                              conditionUntouched ? keptCondition_ : std::string());
-    bool replaced = false;
-    model_.Edit(u"保存触发 " + id, [&] { replaced = ReplaceTriggerEntry(text, narrowId, line); });
-    if (!replaced) {
+    const std::string rest = FindTriggerEntry(text, narrowId);
+    if (rest == "None") { // a found line's rest starts with '='
         platform::ShowAppMessage(u"此触发已被删除，没有保存");
         return;
     }
-    recordShownExtras();
+    const std::string line = WriteTriggerLine(id, form, rest, &shownForm_);
+    // A save that changes nothing leaves the text and the history alone.
+    if (line != narrowId + rest)
+        model_.Edit(u"保存触发 " + id, [&] { ReplaceTriggerEntry(text, narrowId, line); });
+    shownForm_ = form;
     commentsStale_ = true;
-    list_.SetComment(*shownId_, platform::WideText(form.name));
+    list_.SetComment(*shownId_, form.name);
 }
 
 void CAIT::DeleteSelectedTriggers() {
     std::vector<std::string> ids;
-    QStringList names;
+    std::vector<std::u16string> names;
     list_.DeleteSelectedRows([this, &ids, &names](int row) {
         --document().triggerLastIndex;
-        names.append(list_.idOf(row));
-        ids.push_back(platform::NarrowText(names.back()));
+        names.push_back(list_.idOf(row));
+        ids.push_back(ToNarrow(names.back()));
         commentsStale_ = true;
     });
     if (ids.empty()) return;
@@ -277,8 +287,7 @@ void CAIT::appendPendingRow() {
     ids.insert(ids.end(), g_newTriggerLaterIds.begin(), g_newTriggerLaterIds.end());
     for (const std::u16string &id : ids) {
         int &last = document().triggerLastIndex;
-        list_.list()->insertTextRow(++last, {platform::WideText(id), QStringLiteral("NoName")});
-        list_.KeepShown(platform::WideText(id));
+        list_.InsertRow(std::clamp(++last, 0, list_.rowCount()), {id, u"NoName"});
     }
     g_newTriggerLaterIds.clear();
     g_newTriggerPending = false;
@@ -289,62 +298,43 @@ void CAIT::refreshComments() {
     commentsStale_ = false;
     const auto names = TriggerNamesById(document().triggerText);
     for (int row = 0; row < list_.rowCount(); ++row) {
-        const auto found = names.find(platform::NarrowText(list_.idOf(row)));
-        const QString name = platform::WideText(found == names.end() ? "None" : found->second);
-        if (name != list_.commentOf(row)) list_.list()->setItem(row, 1, new QTableWidgetItem(name));
+        const auto found = names.find(ToNarrow(list_.idOf(row)));
+        list_.SetCell(row, 1, ToWide(found == names.end() ? "None" : found->second));
     }
+    list_.CellsChanged();
 }
 
 void CAIT::setDependentControls() {
     operator_->setEnabled(true);
     conditionObject_->setEnabled(true);
     value_->setEnabled(true);
-    const QString condition = condition_->currentText();
-    auto is = [&condition](int code) {
-        return condition == platform::WideText(*ConditionName(code));
-    };
-    if (is(kMoneyAtLeast)) {
-        // The operator's own name: the condition's wording "大于或等于" names no operator and
-        // would be saved as "not equal".
-        operator_->setEditText(platform::WideText(*OperatorName(kGreaterOrEqual)));
-        conditionObject_->setEditText(QStringLiteral("<none>"));
-        operator_->setEnabled(false);
-        conditionObject_->setEnabled(false);
-    } else if (is(kIronCurtainReady) || is(kChronosphereReady) || is(kPowerRed) ||
-               is(kPowerYellow) || is(kUnconditional)) {
-        operator_->setEditText(platform::WideText(*OperatorName(kLessThan)));
-        conditionObject_->setEditText(QStringLiteral("<none>"));
-        value_->setText(QStringLiteral("0"));
-        operator_->setEnabled(false);
-        conditionObject_->setEnabled(false);
+    const Locked locked = LockedBy(condition_->text());
+    if (locked == Locked::Nothing) return;
+    // For the money condition the operator's own name: the condition's wording "大于或等于"
+    // names no operator and would be saved as "not equal".
+    const int op = locked == Locked::All ? kLessThan : kGreaterOrEqual;
+    operator_->setText(std::u16string(*OperatorName(op)));
+    conditionObject_->setText(u"<none>");
+    operator_->setEnabled(false);
+    conditionObject_->setEnabled(false);
+    if (locked == Locked::All) {
+        value_->setText(u"0");
         value_->setEnabled(false);
     }
 }
 
 void CAIT::rebuildTeamChoices() {
-    QStringList teams;
+    std::vector<std::u16string> teams;
     ForEachLine(document().teamListText, [&teams](std::string_view line) {
         const size_t equals = line.find('=');
-        if (equals != std::string_view::npos)
-            teams.append(platform::WideText(line.substr(equals + 1)));
+        if (equals != std::string_view::npos) teams.push_back(ToWide(line.substr(equals + 1)));
     });
-    // The order the box's own sorted insert gives, but sorted once: one insert per team would
-    // take seconds for ten thousand teams.
-    std::stable_sort(teams.begin(), teams.end(), [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    // Emptying the list empties the box; it shows again exactly what it showed, so that a later
-    // Save keeps the shown trigger's team.
-    const QString shown = team_->currentText();
-    team_->clear();
-    team_->addItems(teams);
-    team_->setEditText(shown);
-    // The second team may also be none at all.
-    const QString second = secondTeam_->currentText();
-    teams.prepend(QStringLiteral("<none>"));
-    secondTeam_->clear();
-    secondTeam_->addItems(teams);
-    secondTeam_->setEditText(second);
+    // The boxes keep what they show, so that a later Save keeps the shown trigger's teams. The
+    // second team's list is the team list in its order, after the choice of none at all.
+    std::stable_sort(teams.begin(), teams.end(), gui::SortsBefore);
+    team_->setItems(teams);
+    teams.insert(teams.begin(), u"<none>");
+    secondTeam_->setItems(std::move(teams));
     g_teamListChanged = false;
 }
 
@@ -354,10 +344,9 @@ void CAIT::setShown(bool shown) {
 }
 
 void CAIT::RenameShownTrigger() {
-    const std::optional<std::u16string> to =
-        AskAndRename(model_, u"触发", shownId_->toStdU16String(), this);
+    const std::optional<std::u16string> to = AskAndRename(model_, u"触发", *shownId_, this);
     if (!to) return;
     // Every window shows the names as they now stand; this one the renamed trigger.
-    shownId_ = QString::fromStdU16String(*to);
+    shownId_ = *to;
     model_.Refill();
 }

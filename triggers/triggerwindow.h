@@ -1,28 +1,21 @@
 #pragma once
 // The trigger window: the list of triggers on the left, the form of the shown trigger on the
 // right. Every value shown is read from g_triggerText when a row is clicked, and every change is
-// written back into it by Save; the window keeps no copy of a trigger.
+// written back into it by Save; the window keeps no copy of a trigger but what its form showed.
 
-#include "platform/dialog.h"
+#include "gui/dialog.h"
+#include "triggers/triggerformat.h"
 #include "ui/entrylist.h"
+#include "ui/signal.h"
 
 #include <optional>
 #include <string>
 
 class DocumentModel;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-namespace platform {
-class ComboBox;
-}
-struct TriggerForm;
 
-class CAIT : public platform::Dialog {
-    Q_OBJECT
-
+class CAIT : public gui::Dialog {
 public:
-    explicit CAIT(DocumentModel &model, QWidget *owner = nullptr);
+    explicit CAIT(DocumentModel &model, gui::Dialog *owner = nullptr);
 
     // Fills the form from the trigger of `row` and makes it the shown trigger.
     void ShowTrigger(int row);
@@ -34,10 +27,10 @@ public:
 
 protected:
     void onShowOrHide(bool shown) override;
-    void onMouseMove(QPoint pos) override;
+    void onMouseMove() override;
     void onCommand(int id) override;
     void onListClick(int listId) override;
-    bool onListKeyDown(int listId, int key) override;
+    bool onListKeyDown(int listId, gui::Key key) override;
 
 private:
     void appendPendingRow();
@@ -45,7 +38,6 @@ private:
     void setDependentControls();
     void rebuildTeamChoices();
     TriggerForm readForm() const;
-    void recordShownExtras();
     // The button "改名": the shown trigger gets the ID the user gives.
     void RenameShownTrigger();
     // 复制 and 改名 act on the shown trigger: they are enabled while one is shown.
@@ -58,37 +50,33 @@ private:
 
     DocumentModel &model_;
     EntryList list_;
-    QLabel *title_;
-    QLineEdit *name_;
-    QLineEdit *techLevel_;
-    QLineEdit *value_;
-    platform::ComboBox *house_;
-    platform::ComboBox *condition_;
-    platform::ComboBox *operator_;
-    platform::ComboBox *conditionObject_;
-    platform::ComboBox *team_;
-    platform::ComboBox *side_;
-    platform::ComboBox *minWeight_;
-    platform::ComboBox *baseWeight_;
-    platform::ComboBox *maxWeight_;
-    QCheckBox *easy_;
-    QCheckBox *medium_;
-    QCheckBox *hard_;
-    platform::ComboBox *secondTeam_;
-    QCheckBox *skirmish_;
-    QCheckBox *baseDefense_;
-    QCheckBox *autoJump_;
-    QWidget *jump_;
+    gui::Label *title_;
+    gui::Edit *name_;
+    gui::Edit *techLevel_;
+    gui::Edit *value_;
+    gui::ComboBox *house_;
+    gui::ComboBox *condition_;
+    gui::ComboBox *operator_;
+    gui::ComboBox *conditionObject_;
+    gui::ComboBox *team_;
+    gui::ComboBox *side_;
+    gui::ComboBox *minWeight_;
+    gui::ComboBox *baseWeight_;
+    gui::ComboBox *maxWeight_;
+    gui::CheckBox *easy_;
+    gui::CheckBox *medium_;
+    gui::CheckBox *hard_;
+    gui::ComboBox *secondTeam_;
+    gui::CheckBox *skirmish_;
+    gui::CheckBox *baseDefense_;
+    gui::CheckBox *autoJump_;
+    gui::Control *jump_;
     // The ID of the trigger in the form; Save writes there, whatever the list selects now.
-    std::optional<QString> shownId_;
-    // The shown trigger's condition code when the table has no name for it, and the condition
-    // box's text then: while the box keeps that text, Save writes the code back unchanged.
-    std::string keptCondition_;
-    QString conditionShown_;
-    // What fields 10, 13 and 14 showed: while they still show it, Save keeps the line's own text.
-    bool skirmishShown_ = false;
-    bool baseDefenseShown_ = false;
-    QString secondTeamShown_;
+    std::optional<std::u16string> shownId_;
+    // What the form showed for the shown trigger's line, or last saved into it: Save writes only
+    // the fields whose boxes show something else now.
+    TriggerForm shownForm_;
     // Rows' comments may differ from the names in g_triggerText.
     bool commentsStale_ = false;
+    Signal::Connection restored_;
 };

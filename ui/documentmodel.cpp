@@ -1,15 +1,16 @@
 #include "ui/documentmodel.h"
 
+#include "core/initext.h"
 #include "core/windowsignals.h"
 
 std::u16string StepName(std::u16string_view action, std::u16string_view kind,
-                        const QStringList &ids) {
+                        const std::vector<std::u16string> &ids) {
     std::u16string name(action);
     name += kind;
-    if (ids.isEmpty()) return name;
+    if (ids.empty()) return name;
     name += u' ';
-    name += ids.first().toStdU16String();
-    if (ids.size() > 1) name += u" 等 " + QString::number(ids.size()).toStdU16String() + u" 个";
+    name += ids.front();
+    if (ids.size() > 1) name += u" 等 " + ToWide(std::to_string(ids.size())) + u" 个";
     return name;
 }
 
@@ -33,7 +34,7 @@ void DocumentModel::Reset(Document content) {
 
 void DocumentModel::MarkSaved() {
     history.MarkSaved();
-    emit changed();
+    changed.notify();
 }
 
 const UsageIndex &DocumentModel::usage() {
@@ -49,6 +50,6 @@ void DocumentModel::Restored() {
     // What the windows had asked of each other refers to the texts as they were.
     ClearPendingSignals();
     g_teamListChanged = g_scriptListChanged = g_taskForceListChanged = true;
-    emit restored();
-    emit changed();
+    restored.notify();
+    changed.notify();
 }

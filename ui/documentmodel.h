@@ -5,25 +5,25 @@
 #include "core/document.h"
 #include "core/history.h"
 #include "core/usageindex.h"
+#include "document/rulesfile.h"
+#include "ui/signal.h"
 
-#include <QObject>
-#include <QStringList>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 // How the Edit menu names a step: the action and kind, then the entry's ID, or the first of
 // several and their count ("删除队伍 A 等 3 个").
 std::u16string StepName(std::u16string_view action, std::u16string_view kind,
-                        const QStringList &ids);
+                        const std::vector<std::u16string> &ids);
 
-class DocumentModel : public QObject {
-    Q_OBJECT
-
+class DocumentModel {
 public:
-    explicit DocumentModel(QObject *parent = nullptr) : QObject(parent) {}
-
     Document document;
     History history;
+    // The mod's rules file the names are checked against, while the opened file has one.
+    std::optional<RulesFile> rules;
 
     // Runs `action`, which may change the document's texts, as one undo step named `name`.
     template <class Action> void Edit(std::u16string name, Action &&action) {
@@ -31,7 +31,7 @@ public:
         std::forward<Action>(action)();
         if (history.Commit(document, std::move(name))) {
             usageStale_ = true;
-            emit changed();
+            changed.notify();
         }
     }
 
@@ -56,11 +56,17 @@ public:
     void MarkSaved();
     bool IsModified() const { return history.IsModified(); }
 
-signals:
-    // The unsaved state or what Undo and Redo would do may have changed.
-    void changed();
+    // The names are now checked against `content`, or against nothing.
+    void SetRules(std::optional<RulesFile> content) {
+        rules = std::move(content);
+        changed.notify();
+    }
+
+    // The texts, the unsaved state, what Undo and Redo would do or the rules file may have
+    // changed.
+    Signal changed;
     // The content was replaced as a whole: lists are to be filled again from the texts.
-    void restored();
+    Signal restored;
 
 private:
     void Restored();

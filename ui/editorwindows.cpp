@@ -1,32 +1,32 @@
 #include "ui/editorwindows.h"
 
-#include "platform/dialog.h"
+#include "gui/dialog.h"
 
 #include <array>
 
 namespace {
 
 // In the order in which they are shown and hidden.
-std::array<platform::Dialog *, 4> EditorWindows() {
+std::array<gui::Dialog *, 4> EditorWindows() {
     return {g_teamWindow, g_scriptWindow, g_taskForceWindow, g_triggerWindow};
 }
 
 } // namespace
 
-void HideAndShow(platform::Dialog *window) {
+void HideAndShow(gui::Dialog *window) {
     if (!window) return;
     window->hide();
     window->show();
 }
 
 void ShowEditorWindows() {
-    for (platform::Dialog *window : EditorWindows()) {
+    for (gui::Dialog *window : EditorWindows()) {
         if (window) window->showNormal();
     }
 }
 
 void HideEditorWindows() {
-    for (platform::Dialog *window : EditorWindows()) {
+    for (gui::Dialog *window : EditorWindows()) {
         if (window) window->hide();
     }
 }
@@ -36,13 +36,13 @@ void HideAllWindows() {
     if (g_addNewWindow) g_addNewWindow->hide();
 }
 
-void PlaceEditorWindows(const QRect &area) {
+void PlaceEditorWindows(const gui::Rect &area) {
     // The frame's size once the window has been shown; before that, the window's own.
-    auto place = [&area](platform::Dialog *window, bool right, bool bottom) {
+    auto place = [&area](gui::Dialog *window, bool right, bool bottom) {
         if (!window) return;
-        const QSize size = window->frameGeometry().size();
-        const int x = right ? area.x() + area.width() - size.width() : area.x();
-        const int y = bottom ? area.y() + area.height() - size.height() : area.y() + 45;
+        const gui::Size size = window->frameSize();
+        const int x = right ? area.x + area.width - size.width : area.x;
+        const int y = bottom ? area.y + area.height - size.height : area.y + 45;
         window->move(x, y);
     };
     place(g_teamWindow, false, false);

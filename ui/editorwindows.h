@@ -3,11 +3,10 @@
 // kept with the document). A null window is passed over.
 
 #include "core/windowsignals.h"
-
-class QRect;
+#include "gui/system.h"
 
 // Hiding and showing a window is how another window tells it to look at its signals.
-void HideAndShow(platform::Dialog *window);
+void HideAndShow(gui::Dialog *window);
 
 // Shows the team, script, task force and trigger windows, in that order, in their normal state.
 // Each runs its own behaviour on being shown.
@@ -21,4 +20,4 @@ void HideAllWindows();
 
 // Moves each editor window, keeping its size, to its corner of `area`: teams top left and
 // scripts top right, both 45 pixels below the top; task forces bottom left, triggers bottom right.
-void PlaceEditorWindows(const QRect &area);
+void PlaceEditorWindows(const gui::Rect &area);

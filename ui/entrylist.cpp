@@ -2,15 +2,8 @@
 
 #include "core/headerindex.h"
 #include "core/initext.h"
-#include "platform/controls.h"
-#include "platform/widetext.h"
 
-#include <QEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QShortcut>
 #include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -24,89 +17,22 @@ std::vector<size_t> NameKeyOffsets(std::string_view text) {
     return offsets;
 }
 
-// Draws the selection dimmed while the list lacks the focus, as desktop lists do: the user still
-// sees which entry the form shows after clicking a button. The colours are taken at each change
-// of focus from the palette the list inherits, so they follow the style.
-class DimSelectionWithoutFocus : public QObject {
-public:
-    explicit DimSelectionWithoutFocus(QAbstractItemView *view) : QObject(view), view_(view) {
-        dim(!view->hasFocus());
-        view->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::FocusIn) dim(false);
-        if (event->type() == QEvent::FocusOut) dim(true);
-        return false;
-    }
-
-private:
-    void dim(bool dimmed) {
-        view_->setPalette(QPalette());
-        if (!dimmed) return;
-        QPalette palette = view_->palette();
-        const QColor active = palette.color(QPalette::Active, QPalette::Highlight);
-        QColor inactive = palette.color(QPalette::Inactive, QPalette::Highlight);
-        // A style whose inactive selection looks like the active one gets it halfway to the
-        // background.
-        if (inactive == active) {
-            const QColor base = palette.color(QPalette::Active, QPalette::Base);
-            inactive = QColor((active.red() + base.red()) / 2, (active.green() + base.green()) / 2,
-                              (active.blue() + base.blue()) / 2);
-        }
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-            palette.setColor(group, QPalette::Highlight, inactive);
-            palette.setColor(group, QPalette::HighlightedText,
-                             palette.color(QPalette::Inactive, QPalette::HighlightedText));
-        }
-        view_->setPalette(palette);
-    }
-
-    QAbstractItemView *view_;
-};
-
-// Escape in the filter field empties it rather than closing the window; an empty field leaves
-// Escape to the window.
-class ClearOnEscape : public QObject {
-public:
-    explicit ClearOnEscape(QLineEdit *edit) : QObject(edit), edit_(edit) {
-        edit->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() != QEvent::KeyPress || edit_->text().isEmpty()) return false;
-        if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_Escape) return false;
-        edit_->clear();
-        return true;
-    }
-
-private:
-    QLineEdit *edit_;
-};
+const std::u16string kNoText;
 
 } // namespace
 
-QStringList RegistryColumns() {
-    return {QStringLiteral("注册序号"), QStringLiteral("注册名称"), QStringLiteral("注释")};
+std::vector<std::u16string> RegistryColumns() { return {u"注册序号", u"注册名称", u"注释"}; }
+
+std::u16string EntryList::Shown::cellText(int row, int column) const {
+    if (row < 0 || row >= rowCount()) return {};
+    return pane_.cell(pane_.shown_[size_t(row)], column);
 }
 
-EntryList::EntryList(platform::ReportList *list, const Document &document, Options options)
+EntryList::EntryList(gui::ReportList *list, const Document &document, Options options)
     : list_(list), document_(document), options_(std::move(options)) {
-    new DimSelectionWithoutFocus(list_);
-    QLineEdit *filter = options_.filter;
-    if (!filter) return;
-    filter->setPlaceholderText(QStringLiteral("ID 或注释"));
-    filter->setClearButtonEnabled(true);
-    new ClearOnEscape(filter);
-    QObject::connect(filter, &QLineEdit::textChanged, list_,
-                     [this](const QString &text) { SetFilter(text); });
-    auto *find = new QShortcut(QKeySequence::Find, list_->window());
-    QObject::connect(find, &QShortcut::activated, filter, [filter] {
-        filter->setFocus(Qt::ShortcutFocusReason);
-        filter->selectAll();
-    });
+    list_->setSource(&source_);
+    if (gui::Edit *filter = options_.filter)
+        filter->setOnChanged([this, filter] { SetFilter(filter->text()); });
 }
 
 void EntryList::MakeColumns() {
@@ -118,26 +44,83 @@ void EntryList::MakeColumns() {
 bool EntryList::FillPending() const { return fillPending_ && document_.IsFileOpen(); }
 
 void EntryList::Clear() {
-    list_->setRowCount(0);
+    cells_.clear();
+    shown_.clear();
+    list_->reset();
     fillPending_ = true;
 }
 
-int EntryList::SelectEntry(const QString &id) {
-    list_->clearSelection();
+const std::u16string &EntryList::cell(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columns()) return kNoText;
+    return cells_[size_t(row) * size_t(columns()) + size_t(column)];
+}
+
+int EntryList::ShownIndex(int row) const {
+    const auto found = std::lower_bound(shown_.begin(), shown_.end(), row);
+    return found != shown_.end() && *found == row ? int(found - shown_.begin()) : -1;
+}
+
+bool EntryList::IsShown(int row) const { return ShownIndex(row) >= 0; }
+
+std::vector<int> EntryList::selectedRows() const {
+    std::vector<int> rows;
+    for (int shown : list_->selectedRows())
+        if (shown >= 0 && shown < int(shown_.size())) rows.push_back(shown_[size_t(shown)]);
+    return rows;
+}
+
+int EntryList::firstSelectedRow() const {
+    const std::vector<int> rows = selectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+int EntryList::currentRow() const {
+    const int shown = list_->currentRow();
+    return shown >= 0 && shown < int(shown_.size()) ? shown_[size_t(shown)] : -1;
+}
+
+std::vector<std::u16string> EntryList::ids() const {
+    std::vector<std::u16string> result;
+    result.reserve(size_t(rowCount()));
+    for (int row = 0; row < rowCount(); ++row)
+        result.push_back(idOf(row));
+    return result;
+}
+
+void EntryList::Reshow(const std::vector<int> &selected, int current) {
+    shown_.clear();
+    for (int row = 0; row < rowCount(); ++row)
+        if (Matches(row)) shown_.push_back(row);
+    list_->reset();
+    std::vector<int> shownSelected;
+    for (int row : selected)
+        if (const int shown = ShownIndex(row); shown >= 0) shownSelected.push_back(shown);
+    if (!shownSelected.empty() || current >= 0)
+        list_->setSelection(shownSelected, current >= 0 ? ShownIndex(current) : -1);
+}
+
+int EntryList::SelectEntry(const std::u16string &id) {
+    list_->setSelection({}, -1);
     for (int row = 0; row < rowCount(); ++row) {
         if (idOf(row) != id) continue;
-        const QModelIndex index = list_->model()->index(row, 0);
-        list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                            QItemSelectionModel::Rows);
-        list_->scrollTo(index);
+        if (const int shown = ShownIndex(row); shown >= 0) {
+            list_->setSelection({shown}, shown);
+            list_->scrollTo(shown);
+        }
         return row;
     }
     return -1;
 }
 
-void EntryList::SetFilter(const QString &text) {
+void EntryList::SelectRow(int row) {
+    const int shown = ShownIndex(row);
+    list_->setSelection({shown}, shown);
+    list_->scrollTo(shown);
+}
+
+void EntryList::SetFilter(const std::u16string &text) {
     if (options_.filter && options_.filter->text() != text) {
-        options_.filter->setText(text); // comes back here through textChanged
+        options_.filter->setText(text); // comes back here through the field's change
         return;
     }
     if (text == filter_) return;
@@ -146,25 +129,23 @@ void EntryList::SetFilter(const QString &text) {
     ApplyFilter();
 }
 
-void EntryList::KeepShown(const QString &id) {
-    if (!filter_.isEmpty()) keptShown_.insert(id);
+void EntryList::KeepShown(const std::u16string &id) {
+    if (!filter_.empty()) keptShown_.insert(id);
 }
 
 bool EntryList::Matches(int row) const {
-    if (filter_.isEmpty()) return true;
-    const QString id = idOf(row);
-    return id.contains(filter_, Qt::CaseInsensitive) ||
-           commentOf(row).contains(filter_, Qt::CaseInsensitive) || keptShown_.contains(id);
+    if (filter_.empty()) return true;
+    const std::u16string &id = idOf(row);
+    return gui::ContainsIgnoringCase(id, filter_) ||
+           gui::ContainsIgnoringCase(commentOf(row), filter_) || keptShown_.count(id) > 0;
 }
 
-void EntryList::ApplyFilter() {
-    list_->setRowsHidden([this](int row) { return !Matches(row); });
-}
+void EntryList::ApplyFilter() { Reshow(selectedRows(), currentRow()); }
 
 int EntryList::FillEntryList(std::string_view listText, std::string_view sectionsText) {
     const HeaderIndex headers(sectionsText);
     const std::vector<size_t> names = NameKeyOffsets(sectionsText);
-    return FillRows(listText, [&](std::string_view line) -> std::optional<QStringList> {
+    return FillRows(listText, [&](std::string_view line) -> std::optional<Cells> {
         const size_t equals = line.find('=');
         if (equals == std::string_view::npos) return std::nullopt;
         const std::string_view id = line.substr(equals + 1);
@@ -175,8 +156,8 @@ int EntryList::FillEntryList(std::string_view listText, std::string_view section
         if (name == names.end()) return std::nullopt;
         const size_t start = *name + 5;
         const size_t end = std::min(sectionsText.find('\n', start), sectionsText.size());
-        return QStringList{platform::WideText(line.substr(0, equals)), platform::WideText(id),
-                           platform::WideText(sectionsText.substr(start, end - start))};
+        return Cells{ToWide(line.substr(0, equals)), ToWide(id),
+                     ToWide(sectionsText.substr(start, end - start))};
     });
 }
 
@@ -184,35 +165,16 @@ int EntryList::FillRows(std::string_view text, const RowOfLine &rowOf) {
     MakeColumns();
     fillPending_ = false;
     int lines = 0;
-    int row = 0;
     for (size_t start = 0; start < text.size(); ++lines) {
         const size_t lf = std::min(text.find('\n', start), text.size());
-        if (std::optional<QStringList> texts = rowOf(text.substr(start, lf - start)))
-            list_->insertTextRow(row++, *texts);
+        if (std::optional<Cells> row = rowOf(text.substr(start, lf - start))) {
+            row->resize(size_t(columns()));
+            std::move(row->begin(), row->end(), std::back_inserter(cells_));
+        }
         start = lf + 1;
     }
-    ApplyFilter();
+    Reshow(selectedRows(), currentRow());
     return lines;
-}
-
-int EntryList::rowCount() const { return list_->rowCount(); }
-
-QString EntryList::idOf(int row) const { return list_->text(row, options_.idColumn); }
-
-QString EntryList::commentOf(int row) const { return list_->text(row, options_.idColumn + 1); }
-
-int EntryList::firstSelectedRow() const {
-    const QList<int> rows = list_->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first();
-}
-
-QStringList EntryList::ids() const {
-    QStringList result;
-    result.reserve(rowCount());
-    for (int row = 0; row < rowCount(); ++row) {
-        result.append(idOf(row));
-    }
-    return result;
 }
 
 void EntryList::ShowSelectedEntry() {
@@ -230,40 +192,40 @@ void EntryList::AppendPendingRow() {
     ids.insert(ids.end(), pending->laterIds.begin(), pending->laterIds.end());
     for (const std::u16string &id : ids) {
         const int at = std::clamp(pending->rowIndex, 0, rowCount());
-        list_->insertTextRow(at,
-                             {QString::number(qint64(pending->rowIndex) + document_.startNumber),
-                              QString::fromStdU16String(id), QStringLiteral("Drumo")});
-        KeepShown(QString::fromStdU16String(id));
+        InsertRow(at, {ToWide(std::to_string(int64_t(pending->rowIndex) + document_.startNumber)),
+                       id, u"Drumo"});
         ++pending->rowIndex;
     }
     pending->laterIds.clear();
     pending->pending = false;
 }
 
+void EntryList::InsertRow(int row, Cells cells) {
+    cells.resize(size_t(columns()));
+    KeepShown(cells[size_t(options_.idColumn)]);
+    std::vector<int> selected = selectedRows();
+    int current = currentRow();
+    for (int &moved : selected)
+        if (moved >= row) ++moved;
+    if (current >= row) ++current;
+    cells_.insert(cells_.begin() + ptrdiff_t(row) * columns(),
+                  std::make_move_iterator(cells.begin()), std::make_move_iterator(cells.end()));
+    Reshow(selected, current);
+}
+
 void EntryList::JumpToEntry(bool &jumpPending, const std::u16string &target) {
     if (!jumpPending) return;
-    const QString id = QString::fromStdU16String(target);
-    QItemSelectionModel *selection = list_->selectionModel();
-    QItemSelection matches;
     std::vector<int> rows;
-    bool hidden = false;
-    for (int row = 0; row < rowCount(); ++row) {
-        if (idOf(row) != id) continue;
-        const QModelIndex index = list_->model()->index(row, 0);
-        matches.select(index, index);
-        rows.push_back(row);
-        hidden = hidden || list_->isRowHidden(row);
-    }
+    for (int row = 0; row < rowCount(); ++row)
+        if (idOf(row) == target) rows.push_back(row);
     // The user asked for this entry: a filter that hides it goes.
-    if (hidden) SetFilter({});
-    selection->select(matches, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    if (rows.empty()) {
-        selection->clearCurrentIndex();
-    } else {
-        const QModelIndex current = list_->model()->index(rows.back(), 0);
-        selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
-        list_->scrollTo(current);
-    }
+    if (std::any_of(rows.begin(), rows.end(), [this](int row) { return !IsShown(row); }))
+        SetFilter({});
+    std::vector<int> shown;
+    for (int row : rows)
+        shown.push_back(ShownIndex(row));
+    list_->setSelection(shown, shown.empty() ? -1 : shown.back());
+    if (!shown.empty()) list_->scrollTo(shown.back());
     for (int row : rows) {
         if (options_.showRow) options_.showRow(row);
     }
@@ -271,34 +233,49 @@ void EntryList::JumpToEntry(bool &jumpPending, const std::u16string &target) {
 }
 
 void EntryList::DeleteSelectedRows(const std::function<void(int row)> &beforeDelete) {
-    const QList<int> rows = list_->selectedRows();
-    for (qsizetype i = 0; i < rows.size(); ++i) {
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty()) return;
+    for (size_t i = 0; i < rows.size(); ++i) {
         // Each deletion moves the rows after it up by one.
         const int row = rows[i] - int(i);
         if (beforeDelete) beforeDelete(row);
-        list_->removeRow(row);
+        const auto first = cells_.begin() + ptrdiff_t(row) * columns();
+        cells_.erase(first, first + columns());
     }
+    Reshow({}, -1);
 }
 
-void EntryList::SetRow(int row, const QStringList &texts) {
-    if (row >= rowCount()) {
-        list_->insertTextRow(rowCount(), texts);
-        return;
+void EntryList::ReplaceRows(const std::vector<Cells> &rows) {
+    const std::vector<int> selected = selectedRows();
+    const int current = currentRow();
+    cells_.clear();
+    for (Cells row : rows) {
+        row.resize(size_t(columns()));
+        std::move(row.begin(), row.end(), std::back_inserter(cells_));
     }
-    for (int column = 0; column < std::min(int(texts.size()), list_->columnCount()); ++column) {
-        list_->setItem(row, column, new QTableWidgetItem(texts[column]));
-    }
+    std::vector<int> kept;
+    for (int row : selected)
+        if (row < rowCount()) kept.push_back(row);
+    Reshow(kept, current < rowCount() ? current : -1);
 }
+
+void EntryList::SetCell(int row, int column, std::u16string text) {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columns()) return;
+    cells_[size_t(row) * size_t(columns()) + size_t(column)] = std::move(text);
+}
+
+void EntryList::CellsChanged() { list_->rowsChanged(0, int(shown_.size()) - 1); }
 
 void EntryList::Renumber(int start) {
-    for (int row = 0; row < rowCount(); ++row) {
-        list_->setItem(row, 0, new QTableWidgetItem(QString::number(qint64(start) + row)));
-    }
+    for (int row = 0; row < rowCount(); ++row)
+        SetCell(row, 0, ToWide(std::to_string(int64_t(start) + row)));
+    CellsChanged();
 }
 
-void EntryList::SetComment(const QString &id, const QString &comment) {
+void EntryList::SetComment(const std::u16string &id, const std::u16string &comment) {
     const int column = options_.idColumn + 1;
     for (int row = 0; row < rowCount(); ++row) {
-        if (idOf(row) == id) list_->setItem(row, column, new QTableWidgetItem(comment));
+        if (idOf(row) == id) SetCell(row, column, comment);
     }
+    CellsChanged();
 }

@@ -6,50 +6,48 @@
 // row; those differences are the options below. Rows are never re-sorted.
 //
 // A filter field above the list shows only the rows whose ID or comment contains its text (Latin
-// letters in either case); the other rows are hidden, never removed, so row indices stay those of
-// the registry. A row that an action of the user adds (a new entry) shows even when it does not
-// match, until the filter changes. Ctrl+F in the window focuses the field, Escape in it clears it.
+// letters in either case). The pane keeps every row; the list shows those the filter lets
+// through, so a row's index here stays its place in the registry whatever is shown. A row that
+// an action of the user adds (a new entry) shows even when it does not match, until the filter
+// changes.
 
 #include "core/document.h"
 #include "core/windowsignals.h"
+#include "gui/controls.h"
 
-#include <QSet>
-#include <QString>
-#include <QStringList>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
-
-class QLineEdit;
-
-namespace platform {
-class ReportList;
-}
+#include <vector>
 
 // The headers of a registry kind's list: "注册序号", "注册名称", "注释".
-QStringList RegistryColumns();
+std::vector<std::u16string> RegistryColumns();
 
 class EntryList {
 public:
+    using Cells = std::vector<std::u16string>;
     // Shows the entry of `row` in the window's fields.
     using ShowRow = std::function<void(int row)>;
     // The cell texts of the row that one line of the filling text gives (one per column, from
     // the first), or nullopt when the line gives no row. The line comes without its LF.
-    using RowOfLine = std::function<std::optional<QStringList>(std::string_view line)>;
+    using RowOfLine = std::function<std::optional<Cells>(std::string_view line)>;
 
     struct Options {
-        QStringList headers = RegistryColumns();
+        std::vector<std::u16string> headers = RegistryColumns();
         int idColumn = 1;     // the column holding the entry ID; the comment is the next one
         ShowRow showRow = {}; // used by ShowSelectedEntry and JumpToEntry
         PendingNewRow *pendingRow = nullptr; // the window's pending new row, if it has one
-        QLineEdit *filter = nullptr;         // the filter field, if the list has one
+        gui::Edit *filter = nullptr;         // the filter field, if the list has one
     };
 
     // The rows come from `document`'s texts.
-    EntryList(platform::ReportList *list, const Document &document, Options options);
+    EntryList(gui::ReportList *list, const Document &document, Options options);
+    EntryList(const EntryList &) = delete;
+    EntryList &operator=(const EntryList &) = delete;
 
-    platform::ReportList *list() const { return list_; }
+    gui::ReportList *list() const { return list_; }
 
     // Makes the columns unless they exist already. Windows call it on their first activation;
     // every fill calls it too, since a window may be shown (and filled) before it is activated.
@@ -59,17 +57,21 @@ public:
     bool FillPending() const;
     // Empties the list, to be filled again from the texts.
     void Clear();
-    // The row whose ID is exactly `id`, selected, made current and scrolled to (unless the filter
-    // hides it); -1, with no row selected, when no row has that ID.
-    int SelectEntry(const QString &id);
+    // Selects the first row whose ID is exactly `id` (alone), makes it current and scrolls to it,
+    // unless the filter hides it; its index, or -1 (and no row selected) when no row has that ID.
+    int SelectEntry(const std::u16string &id);
+    // Selects `row` alone, makes it current and scrolls to it; it must be shown.
+    void SelectRow(int row);
 
-    // The filter's text; setting it hides the rows that do not match.
-    QString filter() const { return filter_; }
-    void SetFilter(const QString &text);
-    // Hides or shows every row by the filter, keeping the rows of KeepShown IDs shown.
+    // The filter's text; setting it shows the rows that match.
+    const std::u16string &filter() const { return filter_; }
+    void SetFilter(const std::u16string &text);
+    // Shows the rows that match the filter, keeping the rows of KeepShown IDs shown.
     void ApplyFilter();
     // The row of `id` stays shown whatever the filter, until the filter's text changes.
-    void KeepShown(const QString &id);
+    void KeepShown(const std::u16string &id);
+    // Whether the list shows `row`.
+    bool IsShown(int row) const;
 
     // Fills the rows from a registry list text: each line with "=" gives the key (column 0), the
     // ID after the first "=" (column 1) and the comment, the value of the first "Name=" at or
@@ -82,14 +84,19 @@ public:
     // last may lack one) is given to `rowOf`. Returns the number of lines read.
     int FillRows(std::string_view text, const RowOfLine &rowOf);
 
-    int rowCount() const;
-    // Text of a row's ID and comment columns; empty for a cell that holds none.
-    QString idOf(int row) const;
-    QString commentOf(int row) const;
-    // The selected row with the lowest index; -1 when none is selected.
+    // Every row, shown or not.
+    int rowCount() const { return int(cells_.size() / columns()); }
+    const std::u16string &cell(int row, int column) const;
+    // A row's ID and comment.
+    const std::u16string &idOf(int row) const { return cell(row, options_.idColumn); }
+    const std::u16string &commentOf(int row) const { return cell(row, options_.idColumn + 1); }
+    // The selected rows (only shown rows can be), lowest first; the lowest; -1 when none.
+    std::vector<int> selectedRows() const;
     int firstSelectedRow() const;
+    // The row the list's focus mark is on; -1 when none.
+    int currentRow() const;
     // Every row's ID, in row order.
-    QStringList ids() const;
+    std::vector<std::u16string> ids() const;
 
     // The lowest selected row's entry through showRow (nothing when none is selected), then
     // AppendPendingRow. For a key in the list, call it from the key-down notification, which
@@ -106,28 +113,53 @@ public:
     // row selected and shows nothing.
     void JumpToEntry(bool &jumpPending, const std::u16string &target);
 
-    // Deletes the selected rows, each time the lowest selected one; `beforeDelete` (when given)
-    // sees each row just before it goes, at its index at that moment.
+    // Deletes the selected rows, lowest first; `beforeDelete` (when given) sees each row just
+    // before it goes, at its index at that moment.
     void DeleteSelectedRows(const std::function<void(int row)> &beforeDelete = {});
 
-    // Puts `texts` into the cells of `row`, from the first column; a row past the last one is
-    // inserted (at rowCount(), so `row` should be rowCount() then).
-    void SetRow(int row, const QStringList &texts);
+    // Inserts a row at `row` (0 to rowCount()); it shows whatever the filter.
+    void InsertRow(int row, Cells cells);
+    // The rows become `rows`, selected rows staying selected by index.
+    void ReplaceRows(const std::vector<Cells> &rows);
+    // A cell's text; the list shows it at the next CellsChanged.
+    void SetCell(int row, int column, std::u16string text);
+    void CellsChanged();
 
     // Column 0 of every row i becomes i + `start`.
     void Renumber(int start);
 
     // The comment column of every row whose ID is exactly `id`.
-    void SetComment(const QString &id, const QString &comment);
+    void SetComment(const std::u16string &id, const std::u16string &comment);
 
 private:
-    bool Matches(int row) const;
+    // The rows the list shows, in order, as the list's row source.
+    class Shown : public gui::RowSource {
+    public:
+        explicit Shown(const EntryList &pane) : pane_(pane) {}
+        int rowCount() const override { return int(pane_.shown_.size()); }
+        std::u16string cellText(int row, int column) const override;
 
-    platform::ReportList *list_;
+    private:
+        const EntryList &pane_;
+    };
+
+    int columns() const { return int(options_.headers.size()); }
+    bool Matches(int row) const;
+    // The list shows the rows again after they changed: every row that matches, with these
+    // rows selected and `current` current where they are shown.
+    void Reshow(const std::vector<int> &selected, int current);
+    int ShownIndex(int row) const;
+
+    gui::ReportList *list_;
     const Document &document_;
     Options options_;
     bool columnsPending_ = true;
     bool fillPending_ = true;
-    QString filter_;
-    QSet<QString> keptShown_;
+    std::u16string filter_;
+    std::set<std::u16string> keptShown_;
+    // Every row's cells, row after row.
+    std::vector<std::u16string> cells_;
+    // The rows shown, ascending.
+    std::vector<int> shown_;
+    Shown source_{*this};
 };

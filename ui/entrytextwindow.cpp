@@ -1,40 +1,61 @@
 #include "ui/entrytextwindow.h"
 
 #include "core/initext.h"
-#include "platform/controls.h"
-#include "platform/widetext.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
 
-#include <QLabel>
-#include <QLayout>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextCursor>
 #include <vector>
 
-EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &model, QWidget *owner)
-    : platform::Dialog(kind.templateId, owner), kind_(kind), model_(model),
-      title_(control<QLabel>(kind.titleId)), text_(control<QPlainTextEdit>(kind.textId)),
-      pane_(control<platform::ReportList>(kind.listId), model.document,
+EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &model,
+                                 gui::Dialog *owner)
+    : gui::Dialog(kind.templateId, owner), kind_(kind), model_(model),
+      title_(control<gui::Label>(kind.titleId)), text_(control<gui::TextArea>(kind.textId)),
+      explanation_(control<gui::Label>(kind.explanationId)),
+      insertBox_(control<gui::ComboBox>(kind.insertId)),
+      pane_(control<gui::ReportList>(kind.listId), model.document,
             {.showRow = [this](int row) { showRow(row); },
              .pendingRow = kind.pendingRow,
-             .filter = control<QLineEdit>(kind.filterId)}),
-      usage_(control<QLabel>(kind.usageCaptionId), control<platform::ReportList>(kind.usageId),
-             QStringLiteral("队伍"), OpenTeam),
+             .filter = control<gui::Edit>(kind.filterId)}),
+      usage_(control<gui::Label>(kind.usageCaptionId), control<gui::ReportList>(kind.usageId),
+             u"队伍", OpenTeam),
       titleId_(title_->text()) {
+    if (insertBox_) {
+        insertBox_->setItems(kind_.insertItems);
+        insertBox_->setOnChosen([this](int item) { insertLine(item); });
+    }
+    text_->setOnCaretMoved([this] { explainCaretLine(); });
     setShown(false);
-    connect(&model_, &DocumentModel::restored, this, [this] { refresh(); });
-    // Teams that change what they name change the list of the shown entry.
-    connect(&model_, &DocumentModel::changed, this, [this] { showUsage(); });
+    restored_ = model_.restored.connect([this] { refresh(); });
+    // Teams that change what they name change the list of the shown entry; the lists and the
+    // rules file, what a line means.
+    changed_ = model_.changed.connect([this] {
+        showUsage();
+        explainCaretLine();
+    });
+}
+
+void EntryTextWindow::explainCaretLine() {
+    explanation_->setText(titleId_.empty()
+                              ? std::u16string()
+                              : kind_.explain(text_->text(), text_->caretLine(), model_));
+}
+
+void EntryTextWindow::insertLine(int item) {
+    if (!shown_) return;
+    const InsertedLine inserted = kind_.insert(text_->text(), text_->caretLine(), item);
+    text_->replaceText(inserted.text);
+    text_->setCaretLine(inserted.line);
+    // The box reads as a menu again, and typing goes on in the new line.
+    insertBox_->setText({});
+    text_->setFocus();
 }
 
 void EntryTextWindow::showUsage() {
-    if (titleId_.isEmpty() || !model_.document.IsFileOpen()) {
+    if (titleId_.empty() || !model_.document.IsFileOpen()) {
         usage_.Clear();
         return;
     }
-    usage_.Show(model_.usage().UsersOf(kind_.usedKind, platform::NarrowText(titleId_)));
+    usage_.Show(model_.usage().UsersOf(kind_.usedKind, ToNarrow(titleId_)));
 }
 
 std::string &EntryTextWindow::listText() const { return model_.document.*kind_.listText; }
@@ -48,7 +69,7 @@ void EntryTextWindow::refresh() {
     if (const int row = pane_.SelectEntry(titleId_); shown_ && row >= 0) {
         showRow(row);
     } else {
-        text_->clear();
+        text_->setText({});
         setTitle({});
         setShown(false);
     }
@@ -58,6 +79,7 @@ void EntryTextWindow::setShown(bool shown) {
     shown_ = shown;
     for (int id : {kind_.copyId, kind_.renameId})
         control(id)->setEnabled(shown);
+    if (insertBox_) insertBox_->setEnabled(shown);
 }
 
 void EntryTextWindow::onActivate() { pane_.MakeColumns(); }
@@ -67,11 +89,11 @@ void EntryTextWindow::onShowOrHide(bool) {
     pane_.JumpToEntry(*kind_.jumpPending, *kind_.jumpTarget);
 }
 
-void EntryTextWindow::onMouseMove(QPoint) { pane_.AppendPendingRow(); }
+void EntryTextWindow::onMouseMove() { pane_.AppendPendingRow(); }
 
 void EntryTextWindow::onListClick(int) { pane_.ShowSelectedEntry(); }
 
-bool EntryTextWindow::onListKeyDown(int, int) {
+bool EntryTextWindow::onListKeyDown(int, gui::Key) {
     // Every key shows the row selected before the key moves the selection.
     pane_.ShowSelectedEntry();
     return false;
@@ -87,7 +109,7 @@ void EntryTextWindow::onCommand(int id) {
     } else if (id == kind_.deleteId) {
         DeleteSelectedEntries();
     } else if (id == kind_.copyId) {
-        NewEntry(titleId_.toStdU16String());
+        NewEntry(titleId_);
     } else if (id == kind_.renameId) {
         RenameEntry();
     } else if (id == kind_.closeId) {
@@ -96,60 +118,58 @@ void EntryTextWindow::onCommand(int id) {
 }
 
 void EntryTextWindow::showRow(int row) {
-    const QString id = pane_.idOf(row);
-    text_->setPlainText(
-        platform::WideText(EntrySectionOf(sectionsText(), platform::NarrowText(id))));
+    const std::u16string id = pane_.idOf(row);
+    text_->setText(ToWide(EntrySectionOf(sectionsText(), ToNarrow(id))));
     setTitle(id);
     setShown(true);
 }
 
-void EntryTextWindow::setTitle(const QString &id, const QString &note) {
+void EntryTextWindow::setTitle(const std::u16string &id, const std::u16string &note) {
     const bool other = id != titleId_;
     titleId_ = id;
-    title_->setText(note.isEmpty() ? id : id + QStringLiteral("：") + note);
-    if (other) showUsage();
+    title_->setText(note.empty() ? id : id + u"：" + note);
+    if (other) {
+        showUsage();
+        explainCaretLine();
+    }
 }
 
 void EntryTextWindow::SaveEntryText() {
     SaveResult result{SaveOutcome::NoSection, {}};
-    model_.Edit(u"保存" + std::u16string(kind_.kindName) + u" " + titleId_.toStdU16String(), [&] {
-        result = SaveEntrySection(sectionsText(), platform::NarrowText(titleId_),
-                                  platform::NarrowText(text_->toPlainText()));
+    model_.Edit(u"保存" + std::u16string(kind_.kindName) + u" " + titleId_, [&] {
+        result = SaveEntrySection(sectionsText(), ToNarrow(titleId_), ToNarrow(text_->text()));
     });
     switch (result.outcome) {
     case SaveOutcome::Saved:
-        pane_.SetComment(titleId_, platform::WideText(result.comment));
+        pane_.SetComment(titleId_, ToWide(result.comment));
         setTitle(titleId_);
         if (kind_.saveRaisesListChanged) *kind_.listChanged = true;
         break;
     case SaveOutcome::NoSection:
-        setTitle(titleId_, QStringLiteral("找不到此条目，未保存"));
+        setTitle(titleId_, u"找不到此条目，未保存");
         break;
     case SaveOutcome::NotASection:
-        setTitle(titleId_, QStringLiteral("第一行须是以[开头的节名，未保存"));
+        setTitle(titleId_, u"第一行须是以[开头的节名，未保存");
         break;
     case SaveOutcome::OtherId:
-        setTitle(titleId_, QStringLiteral("节名须与注册名称相同，未保存"));
+        setTitle(titleId_, u"节名须与注册名称相同，未保存");
         break;
     }
 }
 
 void EntryTextWindow::TidyEntryText() {
-    const QString tidy = platform::WideText(::TidyEntryText(
-        platform::NarrowText(titleId_), platform::NarrowText(text_->toPlainText()), kind_.text));
-    if (tidy == text_->toPlainText()) return;
-    QTextCursor cursor(text_->document());
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(tidy);
+    const std::u16string field = text_->text();
+    const std::u16string tidy =
+        ToWide(::TidyEntryText(ToNarrow(titleId_), ToNarrow(field), kind_.text));
+    if (tidy != field) text_->replaceText(tidy);
 }
 
 void EntryTextWindow::DeleteSelectedEntries() {
     std::vector<RegistryEntry> doomed;
-    QStringList ids;
+    std::vector<std::u16string> ids;
     pane_.DeleteSelectedRows([this, &doomed, &ids](int row) {
-        ids.append(pane_.idOf(row));
-        doomed.push_back(
-            {platform::NarrowText(pane_.list()->text(row, 0)), platform::NarrowText(ids.back())});
+        ids.push_back(pane_.idOf(row));
+        doomed.push_back({ToNarrow(pane_.cell(row, 0)), ToNarrow(ids.back())});
     });
     if (doomed.empty()) return;
     const int start = model_.document.startNumber;
@@ -172,10 +192,9 @@ void EntryTextWindow::NewEntry(const std::u16string &copyOf) {
 }
 
 void EntryTextWindow::RenameEntry() {
-    const std::optional<std::u16string> to =
-        kind_.rename(model_, kind_.kindName, titleId_.toStdU16String(), this);
+    const std::optional<std::u16string> to = kind_.rename(model_, kind_.kindName, titleId_, this);
     if (!to) return;
     // Every window shows the names as they now stand; this one the renamed entry.
-    titleId_ = QString::fromStdU16String(*to);
+    titleId_ = *to;
     model_.Refill();
 }

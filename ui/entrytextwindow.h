@@ -1,32 +1,52 @@
 #pragma once
 // The editor window of the kinds whose sections are edited as free text, task forces and
 // scripts: the entry list pane on the left, the shown entry's ID above its section on the right,
-// and the buttons New, Tidy, Save, Delete and Close. EntryWindowKind holds every difference.
+// what the caret's line means below it, and the buttons New, Tidy, Save, Delete and Close.
+// EntryWindowKind holds every difference.
 
 #include "core/entrytext.h"
-#include "platform/dialog.h"
+#include "gui/dialog.h"
 #include "ui/entrylist.h"
+#include "ui/signal.h"
 #include "ui/usagelist.h"
-
-class DocumentModel;
 
 #include <optional>
 #include <string>
+#include <vector>
 
-class QLabel;
-class QPlainTextEdit;
+class DocumentModel;
 
 // Asks for a new ID for entry `from` and renames it, with every reference, as one step named
 // after `kindName`; the new ID, or none when the user cancelled.
 using RenameAsker = std::optional<std::u16string> (*)(DocumentModel &model,
                                                       std::u16string_view kindName,
-                                                      const std::u16string &from, QWidget *owner);
+                                                      const std::u16string &from,
+                                                      gui::Dialog *owner);
+
+// What the line at `line` (from 0) of the field's text means, shown below the field; empty when
+// there is nothing to tell.
+using LineExplainer = std::u16string (*)(std::u16string_view fieldText, int line,
+                                         const DocumentModel &model);
+
+// The field's text with the line that item `item` of the insert box stands for added after line
+// `caretLine`, and the index of the added line.
+struct InsertedLine {
+    std::u16string text;
+    int line = 0;
+};
+using LineInserter = InsertedLine (*)(std::u16string_view fieldText, int caretLine, int item);
 
 struct EntryWindowKind {
     int templateId;
     int listId, titleId, textId;
     int newId, tidyId, saveId, deleteId, closeId, copyId, renameId;
     int filterId, usageCaptionId, usageId;
+    int explanationId;
+    LineExplainer explain;
+    // A combo box whose items add a line to the field; res::kNoId for none.
+    int insertId;
+    std::vector<std::u16string> insertItems;
+    LineInserter insert;
     UsedKind usedKind; // which teams use an entry: by their TaskForce= or Script=
     EntryTextKind text;
     std::u16string_view kindName; // as undo steps name the kind
@@ -41,11 +61,9 @@ struct EntryWindowKind {
     RenameAsker rename;
 };
 
-class EntryTextWindow : public platform::Dialog {
-    Q_OBJECT
-
+class EntryTextWindow : public gui::Dialog {
 public:
-    EntryTextWindow(const EntryWindowKind &kind, DocumentModel &model, QWidget *owner);
+    EntryTextWindow(const EntryWindowKind &kind, DocumentModel &model, gui::Dialog *owner);
 
     // Stores the field in place of the section of the title's ID; when it cannot, the title
     // says why and nothing changes.
@@ -66,19 +84,23 @@ public:
 
 protected:
     void onShowOrHide(bool shown) override;
-    void onMouseMove(QPoint pos) override;
+    void onMouseMove() override;
     void onActivate() override;
     void onCommand(int id) override;
     void onListClick(int listId) override;
-    bool onListKeyDown(int listId, int key) override;
+    bool onListKeyDown(int listId, gui::Key key) override;
 
 private:
     void showRow(int row);
-    void setTitle(const QString &id, const QString &note = {});
+    void setTitle(const std::u16string &id, const std::u16string &note = {});
     // 复制 and 改名 act on the shown entry: they are enabled while one is shown.
     void setShown(bool shown);
     // The teams that use the shown entry, under the text.
     void showUsage();
+    // What the caret's line means, below the text.
+    void explainCaretLine();
+    // Adds the line of insert box item `item` after the caret's line, as one edit of the field.
+    void insertLine(int item);
     // After the document was replaced as a whole: the list filled again, and the shown entry
     // shown again while it still exists.
     void refresh();
@@ -87,11 +109,14 @@ private:
 
     EntryWindowKind kind_;
     DocumentModel &model_;
-    QLabel *title_;
-    QPlainTextEdit *text_;
+    gui::Label *title_;
+    gui::TextArea *text_;
+    gui::Label *explanation_;
+    gui::ComboBox *insertBox_;
     EntryList pane_;
     UsageList usage_;
     // The ID that Save and Tidy work on: what the title shows, without a note after it.
-    QString titleId_;
+    std::u16string titleId_;
     bool shown_ = false;
+    Signal::Connection restored_, changed_;
 };

@@ -3,40 +3,39 @@
 // them. Double-click or Enter on an item opens that entry in its window.
 
 #include "core/usageindex.h"
+#include "gui/controls.h"
 
-#include <QString>
 #include <functional>
+#include <string>
 #include <vector>
 
-class QLabel;
-
-namespace platform {
-class ReportList;
-}
-
-class UsageList {
+class UsageList : private gui::RowSource {
 public:
     // Opens the entry `id` in the window of the users' kind.
-    using Open = std::function<void(const QString &id)>;
+    using Open = std::function<void(const std::u16string &id)>;
 
     // `userKind` names the users in the caption ("队伍", "触发").
-    UsageList(QLabel *caption, platform::ReportList *list, QString userKind, Open open);
+    UsageList(gui::Label *caption, gui::ReportList *list, std::u16string userKind, Open open);
+    UsageList(const UsageList &) = delete;
+    UsageList &operator=(const UsageList &) = delete;
 
     // The users of the shown entry.
-    void Show(const std::vector<EntryUse> &users);
+    void Show(std::vector<EntryUse> users);
     // No entry shown.
     void Clear();
 
-    platform::ReportList *list() const { return list_; }
-
 private:
-    QLabel *caption_;
-    platform::ReportList *list_;
-    QString userKind_;
+    int rowCount() const override { return int(users_.size()); }
+    std::u16string cellText(int row, int column) const override;
+
+    gui::Label *caption_;
+    gui::ReportList *list_;
+    std::u16string userKind_;
+    std::vector<EntryUse> users_;
 };
 
 // Opens `id` in the window of its kind, selected and shown, as the jumps between windows do.
-void OpenTaskForce(const QString &id);
-void OpenScript(const QString &id);
-void OpenTeam(const QString &id);
-void OpenTrigger(const QString &id);
+void OpenTaskForce(const std::u16string &id);
+void OpenScript(const std::u16string &id);
+void OpenTeam(const std::u16string &id);
+void OpenTrigger(const std::u16string &id);

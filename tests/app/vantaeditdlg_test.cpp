@@ -2,19 +2,24 @@
 // check box, showing, hiding and placing the editor windows, and what every window shows the
 // user and assistive tools.
 
+#include "app/vantaedit.h"
 #include "app/vantaeditdlg.h"
 #include "core/document.h"
 #include "core/windowsignals.h"
-#include "platform/controls.h"
+#include "gui/qt/qtcontrols.h"
+#include "gui/qt/qttext.h"
+#include "gui/qt/qtwindow.h"
 #include "platform/seams.h"
 #include "res/teamdialog.h"
 #include "res/triggerdialog.h"
 #include "support/testdocument.h"
 #include "support/testsupport.h"
+#include "support/windowtest.h"
 #include "ui/editorwindows.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,6 +30,10 @@
 #include <QTest>
 #include <QTimer>
 
+using gui::qt::Q;
+using gui::qt::ReportView;
+using gui::qt::WidgetOf;
+using gui::qt::WindowOf;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
@@ -34,8 +43,8 @@ namespace {
 const std::u16string kExitPrompt = u"请注意，有文件未保存∑(っ°Д°;)っ\n是否继续退出(✪ω✪)";
 const std::u16string kExitCaption = u"Fight!!(ｏ^-^)~''☆ミ☆ミ";
 
-QAction *MenuAction(const QWidget &window, const QString &text) {
-    for (QAction *action : window.findChildren<QAction *>()) {
+QAction *MenuAction(const gui::Dialog &window, const QString &text) {
+    for (QAction *action : WindowOf(window)->findChildren<QAction *>()) {
         if (action->text() == text) return action;
     }
     return nullptr;
@@ -46,20 +55,20 @@ void Leave(CVantaEditDlg &window, const QString &how) {
     if (how == QStringLiteral("exit")) {
         MenuAction(window, QStringLiteral("退出程序"))->trigger();
     } else if (how == QStringLiteral("close")) {
-        window.close();
+        WindowOf(window)->close();
     } else {
         // Into the focused check box, which leaves both keys to the window.
-        QWidget *box = window.control(1032);
+        QWidget *box = WidgetOf(window, 1032);
         box->setFocus();
         QTest::keyClick(box, how == QStringLiteral("enter") ? Qt::Key_Return : Qt::Key_Escape);
     }
 }
 
 // An editor window stand-in that logs when it is shown or hidden.
-class LoggingWindow : public platform::Dialog {
+class LoggingWindow : public gui::Dialog {
 public:
     LoggingWindow(const QString &name, QStringList &log)
-        : platform::Dialog(res::kIdAboutDialog), name_(name), log_(log) {}
+        : gui::Dialog(res::kIdAboutDialog), name_(name), log_(log) {}
 
 protected:
     void onShowOrHide(bool shown) override {
@@ -71,7 +80,8 @@ private:
     QStringList &log_;
 };
 
-void Drop(QWidget &window, const QString &path) {
+void Drop(gui::Dialog &dialog, const QString &path) {
+    QWidget &window = *WindowOf(dialog);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
     const QPoint at = window.rect().center();
@@ -87,9 +97,9 @@ void Open(CVantaEditDlg &window, const QString &how, const QString &path) {
     if (how == QStringLiteral("menu")) {
         MenuAction(window, QStringLiteral("打开"))->trigger();
     } else if (how == QStringLiteral("Ctrl+O")) {
-        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(WindowOf(window), Qt::Key_O, Qt::ControlModifier);
     } else if (how == QStringLiteral("command line")) {
-        QVERIFY(window.openCommandLine({path}));
+        QVERIFY(window.openCommandLine({path.toStdU16String()}));
     } else {
         Drop(window, path);
     }
@@ -99,10 +109,9 @@ void Open(CVantaEditDlg &window, const QString &how, const QString &path) {
 // In the main window and the windows it owns.
 QMap<QWidget *, QString> InputNames(const CVantaEditDlg &main) {
     QMap<QWidget *, QString> names;
-    for (QWidget *widget : main.findChildren<QWidget *>()) {
+    for (QWidget *widget : WindowOf(main)->findChildren<QWidget *>()) {
         if (qobject_cast<QComboBox *>(widget) || qobject_cast<QLineEdit *>(widget) ||
-            qobject_cast<QPlainTextEdit *>(widget) ||
-            qobject_cast<platform::ReportList *>(widget)) {
+            qobject_cast<QPlainTextEdit *>(widget) || qobject_cast<ReportView *>(widget)) {
             names[widget] = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         }
     }
@@ -131,7 +140,8 @@ private slots:
     void commandLineRefusesWhatItCannotOpen();
     void untickBeforeOpenHoldsForThatOpen_data();
     void untickBeforeOpenHoldsForThatOpen();
-    void windowsCarryTheIconAndStartEmpty();
+    void windowsStartEmpty();
+    void applicationRunsTheMainWindowMaximisedWithTheFileNamed();
     void everyInputHasAStableAccessibleName();
     void filesChangedOnDisk();
     void undoKeysGoToTheFieldFirst();
@@ -141,6 +151,7 @@ private:
 };
 
 void MainWindowTest::initTestCase() {
+    testsupport::UseQtBackend();
     // The recent files go to a settings file of the tests' own.
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("VantaEditTest"));
@@ -176,9 +187,8 @@ void MainWindowTest::withoutChangesEveryWayOutEndsAtOnce() {
     testsupport::MessageRecorder recorder;
     CVantaEditDlg window;
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    if (fileOpen)
-        QVERIFY(window.openCommandLine({QString::fromStdString((dir / "ai.ini").string())}));
+    QVERIFY(QTest::qWaitForWindowExposed(WindowOf(window)));
+    if (fileOpen) QVERIFY(window.openCommandLine({testsupport::WidePath(dir / "ai.ini")}));
     Leave(window, how);
     QCOMPARE(recorder.shown().size(), size_t(0));
     QCOMPARE(exits_, std::vector<int>{0});
@@ -212,11 +222,11 @@ void MainWindowTest::withUnsavedChangesExitAndCloseAsk() {
     testsupport::MessageRecorder recorder;
     CVantaEditDlg window;
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(window.openCommandLine({QString::fromStdString(file.string())}));
+    QVERIFY(QTest::qWaitForWindowExposed(WindowOf(window)));
+    QVERIFY(window.openCommandLine({testsupport::WidePath(file)}));
     DocumentModel &model = window.model();
     model.Edit(u"保存人员 F", [&] { model.document.taskForceSectionsText += "0=1,E1\n"; });
-    QVERIFY(window.windowTitle().endsWith(QStringLiteral("ai.ini *")));
+    QVERIFY(Q(window.caption()).endsWith(QStringLiteral("ai.ini *")));
     // Enter and Escape never leave, whatever is unsaved.
     Leave(window, QStringLiteral("enter"));
     Leave(window, QStringLiteral("escape"));
@@ -235,7 +245,7 @@ void MainWindowTest::withUnsavedChangesExitAndCloseAsk() {
     QCOMPARE(exits_, leaves ? std::vector<int>{0} : std::vector<int>{});
     const bool saved = answer == Answer::Save && !saveFails;
     QCOMPARE(testsupport::ReadBytes(file).find("0=1,E1") != std::string::npos, saved);
-    QCOMPARE(window.windowTitle().endsWith(QStringLiteral(" *")), !saved);
+    QCOMPARE(Q(window.caption()).endsWith(QStringLiteral(" *")), !saved);
 }
 
 void MainWindowTest::openAndSaveItemsRunTheirCommands() {
@@ -250,8 +260,8 @@ void MainWindowTest::openAndSaveItemsRunTheirCommands() {
     QCOMPARE(MenuAction(window, QStringLiteral("保存"))->shortcut(),
              QKeySequence::fromString(QStringLiteral("Ctrl+S")));
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitForWindowActive(WindowOf(window)));
+    QTest::keyClick(WindowOf(window), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(recorder.shown().size(), size_t(2));
 
     // The report reads the document as it stands each time.
@@ -276,11 +286,10 @@ void MainWindowTest::openAndSaveItemsRunTheirCommands() {
 
 void MainWindowTest::checkBoxIsTickedAgainOnEveryPaint() {
     CVantaEditDlg window;
-    QVERIFY(window.windowState() & Qt::WindowMaximized);
-    auto *box = window.control<QCheckBox>(1032);
+    auto *box = WidgetOf<QCheckBox>(window, 1032);
     QVERIFY(!box->isChecked());
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(WindowOf(window)));
     QVERIFY(box->isChecked());
 
     // Unticking holds while only the box itself repaints.
@@ -291,7 +300,7 @@ void MainWindowTest::checkBoxIsTickedAgainOnEveryPaint() {
     QTest::mouseClick(box, Qt::LeftButton);
 
     // The window uncovered: painted again, ticked again.
-    window.repaint();
+    WindowOf(window)->repaint();
     QVERIFY(box->isChecked());
 }
 
@@ -314,9 +323,9 @@ void MainWindowTest::showAllAndHideAllKeepTheirOrder() {
     QVERIFY(!addNew.isVisible());
 
     // A minimised window comes back in its normal state.
-    team.showMinimized();
+    WindowOf(team)->showMinimized();
     MenuAction(window, QStringLiteral("显示所有窗口"))->trigger();
-    QVERIFY(!team.isMinimized());
+    QVERIFY(!WindowOf(team)->isMinimized());
 
     addNew.show();
     log.clear();
@@ -341,14 +350,14 @@ void MainWindowTest::editorWindowsGoToTheCorners() {
     g_scriptWindow = &script;
     g_taskForceWindow = &taskForce;
     g_triggerWindow = &trigger;
-    const QSize size = team.size();
+    const QSize size = WindowOf(team)->size();
 
-    PlaceEditorWindows(QRect(10, 20, 1000, 700));
-    QCOMPARE(team.pos(), QPoint(10, 65));
-    QCOMPARE(script.pos(), QPoint(1010 - size.width(), 65));
-    QCOMPARE(taskForce.pos(), QPoint(10, 720 - size.height()));
-    QCOMPARE(trigger.pos(), QPoint(1010 - size.width(), 720 - size.height()));
-    QCOMPARE(trigger.size(), size);
+    PlaceEditorWindows({10, 20, 1000, 700});
+    QCOMPARE(WindowOf(team)->pos(), QPoint(10, 65));
+    QCOMPARE(WindowOf(script)->pos(), QPoint(1010 - size.width(), 65));
+    QCOMPARE(WindowOf(taskForce)->pos(), QPoint(10, 720 - size.height()));
+    QCOMPARE(WindowOf(trigger)->pos(), QPoint(1010 - size.width(), 720 - size.height()));
+    QCOMPARE(WindowOf(trigger)->size(), size);
     QVERIFY(log.isEmpty()); // placed, not shown
 }
 
@@ -372,28 +381,28 @@ void MainWindowTest::opensTheUsualWays() {
     testsupport::MessageRecorder recorder;
     CVantaEditDlg window;
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(window.windowTitle(), QStringLiteral("VantaEdit"));
+    QVERIFY(QTest::qWaitForWindowActive(WindowOf(window)));
+    QCOMPARE(Q(window.caption()), QStringLiteral("VantaEdit"));
 
     Open(window, how, QString::fromStdU16String(chosen));
     QVERIFY(window.model().document.openedPath == chosen);
     QCOMPARE(asked, how == QStringLiteral("menu") || how == QStringLiteral("Ctrl+O") ? 1 : 0);
-    QCOMPARE(window.windowTitle(), QStringLiteral("VantaEdit — ai.ini"));
+    QCOMPARE(Q(window.caption()), QStringLiteral("VantaEdit — ai.ini"));
     QVERIFY(g_teamWindow->isVisible());
     QCOMPARE(recorder.shown().size(), size_t(0));
 
     // A second file replaces the first, whichever way it comes: the windows list only its
     // entries, and it heads the recent files.
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    WindowOf(window)->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(WindowOf(window)));
     chosen = testsupport::WidePath(dir / "other.ini");
     Open(window, how, QString::fromStdU16String(chosen));
     QVERIFY(window.model().document.openedPath == chosen);
-    auto *teams = g_teamWindow->control<platform::ReportList>(res::kIdTeamList);
-    QCOMPARE(teams->rowCount(), 1);
+    auto *teams = WidgetOf<ReportView>(*g_teamWindow, res::kIdTeamList);
+    QCOMPARE(teams->model()->rowCount(), 1);
     QCOMPARE(teams->text(0, 1), QStringLiteral("B"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("VantaEdit — other.ini"));
-    QCOMPARE(CVantaEditDlg::RecentFiles().value(0), QString::fromStdU16String(chosen));
+    QCOMPARE(Q(window.caption()), QStringLiteral("VantaEdit — other.ini"));
+    QCOMPARE(Q(CVantaEditDlg::RecentFiles().at(0)), Q(chosen));
     QCOMPARE(recorder.shown().size(), size_t(0));
     platform::SetOpenFileHandler({});
 }
@@ -402,10 +411,10 @@ void MainWindowTest::commandLineRefusesWhatItCannotOpen() {
     testsupport::MessageRecorder recorder;
     CVantaEditDlg window;
     QVERIFY(window.openCommandLine({}));
-    QVERIFY(!window.openCommandLine({QStringLiteral("a.ini"), QStringLiteral("b.ini")}));
+    QVERIFY(!window.openCommandLine({u"a.ini", u"b.ini"}));
     QVERIFY(!window.model().document.IsFileOpen());
     QVERIFY(recorder.shown().empty());
-    QVERIFY(window.openCommandLine({QStringLiteral("/nowhere/ai.ini")}));
+    QVERIFY(window.openCommandLine({u"/nowhere/ai.ini"}));
     QCOMPARE(recorder.Texts().size(), size_t(1));
     QVERIFY(recorder.Texts()[0].starts_with("文件无法打开，请检查是否已被占用!\n/nowhere/ai.ini"));
 }
@@ -425,29 +434,27 @@ void MainWindowTest::untickBeforeOpenHoldsForThatOpen() {
     testsupport::MessageRecorder recorder;
     CVantaEditDlg window;
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *box = window.control<QCheckBox>(1032);
+    QVERIFY(QTest::qWaitForWindowExposed(WindowOf(window)));
+    auto *box = WidgetOf<QCheckBox>(window, 1032);
     if (untick) QTest::mouseClick(box, Qt::LeftButton);
     // The file dialog closing over the main window has it painted before the load.
     platform::SetOpenFileHandler([&](const std::u16string &) {
-        window.repaint();
+        WindowOf(window)->repaint();
         return testsupport::WidePath(dir / "ai.ini");
     });
     MenuAction(window, QStringLiteral("打开"))->trigger();
     QCOMPARE(window.model().document.startNumber, startNumber);
-    window.repaint();
+    WindowOf(window)->repaint();
     QVERIFY(box->isChecked());
     platform::SetOpenFileHandler({});
 }
 
-void MainWindowTest::windowsCarryTheIconAndStartEmpty() {
+void MainWindowTest::windowsStartEmpty() {
     CVantaEditDlg window;
-    QList<platform::Dialog *> windows = window.findChildren<platform::Dialog *>();
-    windows << &window;
+    QList<gui::qt::Window *> windows = WindowOf(window)->findChildren<gui::qt::Window *>();
+    windows << WindowOf(window);
+    QCOMPARE(windows.size(), 6);
     for (QWidget *each : windows) {
-        const QList<QSize> sizes = each->windowIcon().availableSizes();
-        QVERIFY2(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)),
-                 qPrintable(each->windowTitle()));
         for (auto *combo : each->findChildren<QComboBox *>())
             QVERIFY2(combo->currentText().isEmpty(), qPrintable(combo->accessibleName()));
         // The text fields read like every other control.
@@ -456,18 +463,40 @@ void MainWindowTest::windowsCarryTheIconAndStartEmpty() {
     }
 }
 
+void MainWindowTest::applicationRunsTheMainWindowMaximisedWithTheFileNamed() {
+    testsupport::TempDir dir;
+    testsupport::WriteBytes(dir / "ai.ini", "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n");
+    testsupport::MessageRecorder recorder;
+    bool maximized = false;
+    std::u16string opened;
+    // Once the window runs and the work the application left for then is done, the window is
+    // looked at and closed the dialog way.
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            auto *main = qobject_cast<gui::qt::Window *>(WindowOf(*g_teamWindow)->parentWidget());
+            maximized = main->windowState() & Qt::WindowMaximized;
+            opened = static_cast<CVantaEditDlg &>(main->dialog()).model().document.openedPath;
+            main->reject();
+        });
+    });
+    QCOMPARE(CVantaEditApp().InitInstance({testsupport::WidePath(dir / "ai.ini")}), 0);
+    QVERIFY(maximized);
+    QCOMPARE(Q(opened), Q(testsupport::WidePath(dir / "ai.ini")));
+    QVERIFY(recorder.shown().empty());
+}
+
 void MainWindowTest::everyInputHasAStableAccessibleName() {
     CVantaEditDlg window;
     const QMap<QWidget *, QString> names = InputNames(window);
     QVERIFY(names.size() > 20);
     for (auto [widget, name] : names.asKeyValueRange())
         QVERIFY2(!name.isEmpty(), widget->metaObject()->className());
-    QCOMPARE(names.value(g_teamWindow->control(1002)), QStringLiteral("小队列表"));
-    QCOMPARE(names.value(g_triggerWindow->control(1025)), QStringLiteral("条件类型"));
+    QCOMPARE(names.value(WidgetOf(*g_teamWindow, 1002)), QStringLiteral("小队列表"));
+    QCOMPARE(names.value(WidgetOf(*g_triggerWindow, 1025)), QStringLiteral("条件类型"));
 
     // The box's drop-down list is its child, one item per condition, and so is its edit field.
     QAccessibleInterface *box =
-        QAccessible::queryAccessibleInterface(g_triggerWindow->control(1025));
+        QAccessible::queryAccessibleInterface(WidgetOf(*g_triggerWindow, 1025));
     QCOMPARE(box->childCount(), 2);
     QAccessibleInterface *items = box->child(0);
     QCOMPARE(items->role(), QAccessible::List);
@@ -493,7 +522,7 @@ void MainWindowTest::filesChangedOnDisk() {
     testsupport::WriteBytes(file, "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n");
     testsupport::MessageRecorder recorder;
     CVantaEditDlg window;
-    QVERIFY(window.openCommandLine({QString::fromStdString(file.string())}));
+    QVERIFY(window.openCommandLine({testsupport::WidePath(file)}));
     DocumentModel &model = window.model();
     model.Edit(u"x", [&] { model.document.taskForceSectionsText += "0=1,E1\n"; });
 
@@ -535,15 +564,15 @@ void MainWindowTest::undoKeysGoToTheFieldFirst() {
     testsupport::MessageRecorder recorder;
     CVantaEditDlg window;
     window.show();
-    QVERIFY(window.openCommandLine({QString::fromStdString(file.string())}));
-    platform::Dialog *triggers = g_triggerWindow;
-    auto *list = triggers->control<platform::ReportList>(res::kIdTriggerList);
+    QVERIFY(window.openCommandLine({testsupport::WidePath(file)}));
+    gui::Dialog *triggers = g_triggerWindow;
+    auto *list = WidgetOf<ReportView>(*triggers, res::kIdTriggerList);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->model()->index(0, 0)).center());
-    auto *name = triggers->control<QLineEdit>(res::kIdTriggerName);
+    auto *name = WidgetOf<QLineEdit>(*triggers, res::kIdTriggerName);
     name->selectAll();
     QTest::keyClicks(name, QStringLiteral("New"));
-    QTest::mouseClick(triggers->control(res::kIdTriggerSave), Qt::LeftButton);
+    QTest::mouseClick(WidgetOf(*triggers, res::kIdTriggerSave), Qt::LeftButton);
     QVERIFY(window.model().document.triggerText.find("T=New,") != std::string::npos);
 
     // Typing not saved yet is the field's to take back, then the saved step is the document's.

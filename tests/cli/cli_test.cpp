@@ -383,6 +383,51 @@ TEST(Cli, CheckSeveralFiles) {
     }
 }
 
+// Names against a rules file, in every format; a rules file that cannot be read fails the run,
+// whatever the files hold.
+TEST(Cli, CheckWithRules) {
+    TempDir dir;
+    WriteBytes(dir / "ai.ini", "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n0=1,E1\r\n1=2,HTNKK\r\n");
+    WriteBytes(dir / "rules.ini", "[InfantryTypes]\r\n0=e1\r\n");
+    WriteBytes(dir / "empty.ini", "[General]\r\n");
+    const std::string unknown =
+        "ai.ini:6: warning: F: 成员类型“HTNKK”不在规则文件的单位和建筑列表中。 "
+        "[unknown-unit]\n";
+    const struct {
+        std::string args;
+        int status;
+        std::string out;
+    } rows[] = {
+        {"check --format=gcc ai.ini", 0, ""},
+        {"check --format=gcc --rules rules.ini ai.ini", 3, unknown},
+        {"check --rules rules.ini ai.ini", 3,
+         "检查文件: " + (dir / "ai.ini").string() + "（规则文件: " + (dir / "rules.ini").string() +
+             "，1 个单位和建筑类型，0 个国家）\n"},
+        {"check --format=json --rules rules.ini ai.ini", 3, "\"types\": 1"},
+        {"check --format=gcc --rules empty.ini ai.ini", 0,
+         "empty.ini: warning: 规则文件 " + (dir / "empty.ini").string() + " 中没有"},
+        {"check --format=gcc --rules none.ini ai.ini", 1,
+         "none.ini: error: 规则文件无法读取: " + (dir / "none.ini").string() +
+             " (文件或文件夹不存在) [unreadable-rules]\n"},
+        {"check --format=json --rules none.ini ai.ini", 1, "\"error\": \"规则文件无法读取: "},
+        {"check --rules none.ini ai.ini", 1, ""},
+        {"check --rules ai.ini", 2, ""},
+        {"check ai.ini --rules", 2, ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args);
+        const CliRun run = RunCli(row.args, dir.path());
+        EXPECT_EQ(run.status, row.status) << run.err;
+        if (row.out.empty())
+            EXPECT_EQ(run.out, "");
+        else
+            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
+    }
+    // The reason goes where the user reads it.
+    EXPECT_NE(RunCli("check --rules none.ini ai.ini", dir.path()).err.find("规则文件无法读取"),
+              std::string::npos);
+}
+
 TEST(Cli, RenameAsTheEditorRenames) {
     TempDir dir;
     const std::string file = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n0=1,E1\r\n"

@@ -583,6 +583,11 @@ TEST(FileReport, EveryKindAtItsFileAndLine) {
          {"listed-twice A ai.ini:20", "no-team A ai.ini:18", "trigger-field-count B ai.ini:19",
           "trigger-condition A ai.ini:18", "trigger-weight A ai.ini:18",
           "trigger-difficulty A ai.ini:18"}},
+        {"an action the table does not have, arguments outside their kinds",
+         Mod("0=2,E1", "0=99,1\n1=0,12\n2=17,1\n3=18,0", kTeam, Trigger("A", "T")),
+         "",
+         {"unknown-script-action S ai.ini:11", "script-argument S ai.ini:12",
+          "script-argument S ai.ini:13"}},
         {"listed twice, no section, a missing team in an include file",
          "[#include]\n0=inc.ini\n" + clean + "[TaskForces]\n1=F\n2=G\n",
          "x=1\n[AITriggerTypes]\nZ=" + Trigger("", "Q").substr(1),
@@ -608,4 +613,92 @@ TEST(FileReport, EveryKindAtItsFileAndLine) {
     ASSERT_TRUE(SaveDocument(doc, SaveMode::SingleFile));
     EXPECT_EQ(Described(FindBrokenReferences(doc)),
               (std::vector<std::string>{"missing-script T", "task-force-member F"}));
+}
+
+// The names of the AI file against the rules file's lists, read with its include file, "+=" and
+// commented lines, a byte-order mark and names in another case.
+TEST(FileReport, NamesAgainstTheRulesFile) {
+    TempDir dir;
+    WriteIni(dir / "ai.ini", Mod("0=1,htnk\n1=2,HTNKK ;typo", "0=0,1", kTeam + "House=Atlantis\n",
+                                 "A=n,T,russians,0,1,heli1,0,5,5,5,1,0,0,0,<none>,1,1,1\n"
+                                 "B=n,T,Atlantis,0,0,XYZ,0,5,5,5,1,0,0,0,<none>,1,1,1\n"
+                                 "C=n,T,<ALL>,0,4,XYZ,0,5,5,5,1,0,0,0,<none>,1,1,1\n"
+                                 "D=n,T,<none>,0,7,<None>,0,5,5,5,1,0,0,0,<none>,1,1,1\n"));
+    WriteIni(dir / "more.ini", "[AircraftTypes]\n0=HELI1\n[BuildingTypes]\n5=POWER1\n"
+                               "[InfantryTypes]\n+=ENGINEER\n[Countries]\n+=Americans\n");
+    const std::string full = "\xEF\xBB\xBF[#include]\n0=more.ini\n[InfantryTypes]\n0=E1 ;gi\n"
+                             ";1=HTNKK\n[General]\n1=XYZ\n[VehicleTypes]\n+=HTNK  \n"
+                             "[Countries]\n0=Russians\n";
+    const struct {
+        const char *name;
+        std::string rules; // none when empty
+        std::vector<std::string> expected;
+        std::string firstLine;
+    } rows[] = {
+        {"no rules file", "", {}, ""},
+        {"all lists",
+         full,
+         {"unknown-unit F ai.ini:10", "unknown-condition-object B ai.ini:21",
+          "unknown-house B ai.ini:21", "unknown-house T ai.ini:18"},
+         "（规则文件: " + U8(WidePath(dir / "rules.ini")) + "，5 个单位和建筑类型，2 个国家）"},
+        {"countries only: types are not checked",
+         "[Countries]\n0=Russians\n",
+         {"unknown-house B ai.ini:21", "unknown-house T ai.ini:18"},
+         "，0 个单位和建筑类型，1 个国家）"},
+        {"none of the lists", "[General]\nName=x\n", {}, " 中没有 [InfantryTypes]"},
+    };
+    MessageRecorder recorder;
+    Open(dir / "ai.ini");
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::optional<RulesFile> rules;
+        if (!row.rules.empty()) {
+            WriteIni(dir / "rules.ini", row.rules);
+            RulesRead read = ReadRulesFile(WidePath(dir / "rules.ini"));
+            ASSERT_TRUE(read.rules) << U8(read.error);
+            rules = std::move(read.rules);
+        }
+        const std::vector<Finding> found = FindBrokenReferences(doc, rules ? &*rules : nullptr);
+        EXPECT_EQ(Described(found), row.expected);
+        const std::string text = U8(
+            FileReportText(doc.openedPath, doc.droppedOnSave, &found, rules ? &*rules : nullptr));
+        const std::string first = text.substr(0, text.find('\n'));
+        if (row.firstLine.empty())
+            EXPECT_EQ(first.find("规则文件"), std::string::npos) << first;
+        else
+            EXPECT_NE(first.find(row.firstLine), std::string::npos) << first;
+    }
+    EXPECT_TRUE(recorder.shown().empty());
+
+    // What the task force window tells of a member line.
+    WriteIni(dir / "rules.ini", full);
+    const RulesFile rules = *ReadRulesFile(WidePath(dir / "rules.ini")).rules;
+    const std::u16string field = U16("[F]\n0=1,Htnk\n1=2,HTNKK ;typo\nName=x\n");
+    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 1, rules)), "");
+    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 2, rules)), "第 3 行：类型 HTNKK 不在规则文件中");
+    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 3, rules)), "");
+    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 9, rules)), "");
+}
+
+// A rules file that cannot be read is no empty list: it gives no rules, and says why.
+TEST(FileReport, UnreadableRulesFile) {
+    TempDir dir;
+    fs::create_directory(dir / "folder.ini");
+    WriteIni(dir / "rules.ini", "[#include]\n0=folder.ini\n[Countries]\n0=A\n");
+    const struct {
+        const char *file;
+        const char *error;
+        const char *names; // the file it names, with the reason after it
+    } rows[] = {
+        {"none.ini", "规则文件无法读取: ", "none.ini ("},
+        {"folder.ini", "规则文件无法读取: ", "folder.ini ("},
+        {"rules.ini", "规则文件的包含文件没能读取: ", "folder.ini ("},
+    };
+    for (const auto &row : rows) {
+        MessageRecorder recorder;
+        const RulesRead read = ReadRulesFile(WidePath(dir / row.file));
+        EXPECT_FALSE(read.rules) << row.file;
+        EXPECT_EQ(U8(read.error).rfind(row.error, 0), 0u) << U8(read.error);
+        EXPECT_NE(U8(read.error).find(row.names), std::string::npos) << U8(read.error);
+    }
 }

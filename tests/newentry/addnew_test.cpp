@@ -3,29 +3,33 @@
 
 #include "core/document.h"
 #include "core/windowsignals.h"
+#include "gui/qt/qtwindow.h"
 #include "newentry/addnew.h"
-#include "platform/controls.h"
 #include "res/addnewdialog.h"
 #include "res/triggerdialog.h"
 #include "support/testdocument.h"
 #include "support/testsupport.h"
+#include "support/windowtest.h"
 #include "ui/editorwindows.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
 
+using gui::qt::WidgetOf;
 using testsupport::MessageRecorder;
 
 class AddNewTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { testsupport::UseQtBackend(); }
     void init() {
         ResetTestDocument();
         dialog = std::make_unique<CAddnew>(model);
-        kind = dialog->control<platform::ComboBox>(res::kIdAddNewKind);
-        id = dialog->control<QLineEdit>(res::kIdAddNewId);
+        kind = WidgetOf<QComboBox>(*dialog, res::kIdAddNewKind);
+        id = WidgetOf<QLineEdit>(*dialog, res::kIdAddNewId);
         dialog->show();
     }
     void cleanup() { dialog.reset(); }
@@ -48,14 +52,14 @@ private:
     }
 
     std::unique_ptr<CAddnew> dialog;
-    platform::ComboBox *kind = nullptr;
+    QComboBox *kind = nullptr;
     QLineEdit *id = nullptr;
 };
 
 void AddNewTest::noFileOpenOnlySaysSo() {
     MessageRecorder recorder;
     enter(QStringLiteral("Anything"));
-    QVERIFY(dialog->isHidden());
+    QVERIFY(!dialog->isVisible());
     dialog->show();
     enter(QStringLiteral("Drumo"));
     QCOMPARE(
@@ -63,7 +67,7 @@ void AddNewTest::noFileOpenOnlySaysSo() {
         (std::vector<std::string>{
             "ヽ(#`Д?)?o(▼皿▼メ;)o你小子隔着干啥???",
             "很高兴您能使用我的软件!感谢使用!\nNice to you use my program!Thank you for use!"}));
-    QVERIFY(dialog->isHidden());
+    QVERIFY(!dialog->isVisible());
     QVERIFY(doc.triggerText.empty());
 }
 
@@ -102,14 +106,14 @@ void AddNewTest::scriptIsNumberedAfterItsWindowsRows() {
     // The script window lists the four scripts.
     dialog = std::make_unique<CAddnew>(
         model, nullptr, [](NewEntryKind kind) { return kind == NewEntryKind::Script ? 4 : 0; });
-    kind = dialog->control<platform::ComboBox>(res::kIdAddNewKind);
-    id = dialog->control<QLineEdit>(res::kIdAddNewId);
+    kind = WidgetOf<QComboBox>(*dialog, res::kIdAddNewKind);
+    id = WidgetOf<QLineEdit>(*dialog, res::kIdAddNewId);
     dialog->show();
 
     g_scriptPendingRow.rowIndex = 1; // left by an earlier New
     kind->setCurrentIndex(2);
     enter(QStringLiteral("S1"));
-    QVERIFY(dialog->isHidden());
+    QVERIFY(!dialog->isVisible());
     QVERIFY(doc.scriptListText.ends_with("\n3=D\n4=S1\n"));
     QCOMPARE(g_scriptPendingRow.rowIndex, 4);
     QCOMPARE(g_addNewKind, 2);

@@ -3,6 +3,7 @@
 #include "support/testsupport.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -52,6 +53,26 @@ TEST(TextFile, OnlyRegularFilesAreRead) {
         EXPECT_EQ(U8(r.reason), c.reason) << c.path;
         EXPECT_FALSE(platform::CanOpenForReading(U16(c.path))) << c.path;
     }
+}
+
+TEST(TextFile, BytesAsTheyAre) {
+    TempDir dir;
+    const std::string bytes = std::string("a\r\nb\n\r\0c\xff", 9);
+    const std::u16string path = WidePath(dir / "x.bin");
+    ASSERT_TRUE(platform::WriteFileBytes(path, bytes).ok);
+    EXPECT_EQ(ReadBytes(dir / "x.bin"), bytes);
+    EXPECT_EQ(platform::ReadFileBytes(path).text, bytes);
+    const platform::FileInfo info = platform::FileInfoOf(path);
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    EXPECT_TRUE(info.exists && info.size == 9);
+    EXPECT_NEAR(double(info.modified) / 1e9, std::chrono::duration<double>(now).count(), 60);
+    EXPECT_EQ(platform::NamesInFolder(WidePath(dir.path())), std::vector<std::u16string>{u"x.bin"});
+
+    const std::u16string renamed = WidePath(dir / "y.bin");
+    ASSERT_TRUE(platform::RenameFile(path, renamed));
+    EXPECT_TRUE(platform::RemoveFile(renamed));
+    EXPECT_FALSE(platform::RemoveFile(renamed));
+    EXPECT_TRUE(platform::NamesInFolder(WidePath(dir.path())).empty());
 }
 
 TEST(TextFile, SystemErrorTexts) {

@@ -6,16 +6,19 @@
 #include "core/document.h"
 #include "core/initext.h"
 #include "core/windowsignals.h"
-#include "platform/controls.h"
+#include "gui/qt/qtcontrols.h"
+#include "gui/qt/qtwindow.h"
 #include "res/entrytextdialogs.h"
 #include "support/testdocument.h"
+#include "support/windowtest.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <memory>
 
-using platform::ReportList;
+using gui::qt::ReportView;
+using gui::qt::WidgetOf;
 
 namespace {
 
@@ -27,6 +30,7 @@ class ScriptWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { testsupport::UseQtBackend(); }
     void init();
     void cleanup() { window.reset(); }
 
@@ -40,11 +44,11 @@ private:
         const QPoint center = list->visualRect(list->model()->index(row, 1)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, center);
     }
-    void click(int buttonId) { QTest::mouseClick(window->control(buttonId), Qt::LeftButton); }
-    QPlainTextEdit *field() const { return window->control<QPlainTextEdit>(res::kIdScriptText); }
+    void click(int buttonId) { QTest::mouseClick(WidgetOf(*window, buttonId), Qt::LeftButton); }
+    QPlainTextEdit *field() const { return WidgetOf<QPlainTextEdit>(*window, res::kIdScriptText); }
 
     std::unique_ptr<Cscripts> window;
-    ReportList *list = nullptr;
+    ReportView *list = nullptr;
 };
 
 void ScriptWindowTest::init() {
@@ -54,17 +58,17 @@ void ScriptWindowTest::init() {
     doc.scriptSectionsText = "\n[S_A]\nName=Attack\n0=0,3\n\n[S_B]\nName=Move\n0=8,2\n\n"
                              "[S_C]\nName=Guard\n0=11,4\n\n";
     window = std::make_unique<Cscripts>(model);
-    list = window->control<ReportList>(res::kIdScriptList);
+    list = WidgetOf<ReportView>(*window, res::kIdScriptList);
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(gui::qt::WindowOf(*window)));
 }
 
 void ScriptWindowTest::worksOnTheScriptTexts() {
-    QCOMPARE(window->windowTitle(), Q("脚本窗口"));
-    QCOMPARE(list->rowCount(), 3);
+    QVERIFY(window->caption() == u"脚本窗口");
+    QCOMPARE(list->model()->rowCount(), 3);
     QCOMPARE(list->text(1, 2), Q("Move"));
     clickRow(1);
-    QCOMPARE(window->control<QLabel>(res::kIdScriptTitle)->text(), Q("S_B"));
+    QCOMPARE(WidgetOf<QLabel>(*window, res::kIdScriptTitle)->text(), Q("S_B"));
     QCOMPARE(field()->toPlainText(), Q("[S_B]\nName=Move\n0=8,2\n"));
 
     window->hide();
@@ -72,7 +76,7 @@ void ScriptWindowTest::worksOnTheScriptTexts() {
     g_scriptJumpPending = true;
     g_taskForceJumpPending = true; // another window's request stays
     window->show();
-    QCOMPARE(list->selectedRows(), QList<int>{2});
+    QCOMPARE(list->selectedRowList(), QList<int>{2});
     QVERIFY(!g_scriptJumpPending);
     QVERIFY(g_taskForceJumpPending);
 

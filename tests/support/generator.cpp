@@ -8,6 +8,7 @@
 #include "triggers/triggerloader.h"
 
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <map>
 #include <random>
@@ -155,12 +156,15 @@ private:
         Put("Name=");
         Put(Name());
         Put("\n");
-        for (int action = 0, count = random_.Between(5, 20); action < count; ++action) {
-            PutNumber(action);
+        for (int line = 0, count = random_.Between(5, 20); line < count; ++line) {
+            PutNumber(line);
             Put("=");
-            PutNumber(random_.Between(0, 60));
+            const int action = random_.Between(0, 60);
+            PutNumber(action);
             Put(",");
-            PutNumber(random_.Between(0, 100));
+            const int argument = random_.Between(0, 100);
+            // Actions 0 and 57 take a target type, from 0 to 11.
+            PutNumber(action == 0 || action == 57 ? argument % 12 : argument);
             Put("\n");
         }
     }
@@ -248,6 +252,36 @@ private:
 } // namespace
 
 std::string GenerateAiFile(int k, uint32_t seed) { return Generator(k, seed).Run(); }
+
+std::string GenerateRulesFile(int k) {
+    constexpr std::string_view kLists[] = {"InfantryTypes", "VehicleTypes", "AircraftTypes",
+                                           "BuildingTypes"};
+    std::vector<std::string> types;
+    for (std::string_view unit : kUnits) {
+        types.emplace_back(unit);
+        for (char &c : types.back())
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+    }
+    // About 500 bytes of section per type.
+    while (types.size() < size_t(2000 * k))
+        types.push_back("TYPE" + std::to_string(types.size()));
+    std::string out = "; rules written by the test generator\n[General]\nName=rules\n";
+    for (size_t block = 0; block < 2; ++block) {
+        for (size_t list = 0; list < std::size(kLists); ++list) {
+            out += "[" + std::string(kLists[list]) + "]\n";
+            for (size_t i = list + block * 4; i < types.size(); i += 8)
+                out += (i % 16 < 8 ? std::to_string(i) + "=" : std::string("+=")) + types[i] +
+                       (i % 3 ? "\n" : " ; note\n");
+        }
+    }
+    out += "[Countries]\n0=Americans\n1=Russians\n2=Neutrals\n";
+    for (const std::string &type : types) {
+        out += "\n[" + type + "]\n";
+        for (int key = 0; key < 20; ++key)
+            out += "Key" + std::to_string(key) + "=value of " + type + "\n";
+    }
+    return out;
+}
 
 void FillSlots(Document &doc, const std::vector<std::optional<std::string>> &texts) {
     for (size_t slot = 0; slot < texts.size() && slot < doc.fileSlots.size(); ++slot) {

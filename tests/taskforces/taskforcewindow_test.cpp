@@ -7,8 +7,10 @@
 #include "core/document.h"
 #include "core/initext.h"
 #include "core/windowsignals.h"
+#include "gui/layout.h"
+#include "gui/qt/qtcontrols.h"
+#include "gui/qt/qtwindow.h"
 #include "newentry/newentry.h"
-#include "platform/controls.h"
 #include "res/entrytextdialogs.h"
 #include "support/testeditor.h"
 #include "support/testsupport.h"
@@ -22,7 +24,9 @@
 #include <QTest>
 #include <memory>
 
-using platform::ReportList;
+using gui::qt::ReportView;
+using gui::qt::WidgetOf;
+using gui::qt::WindowOf;
 
 namespace {
 
@@ -49,9 +53,9 @@ QStringList IdsOf(int count) {
 }
 
 // A dialog that records being hidden and shown, standing in for the new entry dialog.
-class RecordingDialog : public platform::Dialog {
+class RecordingDialog : public gui::Dialog {
 public:
-    RecordingDialog() : platform::Dialog(res::kIdAboutDialog) {}
+    RecordingDialog() : gui::Dialog(res::kIdAboutDialog) {}
     QStringList events;
 
 protected:
@@ -64,6 +68,7 @@ class TaskForceWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { testsupport::UseQtBackend(); }
     void init();
     void cleanup() { window.reset(); }
 
@@ -82,18 +87,20 @@ private slots:
 private:
     void showWindow();
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {});
-    void click(int buttonId) { QTest::mouseClick(window->control(buttonId), Qt::LeftButton); }
+    void click(int buttonId) { QTest::mouseClick(WidgetOf(*window, buttonId), Qt::LeftButton); }
     void moveOverSurface();
-    QString title() const { return window->control<QLabel>(res::kIdTaskForceTitle)->text(); }
+    // The rows the list shows.
+    int rowCount() const { return list->model()->rowCount(); }
+    QString title() const { return WidgetOf<QLabel>(*window, res::kIdTaskForceTitle)->text(); }
     QString text() const {
-        return window->control<QPlainTextEdit>(res::kIdTaskForceText)->toPlainText();
+        return WidgetOf<QPlainTextEdit>(*window, res::kIdTaskForceText)->toPlainText();
     }
     void setText(const std::string &utf8) {
-        window->control<QPlainTextEdit>(res::kIdTaskForceText)->setPlainText(Q(utf8));
+        WidgetOf<QPlainTextEdit>(*window, res::kIdTaskForceText)->setPlainText(Q(utf8));
     }
 
     std::unique_ptr<CTaskForces> window;
-    ReportList *list = nullptr;
+    ReportView *list = nullptr;
 };
 
 void TaskForceWindowTest::init() {
@@ -101,12 +108,12 @@ void TaskForceWindowTest::init() {
     doc.openedPath = u"/tmp/ai.ini";
     LoadTenTaskForces();
     window = std::make_unique<CTaskForces>(model);
-    list = window->control<ReportList>(res::kIdTaskForceList);
+    list = WidgetOf<ReportView>(*window, res::kIdTaskForceList);
 }
 
 void TaskForceWindowTest::showWindow() {
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(WindowOf(*window)));
 }
 
 void TaskForceWindowTest::clickRow(int row, Qt::KeyboardModifiers modifiers) {
@@ -114,40 +121,39 @@ void TaskForceWindowTest::clickRow(int row, Qt::KeyboardModifiers modifiers) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, center);
 }
 
-void TaskForceWindowTest::moveOverSurface() {
-    testsupport::MoveOverSurface(window.get(), res::kIdTaskForceList);
-}
+void TaskForceWindowTest::moveOverSurface() { testsupport::MoveOverSurface(*window); }
 
 void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {
     // Hidden, the window has its size already: the main window places it by that size, which is
     // also its minimum.
     const res::DialogTemplate *dialog = res::FindDialog(res::kIdTaskForceDialog);
-    const QSize size =
-        platform::DialogUnitsToPixels({0, 0, dialog->width, dialog->height}, window->baseUnits())
-            .size();
-    QCOMPARE(window->size(), size);
-    QCOMPARE(window->minimumSizeHint(), size);
+    gui::qt::Window *frame = WindowOf(*window);
+    const gui::BaseUnits units = frame->baseUnits();
+    const gui::Rect pixels = gui::DialogUnitsToPixels({0, 0, dialog->width, dialog->height}, units);
+    const QSize size(pixels.width, pixels.height);
+    QCOMPARE(frame->size(), size);
+    QCOMPARE(frame->minimumSizeHint(), size);
 
     doc.openedPath = u"None";
     showWindow();
-    QCOMPARE(list->rowCount(), 0);
+    QCOMPARE(rowCount(), 0);
     window->hide();
 
     doc.openedPath = u"/tmp/ai.ini";
     window->show();
-    QCOMPARE(list->rowCount(), 10);
+    QCOMPARE(rowCount(), 10);
     window->hide();
     window->show();
-    QCOMPARE(list->rowCount(), 10);
-    QCOMPARE(list->columnCount(), 3);
+    QCOMPARE(rowCount(), 10);
+    QCOMPARE(list->model()->columnCount(), 3);
     QCOMPARE(list->text(9, 0), Q("9"));
     QCOMPARE(list->text(9, 2), Q("name9"));
-    QCOMPARE(window->windowTitle(), Q("派遣部队窗口"));
+    QVERIFY(window->caption() == u"派遣部队窗口");
     QCOMPARE(title(), Q("我是标题!!!"));
 
     // Grown, each control follows the edges its anchor names: the list the height, the text
     // both ways, the buttons below it the bottom, 关闭窗口 the bottom right corner.
-    window->resize(size + QSize(200, 100));
+    frame->resize(size + QSize(200, 100));
     QCoreApplication::processEvents();
     const struct {
         int id;
@@ -161,13 +167,14 @@ void TaskForceWindowTest::fillsOnceAndOnlyWithAFileOpen() {
         const res::Control *control = nullptr;
         for (const res::Control &c : dialog->controls)
             if (c.id == id) control = &c;
-        const QRect at = platform::DialogUnitsToPixels(control->rect, window->baseUnits());
-        const QRect now = window->control(id)->geometry();
+        const gui::Rect place = gui::DialogUnitsToPixels(control->rect, units);
+        const QRect at(place.x, place.y, place.width, place.height);
+        const QRect now = WidgetOf(*window, id)->geometry();
         QCOMPARE(now.topLeft() - at.topLeft(), moved.topLeft());
         QCOMPARE(now.size() - at.size(), moved.size());
     }
     window->hide();
-    window->resize(size);
+    frame->resize(size);
 }
 
 void TaskForceWindowTest::showsTheRowSelectedBeforeTheEvent() {
@@ -175,11 +182,11 @@ void TaskForceWindowTest::showsTheRowSelectedBeforeTheEvent() {
     clickRow(3);
     QCOMPARE(title(), Q("TF3"));
     QCOMPARE(text(), Q("[TF3]\nName=name3\nGroup=-1\n0=1,E\n1=2,F\n"));
-    QCOMPARE(window->control(res::kIdTaskForceText)->accessibleName(), Q("派遣部队内容"));
+    QCOMPARE(WidgetOf(*window, res::kIdTaskForceText)->accessibleName(), Q("派遣部队内容"));
 
     // A key shows the row selected before the key moves the selection.
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->selectedRows(), QList<int>{4});
+    QCOMPARE(list->selectedRowList(), QList<int>{4});
     QCOMPARE(title(), Q("TF3"));
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(title(), Q("TF4"));
@@ -187,7 +194,7 @@ void TaskForceWindowTest::showsTheRowSelectedBeforeTheEvent() {
     // With several rows selected, the lowest one is shown.
     clickRow(2);
     clickRow(5, Qt::ControlModifier);
-    QCOMPARE(list->selectedRows(), (QList<int>{2, 5}));
+    QCOMPARE(list->selectedRowList(), (QList<int>{2, 5}));
     QCOMPARE(title(), Q("TF2"));
 }
 
@@ -198,7 +205,7 @@ void TaskForceWindowTest::clickBelowTheRowsKeepsTheFields() {
     clickRow(1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       QPoint(20, list->viewport()->height() - 3));
-    QVERIFY(list->selectedRows().isEmpty());
+    QVERIFY(list->selectedRowList().isEmpty());
     QCOMPARE(title(), Q("TF1"));
     QVERIFY(text().startsWith(Q("[TF1]")));
 }
@@ -207,15 +214,15 @@ void TaskForceWindowTest::pendingRowComesWithTheFirstMouseMove() {
     showWindow();
     doc.startNumber = 0;
     g_taskForcePendingRow = {10, true, u"TF_NEW"};
-    QTest::mouseMove(window->control(res::kIdTaskForceText));
-    QCOMPARE(list->rowCount(), 10); // over a control: not the window's surface
+    QTest::mouseMove(WidgetOf(*window, res::kIdTaskForceText));
+    QCOMPARE(rowCount(), 10); // over a control: not the window's surface
     moveOverSurface();
-    QCOMPARE(list->rowCount(), 11);
+    QCOMPARE(rowCount(), 11);
     QCOMPARE((QStringList{list->text(10, 0), list->text(10, 1), list->text(10, 2)}),
              (QStringList{Q("10"), Q("TF_NEW"), Q("Drumo")}));
     moveOverSurface();
     clickRow(0);
-    QCOMPARE(list->rowCount(), 11);
+    QCOMPARE(rowCount(), 11);
 
     // A click brings it too.
     g_taskForcePendingRow.newId = u"TF_CLICK";
@@ -232,7 +239,7 @@ void TaskForceWindowTest::jumpSelectsTheTargetOnly() {
     g_taskForceJumpTarget = u"TF7";
     g_taskForceJumpPending = true;
     window->show();
-    QCOMPARE(list->selectedRows(), QList<int>{7});
+    QCOMPARE(list->selectedRowList(), QList<int>{7});
     QCOMPARE(title(), Q("TF7"));
     QVERIFY(text().startsWith(Q("[TF7]")));
     QVERIFY(!g_taskForceJumpPending);
@@ -241,7 +248,7 @@ void TaskForceWindowTest::jumpSelectsTheTargetOnly() {
     g_taskForceJumpTarget = u"TF77";
     g_taskForceJumpPending = true;
     window->show();
-    QVERIFY(list->selectedRows().isEmpty());
+    QVERIFY(list->selectedRowList().isEmpty());
     QCOMPARE(title(), Q("TF7"));
     QVERIFY(!g_taskForceJumpPending);
 }
@@ -264,7 +271,7 @@ void TaskForceWindowTest::saveReplacesTheSectionAndTheComment() {
     setText("");
     click(res::kIdTaskForceSave);
     QCOMPARE(EntrySectionOf(doc.taskForceSectionsText, "TF2"), "None");
-    QCOMPARE(list->rowCount(), 10);
+    QCOMPARE(rowCount(), 10);
     clickRow(2);
     QCOMPARE(text(), Q("None"));
 }
@@ -296,15 +303,15 @@ void TaskForceWindowTest::saveRefusesAndSaysWhy() {
 
 void TaskForceWindowTest::filterHidesRowsAndDeleteTakesOnlyShownOnes() {
     showWindow();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    auto *filter = window->control<QLineEdit>(res::kIdTaskForceFilter);
+    QApplication::setActiveWindow(WindowOf(*window));
+    QVERIFY(QTest::qWaitForWindowActive(WindowOf(*window)));
+    auto *filter = WidgetOf<QLineEdit>(*window, res::kIdTaskForceFilter);
     QCOMPARE(filter->accessibleName(), Q("筛选"));
     QCOMPARE(filter->placeholderText(), Q("ID 或注释"));
     auto shown = [this] {
         QStringList ids;
-        for (int row = 0; row < list->rowCount(); ++row)
-            if (!list->isRowHidden(row)) ids << list->text(row, 1);
+        for (int row = 0; row < rowCount(); ++row)
+            ids << list->text(row, 1);
         return ids;
     };
     // By ID or comment, Latin letters in either case; the text stays as it was.
@@ -334,16 +341,16 @@ void TaskForceWindowTest::filterHidesRowsAndDeleteTakesOnlyShownOnes() {
     QCOMPARE(EntrySectionOf(doc.taskForceSectionsText, "TF1"), std::string("None"));
     QVERIFY(EntrySectionOf(doc.taskForceSectionsText, "TF2") != "None");
     QCOMPARE(shown(), QStringList{});
-    QCOMPARE(list->text(1, 1), Q("TF2"));
-    QCOMPARE(list->text(1, 0), Q("1"));
 
     // A new entry shows though it does not match; Escape in the field clears it, the window stays.
-    AppendNewEntry(doc, NewEntryKind::TaskForce, u"NEW", list->rowCount());
+    AppendNewEntry(doc, NewEntryKind::TaskForce, u"NEW", window->rowCount());
     moveOverSurface();
     QCOMPARE(shown(), QStringList{Q("NEW")});
     QTest::keyClick(filter, Qt::Key_Escape);
     QVERIFY(filter->text().isEmpty());
     QCOMPARE(shown().size(), 10);
+    QCOMPARE(list->text(1, 1), Q("TF2"));
+    QCOMPARE(list->text(1, 0), Q("1"));
     QVERIFY(window->isVisible());
 }
 
@@ -354,10 +361,10 @@ void TaskForceWindowTest::deleteRebuildsBothTexts() {
     clickRow(4, Qt::ControlModifier);
     clickRow(9, Qt::ControlModifier);
     // New, Enter in the new entry dialog, Delete: the new entry has no row yet, and stays.
-    AppendNewEntry(doc, NewEntryKind::TaskForce, u"TF_NEW", list->rowCount());
+    AppendNewEntry(doc, NewEntryKind::TaskForce, u"TF_NEW", window->rowCount());
     click(res::kIdTaskForceDelete);
 
-    QCOMPARE(list->rowCount(), 7);
+    QCOMPARE(rowCount(), 7);
     std::string listText = "[TaskForces]\n";
     std::string sections;
     int i = 0;
@@ -408,8 +415,8 @@ void TaskForceWindowTest::wholeSessionFromOpenToReopen() {
         [&](const std::u16string &) { return testsupport::WidePath(path); });
     g_taskForceWindow = window.get();
     OpenFile(AskOpenPath());
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QCOMPARE(list->rowCount(), 3);
+    QVERIFY(QTest::qWaitForWindowExposed(WindowOf(*window)));
+    QCOMPARE(rowCount(), 3);
 
     clickRow(1);
     setText("[TF_B]\nName=bee\n0=2,E2\n5=4,E4\n");
@@ -427,8 +434,8 @@ void TaskForceWindowTest::wholeSessionFromOpenToReopen() {
     OpenFile(AskOpenPath());
     g_taskForceWindow = nullptr;
     platform::SetOpenFileHandler({});
-    auto *again = reopened->control<ReportList>(res::kIdTaskForceList);
-    QCOMPARE(again->rowCount(), 2);
+    auto *again = WidgetOf<ReportView>(*reopened, res::kIdTaskForceList);
+    QCOMPARE(again->model()->rowCount(), 2);
     QCOMPARE(again->text(1, 2), Q("bee"));
     QCOMPARE(doc.taskForceListText, "[TaskForces]\n0=TF_A\n1=TF_B\n");
     QVERIFY(EntrySectionOf(doc.taskForceSectionsText, "TF_B")

@@ -1,7 +1,5 @@
 #include "teams/teamform.h"
 
-#include "core/initext.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,20 +25,21 @@ TEST(TeamFormTest, NoSectionNoChange) {
     EXPECT_EQ(sections, before);
 }
 
-// The 19 flags, all "no", and the block every team carries with its usual values.
+// The 19 flags, all "no".
 const std::string kFlagsNo =
     "Full=no\nAnnoyance=no\nGuardSlower=no\nRecruiter=no\nAutocreate=no\nPrebuild=no\n"
     "Reinforce=no\nDroppod=no\nUseTransportOrigin=no\nWhiner=no\nLooseRecruit=no\n"
     "Aggressive=no\nSuicide=no\nAvoidThreats=no\nIonImmune=no\nTransportsReturnOnUnload=no\n"
     "AreTeamMembersRecruitable=no\nIsBaseDefense=no\nOnlyTargetHouseEnemy=no\n";
-const std::string kUsualBlock = "VeteranLevel=1\nMindControlDecision=2\nHouse=<none>\nLoadable=no\n"
-                                "TechLevel=0\nGroup=-1\nOnTransOnly=no\n";
 
-// A save whose only change is the priority, as the window makes it.
-std::string SaveWithPriority(std::string_view body, std::string priority) {
+constexpr size_t kMindControl = 4;
+constexpr size_t kUseTransportOrigin = kTeamFirstFlag + 8;
+
+// A save as the window makes it: the value of `key` set to `value` (nullptr: nothing changed).
+std::string Save(std::string_view body, size_t key, const char *value) {
     const TeamForm shown = ReadTeamForm(body);
     TeamForm edited = shown;
-    edited[kTeamPriority] = std::move(priority);
+    if (value) edited[key] = value;
     return UpdateTeamBody(body, shown, edited);
 }
 
@@ -54,34 +53,42 @@ TEST(TeamFormTest, SaveChangesOnlyTheLinesOfChangedValues) {
         const size_t at = text.find("Priority=5");
         return text.replace(at, 10, "Priority=7");
     };
+    auto without = [](std::string text, std::string_view line) {
+        return text.erase(text.find(line), line.size());
+    };
+    const std::string older =
+        without(without(full, "MindControlDecision=0\n"), "UseTransportOrigin=no\n");
     const struct {
         const char *what;
         std::string body;
+        size_t key;
+        const char *value;
         std::string saved;
     } cases[] = {
-        {"keys of their own values, flags as Yes and 2", full, withPriority7(full)},
+        {"keys of their own values, flags as Yes and 2", full, kTeamPriority, "7",
+         withPriority7(full)},
         {"unknown keys, comments and blank lines stay in place",
-         "; note\nCustom=1\n" + full + "\nZ=2 ;tail\n\n",
+         "; note\nCustom=1\n" + full + "\nZ=2 ;tail\n\n", kTeamPriority, "7",
          withPriority7("; note\nCustom=1\n" + full + "\nZ=2 ;tail\n\n")},
         {"an indented key becomes key=value, untouched ones stay indented",
-         "\tName=Rush\n  Priority=5\n" + full.substr(full.find("Max=")),
+         "\tName=Rush\n  Priority=5\n" + full.substr(full.find("Max=")), kTeamPriority, "7",
          "\tName=Rush\nPriority=7\n" + full.substr(full.find("Max="))},
-        {"only the first line of a repeated key", "Priority=5\n" + full, "Priority=7\n" + full},
-        {"missing keys follow the last non-empty line in layout order", "Name=A\nPriority=5\n\n",
-         "Name=A\nPriority=7\nMax=None\n" + kUsualBlock + kFlagsNo +
-             "Script=None\nTaskForce=None\n\n"},
-        {"a last line without a line break", "House=Reds\nPriority=5",
-         "House=Reds\nPriority=7\nName=None\nMax=None\nVeteranLevel=1\nMindControlDecision=2\n"
-         "Loadable=no\nTechLevel=0\nGroup=-1\nOnTransOnly=no\n" +
-             kFlagsNo + "Script=None\nTaskForce=None\n"},
-        {"an empty body gets the full layout", "",
-         "Name=None\nPriority=7\nMax=None\n" + kUsualBlock + kFlagsNo +
-             "Script=None\nTaskForce=None\n"},
+        {"only the first line of a repeated key", "Priority=5\n" + full, kTeamPriority, "7",
+         "Priority=7\n" + full},
+        {"missing keys stay missing without a change", older, 0, nullptr, older},
+        {"missing keys stay missing when another changes", older, kTeamPriority, "7",
+         withPriority7(older)},
+        {"a missing key the user set follows the last non-empty line", "Name=A\nPriority=5\n\n",
+         kMindControl, "0", "Name=A\nPriority=5\nMindControlDecision=0\n\n"},
+        {"a missing flag ticked, after a last line without a line break", "House=Reds\nPriority=5",
+         kUseTransportOrigin, "yes", "House=Reds\nPriority=5\nUseTransportOrigin=yes\n"},
+        {"an empty body stays empty without a change", "", 0, nullptr, ""},
+        {"an empty body gets only the key the user set", "", kTeamPriority, "7", "Priority=7\n"},
     };
     for (const auto &c : cases) {
-        const std::string saved = SaveWithPriority(c.body, "7");
+        const std::string saved = Save(c.body, c.key, c.value);
         EXPECT_EQ(saved, c.saved) << c.what;
-        EXPECT_EQ(SaveWithPriority(saved, "7"), saved) << c.what << ": a second save";
+        EXPECT_EQ(Save(saved, c.key, c.value), saved) << c.what << ": a second save";
     }
 }
 
@@ -97,10 +104,9 @@ TEST(TeamFormTest, ChangedValuesAreWrittenInTheLayoutsForm) {
     edited[kTeamFirstFlag + 1] = "yes";
     edited[6] = "yes"; // Loadable, ticked
     edited[kTeamScript] = "";
-    const std::string saved = UpdateTeamBody(body, shown, edited);
-    EXPECT_TRUE(StartsWith(saved, "Name=pasted [Other] Max=9\nPriority=1\nMax=2\n"
-                                  "Annoyance=yes\nLoadable=yes\nScript=\nVeteranLevel=1\n"))
-        << saved;
+    EXPECT_EQ(
+        UpdateTeamBody(body, shown, edited),
+        "Name=pasted [Other] Max=9\nPriority=1\nMax=2\nAnnoyance=yes\nLoadable=yes\nScript=\n");
 }
 
 } // namespace

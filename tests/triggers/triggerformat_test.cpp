@@ -162,61 +162,76 @@ TEST(TriggerLine, WritesEveryFieldInOrder) {
                            .minWeight = u"2.5",
                            .maxWeight = u"x",
                            .side = u"S",
-                           .medium = true,
-                           .skirmish = std::nullopt,
-                           .baseDefense = std::nullopt,
-                           .secondTeam = std::nullopt};
-    // The name in code page 936; with no line replaced, fields 10, 11, 13 and 14 are constants.
+                           .medium = true};
+    // The name in code page 936; fields 10, 13 and 14 as a new trigger has them, field 11 is 0.
     EXPECT_EQ(WriteTriggerLine(u"ID", form), "ID=\xB2\xE2\xCA\xD4,T,H,5,-1,<none>," +
                                                  Block("0000000000") +
                                                  ",1.000000,2.500000,x,1,0,S,0,<none>,0,1,0");
 }
 
-TEST(TriggerLine, SaveKeepsWhatTheFormDoesNotChange) {
-    // A save as the window makes it: the name changed, the boxes of fields 10, 13 and 14 not
-    // touched unless a case says so.
-    const std::string tail = "7777777706000000ABCDEF0123456789abcdef0123456789ABCDEF0123456789";
+TEST(TriggerLine, SaveChangesOnlyWhatTheUserChanged) {
+    // Lines as files have them: weights in any form, houses and sides in any case, flags no box
+    // shows, a field 11 of its own, condition codes with a sign, a leading zero or outside the
+    // table, blocks in lower case or with an operator no name has.
+    const std::string lowerTail = "0000ab00cd0000000000000000000000000000000000000000";
+    const std::string lines[] = {
+        "=Rush,TM_A,soviet,3,0,E1," + Block("6400000003") +
+            ",50,50.0,50.000000,1,0,ALLIES,0,<none>,1,1,1",
+        "=Cash,TM_B,<ALL>,03,+4,<none>,e803000003000000" + lowerTail.substr(2) +
+            ",12.5,0.000000,0,Yes,7,Reds,2,TM_C,Yes,2,true",
+        "=Odd,TM_C,Reds,10,08,NoCheck," + Block("000000000a") + ",1.,-0,+5,2,0,x,yes,<None>,0,0,0",
+    };
+    for (const std::string &rest : lines) {
+        const TriggerForm shown = ReadTriggerForm(rest).form;
+        EXPECT_EQ(WriteTriggerLine(u"A", shown, rest, &shown), "A" + rest) << rest;
+        TriggerForm named = shown;
+        named.name = u"New";
+        EXPECT_EQ(WriteTriggerLine(u"A", named, rest, &shown),
+                  "A=New" + rest.substr(rest.find(',')))
+            << rest;
+    }
+
     const struct {
         const char *what;
         std::string rest;
         void (*edit)(TriggerForm &);
         std::string saved;
     } cases[] = {
-        {"fields 10 to 14 of their own",
-         Rest(Block(""), ",1.000000,0.000000,0.000000,0,5,S,1,TM_B,1,1,1"), nullptr,
-         "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
-             ",1.000000,0.000000,0.000000,0,5,S,1,TM_B,1,1,1"},
-        {"flags that no box can show", Rest(Block(""), ",0,0,0,2,x,S,Yes,<none>,0,0,0"), nullptr,
-         "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
-             ",0.000000,0.000000,0.000000,2,x,S,Yes,<none>,0,0,0"},
-        {"changed boxes write their form", Rest(Block(""), ",0,0,0,2,x,S,Yes,<none>,0,0,0"),
+        {"changed boxes write their form", lines[0],
          [](TriggerForm &form) {
+             form.minWeight = u"12.5";
              form.skirmish = false;
-             form.baseDefense = true;
              form.secondTeam = u"TM_C";
+             form.easy = false;
          },
-         "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
-             ",0.000000,0.000000,0.000000,0,x,S,1,TM_C,0,0,0"},
-        {"a short line gets the usual values", "=N,T,<all>,0,1,NoCheck," + Block("") + ",1,2,3",
-         nullptr,
-         "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
-             ",1.000000,2.000000,None,1,0,None,0,<none>,0,0,0"},
-        {"digits after value and operator stay", Rest("6400000002000000" + tail.substr(16)),
+         "=Rush,TM_A,soviet,3,0,E1," + Block("6400000003") +
+             ",50,12.500000,50.000000,0,0,ALLIES,0,TM_C,0,1,1"},
+        {"a new value keeps the block's operator and the digits after it", lines[1],
          [](TriggerForm &form) { form.value = u"50"; },
-         "=New,T,<all>,0,1,NoCheck,3200000002000000" + tail.substr(16) +
+         "=Cash,TM_B,<ALL>,03,+4,<none>,3200000003000000" + lowerTail.substr(2) +
+             ",12.5,0.000000,0,Yes,7,Reds,2,TM_C,Yes,2,true"},
+        {"a new operator keeps the value's digits", lines[2],
+         [](TriggerForm &form) { form.comparison = u"等于"; },
+         "=Odd,TM_C,Reds,10,08,NoCheck," + Block("0000000002") +
+             ",1.,-0,+5,2,0,x,yes,<None>,0,0,0"},
+        {"a short line gets the usual values", "=N,T,<all>,0,1,NoCheck," + Block("") + ",1,2,3",
+         [](TriggerForm &form) { form.name = u"New"; },
+         "=New,T,<all>,0,1,NoCheck," + Block("") + ",1,2,3,1,0,None,0,<none>,0,0,0"},
+        {"a block of 63 digits is written anew", Rest(std::string(63, '1')),
+         [](TriggerForm &form) { form.name = u"New"; },
+         "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
              ",0.000000,0.000000,0.000000,1,0,0,0,<none>,0,0,0"},
         {"a block that is no hexadecimal number is written anew", Rest(std::string(64, 'g')),
-         nullptr,
+         [](TriggerForm &form) { form.name = u"New"; },
          "=New,T,<all>,0,1,NoCheck," + Block("0000000000") +
              ",0.000000,0.000000,0.000000,1,0,0,0,<none>,0,0,0"},
     };
     for (const auto &c : cases) {
-        TriggerForm form = ReadTriggerForm(c.rest).form;
-        form.name = u"New";
-        form.skirmish.reset();
-        form.baseDefense.reset();
-        form.secondTeam.reset();
-        if (c.edit) c.edit(form);
-        EXPECT_EQ(WriteTriggerLine(u"A", form, c.rest), "A" + c.saved) << c.what;
+        const TriggerForm shown = ReadTriggerForm(c.rest).form;
+        EXPECT_EQ(WriteTriggerLine(u"A", shown, c.rest, &shown), "A" + c.rest)
+            << c.what << ": unchanged";
+        TriggerForm edited = shown;
+        c.edit(edited);
+        EXPECT_EQ(WriteTriggerLine(u"A", edited, c.rest, &shown), "A" + c.saved) << c.what;
     }
 }

@@ -4,9 +4,10 @@
 #include "core/document.h"
 #include "core/initext.h"
 #include "core/windowsignals.h"
+#include "gui/qt/qtcontrols.h"
+#include "gui/qt/qtwindow.h"
 #include "newentry/addnew.h"
 #include "newentry/newentry.h"
-#include "platform/controls.h"
 #include "res/addnewdialog.h"
 #include "res/triggerdialog.h"
 #include "support/testdocument.h"
@@ -17,11 +18,14 @@
 #include "ui/editorwindows.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
 
+using gui::qt::ReportView;
+using gui::qt::WidgetOf;
 using testsupport::MessageRecorder;
 
 namespace {
@@ -40,7 +44,9 @@ const std::string kT1 = "T1=One,Team1,H1,2,8,E2," + kBlockOperator0a +
 const std::string kT2 =
     "T2=Two,Team2,H2,3,-1,<none>," + kBlockShort + ",0,0,0,1,0,S2,0,<none>,0,0,0";
 const std::string kT3 = "T3=Three,Team3,H3,0,1,E3," + kBlock100 + ",1,1,1,1,0,S3,0,<none>,0,0,0";
-const std::string kT4 = "T4=Four,Team4,H4,0,1,E4," + kBlock100 + ",1,1,1,1,0,S4,0,<none>,0,0,0";
+// A condition that locks operator, value and object, which the line holds otherwise.
+const std::string kT4 =
+    "T4=Four,Team4,h4,0,-1,E4," + kBlock100 + ",50.0,1,1,Yes,0,s4,2,<none>,1,0,Yes";
 
 QString Q(const char *utf8) { return QString::fromUtf8(utf8); }
 
@@ -50,6 +56,7 @@ class TriggerWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { testsupport::UseQtBackend(); }
     void init() {
         ResetTestDocument();
         doc.openedPath = u"/tmp/ai.ini";
@@ -57,9 +64,9 @@ private slots:
             "[AITriggerTypes]\n" + kT0 + "\n" + kT1 + "\n" + kT2 + "\n" + kT3 + "\n" + kT4 + "\n\n";
         doc.triggerLastIndex = 4;
         window = std::make_unique<CAIT>(model);
-        list = window->control<platform::ReportList>(res::kIdTriggerList);
+        list = WidgetOf<ReportView>(*window, res::kIdTriggerList);
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(gui::qt::WindowOf(*window)));
     }
     void cleanup() {
         g_addNewWindow = nullptr;
@@ -70,6 +77,7 @@ private slots:
     void newTriggerRowComesOnTheFirstMouseMoveAndReadsBack();
     void unknownCodesKeepOrMarkTheirBoxes();
     void saveKeepsHiddenFieldsAndDecimals();
+    void unchangedSaveChangesNoByte();
     void saveRefusesSeparatorsInTextFields();
     void saveWritesTheShownTriggerNotTheSelectedOne();
     void deleteRemovesTheSelectedLines();
@@ -83,47 +91,48 @@ private:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, at);
     }
     // Over the window's own surface, between the list and the form.
-    void moveMouse() { testsupport::MoveOverSurface(window.get(), res::kIdTriggerList); }
+    void moveMouse() { testsupport::MoveOverSurface(*window); }
     QString text(int id) const {
-        QWidget *control = window->control(id);
+        QWidget *control = WidgetOf(*window, id);
         if (auto *combo = qobject_cast<QComboBox *>(control)) return combo->currentText();
         if (auto *edit = qobject_cast<QLineEdit *>(control)) return edit->text();
         return qobject_cast<QLabel *>(control)->text();
     }
     // As typed or pasted over the field's whole text.
     void setText(int id, const QString &value) {
-        QWidget *control = window->control(id);
+        QWidget *control = WidgetOf(*window, id);
         auto *combo = qobject_cast<QComboBox *>(control);
         QLineEdit *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(control);
         edit->selectAll();
         edit->insert(value);
     }
-    bool checked(int id) const { return window->control<QCheckBox>(id)->isChecked(); }
-    void press(int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
+    bool checked(int id) const { return WidgetOf<QCheckBox>(*window, id)->isChecked(); }
+    void press(int id) { QTest::mouseClick(WidgetOf(*window, id), Qt::LeftButton); }
+    int rowCount() const { return list->model()->rowCount(); }
     std::string lineOf(const std::string &id) const {
         return id + FindTriggerEntry(doc.triggerText, id);
     }
 
     std::unique_ptr<CAIT> window;
-    platform::ReportList *list = nullptr;
+    ReportView *list = nullptr;
 };
 
 void TriggerWindowTest::fillsOnceWithTwoColumns() {
-    QCOMPARE(list->columnCount(), 2);
-    QCOMPARE(list->horizontalHeaderItem(0)->text(), Q("注册名称"));
-    QCOMPARE(list->horizontalHeaderItem(1)->text(), Q("注释"));
-    QCOMPARE(list->rowCount(), 5);
+    QCOMPARE(list->model()->columnCount(), 2);
+    QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), Q("注册名称"));
+    QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), Q("注释"));
+    QCOMPARE(rowCount(), 5);
     QCOMPARE(list->text(2, 0), Q("T2"));
     QCOMPARE(list->text(2, 1), Q("Two"));
     window->hide();
     window->show();
-    QCOMPARE(list->rowCount(), 5);
+    QCOMPARE(rowCount(), 5);
 
     // With no file open the list waits for one.
     doc.openedPath = u"None";
     CAIT unopened(model);
     unopened.show();
-    QCOMPARE(unopened.control<platform::ReportList>(res::kIdTriggerList)->rowCount(), 0);
+    QCOMPARE(WidgetOf<ReportView>(unopened, res::kIdTriggerList)->model()->rowCount(), 0);
 }
 
 void TriggerWindowTest::newTriggerRowComesOnTheFirstMouseMoveAndReadsBack() {
@@ -131,7 +140,7 @@ void TriggerWindowTest::newTriggerRowComesOnTheFirstMouseMoveAndReadsBack() {
     AppendNewEntry(doc, NewEntryKind::Trigger, u"N2", 0);
     moveMouse();
     moveMouse();
-    QCOMPARE(list->rowCount(), 7);
+    QCOMPARE(rowCount(), 7);
     QCOMPARE(list->text(5, 0), Q("N1"));
     QCOMPARE(list->text(5, 1), Q("NoName"));
     QCOMPARE(list->text(6, 0), Q("N2"));
@@ -160,30 +169,33 @@ void TriggerWindowTest::unknownCodesKeepOrMarkTheirBoxes() {
     click(1); // condition code 8, operator digits 0a
     QCOMPARE(text(res::kIdTriggerCondition), Q("敌方拥有(前提)指定单位"));
     QCOMPARE(text(res::kIdTriggerOperator), Q("Drumo"));
+    setText(res::kIdTriggerName, Q("Uno"));
     press(res::kIdTriggerSave);
-    // The trigger keeps its own condition code, not the one of the trigger shown before.
-    QCOMPARE(lineOf("T1").substr(std::string("T1=One,Team1,H1,2,").size(), 17),
-             "8,E2,0000000005" + std::string(2, '0'));
+    // The trigger keeps its own condition code, not the one of the trigger shown before, and its
+    // operator digits.
+    QCOMPARE(lineOf("T1"), "T1=Uno" + kT1.substr(kT1.find(',')));
     // A condition the user chooses is written as its code.
     setText(res::kIdTriggerCondition, Q("无条件"));
     press(res::kIdTriggerSave);
-    QCOMPARE(lineOf("T1").substr(std::string("T1=One,Team1,H1,2,").size(), 3), "-1,");
+    QCOMPARE(lineOf("T1").substr(std::string("T1=Uno,Team1,H1,2,").size(), 3), "-1,");
 
     click(2); // a block of 63 characters
     QCOMPARE(text(res::kIdTriggerTitle), Q("T2,此注册表有错误，已自动纠正"));
     QCOMPARE(text(res::kIdTriggerValue), Q("0"));
     QCOMPARE(text(res::kIdTriggerOperator), Q("小于"));
-    QCOMPARE(FindTriggerEntry(doc.triggerText, "T2"), kT2.substr(2)); // shown, not yet changed
     press(res::kIdTriggerSave);
-    QCOMPARE(lineOf("T2"), "T2=Two,Team2,H2,3,-1,<none>,0000000000" + kZeros54 +
-                               ",0.000000,0.000000,0.000000,1,0,S2,0,<none>,0,0,0");
+    QCOMPARE(lineOf("T2"), kT2); // repaired only with a change
+    setText(res::kIdTriggerTechLevel, Q("4"));
+    press(res::kIdTriggerSave);
+    QCOMPARE(lineOf("T2"),
+             "T2=Two,Team2,H2,4,-1,<none>,0000000000" + kZeros54 + ",0,0,0,1,0,S2,0,<none>,0,0,0");
 }
 
 void TriggerWindowTest::saveKeepsHiddenFieldsAndDecimals() {
     click(0);
     QVERIFY(!checked(res::kIdTriggerSkirmish) && checked(res::kIdTriggerBaseDefense));
     QCOMPARE(text(res::kIdTriggerSecondTeam), Q("X"));
-    QCOMPARE(window->control(res::kIdTriggerSecondTeam)->accessibleName(), Q("第二队伍"));
+    QCOMPARE(WidgetOf(*window, res::kIdTriggerSecondTeam)->accessibleName(), Q("第二队伍"));
     QCOMPARE(text(res::kIdTriggerValue), Q("100"));
     QCOMPARE(text(res::kIdTriggerBaseWeight), Q("12.75"));
     QCOMPARE(text(res::kIdTriggerMinWeight), Q("50"));
@@ -199,13 +211,24 @@ void TriggerWindowTest::saveKeepsHiddenFieldsAndDecimals() {
     QVERIFY(lineOf("T0").starts_with(ToNarrow(u"T0=零号,")));
     QVERIFY(lineOf("T0").find(",50.000000,12.500000,0,1,Side0,1,X,") != std::string::npos);
     // Changed boxes write their own form.
-    window->control<QCheckBox>(res::kIdTriggerSkirmish)->setChecked(true);
-    window->control<QCheckBox>(res::kIdTriggerBaseDefense)->setChecked(false);
+    WidgetOf<QCheckBox>(*window, res::kIdTriggerSkirmish)->setChecked(true);
+    WidgetOf<QCheckBox>(*window, res::kIdTriggerBaseDefense)->setChecked(false);
     setText(res::kIdTriggerSecondTeam, Q("Team4"));
     press(res::kIdTriggerSave);
     QVERIFY(lineOf("T0").find(",12.500000,1,1,Side0,0,Team4,1,0,1") != std::string::npos);
     QCOMPARE(list->text(0, 1), Q("零号"));
     QVERIFY(doc.triggerText.ends_with(kT4 + "\n\n"));
+}
+
+void TriggerWindowTest::unchangedSaveChangesNoByte() {
+    const std::string before = doc.triggerText;
+    for (int row : {4, 1, 0, 2, 3}) { // T1's unknown code after a condition that locks boxes
+        click(row);
+        moveMouse();
+        press(res::kIdTriggerSave);
+    }
+    QCOMPARE(doc.triggerText, before);
+    QVERIFY(!model.IsModified());
 }
 
 void TriggerWindowTest::saveRefusesSeparatorsInTextFields() {
@@ -233,7 +256,7 @@ void TriggerWindowTest::saveWritesTheShownTriggerNotTheSelectedOne() {
     click(3);
     // The key shows the row selected before it moves the selection on.
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->selectedRows(), QList<int>{4});
+    QCOMPARE(list->selectedRowList(), QList<int>{4});
     QCOMPARE(text(res::kIdTriggerTitle), Q("T3"));
     setText(res::kIdTriggerName, Q("Renamed"));
     press(res::kIdTriggerSave);
@@ -251,7 +274,7 @@ void TriggerWindowTest::deleteRemovesTheSelectedLines() {
     press(res::kIdTriggerDelete);
     QCOMPARE(doc.triggerText, "[AITriggerTypes]\n" + kT0 + "\n" + kT3 + "\n");
     QCOMPARE(doc.triggerLastIndex, 1);
-    QCOMPARE(list->rowCount(), 2);
+    QCOMPARE(rowCount(), 2);
     QCOMPARE(list->text(1, 0), Q("T3"));
 
     // The form still shows T1, whose line is gone: Save says so and changes nothing.
@@ -263,10 +286,10 @@ void TriggerWindowTest::deleteRemovesTheSelectedLines() {
 }
 
 void TriggerWindowTest::conditionSetsTheDependentBoxes() {
-    auto *condition = window->control<QComboBox>(res::kIdTriggerCondition);
-    QWidget *op = window->control(res::kIdTriggerOperator);
-    QWidget *object = window->control(res::kIdTriggerConditionObject);
-    QWidget *value = window->control(res::kIdTriggerValue);
+    auto *condition = WidgetOf<QComboBox>(*window, res::kIdTriggerCondition);
+    QWidget *op = WidgetOf(*window, res::kIdTriggerOperator);
+    QWidget *object = WidgetOf(*window, res::kIdTriggerConditionObject);
+    QWidget *value = WidgetOf(*window, res::kIdTriggerValue);
     click(0);
 
     condition->setCurrentIndex(0); // "无条件"
@@ -295,7 +318,7 @@ void TriggerWindowTest::teamChoicesRebuildKeepsTheShownTeam() {
     doc.teamListText = "[TeamTypes]\n0=Zed\n1=alpha\n2=Beta\n\n";
     g_teamListChanged = true;
     moveMouse();
-    auto *team = window->control<QComboBox>(res::kIdTriggerTeam);
+    auto *team = WidgetOf<QComboBox>(*window, res::kIdTriggerTeam);
     QCOMPARE(team->count(), 3);
     QCOMPARE(team->itemText(0), Q("alpha"));
     QCOMPARE(team->itemText(1), Q("Beta"));
@@ -309,7 +332,7 @@ void TriggerWindowTest::teamChoicesRebuildKeepsTheShownTeam() {
 }
 
 void TriggerWindowTest::autoJumpAndNewSignalTheOtherWindows() {
-    QWidget *jump = window->control(res::kIdTriggerJump);
+    QWidget *jump = WidgetOf(*window, res::kIdTriggerJump);
     press(res::kIdTriggerAutoJump);
     QVERIFY(!jump->isEnabled());
     click(1);
@@ -323,7 +346,7 @@ void TriggerWindowTest::autoJumpAndNewSignalTheOtherWindows() {
     g_addNewKind = 3;
     press(res::kIdTriggerNew);
     QVERIFY(addNew.isVisible());
-    QCOMPARE(addNew.control<QComboBox>(res::kIdAddNewKind)->currentText(), Q("触发"));
+    QCOMPARE(WidgetOf<QComboBox>(addNew, res::kIdAddNewKind)->currentText(), Q("触发"));
     QCOMPARE(g_addNewKind, 0);
     QVERIFY(g_addNewPreset);
 }

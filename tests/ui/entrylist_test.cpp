@@ -3,9 +3,10 @@
 // trigger windows, the selection dimmed without the focus).
 
 #include "core/document.h"
+#include "core/initext.h"
 #include "core/windowsignals.h"
-#include "platform/controls.h"
-#include "platform/widetext.h"
+#include "gui/qt/qtcontrols.h"
+#include "gui/qt/qttext.h"
 #include "support/testdocument.h"
 #include "ui/entrylist.h"
 
@@ -13,20 +14,24 @@
 #include <QTest>
 #include <memory>
 
-using platform::ReportList;
+using gui::qt::Q;
+using gui::qt::ReportView;
 
 namespace {
 
 // A pane on a list of its own that records which rows it was asked to show.
 struct Pane {
-    ReportList list;
+    ReportView list{false, nullptr};
+    std::unique_ptr<gui::Control> handle = gui::qt::MakeReportListHandle(&list);
     QList<int> shown;
     std::unique_ptr<EntryList> pane;
 
     explicit Pane(EntryList::Options options = {}) {
         options.showRow = [this](int row) { shown.append(row); };
-        pane = std::make_unique<EntryList>(&list, doc, options);
+        pane = std::make_unique<EntryList>(dynamic_cast<gui::ReportList *>(handle.get()), doc,
+                                           options);
     }
+    int rowCount() const { return list.model()->rowCount(); }
     QStringList row(int r) const { return {list.text(r, 0), list.text(r, 1), list.text(r, 2)}; }
     void select(std::initializer_list<int> rows) {
         for (int r : rows) {
@@ -40,6 +45,13 @@ QStringList L(std::initializer_list<const char *> texts) {
     QStringList list;
     for (const char *text : texts)
         list << QString::fromUtf8(text);
+    return list;
+}
+
+QStringList L(const std::vector<std::u16string> &texts) {
+    QStringList list;
+    for (const std::u16string &text : texts)
+        list << Q(text);
     return list;
 }
 
@@ -69,8 +81,8 @@ void EntryListTest::fillsFromTheRegistryTexts() {
         "[TaskForces]\n0=A\n1=Missing\n;x\n2=NoName\n 3 = B\n4=Last",
         "[Z]\nName=see [A]\n[A]\nName=\xd6\xd0\n[NoName]\n0=1,E\n[ B]\nName=Beta\n[Last]\n0=1\n");
     QCOMPARE(lines, 7);
-    QCOMPARE(p.list.columnCount(), 3); // made by the fill, no activation came first
-    QCOMPARE(p.list.rowCount(), 3);
+    QCOMPARE(p.list.model()->columnCount(), 3); // made by the fill, no activation came first
+    QCOMPARE(p.rowCount(), 3);
     QCOMPARE(p.row(0), L({"0", "A", "中"}));
     QCOMPARE(p.row(1), L({"2", "NoName", "Beta"}));
     QCOMPARE(p.row(2), L({" 3 ", " B", "Beta"}));
@@ -93,59 +105,68 @@ void EntryListTest::pendingRowAndJump() {
     // Entries created one after another before the first got its row each get one, in order.
     pending = {4, true, u"N1", {u"N2", u"N3"}};
     p.pane->AppendPendingRow();
-    QCOMPARE(p.list.rowCount(), 7);
+    QCOMPARE(p.rowCount(), 7);
     QCOMPARE(p.row(4), L({"14", "N1", "Drumo"}));
     QCOMPARE(p.row(6), L({"16", "N3", "Drumo"}));
     QVERIFY(pending.laterIds.empty());
     p.pane->AppendPendingRow();
-    QCOMPARE(p.list.rowCount(), 7);
+    QCOMPARE(p.rowCount(), 7);
 
     // Both rows of a duplicated ID are selected and shown; the last one is current.
     p.select({1});
     bool jump = false;
     p.pane->JumpToEntry(jump, u"A");
-    QCOMPARE(p.list.selectedRows(), QList<int>{1}); // no request, no jump
+    QCOMPARE(p.list.selectedRowList(), QList<int>{1}); // no request, no jump
     jump = true;
     p.pane->JumpToEntry(jump, u"A");
-    QCOMPARE(p.list.selectedRows(), (QList<int>{0, 2}));
+    QCOMPARE(p.list.selectedRowList(), (QList<int>{0, 2}));
     QCOMPARE(p.shown, (QList<int>{0, 2}));
-    QCOMPARE(p.list.currentRow(), 2);
+    QCOMPARE(p.list.currentIndex().row(), 2);
     QVERIFY(!jump);
 }
 
 void EntryListTest::rowUpkeep() {
     // Two columns with the ID first, as the trigger window has them.
-    Pane p({.headers = L({"注册名称", "注释"}), .idColumn = 0});
+    Pane p({.headers = {u"注册名称", u"注释"}, .idColumn = 0});
     p.pane->FillRows("x=1\nno row\ny=2\nz=3", [](std::string_view line) {
         const size_t equals = line.find('=');
-        if (equals == std::string_view::npos) return std::optional<QStringList>();
-        return std::optional(QStringList{platform::WideText(line.substr(0, equals)),
-                                         platform::WideText(line.substr(equals + 1))});
+        if (equals == std::string_view::npos) return std::optional<EntryList::Cells>();
+        return std::optional(
+            EntryList::Cells{ToWide(line.substr(0, equals)), ToWide(line.substr(equals + 1))});
     });
-    QCOMPARE(p.pane->ids(), L({"x", "y", "z"}));
-    QCOMPARE(p.pane->commentOf(1), QStringLiteral("2"));
+    QCOMPARE(L(p.pane->ids()), L({"x", "y", "z"}));
+    QCOMPARE(Q(p.pane->commentOf(1)), QStringLiteral("2"));
 
-    p.pane->SetComment(QStringLiteral("y"), QStringLiteral("two"));
-    QCOMPARE(p.pane->commentOf(1), QStringLiteral("two"));
-    p.pane->SetRow(1, L({"w"}));
-    QCOMPARE(p.pane->idOf(1), QStringLiteral("w"));
-    QCOMPARE(p.pane->commentOf(1), QStringLiteral("two"));
-    p.pane->SetRow(3, L({"v", "5"}));
-    QCOMPARE(p.pane->ids(), L({"x", "w", "z", "v"}));
+    p.pane->SetComment(u"y", u"two");
+    QCOMPARE(Q(p.pane->commentOf(1)), QStringLiteral("two"));
+    QCOMPARE(p.list.text(1, 1), QStringLiteral("two"));
+    p.pane->SetCell(1, 0, u"w");
+    p.pane->CellsChanged();
+    QCOMPARE(Q(p.pane->idOf(1)), QStringLiteral("w"));
+    QCOMPARE(Q(p.pane->commentOf(1)), QStringLiteral("two"));
+    QCOMPARE(p.list.text(1, 0), QStringLiteral("w"));
+    p.pane->InsertRow(3, {u"v", u"5"});
+    QCOMPARE(L(p.pane->ids()), L({"x", "w", "z", "v"}));
 
     // Each deleted row is seen at its index of the moment, lowest first.
     p.select({3, 1, 2});
     QStringList seen;
     p.pane->DeleteSelectedRows(
-        [&](int row) { seen << QStringLiteral("%1:%2").arg(row).arg(p.pane->idOf(row)); });
+        [&](int row) { seen << QStringLiteral("%1:%2").arg(row).arg(Q(p.pane->idOf(row))); });
     QCOMPARE(seen, L({"1:w", "1:z", "1:v"}));
-    QCOMPARE(p.pane->ids(), L({"x"}));
+    QCOMPARE(L(p.pane->ids()), L({"x"}));
     QCOMPARE(p.pane->firstSelectedRow(), -1);
+    QCOMPARE(p.rowCount(), 1);
 
     Pane q;
     q.pane->FillEntryList("[T]\n7=A\n9=B\n", "[A]\nName=a\n[B]\nName=b\n");
     q.pane->Renumber(100);
     QCOMPARE(q.list.text(1, 0), QStringLiteral("101"));
+    // The team window's rows after a change of the team texts: selected rows stay by index.
+    q.select({1});
+    q.pane->ReplaceRows({{u"5", u"A", u"a"}, {u"6", u"C", u"c"}, {u"7", u"D", u"d"}});
+    QCOMPARE(q.row(1), L({"6", "C", "c"}));
+    QCOMPARE(q.pane->selectedRows(), std::vector<int>{1});
 }
 
 void EntryListTest::selectionIsDimmedWithoutTheFocus() {

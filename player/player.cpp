@@ -1,0 +1,562 @@
+#include "player/player.h"
+
+#include "app/vantaeditdlg.h"
+#include "core/windowsignals.h"
+#include "gui/dialog.h"
+#include "platform/codepage.h"
+#include "platform/seams.h"
+#include "player/json.h"
+#include "res/addnewdialog.h"
+#include "res/entrytextdialogs.h"
+#include "res/teamdialog.h"
+#include "res/triggerdialog.h"
+#include "teams/teamform.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <set>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The status of a run: passed, a difference, or a scenario that could not be replayed.
+enum Status { kPass = 0, kDifference = 1, kCannotReplay = 2 };
+
+// A step, or the scenario itself, that cannot be carried out.
+struct CannotReplay : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::string U8(std::u16string_view text) { return platform::WideToUtf8(text); }
+std::u16string U16(std::string_view utf8) { return platform::Utf8ToWide(utf8); }
+
+std::string ReadFile(const fs::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw CannotReplay("cannot read " + path.generic_string());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+JsonValue ReadJson(const fs::path &path) {
+    std::string error;
+    std::optional<JsonValue> value = JsonValue::Parse(ReadFile(path), error);
+    if (!value) throw CannotReplay(path.filename().generic_string() + ": " + error);
+    return std::move(*value);
+}
+
+const std::string &TextOf(const JsonValue &step, const char *key) {
+    const JsonValue *value = step.member(key);
+    if (!value || !value->string()) throw CannotReplay(std::string("no text \"") + key + "\"");
+    return *value->string();
+}
+
+int64_t NumberOf(const JsonValue &step, const char *key) {
+    const JsonValue *value = step.member(key);
+    if (!value || !value->number()) throw CannotReplay(std::string("no number \"") + key + "\"");
+    return *value->number();
+}
+
+bool FlagOf(const JsonValue &step, const char *key) {
+    const JsonValue *value = step.member(key);
+    if (!value || !value->boolean())
+        throw CannotReplay(std::string("no true or false \"") + key + "\"");
+    return *value->boolean();
+}
+
+// Every regular file under `folder`, by its path relative to it.
+std::set<std::string> FilesUnder(const fs::path &folder) {
+    std::set<std::string> files;
+    for (const fs::directory_entry &entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files.insert(fs::relative(entry.path(), folder).generic_string());
+    return files;
+}
+
+// The first way the working folder differs from the expected one.
+std::optional<std::string> FolderDifference(const fs::path &expected, const fs::path &actual) {
+    const std::set<std::string> want = FilesUnder(expected);
+    const std::set<std::string> have = FilesUnder(actual);
+    for (const std::string &file : want)
+        if (!have.count(file)) return "file " + file + ": missing";
+    for (const std::string &file : have)
+        if (!want.count(file)) return "file " + file + ": not expected";
+    for (const std::string &file : want) {
+        const std::string a = ReadFile(expected / file);
+        const std::string b = ReadFile(actual / file);
+        if (a == b) continue;
+        size_t at = 0;
+        while (at < a.size() && at < b.size() && a[at] == b[at])
+            ++at;
+        const size_t line = size_t(std::count(a.begin(), a.begin() + ptrdiff_t(at), '\n')) + 1;
+        return "file " + file + ": differs at byte " + std::to_string(at) + " (line " +
+               std::to_string(line) + ")";
+    }
+    return std::nullopt;
+}
+
+JsonValue Text(std::u16string_view text) { return JsonValue(U8(text)); }
+
+// A text field's text with every line break as one LF, whatever the control holds.
+std::string FieldText(std::u16string text) {
+    std::string out;
+    const std::string utf8 = U8(text);
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\r') {
+            out += '\n';
+            if (i + 1 < utf8.size() && utf8[i + 1] == '\n') ++i;
+        } else {
+            out += utf8[i];
+        }
+    }
+    return out;
+}
+
+JsonValue Rows(const gui::ReportList &list) {
+    JsonValue::Array rows;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        JsonValue::Array cells;
+        for (int column = 0; column < list.columnCount(); ++column)
+            cells.push_back(Text(list.cellText(row, column)));
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+JsonValue Selected(const gui::ReportList &list) {
+    JsonValue::Array rows;
+    for (int row : list.selectedRows())
+        rows.emplace_back(int64_t(row));
+    return rows;
+}
+
+// Where each window of the scenario format is, and its list.
+struct Window {
+    const char *name;
+    gui::Dialog *dialog;
+    int listId;
+};
+
+class Player {
+public:
+    Player(gui::Driver &driver, fs::path scenario, std::optional<fs::path> keep)
+        : driver_(driver), scenario_(std::move(scenario)), keep_(std::move(keep)) {}
+    ~Player();
+
+    int Run(const std::optional<fs::path> &stateFile);
+
+private:
+    void Prepare();
+    void Replay(const JsonValue &step);
+    Window WindowNamed(const std::string &name) const;
+    int ControlOf(const gui::Dialog &window, const JsonValue &step, const char *textKey) const;
+    JsonValue State() const;
+    std::optional<std::string> StateDifference(const JsonValue &scenario,
+                                               const JsonValue &state) const;
+    platform::Answer Answer(const platform::MessageBoxRequest &request);
+
+    gui::Driver &driver_;
+    fs::path scenario_;
+    std::optional<fs::path> keep_;
+    fs::path work_;
+    fs::path startFolder_;
+    std::unique_ptr<CVantaEditDlg> main_;
+    // What the file dialog and the split question answer during the step that asks them.
+    std::u16string openPath_;
+    std::optional<bool> split_;
+    std::vector<std::string> messages_;
+};
+
+Player::~Player() {
+    main_.reset();
+    ResetWindowSignals();
+    platform::SetMessageBoxHandler({});
+    platform::SetOpenFileHandler({});
+    platform::SetExitHandler({});
+    std::error_code ignored;
+    if (!startFolder_.empty()) fs::current_path(startFolder_, ignored);
+    if (!keep_ && !work_.empty()) fs::remove_all(work_, ignored);
+}
+
+void Player::Prepare() {
+    if (!fs::is_directory(scenario_ / "input")) throw CannotReplay("no input folder");
+    if (keep_) {
+        work_ = *keep_;
+        if (fs::exists(work_) && !fs::is_empty(work_))
+            throw CannotReplay("the working folder " + work_.generic_string() + " is not empty");
+    } else {
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        work_ = fs::temp_directory_path() / ("vantaedit-player-" + std::to_string(stamp));
+    }
+    fs::create_directories(work_);
+    work_ = fs::absolute(work_);
+    fs::copy(scenario_ / "input", work_, fs::copy_options::recursive);
+    startFolder_ = fs::current_path();
+    // The program reads its template for new teams from the current folder.
+    fs::current_path(work_);
+
+    platform::SetOpenFileHandler([this](const std::u16string &) { return openPath_; });
+    platform::SetMessageBoxHandler(
+        [this](const platform::MessageBoxRequest &request) { return Answer(request); });
+    platform::SetExitHandler(
+        [this](int status) { messages_.push_back("exit " + std::to_string(status)); });
+}
+
+platform::Answer Player::Answer(const platform::MessageBoxRequest &request) {
+    using platform::Answer;
+    using platform::Buttons;
+    messages_.push_back(U8(request.text));
+    if (request.refresh) return Answer::Ok;
+    switch (request.buttons) {
+    case Buttons::YesNoCancel: // the split question
+        return split_ ? (*split_ ? Answer::Yes : Answer::No) : Answer::Cancel;
+    case Buttons::SaveCancel: // a report before a save
+        return Answer::Save;
+    case Buttons::SaveDiscardCancel: // unsaved changes before another file
+        return Answer::Discard;
+    case Buttons::ReloadIgnore:
+        return Answer::Ignore;
+    case Buttons::OverwriteCancel:
+        return Answer::Overwrite;
+    case Buttons::YesNo:
+        return Answer::Yes;
+    case Buttons::Ok:
+    case Buttons::Close:
+        break;
+    }
+    return Answer::Ok;
+}
+
+Window Player::WindowNamed(const std::string &name) const {
+    const Window windows[] = {
+        {"main", main_.get(), res::kNoId},
+        {"addnew", g_addNewWindow, res::kNoId},
+        {"taskforce", g_taskForceWindow, res::kIdTaskForceList},
+        {"script", g_scriptWindow, res::kIdScriptList},
+        {"team", g_teamWindow, res::kIdTeamList},
+        {"trigger", g_triggerWindow, res::kIdTriggerList},
+    };
+    for (const Window &window : windows)
+        if (name == window.name) return window;
+    throw CannotReplay("no window \"" + name + "\"");
+}
+
+// The control a step names: by its id, or by the text of its label (or of the button itself).
+int Player::ControlOf(const gui::Dialog &window, const JsonValue &step, const char *textKey) const {
+    if (const JsonValue *id = step.member("control"); id && id->number()) {
+        if (!window.control(int(*id->number())))
+            throw CannotReplay("no control " + std::to_string(*id->number()));
+        return int(*id->number());
+    }
+    const std::u16string text = U16(TextOf(step, textKey));
+    for (const res::Control &control : res::FindDialog(window.templateId())->controls) {
+        if (control.text != text) continue;
+        if (control.buddy != res::kNoId) return control.buddy;
+        if (control.id != res::kNoId) return control.id;
+    }
+    throw CannotReplay("no control \"" + U8(text) + "\"");
+}
+
+void Player::Replay(const JsonValue &step) {
+    const std::string &action = TextOf(step, "action");
+    const Window window = WindowNamed(TextOf(step, "window"));
+    if (!window.dialog || !window.dialog->isVisible())
+        throw CannotReplay(std::string("the window ") + window.name + " is not shown");
+    gui::Dialog &dialog = *window.dialog;
+    auto list = [&]() -> gui::ReportList & {
+        auto *rows = dialog.control<gui::ReportList>(window.listId);
+        if (!rows) throw CannotReplay(std::string("the window ") + window.name + " has no list");
+        return *rows;
+    };
+    auto typed = [&](int id) {
+        if (!dialog.control<gui::Edit>(id) && !dialog.control<gui::TextArea>(id) &&
+            !dialog.control<gui::ComboBox>(id))
+            throw CannotReplay("control " + std::to_string(id) + " takes no text");
+        return id;
+    };
+
+    if (action == "open") {
+        openPath_ = (work_ / fs::path(U16(TextOf(step, "file")))).u16string();
+        driver_.command(dialog, res::kCmdOpen);
+        openPath_.clear();
+    } else if (action == "save") {
+        split_ = FlagOf(step, "split");
+        driver_.command(dialog, res::kCmdSave);
+        split_.reset();
+    } else if (action == "click_row" || action == "ctrl_click_row") {
+        const int64_t row = NumberOf(step, "row");
+        if (row < 0 || row >= list().rowCount())
+            throw CannotReplay("no row " + std::to_string(row) + " in the list");
+        driver_.clickRow(dialog, window.listId, int(row), action == "ctrl_click_row");
+    } else if (action == "key") {
+        driver_.pressKey(dialog, window.listId, U16(TextOf(step, "key")));
+    } else if (action == "mouse_move") {
+        driver_.moveOverSurface(dialog);
+    } else if (action == "press") {
+        const int id = ControlOf(dialog, step, "button");
+        if (!dialog.control<gui::Button>(id))
+            throw CannotReplay("control " + std::to_string(id) + " is no push button");
+        driver_.click(dialog, id);
+    } else if (action == "set_text") {
+        driver_.type(dialog, typed(ControlOf(dialog, step, "label")), U16(TextOf(step, "text")));
+    } else if (action == "set_check") {
+        auto *box = dialog.control<gui::CheckBox>(ControlOf(dialog, step, "label"));
+        if (!box) throw CannotReplay("the control is no check box");
+        if (box->isChecked() != FlagOf(step, "checked"))
+            driver_.click(dialog, ControlOf(dialog, step, "label"));
+    } else if (action == "choose") {
+        const int id = ControlOf(dialog, step, "label");
+        auto *box = dialog.control<gui::ComboBox>(id);
+        if (!box) throw CannotReplay("the control is no combo box");
+        const std::u16string item = U16(TextOf(step, "item"));
+        int index = 0;
+        while (index < box->itemCount() && box->itemText(index) != item)
+            ++index;
+        if (index == box->itemCount()) throw CannotReplay("no item \"" + U8(item) + "\"");
+        driver_.choose(dialog, id, index);
+    } else {
+        throw CannotReplay("no action \"" + action + "\"");
+    }
+    driver_.settle();
+}
+
+JsonValue Player::State() const {
+    auto label = [](const gui::Dialog *window, int id) {
+        return Text(window->control<gui::Label>(id)->text());
+    };
+    auto edit = [](const gui::Dialog *window, int id) {
+        return Text(window->control<gui::Edit>(id)->text());
+    };
+    auto combo = [](const gui::Dialog *window, int id) {
+        return Text(window->control<gui::ComboBox>(id)->text());
+    };
+    auto checked = [](const gui::Dialog *window, int id) {
+        return JsonValue(window->control<gui::CheckBox>(id)->isChecked());
+    };
+    auto enabled = [](const gui::Dialog *window, int id) {
+        return JsonValue(window->control(id)->isEnabled());
+    };
+    auto listed = [](const gui::Dialog *window, int id) {
+        return std::pair{Rows(*window->control<gui::ReportList>(id)),
+                         Selected(*window->control<gui::ReportList>(id))};
+    };
+    auto textWindow = [&](const gui::Dialog *window, int list, int title, int field,
+                          int explanation) {
+        auto [rows, selected] = listed(window, list);
+        return JsonValue(
+            JsonValue::Object{{"rows", rows},
+                              {"selected", selected},
+                              {"title", label(window, title)},
+                              {"field", FieldText(window->control<gui::TextArea>(field)->text())},
+                              {"explanation", label(window, explanation)}});
+    };
+
+    const gui::Dialog *team = g_teamWindow;
+    JsonValue::Array flags;
+    for (size_t key = kTeamFirstFlag; key < kTeamFirstFlag + 19; ++key)
+        if (team->control<gui::CheckBox>(res::kTeamKeyIds[key])->isChecked())
+            flags.push_back(std::string(kTeamLayout[key].key));
+    auto [teamRows, teamSelected] = listed(team, res::kIdTeamList);
+
+    const gui::Dialog *trigger = g_triggerWindow;
+    auto [triggerRows, triggerSelected] = listed(trigger, res::kIdTriggerList);
+    using namespace res;
+    JsonValue::Array messages(messages_.begin(), messages_.end());
+    return JsonValue::Object{
+        {"taskforce", textWindow(g_taskForceWindow, kIdTaskForceList, kIdTaskForceTitle,
+                                 kIdTaskForceText, kIdTaskForceExplanation)},
+        {"script", textWindow(g_scriptWindow, kIdScriptList, kIdScriptTitle, kIdScriptText,
+                              kIdScriptExplanation)},
+        {"team", JsonValue::Object{{"rows", teamRows},
+                                   {"selected", teamSelected},
+                                   {"hint", label(team, kIdTeamHint)},
+                                   {"form",
+                                    JsonValue::Object{
+                                        {"comment", edit(team, kIdTeamComment)},
+                                        {"priority", edit(team, kIdTeamPriority)},
+                                        {"max", edit(team, kIdTeamMax)},
+                                        {"taskforce", combo(team, kIdTeamTaskForce)},
+                                        {"script", combo(team, kIdTeamScript)},
+                                        {"flags_ticked", flags},
+                                    }}}},
+        {"trigger",
+         JsonValue::Object{
+             {"rows", triggerRows},
+             {"selected", triggerSelected},
+             {"title", label(trigger, kIdTriggerTitle)},
+             {"form", JsonValue::Object{{"name", edit(trigger, kIdTriggerName)},
+                                        {"house", combo(trigger, kIdTriggerHouse)},
+                                        {"tech", edit(trigger, kIdTriggerTechLevel)},
+                                        {"condition", combo(trigger, kIdTriggerCondition)},
+                                        {"operator", combo(trigger, kIdTriggerOperator)},
+                                        {"value", edit(trigger, kIdTriggerValue)},
+                                        {"object", combo(trigger, kIdTriggerConditionObject)},
+                                        {"team", combo(trigger, kIdTriggerTeam)},
+                                        {"side", combo(trigger, kIdTriggerSide)},
+                                        {"min", combo(trigger, kIdTriggerMinWeight)},
+                                        {"base", combo(trigger, kIdTriggerBaseWeight)},
+                                        {"max", combo(trigger, kIdTriggerMaxWeight)},
+                                        {"easy", checked(trigger, kIdTriggerEasy)},
+                                        {"medium", checked(trigger, kIdTriggerMedium)},
+                                        {"hard", checked(trigger, kIdTriggerHard)},
+                                        {"second_team", combo(trigger, kIdTriggerSecondTeam)},
+                                        {"skirmish", checked(trigger, kIdTriggerSkirmish)},
+                                        {"base_defense", checked(trigger, kIdTriggerBaseDefense)}}},
+             {"enabled", JsonValue::Object{{"operator", enabled(trigger, kIdTriggerOperator)},
+                                           {"object", enabled(trigger, kIdTriggerConditionObject)},
+                                           {"value", enabled(trigger, kIdTriggerValue)}}}}},
+        {"main", JsonValue::Object{{"caption", Text(main_->caption())}}},
+        {"messages", std::move(messages)},
+    };
+}
+
+// The paths "after" names that do not decide the result: a list of dotted paths, or an object
+// of windows each with a list of paths inside it.
+std::set<std::string> LeftOpen(const JsonValue *open) {
+    std::set<std::string> paths;
+    if (!open) return paths;
+    if (const JsonValue::Array *list = open->array()) {
+        for (const JsonValue &path : *list)
+            if (path.string()) paths.insert(*path.string());
+    } else if (const JsonValue::Object *windows = open->object()) {
+        for (const auto &[window, inside] : *windows) {
+            if (!inside.array()) {
+                paths.insert(window);
+                continue;
+            }
+            for (const JsonValue &path : *inside.array())
+                if (path.string()) paths.insert(window + "." + *path.string());
+        }
+    }
+    return paths;
+}
+
+std::optional<std::string> Difference(const JsonValue &expected, const JsonValue &actual,
+                                      const std::string &path, const std::set<std::string> &open) {
+    if (open.count(path)) return std::nullopt;
+    if (const JsonValue::Object *members = expected.object(); members && actual.object()) {
+        for (const auto &[key, value] : *members) {
+            const std::string inner = path.empty() ? key : path + "." + key;
+            const JsonValue *have = actual.member(key);
+            if (!have) {
+                if (open.count(inner)) continue;
+                return inner + ": not in the state";
+            }
+            if (std::optional<std::string> found = Difference(value, *have, inner, open))
+                return found;
+        }
+        return std::nullopt;
+    }
+    if (expected == actual) return std::nullopt;
+    return path + ": expected " + expected.Compact() + ", got " + actual.Compact();
+}
+
+std::optional<std::string> Player::StateDifference(const JsonValue &scenario,
+                                                   const JsonValue &state) const {
+    if (const JsonValue *must = scenario.member("must_select"); must && must->object()) {
+        for (const auto &[window, rows] : *must->object()) {
+            const JsonValue *selected =
+                state.member(window) ? state.member(window)->member("selected") : nullptr;
+            if (!rows.array() || !selected || !selected->array()) continue;
+            for (const JsonValue &row : *rows.array())
+                if (std::find(selected->array()->begin(), selected->array()->end(), row) ==
+                    selected->array()->end())
+                    return window + ".selected: row " + row.Compact() + " must be selected";
+        }
+    }
+    const JsonValue *after = scenario.member("after");
+    if (!after) return std::nullopt;
+    return Difference(*after, state, "", LeftOpen(scenario.member("state_left_open")));
+}
+
+int Player::Run(const std::optional<fs::path> &stateFile) {
+    const JsonValue steps = ReadJson(scenario_ / "steps.json");
+    const JsonValue scenario = fs::exists(scenario_ / "scenario.json")
+                                   ? ReadJson(scenario_ / "scenario.json")
+                                   : JsonValue(JsonValue::Object{});
+    if (!steps.array()) throw CannotReplay("steps.json holds no list of steps");
+    Prepare();
+
+    main_ = std::make_unique<CVantaEditDlg>();
+    main_->showMaximized();
+    driver_.settle();
+    if (const JsonValue *autodetect = scenario.member("autodetect_start_number");
+        autodetect && autodetect->boolean() &&
+        main_->control<gui::CheckBox>(res::kIdAutoDetectStart)->isChecked() !=
+            *autodetect->boolean())
+        driver_.click(*main_, res::kIdAutoDetectStart);
+
+    for (size_t i = 0; i < steps.array()->size(); ++i) {
+        const JsonValue &step = (*steps.array())[i];
+        try {
+            Replay(step);
+        } catch (const std::exception &e) {
+            throw CannotReplay("step " + std::to_string(i + 1) + " (" + step.Compact() +
+                               "): " + e.what());
+        }
+    }
+
+    const JsonValue state = State();
+    if (stateFile) {
+        std::ofstream out(*stateFile, std::ios::binary);
+        out << state.Indented();
+        if (!out) throw CannotReplay("cannot write " + stateFile->generic_string());
+    }
+    if (fs::is_directory(scenario_ / "expected"))
+        if (std::optional<std::string> found = FolderDifference(scenario_ / "expected", work_))
+            throw std::logic_error(*found);
+    if (std::optional<std::string> found = StateDifference(scenario, state))
+        throw std::logic_error(*found);
+    return kPass;
+}
+
+} // namespace
+
+int RunPlayer(const std::vector<std::u16string> &arguments, gui::Driver &driver) {
+    std::optional<fs::path> scenario, stateFile, keep;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const bool hasValue = i + 1 < arguments.size();
+        // Absolute, as the replay runs in the working folder.
+        if (arguments[i] == u"--state" && hasValue) {
+            stateFile = fs::absolute(fs::path(arguments[++i]));
+        } else if (arguments[i] == u"--keep" && hasValue) {
+            keep = fs::absolute(fs::path(arguments[++i]));
+        } else if (!scenario && !arguments[i].starts_with(u"--")) {
+            scenario = fs::absolute(fs::path(arguments[i]));
+        } else {
+            std::fputs("用法: vantaedit-player SCENARIO_DIR [--state OUT.json] [--keep WORKDIR]\n",
+                       stderr);
+            return kCannotReplay;
+        }
+    }
+    if (!scenario) {
+        std::fputs("用法: vantaedit-player SCENARIO_DIR [--state OUT.json] [--keep WORKDIR]\n",
+                   stderr);
+        return kCannotReplay;
+    }
+    const fs::path folder = scenario->lexically_normal();
+    std::string name =
+        (folder.has_filename() ? folder : folder.parent_path()).filename().generic_string();
+    try {
+        std::string error;
+        if (fs::exists(*scenario / "scenario.json"))
+            if (auto json = JsonValue::Parse(ReadFile(*scenario / "scenario.json"), error))
+                if (const JsonValue *given = json->member("name"); given && given->string())
+                    name = *given->string();
+        Player player(driver, *scenario, keep);
+        player.Run(stateFile);
+        std::printf("PASS %s\n", name.c_str());
+        return kPass;
+    } catch (const CannotReplay &e) {
+        std::printf("FAIL %s: %s\n", name.c_str(), e.what());
+        return kCannotReplay;
+    } catch (const std::exception &e) {
+        std::printf("FAIL %s: %s\n", name.c_str(), e.what());
+        return kDifference;
+    }
+}

@@ -1,0 +1,229 @@
+#include "scripts/scriptactions.h"
+
+#include "core/initext.h"
+#include "core/registrylist.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using enum ArgumentKind;
+
+// The action numbers, their arguments, and which ones the game leaves undone follow the public
+// modding reference at https://modenc.renegadeprojects.com/ScriptTypes/ScriptActions, checked
+// again against that wiki's revisions and its page on team aggression and against the public
+// documentation of an engine extension's script actions; the names and lines are our own.
+constexpr ScriptAction kActions[] = {
+    {0, u"攻击目标类型", Target, u"攻击参数所指类型的敌方目标，打完一个接着找下一个，直到没有为止"},
+    {1, u"攻击路径点", Waypoint, u"攻击参数所指路径点上的东西；没有建筑就攻击地面"},
+    {2, u"狂暴", None, u"让成员进入狂暴状态", ActionQuirk::Ignored},
+    {3, u"移动到路径点", Waypoint, u"全队移动到参数所指的路径点"},
+    {4, u"移动到单元格", Number, u"全队移动到参数所指的地图单元格（单元格编号）"},
+    {5, u"区域警戒", Duration, u"在原地警戒参数所给的时长"},
+    {6, u"跳到行", Line, u"接着执行本脚本参数所指的那一行（从 1 数起），用来循环"},
+    {7, u"本方获胜", None, u"让队伍所属的一方获胜"},
+    {8, u"卸载", Number,
+     u"运输工具放下乘员；参数 0 都留在队里，1 只留运输工具，2 只留乘员，3 都离队"},
+    {9, u"部署", None, u"能部署的成员就地部署"},
+    {10, u"跟随友军", None, u"跟着附近的友方单位行动"},
+    {11, u"指派任务", Mission, u"给全体成员下达参数所指的单位任务，之后脚本停在这里"},
+    {12, u"设置全局变量", Number, u"把参数所指的全局变量设为真"},
+    {13, u"待机动画", None, u"步兵成员播放待机动画"},
+    {14, u"登上运输工具", None, u"成员登上队里的运输工具"},
+    {15, u"潜入路径点上的建筑", Waypoint, u"间谍成员潜入参数所指路径点上的建筑"},
+    {16, u"巡逻到路径点", Waypoint, u"向参数所指路径点行进，途中遇敌就打"},
+    {17, u"改换脚本", Script, u"改为执行脚本列表中参数所指的那个脚本（从 0 数起）"},
+    {18, u"改换队伍", Team, u"把成员并入队伍列表中参数所指的那个队伍（从 0 数起）"},
+    {19, u"惊慌", None, u"步兵成员惊慌乱跑"},
+    {20, u"改换所属方", Number, u"队伍改归参数所指的一方（所属方编号）"},
+    {21, u"散开", None, u"成员各自散开"},
+    {22, u"躲进黑幕", None, u"移动到附近未被探明的区域"},
+    {23, u"本方失败", None, u"让队伍所属的一方失败"},
+    {24, u"播放语音", Number, u"播放参数所指的语音"},
+    {25, u"播放音效", Number, u"播放参数所指的音效"},
+    {26, u"播放影片", Number, u"播放参数所指的影片"},
+    {27, u"播放音乐", Number, u"播放参数所指的音乐"},
+    {28, u"减少矿石", None, u"减少队伍附近的矿石"},
+    {29, u"开始生产", None, u"让所属方开始建造和生产"},
+    {30, u"变卖基地", None, u"所属方卖掉全部建筑"},
+    {31, u"自毁", None, u"成员全部自毁"},
+    {32, u"离子风暴将至", Duration, u"预告参数所给时长后开始离子风暴", ActionQuirk::Ignored},
+    {33, u"离子风暴结束", None, u"结束离子风暴", ActionQuirk::Ignored},
+    {34, u"镜头对准队伍", Number, u"把视野移到队伍处，参数为移动速度"},
+    {35, u"重新遮蔽地图", None, u"地图重新盖上黑幕"},
+    {36, u"揭开地图", None, u"揭开整张地图的黑幕"},
+    {37, u"删除队伍成员", None, u"把成员从地图上移除"},
+    {38, u"清除全局变量", Number, u"把参数所指的全局变量设为假"},
+    {39, u"设置局部变量", Number, u"把参数所指的局部变量设为真"},
+    {40, u"清除局部变量", Number, u"把参数所指的局部变量设为假"},
+    {41, u"解除惊慌", None, u"步兵成员不再惊慌"},
+    {42, u"转向", Number, u"成员转向参数所指的方向（0 到 7）"},
+    {43, u"等待装满", None, u"等运输工具装满乘员再继续"},
+    {44, u"卡车卸货", None, u"卡车放下货物"},
+    {45, u"卡车装货", None, u"卡车装上货物"},
+    {46, u"攻击敌方建筑", Number,
+     u"攻击参数所指类型的敌方建筑；参数为建筑列表序号，加上 65536 的倍数选挑哪一座"},
+    {47, u"移动到敌方建筑", Number, u"移动到参数所指类型的敌方建筑旁；参数同动作 46"},
+    {48, u"侦察", None, u"四处侦察", ActionQuirk::Ignored},
+    {49, u"记录成功", None, u"把这次行动记为成功，触发的权重随之提高"},
+    {50, u"闪烁", Duration, u"成员闪白光，参数为帧数"},
+    {51, u"播放动画", Number, u"在队伍处播放参数所指的动画"},
+    {52, u"对话气泡", Number, u"在队长头上显示参数所指的对话气泡"},
+    {53, u"在敌方基地集结", None, u"在敌方基地附近集合"},
+    {54, u"回基地集结", None, u"在本方基地附近集合"},
+    {55, u"铁幕保护", None, u"请求所属方对队伍使用铁幕"},
+    {56, u"超时空传送攻击建筑", Number, u"请求超时空传送到参数所指的敌方建筑旁；参数同动作 46"},
+    {57, u"超时空传送攻击目标", Target, u"请求超时空传送到参数所指类型的敌方目标旁"},
+    {58, u"移动到本方建筑", Number, u"移动到参数所指类型的本方建筑旁；参数同动作 46"},
+    {59, u"攻击路径点上的建筑", Waypoint, u"攻击参数所指路径点上的建筑"},
+    {60, u"进入回收站", None, u"成员进入本方的回收建筑，换回资金"},
+    {61, u"进入坦克碉堡", None, u"车辆成员进入附近的坦克碉堡"},
+    {62, u"进入生化反应炉", None, u"步兵成员进入本方的生化反应炉"},
+    {63, u"进入战斗碉堡", None, u"步兵成员进入附近的战斗碉堡"},
+    {64, u"进驻建筑", None, u"步兵成员进驻附近可进驻的建筑"},
+};
+
+constexpr std::array<std::u16string_view, 12> kTargetTypes = {
+    u"取消攻击", u"任何目标", u"建筑",     u"采矿车", u"步兵",         u"车辆",
+    u"工厂",     u"基地防御", u"来犯之敌", u"电厂",   u"可进驻的建筑", u"科技建筑",
+};
+
+std::u16string Decimal(int64_t n) {
+    const std::string digits = std::to_string(n);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+// The lines of an edit field, without their LFs; a text ending in LF ends with an empty line.
+std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
+    std::vector<std::u16string_view> lines;
+    for (size_t begin = 0;;) {
+        const size_t lf = text.find(u'\n', begin);
+        lines.push_back(text.substr(begin, lf == std::u16string_view::npos ? lf : lf - begin));
+        if (lf == std::u16string_view::npos) return lines;
+        begin = lf + 1;
+    }
+}
+
+// What a list index names: the ID at that index of the list text, or where the list ends.
+std::u16string ListEntry(std::string_view listText, int64_t index, std::u16string_view kind) {
+    const std::vector<std::string_view> ids = ListIds(listText);
+    if (index >= 0 && index < int64_t(ids.size()))
+        return std::u16string(kind) + u" " + ToWide(ids[size_t(index)]);
+    return std::u16string(kind) + u"列表中没有序号 " + Decimal(index) + u"（共 " +
+           Decimal(int64_t(ids.size())) + u" 项）";
+}
+
+std::u16string ArgumentText(const ScriptAction &action, int64_t argument,
+                            const Document &document) {
+    switch (action.argument) {
+    case None:
+        return u"不使用";
+    case Target:
+        return argument >= 0 && argument < int64_t(kTargetTypes.size())
+                   ? u"目标类型 " + std::u16string(kTargetTypes[size_t(argument)])
+                   : u"未知的目标类型 " + Decimal(argument);
+    case Waypoint:
+        return u"路径点 " + Decimal(argument);
+    case Duration:
+        return u"时长 " + Decimal(argument);
+    case Mission:
+        return u"任务 " + Decimal(argument);
+    case Script:
+        return ListEntry(document.scriptListText, argument, u"脚本");
+    case Team:
+        return ListEntry(document.teamListText, argument, u"队伍");
+    case Line:
+        return u"第 " + Decimal(argument) + u" 行";
+    case Number:
+        break;
+    }
+    return u"数值 " + Decimal(argument);
+}
+
+} // namespace
+
+std::span<const ScriptAction> ScriptActions() { return kActions; }
+
+const ScriptAction *FindScriptAction(int64_t number) {
+    return number >= 0 && number < int64_t(std::size(kActions)) ? &kActions[number] : nullptr;
+}
+
+std::span<const std::u16string_view> TargetTypeNames() { return kTargetTypes; }
+
+std::optional<ActionLine> ParseActionLine(std::string_view line) {
+    line = Unindented(line);
+    const size_t digits = line.find_first_not_of("0123456789");
+    if (digits == 0 || digits == std::string_view::npos || line[digits] != '=') return std::nullopt;
+    ActionLine parsed;
+    // Beyond the 32-bit range the number clamps, which keeps it out of every table.
+    parsed.index = NarrowToInt(line.substr(0, digits));
+    const std::string_view value = ReferenceIn(line.substr(digits + 1));
+    const size_t comma = value.find(',');
+    if (comma == std::string_view::npos) return parsed;
+    const std::string_view action = Trimmed(value.substr(0, comma));
+    const std::string_view argument = Trimmed(value.substr(comma + 1));
+    parsed.wellFormed = IsWholeNumber(action) && IsWholeNumber(argument);
+    if (parsed.wellFormed) {
+        parsed.action = NarrowToInt(action);
+        parsed.argument = NarrowToInt(argument);
+    }
+    return parsed;
+}
+
+std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
+                                 const Document &document) {
+    const std::vector<std::u16string_view> lines = LinesOf(fieldText);
+    const std::u16string head = u"第 " + Decimal(int64_t(lineIndex) + 1) + u" 行：";
+    if (lineIndex < 0 || size_t(lineIndex) >= lines.size()) return head + u"空行";
+    const std::u16string_view wide = lines[size_t(lineIndex)];
+    const std::string line = ToNarrow(wide);
+    const std::string_view bare = Unindented(line);
+    if (bare.empty()) return head + u"空行";
+    if (StartsWith(line, "[")) return head + u"小节头";
+    if (StartsWith(bare, "Name=")) return head + u"脚本名称";
+    const std::optional<ActionLine> parsed = ParseActionLine(line);
+    if (!parsed) return head + u"不是动作行";
+    if (!parsed->wellFormed) return head + u"不是“动作,参数”两个整数";
+    const ScriptAction *action = FindScriptAction(parsed->action);
+    if (!action) return head + u"动作 " + Decimal(parsed->action) + u" 未知动作";
+    std::u16string text = head + u"动作 " + Decimal(parsed->action) + u" " +
+                          std::u16string(action->name) + u" — 参数 " + Decimal(parsed->argument) +
+                          u"：" + ArgumentText(*action, parsed->argument, document);
+    if (action->quirk == ActionQuirk::Ignored) text += u"（游戏不执行这个动作）";
+    return text;
+}
+
+InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action) {
+    const std::vector<std::u16string_view> lines = LinesOf(fieldText);
+    int64_t next = 0;
+    for (std::u16string_view line : lines) {
+        if (const std::optional<ActionLine> parsed = ParseActionLine(ToNarrow(line)))
+            next = std::max(next, parsed->index + 1);
+    }
+    const std::u16string added = Decimal(next) + u"=" + Decimal(action) + u",0";
+    const size_t at = size_t(std::clamp(caretLine, 0, int(lines.size()) - 1));
+    const std::u16string_view caret = lines[at];
+    // Where the caret's line ends, its LF excluded.
+    const size_t end = size_t(caret.data() - fieldText.data()) + caret.size();
+    InsertedAction inserted;
+    inserted.text.reserve(fieldText.size() + added.size() + 1);
+    inserted.text = fieldText.substr(0, end);
+    if (at + 1 == lines.size() && caret.empty()) {
+        inserted.text += added;
+        inserted.line = int(at);
+    } else {
+        inserted.text += u"\n" + added;
+        inserted.text += fieldText.substr(end);
+        inserted.line = int(at) + 1;
+    }
+    return inserted;
+}
+
+std::vector<std::u16string> ScriptActionItems() {
+    std::vector<std::u16string> items;
+    items.reserve(std::size(kActions));
+    for (const ScriptAction &action : kActions)
+        items.push_back(Decimal(action.number) + u" " + std::u16string(action.name));
+    return items;
+}

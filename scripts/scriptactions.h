@@ -1,0 +1,79 @@
+#pragma once
+// The game's script actions: what each action number of a script line "N=action,argument" does,
+// what its argument is, and how a line reads in words. Plain data and text work; the script window
+// shows it and the file report checks against it.
+
+#include "core/document.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What an action's argument counts or names.
+enum class ArgumentKind {
+    None,     // not used
+    Target,   // a target (quarry) type, one of kTargetTypes
+    Waypoint, // a waypoint number
+    Duration, // a count of time: frames or the game's time units
+    Mission,  // a unit mission number
+    Script,   // an index into the file's own script list, from 0
+    Team,     // an index into the file's own team list, from 0
+    Line,     // a line of this script, from 1
+    Number,   // a plain number whose meaning the action's line gives
+};
+
+// What the game is known to do with an action beyond its description.
+enum class ActionQuirk {
+    None,
+    Ignored, // the game reads the line but does nothing
+};
+
+struct ScriptAction {
+    int number;
+    std::u16string_view name; // short, for lists and the explanation
+    ArgumentKind argument;
+    std::u16string_view description; // one line
+    ActionQuirk quirk = ActionQuirk::None;
+};
+
+// Every action the game knows, in number order from 0 without gaps.
+std::span<const ScriptAction> ScriptActions();
+
+// The action with `number`, or nullptr when the table has none.
+const ScriptAction *FindScriptAction(int64_t number);
+
+// The named target types by value, from 0 without gaps.
+std::span<const std::u16string_view> TargetTypeNames();
+
+// A numbered line of a script's section, read as the file report reads it.
+struct ActionLine {
+    int64_t index = 0;       // the number before '='
+    bool wellFormed = false; // the value is "action,argument", both whole numbers
+    int64_t action = 0;      // when wellFormed
+    int64_t argument = 0;    // when wellFormed
+};
+
+// `line` as a numbered line ("3=0,2", blanks or tabs before the number and around the value's
+// parts, a ';' note after it); nullopt for any other line.
+std::optional<ActionLine> ParseActionLine(std::string_view line);
+
+// What the line at `lineIndex` (from 0) of a script's edit-field text means, e.g. "第 4 行：动作 3
+// 移动到路径点 — 参数 12：路径点 12". Script and team indexes are decoded by the IDs of
+// `document`'s lists. Lines that are not action lines get a short note of what they are.
+std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
+                                 const Document &document);
+
+// The field text with the line "N=action,0" after the line at `caretLine` (from 0), N one more than
+// the highest numbered line of the text (0 when it has none); an empty last line takes the new
+// line in its place. Nothing else of the text changes.
+struct InsertedAction {
+    std::u16string text;
+    int line = 0; // the new line's index
+};
+InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action);
+
+// The items of the action list, "编号 名称", in number order.
+std::vector<std::u16string> ScriptActionItems();

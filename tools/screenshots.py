@@ -1,0 +1,156 @@
+#!/usr/bin/env python3
+"""Drives the editor to each state the README shows and takes its picture (see screenshots.sh).
+
+    screenshots.py VANTAEDIT FILE OUTDIR
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+
+def run(*command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout
+
+
+def walk(node, test, depth=0):
+    """The first accessible under `node` that passes `test`, breadth by breadth."""
+    level = [node]
+    for _ in range(14):
+        nxt = []
+        for item in level:
+            try:
+                if test(item):
+                    return item
+                if item.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_COMBO_BOX):
+                    continue
+                nxt.extend(item.getChildAtIndex(i) for i in range(item.childCount))
+            except Exception:
+                pass
+        level = [n for n in nxt if n is not None]
+    return None
+
+
+def app():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        candidate = desktop.getChildAtIndex(i)
+        if candidate is not None and "vantaedit" in (candidate.name or "").lower():
+            return candidate
+    return None
+
+
+def find(name, role=None, within=None, timeout=10):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        root = within or app()
+        if root is not None:
+            found = walk(root, lambda n: n.name == name and (role is None or n.getRole() == role))
+            if found is not None:
+                return found
+        time.sleep(0.2)
+    raise SystemExit(f"not found: {name}")
+
+
+def extents(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def click(node, double=False):
+    x, y, w, h = extents(node)
+    run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2))
+    run("xdotool", "click", "--repeat", "2" if double else "1", "1")
+    time.sleep(0.6)
+
+
+def key(*keys):
+    run("xdotool", "key", *keys)
+    time.sleep(0.6)
+
+
+def typed(text):
+    run("xdotool", "type", "--delay", "40", text)
+    time.sleep(0.6)
+
+
+def shot(outdir, name, node=None, frame=True, size=None):
+    """The screen, or the window of `node` with its frame, or the top-left `size` of the screen."""
+    path = os.path.join(outdir, name)
+    time.sleep(0.8)
+    if node is None and size is None:
+        run("import", "-window", "root", path)
+        return
+    if size is not None:
+        x, y, (w, h) = 0, 0, size
+    else:
+        x, y, w, h = extents(node)
+        if frame:  # the window manager's title bar and border
+            x, y, w, h = x - 1, y - 22, w + 2, h + 23
+    run("import", "-window", "root", "-crop", f"{w}x{h}+{max(x, 0)}+{max(y, 0)}", "+repage", path)
+
+
+def main():
+    program, path, outdir = sys.argv[1], sys.argv[2], sys.argv[3]
+    editor = subprocess.Popen([program])
+    try:
+        find("VantaEdit", pyatspi.ROLE_DIALOG, timeout=20)
+        shot(outdir, "mainwindow.png")
+        key("ctrl+o")
+        shot(outdir, "filedialog.png")
+        key("Escape")
+
+        # The file, through the command line's path: the windows at the corners.
+        editor.kill()
+        editor.wait()
+        editor = subprocess.Popen([program, path])
+        teams = find("小队配置窗口", timeout=20)
+        click(find("新增", pyatspi.ROLE_PUSH_BUTTON, within=teams))
+        shot(outdir, "editor.png")
+        key("Escape")
+
+        # A team saved, the Edit menu naming the step.
+        team_list = find("小队列表", pyatspi.ROLE_TABLE, within=teams)
+        click(team_list.queryTable().getAccessibleAt(1, 1))
+        priority = find("优先级", pyatspi.ROLE_TEXT, within=teams)
+        click(priority)
+        key("ctrl+a")
+        typed("9")
+        click(find("保存", pyatspi.ROLE_PUSH_BUTTON, within=teams))
+        main_frame = find("VantaEdit — ai.ini *", pyatspi.ROLE_DIALOG)
+        click(find("编辑", within=main_frame))
+        shot(outdir, "editmenu.png", size=(1280, 160))
+        key("Escape")
+
+        # A filter on the team list.
+        click(team_list.queryTable().getAccessibleAt(0, 1))
+        key("ctrl+f")
+        typed("ta")
+        shot(outdir, "filteredlist.png", teams)
+        key("Escape")
+
+        # The rename dialog for the shown team.
+        click(find("改名", pyatspi.ROLE_PUSH_BUTTON, within=teams))
+        shot(outdir, "renamedialog.png", find("改名", pyatspi.ROLE_DIALOG))
+        key("Escape")
+
+        # The file report beside the windows.
+        click(find("文件", within=main_frame))
+        click(find("检查文件...", within=main_frame))
+        shot(outdir, "reporttable.png", find("检查文件", pyatspi.ROLE_DIALOG))
+        key("Escape")
+
+        # Another file asked for with unsaved changes: the question with Chinese buttons.
+        key("ctrl+o")
+        shot(outdir, "messagebox.png")
+        key("Escape")
+        return 0
+    finally:
+        editor.kill()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
