@@ -30,6 +30,7 @@ class WatcherImpl;
 } // namespace
 
 struct Backend::State {
+    std::u16string settingsFolder;
     HWND messages = nullptr;
     std::deque<std::function<void()>> posted;
     std::map<UINT_PTR, TimerImpl *> timers;
@@ -200,14 +201,17 @@ LRESULT CALLBACK MessageWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// The settings live in one UTF-8 file of the user's application data folder, a line per text:
-// the key, a tab, the text with backslash, tab and line breaks escaped.
+// The settings live in one UTF-8 file, by default in the user's application data folder, a
+// line per text: the key, a tab, the text with backslash, tab and line breaks escaped.
 std::u16string SettingsPath() {
-    wchar_t folder[MAX_PATH];
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
-                                SHGFP_TYPE_CURRENT, folder)))
-        return {};
-    std::u16string path = FromWide(folder) + u"\\VantaEdit";
+    std::u16string path = g_state->settingsFolder;
+    if (path.empty()) {
+        wchar_t folder[MAX_PATH];
+        if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
+                                    SHGFP_TYPE_CURRENT, folder)))
+            return {};
+        path = FromWide(folder) + u"\\VantaEdit";
+    }
     CreateDirectoryW(Wide(path), nullptr);
     return path + u"\\settings.txt";
 }
@@ -513,8 +517,9 @@ ModalScope::~ModalScope() {
         if (IsWindow(*it)) EnableWindow(*it, TRUE);
 }
 
-Backend::Backend() : state_(std::make_unique<State>()) {
+Backend::Backend(std::u16string settingsFolder) : state_(std::make_unique<State>()) {
     if (g_state) throw std::logic_error("a second Windows backend");
+    state_->settingsFolder = std::move(settingsFolder);
     g_state = state_.get();
     // The text areas are rich edit fields of this library, kept loaded for the whole run.
     LoadLibraryW(L"Msftedit.dll");

@@ -128,11 +128,18 @@ public:
     int caretLine() const override {
         CHARRANGE selection = {};
         SendMessageW(window_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-        std::wstring before(size_t(std::max(selection.cpMax, 0L)) + 1, L'\0');
-        TEXTRANGEW range = {{0, selection.cpMax}, before.data()};
-        const LRESULT length =
-            SendMessageW(window_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
-        return int(std::count(before.begin(), before.begin() + length, L'\r'));
+        const std::wstring before = textTo(selection.cpMax);
+        return int(std::count(before.begin(), before.end(), L'\r'));
+    }
+    void setCaretLine(int line) override {
+        // Lines as the text has them, not as the field wraps them.
+        const std::wstring text = textTo(-1);
+        LONG end = 0;
+        for (int at = 0; end < LONG(text.size()); ++end)
+            if (text[size_t(end)] == L'\r' && at++ >= line) break;
+        CHARRANGE caret = {end, end};
+        SendMessageW(window_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+        SendMessageW(window_, EM_SCROLLCARET, 0, 0);
     }
     void setOnCaretMoved(std::function<void()> moved) override { moved_ = std::move(moved); }
     void command(int code) override {
@@ -149,6 +156,15 @@ public:
     }
 
 private:
+    // The text up to character `end` (-1: all) as the field holds it, each line break one CR.
+    std::wstring textTo(LONG end) const {
+        std::wstring text(size_t(GetWindowTextLengthW(window_)) + 1, L'\0');
+        TEXTRANGEW range = {{0, end}, text.data()};
+        text.resize(
+            size_t(SendMessageW(window_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range))));
+        return text;
+    }
+
     std::function<void()> moved_;
 };
 
@@ -236,23 +252,6 @@ public:
         ListView_SetItemCountEx(window_, source_ ? source_->rowCount() : 0, 0);
         InvalidateRect(window_, nullptr, TRUE);
     }
-    void rowsInserted(int first, int count) override {
-        moveRows([first, count](int row) { return row >= first ? row + count : row; },
-                 [first, count](int current, int) {
-                     return current >= first ? current + count : current;
-                 });
-    }
-    void rowsRemoved(int first, int count) override {
-        const int end = first + count;
-        auto moved = [first, end, count](int row) {
-            return row < first ? row : row >= end ? row - count : -1;
-        };
-        // A removed current row passes to the row above the removed ones, else to the first.
-        moveRows(moved, [moved, first](int current, int rows) {
-            if (moved(current) >= 0 || current < 0) return moved(current);
-            return first > 0 ? first - 1 : rows > 0 ? 0 : -1;
-        });
-    }
     void rowsChanged(int first, int last) override { ListView_RedrawItems(window_, first, last); }
 
     std::vector<int> selectedRows() const override {
@@ -298,20 +297,6 @@ public:
     }
 
 private:
-    // The source's rows moved: the count follows it, and the selection and the current row
-    // move with their rows (to -1: gone).
-    void moveRows(const std::function<int(int row)> &moved,
-                  const std::function<int(int current, int rows)> &movedCurrent) {
-        std::vector<int> selected;
-        for (int row : selectedRows())
-            if (const int to = moved(row); to >= 0) selected.push_back(to);
-        const int rows = source_ ? source_->rowCount() : 0;
-        const int current = movedCurrent(currentRow(), rows);
-        ListView_SetItemCountEx(window_, rows, LVSICF_NOSCROLL);
-        setSelection(selected, current);
-        InvalidateRect(window_, nullptr, TRUE);
-    }
-
     Dialog &dialog_;
     int id_;
     ListView view_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <tuple>
 
 namespace gui::win32 {
 
@@ -17,6 +18,8 @@ constexpr int kSubmenuItems = 0x100;
 constexpr int kSubmenuLast = 0xEFFF;
 
 std::vector<Peer *> g_menuPeers;
+// The windows without an owner, oldest first.
+std::vector<Peer *> g_ownerless;
 
 // The predefined classes by their atoms in a template.
 enum : WORD { kButtonClass = 0x80, kEditClass = 0x81, kStaticClass = 0x82, kComboBoxClass = 0x85 };
@@ -141,6 +144,18 @@ std::u16string WithoutMnemonics(const std::u16string &text) {
     return result;
 }
 
+// The program's icon (resource 1 of the executable) in the sizes the system shows; none when the
+// program carries none.
+void SetProgramIcon(HWND window) {
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    for (const auto &[which, width, height] :
+         {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
+        if (HANDLE icon = LoadImageW(program, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                     GetSystemMetrics(width), GetSystemMetrics(height), LR_SHARED))
+            SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+    }
+}
+
 } // namespace
 
 Peer::Peer(Dialog &dialog, const res::DialogTemplate &dialogTemplate, HWND owner)
@@ -169,10 +184,13 @@ Peer::Peer(Dialog &dialog, const res::DialogTemplate &dialogTemplate, HWND owner
         }
         child = GetWindow(child, GW_HWNDNEXT);
     }
+    SetProgramIcon(hwnd_);
+    if (!owner) g_ownerless.push_back(this);
 }
 
 Peer::~Peer() {
     g_menuPeers.erase(std::remove(g_menuPeers.begin(), g_menuPeers.end(), this), g_menuPeers.end());
+    g_ownerless.erase(std::remove(g_ownerless.begin(), g_ownerless.end(), this), g_ownerless.end());
     if (IsWindow(hwnd_)) {
         SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
         DestroyWindow(hwnd_);
@@ -185,6 +203,8 @@ Peer *Peer::FromWindow(HWND window) {
         return nullptr;
     return reinterpret_cast<Peer *>(GetWindowLongPtrW(window, DWLP_USER));
 }
+
+Peer *Peer::MainWindow() { return g_ownerless.empty() ? nullptr : g_ownerless.front(); }
 
 Peer *Peer::WithMenuCommand(int command) {
     for (Peer *peer : g_menuPeers)

@@ -1,5 +1,8 @@
+#include "gui/win32/win32driver.h"
+
 #include "gui/win32/internal.h"
 #include "gui/win32/win32backend.h"
+#include "platform/codepage.h"
 
 #include <stdexcept>
 #include <string>
@@ -126,25 +129,13 @@ void Driver::clickRow(Dialog &window, int listId, int row, bool ctrl) {
     settle();
 }
 
-void Driver::pressKey(Dialog &window, int controlId, Key key) {
-    static const std::pair<Key, UINT> kKeys[] = {
-        {Key::Enter, VK_RETURN}, {Key::Escape, VK_ESCAPE}, {Key::Up, VK_UP},
-        {Key::Down, VK_DOWN},    {Key::Left, VK_LEFT},     {Key::Right, VK_RIGHT},
-        {Key::PageUp, VK_PRIOR}, {Key::PageDown, VK_NEXT}, {Key::Home, VK_HOME},
-        {Key::End, VK_END},      {Key::Delete, VK_DELETE},
-    };
-    auto found = std::find_if(std::begin(kKeys), std::end(kKeys),
-                              [key](const auto &entry) { return entry.first == key; });
-    if (found == std::end(kKeys)) CannotDo("no such key");
-    HWND target = KeyTarget(window, controlId);
-    if (!TakesInput(target)) return;
-    HeldKeys keys(false, false, false);
-    PostKey(target, found->second);
-    settle();
-}
-
-void Driver::pressKeys(Dialog &window, int controlId, std::u16string_view keys) {
-    const KeyChord chord = ParseKeys(keys);
+void Driver::pressKey(Dialog &window, int controlId, const std::u16string &keys) {
+    KeyChord chord;
+    try {
+        chord = ParseKeys(keys);
+    } catch (const std::invalid_argument &) {
+        CannotDo("no such key: " + platform::WideToUtf8(keys));
+    }
     HWND target = KeyTarget(window, controlId);
     if (!TakesInput(target)) return;
     HeldKeys held(chord.ctrl, chord.shift, chord.alt);

@@ -175,6 +175,8 @@ public:
     static Peer *FromWindow(HWND window);
     // The window whose menu holds `command`; nullptr when none does.
     static Peer *WithMenuCommand(int command);
+    // The oldest window without an owner that is still there: the main window.
+    static Peer *MainWindow();
     ControlPeer *controlPeer(int id) const;
     // Enter or Escape pressed with the focus in this window; false leaves it to the window.
     bool enterOrEscape(UINT vk);

@@ -130,12 +130,15 @@ std::u16string AskOpenFile(const std::u16string &filter, HWND mainWindow) {
 
 } // namespace
 
-void InstallSeams(const Dialog &mainWindow) {
-    HWND main = WindowOf(mainWindow);
+void InstallSeams() {
+    auto main = [] {
+        Peer *peer = Peer::MainWindow();
+        return peer ? peer->hwnd() : nullptr;
+    };
     platform::SetMessageBoxHandler(
-        [main](const platform::MessageBoxRequest &request) { return Ask(request, main); });
+        [main](const platform::MessageBoxRequest &request) { return Ask(request, main()); });
     platform::SetOpenFileHandler(
-        [main](const std::u16string &filter) { return AskOpenFile(filter, main); });
+        [main](const std::u16string &filter) { return AskOpenFile(filter, main()); });
     platform::SetExitHandler(ExitNow);
 }
 
