@@ -13,6 +13,10 @@ document layers (what the companion command links: platform, core, the kinds' fo
 the document work) nor the windows (what vantaedit_app links: the dialog layer, ui/, newentry/ and
 the kinds' windows) link Qt, so nothing but the backend can include a Qt header.
 
+The system's window headers (<windows.h>, <commctrl.h>, ...) are the Windows backend's toolkit, as
+Qt is the Qt backend's: they may be included only in the Windows backend (gui/win32/) and in
+platform's own files for Windows (platform/*_win32.cpp).
+
     check_layers.py [--root DIR] [--pretend FILE:HEADER ...]
 
 --pretend adds an include of HEADER to FILE, to show that the check refuses it; HEADER in angle
@@ -35,6 +39,10 @@ QT_HEADER = re.compile(r"^<(Qt\w*/[^>]+|Q\w+)>$")
 PLAIN = ("vantaedit-cli", "vantaedit_app")
 # The folders whose files may include a Qt header: the Qt backend.
 QT_FOLDERS = ("gui/qt/",)
+WINDOWS_HEADER = re.compile(r"^<(windows|windowsx|winbase|winuser|wingdi|winnls|winver|commctrl|"
+                            r"commdlg|dlgs|richedit|shellapi|shlobj|shlwapi|objbase)\.h>$", re.I)
+# The files that may include one: the Windows backend and platform's files for Windows.
+WINDOWS_FILES = re.compile(r"^(gui/win32/|platform/\w+_win32\.cpp$)")
 
 
 def read_build(root):
@@ -120,6 +128,9 @@ def main():
         links_qt = any(qt.get(t) for t in allowed)
         for line, header in found:
             if header.startswith("<"):
+                if WINDOWS_HEADER.match(header) and not WINDOWS_FILES.match(file):
+                    refused.append(f"{file}:{line}: includes {header} (Windows) outside the "
+                                   f"Windows backend (gui/win32/) and platform/*_win32.cpp")
                 if not QT_HEADER.match(header):
                     continue
                 if not links_qt:

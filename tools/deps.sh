@@ -34,3 +34,13 @@ vantaedit_build() {
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$dir" -j2
 }
+
+# Configures a cross-build for 64-bit Windows in BUILD_DIR (absolute): the editor on the Windows
+# backend, vantaedit-cli and the tests, with GoogleTest built from Debian's sources by the same
+# compiler, all linked statically.
+vantaedit_windows_configure() {
+    local build=$1
+    cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$PWD/tools/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DVANTAEDIT_DOCUMENT_ONLY=OFF -DVANTAEDIT_WERROR=ON \
+        -DVANTAEDIT_GTEST_SOURCE=/usr/src/googletest >/dev/null
+}

@@ -1,55 +1,34 @@
 #!/usr/bin/env bash
-# Cross-builds vantaedit-cli.exe, the tests of the document layers and those of the dialog layer's
-# Windows backend for 64-bit Windows with Debian's MinGW-w64, GoogleTest built from Debian's
-# sources with the same toolchain, and runs the tests under Wine with the ANSI code page 936, the
-# window tests on a virtual display. Prints each test program's summary; exits non-zero on any
+# Cross-builds the editor (vantaedit.exe), the scenario player (vantaedit-player.exe),
+# vantaedit-cli.exe and the tests for 64-bit Windows with Debian's MinGW-w64, on the Windows
+# backend of the dialog layer, and runs under Wine in the Chinese locale (code page 936), the
+# windows on a virtual display: the tests of the document layers, the backend's window tests,
+# every scenario under tests/scenarios/ through vantaedit-player.exe with the expected files and
+# state the Qt build replays them against, and a split save by vantaedit-cli.exe. Then packs the
+# download (tools/package-windows.sh). Prints each program's summary; exits non-zero on any
 # failure. Installs what is missing (needs root or sudo then).
 #
 #   tools/windows-check.sh [BUILD_DIR]     (default: build-windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/deps.sh
+. tools/wine-env.sh
 vantaedit_install "${VANTAEDIT_WINDOWS_PACKAGES[@]}"
 
 # Absolute, so that every path below holds for a relative or an absolute folder.
 build=$(realpath -m "${1:-build-windows}")
 root=$PWD
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$PWD/tools/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTAEDIT_DOCUMENT_ONLY=ON -DVANTAEDIT_WERROR=ON \
-    -DVANTAEDIT_GTEST_SOURCE=/usr/src/googletest >/dev/null
-cmake --build "$build" -j2
+tests=(platform_test core_test headerindex_test usageindex_test triggers_test teams_test
+       taskforces_test scripts_test newentry_test documentio_test gui_win32_test)
+vantaedit_windows_configure "$build"
+# Only what runs here.
+cmake --build "$build" -j2 --target vantaedit vantaedit-player vantaedit-cli "${tests[@]}"
 
-# A Wine prefix of the build's own, in the Chinese locale: Wine takes the ANSI code page from the
-# locale (zh_CN: 936, which the code page tests check by their GBK bytes) and file names from its
-# UTF-8. The locale is compiled into the build folder, so the system's locales stay as they are.
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -d "$build/locale/zh_CN.UTF-8" ]; then
-    mkdir -p "$build/locale"
-    localedef -i zh_CN -f UTF-8 "$build/locale/zh_CN.UTF-8"
-fi
-chinese=(env LOCPATH="$build/locale" LC_ALL=zh_CN.UTF-8)
-
-# The window tests' display: an Xvfb of the script's own. No window manager runs there, so Wine
-# draws the windows' frames itself instead of waiting 2 s for a manager at every hide; the
-# caption buttons take their glyphs from Wine's Marlett. Chinese text needs no setting: in the
-# zh_CN locale Wine asks for a font of code page 936 and fontconfig gives Noto Sans CJK.
-rm -f "$build/xvfb.display"
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$build/xvfb.display" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do
-    [ -s "$build/xvfb.display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$build/xvfb.display")"
-[ -d "$WINEPREFIX" ] || "${chinese[@]}" wineboot --init >/dev/null 2>&1
-"${chinese[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+vantaedit_wine_env "$build"
+trap 'kill $vantaedit_xvfb 2>/dev/null || true' EXIT
 
 failed=0
 passed=0
-tests=(platform_test core_test headerindex_test usageindex_test triggers_test teams_test
-       taskforces_test scripts_test newentry_test documentio_test gui_win32_test)
 for test in "${tests[@]}"; do
     exe=$(find "$build/tests" -name "$test.exe" | head -n 1)
     echo "== $test"
@@ -61,6 +40,20 @@ for test in "${tests[@]}"; do
     else
         failed=$((failed + 1))
     fi
+done
+
+# One set of scenarios for both backends: each replayed on the real windows through the system's
+# input path, its working folder and window state compared with what it expects.
+echo "== scenarios"
+for steps in tests/scenarios/*/steps.json; do
+    scenario=$(dirname "$steps")
+    if timeout 300 "${chinese[@]}" wine "$build/player/vantaedit-player.exe" "$scenario" 2>&1 |
+        tr -d '\r' | tee "$build/scenario.log" | grep -q '^PASS '; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+    fi
+    cat "$build/scenario.log"
 done
 
 # The command end to end: a split save of a file with a Chinese name, given in code page 936 on
@@ -93,6 +86,9 @@ else
 fi
 wineserver -w
 
-# One line a CI reads: test programs and the end-to-end save, each counted once.
+echo "== package"
+tools/package-windows.sh "$build"
+
+# One line a CI reads: test programs, scenarios and the end-to-end save, each counted once.
 echo "windows-check: $passed passed, $failed failed"
 [ $failed -eq 0 ]

@@ -120,8 +120,12 @@ std::vector<Item> ItemsOf(const res::DialogTemplate &dialogTemplate) {
     return items;
 }
 
-DWORD DialogStyle(const res::DialogTemplate &dialogTemplate) {
-    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_SHELLFONT | DS_CENTER;
+// A window without an owner is an overlapped window, not a pop-up: the system counts a pop-up's
+// menu bar into the frame it hides above the screen when the window is maximised, and the
+// caption would go with it.
+DWORD DialogStyle(const res::DialogTemplate &dialogTemplate, bool owned) {
+    DWORD style = (owned ? WS_POPUP : WS_OVERLAPPED) | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
+                  DS_SHELLFONT | DS_CENTER;
     style |= (dialogTemplate.style & res::kResizable) ? WS_THICKFRAME : DS_MODALFRAME;
     if (dialogTemplate.style & res::kMinMaxBoxes) style |= WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     return style;
@@ -164,8 +168,9 @@ Peer::Peer(Dialog &dialog, const res::DialogTemplate &dialogTemplate, HWND owner
     TemplateWriter writer;
     writer.header((owner ? 0 : WS_EX_APPWINDOW) |
                       ((dialogTemplate.style & res::kAcceptFiles) ? WS_EX_ACCEPTFILES : 0),
-                  DialogStyle(dialogTemplate), {0, 0, dialogTemplate.width, dialogTemplate.height},
-                  dialogTemplate.caption, dialogTemplate.fontPoints);
+                  DialogStyle(dialogTemplate, owner != nullptr),
+                  {0, 0, dialogTemplate.width, dialogTemplate.height}, dialogTemplate.caption,
+                  dialogTemplate.fontPoints);
     writer.setItemCount(WORD(items.size()));
     for (const Item &item : items)
         WriteItem(writer, item);

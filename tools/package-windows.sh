@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Packs the Windows download, vantaedit-<version>-win64.zip: one folder with vantaedit.exe and
+# vantaedit-cli.exe (static, stripped of their debugging information) and 说明.txt, a short guide
+# in Chinese (UTF-8 with a byte order mark and CR LF, as Notepad reads it everywhere). The ZIP
+# marks its names as UTF-8, so that Windows shows 说明.txt by its name.
+#
+#   tools/package-windows.sh [BUILD_DIR]   (default build-windows; configured and built as needed)
+#
+# Prints the ZIP's path and its files' sizes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. tools/deps.sh
+build=$(realpath -m "${1:-build-windows}")
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    vantaedit_install "${VANTAEDIT_WINDOWS_PACKAGES[@]}"
+    vantaedit_windows_configure "$build"
+fi
+cmake --build "$build" -j2 --target vantaedit vantaedit-cli
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+name=vantaedit-$version-win64
+stage=$build/package/$name
+rm -rf "$build/package"
+mkdir -p "$stage"
+x86_64-w64-mingw32-strip -o "$stage/vantaedit.exe" "$build/app/vantaedit.exe"
+x86_64-w64-mingw32-strip -o "$stage/vantaedit-cli.exe" "$build/cli/vantaedit-cli.exe"
+{
+    printf '\xef\xbb\xbf'
+    sed -e "s/@VERSION@/$version/" -e 's/$/\r/' <<'EOF'
+VantaEdit @VERSION@（Windows 64 位）
+
+VantaEdit 是游戏 AI 规则文件（ai.ini 及其包含的文件）的编辑器。
+
+运行
+  把本文件夹解压到任意位置，双击 vantaedit.exe 即可，无需安装，也不需要其他运行库。
+  需要 64 位的 Windows 10 或更新版本。
+  打开文件：菜单“文件 → 打开”，把文件拖到主窗口上，或在命令行运行 vantaedit.exe 文件路径。
+  程序没有数字签名，Windows 可能提示“Windows 已保护你的电脑”：点“更多信息”，再点“仍要运行”。
+
+文件
+  vantaedit.exe      编辑器
+  vantaedit-cli.exe  命令行工具：检查、保存、分文件保存、改名，与编辑器读写完全相同；
+                     用法见 vantaedit-cli.exe --help
+  说明.txt           本说明
+
+编码
+  AI 文件按系统的 ANSI 代码页读写（简体中文系统为 GBK），与游戏读取的方式相同。
+
+设置
+  最近打开的文件等设置保存在 %APPDATA%\VantaEdit 中；删除该文件夹即恢复默认。
+EOF
+} >"$stage/说明.txt"
+zip=$build/$name.zip
+rm -f "$zip"
+python3 - "$build/package" "$name" "$zip" <<'EOF'
+import os, sys, zipfile
+base, name, out = sys.argv[1:]
+with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as archive:
+    for file in sorted(os.listdir(os.path.join(base, name))):
+        archive.write(os.path.join(base, name, file), f"{name}/{file}")
+EOF
+echo "$zip"
+(cd "$stage" && stat -c '  %s bytes  %n' -- *)
