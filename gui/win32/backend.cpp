@@ -494,16 +494,21 @@ bool RunModalLoop(const bool &running) {
     return true;
 }
 
-ModalScope::ModalScope(HWND keep) {
+ModalScope::ModalScope(HWND keep, Owned owned) {
     struct Search {
         HWND keep;
+        Owned owned;
         std::vector<HWND> *disabled;
-    } search{keep, &disabled_};
+    } search{keep, owned, &disabled_};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM data) -> BOOL {
             auto *search = reinterpret_cast<Search *>(data);
-            if (window != search->keep && IsDialogWindow(window) && IsWindowEnabled(window))
+            bool kept = window == search->keep;
+            for (HWND owner = GetWindow(window, GW_OWNER);
+                 owner && search->owned == Owned::Kept && !kept; owner = GetWindow(owner, GW_OWNER))
+                kept = owner == search->keep;
+            if (!kept && IsDialogWindow(window) && IsWindowEnabled(window))
                 search->disabled->push_back(window);
             return TRUE;
         },

@@ -389,7 +389,7 @@ bool Peer::exec() {
     {
         // The others take input again before this window hides, so that one of them becomes
         // the active window.
-        ModalScope modal(hwnd_);
+        ModalScope modal(hwnd_, ModalScope::Owned::Kept);
         EnableWindow(hwnd_, TRUE);
         ShowWindow(hwnd_, SW_SHOW);
         RunModalLoop(running_);

@@ -108,10 +108,13 @@ void ProcessQueuedMessages();
 bool RunModalLoop(const bool &running);
 
 // While it lives, every other dialog window of the program refuses input: the modal window or
-// box is the only one the user can reach, as for an application-modal dialog.
+// box is the only one the user can reach, as for an application-modal dialog. A modal window of
+// ours keeps the windows it owns (the main window run modally keeps its editor windows); a box
+// passes its owner, and the windows that owner owns refuse input too.
 class ModalScope {
 public:
-    explicit ModalScope(HWND modal = nullptr);
+    enum class Owned { Kept, Blocked };
+    explicit ModalScope(HWND modal = nullptr, Owned owned = Owned::Blocked);
     ~ModalScope();
     ModalScope(const ModalScope &) = delete;
     ModalScope &operator=(const ModalScope &) = delete;

@@ -606,15 +606,20 @@ TEST(Win32Backend, ModalWindowIsTheOnlyOneTakingInputUntilItEnds) {
     for (const Key key : {Key::Enter, Key::Escape}) {
         SCOPED_TRACE(int(key));
         ConfirmDialog dialog(main);
-        bool mainBlocked = false;
+        // A window the modal one owns is part of it: the main window run modally keeps its
+        // editor windows.
+        Window owned(res::kIdTriggerDialog, &dialog);
+        bool mainBlocked = false, ownedTakesInput = false;
         std::unique_ptr<gui::Timer> press = gui::MakeTimer([&] {
             mainBlocked = !IsWindowEnabled(mainWindow);
+            ownedTakesInput = IsWindowEnabled(gui::win32::WindowOf(owned));
             Input().type(dialog, res::kIdAddNewId, u"NEW-ID");
             Input().pressKey(dialog, res::kIdAddNewId, Keys(key));
         });
         press->start(20);
         EXPECT_EQ(dialog.exec(), key == Key::Enter);
         EXPECT_TRUE(mainBlocked);
+        EXPECT_TRUE(ownedTakesInput);
         EXPECT_TRUE(IsWindowEnabled(mainWindow));
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.control<gui::Edit>(res::kIdAddNewId)->text(), u"NEW-ID");
