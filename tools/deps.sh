@@ -37,10 +37,13 @@ vantaedit_build() {
 
 # Configures a cross-build for 64-bit Windows in BUILD_DIR (absolute): the editor on the Windows
 # backend, vantaedit-cli and the tests, with GoogleTest built from Debian's sources by the same
-# compiler, all linked statically.
+# compiler, all linked statically. Optimised without debugging information, which nothing under
+# Wine reads and which makes every link slow; at -O2, since -O3 brings a false -Wrestrict warning
+# of GCC 12 inside std::string.
 vantaedit_windows_configure() {
     local build=$1
     cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$PWD/tools/mingw-w64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DVANTAEDIT_DOCUMENT_ONLY=OFF -DVANTAEDIT_WERROR=ON \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+        -DVANTAEDIT_DOCUMENT_ONLY=OFF -DVANTAEDIT_WERROR=ON \
         -DVANTAEDIT_GTEST_SOURCE=/usr/src/googletest >/dev/null
 }
