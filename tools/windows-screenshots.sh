@@ -82,8 +82,8 @@ shoot filemenu 480x200+0+0
 wineserver -k
 wait $editor || true
 
-# Each editor window in front with the first entry of its list chosen, then all of them with the
-# new entry dialog over them.
+# Each editor window in front with the first entry of its list chosen, the question when the file
+# changes on disk, then all the windows with the new entry dialog over them.
 cp tests/scenarios/taskforce-edit-save/input/ai.ini "$work/ai.ini"
 "${chinese[@]}" wine "$build/app/vantaedit.exe" "$("${chinese[@]}" winepath -w "$work/ai.ini")" &
 windows=(taskforces:派遣部队窗口:kIdTaskForceList triggers:触发配置窗口:kIdTriggerList
@@ -94,6 +94,15 @@ for entry in "${windows[@]}"; do
     read -r left top _ _ < <(window rect "$caption" "$(id "$list")")
     click $((left + 30)) $((top + 34))
     shoot "$name" "$caption"
+done
+# The file changed on disk by another program: the question with the buttons it names.
+printf '; changed\r\n' >>"$work/ai.ini"
+shoot reload 文件已修改
+xdotool key Escape
+# Wine lets a box's owner rise above the windows it owns (Windows keeps them above it).
+for entry in "${windows[@]}"; do
+    IFS=: read -r _ caption _ <<<"$entry"
+    window raise "$caption"
 done
 read -r left top right bottom < <(window rect 小队配置窗口 "$(id kIdTeamNew)")
 click $(((left + right) / 2)) $(((top + bottom) / 2))
