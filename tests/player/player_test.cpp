@@ -34,8 +34,8 @@ TEST(Player, PassDifferenceAndStepItCannotCarryOut) {
     const fs::path example = fs::path(VANTAEDIT_SCENARIOS) / "taskforce-edit-save";
     struct Case {
         const char *name;
-        std::string file;                     // replaced in the scenario's copy
-        std::string from, to;                 // in that file
+        std::string file;     // replaced in the scenario's copy
+        std::string from, to; // in that file
         int status;
         std::string out;
     };
@@ -61,7 +61,8 @@ TEST(Player, PassDifferenceAndStepItCannotCarryOut) {
             const size_t at = text.find(c.from);
             if (at == std::string::npos) {
                 // The example has no mouse movement: one is added for the unknown action.
-                text.insert(text.find("[") + 1, "{\"window\": \"taskforce\", \"action\": \"wave\"},");
+                text.insert(text.find("[") + 1,
+                            "{\"window\": \"taskforce\", \"action\": \"wave\"},");
             } else {
                 text.replace(at, c.from.size(), c.to);
             }
@@ -75,13 +76,15 @@ TEST(Player, PassDifferenceAndStepItCannotCarryOut) {
 
 TEST(PlayerJson, ReadsWhatScenariosHoldAndRefusesTheRest) {
     std::string error;
-    const std::optional<JsonValue> value = JsonValue::Parse(
-        R"({"a": [1, -2, true, null], "b": "\u6539\n\"x\"", "c": {}})", error);
+    const std::optional<JsonValue> value =
+        JsonValue::Parse(R"({"a": [1, -2, true, null], "b": "\u6539\n\"x\"", "c": {}})", error);
     ASSERT_TRUE(value) << error;
-    EXPECT_EQ(value->Compact(), "{\"a\": [1, -2, true, null], \"b\": \"改\\n\\\"x\\\"\", \"c\": {}}");
+    EXPECT_EQ(value->Compact(),
+              "{\"a\": [1, -2, true, null], \"b\": \"改\\n\\\"x\\\"\", \"c\": {}}");
     EXPECT_EQ(*value->member("b")->string(), "改\n\"x\"");
-    for (const char *bad : {"", "{", "[1,]", "{\"a\" 1}", "\"open", "1 2", "[[[[[[[[[[[[[[[[[[[[["
-                             "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[1]"}) {
+    for (const char *bad : {"", "{", "[1,]", "{\"a\" 1}", "\"open", "1 2",
+                            "[[[[[[[[[[[[[[[[[[[[["
+                            "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[1]"}) {
         EXPECT_FALSE(JsonValue::Parse(bad, error)) << bad;
         EXPECT_FALSE(error.empty());
     }
