@@ -64,7 +64,8 @@ int64_t NumberOf(const JsonValue &step, const char *key) {
 
 bool FlagOf(const JsonValue &step, const char *key) {
     const JsonValue *value = step.member(key);
-    if (!value || !value->boolean()) throw CannotReplay(std::string("no true or false \"") + key + "\"");
+    if (!value || !value->boolean())
+        throw CannotReplay(std::string("no true or false \"") + key + "\"");
     return *value->boolean();
 }
 
@@ -72,7 +73,8 @@ bool FlagOf(const JsonValue &step, const char *key) {
 std::set<std::string> FilesUnder(const fs::path &folder) {
     std::set<std::string> files;
     for (const fs::directory_entry &entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), folder).generic_string());
+        if (entry.is_regular_file())
+            files.insert(fs::relative(entry.path(), folder).generic_string());
     return files;
 }
 
@@ -201,9 +203,8 @@ void Player::Prepare() {
     platform::SetOpenFileHandler([this](const std::u16string &) { return openPath_; });
     platform::SetMessageBoxHandler(
         [this](const platform::MessageBoxRequest &request) { return Answer(request); });
-    platform::SetExitHandler([this](int status) {
-        messages_.push_back("exit " + std::to_string(status));
-    });
+    platform::SetExitHandler(
+        [this](int status) { messages_.push_back("exit " + std::to_string(status)); });
 }
 
 platform::Answer Player::Answer(const platform::MessageBoxRequest &request) {
@@ -224,6 +225,8 @@ platform::Answer Player::Answer(const platform::MessageBoxRequest &request) {
         return Answer::Overwrite;
     case Buttons::YesNo:
         return Answer::Yes;
+    case Buttons::RestoreDiscardLater: // a recovery file found at Open
+        return Answer::Restore;
     case Buttons::Ok:
     case Buttons::Close:
         break;
@@ -246,8 +249,7 @@ Window Player::WindowNamed(const std::string &name) const {
 }
 
 // The control a step names: by its id, or by the text of its label (or of the button itself).
-int Player::ControlOf(const gui::Dialog &window, const JsonValue &step,
-                      const char *textKey) const {
+int Player::ControlOf(const gui::Dialog &window, const JsonValue &step, const char *textKey) const {
     if (const JsonValue *id = step.member("control"); id && id->number()) {
         if (!window.control(int(*id->number())))
             throw CannotReplay("no control " + std::to_string(*id->number()));
@@ -347,11 +349,11 @@ JsonValue Player::State() const {
     };
     auto textWindow = [&](const gui::Dialog *window, int list, int title, int field) {
         auto [rows, selected] = listed(window, list);
-        return JsonValue(JsonValue::Object{
-            {"rows", rows},
-            {"selected", selected},
-            {"title", label(window, title)},
-            {"field", FieldText(window->control<gui::TextArea>(field)->text())}});
+        return JsonValue(
+            JsonValue::Object{{"rows", rows},
+                              {"selected", selected},
+                              {"title", label(window, title)},
+                              {"field", FieldText(window->control<gui::TextArea>(field)->text())}});
     };
 
     const gui::Dialog *team = g_teamWindow;
@@ -372,14 +374,15 @@ JsonValue Player::State() const {
         {"team", JsonValue::Object{{"rows", teamRows},
                                    {"selected", teamSelected},
                                    {"hint", label(team, kIdTeamHint)},
-                                   {"form", JsonValue::Object{
-                                                {"comment", edit(team, kIdTeamComment)},
-                                                {"priority", edit(team, kIdTeamPriority)},
-                                                {"max", edit(team, kIdTeamMax)},
-                                                {"taskforce", combo(team, kIdTeamTaskForce)},
-                                                {"script", combo(team, kIdTeamScript)},
-                                                {"flags_ticked", flags},
-                                            }}}},
+                                   {"form",
+                                    JsonValue::Object{
+                                        {"comment", edit(team, kIdTeamComment)},
+                                        {"priority", edit(team, kIdTeamPriority)},
+                                        {"max", edit(team, kIdTeamMax)},
+                                        {"taskforce", combo(team, kIdTeamTaskForce)},
+                                        {"script", combo(team, kIdTeamScript)},
+                                        {"flags_ticked", flags},
+                                    }}}},
         {"trigger",
          JsonValue::Object{
              {"rows", triggerRows},
@@ -403,10 +406,9 @@ JsonValue Player::State() const {
                                         {"second_team", combo(trigger, kIdTriggerSecondTeam)},
                                         {"skirmish", checked(trigger, kIdTriggerSkirmish)},
                                         {"base_defense", checked(trigger, kIdTriggerBaseDefense)}}},
-             {"enabled",
-              JsonValue::Object{{"operator", enabled(trigger, kIdTriggerOperator)},
-                                {"object", enabled(trigger, kIdTriggerConditionObject)},
-                                {"value", enabled(trigger, kIdTriggerValue)}}}}},
+             {"enabled", JsonValue::Object{{"operator", enabled(trigger, kIdTriggerOperator)},
+                                           {"object", enabled(trigger, kIdTriggerConditionObject)},
+                                           {"value", enabled(trigger, kIdTriggerValue)}}}}},
         {"main", JsonValue::Object{{"caption", Text(main_->caption())}}},
         {"messages", std::move(messages)},
     };
@@ -457,8 +459,8 @@ std::optional<std::string> Player::StateDifference(const JsonValue &scenario,
                                                    const JsonValue &state) const {
     if (const JsonValue *must = scenario.member("must_select"); must && must->object()) {
         for (const auto &[window, rows] : *must->object()) {
-            const JsonValue *selected = state.member(window) ? state.member(window)->member("selected")
-                                                              : nullptr;
+            const JsonValue *selected =
+                state.member(window) ? state.member(window)->member("selected") : nullptr;
             if (!rows.array() || !selected || !selected->array()) continue;
             for (const JsonValue &row : *rows.array())
                 if (std::find(selected->array()->begin(), selected->array()->end(), row) ==
@@ -484,7 +486,8 @@ int Player::Run(const std::optional<fs::path> &stateFile) {
     driver_.settle();
     if (const JsonValue *autodetect = scenario.member("autodetect_start_number");
         autodetect && autodetect->boolean() &&
-        main_->control<gui::CheckBox>(res::kIdAutoDetectStart)->isChecked() != *autodetect->boolean())
+        main_->control<gui::CheckBox>(res::kIdAutoDetectStart)->isChecked() !=
+            *autodetect->boolean())
         driver_.click(*main_, res::kIdAutoDetectStart);
 
     for (size_t i = 0; i < steps.array()->size(); ++i) {
@@ -536,7 +539,8 @@ int RunPlayer(const std::vector<std::u16string> &arguments, gui::Driver &driver)
         return kCannotReplay;
     }
     const fs::path folder = scenario->lexically_normal();
-    std::string name = (folder.has_filename() ? folder : folder.parent_path()).filename().generic_string();
+    std::string name =
+        (folder.has_filename() ? folder : folder.parent_path()).filename().generic_string();
     try {
         std::string error;
         if (fs::exists(*scenario / "scenario.json"))
