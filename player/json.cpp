@@ -111,7 +111,8 @@ private:
         if (Word("false")) return JsonValue(false);
         if (Word("null")) return JsonValue();
         int64_t number = 0;
-        const auto [end, problem] = std::from_chars(text_.data() + pos_, text_.data() + text_.size(), number);
+        const auto [end, problem] =
+            std::from_chars(text_.data() + pos_, text_.data() + text_.size(), number);
         if (problem != std::errc() || end == text_.data() + pos_)
             return Fail("not a value"), std::nullopt;
         pos_ = size_t(end - text_.data());
