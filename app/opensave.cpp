@@ -6,6 +6,8 @@
 #include "document/filereport.h"
 #include "document/filestamps.h"
 #include "platform/seams.h"
+#include "triggers/triggerformat.h"
+#include "triggers/triggerloader.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
 #include "ui/usagelist.h"
@@ -33,6 +35,10 @@ void OpenFile(DocumentModel &model, FileStamps &stamps, const std::u16string &pa
 
 namespace {
 
+const RulesFile *RulesOf(const DocumentModel &model) {
+    return model.rules ? &*model.rules : nullptr;
+}
+
 // Whether a line of a list text ("n=ID", or "ID=..." for triggers) names `id`.
 bool Lists(std::string_view text, std::string_view id, bool idBeforeEquals) {
     bool found = false;
@@ -44,14 +50,32 @@ bool Lists(std::string_view text, std::string_view id, bool idBeforeEquals) {
     return found;
 }
 
-// Shows the entry a finding is about in its window: the entry that holds a broken reference or a
-// value out of form, or whichever list names an ID found twice. Findings about text Save drops
-// name nothing a window lists.
-void OpenFindingEntry(const Document &document, const Finding &finding) {
+// Whether the house of trigger `id` is one the rules file does not name, as the report finds it.
+bool HasUnknownHouse(const std::string &triggerText, std::string_view id, const RulesFile *rules) {
+    const std::string rest = FindTriggerEntry(triggerText, id);
+    if (!rules || rest == "None") return false;
+    std::string house = TriggerField(rest, 2);
+    for (char &c : house)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return house != "<all>" && house != "<none>" && !rules->KnowsCountry(house);
+}
+
+// Shows the entry a finding is about in its window: the entry that holds a broken reference, a
+// value out of form or a name the rules file lacks, or whichever list names an ID found twice.
+// Findings about text Save drops name nothing a window lists.
+void OpenFindingEntry(const DocumentModel &model, const Finding &finding) {
+    const Document &document = model.document;
     const std::u16string id = ToWide(finding.id);
     switch (finding.kind) {
+    case FindingKind::UnknownHouse:
+        // Told at a trigger's line or at a team's House= line; a trigger and a team of one ID
+        // lead to the trigger while its house is unknown.
+        if (HasUnknownHouse(document.triggerText, finding.id, RulesOf(model)))
+            return OpenTrigger(id);
+        return OpenTeam(id);
     case FindingKind::MissingTeam:
     case FindingKind::NoTeam:
+    case FindingKind::UnknownConditionObject:
     case FindingKind::TriggerFieldCount:
     case FindingKind::TriggerCondition:
     case FindingKind::TriggerWeight:
@@ -65,8 +89,11 @@ void OpenFindingEntry(const Document &document, const Finding &finding) {
     case FindingKind::TeamMax:
         return OpenTeam(id);
     case FindingKind::TaskForceMember:
+    case FindingKind::UnknownUnit:
         return OpenTaskForce(id);
     case FindingKind::ScriptAction:
+    case FindingKind::UnknownScriptAction:
+    case FindingKind::ScriptArgument:
         return OpenScript(id);
     case FindingKind::ListedTwice:
     case FindingKind::DuplicateSection:
@@ -82,33 +109,37 @@ void OpenFindingEntry(const Document &document, const Finding &finding) {
 }
 
 // The findings as the report's table: 种类, ID, 位置, 说明; a double-click opens the entry.
-platform::ReportTable FindingsTable(const Document &document, const std::vector<Finding> *broken) {
+platform::ReportTable FindingsTable(const DocumentModel &model,
+                                    const std::vector<Finding> *broken) {
+    const Document &document = model.document;
     auto findings = std::make_shared<std::vector<Finding>>(document.droppedOnSave.findings);
     if (broken) findings->insert(findings->end(), broken->begin(), broken->end());
     platform::ReportTable table;
-    table.summary = FileReportSummary(document.openedPath, document.droppedOnSave, broken);
+    table.summary =
+        FileReportSummary(document.openedPath, document.droppedOnSave, broken, RulesOf(model));
     table.headers = {u"种类", u"ID", u"位置", u"说明"};
     for (const Finding &finding : *findings)
         table.rows.push_back({std::u16string(FindingKindLabel(finding.kind)), ToWide(finding.id),
                               FindingPlace(finding), finding.what});
-    table.activated = [&document, findings](size_t row) {
-        if (row < findings->size()) OpenFindingEntry(document, (*findings)[row]);
+    table.activated = [&model, findings](size_t row) {
+        if (row < findings->size()) OpenFindingEntry(model, (*findings)[row]);
     };
     return table;
 }
 
 // Shown once per opened file, at the first Save that finds something the file held and Save
 // drops.
-bool ConfirmDroppedText(Document &document) {
-    DroppedOnSave &dropped = document.droppedOnSave;
+bool ConfirmDroppedText(DocumentModel &model) {
+    DroppedOnSave &dropped = model.document.droppedOnSave;
     if (dropped.findings.empty() || dropped.shownAtSave) return true;
     dropped.shownAtSave = true;
-    platform::ReportTable table = FindingsTable(document, nullptr);
+    platform::ReportTable table = FindingsTable(model, nullptr);
     table.summary += u"\n仍要保存吗？";
-    return platform::ShowOwnedReport(FileReportText(document.openedPath, dropped, nullptr) +
-                                         u"\n仍要保存吗？",
-                                     u"保存前检查", platform::Buttons::SaveCancel,
-                                     std::move(table)) == platform::Answer::Save;
+    return platform::ShowOwnedReport(
+               FileReportText(model.document.openedPath, dropped, nullptr, RulesOf(model)) +
+                   u"\n仍要保存吗？",
+               u"保存前检查", platform::Buttons::SaveCancel,
+               std::move(table)) == platform::Answer::Save;
 }
 
 // Another program changed files this save would replace: the user decides.
@@ -126,7 +157,7 @@ bool ConfirmOverwrite(const std::vector<std::u16string> &changed) {
 
 bool SaveFile(DocumentModel &model, FileStamps &stamps) {
     Document &document = model.document;
-    if (!CanSaveOpenedFile(document) || !ConfirmDroppedText(document)) return false;
+    if (!CanSaveOpenedFile(document) || !ConfirmDroppedText(model)) return false;
     const platform::Answer answer =
         platform::ShowOwnedMessage(u"是否分文件保存?⊙(・◇・)？", u"保存提示",
                                    platform::Buttons::YesNoCancel, platform::Icon::Question);
@@ -140,18 +171,20 @@ bool SaveFile(DocumentModel &model, FileStamps &stamps) {
     return true;
 }
 
-void CheckFile(const Document &document) {
+void CheckFile(const DocumentModel &model) {
+    const Document &document = model.document;
     if (!document.IsFileOpen()) {
         platform::ShowAppMessage(u"没检测到任何内容X_X");
         return;
     }
-    const std::vector<Finding> broken = FindBrokenReferences(document);
-    // Open beside the windows while the user follows its findings; 刷新 checks again.
-    platform::ShowOwnedReport(FileReportText(document.openedPath, document.droppedOnSave, &broken),
-                              u"检查文件", platform::Buttons::Close,
-                              FindingsTable(document, &broken), [&document] {
-                                  if (!document.IsFileOpen()) return platform::ReportTable{};
-                                  const std::vector<Finding> again = FindBrokenReferences(document);
-                                  return FindingsTable(document, &again);
-                              });
+    const std::vector<Finding> broken = FindBrokenReferences(document, RulesOf(model));
+    // Open beside the windows while the user follows its findings; 刷新 checks again, against
+    // the rules file as it then stands.
+    platform::ShowOwnedReport(
+        FileReportText(document.openedPath, document.droppedOnSave, &broken, RulesOf(model)),
+        u"检查文件", platform::Buttons::Close, FindingsTable(model, &broken), [&model] {
+            if (!model.document.IsFileOpen()) return platform::ReportTable{};
+            const std::vector<Finding> again = FindBrokenReferences(model.document, RulesOf(model));
+            return FindingsTable(model, &again);
+        });
 }

@@ -7,7 +7,6 @@
 
 class DocumentModel;
 class FileStamps;
-struct Document;
 
 // The open-file dialog's filters.
 extern const std::u16string kOpenFileFilter;
@@ -28,5 +27,5 @@ void OpenFile(DocumentModel &model, FileStamps &stamps, const std::u16string &pa
 bool SaveFile(DocumentModel &model, FileStamps &stamps);
 
 // Shows the file report: what Save drops of the opened files, and the findings of the document
-// as it stands.
-void CheckFile(const Document &document);
+// as it stands, its names checked against the model's rules file when there is one.
+void CheckFile(const DocumentModel &model);

@@ -3,6 +3,7 @@
 #include "app/opensave.h"
 #include "app/recoverykeeper.h"
 #include "core/windowsignals.h"
+#include "document/rulesfile.h"
 #include "newentry/addnew.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
@@ -21,10 +22,32 @@ const std::u16string kExitPrompt = u"请注意，有文件未保存∑(っ°Д°
 const std::u16string kExitCaption = u"Fight!!(ｏ^-^)~''☆ミ☆ミ";
 const std::u16string kRecentKey = u"recentFiles";
 constexpr size_t kRecentCount = 8;
+// Pairs of an opened file's path and its rules file's path, the pair set last first.
+const std::u16string kRulesKey = u"rulesFiles";
+constexpr size_t kRulesCount = 32;
 
 void WriteRecentFiles(std::vector<std::u16string> files) {
     if (files.size() > kRecentCount) files.resize(kRecentCount);
     gui::WriteSetting(kRecentKey, files);
+}
+
+std::u16string RememberedRulesFile(const std::u16string &file) {
+    const std::vector<std::u16string> pairs = gui::ReadSetting(kRulesKey);
+    for (size_t i = 0; i + 1 < pairs.size(); i += 2)
+        if (pairs[i] == file) return pairs[i + 1];
+    return {};
+}
+
+// Remembers `rules` for `file`, or forgets what was remembered for it when `rules` is empty.
+void RememberRulesFile(const std::u16string &file, const std::u16string &rules) {
+    const std::vector<std::u16string> old = gui::ReadSetting(kRulesKey);
+    std::vector<std::u16string> pairs;
+    if (!rules.empty()) pairs = {file, rules};
+    for (size_t i = 0; i + 1 < old.size() && pairs.size() < 2 * kRulesCount; i += 2) {
+        if (old[i] == file) continue;
+        pairs.insert(pairs.end(), {old[i], old[i + 1]});
+    }
+    gui::WriteSetting(kRulesKey, pairs);
 }
 
 } // namespace
@@ -77,7 +100,10 @@ void CVantaEditDlg::onCommand(int id) {
         watchFiles();
         break;
     case res::kCmdCheckFile:
-        CheckFile(model_.document);
+        CheckFile(model_);
+        break;
+    case res::kCmdRulesFile:
+        chooseRulesFile();
         break;
     case res::kCmdExit:
         exitCommand();
@@ -134,6 +160,7 @@ void CVantaEditDlg::openPath(const std::u16string &path, bool autoDetect,
     OpenFile(model_, stamps_, path, autoDetect);
     if (recovered) recovery_->restore(std::move(*recovered));
     watchFiles();
+    useRememberedRulesFile();
 
     std::vector<std::u16string> recent = RecentFiles();
     std::erase(recent, path);
@@ -162,6 +189,42 @@ void CVantaEditDlg::openRecent(const std::u16string &path) {
         return;
     }
     openCommand(path);
+}
+
+void CVantaEditDlg::chooseRulesFile() {
+    const Document &document = model_.document;
+    if (!document.IsFileOpen()) {
+        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        return;
+    }
+    const std::u16string path = platform::AskOpenFileName(kOpenFileFilter);
+    if (path.empty()) return;
+    RulesRead read = ReadRulesFile(path);
+    if (!read.rules) {
+        platform::ShowAppMessage(
+            read.error +
+            (model_.rules ? u"\n仍按原来的规则文件检查: " + model_.rules->path : std::u16string()));
+        return;
+    }
+    RememberRulesFile(document.openedPath, path);
+    if (!read.rules->hasTypeList && !read.rules->hasCountryList)
+        platform::ShowAppMessage(RulesFileNote(*read.rules));
+    model_.SetRules(std::move(read.rules));
+}
+
+void CVantaEditDlg::useRememberedRulesFile() {
+    const std::u16string &file = model_.document.openedPath;
+    const std::u16string path = RememberedRulesFile(file);
+    if (path.empty()) return model_.SetRules(std::nullopt);
+    if (!platform::IsExistingFile(path)) {
+        RememberRulesFile(file, {});
+        platform::ShowAppMessage(u"规则文件已不存在，不再用于 " + platform::FileNameOf(file) +
+                                 u":\n" + path);
+        return model_.SetRules(std::nullopt);
+    }
+    RulesRead read = ReadRulesFile(path);
+    if (!read.rules) platform::ShowAppMessage(read.error + u"\n这次没有按规则文件检查名称。");
+    model_.SetRules(std::move(read.rules));
 }
 
 void CVantaEditDlg::watchFiles() {

@@ -38,6 +38,11 @@ public:
     // The files opened last, newest first, as 最近打开的文件 lists them.
     static std::vector<std::u16string> RecentFiles();
 
+    // 文件 → 规则文件...: the mod's rules file that the opened file's names are checked against,
+    // chosen in the open-file dialog and read at once. One that could be read is used and
+    // remembered for the opened file; one that could not is told, and what was used stays.
+    void chooseRulesFile();
+
     // Asks whether the opened file or its include files, changed on disk by another program,
     // are to be loaded again. The editor does this when it is activated and when a file changes.
     void checkFilesOnDisk();
@@ -71,6 +76,10 @@ private:
     void showState();
     void fillRecentMenu();
     void openRecent(const std::u16string &path);
+    // After Open: the rules file remembered for the opened file, read again, or none. One that
+    // no longer exists is forgotten with a message; one that exists but cannot be read is told
+    // and stays remembered, as it may be locked or on a drive that is away for a while.
+    void useRememberedRulesFile();
     void watchFiles();
 
     DocumentModel model_;

@@ -21,16 +21,19 @@ namespace windowbench {
 constexpr int kFileScale = 10;
 constexpr int kRows = 1000 * kFileScale; // task forces, scripts and teams
 
-inline void LoadDocument() { testsupport::LoadGeneratedDocument(doc, kFileScale, 1); }
+inline void LoadDocument(int scale = kFileScale) {
+    testsupport::LoadGeneratedDocument(doc, scale, 1);
+}
 
 // The list `listId` of a window.
 inline gui::qt::ReportView *ListOf(const gui::Dialog &window, int listId) {
     return gui::qt::WidgetOf<gui::qt::ReportView>(window, listId);
 }
 
-// A window of type W shown once on a fresh document, which fills its list.
-template <class W> std::unique_ptr<W> FilledWindow() {
-    LoadDocument();
+// A window of type W shown once on a fresh document of `scale` × 1,000 entries of each kind,
+// which fills its list.
+template <class W> std::unique_ptr<W> FilledWindow(int scale = kFileScale) {
+    LoadDocument(scale);
     auto window = std::make_unique<W>(model);
     window->show();
     return window;

@@ -59,6 +59,9 @@ public:
     virtual void replaceText(const std::u16string &text) = 0;
     // The line of the caret, from 0 (lines end at a line break).
     virtual int caretLine() const = 0;
+    // Puts the caret, nothing selected, at the end of line `line` (from 0; past the last line:
+    // the last) and scrolls it into sight.
+    virtual void setCaretLine(int line) = 0;
     // Called after the caret moved or the text changed.
     virtual void setOnCaretMoved(std::function<void()> moved) = 0;
 };
@@ -104,12 +107,9 @@ public:
     virtual int columnCount() const = 0;
     virtual std::u16string cellText(int row, int column) const = 0;
 
-    // What the source holds changed. Reset: anything, the selection is cleared. Inserted and
-    // removed: rows from `first` on; selected rows keep their selection and move with their
-    // place. Changed: the texts of rows `first` to `last`, nothing else.
+    // What the source holds changed. Reset: anything, the selection is cleared. Changed: the
+    // texts of rows `first` to `last`, nothing else.
     virtual void reset() = 0;
-    virtual void rowsInserted(int first, int count) = 0;
-    virtual void rowsRemoved(int first, int count) = 0;
     virtual void rowsChanged(int first, int last) = 0;
 
     // The selected rows, lowest first.

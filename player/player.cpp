@@ -390,13 +390,15 @@ JsonValue Player::State() const {
         return std::pair{Rows(*window->control<gui::ReportList>(id)),
                          Selected(*window->control<gui::ReportList>(id))};
     };
-    auto textWindow = [&](const gui::Dialog *window, int list, int title, int field) {
+    auto textWindow = [&](const gui::Dialog *window, int list, int title, int field,
+                          int explanation) {
         auto [rows, selected] = listed(window, list);
         return JsonValue(
             JsonValue::Object{{"rows", rows},
                               {"selected", selected},
                               {"title", label(window, title)},
-                              {"field", FieldText(window->control<gui::TextArea>(field)->text())}});
+                              {"field", FieldText(window->control<gui::TextArea>(field)->text())},
+                              {"explanation", label(window, explanation)}});
     };
 
     const gui::Dialog *team = g_teamWindow;
@@ -411,9 +413,10 @@ JsonValue Player::State() const {
     using namespace res;
     JsonValue::Array messages(messages_.begin(), messages_.end());
     return JsonValue::Object{
-        {"taskforce",
-         textWindow(g_taskForceWindow, kIdTaskForceList, kIdTaskForceTitle, kIdTaskForceText)},
-        {"script", textWindow(g_scriptWindow, kIdScriptList, kIdScriptTitle, kIdScriptText)},
+        {"taskforce", textWindow(g_taskForceWindow, kIdTaskForceList, kIdTaskForceTitle,
+                                 kIdTaskForceText, kIdTaskForceExplanation)},
+        {"script", textWindow(g_scriptWindow, kIdScriptList, kIdScriptTitle, kIdScriptText,
+                              kIdScriptExplanation)},
         {"team", JsonValue::Object{{"rows", teamRows},
                                    {"selected", teamSelected},
                                    {"hint", label(team, kIdTeamHint)},

@@ -1,6 +1,6 @@
 #pragma once
 // Dialogs 134 and 132: the task force and script windows, the entry list on the left and the
-// entry's section as free text on the right.
+// entry's section as free text on the right, with what the caret's line means below it.
 
 #include "res/resources.h"
 
@@ -21,6 +21,7 @@ enum : int {
     kIdTaskForceUsage = 1082,
     kIdTaskForceCopy = 1090,
     kIdTaskForceRename = 1091,
+    kIdTaskForceExplanation = 1092,
 
     kIdScriptDialog = 132,
     kIdScriptList = 1004,
@@ -36,6 +37,8 @@ enum : int {
     kIdScriptUsage = 1082,
     kIdScriptCopy = 1090,
     kIdScriptRename = 1091,
+    kIdScriptExplanation = 1092,
+    kIdScriptInsertAction = 1093,
 };
 
 extern const DialogTemplate kTaskForceDialog;

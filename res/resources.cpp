@@ -35,8 +35,11 @@ constexpr const DialogTemplate *kDialogs[] = {
 
 // Menu 130: the main window's menu.
 constexpr MenuItem kFileItems[] = {
-    {u"打开", kCmdOpen},     {u"最近打开的文件", kCmdRecentFiles},
-    {u"保存", kCmdSave},     {u"检查文件...", kCmdCheckFile},
+    {u"打开", kCmdOpen},
+    {u"最近打开的文件", kCmdRecentFiles},
+    {u"保存", kCmdSave},
+    {u"检查文件...", kCmdCheckFile},
+    {u"规则文件...", kCmdRulesFile},
     {u"退出程序", kCmdExit},
 };
 constexpr MenuItem kEditItems[] = {

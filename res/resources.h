@@ -28,6 +28,7 @@ enum : int {
     kCmdUndo = 32811,
     kCmdRedo = 32812,
     kCmdRecentFiles = 32813, // the item that holds the recent files as a submenu
+    kCmdRulesFile = 32814,
 };
 
 // The id of controls that code never reaches: labels and decorations.

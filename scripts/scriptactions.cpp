@@ -11,8 +11,9 @@ namespace {
 using enum ArgumentKind;
 
 // The action numbers, their arguments, and which ones the game leaves undone follow the public
-// modding reference at https://modenc.renegadeprojects.com/ScriptTypes/ScriptActions; the names
-// and lines are our own.
+// modding reference at https://modenc.renegadeprojects.com/ScriptTypes/ScriptActions, checked
+// again against that wiki's revisions and its page on team aggression and against the public
+// documentation of an engine extension's script actions; the names and lines are our own.
 constexpr ScriptAction kActions[] = {
     {0, u"攻击目标类型", Target, u"攻击参数所指类型的敌方目标，打完一个接着找下一个，直到没有为止"},
     {1, u"攻击路径点", Waypoint, u"攻击参数所指路径点上的东西；没有建筑就攻击地面"},

@@ -2,8 +2,21 @@
 
 #include "newentry/renamedialog.h"
 #include "res/entrytextdialogs.h"
+#include "scripts/scriptactions.h"
+#include "ui/documentmodel.h"
 
 namespace {
+
+std::u16string ExplainLine(std::u16string_view fieldText, int line, const DocumentModel &model) {
+    return ExplainScriptLine(fieldText, line, model.document);
+}
+
+// The items list the actions in number order.
+InsertedLine InsertAction(std::u16string_view fieldText, int caretLine, int item) {
+    InsertedAction inserted =
+        InsertScriptAction(fieldText, caretLine, ScriptActions()[size_t(item)].number);
+    return {std::move(inserted.text), inserted.line};
+}
 
 EntryWindowKind ScriptKind() {
     using namespace res;
@@ -22,6 +35,11 @@ EntryWindowKind ScriptKind() {
         .filterId = kIdScriptFilter,
         .usageCaptionId = kIdScriptUsageCaption,
         .usageId = kIdScriptUsage,
+        .explanationId = kIdScriptExplanation,
+        .explain = ExplainLine,
+        .insertId = kIdScriptInsertAction,
+        .insertItems = ScriptActionItems(),
+        .insert = InsertAction,
         .usedKind = UsedKind::Script,
         .text = kScriptTextKind,
         .kindName = u"脚本",

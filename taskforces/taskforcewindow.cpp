@@ -1,9 +1,16 @@
 #include "taskforces/taskforcewindow.h"
 
+#include "document/filereport.h"
 #include "newentry/renamedialog.h"
 #include "res/entrytextdialogs.h"
+#include "ui/documentmodel.h"
 
 namespace {
+
+// A member line whose type the mod's rules file does not give; nothing without a rules file.
+std::u16string ExplainLine(std::u16string_view fieldText, int line, const DocumentModel &model) {
+    return model.rules ? UnknownMemberTypeNote(fieldText, line, *model.rules) : std::u16string();
+}
 
 EntryWindowKind TaskForceKind() {
     using namespace res;
@@ -22,6 +29,11 @@ EntryWindowKind TaskForceKind() {
         .filterId = kIdTaskForceFilter,
         .usageCaptionId = kIdTaskForceUsageCaption,
         .usageId = kIdTaskForceUsage,
+        .explanationId = kIdTaskForceExplanation,
+        .explain = ExplainLine,
+        .insertId = kNoId,
+        .insertItems = {},
+        .insert = nullptr,
         .usedKind = UsedKind::TaskForce,
         .text = kTaskForceTextKind,
         .kindName = u"人员",

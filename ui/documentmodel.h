@@ -5,8 +5,10 @@
 #include "core/document.h"
 #include "core/history.h"
 #include "core/usageindex.h"
+#include "document/rulesfile.h"
 #include "ui/signal.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +22,8 @@ class DocumentModel {
 public:
     Document document;
     History history;
+    // The mod's rules file the names are checked against, while the opened file has one.
+    std::optional<RulesFile> rules;
 
     // Runs `action`, which may change the document's texts, as one undo step named `name`.
     template <class Action> void Edit(std::u16string name, Action &&action) {
@@ -52,7 +56,14 @@ public:
     void MarkSaved();
     bool IsModified() const { return history.IsModified(); }
 
-    // The unsaved state or what Undo and Redo would do may have changed.
+    // The names are now checked against `content`, or against nothing.
+    void SetRules(std::optional<RulesFile> content) {
+        rules = std::move(content);
+        changed.notify();
+    }
+
+    // The texts, the unsaved state, what Undo and Redo would do or the rules file may have
+    // changed.
     Signal changed;
     // The content was replaced as a whole: lists are to be filled again from the texts.
     Signal restored;

@@ -10,6 +10,8 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
                                  gui::Dialog *owner)
     : gui::Dialog(kind.templateId, owner), kind_(kind), model_(model),
       title_(control<gui::Label>(kind.titleId)), text_(control<gui::TextArea>(kind.textId)),
+      explanation_(control<gui::Label>(kind.explanationId)),
+      insertBox_(control<gui::ComboBox>(kind.insertId)),
       pane_(control<gui::ReportList>(kind.listId), model.document,
             {.showRow = [this](int row) { showRow(row); },
              .pendingRow = kind.pendingRow,
@@ -17,10 +19,35 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
       usage_(control<gui::Label>(kind.usageCaptionId), control<gui::ReportList>(kind.usageId),
              u"队伍", OpenTeam),
       titleId_(title_->text()) {
+    if (insertBox_) {
+        insertBox_->setItems(kind_.insertItems);
+        insertBox_->setOnChosen([this](int item) { insertLine(item); });
+    }
+    text_->setOnCaretMoved([this] { explainCaretLine(); });
     setShown(false);
     restored_ = model_.restored.connect([this] { refresh(); });
-    // Teams that change what they name change the list of the shown entry.
-    changed_ = model_.changed.connect([this] { showUsage(); });
+    // Teams that change what they name change the list of the shown entry; the lists and the
+    // rules file, what a line means.
+    changed_ = model_.changed.connect([this] {
+        showUsage();
+        explainCaretLine();
+    });
+}
+
+void EntryTextWindow::explainCaretLine() {
+    explanation_->setText(titleId_.empty()
+                              ? std::u16string()
+                              : kind_.explain(text_->text(), text_->caretLine(), model_));
+}
+
+void EntryTextWindow::insertLine(int item) {
+    if (!shown_) return;
+    const InsertedLine inserted = kind_.insert(text_->text(), text_->caretLine(), item);
+    text_->replaceText(inserted.text);
+    text_->setCaretLine(inserted.line);
+    // The box reads as a menu again, and typing goes on in the new line.
+    insertBox_->setText({});
+    text_->setFocus();
 }
 
 void EntryTextWindow::showUsage() {
@@ -52,6 +79,7 @@ void EntryTextWindow::setShown(bool shown) {
     shown_ = shown;
     for (int id : {kind_.copyId, kind_.renameId})
         control(id)->setEnabled(shown);
+    if (insertBox_) insertBox_->setEnabled(shown);
 }
 
 void EntryTextWindow::onActivate() { pane_.MakeColumns(); }
@@ -100,7 +128,10 @@ void EntryTextWindow::setTitle(const std::u16string &id, const std::u16string &n
     const bool other = id != titleId_;
     titleId_ = id;
     title_->setText(note.empty() ? id : id + u"：" + note);
-    if (other) showUsage();
+    if (other) {
+        showUsage();
+        explainCaretLine();
+    }
 }
 
 void EntryTextWindow::SaveEntryText() {

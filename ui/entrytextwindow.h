@@ -1,7 +1,8 @@
 #pragma once
 // The editor window of the kinds whose sections are edited as free text, task forces and
 // scripts: the entry list pane on the left, the shown entry's ID above its section on the right,
-// and the buttons New, Tidy, Save, Delete and Close. EntryWindowKind holds every difference.
+// what the caret's line means below it, and the buttons New, Tidy, Save, Delete and Close.
+// EntryWindowKind holds every difference.
 
 #include "core/entrytext.h"
 #include "gui/dialog.h"
@@ -11,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class DocumentModel;
 
@@ -21,11 +23,30 @@ using RenameAsker = std::optional<std::u16string> (*)(DocumentModel &model,
                                                       const std::u16string &from,
                                                       gui::Dialog *owner);
 
+// What the line at `line` (from 0) of the field's text means, shown below the field; empty when
+// there is nothing to tell.
+using LineExplainer = std::u16string (*)(std::u16string_view fieldText, int line,
+                                         const DocumentModel &model);
+
+// The field's text with the line that item `item` of the insert box stands for added after line
+// `caretLine`, and the index of the added line.
+struct InsertedLine {
+    std::u16string text;
+    int line = 0;
+};
+using LineInserter = InsertedLine (*)(std::u16string_view fieldText, int caretLine, int item);
+
 struct EntryWindowKind {
     int templateId;
     int listId, titleId, textId;
     int newId, tidyId, saveId, deleteId, closeId, copyId, renameId;
     int filterId, usageCaptionId, usageId;
+    int explanationId;
+    LineExplainer explain;
+    // A combo box whose items add a line to the field; res::kNoId for none.
+    int insertId;
+    std::vector<std::u16string> insertItems;
+    LineInserter insert;
     UsedKind usedKind; // which teams use an entry: by their TaskForce= or Script=
     EntryTextKind text;
     std::u16string_view kindName; // as undo steps name the kind
@@ -76,6 +97,10 @@ private:
     void setShown(bool shown);
     // The teams that use the shown entry, under the text.
     void showUsage();
+    // What the caret's line means, below the text.
+    void explainCaretLine();
+    // Adds the line of insert box item `item` after the caret's line, as one edit of the field.
+    void insertLine(int item);
     // After the document was replaced as a whole: the list filled again, and the shown entry
     // shown again while it still exists.
     void refresh();
@@ -86,6 +111,8 @@ private:
     DocumentModel &model_;
     gui::Label *title_;
     gui::TextArea *text_;
+    gui::Label *explanation_;
+    gui::ComboBox *insertBox_;
     EntryList pane_;
     UsageList usage_;
     // The ID that Save and Tidy work on: what the title shows, without a note after it.

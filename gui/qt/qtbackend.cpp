@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace gui::qt {
@@ -104,7 +105,12 @@ void QtBackend::writeSetting(const std::u16string &key, const std::vector<std::u
     QSettings().setValue(Q(key), list);
 }
 
-int Main(int argc, char **argv, const ProgramMain &program) {
+int Main(int argc, char **argv, const ProgramMain &program, Audience audience) {
+    if (audience == Audience::Replay) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+        QStandardPaths::setTestModeEnabled(true);
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("VantaEdit"));
     QApplication::setApplicationName(QStringLiteral("VantaEdit"));

@@ -38,8 +38,12 @@ private:
 // program's name) in, the process's exit status out.
 using ProgramMain = std::function<int(const std::vector<std::u16string> &arguments)>;
 
+// Whom the windows are for: the user, or a replay of scenarios, which draws them on the offscreen
+// platform unless QT_QPA_PLATFORM names another and keeps its settings apart from the user's.
+enum class Audience { User, Replay };
+
 // Runs `program` on a QApplication with the Qt backend installed, Qt's standard dialogs in
 // Chinese, the program's icon on every window and the seams answered by real dialogs.
-int Main(int argc, char **argv, const ProgramMain &program);
+int Main(int argc, char **argv, const ProgramMain &program, Audience audience = Audience::User);
 
 } // namespace gui::qt

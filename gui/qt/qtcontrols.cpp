@@ -130,8 +130,17 @@ public:
         cursor.insertText(Q(text));
     }
     int caretLine() const override { return w_->textCursor().blockNumber(); }
+    void setCaretLine(int line) override {
+        QTextCursor cursor(
+            w_->document()->findBlockByNumber(std::clamp(line, 0, w_->blockCount() - 1)));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        w_->setTextCursor(cursor);
+        w_->ensureCursorVisible();
+    }
     void setOnCaretMoved(std::function<void()> moved) override {
         QObject::connect(w_, &QPlainTextEdit::cursorPositionChanged, w_, [moved] { moved(); });
+        // A deletion after the caret changes its line without moving it.
+        QObject::connect(w_, &QPlainTextEdit::textChanged, w_, [moved] { moved(); });
     }
 };
 
@@ -181,8 +190,6 @@ public:
     int columnCount() const override { return w_->rows()->columnCount(); }
     std::u16string cellText(int row, int column) const override { return U(w_->text(row, column)); }
     void reset() override { w_->rows()->reset(); }
-    void rowsInserted(int first, int count) override { w_->rows()->inserted(first, count); }
-    void rowsRemoved(int first, int count) override { w_->rows()->removed(first, count); }
     void rowsChanged(int first, int last) override { w_->rows()->changed(first, last); }
     std::vector<int> selectedRows() const override {
         const QList<int> rows = w_->selectedRowList();
@@ -230,19 +237,6 @@ void RowModel::setSource(const RowSource *source) {
 void RowModel::reset() {
     beginResetModel();
     endResetModel();
-}
-
-// The source has changed already: the view is told at once, before it asks for anything.
-void RowModel::inserted(int first, int count) {
-    if (count <= 0) return;
-    beginInsertRows({}, first, first + count - 1);
-    endInsertRows();
-}
-
-void RowModel::removed(int first, int count) {
-    if (count <= 0) return;
-    beginRemoveRows({}, first, first + count - 1);
-    endRemoveRows();
 }
 
 void RowModel::changed(int first, int last) {

@@ -32,8 +32,6 @@ public:
 
     // The source changed in these ways.
     void reset();
-    void inserted(int first, int count);
-    void removed(int first, int count);
     void changed(int first, int last);
 
     int rowCount(const QModelIndex &parent = {}) const override;

@@ -11,4 +11,4 @@ inline void OpenFile(const std::u16string &path, bool autoDetectStart = false) {
     OpenFile(model, stamps, path, autoDetectStart);
 }
 inline bool SaveFile() { return SaveFile(model, stamps); }
-inline void CheckFile() { CheckFile(doc); }
+inline void CheckFile() { CheckFile(model); }

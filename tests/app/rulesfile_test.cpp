@@ -1,0 +1,95 @@
+// 文件 → 规则文件... on the real windows of the Qt backend: the rules file is chosen, read,
+// remembered for the opened file and read again when that file is opened, and the file report and
+// the task force window check names against it.
+
+#include "app/vantaeditdlg.h"
+#include "core/windowsignals.h"
+#include "gui/qt/qtbackend.h"
+#include "gui/qt/qtdriver.h"
+#include "res/entrytextdialogs.h"
+#include "res/resources.h"
+#include "support/testsupport.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace testsupport;
+
+class RulesFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void chosenRememberedAndReadAgain();
+
+private:
+    gui::qt::QtBackend backend_;
+};
+
+void RulesFileTest::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("VantaEditTest"));
+    QSettings().clear();
+    gui::SetBackend(&backend_);
+}
+
+void RulesFileTest::chosenRememberedAndReadAgain() {
+    TempDir dir;
+    const std::string ai = "[TaskForces]\n0=TF\n[TF]\nName=Rush\n0=2,htnk\n1=1,HTNKK\n";
+    WriteBytes(dir / "ai.ini", ai);
+    WriteBytes(dir / "other.ini", ai);
+    WriteBytes(dir / "rules.ini", "[VehicleTypes]\n0=HTNK\n[Countries]\n0=Americans\n");
+    std::u16string chosen;
+    platform::SetOpenFileHandler([&chosen](const std::u16string &) { return chosen; });
+    MessageRecorder messages;
+    gui::qt::QtDriver driver;
+    CVantaEditDlg main;
+    gui::Dialog &taskForces = *g_taskForceWindow;
+    // What the task force window says of its member line 1=1,HTNKK after `path` was opened.
+    auto noteAfterOpening = [&](const std::filesystem::path &path) {
+        main.openCommandLine({WidePath(path)});
+        driver.clickRow(taskForces, res::kIdTaskForceList, 0, false);
+        taskForces.control<gui::TextArea>(res::kIdTaskForceText)->setCaretLine(3);
+        return U8(taskForces.control<gui::Label>(res::kIdTaskForceExplanation)->text());
+    };
+    auto chooseRules = [&](const std::filesystem::path &path) {
+        chosen = WidePath(path);
+        driver.command(main, res::kCmdRulesFile);
+    };
+    const std::string unknown = "第 4 行：类型 HTNKK 不在规则文件中";
+
+    QCOMPARE(noteAfterOpening(dir / "ai.ini"), std::string());
+    chooseRules(dir / "rules.ini");
+    QCOMPARE(U8(taskForces.control<gui::Label>(res::kIdTaskForceExplanation)->text()), unknown);
+    driver.command(main, res::kCmdCheckFile);
+    QVERIFY(messages.Texts().back().starts_with("检查文件: " + U8(WidePath(dir / "ai.ini")) +
+                                                "（规则文件: " + U8(WidePath(dir / "rules.ini")) +
+                                                "，1 个单位和建筑类型，1 个国家）\n"));
+
+    // A folder cannot be read: it is said, and the rules file in use stays in use and remembered.
+    chooseRules(dir.path());
+    QVERIFY(messages.Texts().back().starts_with("规则文件无法读取: " + U8(WidePath(dir.path()))));
+    QVERIFY(messages.Texts().back().ends_with("\n仍按原来的规则文件检查: " +
+                                              U8(WidePath(dir / "rules.ini"))));
+    QCOMPARE(U8(taskForces.control<gui::Label>(res::kIdTaskForceExplanation)->text()), unknown);
+
+    // Remembered per opened file: another file has none, the first has it again.
+    QCOMPARE(noteAfterOpening(dir / "other.ini"), std::string());
+    QCOMPARE(noteAfterOpening(dir / "ai.ini"), unknown);
+
+    // A remembered rules file that is gone is told once and forgotten.
+    std::filesystem::remove(dir / "rules.ini");
+    const size_t shown = messages.Texts().size();
+    QCOMPARE(noteAfterOpening(dir / "ai.ini"), std::string());
+    QCOMPARE(messages.Texts().size(), shown + 1);
+    QCOMPARE(messages.Texts().back(),
+             "规则文件已不存在，不再用于 ai.ini:\n" + U8(WidePath(dir / "rules.ini")));
+    QCOMPARE(noteAfterOpening(dir / "ai.ini"), std::string());
+    QCOMPARE(messages.Texts().size(), shown + 1);
+
+    platform::SetOpenFileHandler({});
+}
+
+QTEST_MAIN(RulesFileTest)
+#include "rulesfile_test.moc"
