@@ -1,6 +1,7 @@
 #include "app/vantaeditdlg.h"
 
 #include "app/opensave.h"
+#include "app/recoverykeeper.h"
 #include "core/windowsignals.h"
 #include "document/rulesfile.h"
 #include "newentry/addnew.h"
@@ -53,6 +54,8 @@ void RememberRulesFile(const std::u16string &file, const std::u16string &rules) 
 
 CVantaEditDlg::CVantaEditDlg()
     : gui::Dialog(res::kIdMainDialog),
+      recovery_(std::make_unique<RecoveryKeeper>(
+          model_, stamps_, RecoveryFolder(platform::EnvironmentValue), [this] { showState(); })),
       watcher_(gui::MakeFileWatcher([this] { checkFilesOnDisk(); })),
       autoDetectStart_(control<gui::CheckBox>(res::kIdAutoDetectStart)) {
     attachMenu(res::kIdMainMenu);
@@ -130,23 +133,32 @@ bool CVantaEditDlg::onEscape() { return true; }
 bool CVantaEditDlg::openCommandLine(const std::vector<std::u16string> &paths) {
     if (paths.size() > 1) return false;
     // The file dialog gives full paths; the include files are found beside the opened file.
-    if (paths.size() == 1) openCommand(platform::AbsolutePath(paths[0]));
+    if (paths.size() == 1) {
+        openCommand(platform::AbsolutePath(paths[0]));
+    } else if (std::optional<Recovery> recovered = recovery_->offerAtStart()) {
+        const std::u16string path = recovered->openedPath;
+        openCommand(path, std::move(recovered));
+    }
     return true;
 }
 
-void CVantaEditDlg::openCommand(const std::u16string &path) {
+void CVantaEditDlg::openCommand(const std::u16string &path, std::optional<Recovery> recovered) {
     // The load takes the box's state as the command starts: the boxes and the file dialog
     // closing over the window have it painted, which ticks it again.
     const bool autoDetect = autoDetectStart_->isChecked();
     opening_ = true;
     std::u16string chosen = u"None";
     if (confirmUnsavedChanges()) chosen = path.empty() ? AskOpenPath() : path;
-    if (chosen != u"None") openPath(chosen, autoDetect);
+    if (chosen != u"None") openPath(chosen, autoDetect, std::move(recovered));
     opening_ = false;
 }
 
-void CVantaEditDlg::openPath(const std::u16string &path, bool autoDetect) {
+void CVantaEditDlg::openPath(const std::u16string &path, bool autoDetect,
+                             std::optional<Recovery> recovered) {
+    recovery_->leave();
+    if (!recovered) recovered = recovery_->offer(path);
     OpenFile(model_, stamps_, path, autoDetect);
+    if (recovered) recovery_->restore(std::move(*recovered));
     watchFiles();
     useRememberedRulesFile();
 
@@ -241,6 +253,11 @@ void CVantaEditDlg::checkFilesOnDisk() {
 }
 
 void CVantaEditDlg::documentChanged() {
+    recovery_->documentChanged();
+    showState();
+}
+
+void CVantaEditDlg::showState() {
     auto name = [](const std::u16string &step) { return step.empty() ? step : u" " + step; };
     setMenuItem(res::kCmdUndo, u"撤销" + name(model_.history.UndoName()), model_.history.CanUndo());
     setMenuItem(res::kCmdRedo, u"重做" + name(model_.history.RedoName()), model_.history.CanRedo());
@@ -250,6 +267,7 @@ void CVantaEditDlg::documentChanged() {
         caption += u" — " + platform::FileNameOf(model_.document.openedPath);
         if (model_.IsModified()) caption += u" *";
     }
+    if (!recovery_->failure().empty()) caption += u" — 无法保存恢复文件: " + recovery_->failure();
     setCaption(caption);
 }
 
@@ -287,7 +305,9 @@ bool CVantaEditDlg::confirmUnsavedChanges() {
 }
 
 void CVantaEditDlg::exitCommand() {
-    if (confirmUnsavedChanges()) platform::ExitProcess(0);
+    if (!confirmUnsavedChanges()) return;
+    recovery_->leave();
+    platform::ExitProcess(0);
 }
 
 CAboutDlg::CAboutDlg(gui::Dialog *owner) : gui::Dialog(res::kIdAboutDialog, owner) {}

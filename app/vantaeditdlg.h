@@ -4,15 +4,18 @@
 // and leaves. It holds the document the editor windows share, and the windows themselves.
 
 #include "document/filestamps.h"
+#include "document/recovery.h"
 #include "gui/dialog.h"
 #include "gui/system.h"
 #include "ui/documentmodel.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class CAddnew;
+class RecoveryKeeper;
 class CAIT;
 class CArmy;
 class Cscripts;
@@ -25,8 +28,9 @@ public:
     CVantaEditDlg();
     ~CVantaEditDlg() override;
 
-    // The files named on the command line: none opens nothing; one is opened as Open does, but
-    // without the file dialog. More than one is a usage error: nothing is opened, false.
+    // The files named on the command line: one is opened as Open does, but without the file
+    // dialog; none offers the recovery files of every file. More than one is a usage error:
+    // nothing is opened, false.
     bool openCommandLine(const std::vector<std::u16string> &paths);
 
     DocumentModel &model() { return model_; }
@@ -54,15 +58,22 @@ protected:
     void onDropFiles(const std::vector<std::u16string> &paths) override;
 
 private:
-    // The Open command; with `path`, that file instead of the one the file dialog gives.
-    void openCommand(const std::u16string &path = {});
-    void openPath(const std::u16string &path, bool autoDetect);
+    // The Open command; with `path`, that file instead of the one the file dialog gives; with
+    // `recovered`, its recovery, already chosen, instead of asking.
+    void openCommand(const std::u16string &path = {},
+                     std::optional<Recovery> recovered = std::nullopt);
+    // Opens `path` in place of the document, whose changes were saved or discarded; its recovery
+    // file is offered first, unless one was chosen.
+    void openPath(const std::u16string &path, bool autoDetect,
+                  std::optional<Recovery> recovered = std::nullopt);
     // Ends the program, after the unsaved-changes question when there are any.
     void exitCommand();
     // With unsaved changes, asks whether to save them first (保存 / 不保存 / 取消). True when
     // the caller may go on: saved, not wanted, or nothing to save.
     bool confirmUnsavedChanges();
     void documentChanged();
+    // The Edit menu and the caption as the document stands.
+    void showState();
     void fillRecentMenu();
     void openRecent(const std::u16string &path);
     // After Open: the rules file remembered for the opened file, read again, or none. One that
@@ -73,6 +84,7 @@ private:
 
     DocumentModel model_;
     FileStamps stamps_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<gui::FileWatcher> watcher_;
     gui::CheckBox *autoDetectStart_;
     // While Open runs, a repaint leaves the check box alone: the load uses the state it had when

@@ -6,7 +6,8 @@
 #
 #     bench/a11y_open.sh [BUILD_DIR] [K]
 #
-# Needs xvfb, dbus, at-spi2-core and python3-pyatspi (for the system's Python, /usr/bin/python3).
+# Needs what tools/with-a11y-bus.sh needs, and python3-pyatspi (for the system's Python,
+# /usr/bin/python3).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -14,12 +15,5 @@ k=${2:-16}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$build/bench/vantaedit-generate" "$k" "$work/ai.ini"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME="$work" XDG_DATA_HOME="$work"
-for launcher in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
-    [ -x "$launcher" ] && break
-done
-xvfb-run -a -s "-screen 0 1920x1080x24" dbus-run-session -- bash -c '
-    "$0" --launch-immediately &
-    sleep 1
-    /usr/bin/python3 bench/a11y_open.py "$1" "$2" "$3"' \
-    "$launcher" "$build/app/vantaedit" "$work/ai.ini" "$k"
+export XDG_CONFIG_HOME="$work" XDG_DATA_HOME="$work"
+tools/with-a11y-bus.sh /usr/bin/python3 bench/a11y_open.py "$build/app/vantaedit" "$work/ai.ini" "$k"

@@ -118,6 +118,13 @@ std::u16string Joined(std::u16string folder, std::u16string_view rest) {
     return folder + platform::NativeSeparator() + std::u16string(rest);
 }
 
+// Nanoseconds since 1970-01-01 00:00 UTC.
+int64_t Now() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
 // Creates `folder` and the folders above it that are missing.
 bool CreateFolders(const std::u16string &folder, std::u16string &reason) {
     for (size_t at = folder.find_first_of(u"/\\", 1); at != std::u16string::npos;
@@ -138,9 +145,7 @@ Recovery RecoveryOf(const Document &document, std::vector<FileStamp> stamps) {
     const auto texts = document.Texts();
     for (size_t i = 0; i < texts.size(); ++i)
         recovery.texts[i] = *texts[i];
-    recovery.writtenAt = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                             std::chrono::system_clock::now().time_since_epoch())
-                             .count();
+    recovery.writtenAt = Now();
     return recovery;
 }
 
@@ -327,6 +332,20 @@ std::vector<RecoveryFile> ListRecoveryFiles(const std::u16string &folder) {
     return files;
 }
 
+void RemoveLeftoverTemporaries(const std::u16string &folder) {
+    constexpr int64_t kHour = int64_t(3600) * 1000 * 1000 * 1000;
+    const int64_t now = Now();
+    for (const std::u16string &name : platform::NamesInFolder(folder)) {
+        // The platform layer's save writes ".NAME.PID-N.tmp" beside the file NAME.
+        if (!name.starts_with(u".") || !name.ends_with(u".tmp") ||
+            name.find(std::u16string(kExtension) + u".") == std::u16string::npos)
+            continue;
+        const std::u16string file = Joined(folder, name);
+        const platform::FileInfo info = platform::FileInfoOf(file);
+        if (info.exists && now - info.modified > kHour) platform::RemoveFile(file);
+    }
+}
+
 bool SetAsideRecoveryFile(const std::u16string &file) {
     return platform::RenameFile(file, file + u".bad");
 }
@@ -374,6 +393,11 @@ std::optional<std::u16string> RecoveryWriter::TakeFailure() {
     return std::exchange(failure_, std::nullopt);
 }
 
+bool RecoveryWriter::Failing() {
+    const std::lock_guard lock(mutex_);
+    return failing_;
+}
+
 void RecoveryWriter::Run() {
     std::unique_lock lock(mutex_);
     for (;;) {
@@ -385,7 +409,8 @@ void RecoveryWriter::Run() {
         lock.unlock();
         std::optional<platform::WriteResult> written;
         if (!job.snapshot) {
-            platform::RemoveFile(RecoveryFilePath(folder_, job.openedPath));
+            // Without a folder nothing was written, and the path would be the root's.
+            if (!folder_.empty()) platform::RemoveFile(RecoveryFilePath(folder_, job.openedPath));
         } else {
             try {
                 written = WriteRecoveryFile(folder_, *job.snapshot);

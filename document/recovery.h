@@ -95,10 +95,15 @@ struct RecoveryFile {
     int64_t writtenAt = 0;     // as in Recovery
     RecoveryRead::Status status = RecoveryRead::Status::Ok;
     std::u16string error; // as in RecoveryRead
+    bool IsDamaged() const { return status > RecoveryRead::Status::Unreadable; }
 };
 
 // The recovery files in `folder`, each read through, in the order the folder lists them.
 std::vector<RecoveryFile> ListRecoveryFiles(const std::u16string &folder);
+
+// Removes the temporary files that writes cut short (by a killed process) left in `folder`: those
+// not written to for an hour, so that a write under way in another run is left alone.
+void RemoveLeftoverTemporaries(const std::u16string &folder);
 
 // Renames a damaged recovery file to the same name with ".bad" after it, where it is no longer
 // listed; false when that fails.
@@ -124,6 +129,8 @@ public:
     // Why writing failed, once for each run of failures: the next failure is told again only after
     // a write succeeded. Nothing when there is nothing new to tell.
     std::optional<std::u16string> TakeFailure();
+    // Whether the last write that ended failed.
+    bool Failing();
 
 private:
     struct Job {

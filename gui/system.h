@@ -42,7 +42,8 @@ public:
 // `changed` runs on the user-interface thread after a watched file changed.
 std::unique_ptr<FileWatcher> MakeFileWatcher(std::function<void()> changed);
 
-// `activated` runs whenever the program becomes the active one (the user switches back to it).
+// `activated` runs whenever the program becomes the active one (the user switches back to it),
+// in place of the function given before; an empty function runs nothing.
 void SetOnApplicationActivated(std::function<void()> activated);
 
 // The user's settings: lists of texts by key, kept between runs.

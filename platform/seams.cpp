@@ -33,6 +33,8 @@ Answer PrintMessage(const MessageBoxRequest &request) {
         return Answer::Cancel;
     case Buttons::ReloadIgnore:
         return Answer::Ignore;
+    case Buttons::RestoreDiscardLater:
+        return Answer::Later;
     }
     return Answer::Cancel;
 }

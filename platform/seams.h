@@ -12,7 +12,8 @@ namespace platform {
 // The application's title: the caption of the application message box.
 extern const std::u16string kAppTitle;
 
-// SaveDiscardCancel: 保存, 不保存, 取消; ReloadIgnore: 重新载入, 忽略; OverwriteCancel: 覆盖, 取消.
+// SaveDiscardCancel: 保存, 不保存, 取消; ReloadIgnore: 重新载入, 忽略; OverwriteCancel: 覆盖, 取消;
+// RestoreDiscardLater: 恢复, 丢弃, 稍后 (a box closed without a choice answers Later).
 enum class Buttons {
     Ok,
     YesNo,
@@ -21,10 +22,11 @@ enum class Buttons {
     Close,
     SaveDiscardCancel,
     ReloadIgnore,
-    OverwriteCancel
+    OverwriteCancel,
+    RestoreDiscardLater
 };
 enum class Icon { None, Question };
-enum class Answer { Ok, Yes, No, Cancel, Save, Discard, Reload, Ignore, Overwrite };
+enum class Answer { Ok, Yes, No, Cancel, Save, Discard, Reload, Ignore, Overwrite, Restore, Later };
 
 // A report's findings as a table under a summary, each row a finding's cells under `headers`.
 struct ReportTable {
@@ -53,8 +55,8 @@ using OpenFileHandler = std::function<std::u16string(const std::u16string &filte
 using ExitHandler = std::function<void(int status)>;
 
 // Installs a handler; an empty function restores the default: messages are written to standard
-// error in UTF-8 and answered Ok, No, Cancel or Ignore (whichever is offered), the file dialog is
-// cancelled, and exit ends the process.
+// error in UTF-8 and answered Ok, No, Cancel, Ignore or Later (whichever is offered), the file
+// dialog is cancelled, and exit ends the process.
 void SetMessageBoxHandler(MessageBoxHandler handler);
 void SetOpenFileHandler(OpenFileHandler handler);
 void SetExitHandler(ExitHandler handler);

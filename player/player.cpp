@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,6 +22,7 @@
 #include <optional>
 #include <set>
 #include <stdexcept>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -135,6 +137,14 @@ JsonValue Selected(const gui::ReportList &list) {
     return rows;
 }
 
+void SetEnvironment(const char *name, const fs::path &value) {
+#ifdef _WIN32
+    _wputenv_s(fs::path(name).c_str(), value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
 // Where each window of the scenario format is, and its list.
 struct Window {
     const char *name;
@@ -142,10 +152,17 @@ struct Window {
     int listId;
 };
 
+// The folders a run is given on the command line, each absolute.
+struct Folders {
+    std::optional<fs::path> keep;     // the working folder, kept afterwards
+    bool resume = false;              // `keep` as an earlier run left it, instead of input/
+    std::optional<fs::path> dataHome; // the user's data folder, for recovery files
+};
+
 class Player {
 public:
-    Player(gui::Driver &driver, fs::path scenario, std::optional<fs::path> keep)
-        : driver_(driver), scenario_(std::move(scenario)), keep_(std::move(keep)) {}
+    Player(gui::Driver &driver, fs::path scenario, Folders folders)
+        : driver_(driver), scenario_(std::move(scenario)), folders_(std::move(folders)) {}
     ~Player();
 
     int Run(const std::optional<fs::path> &stateFile);
@@ -162,8 +179,10 @@ private:
 
     gui::Driver &driver_;
     fs::path scenario_;
-    std::optional<fs::path> keep_;
+    Folders folders_;
     fs::path work_;
+    // The data folder of the run's own, when none was given: removed afterwards.
+    fs::path ownData_;
     fs::path startFolder_;
     std::unique_ptr<CVantaEditDlg> main_;
     // What the file dialog and the split question answer during the step that asks them.
@@ -180,22 +199,37 @@ Player::~Player() {
     platform::SetExitHandler({});
     std::error_code ignored;
     if (!startFolder_.empty()) fs::current_path(startFolder_, ignored);
-    if (!keep_ && !work_.empty()) fs::remove_all(work_, ignored);
+    if (!folders_.keep && !work_.empty()) fs::remove_all(work_, ignored);
+    if (!ownData_.empty()) fs::remove_all(ownData_, ignored);
 }
 
 void Player::Prepare() {
-    if (!fs::is_directory(scenario_ / "input")) throw CannotReplay("no input folder");
-    if (keep_) {
-        work_ = *keep_;
-        if (fs::exists(work_) && !fs::is_empty(work_))
-            throw CannotReplay("the working folder " + work_.generic_string() + " is not empty");
+    const auto stamp = std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+    if (folders_.resume) {
+        work_ = *folders_.keep;
+        if (!fs::is_directory(work_))
+            throw CannotReplay("no working folder " + work_.generic_string() + " to resume");
     } else {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        work_ = fs::temp_directory_path() / ("vantaedit-player-" + std::to_string(stamp));
+        if (!fs::is_directory(scenario_ / "input")) throw CannotReplay("no input folder");
+        if (folders_.keep) {
+            work_ = *folders_.keep;
+            if (fs::exists(work_) && !fs::is_empty(work_))
+                throw CannotReplay("the working folder " + work_.generic_string() +
+                                   " is not empty");
+        } else {
+            work_ = fs::temp_directory_path() / ("vantaedit-player-" + stamp);
+        }
+        fs::create_directories(work_);
+        fs::copy(scenario_ / "input", work_, fs::copy_options::recursive);
     }
-    fs::create_directories(work_);
-    work_ = fs::absolute(work_);
-    fs::copy(scenario_ / "input", work_, fs::copy_options::recursive);
+    // Recovery files go to a data folder of the run's, never to the user's, nor into the
+    // working folder that is compared with expected/.
+    fs::path data = folders_.dataHome.value_or(fs::path());
+    if (data.empty())
+        data = ownData_ = fs::temp_directory_path() / ("vantaedit-player-data-" + stamp);
+    fs::create_directories(data);
+    SetEnvironment("XDG_DATA_HOME", data);
+    SetEnvironment("LOCALAPPDATA", data);
     startFolder_ = fs::current_path();
     // The program reads its template for new teams from the current folder.
     fs::current_path(work_);
@@ -225,6 +259,8 @@ platform::Answer Player::Answer(const platform::MessageBoxRequest &request) {
         return Answer::Overwrite;
     case Buttons::YesNo:
         return Answer::Yes;
+    case Buttons::RestoreDiscardLater: // a recovery file found at Open
+        return Answer::Restore;
     case Buttons::Ok:
     case Buttons::Close:
         break;
@@ -309,6 +345,15 @@ void Player::Replay(const JsonValue &step) {
         if (!box) throw CannotReplay("the control is no check box");
         if (box->isChecked() != FlagOf(step, "checked"))
             driver_.click(dialog, ControlOf(dialog, step, "label"));
+    } else if (action == "idle") {
+        // The program runs on, handling its events (its timers among them), for a test that
+        // does something to it meanwhile.
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(NumberOf(step, "ms"));
+        while (std::chrono::steady_clock::now() < until) {
+            driver_.settle();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
     } else if (action == "choose") {
         const int id = ControlOf(dialog, step, "label");
         auto *box = dialog.control<gui::ComboBox>(id);
@@ -518,24 +563,29 @@ int Player::Run(const std::optional<fs::path> &stateFile) {
 } // namespace
 
 int RunPlayer(const std::vector<std::u16string> &arguments, gui::Driver &driver) {
-    std::optional<fs::path> scenario, stateFile, keep;
+    std::optional<fs::path> scenario, stateFile;
+    Folders folders;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const bool hasValue = i + 1 < arguments.size();
+        const std::u16string &option = arguments[i];
         // Absolute, as the replay runs in the working folder.
-        if (arguments[i] == u"--state" && hasValue) {
+        if (option == u"--state" && hasValue) {
             stateFile = fs::absolute(fs::path(arguments[++i]));
-        } else if (arguments[i] == u"--keep" && hasValue) {
-            keep = fs::absolute(fs::path(arguments[++i]));
-        } else if (!scenario && !arguments[i].starts_with(u"--")) {
-            scenario = fs::absolute(fs::path(arguments[i]));
+        } else if ((option == u"--keep" || option == u"--resume") && hasValue && !folders.keep) {
+            folders.keep = fs::absolute(fs::path(arguments[++i]));
+            folders.resume = option == u"--resume";
+        } else if (option == u"--data-home" && hasValue) {
+            folders.dataHome = fs::absolute(fs::path(arguments[++i]));
+        } else if (!scenario && !option.starts_with(u"--")) {
+            scenario = fs::absolute(fs::path(option));
         } else {
-            std::fputs("用法: vantaedit-player SCENARIO_DIR [--state OUT.json] [--keep WORKDIR]\n",
-                       stderr);
-            return kCannotReplay;
+            scenario.reset();
+            break;
         }
     }
     if (!scenario) {
-        std::fputs("用法: vantaedit-player SCENARIO_DIR [--state OUT.json] [--keep WORKDIR]\n",
+        std::fputs("用法: vantaedit-player SCENARIO_DIR [--state OUT.json] "
+                   "[--keep WORKDIR | --resume WORKDIR] [--data-home DIR]\n",
                    stderr);
         return kCannotReplay;
     }
@@ -548,7 +598,7 @@ int RunPlayer(const std::vector<std::u16string> &arguments, gui::Driver &driver)
             if (auto json = JsonValue::Parse(ReadFile(*scenario / "scenario.json"), error))
                 if (const JsonValue *given = json->member("name"); given && given->string())
                     name = *given->string();
-        Player player(driver, *scenario, keep);
+        Player player(driver, *scenario, std::move(folders));
         player.Run(stateFile);
         std::printf("PASS %s\n", name.c_str());
         return kPass;

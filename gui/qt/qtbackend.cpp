@@ -82,10 +82,13 @@ std::unique_ptr<FileWatcher> QtBackend::createFileWatcher(std::function<void()> 
 }
 
 void QtBackend::setOnApplicationActivated(std::function<void()> activated) {
-    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp,
-                     [activated = std::move(activated)](Qt::ApplicationState state) {
-                         if (state == Qt::ApplicationActive) activated();
-                     });
+    // In place of the one before, whose window may be gone.
+    QObject::disconnect(activated_);
+    if (!activated) return;
+    activated_ = QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp,
+                                  [activated = std::move(activated)](Qt::ApplicationState state) {
+                                      if (state == Qt::ApplicationActive) activated();
+                                  });
 }
 
 std::vector<std::u16string> QtBackend::readSetting(const std::u16string &key) {

@@ -31,6 +31,7 @@ public:
 
 private:
     QPointer<QWidget> main_;
+    QMetaObject::Connection activated_;
 };
 
 // What a program does once the application and the backend stand: its arguments (without the

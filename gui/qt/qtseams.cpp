@@ -52,6 +52,10 @@ std::vector<BoxButton> ButtonsOf(Buttons buttons) {
         return {{B::Yes, u"重新载入", Answer::Reload}, {B::No, u"忽略", Answer::Ignore}};
     case Buttons::OverwriteCancel:
         return {{B::Yes, u"覆盖", Answer::Overwrite}, {B::Cancel, u"取消", Answer::Cancel}};
+    case Buttons::RestoreDiscardLater:
+        return {{B::Yes, u"恢复", Answer::Restore},
+                {B::Discard, u"丢弃", Answer::Discard},
+                {B::Cancel, u"稍后", Answer::Later}};
     }
     return {{B::Ok, nullptr, Answer::Ok}};
 }

@@ -4,11 +4,11 @@
 
 #include "app/vantaeditdlg.h"
 #include "core/windowsignals.h"
-#include "gui/qt/qtbackend.h"
 #include "gui/qt/qtdriver.h"
 #include "res/entrytextdialogs.h"
 #include "res/resources.h"
 #include "support/testsupport.h"
+#include "support/windowtest.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -23,15 +23,13 @@ private slots:
     void initTestCase();
     void chosenRememberedAndReadAgain();
 
-private:
-    gui::qt::QtBackend backend_;
 };
 
 void RulesFileTest::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("VantaEditTest"));
     QSettings().clear();
-    gui::SetBackend(&backend_);
+    UseQtBackend();
 }
 
 void RulesFileTest::chosenRememberedAndReadAgain() {

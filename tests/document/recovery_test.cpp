@@ -2,6 +2,7 @@
 
 #include "support/testsupport.h"
 
+#include <chrono>
 #include <climits>
 #include <functional>
 #include <gtest/gtest.h>
@@ -179,10 +180,22 @@ TEST(Recovery, ListedAndSetAside) {
     const RecoveryFile &damaged = listed[u"damaged.ini-0000000000000000.recovery"];
     EXPECT_EQ(damaged.status, Status::Garbage);
 
+    EXPECT_TRUE(damaged.IsDamaged());
     ASSERT_TRUE(SetAsideRecoveryFile(damaged.file));
     EXPECT_EQ(ListRecoveryFiles(folder).size(), size_t(2));
     EXPECT_EQ(ReadBytes(dir / "recovery/damaged.ini-0000000000000000.recovery.bad"), "garbage");
     EXPECT_TRUE(ListRecoveryFiles(WidePath(dir / "none")).empty());
+
+    // A write cut short an hour ago left its temporary file; one under way is left alone, and so
+    // is what is no recovery file's.
+    WriteBytes(dir / "recovery/.a.ini.recovery.2-1.tmp", "cut short");
+    WriteBytes(dir / "recovery/.notes.txt.2-1.tmp", "");
+    for (const char *old : {"recovery/.a.ini.recovery.2-1.tmp", "recovery/.notes.txt.2-1.tmp"})
+        fs::last_write_time(dir / old, fs::file_time_type::clock::now() - std::chrono::minutes(61));
+    RemoveLeftoverTemporaries(folder);
+    EXPECT_FALSE(fs::exists(dir / "recovery/.a.ini.recovery.2-1.tmp"));
+    EXPECT_TRUE(fs::exists(dir / "recovery/.b.ini.recovery.1-1.tmp"));
+    EXPECT_TRUE(fs::exists(dir / "recovery/.notes.txt.2-1.tmp"));
 }
 
 TEST(Recovery, StampsTellWhatChangedOnDisk) {
@@ -249,11 +262,13 @@ TEST(RecoveryWriter, TheLatestCountsAndAFailureIsToldOnce) {
         writer.Write(first);
         writer.Wait();
         EXPECT_EQ(writer.TakeFailure().has_value(), told);
+        EXPECT_TRUE(writer.Failing());
     }
     fs::remove(blocker);
     writer.Write(first);
     writer.Wait();
     EXPECT_FALSE(writer.TakeFailure());
+    EXPECT_FALSE(writer.Failing());
     fs::remove_all(blocker);
     WriteBytes(blocker, "");
     writer.Write(first);

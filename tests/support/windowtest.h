@@ -8,8 +8,10 @@ class Dialog;
 
 namespace testsupport {
 
-// Installs the Qt backend, through which the windows a test makes are drawn. The QApplication
-// must exist already: call it from initTestCase (QTEST_MAIN makes the application first).
+// Installs the Qt backend, through which the windows a test makes are drawn, and keeps the
+// program's data (recovery files) in a folder of the tests' own, never the user's. The
+// QApplication must exist already: call it from initTestCase (QTEST_MAIN makes the application
+// first).
 void UseQtBackend();
 
 // A mouse movement over a bare spot of `window`'s surface, not over one of its controls, as the
