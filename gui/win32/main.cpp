@@ -23,16 +23,12 @@ std::vector<std::u16string> CommandLineArguments() {
     return arguments;
 }
 
-// A folder of the replays' own in the temporary folder, which the recovery files follow too
-// (they are kept under %LOCALAPPDATA%): a replay leaves the user's recent files and recovery
-// files as they are.
+// A folder of the replays' own in the temporary folder for the settings: a replay leaves the
+// user's recent files and rules files as they are. (The player keeps the recovery files apart.)
 std::u16string ReplayFolder() {
     wchar_t temp[MAX_PATH + 1];
     const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
-    const std::u16string folder = FromWide(temp, length) + u"VantaEdit-replay";
-    CreateDirectoryW(Wide(folder), nullptr);
-    SetEnvironmentVariableW(L"LOCALAPPDATA", Wide(folder));
-    return folder;
+    return FromWide(temp, length) + u"VantaEdit-replay";
 }
 
 void Report(const std::u16string &text, Audience audience) {

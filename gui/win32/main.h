@@ -12,8 +12,8 @@ namespace gui::win32 {
 // the process's exit status out.
 using ProgramMain = std::function<int(const std::vector<std::u16string> &arguments)>;
 
-// Whom the windows are for: the user, or a replay of scenarios, which keeps its settings and
-// recovery files apart from the user's and reports an error on standard error, not in a box.
+// Whom the windows are for: the user, or a replay of scenarios, which keeps its settings apart
+// from the user's and reports an error on standard error, not in a box.
 enum class Audience { User, Replay };
 
 // Runs `program` with the arguments of the wide command line, the Windows backend installed and

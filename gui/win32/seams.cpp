@@ -33,6 +33,8 @@ std::vector<Choice> ChoicesOf(Buttons buttons) {
         return {{u"重新载入", Answer::Reload}, {u"忽略", Answer::Ignore}};
     case Buttons::OverwriteCancel:
         return {{u"覆盖", Answer::Overwrite}, {u"取消", Answer::Cancel}};
+    case Buttons::RestoreDiscardLater:
+        return {{u"恢复", Answer::Restore}, {u"丢弃", Answer::Discard}, {u"稍后", Answer::Later}};
     default:
         return {};
     }

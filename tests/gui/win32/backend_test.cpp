@@ -467,6 +467,8 @@ TEST(Win32Backend, BoxesAskWithTheButtonsTheirQuestionNames) {
         {Buttons::ReloadIgnore, false, u"重新载入", Answer::Reload},
         {Buttons::ReloadIgnore, false, u"", Answer::Ignore},
         {Buttons::OverwriteCancel, false, u"覆盖", Answer::Overwrite},
+        {Buttons::RestoreDiscardLater, false, u"恢复", Answer::Restore},
+        {Buttons::RestoreDiscardLater, false, u"", Answer::Later},
         {Buttons::YesNoCancel, false, u"否", Answer::No},
         {Buttons::Ok, false, u"", Answer::Ok},
         {Buttons::SaveCancel, true, u"保存", Answer::Save},
