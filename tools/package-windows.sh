@@ -46,8 +46,10 @@ VantaEdit 是游戏 AI 规则文件（ai.ini 及其包含的文件）的编辑�
 编码
   AI 文件按系统的 ANSI 代码页读写（简体中文系统为 GBK），与游戏读取的方式相同。
 
-设置
-  最近打开的文件等设置保存在 %APPDATA%\VantaEdit 中；删除该文件夹即恢复默认。
+设置与恢复文件
+  最近打开的文件等设置保存在 %APPDATA%\VantaEdit 中，删除该文件夹即恢复默认。
+  有未保存的修改时，程序在 %LOCALAPPDATA%\VantaEdit\recovery 中保留恢复文件；
+  程序意外退出后再次启动或打开该文件时，可以选择“恢复”。
 EOF
 } >"$stage/说明.txt"
 zip=$build/$name.zip
