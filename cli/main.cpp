@@ -381,6 +381,7 @@ int Run(int argc, char **argv) {
 } // namespace
 
 int main(int argc, char **argv) {
+    platform::PrintUtf8ToConsole();
     try {
         return Run(argc, argv);
     } catch (const std::exception &e) {

@@ -21,4 +21,9 @@ std::u16string Utf8ToWide(std::string_view utf8);
 // Wide to UTF-8. A surrogate without its partner becomes U+FFFD.
 std::string WideToUtf8(std::u16string_view wide);
 
+// Has a console window show the UTF-8 the program prints as UTF-8, whatever code page the
+// console uses (a Chinese Windows console's is 936). Output to a file or pipe is unaffected;
+// nothing to do where terminals take UTF-8 already.
+void PrintUtf8ToConsole();
+
 } // namespace platform

@@ -85,4 +85,6 @@ std::string WideToAnsi(std::u16string_view wide) {
     });
 }
 
+void PrintUtf8ToConsole() {}
+
 } // namespace platform

@@ -41,4 +41,6 @@ std::string WideToAnsi(std::u16string_view wide) {
     return out;
 }
 
+void PrintUtf8ToConsole() { SetConsoleOutputCP(CP_UTF8); }
+
 } // namespace platform
