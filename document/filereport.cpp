@@ -330,6 +330,7 @@ private:
 
     // The section the loader takes: first in the list's own slot, then in slot order.
     int SectionOf(const ListLine &entry) {
+        if (IsListSectionName(entry.id)) return -1;
         for (int i = -1; i < kFileSlotCount; ++i) {
             const int slot = i < 0 ? entry.slot : i;
             if ((i >= 0 && slot == entry.slot) || !texts_[size_t(slot)]) continue;
@@ -341,11 +342,12 @@ private:
     void ResolveListedEntries() {
         for (size_t i = 0; i < scan_.listed.size(); ++i) {
             const ListLine &entry = scan_.listed[i];
-            const int section = SectionOf(entry);
-            if (section >= 0) used_[size_t(section)] = true;
             IdInfo &info = ids_[entry.id];
             const size_t kind = size_t(entry.kind);
+            // A later listing gets the section of the first, as the loader gives it.
             if (info.firstListing[kind] >= 0) continue;
+            const int section = SectionOf(entry);
+            if (section >= 0) used_[size_t(section)] = true;
             info.firstListing[kind] = int(i);
             info.section[kind] = section;
             for (size_t other = 0; other < 3; ++other) {
