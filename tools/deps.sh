@@ -24,6 +24,9 @@ VANTAEDIT_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file python3)
 # The Windows check: the 64-bit MinGW-w64 C++ compiler (the x86-64, POSIX-thread part of
 # mingw-w64), Wine (64-bit), and GoogleTest's sources to build with that compiler.
 VANTAEDIT_WINDOWS_PACKAGES=(cmake g++-mingw-w64-x86-64-posix wine wine64 googletest)
+# The fuzz check: clang with its runtimes (libFuzzer and the sanitizers); it links the C++
+# library of build-essential's compiler.
+VANTAEDIT_FUZZ_PACKAGES=(build-essential cmake clang libclang-rt-14-dev)
 
 vantaedit_build() {
     local dir=$1
