@@ -37,10 +37,8 @@ void ReadListBlock(std::string_view block, std::vector<RegistryRecord> &records)
 
 // Fills in the body and comment of `record` from the section headed "[id]" at `header`.
 void TakeSection(std::string_view text, int header, RegistryRecord &record) {
-    // The body starts after the header and the one character after it, normally its LF.
-    size_t start = size_t(header) + record.id.size() + 3;
-    if (start < text.size())
-        record.body = text.substr(start, size_t(NextHeaderLine(text, int(start))) - start);
+    const size_t start = SectionBodyStart(text, header, record.id);
+    record.body = text.substr(start, size_t(NextHeaderLine(text, int(start))) - start);
     std::string name = ValueOfKey(record.body, "Name=");
     record.comment = name == "None" ? std::string() : std::move(name);
 }
@@ -50,6 +48,14 @@ void TakeSection(std::string_view text, int header, RegistryRecord &record) {
 std::string_view SlotText(const FileSlot &slot) {
     std::string_view text = *slot.text;
     return text.substr(0, std::min(text.size(), size_t(std::max(slot.length, 0))));
+}
+
+size_t SectionBodyStart(std::string_view text, int header, std::string_view id) {
+    const size_t start = std::min(size_t(header) + id.size() + 3, text.size());
+    // A '[' that starts a line is the next header; one in the header line would read as one.
+    if (start == text.size() || text[start] != '[' || text[start - 1] == '\n') return start;
+    const size_t lf = text.find('\n', start);
+    return lf == std::string_view::npos ? text.size() : lf + 1;
 }
 
 bool IsListSectionName(std::string_view id) {

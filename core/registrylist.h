@@ -51,6 +51,12 @@ std::string WithoutEntryLines(std::string_view listText, const std::vector<Regis
 // a header for it would be read as that list.
 bool IsListSectionName(std::string_view id);
 
+// Where the body of the section whose header "[id]" starts at `header` in `text` begins: after
+// the header and the one character that follows it (normally its LF). What is left of the header
+// line is the body's first line, unless it starts with '[' and would read as a header of its own;
+// the body then begins on the next line.
+size_t SectionBodyStart(std::string_view text, int header, std::string_view id);
+
 // One registry line of a list, with what was found of its entry's section.
 struct RegistryRecord {
     int32_t number = -1; // from the file; only orders the entries

@@ -260,13 +260,11 @@ private:
         if (section < 0) return std::nullopt;
         const Header &header = scan_.headers[size_t(section)];
         const std::string_view text = *texts_[size_t(header.slot)];
-        // The loader's body starts one character after the header's ']', normally its LF.
-        const size_t skipped = size_t(header.offset) + entry.id.size() + 2;
-        int line = header.line + (skipped < text.size() && text[skipped] == '\n' ? 1 : 0);
-        std::string_view body;
-        if (skipped + 1 < text.size())
-            body = text.substr(skipped + 1,
-                               size_t(NextHeaderLine(text, int(skipped + 1))) - (skipped + 1));
+        const size_t start = SectionBodyStart(text, header.offset, entry.id);
+        int line = header.line + int(std::count(text.begin() + header.offset,
+                                                text.begin() + std::ptrdiff_t(start), '\n'));
+        const std::string_view body =
+            text.substr(start, size_t(NextHeaderLine(text, int(start))) - start);
         if (WithoutFinalLineBreaks(SqueezeLineBreaks(body)) != WithoutFinalLineBreaks(origin.body))
             return std::nullopt;
         if (origin.bodyLine < 0) return std::pair(header.slot, header.line);
