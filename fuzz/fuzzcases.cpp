@@ -21,6 +21,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <tuple>
 
 namespace fuzzcases {
 
@@ -159,11 +160,10 @@ public:
         }
     }
 
-    Document Open(bool autoDetectStart, LoadReport *report = nullptr) {
+    Document Open(bool autoDetectStart) {
         Document document;
         document.openedPath = (dir_ / kNames[0]).u16string();
-        const LoadReport loaded = LoadOpenedFile(document, autoDetectStart);
-        if (report) *report = loaded;
+        LoadOpenedFile(document, autoDetectStart);
         return document;
     }
 
@@ -246,8 +246,8 @@ void RequireOnlyTargetsWritten(const IncludeSet &set,
         if (!files.count(target)) Fail("a save did not write " + target);
     for (const auto &[name, bytes] : files) {
         if (std::find(targets.begin(), targets.end(), name) != targets.end()) continue;
-        const auto *name_ = std::find(Workspace::kNames.begin() + 1, Workspace::kNames.end(), name);
-        const size_t file = size_t(name_ - Workspace::kNames.begin());
+        const auto *known = std::find(Workspace::kNames.begin() + 1, Workspace::kNames.end(), name);
+        const size_t file = size_t(known - Workspace::kNames.begin());
         if (file >= set.files.size() || set.files[file] != bytes)
             Fail("a save wrote " + name + ", which is none of its files");
     }

@@ -23,6 +23,8 @@ rm -rf "$build/seeds"
 mapfile -t files < <(find tests -name '*.ini' | sort)
 "$build/fuzz/fuzz-seeds" "$build/seeds" "${files[@]}"
 
+# The targets write their include sets into a temporary folder: one in memory where there is one.
+[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 failed=0
 for target in "${targets[@]}"; do
     echo "== $target"
