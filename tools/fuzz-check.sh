@@ -38,12 +38,14 @@ for target in "${targets[@]}"; do
     if "$build/fuzz/fuzz-$target" -max_total_time="$seconds" -timeout=10 -detect_leaks=1 \
         -artifact_prefix="$findings/" "${corpora[@]}" >"$log" 2>&1; then
         # The last status line: coverage (edges) and executions per second.
-        grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1
+        grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1 || true
     else
         failed=$((failed + 1))
-        grep -E 'property failed|ERROR: |SUMMARY: |^    #[0-9]+ 0x[0-9a-f]+ in ' "$log" | head -n 20
-        grep -E "^artifact_prefix=|Test unit written to" "$log" | tail -n 1
-        echo "(mend it, then keep the input as a regression case in fuzz/corpus/$target/)"
+        # The property with what was expected, or the sanitizer's report, and the input.
+        { grep -A2 'property failed' "$log" || grep -E 'ERROR: |runtime error|SUMMARY: ' "$log"; } |
+            head -n 12 || true
+        grep -E 'Test unit written to' "$log" || true
+        echo "(mend it, then keep the input as a regression case in fuzz/corpus/$target/; log: $log)"
     fi
 done
 
