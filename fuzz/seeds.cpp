@@ -121,7 +121,7 @@ std::string Bytes(std::initializer_list<uint8_t> bytes) {
 // Parameter choices per target (see fuzz/fuzzcases.cpp); none holds the piece separator.
 const std::map<std::string_view, std::vector<std::string>> kParams = {
     // Without and with the start number from the file; helper numbers and a key.
-    {"open-report-save", {"0", "1", "1\xff\x7f\x00\x80\x05\x00[TeamTypes]"}},
+    {"open-report-save", {"0", "1", Bytes({'1', 0xff, 0x7f, 0, 0x80, 5, 0}) + "[TeamTypes]"}},
     // Team and trigger picks; then Priority 5, a flag, the trigger's name, base weight, skirmish
     // box and easy box; or the condition and operator from their lists and the value -5.
     {"forms",
