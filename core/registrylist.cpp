@@ -37,10 +37,8 @@ void ReadListBlock(std::string_view block, std::vector<RegistryRecord> &records)
 
 // Fills in the body and comment of `record` from the section headed "[id]" at `header`.
 void TakeSection(std::string_view text, int header, RegistryRecord &record) {
-    // The body starts after the header and the one character after it, normally its LF.
-    size_t start = size_t(header) + record.id.size() + 3;
-    if (start < text.size())
-        record.body = text.substr(start, size_t(NextHeaderLine(text, int(start))) - start);
+    const size_t start = SectionBodyStart(text, header, record.id);
+    record.body = text.substr(start, size_t(NextHeaderLine(text, int(start))) - start);
     std::string name = ValueOfKey(record.body, "Name=");
     record.comment = name == "None" ? std::string() : std::move(name);
 }
@@ -50,6 +48,19 @@ void TakeSection(std::string_view text, int header, RegistryRecord &record) {
 std::string_view SlotText(const FileSlot &slot) {
     std::string_view text = *slot.text;
     return text.substr(0, std::min(text.size(), size_t(std::max(slot.length, 0))));
+}
+
+size_t SectionBodyStart(std::string_view text, int header, std::string_view id) {
+    const size_t start = std::min(size_t(header) + id.size() + 3, text.size());
+    // A '[' that starts a line is the next header; one in the header line would read as one.
+    if (start == text.size() || text[start] != '[' || text[start - 1] == '\n') return start;
+    const size_t lf = text.find('\n', start);
+    return lf == std::string_view::npos ? text.size() : lf + 1;
+}
+
+bool IsListSectionName(std::string_view id) {
+    return id == "TaskForces" || id == "ScriptTypes" || id == "TeamTypes" ||
+           id == "AITriggerTypes" || id == "#include";
 }
 
 std::string ListLineId(std::string_view line) {
@@ -145,14 +156,26 @@ std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::str
         if (!indexes[size_t(slot)]) indexes[size_t(slot)].emplace(*texts[size_t(slot)]);
         return indexes[size_t(slot)]->Find(id);
     };
+    // An ID listed again gets the section of its first listing, the one every lookup by ID
+    // finds: what a save writes of it reads back the same.
+    std::unordered_map<std::string_view, size_t> firstListing;
     for (size_t i = 0; i < records.size(); ++i) {
         RegistryRecord &record = records[i];
+        if (auto [first, isNew] = firstListing.emplace(record.id, i); !isNew) {
+            record.body = records[first->second].body;
+            record.comment = records[first->second].comment;
+            continue;
+        }
         int slot = listSlot[i];
-        int header = findIn(slot, record.id);
-        for (int other = 0; header < 0 && other < kFileSlotCount; ++other) {
-            if (other == listSlot[i]) continue;
-            slot = other;
-            header = findIn(other, record.id);
+        int header = -1;
+        // The header of a list's name is that list's.
+        if (!IsListSectionName(record.id)) {
+            header = findIn(slot, record.id);
+            for (int other = 0; header < 0 && other < kFileSlotCount; ++other) {
+                if (other == listSlot[i]) continue;
+                slot = other;
+                header = findIn(other, record.id);
+            }
         }
         if (header >= 0)
             TakeSection(*texts[size_t(slot)], header, record);
@@ -189,7 +212,13 @@ void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind
         kind.sectionsText += '[';
         kind.sectionsText += record.id;
         kind.sectionsText += "]\n";
-        AppendSqueezed(kind.sectionsText, record.body);
+        // Each line of the body ends with an LF, and one more ends the section: what a save
+        // writes reads back the same. Line breaks alone are no line of the entry, and the last
+        // line of a file may lack its LF.
+        if (record.body.find_first_not_of('\n') != std::string_view::npos) {
+            AppendSqueezed(kind.sectionsText, record.body);
+            if (kind.sectionsText.back() != '\n') kind.sectionsText += '\n';
+        }
         kind.sectionsText += '\n';
     }
 }

@@ -46,6 +46,17 @@ struct RegistryEntry {
 // number of entries.
 std::string WithoutEntryLines(std::string_view listText, const std::vector<RegistryEntry> &entries);
 
+// The sections that hold the lists and the include lines: "TaskForces", "ScriptTypes",
+// "TeamTypes", "AITriggerTypes" and "#include". An entry of such an ID has no section of its own:
+// a header for it would be read as that list.
+bool IsListSectionName(std::string_view id);
+
+// Where the body of the section whose header "[id]" starts at `header` in `text` begins: after
+// the header and the one character that follows it (normally its LF). What is left of the header
+// line is the body's first line, unless it starts with '[' and would read as a header of its own;
+// the body then begins on the next line.
+size_t SectionBodyStart(std::string_view text, int header, std::string_view id);
+
 // One registry line of a list, with what was found of its entry's section.
 struct RegistryRecord {
     int32_t number = -1; // from the file; only orders the entries
@@ -76,15 +87,16 @@ using SlotIndexes = std::array<std::optional<HeaderIndex>, kFileSlotCount>;
 // Records of every registry line and "+=" line under `listName`, in file order: slots in order,
 // every block of the list in a slot in order. Commented-out lines are not entries. A section is
 // looked up first in its list's own slot, then in the other slots in slot order; an entry without
-// one gets an empty body. The bodies point into `slots`, so the records must be used before the
+// one (a list's name included) gets an empty body, and an ID listed again the section of its
+// first listing. The bodies point into `slots`, so the records must be used before the
 // slots change. `indexes`, when given, are those of these slots, shared with other kinds.
 std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::string_view listName,
                                                 SlotIndexes *indexes = nullptr);
 
 // Sorts the records (lines without a number of their own first, then by number; equal keys keep
 // their file order) and appends the list text ("[name]", then "n=ID" numbered from the kind's
-// start number) and the sections text (one LF, then per entry its header line, its body with
-// runs of LFs made one, and an LF).
+// start number) and the sections text (one LF, then per entry its header line, its body's lines
+// each with one LF, and an LF; runs of LFs are made one, and a body of LFs alone has no lines).
 void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind &kind);
 
 // Both steps for a kind whose loader does nothing else.

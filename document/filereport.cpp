@@ -266,13 +266,11 @@ private:
         if (section < 0) return std::nullopt;
         const Header &header = scan_.headers[size_t(section)];
         const std::string_view text = *texts_[size_t(header.slot)];
-        // The loader's body starts one character after the header's ']', normally its LF.
-        const size_t skipped = size_t(header.offset) + entry.id.size() + 2;
-        int line = header.line + (skipped < text.size() && text[skipped] == '\n' ? 1 : 0);
-        std::string_view body;
-        if (skipped + 1 < text.size())
-            body = text.substr(skipped + 1,
-                               size_t(NextHeaderLine(text, int(skipped + 1))) - (skipped + 1));
+        const size_t start = SectionBodyStart(text, header.offset, entry.id);
+        int line = header.line + int(std::count(text.begin() + header.offset,
+                                                text.begin() + std::ptrdiff_t(start), '\n'));
+        const std::string_view body =
+            text.substr(start, size_t(NextHeaderLine(text, int(start))) - start);
         if (WithoutFinalLineBreaks(SqueezeLineBreaks(body)) != WithoutFinalLineBreaks(origin.body))
             return std::nullopt;
         if (origin.bodyLine < 0) return std::pair(header.slot, header.line);
@@ -336,6 +334,7 @@ private:
 
     // The section the loader takes: first in the list's own slot, then in slot order.
     int SectionOf(const ListLine &entry) {
+        if (IsListSectionName(entry.id)) return -1;
         for (int i = -1; i < kFileSlotCount; ++i) {
             const int slot = i < 0 ? entry.slot : i;
             if ((i >= 0 && slot == entry.slot) || !texts_[size_t(slot)]) continue;
@@ -347,11 +346,12 @@ private:
     void ResolveListedEntries() {
         for (size_t i = 0; i < scan_.listed.size(); ++i) {
             const ListLine &entry = scan_.listed[i];
-            const int section = SectionOf(entry);
-            if (section >= 0) used_[size_t(section)] = true;
             IdInfo &info = ids_[entry.id];
             const size_t kind = size_t(entry.kind);
+            // A later listing gets the section of the first, as the loader gives it.
             if (info.firstListing[kind] >= 0) continue;
+            const int section = SectionOf(entry);
+            if (section >= 0) used_[size_t(section)] = true;
             info.firstListing[kind] = int(i);
             info.section[kind] = section;
             for (size_t other = 0; other < 3; ++other) {

@@ -2,6 +2,7 @@
 
 #include "core/document.h"
 #include "core/initext.h"
+#include "core/registrylist.h"
 #include "core/windowsignals.h"
 #include "teams/teamlist.h"
 #include "triggers/triggerloader.h"
@@ -75,6 +76,9 @@ std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEnt
         (!id.empty() && (IsBlank(id.front()) || IsBlank(id.back())))) {
         return u"注册名称不能含有换行或 [ ] = ; , 这些字符，首尾也不能是空格";
     }
+    // The section of such an ID would be read as the list of that name.
+    if (kind != NewEntryKind::Trigger && IsListSectionName(ToNarrow(id)))
+        return u"“" + std::u16string(id) + u"”是文件中保留的小节名，不能用作注册名称";
     if (KindHasEntry(document, kind, ToNarrow(id))) {
         std::u16string message = u"已经有注册名称为“";
         message += id;

@@ -19,8 +19,10 @@ bool KindHasEntry(const Document &document, NewEntryKind kind, std::string_view 
 // Why `id` cannot become a new entry of `kind`, as a message for the user; nullopt when it can.
 // Refused: a line break, '[', ']', '=', ';' or ',' (each would split or end a line, a header or a
 // field in the file), a blank or tab at either end (the loaders drop them, so the entry would
-// not be found again), and an ID that an entry of the same kind already has in its registry list
-// or as a section header (or as a trigger line). An empty ID is the caller's business.
+// not be found again), the name of a list or of the include section for an entry with a section
+// ("TeamTypes": its header would be read as that list), and an ID that an entry of the same kind
+// already has in its registry list or as a section header (or as a trigger line). An empty ID is
+// the caller's business.
 std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEntryKind kind,
                                                 std::u16string_view id);
 

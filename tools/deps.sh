@@ -27,6 +27,9 @@ VANTAEDIT_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file python3)
 # Wine's symbol font for the caption buttons.
 VANTAEDIT_WINDOWS_PACKAGES=(cmake g++-mingw-w64-x86-64-posix wine wine64 googletest librsvg2-bin
                             xvfb fonts-noto-cjk fonts-wine)
+# The fuzz check: clang with its runtimes (libFuzzer and the sanitizers); it links the C++
+# library of build-essential's compiler.
+VANTAEDIT_FUZZ_PACKAGES=(build-essential cmake clang libclang-rt-14-dev)
 
 vantaedit_build() {
     local dir=$1

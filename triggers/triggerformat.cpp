@@ -96,8 +96,8 @@ std::string TriggerField(std::string_view rest, int field) {
 }
 
 std::optional<std::u16string_view> ConditionName(int code) {
-    const int index = code - kFirstConditionCode;
-    if (index < 0 || index >= int(kConditionNames.size())) return std::nullopt;
+    const int64_t index = int64_t(code) - kFirstConditionCode; // the code may be INT_MAX
+    if (index < 0 || index >= int64_t(kConditionNames.size())) return std::nullopt;
     return kConditionNames[size_t(index)];
 }
 
@@ -143,7 +143,9 @@ std::string EncodeComparisonBlock(std::u16string_view value, std::u16string_view
 
 std::string WeightForDisplay(std::string_view stored) {
     auto parts = NumberParts(stored);
-    if (!parts || parts->first == stored.size()) return std::string(stored);
+    // More than six decimals are stored as typed: shown so, they are saved back the same.
+    if (!parts || parts->first == stored.size() || stored.size() - parts->first > 7)
+        return std::string(stored);
     std::string_view shown = stored;
     while (shown.size() > parts->first + 1 && shown.back() == '0')
         shown.remove_suffix(1);

@@ -46,8 +46,8 @@ std::string EncodeComparisonBlock(std::u16string_view value, std::u16string_view
 
 // Weights are stored with six decimals and shown without the zeros that end them. A number here
 // is an optional sign, digits, and optionally a '.' with more digits.
-// Stored to shown: "12.750000" shows "12.75", "50.000000" and "50" show "50"; anything that is
-// not a number shows exactly as stored.
+// Stored to shown: "12.750000" shows "12.75", "50.000000" and "50" show "50"; a number with more
+// than six decimals and anything that is not a number show exactly as stored.
 std::string WeightForDisplay(std::string_view stored);
 // Shown to stored: a number with at most six decimals gets exactly six ("50" -> "50.000000",
 // "12.5" -> "12.500000"); a number with more decimals, and anything that is not a number

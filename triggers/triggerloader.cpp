@@ -19,8 +19,7 @@ constexpr std::string_view kSectionHeader = "[AITriggerTypes]";
 int AppendTriggerLines(std::string_view text, std::string &lines) {
     int count = 0;
     for (int header = HeaderLineOf(text, kSectionName); header >= 0;) {
-        // The body starts after the header and the one character after it, its line break.
-        const size_t begin = std::min(size_t(header) + kSectionHeader.size() + 1, text.size());
+        const size_t begin = SectionBodyStart(text, header, kSectionName);
         const size_t end = size_t(NextHeaderLine(text, int(begin)));
         for (size_t pos = begin; pos < end;) {
             size_t lf = std::min(text.find('\n', pos), end);

@@ -94,6 +94,15 @@ TEST_F(NewEntryTest, IdsThatWouldCorruptTheFileAreRefused) {
     }
     for (const char16_t *id : {u"a b", u"中文-名_1", u"Drumo", u"A1"})
         EXPECT_FALSE(NewEntryIdProblem(doc, NewEntryKind::Trigger, id).has_value());
+    // The section of a list's name would be read as that list; a trigger has no section.
+    for (const char16_t *id :
+         {u"TaskForces", u"ScriptTypes", u"TeamTypes", u"AITriggerTypes", u"#include"}) {
+        for (NewEntryKind kind :
+             {NewEntryKind::Team, NewEntryKind::Script, NewEntryKind::TaskForce})
+            EXPECT_EQ(NewEntryIdProblem(doc, kind, id),
+                      u"“" + std::u16string(id) + u"”是文件中保留的小节名，不能用作注册名称");
+        EXPECT_FALSE(NewEntryIdProblem(doc, NewEntryKind::Trigger, id).has_value());
+    }
 }
 
 TEST_F(NewEntryTest, AnIdTheKindAlreadyHasIsRefused) {

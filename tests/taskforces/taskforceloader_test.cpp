@@ -138,7 +138,8 @@ TEST_F(TaskForceLoaderTest, ListsOfAllSlotsAreSortedTogether) {
 
 TEST_F(TaskForceLoaderTest, SectionAtTheEndOfTheText) {
     Load({"[TaskForces]\n0=A\n1=B\n2=C\n[B]\n[A]\nName=a\n0=1,X", "[C]"});
-    EXPECT_EQ(doc.taskForceSectionsText, "\n[A]\nName=a\n0=1,X\n[B]\n\n[C]\n\n");
+    // The last line gets its line break, and the section its blank line, as every other.
+    EXPECT_EQ(doc.taskForceSectionsText, "\n[A]\nName=a\n0=1,X\n\n[B]\n\n[C]\n\n");
 }
 
 TEST_F(TaskForceLoaderTest, LoadingTheLoadedTextsAgainChangesNothing) {

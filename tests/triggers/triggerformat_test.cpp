@@ -133,7 +133,7 @@ TEST(Weights, DisplayAndLine) {
     const std::vector<std::pair<std::string, std::string>> shown = {
         {"12.750000", "12.75"}, {"50.000000", "50"},        {"-0.500000", "-0.5"},
         {"12.", "12"},          {"1.0000001", "1.0000001"}, {"", ""},
-        {"abc", "abc"},         {"1.5.0", "1.5.0"}};
+        {"abc", "abc"},         {"1.5.0", "1.5.0"},         {"1.10000000", "1.10000000"}};
     for (const auto &[stored, display] : shown)
         EXPECT_EQ(WeightForDisplay(stored), display) << stored;
 
