@@ -587,14 +587,19 @@ void CheckTriggerSave(std::string_view text, std::string_view id,
         if (now.substr(16) != was.substr(16)) fail("the comparison block's last 48 digits changed");
     }
 
-    // The form shows what was saved.
+    // What the user changed, the form shows as saved. (An untouched box may show what the line
+    // does not say, such as "None" for the side of a short line; its field kept the line's text.)
     const TriggerForm again = ReadTriggerForm(saved).form;
-    if (std::tie(again.name, again.team, again.house, again.techLevel, again.conditionObject,
-                 again.side, again.easy, again.medium, again.hard, again.skirmish,
-                 again.baseDefense, again.secondTeam) !=
-        std::tie(form.name, form.team, form.house, form.techLevel, form.conditionObject, form.side,
-                 form.easy, form.medium, form.hard, form.skirmish, form.baseDefense,
-                 form.secondTeam))
+    auto changedButNotShown = [&](auto member) {
+        return form.*member != shown.*member && again.*member != form.*member;
+    };
+    if (changedButNotShown(&TriggerForm::name) || changedButNotShown(&TriggerForm::team) ||
+        changedButNotShown(&TriggerForm::house) || changedButNotShown(&TriggerForm::techLevel) ||
+        changedButNotShown(&TriggerForm::conditionObject) ||
+        changedButNotShown(&TriggerForm::side) || changedButNotShown(&TriggerForm::secondTeam) ||
+        changedButNotShown(&TriggerForm::easy) || changedButNotShown(&TriggerForm::medium) ||
+        changedButNotShown(&TriggerForm::hard) || changedButNotShown(&TriggerForm::skirmish) ||
+        changedButNotShown(&TriggerForm::baseDefense))
         fail("the form shows another value than was saved");
 }
 

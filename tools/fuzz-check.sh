@@ -14,7 +14,7 @@ vantaedit_install "${VANTAEDIT_FUZZ_PACKAGES[@]}"
 
 build=${1:-build-fuzz}
 seconds=${FUZZ_SECONDS:-60}
-targets=(open-report-save forms rename history)
+targets=(open-report-save forms rename history recovery)
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTAEDIT_DOCUMENT_ONLY=ON \
     -DVANTAEDIT_FUZZ=ON -DVANTAEDIT_WERROR=ON >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz-}" fuzz-seeds
@@ -32,8 +32,10 @@ for target in "${targets[@]}"; do
     # What a run learns stays in the build folder for the next run to start from.
     learned=$build/corpus/$target
     mkdir -p "$findings" "$learned"
-    corpora=("$learned" "$build/seeds/$target")
-    [ -d "fuzz/corpus/$target" ] && corpora+=("fuzz/corpus/$target")
+    corpora=("$learned")
+    for kept in "$build/seeds/$target" "fuzz/corpus/$target"; do
+        [ -d "$kept" ] && corpora+=("$kept")
+    done
     log=$build/$target.log
     if "$build/fuzz/fuzz-$target" -max_total_time="$seconds" -timeout=10 -detect_leaks=1 \
         -artifact_prefix="$findings/" "${corpora[@]}" >"$log" 2>&1; then
