@@ -556,25 +556,24 @@ void CheckTriggerSave(std::string_view text, std::string_view id,
     if (after.size() != 18) fail("not 18 fields");
     // Each field whose box still shows what it showed keeps the line's text byte for byte; field
     // 11, which no box shows, always does; the comparison block is taken apart below.
-    const std::array<bool, 18> untouched = {
-        form.name == shown.name,
-        form.team == shown.team,
-        form.house == shown.house,
-        form.techLevel == shown.techLevel,
-        form.condition == shown.condition,
-        form.conditionObject == shown.conditionObject,
-        false,
-        form.baseWeight == shown.baseWeight,
-        form.minWeight == shown.minWeight,
-        form.maxWeight == shown.maxWeight,
-        form.skirmish == shown.skirmish,
-        true,
-        form.side == shown.side,
-        form.baseDefense == shown.baseDefense,
-        form.secondTeam == shown.secondTeam,
-        form.easy == shown.easy,
-        form.medium == shown.medium,
-        form.hard == shown.hard};
+    const std::array<bool, 18> untouched = {form.name == shown.name,
+                                            form.team == shown.team,
+                                            form.house == shown.house,
+                                            form.techLevel == shown.techLevel,
+                                            form.condition == shown.condition,
+                                            form.conditionObject == shown.conditionObject,
+                                            false,
+                                            form.baseWeight == shown.baseWeight,
+                                            form.minWeight == shown.minWeight,
+                                            form.maxWeight == shown.maxWeight,
+                                            form.skirmish == shown.skirmish,
+                                            true,
+                                            form.side == shown.side,
+                                            form.baseDefense == shown.baseDefense,
+                                            form.secondTeam == shown.secondTeam,
+                                            form.easy == shown.easy,
+                                            form.medium == shown.medium,
+                                            form.hard == shown.hard};
     for (size_t field = 0; field < std::min(before.size(), after.size()); ++field)
         if (untouched[field] && after[field] != before[field])
             fail("the untouched field " + std::to_string(field) + " changed");

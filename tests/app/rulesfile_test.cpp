@@ -22,7 +22,6 @@ class RulesFileTest : public QObject {
 private slots:
     void initTestCase();
     void chosenRememberedAndReadAgain();
-
 };
 
 void RulesFileTest::initTestCase() {
