@@ -5,9 +5,11 @@
 #include "core/windowsignals.h"
 #include "document/rulesfile.h"
 #include "newentry/addnew.h"
+#include "platform/language.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "res/resources.h"
+#include "res/text.h"
 #include "scripts/scriptwindow.h"
 #include "taskforces/taskforcewindow.h"
 #include "teams/teamwindow.h"
@@ -18,12 +20,11 @@
 
 namespace {
 
-const std::u16string kExitPrompt = u"请注意，有文件未保存∑(っ°Д°;)っ\n是否继续退出(✪ω✪)";
-const std::u16string kExitCaption = u"Fight!!(ｏ^-^)~''☆ミ☆ミ";
 const std::u16string kRecentKey = u"recentFiles";
 constexpr size_t kRecentCount = 8;
 // Pairs of an opened file's path and its rules file's path, the pair set last first.
 const std::u16string kRulesKey = u"rulesFiles";
+const std::u16string kLanguageKey = u"language";
 constexpr size_t kRulesCount = 32;
 
 void WriteRecentFiles(std::vector<std::u16string> files) {
@@ -60,6 +61,7 @@ CVantaEditDlg::CVantaEditDlg()
       autoDetectStart_(control<gui::CheckBox>(res::kIdAutoDetectStart)) {
     attachMenu(res::kIdMainMenu);
     fillRecentMenu();
+    fillLanguageMenu();
 
     // The modeless windows, each created here once, hidden and owned by this window: the new
     // entry window first, then the four editor windows, which then go to their corners.
@@ -179,9 +181,35 @@ void CVantaEditDlg::fillRecentMenu() {
     });
 }
 
+res::Language CVantaEditDlg::ChosenLanguage() {
+    const std::vector<std::u16string> chosen = gui::ReadSetting(kLanguageKey);
+    if (!chosen.empty())
+        if (const std::optional<res::Language> language = res::LanguageNamed(chosen[0]))
+            return *language;
+    return platform::SystemLanguage();
+}
+
+void CVantaEditDlg::fillLanguageMenu() {
+    // Each language named in its own words, whatever the current one.
+    setSubmenu(res::kCmdLanguage, {res::Str("app.languages.zh"), res::Str("app.languages.en")},
+               [](size_t index) {
+                   const res::Language language =
+                       index == 0 ? res::Language::Chinese : res::Language::English;
+                   gui::WriteSetting(kLanguageKey, {std::u16string(res::LanguageCode(language))});
+                   // After the menu has closed: every window is texted again.
+                   gui::Post([language] { gui::UseLanguage(language); });
+               });
+}
+
+void CVantaEditDlg::onLanguageChanged() {
+    showState();
+    // Every window shows its entry again: hints, titles and counts in the new language.
+    if (model_.document.IsFileOpen()) model_.Refill();
+}
+
 void CVantaEditDlg::openRecent(const std::u16string &path) {
     if (!platform::IsExistingFile(path)) {
-        platform::ShowAppMessage(u"文件已不存在，已从最近打开的文件中移除:\n" + path);
+        platform::ShowAppMessage(res::Format("app.recentGone", {path}));
         std::vector<std::u16string> recent = RecentFiles();
         std::erase(recent, path);
         WriteRecentFiles(std::move(recent));
@@ -194,16 +222,16 @@ void CVantaEditDlg::openRecent(const std::u16string &path) {
 void CVantaEditDlg::chooseRulesFile() {
     const Document &document = model_.document;
     if (!document.IsFileOpen()) {
-        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
         return;
     }
-    const std::u16string path = platform::AskOpenFileName(kOpenFileFilter);
+    const std::u16string path = platform::AskOpenFileName(OpenFileFilter());
     if (path.empty()) return;
     RulesRead read = ReadRulesFile(path);
     if (!read.rules) {
         platform::ShowAppMessage(
             read.error +
-            (model_.rules ? u"\n仍按原来的规则文件检查: " + model_.rules->path : std::u16string()));
+            (model_.rules ? res::Format("app.rulesKept", {model_.rules->path}) : std::u16string()));
         return;
     }
     RememberRulesFile(document.openedPath, path);
@@ -218,12 +246,11 @@ void CVantaEditDlg::useRememberedRulesFile() {
     if (path.empty()) return model_.SetRules(std::nullopt);
     if (!platform::IsExistingFile(path)) {
         RememberRulesFile(file, {});
-        platform::ShowAppMessage(u"规则文件已不存在，不再用于 " + platform::FileNameOf(file) +
-                                 u":\n" + path);
+        platform::ShowAppMessage(res::Format("app.rulesGone", {platform::FileNameOf(file), path}));
         return model_.SetRules(std::nullopt);
     }
     RulesRead read = ReadRulesFile(path);
-    if (!read.rules) platform::ShowAppMessage(read.error + u"\n这次没有按规则文件检查名称。");
+    if (!read.rules) platform::ShowAppMessage(read.error + res::Str("app.rulesNotUsed"));
     model_.SetRules(std::move(read.rules));
 }
 
@@ -237,14 +264,15 @@ void CVantaEditDlg::checkFilesOnDisk() {
     const std::vector<std::u16string> changed = stamps_.ChangedNotIgnored();
     watchFiles();
     if (changed.empty()) return;
-    std::u16string text = u"这些文件已被其他程序修改:\n";
+    std::u16string text = res::Str("app.changedOnDisk");
     for (const std::u16string &path : changed)
         text += path + u"\n";
-    text += u"要重新载入吗？";
-    if (model_.IsModified()) text += u"\n重新载入会丢失尚未保存的修改。";
+    text += res::Str("app.reloadQuestion");
+    if (model_.IsModified()) text += res::Str("app.reloadLoses");
     askingAboutDisk_ = true;
-    const platform::Answer answer = platform::ShowOwnedMessage(
-        text, u"文件已修改", platform::Buttons::ReloadIgnore, platform::Icon::Question);
+    const platform::Answer answer =
+        platform::ShowOwnedMessage(text, res::Str("app.changedCaption"),
+                                   platform::Buttons::ReloadIgnore, platform::Icon::Question);
     askingAboutDisk_ = false;
     if (answer == platform::Answer::Reload)
         openPath(model_.document.openedPath, autoDetectStart_->isChecked());
@@ -259,15 +287,18 @@ void CVantaEditDlg::documentChanged() {
 
 void CVantaEditDlg::showState() {
     auto name = [](const std::u16string &step) { return step.empty() ? step : u" " + step; };
-    setMenuItem(res::kCmdUndo, u"撤销" + name(model_.history.UndoName()), model_.history.CanUndo());
-    setMenuItem(res::kCmdRedo, u"重做" + name(model_.history.RedoName()), model_.history.CanRedo());
+    setMenuItem(res::kCmdUndo, res::Format("app.undo", {name(model_.history.UndoName())}),
+                model_.history.CanUndo());
+    setMenuItem(res::kCmdRedo, res::Format("app.redo", {name(model_.history.RedoName())}),
+                model_.history.CanRedo());
 
     std::u16string caption = platform::kAppTitle;
     if (model_.document.IsFileOpen()) {
         caption += u" — " + platform::FileNameOf(model_.document.openedPath);
         if (model_.IsModified()) caption += u" *";
     }
-    if (!recovery_->failure().empty()) caption += u" — 无法保存恢复文件: " + recovery_->failure();
+    if (!recovery_->failure().empty())
+        caption += res::Format("app.recoveryFailed", {recovery_->failure()});
     setCaption(caption);
 }
 
@@ -289,7 +320,7 @@ bool CVantaEditDlg::onClose() {
 
 bool CVantaEditDlg::confirmUnsavedChanges() {
     if (!model_.IsModified()) return true;
-    switch (platform::ShowOwnedMessage(kExitPrompt, kExitCaption,
+    switch (platform::ShowOwnedMessage(res::Str("app.exitPrompt"), res::Str("app.exitCaption"),
                                        platform::Buttons::SaveDiscardCancel,
                                        platform::Icon::Question)) {
     case platform::Answer::Save: {

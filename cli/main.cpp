@@ -9,8 +9,10 @@
 #include "document/filereport.h"
 #include "newentry/entryops.h"
 #include "platform/codepage.h"
+#include "platform/language.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "res/text.h"
 
 #include <algorithm>
 #include <array>
@@ -28,85 +30,12 @@
 
 namespace {
 
-const char kUsage[] =
-    "用法: vantaedit-cli save [--split] [--no-autodetect] FILE\n"
-    "      vantaedit-cli rename [--split] [--no-autodetect] FILE OLD NEW\n"
-    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--format=text|gcc|json] "
-    "FILE...\n"
-    "      vantaedit-cli --version | --help\n"
-    "\n"
-    "save: 像编辑器的“打开”一样读取 FILE（连同其 [#include] 中的文件），再像“保存”一样写回：\n"
-    "  默认         写回 FILE 本身\n"
-    "  --split      分文件保存：写入 FILE 旁边的 +AI 文件夹，FILE 只保留 [#include]\n"
-    "  --no-autodetect  不从第一条 [TeamTypes] 注册行取开始注册号（从 0 开始编号）\n"
-    "  保存前在标准错误上列出保存时将丢弃的内容，然后照样保存。\n"
-    "  退出状态: 0 成功（不存在的包含文件只提示，照常保存）;\n"
-    "    1 文件无法读取、[#include] 第 15 行以后还有包含文件、写入失败或符号链接指向文件夹之外\n"
-    "      （磁盘上什么也不改变）;\n"
-    "    2 用法错误。\n"
-    "\n"
-    "rename: 像 save 一样读取 FILE，把条目 OLD 改名为 NEW，连同所有引用它的地方（队伍的\n"
-    "  TaskForce= 和 Script=，触发的作战队伍和第二队伍；只替换值中的 ID，后面的注释不变），\n"
-    "  再像 save 一样保存。退出状态同 save，另有 4: 改名被拒绝（OLD 不存在或同时是两类条目，\n"
-    "  NEW 已被占用或不能作注册名称），原因写在标准错误上，什么也不写入。\n"
-    "\n"
-    "check: 同样读取每个 FILE，什么也不写，在标准输出上（UTF-8）报告：\n"
-    "  保存时将丢弃的内容（未列出的小节、重复的小节、两类共用的 ID、注释掉的列表行、\n"
-    "  无法读取的包含文件）、引用错误（不存在或没有指定的队伍、人员、脚本，列表中重复的 ID，\n"
-    "  没有小节的条目）和数值错误（触发行不是 18 个字段、条件代码不在 -1 到 7、权重不是数字、\n"
-    "  难度标志不是整数、队伍的 Priority 或 Max 不是整数、成员行不是“数量,类型”、\n"
-    "  动作行不是“动作,参数”两个整数、动作不在动作表中、目标类型未知或脚本、队伍序号超出列表），\n"
-    "  每项带文件和行号（从 1 数起，按磁盘上的文件）。\n"
-    "  --rules RULES  同时按 mod 的规则文件 RULES（连同其 [#include] 中的文件，ANSI 或 UTF-8）\n"
-    "                 检查名称: 人员的成员类型和触发的条件单位（条件 0、1、7）要在\n"
-    "                 [InfantryTypes]、[VehicleTypes]、[AircraftTypes] 或 [BuildingTypes] 中，\n"
-    "                 触发和队伍的国家要在 [Countries] 中（不分英文字母大小写）；报告第一行写明\n"
-    "                 规则文件，其中没有这些列表时也写明。规则文件无法读取时整次运行失败（1）。\n"
-    "  --format=text  默认：给人看的报告，如下例\n"
-    "  --format=gcc   每项一行: FILE:LINE: warning: ID: 说明 [kind]；无法读取的文件为\n"
-    "                 FILE: error: 说明 [unreadable-file]，无法读取的规则文件为\n"
-    "                 RULES: error: 说明 [unreadable-rules]\n"
-    "  --format=json  整次运行一个 UTF-8 JSON 文档: {\"version\", \"status\", \"files\": "
-    "[{\"file\",\n"
-    "                 \"status\", \"error\"(仅无法读取时), \"findings\": [{\"kind\", \"id\", "
-    "\"file\",\n"
-    "                 \"line\", \"message\"}], \"summary\": {\"findings\", \"dropped\", "
-    "\"references\",\n"
-    "                 \"values\", \"otherSections\", \"kinds\": {kind: 数目}}}]}；用 --rules 时\n"
-    "                 另有 \"rules\": {\"file\", \"types\", \"countries\"}（无法读取时为 \"file\", "
-    "\"error\"）\n"
-    "  FILE 和包含文件的路径按命令行上给出的写法。\n"
-    "  退出状态（多个 FILE 时取最严重的一个: 1 重于 3 重于 0）:\n"
-    "    0 没有发现问题; 3 有发现（包括不存在的包含文件）; 1 FILE 或 RULES 无法读取，\n"
-    "    或保存会拒绝（某个包含文件存在却无法读取，或 [#include] 第 15 行以后还有包含文件）;\n"
-    "    2 用法错误。\n"
-    "\n"
-    "报告示例:\n"
-    "  检查文件: /mods/ai.ini\n"
-    "  保存时丢弃: 1 项\n"
-    "    未列出的小节: 1\n"
-    "  引用错误: 1 项\n"
-    "    队伍的脚本不存在: 1\n"
-    "  数值错误: 0 项\n"
-    "\n"
-    "  保存时丢弃:\n"
-    "  [未列出的小节] SC_Siege2 — ai.ini 第 40 行: 没有列表提到这个 ID，保存时这一节被丢弃。\n"
-    "\n"
-    "  引用错误:\n"
-    "  [队伍的脚本不存在] TM_Siege — ai.ini 第 31 行: 队伍使用的脚本“SC_Siege3”不在脚本列表中。\n"
-    "\n"
-    "gcc 格式的同一报告:\n"
-    "  /mods/ai.ini:40: warning: SC_Siege2: 没有列表提到这个 ID，保存时这一节被丢弃。"
-    " [unlisted-section]\n"
-    "  /mods/ai.ini:31: warning: TM_Siege: 队伍使用的脚本“SC_Siege3”不在脚本列表中。"
-    " [missing-script]\n";
+std::string Utf8(std::u16string_view text) { return platform::WideToUtf8(text); }
 
 int Usage(FILE *out, int status) {
-    std::fputs(kUsage, out);
+    std::fputs(Utf8(res::Str("cli.usage")).c_str(), out);
     return status;
 }
-
-std::string Utf8(std::u16string_view text) { return platform::WideToUtf8(text); }
 
 // A command-line argument as wide text: in the code page on Windows, in UTF-8 elsewhere.
 std::u16string Wide(const char *argument) {
@@ -177,8 +106,8 @@ Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules) {
         checked.status = 1;
         std::u16string why =
             document.openedFileUnread
-                ? (messages.empty() ? std::u16string(u"文件无法读取") : messages.front())
-                : u"保存会拒绝，包含文件没能读取: " + document.unreadIncludes;
+                ? (messages.empty() ? res::Str("cli.unreadable") : messages.front())
+                : res::Format("cli.includesUnread", {document.unreadIncludes});
         while (!why.empty() && why.back() == u'\n')
             why.pop_back();
         std::replace(why.begin(), why.end(), u'\n', u' ');
@@ -353,7 +282,7 @@ int Save(int argc, char **argv, bool rename) {
     if (rename) {
         const std::u16string from = Wide(operands[1]), to = Wide(operands[2]);
         if (const std::optional<std::u16string> problem = RenameProblem(document, from, to)) {
-            Print(stderr, Utf8(*problem + u"，没有改名\n"));
+            Print(stderr, Utf8(res::Format("cli.notRenamed", {*problem})));
             return 4;
         }
         RenameEntry(document, from, to);
@@ -363,6 +292,23 @@ int Save(int argc, char **argv, bool rename) {
     if (!dropped.findings.empty())
         Print(stderr, Utf8(FileReportText(document.openedPath, dropped, nullptr)));
     return SaveDocument(document, split ? SaveMode::Split : SaveMode::SingleFile) ? 0 : 1;
+}
+
+// Takes `--lang zh|en` out of the arguments, wherever it stands; without it the system's
+// language. False when the option is given wrongly.
+bool TakeLanguage(std::vector<char *> &arguments) {
+    res::SetLanguage(platform::SystemLanguage());
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        if (std::strcmp(arguments[i], "--lang") != 0) continue;
+        const std::optional<res::Language> language =
+            i + 1 < arguments.size() ? res::LanguageNamed(Wide(arguments[i + 1])) : std::nullopt;
+        if (!language) return false;
+        res::SetLanguage(*language);
+        arguments.erase(arguments.begin() + std::ptrdiff_t(i),
+                        arguments.begin() + std::ptrdiff_t(i) + 2);
+        --i;
+    }
+    return true;
 }
 
 int Run(int argc, char **argv) {
@@ -383,11 +329,14 @@ int Run(int argc, char **argv) {
 int main(int argc, char **argv) {
     platform::PrintUtf8ToConsole();
     try {
-        return Run(argc, argv);
+        std::vector<char *> arguments(argv, argv + argc);
+        if (!TakeLanguage(arguments)) return Usage(stderr, 2);
+        return Run(int(arguments.size()), arguments.data());
     } catch (const std::exception &e) {
-        std::fprintf(stderr, "内部错误，没有保存: %s\n", e.what());
+        std::fputs(Utf8(res::Format("cli.internalError", {platform::Utf8ToWide(e.what())})).c_str(),
+                   stderr);
     } catch (...) {
-        std::fputs("内部错误，没有保存\n", stderr);
+        std::fputs(Utf8(res::Str("cli.internalErrorUnknown")).c_str(), stderr);
     }
     return 1;
 }

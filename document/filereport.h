@@ -18,7 +18,7 @@ constexpr int kFindingKindCount = int(FindingKind::ScriptArgument) + 1;
 // A stable ASCII name for tools ("unlisted-section", "missing-task-force", ...).
 std::string_view FindingKindName(FindingKind kind);
 // What the user reads ("未列出的小节", ...).
-std::u16string_view FindingKindLabel(FindingKind kind);
+std::u16string FindingKindLabel(FindingKind kind);
 FindingGroup GroupOf(FindingKind kind);
 
 // Reads the loaded slots (each named by its path) the way the loaders do: one pass over each

@@ -5,6 +5,7 @@
 #include "core/registrylist.h"
 #include "document/documentio.h"
 #include "platform/textfile.h"
+#include "res/text.h"
 
 #include <algorithm>
 
@@ -65,7 +66,7 @@ RulesRead ReadRulesFile(const std::u16string &path) {
     RulesRead result;
     platform::ReadResult read = platform::ReadTextFile(path);
     if (read.status != platform::ReadResult::Status::Ok) {
-        result.error = u"规则文件无法读取: " + path + u" (" + read.reason + u")";
+        result.error = res::Format("rules.unreadable", {path, read.reason});
         return result;
     }
     // Slot 0 without its mark, so that an [#include] on its first line is found.
@@ -80,7 +81,7 @@ RulesRead ReadRulesFile(const std::u16string &path) {
     if (!unread.empty()) {
         unread.pop_back();
         std::replace(unread.begin(), unread.end(), u'\n', u' ');
-        result.error = u"规则文件的包含文件没能读取: " + unread;
+        result.error = res::Format("rules.includesUnread", {unread});
         return result;
     }
     RulesFile &rules = result.rules.emplace();
@@ -92,9 +93,7 @@ RulesRead ReadRulesFile(const std::u16string &path) {
 
 std::u16string RulesFileNote(const RulesFile &rules) {
     if (!rules.hasTypeList && !rules.hasCountryList)
-        return u"规则文件 " + rules.path +
-               u" 中没有 [InfantryTypes]、[VehicleTypes]、[AircraftTypes]、[BuildingTypes] 或 "
-               u"[Countries]，没有按它检查名称";
-    return u"规则文件: " + rules.path + u"，" + Decimal(rules.TypeCount()) +
-           u" 个单位和建筑类型，" + Decimal(rules.CountryCount()) + u" 个国家";
+        return res::Format("rules.noLists", {rules.path});
+    return res::Format("rules.note",
+                       {rules.path, Decimal(rules.TypeCount()), Decimal(rules.CountryCount())});
 }

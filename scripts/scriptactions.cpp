@@ -2,6 +2,7 @@
 
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "res/text.h"
 
 #include <algorithm>
 #include <array>
@@ -15,78 +16,76 @@ using enum ArgumentKind;
 // again against that wiki's revisions and its page on team aggression and against the public
 // documentation of an engine extension's script actions; the names and lines are our own.
 constexpr ScriptAction kActions[] = {
-    {0, u"攻击目标类型", Target, u"攻击参数所指类型的敌方目标，打完一个接着找下一个，直到没有为止"},
-    {1, u"攻击路径点", Waypoint, u"攻击参数所指路径点上的东西；没有建筑就攻击地面"},
-    {2, u"狂暴", None, u"让成员进入狂暴状态", ActionQuirk::Ignored},
-    {3, u"移动到路径点", Waypoint, u"全队移动到参数所指的路径点"},
-    {4, u"移动到单元格", Number, u"全队移动到参数所指的地图单元格（单元格编号）"},
-    {5, u"区域警戒", Duration, u"在原地警戒参数所给的时长"},
-    {6, u"跳到行", Line, u"接着执行本脚本参数所指的那一行（从 1 数起），用来循环"},
-    {7, u"本方获胜", None, u"让队伍所属的一方获胜"},
-    {8, u"卸载", Number,
-     u"运输工具放下乘员；参数 0 都留在队里，1 只留运输工具，2 只留乘员，3 都离队"},
-    {9, u"部署", None, u"能部署的成员就地部署"},
-    {10, u"跟随友军", None, u"跟着附近的友方单位行动"},
-    {11, u"指派任务", Mission, u"给全体成员下达参数所指的单位任务，之后脚本停在这里"},
-    {12, u"设置全局变量", Number, u"把参数所指的全局变量设为真"},
-    {13, u"待机动画", None, u"步兵成员播放待机动画"},
-    {14, u"登上运输工具", None, u"成员登上队里的运输工具"},
-    {15, u"潜入路径点上的建筑", Waypoint, u"间谍成员潜入参数所指路径点上的建筑"},
-    {16, u"巡逻到路径点", Waypoint, u"向参数所指路径点行进，途中遇敌就打"},
-    {17, u"改换脚本", Script, u"改为执行脚本列表中参数所指的那个脚本（从 0 数起）"},
-    {18, u"改换队伍", Team, u"把成员并入队伍列表中参数所指的那个队伍（从 0 数起）"},
-    {19, u"惊慌", None, u"步兵成员惊慌乱跑"},
-    {20, u"改换所属方", Number, u"队伍改归参数所指的一方（所属方编号）"},
-    {21, u"散开", None, u"成员各自散开"},
-    {22, u"躲进黑幕", None, u"移动到附近未被探明的区域"},
-    {23, u"本方失败", None, u"让队伍所属的一方失败"},
-    {24, u"播放语音", Number, u"播放参数所指的语音"},
-    {25, u"播放音效", Number, u"播放参数所指的音效"},
-    {26, u"播放影片", Number, u"播放参数所指的影片"},
-    {27, u"播放音乐", Number, u"播放参数所指的音乐"},
-    {28, u"减少矿石", None, u"减少队伍附近的矿石"},
-    {29, u"开始生产", None, u"让所属方开始建造和生产"},
-    {30, u"变卖基地", None, u"所属方卖掉全部建筑"},
-    {31, u"自毁", None, u"成员全部自毁"},
-    {32, u"离子风暴将至", Duration, u"预告参数所给时长后开始离子风暴", ActionQuirk::Ignored},
-    {33, u"离子风暴结束", None, u"结束离子风暴", ActionQuirk::Ignored},
-    {34, u"镜头对准队伍", Number, u"把视野移到队伍处，参数为移动速度"},
-    {35, u"重新遮蔽地图", None, u"地图重新盖上黑幕"},
-    {36, u"揭开地图", None, u"揭开整张地图的黑幕"},
-    {37, u"删除队伍成员", None, u"把成员从地图上移除"},
-    {38, u"清除全局变量", Number, u"把参数所指的全局变量设为假"},
-    {39, u"设置局部变量", Number, u"把参数所指的局部变量设为真"},
-    {40, u"清除局部变量", Number, u"把参数所指的局部变量设为假"},
-    {41, u"解除惊慌", None, u"步兵成员不再惊慌"},
-    {42, u"转向", Number, u"成员转向参数所指的方向（0 到 7）"},
-    {43, u"等待装满", None, u"等运输工具装满乘员再继续"},
-    {44, u"卡车卸货", None, u"卡车放下货物"},
-    {45, u"卡车装货", None, u"卡车装上货物"},
-    {46, u"攻击敌方建筑", Number,
-     u"攻击参数所指类型的敌方建筑；参数为建筑列表序号，加上 65536 的倍数选挑哪一座"},
-    {47, u"移动到敌方建筑", Number, u"移动到参数所指类型的敌方建筑旁；参数同动作 46"},
-    {48, u"侦察", None, u"四处侦察", ActionQuirk::Ignored},
-    {49, u"记录成功", None, u"把这次行动记为成功，触发的权重随之提高"},
-    {50, u"闪烁", Duration, u"成员闪白光，参数为帧数"},
-    {51, u"播放动画", Number, u"在队伍处播放参数所指的动画"},
-    {52, u"对话气泡", Number, u"在队长头上显示参数所指的对话气泡"},
-    {53, u"在敌方基地集结", None, u"在敌方基地附近集合"},
-    {54, u"回基地集结", None, u"在本方基地附近集合"},
-    {55, u"铁幕保护", None, u"请求所属方对队伍使用铁幕"},
-    {56, u"超时空传送攻击建筑", Number, u"请求超时空传送到参数所指的敌方建筑旁；参数同动作 46"},
-    {57, u"超时空传送攻击目标", Target, u"请求超时空传送到参数所指类型的敌方目标旁"},
-    {58, u"移动到本方建筑", Number, u"移动到参数所指类型的本方建筑旁；参数同动作 46"},
-    {59, u"攻击路径点上的建筑", Waypoint, u"攻击参数所指路径点上的建筑"},
-    {60, u"进入回收站", None, u"成员进入本方的回收建筑，换回资金"},
-    {61, u"进入坦克碉堡", None, u"车辆成员进入附近的坦克碉堡"},
-    {62, u"进入生化反应炉", None, u"步兵成员进入本方的生化反应炉"},
-    {63, u"进入战斗碉堡", None, u"步兵成员进入附近的战斗碉堡"},
-    {64, u"进驻建筑", None, u"步兵成员进驻附近可进驻的建筑"},
+    {0, "action.0.name", Target, "action.0.line"},
+    {1, "action.1.name", Waypoint, "action.1.line"},
+    {2, "action.2.name", None, "action.2.line", ActionQuirk::Ignored},
+    {3, "action.3.name", Waypoint, "action.3.line"},
+    {4, "action.4.name", Number, "action.4.line"},
+    {5, "action.5.name", Duration, "action.5.line"},
+    {6, "action.6.name", Line, "action.6.line"},
+    {7, "action.7.name", None, "action.7.line"},
+    {8, "action.8.name", Number, "action.8.line"},
+    {9, "action.9.name", None, "action.9.line"},
+    {10, "action.10.name", None, "action.10.line"},
+    {11, "action.11.name", Mission, "action.11.line"},
+    {12, "action.12.name", Number, "action.12.line"},
+    {13, "action.13.name", None, "action.13.line"},
+    {14, "action.14.name", None, "action.14.line"},
+    {15, "action.15.name", Waypoint, "action.15.line"},
+    {16, "action.16.name", Waypoint, "action.16.line"},
+    {17, "action.17.name", Script, "action.17.line"},
+    {18, "action.18.name", Team, "action.18.line"},
+    {19, "action.19.name", None, "action.19.line"},
+    {20, "action.20.name", Number, "action.20.line"},
+    {21, "action.21.name", None, "action.21.line"},
+    {22, "action.22.name", None, "action.22.line"},
+    {23, "action.23.name", None, "action.23.line"},
+    {24, "action.24.name", Number, "action.24.line"},
+    {25, "action.25.name", Number, "action.25.line"},
+    {26, "action.26.name", Number, "action.26.line"},
+    {27, "action.27.name", Number, "action.27.line"},
+    {28, "action.28.name", None, "action.28.line"},
+    {29, "action.29.name", None, "action.29.line"},
+    {30, "action.30.name", None, "action.30.line"},
+    {31, "action.31.name", None, "action.31.line"},
+    {32, "action.32.name", Duration, "action.32.line", ActionQuirk::Ignored},
+    {33, "action.33.name", None, "action.33.line", ActionQuirk::Ignored},
+    {34, "action.34.name", Number, "action.34.line"},
+    {35, "action.35.name", None, "action.35.line"},
+    {36, "action.36.name", None, "action.36.line"},
+    {37, "action.37.name", None, "action.37.line"},
+    {38, "action.38.name", Number, "action.38.line"},
+    {39, "action.39.name", Number, "action.39.line"},
+    {40, "action.40.name", Number, "action.40.line"},
+    {41, "action.41.name", None, "action.41.line"},
+    {42, "action.42.name", Number, "action.42.line"},
+    {43, "action.43.name", None, "action.43.line"},
+    {44, "action.44.name", None, "action.44.line"},
+    {45, "action.45.name", None, "action.45.line"},
+    {46, "action.46.name", Number, "action.46.line"},
+    {47, "action.47.name", Number, "action.47.line"},
+    {48, "action.48.name", None, "action.48.line", ActionQuirk::Ignored},
+    {49, "action.49.name", None, "action.49.line"},
+    {50, "action.50.name", Duration, "action.50.line"},
+    {51, "action.51.name", Number, "action.51.line"},
+    {52, "action.52.name", Number, "action.52.line"},
+    {53, "action.53.name", None, "action.53.line"},
+    {54, "action.54.name", None, "action.54.line"},
+    {55, "action.55.name", None, "action.55.line"},
+    {56, "action.56.name", Number, "action.56.line"},
+    {57, "action.57.name", Target, "action.57.line"},
+    {58, "action.58.name", Number, "action.58.line"},
+    {59, "action.59.name", Waypoint, "action.59.line"},
+    {60, "action.60.name", None, "action.60.line"},
+    {61, "action.61.name", None, "action.61.line"},
+    {62, "action.62.name", None, "action.62.line"},
+    {63, "action.63.name", None, "action.63.line"},
+    {64, "action.64.name", None, "action.64.line"},
 };
 
-constexpr std::array<std::u16string_view, 12> kTargetTypes = {
-    u"取消攻击", u"任何目标", u"建筑",     u"采矿车", u"步兵",         u"车辆",
-    u"工厂",     u"基地防御", u"来犯之敌", u"电厂",   u"可进驻的建筑", u"科技建筑",
+constexpr std::array<std::string_view, 12> kTargetTypes = {
+    "target.0", "target.1", "target.2", "target.3", "target.4",  "target.5",
+    "target.6", "target.7", "target.8", "target.9", "target.10", "target.11",
 };
 
 std::u16string Decimal(int64_t n) {
@@ -106,39 +105,39 @@ std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
 }
 
 // What a list index names: the ID at that index of the list text, or where the list ends.
-std::u16string ListEntry(std::string_view listText, int64_t index, std::u16string_view kind) {
+std::u16string ListEntry(std::string_view listText, int64_t index, std::string_view kind) {
     const std::vector<std::string_view> ids = ListIds(listText);
     if (index >= 0 && index < int64_t(ids.size()))
-        return std::u16string(kind) + u" " + ToWide(ids[size_t(index)]);
-    return std::u16string(kind) + u"列表中没有序号 " + Decimal(index) + u"（共 " +
-           Decimal(int64_t(ids.size())) + u" 项）";
+        return res::Format("explain.listEntry", {res::Str(kind), ToWide(ids[size_t(index)])});
+    return res::Format("explain.noListEntry",
+                       {res::Str(kind), Decimal(index), Decimal(int64_t(ids.size()))});
 }
 
 std::u16string ArgumentText(const ScriptAction &action, int64_t argument,
                             const Document &document) {
     switch (action.argument) {
     case None:
-        return u"不使用";
+        return res::Str("explain.unused");
     case Target:
         return argument >= 0 && argument < int64_t(kTargetTypes.size())
-                   ? u"目标类型 " + std::u16string(kTargetTypes[size_t(argument)])
-                   : u"未知的目标类型 " + Decimal(argument);
+                   ? res::Format("explain.target", {res::Str(kTargetTypes[size_t(argument)])})
+                   : res::Format("explain.unknownTarget", {Decimal(argument)});
     case Waypoint:
-        return u"路径点 " + Decimal(argument);
+        return res::Format("explain.waypoint", {Decimal(argument)});
     case Duration:
-        return u"时长 " + Decimal(argument);
+        return res::Format("explain.duration", {Decimal(argument)});
     case Mission:
-        return u"任务 " + Decimal(argument);
+        return res::Format("explain.mission", {Decimal(argument)});
     case Script:
-        return ListEntry(document.scriptListText, argument, u"脚本");
+        return ListEntry(document.scriptListText, argument, "kind.script");
     case Team:
-        return ListEntry(document.teamListText, argument, u"队伍");
+        return ListEntry(document.teamListText, argument, "kind.team");
     case Line:
-        return u"第 " + Decimal(argument) + u" 行";
+        return res::Format("explain.line", {Decimal(argument)});
     case Number:
         break;
     }
-    return u"数值 " + Decimal(argument);
+    return res::Format("explain.number", {Decimal(argument)});
 }
 
 } // namespace
@@ -149,7 +148,9 @@ const ScriptAction *FindScriptAction(int64_t number) {
     return number >= 0 && number < int64_t(std::size(kActions)) ? &kActions[number] : nullptr;
 }
 
-std::span<const std::u16string_view> TargetTypeNames() { return kTargetTypes; }
+size_t TargetTypeCount() { return kTargetTypes.size(); }
+
+std::u16string ActionName(const ScriptAction &action) { return res::Str(action.name); }
 
 std::optional<ActionLine> ParseActionLine(std::string_view line) {
     line = Unindented(line);
@@ -174,24 +175,28 @@ std::optional<ActionLine> ParseActionLine(std::string_view line) {
 std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
                                  const Document &document) {
     const std::vector<std::u16string_view> lines = LinesOf(fieldText);
-    const std::u16string head = u"第 " + Decimal(int64_t(lineIndex) + 1) + u" 行：";
-    if (lineIndex < 0 || size_t(lineIndex) >= lines.size()) return head + u"空行";
+    // "第 4 行：" and what the line is, as one text of the table.
+    auto said = [number = Decimal(int64_t(lineIndex) + 1)](const std::u16string &what) {
+        return res::Format("explain.lineOf", {number, what});
+    };
+    if (lineIndex < 0 || size_t(lineIndex) >= lines.size())
+        return said(res::Str("explain.emptyLine"));
     const std::u16string_view wide = lines[size_t(lineIndex)];
     const std::string line = ToNarrow(wide);
     const std::string_view bare = Unindented(line);
-    if (bare.empty()) return head + u"空行";
-    if (StartsWith(line, "[")) return head + u"小节头";
-    if (StartsWith(bare, "Name=")) return head + u"脚本名称";
+    if (bare.empty()) return said(res::Str("explain.emptyLine"));
+    if (StartsWith(line, "[")) return said(res::Str("explain.header"));
+    if (StartsWith(bare, "Name=")) return said(res::Str("explain.name"));
     const std::optional<ActionLine> parsed = ParseActionLine(line);
-    if (!parsed) return head + u"不是动作行";
-    if (!parsed->wellFormed) return head + u"不是“动作,参数”两个整数";
+    if (!parsed) return said(res::Str("explain.notAction"));
+    if (!parsed->wellFormed) return said(res::Str("explain.notTwoNumbers"));
     const ScriptAction *action = FindScriptAction(parsed->action);
-    if (!action) return head + u"动作 " + Decimal(parsed->action) + u" 未知动作";
-    std::u16string text = head + u"动作 " + Decimal(parsed->action) + u" " +
-                          std::u16string(action->name) + u" — 参数 " + Decimal(parsed->argument) +
-                          u"：" + ArgumentText(*action, parsed->argument, document);
-    if (action->quirk == ActionQuirk::Ignored) text += u"（游戏不执行这个动作）";
-    return text;
+    if (!action) return said(res::Format("explain.unknownAction", {Decimal(parsed->action)}));
+    std::u16string text = res::Format(
+        "explain.action", {Decimal(parsed->action), ActionName(*action), Decimal(parsed->argument),
+                           ArgumentText(*action, parsed->argument, document)});
+    if (action->quirk == ActionQuirk::Ignored) text += res::Str("explain.ignored");
+    return said(text);
 }
 
 InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action) {
@@ -224,6 +229,6 @@ std::vector<std::u16string> ScriptActionItems() {
     std::vector<std::u16string> items;
     items.reserve(std::size(kActions));
     for (const ScriptAction &action : kActions)
-        items.push_back(Decimal(action.number) + u" " + std::u16string(action.name));
+        items.push_back(Decimal(action.number) + u" " + ActionName(action));
     return items;
 }

@@ -33,9 +33,9 @@ enum class ActionQuirk {
 
 struct ScriptAction {
     int number;
-    std::u16string_view name; // short, for lists and the explanation
+    std::string_view name; // the key of a short name, for lists and the explanation
     ArgumentKind argument;
-    std::u16string_view description; // one line
+    std::string_view description; // the key of one line
     ActionQuirk quirk = ActionQuirk::None;
 };
 
@@ -45,8 +45,11 @@ std::span<const ScriptAction> ScriptActions();
 // The action with `number`, or nullptr when the table has none.
 const ScriptAction *FindScriptAction(int64_t number);
 
-// The named target types by value, from 0 without gaps.
-std::span<const std::u16string_view> TargetTypeNames();
+// An action's name in the current language.
+std::u16string ActionName(const ScriptAction &action);
+
+// How many target types have a name; they run by value from 0 without gaps.
+size_t TargetTypeCount();
 
 // A numbered line of a script's section, read as the file report reads it.
 struct ActionLine {

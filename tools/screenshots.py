@@ -93,8 +93,28 @@ def shot(outdir, name, node=None, frame=True, size=None):
     run("import", "-window", "root", "-crop", f"{w}x{h}+{max(x, 0)}+{max(y, 0)}", "+repage", path)
 
 
+def english(program, path, outdir):
+    """The main window and the team window in English: the program run on an English system."""
+    editor = subprocess.Popen([program])
+    try:
+        find("VantaEdit", pyatspi.ROLE_DIALOG, timeout=20)
+        shot(outdir, "mainwindow_en.png")
+        editor.kill()
+        editor.wait()
+        editor = subprocess.Popen([program, path])
+        teams = find("Teams", timeout=20)
+        team_list = find("Team list", pyatspi.ROLE_TABLE, within=teams)
+        click(team_list.queryTable().getAccessibleAt(1, 1))
+        shot(outdir, "teamwindow_en.png", teams)
+        return 0
+    finally:
+        editor.kill()
+
+
 def main():
     program, path, outdir = sys.argv[1], sys.argv[2], sys.argv[3]
+    if sys.argv[4:] == ["en"]:
+        return english(program, path, outdir)
     editor = subprocess.Popen([program])
     try:
         find("VantaEdit", pyatspi.ROLE_DIALOG, timeout=20)
@@ -115,6 +135,7 @@ def main():
         # A team saved, the Edit menu naming the step.
         team_list = find("小队列表", pyatspi.ROLE_TABLE, within=teams)
         click(team_list.queryTable().getAccessibleAt(1, 1))
+        shot(outdir, "teamwindow.png", teams)
         priority = find("优先级", pyatspi.ROLE_TEXT, within=teams)
         click(priority)
         key("ctrl+a")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the editor on the Qt backend: a virtual display with a small
 # window manager, the accessibility bus to find the controls, and clicks and keys as a user gives
-# them. Writes docs/*.png.
+# them, once on a Chinese system and once on an English one (the main window and the team window).
+# Writes docs/*.png.
 #
 #     tools/screenshots.sh [BUILD_DIR]
 #
@@ -14,5 +15,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp tests/scenarios/taskforce-edit-save/input/ai.ini "$work/ai.ini"
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-tools/with-a11y-bus.sh --wm /usr/bin/python3 tools/screenshots.py "$build/app/vantaedit" \
-    "$work/ai.ini" docs
+unset LC_MESSAGES LANG
+LC_ALL=zh_CN.UTF-8 tools/with-a11y-bus.sh --wm /usr/bin/python3 tools/screenshots.py \
+    "$build/app/vantaedit" "$work/ai.ini" docs
+rm -rf "$work/config" "$work/data"
+LC_ALL=en_US.UTF-8 tools/with-a11y-bus.sh --wm /usr/bin/python3 tools/screenshots.py \
+    "$build/app/vantaedit" "$work/ai.ini" docs en

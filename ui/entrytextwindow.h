@@ -45,11 +45,11 @@ struct EntryWindowKind {
     LineExplainer explain;
     // A combo box whose items add a line to the field; res::kNoId for none.
     int insertId;
-    std::vector<std::u16string> insertItems;
+    std::vector<std::u16string> (*insertItems)() = nullptr; // in the current language
     LineInserter insert;
     UsedKind usedKind; // which teams use an entry: by their TaskForce= or Script=
     EntryTextKind text;
-    std::u16string_view kindName; // as undo steps name the kind
+    std::string_view kindName; // the key of the kind's name, as undo steps name the kind
     std::string Document::*listText;
     std::string Document::*sectionsText;
     PendingNewRow *pendingRow;
@@ -86,6 +86,7 @@ protected:
     void onShowOrHide(bool shown) override;
     void onMouseMove() override;
     void onActivate() override;
+    void onLanguageChanged() override;
     void onCommand(int id) override;
     void onListClick(int listId) override;
     bool onListKeyDown(int listId, gui::Key key) override;

@@ -1,4 +1,5 @@
 #include "gui/win32/internal.h"
+#include "res/text.h"
 
 #include <richedit.h>
 
@@ -62,7 +63,7 @@ public:
     EditHandle(HWND window, const res::Control &control)
         : Handle(window), search_((control.style & res::kSearchField) != 0) {
         if (search_) {
-            const std::u16string cue(control.text);
+            const std::u16string cue(res::Str(control.text));
             // Shown while the field is empty, with the focus too.
             SendMessageW(window, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(Wide(cue)));
         }
@@ -172,7 +173,10 @@ class ComboBoxHandle final : public Handle<ComboBox> {
 public:
     ComboBoxHandle(HWND window, const res::Control &control)
         : Handle(window), sorted_((control.style & res::kSorted) != 0) {
-        setItems({control.items.begin(), control.items.end()});
+        std::vector<std::u16string> items;
+        for (std::string_view item : control.items)
+            items.emplace_back(res::Str(item));
+        setItems(std::move(items));
     }
     std::u16string text() const override { return WindowText(window_); }
     void setText(const std::u16string &text) override { SetWindowTextW(window_, Wide(text)); }

@@ -27,14 +27,17 @@ struct CliRun {
     std::string out;
 };
 
-// Runs in `folder` when one is given, so that paths can be given relative to it.
-CliRun RunCli(const std::string &args, const std::filesystem::path &folder = {}) {
+// Runs in `folder` when one is given, so that paths can be given relative to it; on a Chinese
+// system unless `locale` sets the environment's locale variables otherwise.
+CliRun RunCli(const std::string &args, const std::filesystem::path &folder = {},
+              const std::string &locale = "LC_ALL=zh_CN.UTF-8") {
     TempDir scratch;
     const std::string errFile = (scratch / "stderr").string();
     const std::string outFile = (scratch / "stdout").string();
     const std::string command = (folder.empty() ? "" : "cd '" + folder.string() + "' && ") +
-                                "timeout 60 " + std::string(VANTAEDIT_CLI) + " " + args + " >'" +
-                                outFile + "' 2>'" + errFile + "'";
+                                "env -u LC_ALL -u LC_MESSAGES -u LANG " + locale + " timeout 60 " +
+                                std::string(VANTAEDIT_CLI) + " " + args + " >'" + outFile +
+                                "' 2>'" + errFile + "'";
     int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(errFile), ReadBytes(outFile)};
 }
@@ -463,5 +466,38 @@ TEST(Cli, RenameAsTheEditorRenames) {
         EXPECT_EQ(refused.status, c.status) << c.args;
         EXPECT_FALSE(refused.err.empty()) << c.args;
         EXPECT_EQ(ReadBytes(dir / "cli.ini"), saved) << c.args;
+    }
+}
+
+TEST(Cli, SpeaksTheSystemsLanguageOrTheOneAskedFor) {
+    TempDir dir;
+    WriteBytes(dir / "ai.ini", "[TeamTypes]\r\n0=T\r\n[T]\r\nName=t\r\n[Lost]\r\nName=x\r\n");
+    const struct {
+        std::string locale, args;
+        int status;
+        std::string says; // on standard output
+    } cases[] = {
+        {"LANG=zh_CN.UTF-8", "--help", 0, "用法: vantaedit-cli"},
+        {"LC_MESSAGES=zh_TW.UTF-8 LANG=en_US.UTF-8", "--help", 0, "用法: vantaedit-cli"},
+        {"LC_ALL=C LANG=zh_CN.UTF-8", "--help", 0, "Usage: vantaedit-cli"},
+        {"", "--help", 0, "Usage: vantaedit-cli"},
+        {"LC_ALL=zh_CN.UTF-8", "--lang en --help", 0, "Usage: vantaedit-cli"},
+        {"LC_ALL=en_US.UTF-8", "check ai.ini --lang zh", 3, "检查文件: /"},
+        {"LC_ALL=zh_CN.UTF-8", "check --lang en ai.ini", 3, "Check file: /"},
+        {"LC_ALL=zh_CN.UTF-8", "--lang en check --format=gcc ai.ini", 3,
+         "warning: Lost: No list names this ID; this section is dropped on saving. "
+         "[unlisted-section]"},
+        // JSON keeps its field names and kind names; only the message is in English.
+        {"LC_ALL=zh_CN.UTF-8", "--lang en check --format=json ai.ini", 3,
+         "\"kind\": \"unlisted-section\""},
+        {"LC_ALL=zh_CN.UTF-8", "--lang en check --format=json ai.ini", 3,
+         "\"message\": \"No list names this ID; this section is dropped on saving.\""},
+        {"LC_ALL=zh_CN.UTF-8", "--lang fr --help", 2, ""},
+        {"LC_ALL=zh_CN.UTF-8", "--help --lang", 2, ""},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = RunCli(c.args, dir.path(), c.locale);
+        EXPECT_EQ(run.status, c.status) << c.locale << " " << c.args << run.err;
+        EXPECT_NE(run.out.find(c.says), std::string::npos) << c.locale << " " << c.args << run.out;
     }
 }
