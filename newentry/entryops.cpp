@@ -54,8 +54,6 @@ std::optional<std::u16string> NextHex(std::u16string digits) {
     return std::nullopt;
 }
 
-bool Refers(std::string_view value, std::string_view id) { return ReferenceIn(value) == id; }
-
 // `value` with its reference replaced by `to`.
 std::string Replaced(std::string_view value, std::string_view to) {
     const std::string_view reference = ReferenceIn(value);
@@ -120,61 +118,6 @@ std::string RenameHeaders(std::string_view sections, std::string_view from, std:
     return out.substr(1);
 }
 
-// The team sections with each team's TaskForce= (or Script=) line, as the team form reads it
-// (the first line that reads the key), renamed where it refers to `from`. `count` counts the teams.
-std::string RenameTeamReferences(std::string_view sections, std::string_view key,
-                                 std::string_view from, std::string_view to, int &count) {
-    bool seen = true; // the key's line of the current section was met
-    return MapLines(sections, [&](std::string_view line, std::string &out) {
-        if (StartsWith(line, "[")) seen = false;
-        if (!seen && KeyOfLine(line) == key) {
-            seen = true;
-            const size_t equals = line.find('=');
-            const std::string_view value = line.substr(equals + 1);
-            if (Refers(value, from)) {
-                ++count;
-                out += line.substr(0, equals + 1);
-                out += Replaced(value, to);
-                return;
-            }
-        }
-        out += line;
-    });
-}
-
-// Trigger lines: a line of `from` gets the ID `to` (when `renameId`), and a line naming `from` as
-// its team (field 1) or second team (field 14) names `to` there (when `renameTeams`).
-std::string RenameInTriggers(std::string_view text, std::string_view from, std::string_view to,
-                             bool renameId, bool renameTeams, int &count) {
-    return MapLines(text, [&](std::string_view line, std::string &out) {
-        const size_t equals = line.find('=');
-        if (equals == std::string_view::npos || StartsWith(line, "[")) {
-            out += line;
-            return;
-        }
-        const std::string_view id = line.substr(0, equals);
-        out += renameId && id == from ? to : id;
-        size_t copied = equals;
-        bool refers = false;
-        // Field k lies between comma k and comma k + 1 (field 0 starts after the '=').
-        size_t begin = equals + 1;
-        for (int field = 0; renameTeams && field <= 14; ++field) {
-            const size_t comma = line.find(',', begin);
-            const size_t end = comma == std::string_view::npos ? line.size() : comma;
-            if ((field == 1 || field == 14) && Refers(line.substr(begin, end - begin), from)) {
-                refers = true;
-                out += line.substr(copied, begin - copied);
-                out += Replaced(line.substr(begin, end - begin), to);
-                copied = end;
-            }
-            if (comma == std::string_view::npos) break;
-            begin = comma + 1;
-        }
-        out += line.substr(copied);
-        if (refers) ++count;
-    });
-}
-
 struct RegistryTexts {
     std::string Document::*list;
     std::string Document::*sections;
@@ -205,18 +148,20 @@ int Rename(const Document &document, NewEntryKind kind, std::string_view from, s
         d.*texts->list = RenameListLines(document.*texts->list, from, to);
         d.*texts->sections = RenameHeaders(document.*texts->sections, from, to);
     }
+    const std::string renamed(to);
+    const RenamedId lookup = [&](std::string_view id) { return id == from ? &renamed : nullptr; };
     switch (kind) {
     case NewEntryKind::TaskForce:
     case NewEntryKind::Script:
         d.teamSectionsText = RenameTeamReferences(
             document.teamSectionsText, kind == NewEntryKind::TaskForce ? "TaskForce" : "Script",
-            from, to, count);
+            lookup, count);
         break;
     case NewEntryKind::Team:
+        d.triggerText = RenameInTriggers(document.triggerText, {}, lookup, count);
+        break;
     case NewEntryKind::Trigger:
-        d.triggerText =
-            RenameInTriggers(document.triggerText, from, to, kind == NewEntryKind::Trigger,
-                             kind == NewEntryKind::Team, count);
+        d.triggerText = RenameInTriggers(document.triggerText, lookup, {}, count);
         break;
     }
     return count;
@@ -224,14 +169,74 @@ int Rename(const Document &document, NewEntryKind kind, std::string_view from, s
 
 } // namespace
 
+std::string RenameTeamReferences(std::string_view sections, std::string_view key,
+                                 const RenamedId &renamed, int &count) {
+    bool seen = true; // the key's line of the current section was met
+    return MapLines(sections, [&](std::string_view line, std::string &out) {
+        if (StartsWith(line, "[")) seen = false;
+        if (!seen && KeyOfLine(line) == key) {
+            seen = true;
+            const size_t equals = line.find('=');
+            const std::string_view value = line.substr(equals + 1);
+            if (const std::string *to = renamed(ReferenceIn(value))) {
+                ++count;
+                out += line.substr(0, equals + 1);
+                out += Replaced(value, *to);
+                return;
+            }
+        }
+        out += line;
+    });
+}
+
+std::string RenameInTriggers(std::string_view text, const RenamedId &ids, const RenamedId &teams,
+                             int &count) {
+    return MapLines(text, [&](std::string_view line, std::string &out) {
+        const size_t equals = line.find('=');
+        if (equals == std::string_view::npos || StartsWith(line, "[")) {
+            out += line;
+            return;
+        }
+        const std::string_view id = line.substr(0, equals);
+        const std::string *newId = ids ? ids(id) : nullptr;
+        out += newId ? std::string_view(*newId) : id;
+        size_t copied = equals;
+        bool refers = false;
+        // Field k lies between comma k and comma k + 1 (field 0 starts after the '=').
+        size_t begin = equals + 1;
+        for (int field = 0; teams && field <= 14; ++field) {
+            const size_t comma = line.find(',', begin);
+            const size_t end = comma == std::string_view::npos ? line.size() : comma;
+            const std::string_view value = line.substr(begin, end - begin);
+            if (const std::string *to =
+                    field == 1 || field == 14 ? teams(ReferenceIn(value)) : nullptr) {
+                refers = true;
+                out += line.substr(copied, begin - copied);
+                out += Replaced(value, *to);
+                copied = end;
+            }
+            if (comma == std::string_view::npos) break;
+            begin = comma + 1;
+        }
+        out += line.substr(copied);
+        if (refers) ++count;
+    });
+}
+
 std::u16string SuggestCopyId(const Document &document, std::u16string_view id) {
+    return SuggestCopyId(
+        id, [&](std::string_view candidate) { return AnyKindHas(document, candidate); });
+}
+
+std::u16string SuggestCopyId(std::u16string_view id,
+                             const std::function<bool(std::string_view)> &taken) {
     if (const std::optional<HexRun> run = HexBeforeSuffix(id)) {
         std::u16string digits(id.substr(run->begin, run->end - run->begin));
         while (std::optional<std::u16string> next = NextHex(digits)) {
             digits = *next;
             std::u16string candidate(id);
             candidate.replace(run->begin, digits.size(), digits);
-            if (!AnyKindHas(document, ToNarrow(candidate))) return candidate;
+            if (!taken(ToNarrow(candidate))) return candidate;
         }
     }
     for (int n = 2;; ++n) {
@@ -239,7 +244,7 @@ std::u16string SuggestCopyId(const Document &document, std::u16string_view id) {
         candidate += u'_';
         const std::string number = std::to_string(n);
         candidate.append(number.begin(), number.end());
-        if (!AnyKindHas(document, ToNarrow(candidate))) return candidate;
+        if (!taken(ToNarrow(candidate))) return candidate;
     }
 }
 
