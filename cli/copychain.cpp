@@ -8,7 +8,10 @@
 #include "core/initext.h"
 #include "document/importentries.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 int CopyChainCommand(int argc, char **argv) {

@@ -4,6 +4,7 @@
 
 #include "core/document.h"
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
