@@ -2,42 +2,15 @@
 
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "newentry/entryops.h"
 #include "teams/teamlist.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
 
-std::string Document::*ListTextOf(NewEntryKind kind) {
-    switch (kind) {
-    case NewEntryKind::Team:
-        return &Document::teamListText;
-    case NewEntryKind::Script:
-        return &Document::scriptListText;
-    case NewEntryKind::TaskForce:
-        return &Document::taskForceListText;
-    case NewEntryKind::Trigger:
-        break;
-    }
-    return &Document::triggerText;
-}
-
-std::string Document::*SectionsTextOf(NewEntryKind kind) {
-    switch (kind) {
-    case NewEntryKind::Team:
-        return &Document::teamSectionsText;
-    case NewEntryKind::Script:
-        return &Document::scriptSectionsText;
-    case NewEntryKind::TaskForce:
-        return &Document::taskForceSectionsText;
-    case NewEntryKind::Trigger:
-        break;
-    }
-    return &Document::triggerText;
-}
-
 EntryTable::EntryTable(const Document &document) : document_(document) {
     for (NewEntryKind kind : {NewEntryKind::Team, NewEntryKind::Script, NewEntryKind::TaskForce}) {
-        ids_[int(kind)] = ListIds(document.*ListTextOf(kind));
-        headers_[int(kind)].emplace(document.*SectionsTextOf(kind));
+        ids_[int(kind)] = ListIds(document.*RegistryTextsOf(kind)->list);
+        headers_[int(kind)].emplace(document.*RegistryTextsOf(kind)->sections);
     }
     // The first line of a trigger ID is its entry, as for every lookup.
     ForEachLine(document.triggerText, [this](std::string_view line) {
@@ -72,7 +45,7 @@ std::optional<std::string_view> EntryTable::Body(NewEntryKind kind, std::string_
     if (!Has(kind, id)) return std::nullopt;
     const int header = headers_[int(kind)]->Find(id);
     if (header < 0) return std::string_view();
-    std::string_view section = SectionAt(document_.*SectionsTextOf(kind), header);
+    std::string_view section = SectionAt(document_.*RegistryTextsOf(kind)->sections, header);
     const size_t lf = section.find('\n');
     section = lf == std::string_view::npos ? std::string_view() : section.substr(lf + 1);
     return section.substr(0, section.find_last_not_of('\n') + 1);
@@ -109,12 +82,12 @@ void AppendEntries(Document &document, const std::vector<AddedEntry> &entries) {
             break;
         case NewEntryKind::Script:
         case NewEntryKind::TaskForce: {
-            std::string &list = document.*ListTextOf(entry.kind);
+            std::string &list = document.*RegistryTextsOf(entry.kind)->list;
             std::optional<size_t> &number = listed[size_t(entry.kind)];
             if (!number) number = ListIds(list).size();
             list += std::to_string(int64_t(document.startNumber) + int64_t((*number)++)) + "=" +
                     entry.id + "\n";
-            document.*SectionsTextOf(entry.kind) +=
+            document.*RegistryTextsOf(entry.kind)->sections +=
                 "[" + entry.id + "]\n" + entry.body + (entry.body.empty() ? "\n" : "\n\n");
             break;
         }

@@ -46,10 +46,6 @@ private:
     std::unordered_map<std::string_view, std::string_view> triggerRests_;
 };
 
-// Registry kinds' texts: the list and the sections text of `kind`; not for triggers.
-std::string Document::*ListTextOf(NewEntryKind kind);
-std::string Document::*SectionsTextOf(NewEntryKind kind);
-
 // An entry to append: its kind, ID and body (as EntryTable::Body gives one).
 struct AddedEntry {
     NewEntryKind kind;

@@ -118,25 +118,6 @@ std::string RenameHeaders(std::string_view sections, std::string_view from, std:
     return out.substr(1);
 }
 
-struct RegistryTexts {
-    std::string Document::*list;
-    std::string Document::*sections;
-};
-
-std::optional<RegistryTexts> TextsOf(NewEntryKind kind) {
-    switch (kind) {
-    case NewEntryKind::Team:
-        return RegistryTexts{&Document::teamListText, &Document::teamSectionsText};
-    case NewEntryKind::Script:
-        return RegistryTexts{&Document::scriptListText, &Document::scriptSectionsText};
-    case NewEntryKind::TaskForce:
-        return RegistryTexts{&Document::taskForceListText, &Document::taskForceSectionsText};
-    case NewEntryKind::Trigger:
-        break;
-    }
-    return std::nullopt;
-}
-
 // What a rename of `from` makes of the texts, into `target` (only counted without one): the
 // number of entries whose references change.
 int Rename(const Document &document, NewEntryKind kind, std::string_view from, std::string_view to,
@@ -144,7 +125,7 @@ int Rename(const Document &document, NewEntryKind kind, std::string_view from, s
     Document scratch;
     Document &d = target ? *target : scratch;
     int count = 0;
-    if (const std::optional<RegistryTexts> texts = TextsOf(kind); texts && target) {
+    if (const std::optional<RegistryTexts> texts = RegistryTextsOf(kind); texts && target) {
         d.*texts->list = RenameListLines(document.*texts->list, from, to);
         d.*texts->sections = RenameHeaders(document.*texts->sections, from, to);
     }
@@ -223,6 +204,20 @@ std::string RenameInTriggers(std::string_view text, const RenamedId &ids, const 
     });
 }
 
+std::optional<RegistryTexts> RegistryTextsOf(NewEntryKind kind) {
+    switch (kind) {
+    case NewEntryKind::Team:
+        return RegistryTexts{&Document::teamListText, &Document::teamSectionsText};
+    case NewEntryKind::Script:
+        return RegistryTexts{&Document::scriptListText, &Document::scriptSectionsText};
+    case NewEntryKind::TaskForce:
+        return RegistryTexts{&Document::taskForceListText, &Document::taskForceSectionsText};
+    case NewEntryKind::Trigger:
+        break;
+    }
+    return std::nullopt;
+}
+
 std::u16string SuggestCopyId(const Document &document, std::u16string_view id) {
     return SuggestCopyId(
         id, [&](std::string_view candidate) { return AnyKindHas(document, candidate); });
@@ -268,7 +263,7 @@ bool DuplicateEntry(Document &document, NewEntryKind kind, std::u16string_view f
     if (kind == NewEntryKind::Trigger) {
         body = FindTriggerEntry(document.triggerText, narrow);
     } else {
-        const std::string &sections = document.*TextsOf(kind)->sections;
+        const std::string &sections = document.*RegistryTextsOf(kind)->sections;
         const int header = HeaderLineOf(sections, narrow);
         if (header >= 0) {
             std::string_view section = SectionAt(sections, header);

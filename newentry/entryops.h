@@ -11,6 +11,14 @@
 #include <string>
 #include <string_view>
 
+// The list text and the sections text of a kind with a registry list; nullopt for triggers,
+// which have one text.
+struct RegistryTexts {
+    std::string Document::*list;
+    std::string Document::*sections;
+};
+std::optional<RegistryTexts> RegistryTextsOf(NewEntryKind kind);
+
 // A free ID for a copy of `id`: for an ID whose part before its last '-' ends in hexadecimal
 // digits ("0CE4CA3C-G"), the next number of the same width that no entry of any kind has
 // ("0CE4CA3D-G"); otherwise, and when the digits would need another place, `id` with "_2", "_3",
