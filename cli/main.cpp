@@ -2,6 +2,7 @@
 // the file report, without any window. Messages the editor would show in a box go to standard
 // error.
 
+#include "cli/commands.h"
 #include "cli/json.h"
 #include "core/document.h"
 #include "core/initext.h"
@@ -31,6 +32,8 @@ namespace {
 const char kUsage[] =
     "用法: vantaedit-cli save [--split] [--no-autodetect] FILE\n"
     "      vantaedit-cli rename [--split] [--no-autodetect] FILE OLD NEW\n"
+    "      vantaedit-cli import [--split] [--no-autodetect] FILE FROM ID...\n"
+    "      vantaedit-cli copy-chain [--split] [--no-autodetect] FILE TRIGGER COPY...\n"
     "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--format=text|gcc|json] "
     "FILE...\n"
     "      vantaedit-cli --version | --help\n"
@@ -49,6 +52,26 @@ const char kUsage[] =
     "  TaskForce= 和 Script=，触发的作战队伍和第二队伍；只替换值中的 ID，后面的注释不变），\n"
     "  再像 save 一样保存。退出状态同 save，另有 4: 改名被拒绝（OLD 不存在或同时是两类条目，\n"
     "  NEW 已被占用或不能作注册名称），原因写在标准错误上，什么也不写入。\n"
+    "\n"
+    "import: 像 save 一样读取 FILE，再读取另一个 AI 文件 FROM（连同其包含文件），把 FROM 中的\n"
+    "  条目 ID... 连同它们用到的一切导入 FILE（触发的队伍，队伍的人员和脚本，脚本动作按序号\n"
+    "  指向的脚本和队伍；序号改为导入后本文件列表中的序号），再像 save 一样保存。\n"
+    "  本文件已有同一 ID 且内容相同的条目不再复制；同一 ID 内容不同的条目换用“复制”建议的\n"
+    "  新 ID 导入，导入的条目中的引用随之改变。本文件原有的条目不变。每个条目在标准输出上一行:\n"
+    "    imported KIND ID | imported KIND ID as NEWID | kept KIND ID\n"
+    "  （KIND 为 trigger、team、script、task-force）。\n"
+    "  退出状态同 save，另有 4: 某个 ID 不是 FROM 中的条目，什么也不写入。\n"
+    "\n"
+    "copy-chain: 像 save 一样读取 FILE，把触发 TRIGGER 连同它的队伍（作战队伍和第二队伍）和\n"
+    "  队伍的人员复制为新条目（脚本共用，不复制），副本互相引用，再像 save 一样保存。\n"
+    "  每个 COPY 做一份副本，每个 ID 后加上后缀 S，按给出的顺序:\n"
+    "    --suffix S  难度标志不变\n"
+    "    --easy S    只设简单（第 15、16、17 字段为 1,0,0）\n"
+    "    --medium S  只设中等（0,1,0）\n"
+    "    --hard S    只设困难（0,0,1）\n"
+    "  每个副本条目在标准输出上一行: copied KIND ID as NEWID。\n"
+    "  退出状态同 save，另有 4: 复制被拒绝（TRIGGER 不是触发，新 ID 已被占用、重复或不能\n"
+    "  作注册名称，或触发行不是 18 个字段却要设难度），原因写在标准错误上，什么也不写入。\n"
     "\n"
     "check: 同样读取每个 FILE，什么也不写，在标准输出上（UTF-8）报告：\n"
     "  保存时将丢弃的内容（未列出的小节、重复的小节、两类共用的 ID、注释掉的列表行、\n"
@@ -375,6 +398,10 @@ int Run(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv, false);
     if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
+    int status = kBadUsage;
+    if (argc >= 3 && std::strcmp(argv[1], "import") == 0) status = ImportCommand(argc, argv);
+    if (argc >= 3 && std::strcmp(argv[1], "copy-chain") == 0) status = CopyChainCommand(argc, argv);
+    if (status != kBadUsage) return status;
     return Usage(stderr, 2);
 }
 

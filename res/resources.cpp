@@ -4,6 +4,7 @@
 #include "res/entrytextdialogs.h"
 #include "res/renamedialog.h"
 #include "res/teamdialog.h"
+#include "res/transferdialogs.h"
 #include "res/triggerdialog.h"
 
 #include <algorithm>
@@ -29,8 +30,8 @@ constexpr DialogTemplate kMainDialog = {
 constexpr DialogTemplate kAboutDialog = {kIdAboutDialog, u"Dialog", 309, 197, 8, kNoStyle, {}};
 
 constexpr const DialogTemplate *kDialogs[] = {
-    &kMainDialog,   &kAboutDialog,     &kTeamDialog,   &kTriggerDialog,
-    &kAddNewDialog, &kTaskForceDialog, &kScriptDialog, &kRenameDialog,
+    &kMainDialog,      &kAboutDialog,  &kTeamDialog,   &kTriggerDialog, &kAddNewDialog,
+    &kTaskForceDialog, &kScriptDialog, &kRenameDialog, &kImportDialog,  &kChainDialog,
 };
 
 // Menu 130: the main window's menu.
@@ -38,6 +39,7 @@ constexpr MenuItem kFileItems[] = {
     {u"打开", kCmdOpen},
     {u"最近打开的文件", kCmdRecentFiles},
     {u"保存", kCmdSave},
+    {u"导入条目...", kCmdImport},
     {u"检查文件...", kCmdCheckFile},
     {u"规则文件...", kCmdRulesFile},
     {u"退出程序", kCmdExit},
