@@ -1,5 +1,6 @@
 #include "app/vantaeditdlg.h"
 
+#include "app/importwindow.h"
 #include "app/opensave.h"
 #include "app/recoverykeeper.h"
 #include "core/windowsignals.h"
@@ -74,6 +75,7 @@ CVantaEditDlg::CVantaEditDlg()
     });
     teams_ = std::make_unique<CArmy>(model_, this);
     triggers_ = std::make_unique<CAIT>(model_, this);
+    import_ = std::make_unique<CImportWindow>(model_, this);
     g_addNewWindow = addNew_.get();
     g_teamWindow = teams_.get();
     g_scriptWindow = scripts_.get();
@@ -106,6 +108,9 @@ void CVantaEditDlg::onCommand(int id) {
         break;
     case res::kCmdRulesFile:
         chooseRulesFile();
+        break;
+    case res::kCmdImport:
+        importCommand();
         break;
     case res::kCmdExit:
         exitCommand();
@@ -238,6 +243,17 @@ void CVantaEditDlg::chooseRulesFile() {
     if (!read.rules->hasTypeList && !read.rules->hasCountryList)
         platform::ShowAppMessage(RulesFileNote(*read.rules));
     model_.SetRules(std::move(read.rules));
+}
+
+gui::Dialog *CVantaEditDlg::importWindow() const { return import_.get(); }
+
+void CVantaEditDlg::importCommand() {
+    if (!model_.document.IsFileOpen()) {
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
+        return;
+    }
+    const std::u16string path = platform::AskOpenFileName(OpenFileFilter());
+    if (!path.empty()) import_->showEntriesOf(path);
 }
 
 void CVantaEditDlg::useRememberedRulesFile() {

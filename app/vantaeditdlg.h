@@ -15,6 +15,7 @@
 #include <vector>
 
 class CAddnew;
+class CImportWindow;
 class RecoveryKeeper;
 class CAIT;
 class CArmy;
@@ -34,6 +35,8 @@ public:
     bool openCommandLine(const std::vector<std::u16string> &paths);
 
     DocumentModel &model() { return model_; }
+    // The window of 文件 → 导入条目....
+    gui::Dialog *importWindow() const;
 
     // The files opened last, newest first, as 最近打开的文件 lists them.
     static std::vector<std::u16string> RecentFiles();
@@ -85,6 +88,8 @@ private:
     // no longer exists is forgotten with a message; one that exists but cannot be read is told
     // and stays remembered, as it may be locked or on a drive that is away for a while.
     void useRememberedRulesFile();
+    // 文件 → 导入条目...: another AI file chosen in the open-file dialog, its entries shown.
+    void importCommand();
     void watchFiles();
 
     DocumentModel model_;
@@ -103,6 +108,7 @@ private:
     std::unique_ptr<CTaskForces> taskForces_;
     std::unique_ptr<CArmy> teams_;
     std::unique_ptr<CAIT> triggers_;
+    std::unique_ptr<CImportWindow> import_;
     Signal::Connection changed_;
 };
 

@@ -2,6 +2,7 @@
 // the file report, without any window. Messages the editor would show in a box go to standard
 // error.
 
+#include "cli/commands.h"
 #include "cli/json.h"
 #include "core/document.h"
 #include "core/initext.h"
@@ -33,7 +34,11 @@ namespace {
 std::string Utf8(std::u16string_view text) { return platform::WideToUtf8(text); }
 
 int Usage(FILE *out, int status) {
-    std::fputs(Utf8(res::Str("cli.usage")).c_str(), out);
+    std::u16string usage;
+    for (const char *part : {"cli.usage.synopsis", "cli.usage.save", "cli.usage.rename",
+                             "cli.usage.import", "cli.usage.copyChain", "cli.usage.check"})
+        usage += res::Str(part);
+    std::fputs(Utf8(usage).c_str(), out);
     return status;
 }
 
@@ -321,6 +326,10 @@ int Run(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv, false);
     if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
+    int status = kBadUsage;
+    if (argc >= 3 && std::strcmp(argv[1], "import") == 0) status = ImportCommand(argc, argv);
+    if (argc >= 3 && std::strcmp(argv[1], "copy-chain") == 0) status = CopyChainCommand(argc, argv);
+    if (status != kBadUsage) return status;
     return Usage(stderr, 2);
 }
 

@@ -72,8 +72,7 @@ bool KindHasEntry(const Document &document, NewEntryKind kind, std::string_view 
     return false;
 }
 
-std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEntryKind kind,
-                                                std::u16string_view id) {
+std::optional<std::u16string> IdTextProblem(NewEntryKind kind, std::u16string_view id) {
     if (id.find_first_of(u"\r\n[]=;,") != std::u16string_view::npos ||
         (!id.empty() && (IsBlank(id.front()) || IsBlank(id.back())))) {
         return res::Str("newEntry.badId");
@@ -81,6 +80,12 @@ std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEnt
     // The section of such an ID would be read as the list of that name.
     if (kind != NewEntryKind::Trigger && IsListSectionName(ToNarrow(id)))
         return res::Format("newEntry.reserved", {id});
+    return std::nullopt;
+}
+
+std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEntryKind kind,
+                                                std::u16string_view id) {
+    if (std::optional<std::u16string> problem = IdTextProblem(kind, id)) return problem;
     if (KindHasEntry(document, kind, ToNarrow(id)))
         return res::Format("newEntry.taken", {id, res::Str(kKindNames[int(kind)])});
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include "res/entrytextdialogs.h"
 #include "res/renamedialog.h"
 #include "res/teamdialog.h"
+#include "res/transferdialogs.h"
 #include "res/triggerdialog.h"
 
 #include <algorithm>
@@ -29,14 +30,16 @@ constexpr DialogTemplate kAboutDialog = {
     kIdAboutDialog, "about.caption", 309, 197, 8, kNoStyle, {}};
 
 constexpr const DialogTemplate *kDialogs[] = {
-    &kMainDialog,   &kAboutDialog,     &kTeamDialog,   &kTriggerDialog,
-    &kAddNewDialog, &kTaskForceDialog, &kScriptDialog, &kRenameDialog,
+    &kMainDialog,      &kAboutDialog,  &kTeamDialog,   &kTriggerDialog, &kAddNewDialog,
+    &kTaskForceDialog, &kScriptDialog, &kRenameDialog, &kImportDialog,  &kChainDialog,
 };
 
 // Menu 130: the main window's menu.
 constexpr MenuItem kFileItems[] = {
-    {"menu.open", kCmdOpen},           {"menu.recent", kCmdRecentFiles},  {"menu.save", kCmdSave},
-    {"menu.checkFile", kCmdCheckFile}, {"menu.rulesFile", kCmdRulesFile}, {"menu.exit", kCmdExit},
+    {"menu.open", kCmdOpen},           {"menu.recent", kCmdRecentFiles},
+    {"menu.save", kCmdSave},           {"menu.import", kCmdImport},
+    {"menu.checkFile", kCmdCheckFile}, {"menu.rulesFile", kCmdRulesFile},
+    {"menu.exit", kCmdExit},
 };
 constexpr MenuItem kEditItems[] = {
     {"menu.undo", kCmdUndo},

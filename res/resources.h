@@ -29,7 +29,8 @@ enum : int {
     kCmdRedo = 32812,
     kCmdRecentFiles = 32813, // the item that holds the recent files as a submenu
     kCmdRulesFile = 32814,
-    kCmdLanguage = 32815, // the item that holds the languages as a submenu
+    kCmdImport = 32815,
+    kCmdLanguage = 32850, // the item that holds the languages as a submenu
 };
 
 // The id of controls that code never reaches: labels and decorations.

@@ -569,64 +569,95 @@ constexpr TextEntry kTexts[] = {
     {"rename.triggerReferences", u"References in {1} trigger(s) will be updated"},
     {"rename.teamReferences", u"References in {1} team(s) will be updated"},
     // What vantaedit-cli prints (cli/).
-    {"cli.usage",
+    {"cli.usage.synopsis",
      u"Usage: vantaedit-cli save [--split] [--no-autodetect] FILE\n       vantaedit-cli rename "
-     u"[--split] [--no-autodetect] FILE OLD NEW\n       vantaedit-cli check [--no-autodetect] "
+     u"[--split] [--no-autodetect] FILE OLD NEW\n       vantaedit-cli import [--split] "
+     u"[--no-autodetect] FILE FROM ID...\n       vantaedit-cli copy-chain [--split] "
+     u"[--no-autodetect] FILE TRIGGER COPY...\n       vantaedit-cli check [--no-autodetect] "
      u"[--rules RULES] [--format=text|gcc|json] FILE...\n       vantaedit-cli --version | --help\n "
      u" Every command takes --lang zh|en: the language of the output (by default the system's:\n  "
      u"Chinese on a Chinese system, English otherwise); JSON keeps its field and kind names in "
-     u"both.\n\nsave: reads FILE (with the files of its [#include]) as the editor's Open does, "
-     u"then writes it\n  back as Save does:\n  default      writes FILE itself\n  --split      "
-     u"saves split: writes the +AI folder beside FILE; FILE keeps only [#include]\n  "
-     u"--no-autodetect  does not take the first registry number from the first [TeamTypes] line\n  "
-     u"                 (numbering starts at 0)\n  Before saving, lists on standard error what the "
-     u"save will drop, then saves all the same.\n  Exit status: 0 success (an include file that "
-     u"does not exist is only told; the save goes on);\n    1 a file could not be read, include "
-     u"files after line 15 of [#include], a write failed or\n      a symbolic link points outside "
-     u"the folder (nothing on disk changes);\n    2 usage error.\n\nrename: reads FILE as save "
-     u"does, renames entry OLD to NEW with every place that refers to it\n  (teams' TaskForce= and "
-     u"Script=, triggers' team and second team; only the ID in the value is\n  replaced, a note "
-     u"after it stays), then saves as save does. Exit status as for save, and 4: the\n  rename was "
-     u"refused (OLD does not exist or is an entry of two kinds, NEW is taken or cannot be\n  an "
-     u"ID); the reason goes to standard error and nothing is written.\n\ncheck: reads each FILE "
-     u"the same way, writes nothing, and reports on standard output (UTF-8):\n  what saving will "
-     u"drop (unlisted sections, duplicate sections, IDs shared by two kinds,\n  commented-out list "
-     u"lines, unreadable include files), reference errors (missing or unnamed\n  teams, task "
-     u"forces and scripts, IDs listed twice, entries without a section) and value errors\n  "
-     u"(trigger lines without 18 fields, condition codes outside -1 to 7, weights that are not\n  "
-     u"numbers, difficulty flags that are not integers, team Priority or Max not integers, "
-     u"member\n  lines not \"count,type\", action lines not two integers \"action,argument\", "
-     u"actions not in the\n  action table, unknown target types, script or team indexes beyond "
-     u"their list), each with its\n  file and line (from 1, in the file on disk).\n  --rules RULES "
-     u" also checks names against the mod's rules file RULES (with the files of its\n              "
-     u"   [#include], ANSI or UTF-8): task force member types and trigger condition\n              "
-     u"   objects (conditions 0, 1, 7) must be in [InfantryTypes], [VehicleTypes],\n               "
-     u"  [AircraftTypes] or [BuildingTypes], the houses of triggers and teams in\n                 "
-     u"[Countries] (letter case aside); the report's first line names the rules file,\n            "
-     u"     and says so when it has none of these lists. A rules file that cannot be read\n        "
-     u"         fails the whole run (1).\n  --format=text  default: a report for people, as in the "
-     u"example below\n  --format=gcc   one line per finding: FILE:LINE: warning: ID: message "
-     u"[kind]; a file that\n                 cannot be read gives FILE: error: message "
-     u"[unreadable-file], a rules file\n                 that cannot be read RULES: error: message "
-     u"[unreadable-rules]\n  --format=json  one UTF-8 JSON document for the run: {\"version\", "
-     u"\"status\", \"files\": [{\"file\",\n                 \"status\", \"error\" (only when "
-     u"unreadable), \"findings\": [{\"kind\", \"id\", \"file\",\n                 \"line\", "
-     u"\"message\"}], \"summary\": {\"findings\", \"dropped\", \"references\",\n                 "
-     u"\"values\", \"otherSections\", \"kinds\": {kind: count}}}]}; with --rules also\n            "
-     u"     \"rules\": {\"file\", \"types\", \"countries\"} (\"file\", \"error\" when "
-     u"unreadable)\n  Paths of FILE and of include files are written as given on the command "
-     u"line.\n  Exit status (with several FILEs the gravest: 1 over 3 over 0):\n    0 no findings; "
-     u"3 findings (a missing include file included); 1 FILE or RULES cannot be\n    read, or a "
-     u"save would refuse (an include file exists but cannot be read, or include files\n    after "
-     u"line 15 of [#include]);\n    2 usage error.\n\nA report:\n  Check file: /mods/ai.ini\n  "
-     u"Dropped on saving: 1 items\n    Unlisted section: 1\n  Reference errors: 1 items\n    "
-     u"Team's script missing: 1\n  Value errors: 0 items\n\n  Dropped on saving:\n  [Unlisted "
-     u"section] SC_Siege2 — ai.ini line 40: No list names this ID; this section is dropped on "
-     u"saving.\n\n  Reference errors:\n  [Team's script missing] TM_Siege — ai.ini line 31: The "
-     u"script “SC_Siege3” the team uses is not in the script list.\n\nThe same report in gcc "
-     u"format:\n  /mods/ai.ini:40: warning: SC_Siege2: No list names this ID; this section is "
-     u"dropped on saving. [unlisted-section]\n  /mods/ai.ini:31: warning: TM_Siege: The script "
-     u"“SC_Siege3” the team uses is not in the script list. [missing-script]\n"},
+     u"both.\n\n"},
+    {"cli.usage.save",
+     u"save: reads FILE (with the files of its [#include]) as the editor's Open does, then writes "
+     u"it\n  back as Save does:\n  default      writes FILE itself\n  --split      saves split: "
+     u"writes the +AI folder beside FILE; FILE keeps only [#include]\n  --no-autodetect  does not "
+     u"take the first registry number from the first [TeamTypes] line\n                   "
+     u"(numbering starts at 0)\n  Before saving, lists on standard error what the save will drop, "
+     u"then saves all the same.\n  Exit status: 0 success (an include file that does not exist is "
+     u"only told; the save goes on);\n    1 a file could not be read, include files after line 15 "
+     u"of [#include], a write failed or\n      a symbolic link points outside the folder (nothing "
+     u"on disk changes);\n    2 usage error.\n\n"},
+    {"cli.usage.rename",
+     u"rename: reads FILE as save does, renames entry OLD to NEW with every place that refers to "
+     u"it\n  (teams' TaskForce= and Script=, triggers' team and second team; only the ID in the "
+     u"value is\n  replaced, a note after it stays), then saves as save does. Exit status as for "
+     u"save, and 4: the\n  rename was refused (OLD does not exist or is an entry of two kinds, NEW "
+     u"is taken or cannot be\n  an ID); the reason goes to standard error and nothing is "
+     u"written.\n\n"},
+    {"cli.usage.import",
+     u"import: reads FILE as save does, then reads another AI file FROM (with its include files), "
+     u"and\n  imports the entries ID... of FROM into FILE with everything they use (a trigger's "
+     u"teams, a\n  team's task force and script, the scripts and teams a script action names by "
+     u"index; the index\n  becomes the one in this file's list after the import), then saves as "
+     u"save does.\n  An entry this file has under the same ID with the same content is not copied "
+     u"again; one with\n  the same ID and other content is imported under the new ID that Copy "
+     u"would suggest, and the\n  imported entries' references follow. This file's own entries do "
+     u"not change. Each entry gives\n  one line on standard output:\n    imported KIND ID | "
+     u"imported KIND ID as NEWID | kept KIND ID\n  (KIND is trigger, team, script or "
+     u"task-force).\n  Exit status as for save, and 4: an ID is no entry of FROM; nothing is "
+     u"written.\n\n"},
+    {"cli.usage.copyChain",
+     u"copy-chain: reads FILE as save does, copies trigger TRIGGER with its teams (its team and "
+     u"second\n  team) and their task forces as new entries (scripts are shared, not copied), the "
+     u"copies\n  referring to each other, then saves as save does.\n  Each COPY makes one copy, "
+     u"with the suffix S after every ID, in the order given:\n    --suffix S  the difficulty flags "
+     u"stay\n    --easy S    easy only (fields 15, 16, 17 are 1,0,0)\n    --medium S  medium only "
+     u"(0,1,0)\n    --hard S    hard only (0,0,1)\n  Each copied entry gives one line on standard "
+     u"output: copied KIND ID as NEWID.\n  Exit status as for save, and 4: the copy was refused "
+     u"(TRIGGER is no trigger, a new ID is\n  taken, repeated or cannot be an ID, or difficulty "
+     u"flags are asked for on a trigger line\n  without 18 fields); the reason goes to standard "
+     u"error and nothing is written.\n\n"},
+    {"cli.usage.check",
+     u"check: reads each FILE the same way, writes nothing, and reports on standard output "
+     u"(UTF-8):\n  what saving will drop (unlisted sections, duplicate sections, IDs shared by two "
+     u"kinds,\n  commented-out list lines, unreadable include files), reference errors (missing or "
+     u"unnamed\n  teams, task forces and scripts, IDs listed twice, entries without a section) and "
+     u"value errors\n  (trigger lines without 18 fields, condition codes outside -1 to 7, weights "
+     u"that are not\n  numbers, difficulty flags that are not integers, team Priority or Max not "
+     u"integers, member\n  lines not \"count,type\", action lines not two integers "
+     u"\"action,argument\", actions not in the\n  action table, unknown target types, script or "
+     u"team indexes beyond their list), each with its\n  file and line (from 1, in the file on "
+     u"disk).\n  --rules RULES  also checks names against the mod's rules file RULES (with the "
+     u"files of its\n                 [#include], ANSI or UTF-8): task force member types and "
+     u"trigger condition\n                 objects (conditions 0, 1, 7) must be in "
+     u"[InfantryTypes], [VehicleTypes],\n                 [AircraftTypes] or [BuildingTypes], the "
+     u"houses of triggers and teams in\n                 [Countries] (letter case aside); the "
+     u"report's first line names the rules file,\n                 and says so when it has none of "
+     u"these lists. A rules file that cannot be read\n                 fails the whole run (1).\n  "
+     u"--format=text  default: a report for people, as in the example below\n  --format=gcc   one "
+     u"line per finding: FILE:LINE: warning: ID: message [kind]; a file that\n                 "
+     u"cannot be read gives FILE: error: message [unreadable-file], a rules file\n                 "
+     u"that cannot be read RULES: error: message [unreadable-rules]\n  --format=json  one UTF-8 "
+     u"JSON document for the run: {\"version\", \"status\", \"files\": [{\"file\",\n               "
+     u"  \"status\", \"error\" (only when unreadable), \"findings\": [{\"kind\", \"id\", "
+     u"\"file\",\n                 \"line\", \"message\"}], \"summary\": {\"findings\", "
+     u"\"dropped\", \"references\",\n                 \"values\", \"otherSections\", \"kinds\": "
+     u"{kind: count}}}]}; with --rules also\n                 \"rules\": {\"file\", \"types\", "
+     u"\"countries\"} (\"file\", \"error\" when unreadable)\n  Paths of FILE and of include files "
+     u"are written as given on the command line.\n  Exit status (with several FILEs the gravest: 1 "
+     u"over 3 over 0):\n    0 no findings; 3 findings (a missing include file included); 1 FILE or "
+     u"RULES cannot be\n    read, or a save would refuse (an include file exists but cannot be "
+     u"read, or include files\n    after line 15 of [#include]);\n    2 usage error.\n\nA "
+     u"report:\n  Check file: /mods/ai.ini\n  Dropped on saving: 1 items\n    Unlisted section: "
+     u"1\n  Reference errors: 1 items\n    Team's script missing: 1\n  Value errors: 0 items\n\n  "
+     u"Dropped on saving:\n  [Unlisted section] SC_Siege2 — ai.ini line 40: No list names this ID; "
+     u"this section is dropped on saving.\n\n  Reference errors:\n  [Team's script missing] "
+     u"TM_Siege — ai.ini line 31: The script “SC_Siege3” the team uses is not in the script "
+     u"list.\n\nThe same report in gcc format:\n  /mods/ai.ini:40: warning: SC_Siege2: No list "
+     u"names this ID; this section is dropped on saving. [unlisted-section]\n  /mods/ai.ini:31: "
+     u"warning: TM_Siege: The script “SC_Siege3” the team uses is not in the script list. "
+     u"[missing-script]\n"},
     {"cli.unreadable", u"the file cannot be read"},
     {"cli.includesUnread", u"a save would refuse; include files could not be read: {1}"},
     {"cli.notRenamed", u"{1}; nothing was renamed\n"},
@@ -635,6 +666,46 @@ constexpr TextEntry kTexts[] = {
     // The scenario player (player/).
     {"player.usage", u"Usage: vantaedit-player SCENARIO_DIR [--state OUT.json] [--keep WORKDIR | "
                      u"--resume WORKDIR] [--data-home DIR] [--lang zh|en]\n"},
+    // Import entries and copy a trigger's chain (app/importwindow.cpp,
+    // triggers/copychaindialog.cpp, document/, res/transferdialogs.cpp).
+    {"menu.import", u"Import entries..."},
+    {"import.caption", u"Import entries"},
+    {"import.list", u"Entries"},
+    {"import.ok", u"Import"},
+    {"import.close", u"Close"},
+    {"import.same", u"present, same"},
+    {"import.other", u"present, different"},
+    {"import.absent", u"absent"},
+    {"import.kind", u"Kind"},
+    {"import.thisFile", u"This file"},
+    {"import.from", u"From: {1}"},
+    {"import.count", u"{1} entries, {2} shown"},
+    {"import.noneChosen", u"First choose the entries to import in the list"},
+    {"step.import", u"Import"},
+    {"kind.entry", u"entry"},
+    {"import.summary", u"Imported {1} entries{2}.{3}"},
+    {"import.kept", u"; {1} identical entries were present and not copied again"},
+    {"import.renamed",
+     u"\nThese entries met different entries of the same ID and took new IDs:{1}"},
+    {"import.renamedEntry", u"\n{1} {2} → {3}"},
+    {"import.notInFrom", u"{1} has no entry with the ID “{2}”; nothing was imported\n"},
+    {"chain.caption", u"Copy chain"},
+    {"chain.plain", u"Copy (same difficulty)"},
+    {"chain.easy", u"Easy"},
+    {"chain.medium", u"Medium"},
+    {"chain.hard", u"Hard"},
+    {"chain.suffix", u"Suffix"},
+    {"chain.trigger", u"Copies trigger {1} with its teams and task forces (scripts are shared)"},
+    {"step.copyChain", u"Copy chain {1}"},
+    {"chain.noTrigger", u"There is no trigger with the ID “{1}”"},
+    {"chain.noCopies", u"No copy is asked for"},
+    {"chain.emptySuffix", u"A copy's suffix is empty"},
+    {"chain.notEighteen",
+     u"The line of trigger “{1}” does not have 18 fields; its difficulty cannot be set"},
+    {"chain.taken", u"An entry with the ID “{1}” exists already; choose another suffix"},
+    {"chain.twice", u"Two copies would get the ID “{1}”; choose another suffix"},
+    {"chain.notCopied", u"{1}; nothing was copied\n"},
+    {"trigger.copyChain", u"Copy chain"},
 };
 
 } // namespace

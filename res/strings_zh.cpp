@@ -535,24 +535,46 @@ constexpr TextEntry kTexts[] = {
     {"rename.triggerReferences", u"将更新 {1} 个触发中的引用"},
     {"rename.teamReferences", u"将更新 {1} 个队伍中的引用"},
     // What vantaedit-cli prints (cli/).
-    {"cli.usage",
+    {"cli.usage.synopsis",
      u"用法: vantaedit-cli save [--split] [--no-autodetect] FILE\n      vantaedit-cli rename "
-     u"[--split] [--no-autodetect] FILE OLD NEW\n      vantaedit-cli check [--no-autodetect] "
+     u"[--split] [--no-autodetect] FILE OLD NEW\n      vantaedit-cli import [--split] "
+     u"[--no-autodetect] FILE FROM ID...\n      vantaedit-cli copy-chain [--split] "
+     u"[--no-autodetect] FILE TRIGGER COPY...\n      vantaedit-cli check [--no-autodetect] "
      u"[--rules RULES] [--format=text|gcc|json] FILE...\n      vantaedit-cli --version | --help\n  "
      u"每个命令都可加 --lang zh|en：输出的语言（默认随系统：中文系统为中文，否则为英文）；\n  JSON "
-     u"的字段名和种类名在两种语言中相同。\n\nsave: 像编辑器的“打开”一样读取 FILE（连同其 "
-     u"[#include] 中的文件），再像“保存”一样写回：\n  默认         写回 FILE 本身\n  --split      "
-     u"分文件保存：写入 FILE 旁边的 +AI 文件夹，FILE 只保留 [#include]\n  --no-autodetect  "
-     u"不从第一条 [TeamTypes] 注册行取开始注册号（从 0 开始编号）\n  "
-     u"保存前在标准错误上列出保存时将丢弃的内容，然后照样保存。\n  退出状态: 0 "
+     u"的字段名和种类名在两种语言中相同。\n\n"},
+    {"cli.usage.save",
+     u"save: 像编辑器的“打开”一样读取 FILE（连同其 [#include] 中的文件），再像“保存”一样写回：\n  "
+     u"默认         写回 FILE 本身\n  --split      分文件保存：写入 FILE 旁边的 +AI 文件夹，FILE "
+     u"只保留 [#include]\n  --no-autodetect  不从第一条 [TeamTypes] 注册行取开始注册号（从 0 "
+     u"开始编号）\n  保存前在标准错误上列出保存时将丢弃的内容，然后照样保存。\n  退出状态: 0 "
      u"成功（不存在的包含文件只提示，照常保存）;\n    1 文件无法读取、[#include] 第 15 "
      u"行以后还有包含文件、写入失败或符号链接指向文件夹之外\n      （磁盘上什么也不改变）;\n    2 "
-     u"用法错误。\n\nrename: 像 save 一样读取 FILE，把条目 OLD 改名为 "
-     u"NEW，连同所有引用它的地方（队伍的\n  TaskForce= 和 "
-     u"Script=，触发的作战队伍和第二队伍；只替换值中的 ID，后面的注释不变），\n  再像 save "
-     u"一样保存。退出状态同 save，另有 4: 改名被拒绝（OLD 不存在或同时是两类条目，\n  NEW "
-     u"已被占用或不能作注册名称），原因写在标准错误上，什么也不写入。\n\ncheck: 同样读取每个 "
-     u"FILE，什么也不写，在标准输出上（UTF-8）报告：\n  "
+     u"用法错误。\n\n"},
+    {"cli.usage.rename",
+     u"rename: 像 save 一样读取 FILE，把条目 OLD 改名为 NEW，连同所有引用它的地方（队伍的\n  "
+     u"TaskForce= 和 Script=，触发的作战队伍和第二队伍；只替换值中的 ID，后面的注释不变），\n  "
+     u"再像 save 一样保存。退出状态同 save，另有 4: 改名被拒绝（OLD 不存在或同时是两类条目，\n  "
+     u"NEW 已被占用或不能作注册名称），原因写在标准错误上，什么也不写入。\n\n"},
+    {"cli.usage.import",
+     u"import: 像 save 一样读取 FILE，再读取另一个 AI 文件 FROM（连同其包含文件），把 FROM 中的\n  "
+     u"条目 ID... 连同它们用到的一切导入 FILE（触发的队伍，队伍的人员和脚本，脚本动作按序号\n  "
+     u"指向的脚本和队伍；序号改为导入后本文件列表中的序号），再像 save 一样保存。\n  "
+     u"本文件已有同一 ID 且内容相同的条目不再复制；同一 ID 内容不同的条目换用“复制”建议的\n  新 ID "
+     u"导入，导入的条目中的引用随之改变。本文件原有的条目不变。每个条目在标准输出上一行:\n    "
+     u"imported KIND ID | imported KIND ID as NEWID | kept KIND ID\n  （KIND 为 "
+     u"trigger、team、script、task-force）。\n  退出状态同 save，另有 4: 某个 ID 不是 FROM "
+     u"中的条目，什么也不写入。\n\n"},
+    {"cli.usage.copyChain",
+     u"copy-chain: 像 save 一样读取 FILE，把触发 TRIGGER 连同它的队伍（作战队伍和第二队伍）和\n  "
+     u"队伍的人员复制为新条目（脚本共用，不复制），副本互相引用，再像 save 一样保存。\n  每个 COPY "
+     u"做一份副本，每个 ID 后加上后缀 S，按给出的顺序:\n    --suffix S  难度标志不变\n    --easy S "
+     u"   只设简单（第 15、16、17 字段为 1,0,0）\n    --medium S  只设中等（0,1,0）\n    --hard S  "
+     u"  只设困难（0,0,1）\n  每个副本条目在标准输出上一行: copied KIND ID as NEWID。\n  "
+     u"退出状态同 save，另有 4: 复制被拒绝（TRIGGER 不是触发，新 ID 已被占用、重复或不能\n  "
+     u"作注册名称，或触发行不是 18 个字段却要设难度），原因写在标准错误上，什么也不写入。\n\n"},
+    {"cli.usage.check",
+     u"check: 同样读取每个 FILE，什么也不写，在标准输出上（UTF-8）报告：\n  "
      u"保存时将丢弃的内容（未列出的小节、重复的小节、两类共用的 ID、注释掉的列表行、\n  "
      u"无法读取的包含文件）、引用错误（不存在或没有指定的队伍、人员、脚本，列表中重复的 ID，\n  "
      u"没有小节的条目）和数值错误（触发行不是 18 个字段、条件代码不在 -1 到 7、权重不是数字、\n  "
@@ -592,6 +614,44 @@ constexpr TextEntry kTexts[] = {
     // The scenario player (player/).
     {"player.usage", u"用法: vantaedit-player SCENARIO_DIR [--state OUT.json] [--keep WORKDIR | "
                      u"--resume WORKDIR] [--data-home DIR] [--lang zh|en]\n"},
+    // Import entries and copy a trigger's chain (app/importwindow.cpp,
+    // triggers/copychaindialog.cpp, document/, res/transferdialogs.cpp).
+    {"menu.import", u"导入条目..."},
+    {"import.caption", u"导入条目"},
+    {"import.list", u"条目"},
+    {"import.ok", u"导入"},
+    {"import.close", u"关闭"},
+    {"import.same", u"已有，相同"},
+    {"import.other", u"已有，不同"},
+    {"import.absent", u"没有"},
+    {"import.kind", u"种类"},
+    {"import.thisFile", u"本文件"},
+    {"import.from", u"来自: {1}"},
+    {"import.count", u"共 {1} 个条目，显示 {2} 个"},
+    {"import.noneChosen", u"请先在列表中选择要导入的条目"},
+    {"step.import", u"导入"},
+    {"kind.entry", u"条目"},
+    {"import.summary", u"导入了 {1} 个条目{2}。{3}"},
+    {"import.kept", u"，{1} 个已有相同的条目，没有再复制"},
+    {"import.renamed", u"\n以下条目已有同名的不同条目，改用了新的注册名称:{1}"},
+    {"import.renamedEntry", u"\n{1} {2} → {3}"},
+    {"import.notInFrom", u"{1} 中没有注册名称为“{2}”的条目，没有导入\n"},
+    {"chain.caption", u"复制整链"},
+    {"chain.plain", u"副本（难度不变）"},
+    {"chain.easy", u"简单"},
+    {"chain.medium", u"中等"},
+    {"chain.hard", u"困难"},
+    {"chain.suffix", u"后缀"},
+    {"chain.trigger", u"复制触发 {1} 及其队伍和人员（脚本共用）"},
+    {"step.copyChain", u"复制整链 {1}"},
+    {"chain.noTrigger", u"没有注册名称为“{1}”的触发"},
+    {"chain.noCopies", u"没有要做的副本"},
+    {"chain.emptySuffix", u"副本的后缀是空的"},
+    {"chain.notEighteen", u"触发“{1}”的行不是 18 个字段，不能设定难度"},
+    {"chain.taken", u"已经有注册名称为“{1}”的条目，请换一个后缀"},
+    {"chain.twice", u"两个副本都会得到注册名称“{1}”，请换一个后缀"},
+    {"chain.notCopied", u"{1}，没有复制\n"},
+    {"trigger.copyChain", u"复制整链"},
 };
 
 } // namespace

@@ -69,6 +69,7 @@ constexpr Control kTriggerControls[] = {
     Anchored(kAnchorTopRight, Button(kIdTriggerRename, "list.rename", {274, 249, 50, 14})),
     Anchored(kAnchorTopRight, Button(kIdTriggerJump, "trigger.jump", {331, 232, 62, 14})),
     Anchored(kAnchorTopRight, CheckBox(kIdTriggerAutoJump, "list.autoJump", {335, 248, 48, 10})),
+    Anchored(kAnchorTopRight, Button(kIdTriggerCopyChain, "trigger.copyChain", {403, 230, 50, 14})),
     Anchored(kAnchorTopRight, Button(kIdTriggerClose, "list.close", {403, 247, 50, 14})),
 };
 

@@ -168,6 +168,7 @@ std::optional<ActionLine> ParseActionLine(std::string_view line) {
     if (parsed.wellFormed) {
         parsed.action = NarrowToInt(action);
         parsed.argument = NarrowToInt(argument);
+        parsed.argumentText = argument;
     }
     return parsed;
 }

@@ -53,10 +53,11 @@ size_t TargetTypeCount();
 
 // A numbered line of a script's section, read as the file report reads it.
 struct ActionLine {
-    int64_t index = 0;       // the number before '='
-    bool wellFormed = false; // the value is "action,argument", both whole numbers
-    int64_t action = 0;      // when wellFormed
-    int64_t argument = 0;    // when wellFormed
+    int64_t index = 0;             // the number before '='
+    bool wellFormed = false;       // the value is "action,argument", both whole numbers
+    int64_t action = 0;            // when wellFormed
+    int64_t argument = 0;          // when wellFormed
+    std::string_view argumentText; // the argument as written: a view into the line
 };
 
 // `line` as a numbered line ("3=0,2", blanks or tabs before the number and around the value's

@@ -14,10 +14,11 @@ build=${1:-build}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp tests/scenarios/taskforce-edit-save/input/ai.ini "$work/ai.ini"
+cp tests/scenarios/import-entries/input/other.ini "$work/other.ini"
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 unset LC_MESSAGES LANG
 LC_ALL=zh_CN.UTF-8 tools/with-a11y-bus.sh --wm /usr/bin/python3 tools/screenshots.py \
-    "$build/app/vantaedit" "$work/ai.ini" docs
+    "$build/app/vantaedit" "$work/ai.ini" "$work/other.ini" docs
 rm -rf "$work/config" "$work/data"
 LC_ALL=en_US.UTF-8 tools/with-a11y-bus.sh --wm /usr/bin/python3 tools/screenshots.py \
-    "$build/app/vantaedit" "$work/ai.ini" docs en
+    "$build/app/vantaedit" "$work/ai.ini" "$work/other.ini" docs en

@@ -7,6 +7,7 @@
 #include "platform/seams.h"
 #include "res/text.h"
 #include "res/triggerdialog.h"
+#include "triggers/copychaindialog.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
 #include "ui/documentmodel.h"
@@ -78,10 +79,14 @@ CAIT::CAIT(DocumentModel &model, gui::Dialog *owner)
       skirmish_(control<gui::CheckBox>(res::kIdTriggerSkirmish)),
       baseDefense_(control<gui::CheckBox>(res::kIdTriggerBaseDefense)),
       autoJump_(control<gui::CheckBox>(res::kIdTriggerAutoJump)),
-      jump_(control(res::kIdTriggerJump)) {
+      jump_(control(res::kIdTriggerJump)), copyChain_(std::make_unique<CCopyChain>(model, this)) {
     setShown(false);
     restored_ = model_.restored.connect([this] { refresh(); });
 }
+
+CAIT::~CAIT() = default;
+
+gui::Dialog *CAIT::copyChainDialog() const { return copyChain_.get(); }
 
 Document &CAIT::document() const { return model_.document; }
 
@@ -136,6 +141,9 @@ void CAIT::onCommand(int id) {
         break;
     case res::kIdTriggerRename:
         RenameShownTrigger();
+        break;
+    case res::kIdTriggerCopyChain:
+        copyChain_->ask(*shownId_);
         break;
     case res::kIdTriggerDelete:
         DeleteSelectedTriggers();
@@ -344,7 +352,7 @@ void CAIT::rebuildTeamChoices() {
 void CAIT::onLanguageChanged() { list_.SetHeaders(TriggerColumns()); }
 
 void CAIT::setShown(bool shown) {
-    for (int id : {res::kIdTriggerCopy, res::kIdTriggerRename})
+    for (int id : {res::kIdTriggerCopy, res::kIdTriggerRename, res::kIdTriggerCopyChain})
         control(id)->setEnabled(shown);
 }
 

@@ -8,14 +8,20 @@
 #include "ui/entrylist.h"
 #include "ui/signal.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
+class CCopyChain;
 class DocumentModel;
 
 class CAIT : public gui::Dialog {
 public:
     explicit CAIT(DocumentModel &model, gui::Dialog *owner = nullptr);
+    ~CAIT() override;
+
+    // The dialog of 复制整链.
+    gui::Dialog *copyChainDialog() const;
 
     // Fills the form from the trigger of `row` and makes it the shown trigger.
     void ShowTrigger(int row);
@@ -41,7 +47,7 @@ private:
     TriggerForm readForm() const;
     // The button "改名": the shown trigger gets the ID the user gives.
     void RenameShownTrigger();
-    // 复制 and 改名 act on the shown trigger: they are enabled while one is shown.
+    // 复制, 改名 and 复制整链 act on the shown trigger: they are enabled while one is shown.
     void setShown(bool shown);
     void fill();
     // After the document was replaced as a whole: the list filled again, and the shown trigger
@@ -80,4 +86,5 @@ private:
     // Rows' comments may differ from the names in g_triggerText.
     bool commentsStale_ = false;
     Signal::Connection restored_;
+    std::unique_ptr<CCopyChain> copyChain_;
 };
