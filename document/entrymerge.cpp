@@ -1,0 +1,350 @@
+#include "document/entrymerge.h"
+
+#include "core/document.h"
+#include "core/initext.h"
+#include "core/registrylist.h"
+#include "document/entrydiff.h"
+#include "triggers/triggerloader.h"
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <map>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kRegistryLists{"TaskForces", "ScriptTypes", "TeamTypes"};
+constexpr std::string_view kTriggerList = "AITriggerTypes";
+
+// The units of a file by group: the four kinds in Save's order, then the other sections.
+constexpr size_t kTriggerGroup = 3, kSectionGroup = 4, kGroups = 5;
+
+// An entry or a section of one version.
+struct Item {
+    std::string_view id; // a section's header line; "" for the text before the first section
+    int occurrence = 0;
+    // An entry's body as EntriesOf gives it; a section verbatim, its header line included.
+    std::string_view body;
+    // A task force, script or team: its section is in this file, not only its list line.
+    bool section = true;
+};
+
+bool Same(const Item *a, const Item *b) {
+    if (!a || !b) return a == b;
+    return a->section == b->section && a->body == b->body;
+}
+
+// Finds an item of the same ID and occurrence in one group.
+class ItemIndex {
+public:
+    explicit ItemIndex(const std::vector<Item> &items) : items_(items) {
+        for (size_t i = 0; i < items.size(); ++i)
+            index_.emplace(std::pair(items[i].id, items[i].occurrence), i);
+    }
+    // Its index, or -1.
+    long Find(const Item &like) const {
+        auto found = index_.find(std::pair(like.id, like.occurrence));
+        return found == index_.end() ? -1 : long(found->second);
+    }
+    const Item *Get(const Item &like) const {
+        const long i = Find(like);
+        return i < 0 ? nullptr : &items_[size_t(i)];
+    }
+
+private:
+    struct Hash {
+        size_t operator()(const std::pair<std::string_view, int> &key) const {
+            return std::hash<std::string_view>()(key.first) ^ size_t(key.second);
+        }
+    };
+    const std::vector<Item> &items_;
+    std::unordered_map<std::pair<std::string_view, int>, size_t, Hash> index_;
+};
+
+// One version of the file, read alone: its entries as Open reads them, and its other sections.
+class Version {
+public:
+    explicit Version(std::string_view text);
+    Version(const Version &) = delete;
+    Version &operator=(const Version &) = delete;
+
+    std::array<std::vector<Item>, kGroups> groups;
+    std::array<bool, 4> hasList{};
+    std::optional<int> startNumber; // none when no list line of the file has a number
+
+private:
+    void ReadSections(std::string_view text, const HeaderIndex &headers);
+
+    Document document_; // holds what the items point into
+};
+
+Version::Version(std::string_view text) {
+    FileSlot &slot = document_.fileSlots[0];
+    slot.text = std::string(text);
+    slot.length = int(text.size());
+    SlotIndexes indexes;
+    std::array<std::vector<RegistryRecord>, 3> records;
+    for (size_t kind = 0; kind < 3; ++kind)
+        records[kind] = ReadRegistryRecords(document_.fileSlots, kRegistryLists[kind], &indexes);
+    // Save numbers from the team list's first numbered line; a file of one other list (as a split
+    // save writes them) keeps its own first number.
+    for (size_t kind : {size_t(2), size_t(0), size_t(1)}) {
+        auto first = std::find_if(records[kind].begin(), records[kind].end(),
+                                  [](const RegistryRecord &record) { return record.numbered; });
+        if (!startNumber && first != records[kind].end()) startNumber = first->number;
+    }
+    Document &d = document_;
+    const std::array<std::pair<std::string *, std::string *>, 3> texts{
+        std::pair(&d.taskForceListText, &d.taskForceSectionsText),
+        std::pair(&d.scriptListText, &d.scriptSectionsText),
+        std::pair(&d.teamListText, &d.teamSectionsText)};
+    for (size_t kind = 0; kind < 3; ++kind)
+        AppendRegistryTexts(std::move(records[kind]),
+                            {kRegistryLists[kind], *texts[kind].first, *texts[kind].second, 0});
+    LoadAITriggerTypes(document_);
+
+    const std::string_view own = SlotText(slot);
+    if (!indexes[0]) indexes[0].emplace(own);
+    for (const Entry &entry : EntriesOf(document_)) {
+        Item item{entry.id, entry.occurrence, entry.body, true};
+        // An entry listed here may have its section in another file of the mod.
+        if (entry.kind != EntryKind::Trigger)
+            item.section = !IsListSectionName(entry.id) && indexes[0]->Find(entry.id) >= 0;
+        groups[size_t(entry.kind)].push_back(item);
+    }
+    ReadSections(own, *indexes[0]);
+}
+
+// The text before the first section, and every section that no entry of the file claims and
+// that is no block of a list: each is kept as it is.
+void Version::ReadSections(std::string_view text, const HeaderIndex &headers) {
+    std::unordered_map<int, bool> claimedAt; // by header offset
+    for (size_t kind = 0; kind < 3; ++kind) {
+        for (const Item &item : groups[kind]) {
+            if (item.section) claimedAt[headers.Find(item.id)] = true;
+        }
+    }
+    std::map<std::string_view, int> occurrences;
+    int header = NextHeaderLine(text, 0);
+    if (header > 0) groups[kSectionGroup].push_back({"", 0, text.substr(0, size_t(header)), true});
+    while (header < int(text.size())) {
+        const int next = NextHeaderLine(text, header + 1);
+        const std::string_view section = text.substr(size_t(header), size_t(next - header));
+        const std::string_view line = section.substr(0, section.find('\n'));
+        bool list = false;
+        for (size_t kind = 0; kind < 4; ++kind) {
+            const std::string_view name = kind < 3 ? kRegistryLists[kind] : kTriggerList;
+            if (line.size() > name.size() + 1 && line[name.size() + 1] == ']' &&
+                line.substr(1, name.size()) == name) {
+                hasList[kind] = list = true;
+            }
+        }
+        if (!list && !claimedAt.count(header))
+            groups[kSectionGroup].push_back({line, occurrences[line]++, section, true});
+        header = next;
+    }
+}
+
+// What a unit looks like in a file, for the conflict list.
+std::optional<std::string> Shown(size_t group, const Item *item) {
+    if (!item) return std::nullopt;
+    if (group == kSectionGroup) return std::string(item->body);
+    if (group == kTriggerGroup) return std::string(item->id) + "=" + std::string(item->body);
+    std::string shown = "[" + std::string(item->id) + "]\n" + std::string(item->body);
+    return item->section ? shown : std::string(item->id) + " (listed, its section elsewhere)";
+}
+
+std::string_view GroupName(size_t group) {
+    return group == kSectionGroup ? "section" : EntryKindName(EntryKind(group));
+}
+
+class Merger {
+public:
+    Merger(const Version &base, const Version &ours, const Version &theirs)
+        : base_(base), ours_(ours), theirs_(theirs) {}
+
+    std::vector<Item> Group(size_t group);
+    std::vector<MergeConflict> conflicts;
+
+private:
+    const Item *Decide(size_t group, const Item *base, const Item *ours, const Item *theirs);
+    std::optional<std::string> MergeKeys(std::string_view base, std::string_view ours,
+                                         std::string_view theirs);
+
+    const Version &base_, &ours_, &theirs_;
+    std::deque<Item> made_; // merged teams
+    std::deque<std::string> madeBodies_;
+};
+
+// The one version of a unit the merge keeps; null when it is gone.
+const Item *Merger::Decide(size_t group, const Item *base, const Item *ours, const Item *theirs) {
+    if (Same(ours, theirs)) return ours;
+    if (Same(ours, base)) return theirs;
+    if (Same(theirs, base)) return ours;
+    if (group == size_t(EntryKind::Team) && base && ours && theirs && base->section &&
+        ours->section && theirs->section) {
+        if (std::optional<std::string> body = MergeKeys(base->body, ours->body, theirs->body)) {
+            const std::string &kept = madeBodies_.emplace_back(std::move(*body));
+            return &made_.emplace_back(Item{ours->id, ours->occurrence, kept, true});
+        }
+    }
+    const Item *named = ours ? ours : theirs;
+    conflicts.push_back({std::string(GroupName(group)), std::string(named->id), Shown(group, ours),
+                         Shown(group, theirs)});
+    return ours;
+}
+
+// A team's body merged key by key; none when a body holds anything but lines of distinct keys or
+// a key was changed on both sides differently.
+std::optional<std::string> Merger::MergeKeys(std::string_view base, std::string_view ours,
+                                             std::string_view theirs) {
+    const KeyLines b = KeyLinesOf(base), o = KeyLinesOf(ours), t = KeyLinesOf(theirs);
+    if (!b.onlyKeys || !o.onlyKeys || !t.onlyKeys) return std::nullopt;
+    auto lines = [](const KeyLines &keys) {
+        std::unordered_map<std::string_view, std::string_view> byKey;
+        for (const KeyLine &key : keys.keys)
+            byKey.emplace(key.key, key.line);
+        return byKey;
+    };
+    const auto baseLines = lines(b), oursLines = lines(o), theirsLines = lines(t);
+    auto lineOf = [](const auto &byKey, std::string_view key) -> std::optional<std::string_view> {
+        auto found = byKey.find(key);
+        if (found == byKey.end()) return std::nullopt;
+        return found->second;
+    };
+    bool conflict = false;
+    auto decide = [&](std::string_view key) {
+        const auto was = lineOf(baseLines, key), mine = lineOf(oursLines, key),
+                   other = lineOf(theirsLines, key);
+        if (mine == other || was == other) return mine;
+        if (was == mine) return other;
+        conflict = true;
+        return mine;
+    };
+    std::string merged;
+    for (const KeyLine &key : o.keys) {
+        if (std::optional<std::string_view> line = decide(key.key)) {
+            merged += *line;
+            merged += '\n';
+        }
+    }
+    for (const KeyLine &key : t.keys) {
+        if (oursLines.count(key.key)) continue;
+        if (std::optional<std::string_view> line = decide(key.key)) {
+            merged += *line;
+            merged += '\n';
+        }
+    }
+    if (conflict) return std::nullopt;
+    return merged;
+}
+
+std::vector<Item> Merger::Group(size_t group) {
+    const std::vector<Item> &base = base_.groups[group], &ours = ours_.groups[group],
+                            &theirs = theirs_.groups[group];
+    const ItemIndex baseIndex(base), oursIndex(ours), theirsIndex(theirs);
+
+    std::vector<const Item *> fromOurs(ours.size()), fromTheirs(theirs.size());
+    for (size_t i = 0; i < ours.size(); ++i)
+        fromOurs[i] = Decide(group, baseIndex.Get(ours[i]), &ours[i], theirsIndex.Get(ours[i]));
+    // THEIRS's additions, each after the nearest unit before it in THEIRS that the merge keeps of
+    // OURS; those before any such unit come first.
+    std::vector<size_t> atFront;
+    std::unordered_map<size_t, std::vector<size_t>> after;
+    std::optional<size_t> anchor;
+    for (size_t j = 0; j < theirs.size(); ++j) {
+        if (const long i = oursIndex.Find(theirs[j]); i >= 0) {
+            if (fromOurs[size_t(i)]) anchor = size_t(i);
+            continue;
+        }
+        fromTheirs[j] = Decide(group, baseIndex.Get(theirs[j]), nullptr, &theirs[j]);
+        if (fromTheirs[j]) (anchor ? after[*anchor] : atFront).push_back(j);
+    }
+
+    std::vector<Item> merged;
+    merged.reserve(ours.size() + theirs.size());
+    const std::vector<size_t> *pending = &atFront;
+    auto flush = [&] {
+        if (pending)
+            for (size_t j : *pending)
+                merged.push_back(*fromTheirs[j]);
+        pending = nullptr;
+    };
+    for (size_t i = 0; i < ours.size(); ++i) {
+        // OURS's own additions stay right after the unit before them.
+        const bool oursAlone = !baseIndex.Get(ours[i]) && !theirsIndex.Get(ours[i]);
+        if (!oursAlone) flush();
+        if (fromOurs[i]) merged.push_back(*fromOurs[i]);
+        if (auto found = after.find(i); found != after.end()) {
+            flush();
+            pending = &found->second;
+        }
+    }
+    flush();
+    return merged;
+}
+
+void AppendLines(std::string &out, std::string_view text) {
+    out += text;
+    if (!text.empty() && text.back() != '\n') out += '\n';
+}
+
+} // namespace
+
+MergeResult MergeAiTexts(std::string_view base, std::string_view ours, std::string_view theirs) {
+    const Version baseVersion(base), oursVersion(ours), theirsVersion(theirs);
+    Merger merger(baseVersion, oursVersion, theirsVersion);
+    std::array<std::vector<Item>, kGroups> groups;
+    for (size_t group = 0; group < kGroups; ++group)
+        groups[group] = merger.Group(group);
+
+    MergeResult result;
+    std::string &out = result.text;
+    out.reserve(ours.size() + ours.size() / 8);
+    for (const Item &section : groups[kSectionGroup])
+        if (section.id.empty()) AppendLines(out, section.body);
+    const int start = oursVersion.startNumber.value_or(theirsVersion.startNumber.value_or(0));
+    bool listWritten = false;
+    for (size_t kind = 0; kind < 3; ++kind) {
+        if (!oursVersion.hasList[kind] && !theirsVersion.hasList[kind]) continue;
+        listWritten = true;
+        // As AppendRegistryTexts writes the list and its sections.
+        out += '[';
+        out += kRegistryLists[kind];
+        out += "]\n";
+        int64_t number = start;
+        for (const Item &entry : groups[kind]) {
+            out += std::to_string(number++);
+            out += '=';
+            out += entry.id;
+            out += '\n';
+        }
+        out += '\n';
+        for (const Item &entry : groups[kind]) {
+            if (!entry.section) continue;
+            out += '[';
+            out += entry.id;
+            out += "]\n";
+            AppendLines(out, entry.body);
+            out += '\n';
+        }
+    }
+    if (oursVersion.hasList[kTriggerGroup] || theirsVersion.hasList[kTriggerGroup]) {
+        // A save into one file puts a blank line between the team sections and the triggers.
+        if (listWritten) out += '\n';
+        out += "[AITriggerTypes]\n";
+        for (const Item &trigger : groups[kTriggerGroup]) {
+            out += trigger.id;
+            out += '=';
+            out += trigger.body;
+            out += '\n';
+        }
+        out += '\n';
+    }
+    for (const Item &section : groups[kSectionGroup])
+        if (!section.id.empty()) AppendLines(out, section.body);
+    result.conflicts = std::move(merger.conflicts);
+    return result;
+}
