@@ -4,6 +4,7 @@
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "document/entrydiff.h"
+#include "scripts/scriptactions.h"
 #include "triggers/triggerloader.h"
 
 #include <algorithm>
@@ -21,6 +22,8 @@ constexpr std::string_view kTriggerList = "AITriggerTypes";
 // The units of a file by group: the four kinds in Save's order, then the other sections.
 constexpr size_t kTriggerGroup = 3, kSectionGroup = 4, kGroups = 5;
 
+class Version;
+
 // An entry or a section of one version.
 struct Item {
     std::string_view id; // a section's header line; "" for the text before the first section
@@ -29,6 +32,7 @@ struct Item {
     std::string_view body;
     // A task force, script or team: its section is in this file, not only its list line.
     bool section = true;
+    const Version *from = nullptr; // the version whose lists a script's indexes count in
 };
 
 bool Same(const Item *a, const Item *b) {
@@ -108,7 +112,7 @@ Version::Version(std::string_view text) {
     const std::string_view own = SlotText(slot);
     if (!indexes[0]) indexes[0].emplace(own);
     for (const Entry &entry : EntriesOf(document_)) {
-        Item item{entry.id, entry.occurrence, entry.body, true};
+        Item item{entry.id, entry.occurrence, entry.body, true, this};
         // An entry listed here may have its section in another file of the mod.
         if (entry.kind != EntryKind::Trigger)
             item.section = !IsListSectionName(entry.id) && indexes[0]->Find(entry.id) >= 0;
@@ -128,7 +132,8 @@ void Version::ReadSections(std::string_view text, const HeaderIndex &headers) {
     }
     std::map<std::string_view, int> occurrences;
     int header = NextHeaderLine(text, 0);
-    if (header > 0) groups[kSectionGroup].push_back({"", 0, text.substr(0, size_t(header)), true});
+    if (header > 0)
+        groups[kSectionGroup].push_back({"", 0, text.substr(0, size_t(header)), true, this});
     while (header < int(text.size())) {
         const int next = NextHeaderLine(text, header + 1);
         const std::string_view section = text.substr(size_t(header), size_t(next - header));
@@ -142,7 +147,7 @@ void Version::ReadSections(std::string_view text, const HeaderIndex &headers) {
             }
         }
         if (!list && !claimedAt.count(header))
-            groups[kSectionGroup].push_back({line, occurrences[line]++, section, true});
+            groups[kSectionGroup].push_back({line, occurrences[line]++, section, true, this});
         header = next;
     }
 }
@@ -187,7 +192,7 @@ const Item *Merger::Decide(size_t group, const Item *base, const Item *ours, con
         ours->section && theirs->section) {
         if (std::optional<std::string> body = MergeKeys(base->body, ours->body, theirs->body)) {
             const std::string &kept = madeBodies_.emplace_back(std::move(*body));
-            return &made_.emplace_back(Item{ours->id, ours->occurrence, kept, true});
+            return &made_.emplace_back(Item{ours->id, ours->occurrence, kept, true, ours->from});
         }
     }
     const Item *named = ours ? ours : theirs;
@@ -286,6 +291,43 @@ std::vector<Item> Merger::Group(size_t group) {
     return merged;
 }
 
+// The script's body with every action whose argument is an index into the script or team list
+// made to name, in the merged lists, the entry it named in the lists of the version the script
+// was taken from; none when no line changes. Indexes into a list this file does not hold, past
+// its end, or to an entry the merge dropped stay as they are.
+std::optional<std::string> Reindexed(const Item &script, const ItemIndex &scripts,
+                                     const ItemIndex &teams) {
+    const Version &from = *script.from;
+    std::optional<std::string> body;
+    size_t at = 0; // where the next line starts in *body, once there is one
+    ForEachLine(script.body, [&](std::string_view line) {
+        const size_t lineStart = at;
+        at += line.size() + 1;
+        const std::optional<ActionLine> parsed = ParseActionLine(line);
+        if (!parsed || !parsed->wellFormed) return;
+        const ScriptAction *action = FindScriptAction(parsed->action);
+        if (!action ||
+            (action->argument != ArgumentKind::Script && action->argument != ArgumentKind::Team))
+            return;
+        const bool team = action->argument == ArgumentKind::Team;
+        const std::vector<Item> &list = from.groups[team ? 2 : 1];
+        if (!from.hasList[team ? 2 : 1] || parsed->argument < 0 ||
+            parsed->argument >= int64_t(list.size()))
+            return;
+        const long now = (team ? teams : scripts).Find(list[size_t(parsed->argument)]);
+        if (now < 0 || now == parsed->argument) return;
+        // The argument's digits, found as ParseActionLine finds them.
+        const std::string_view bare = Unindented(line);
+        const std::string_view value = ReferenceIn(bare.substr(bare.find('=') + 1));
+        const std::string_view argument = Trimmed(value.substr(value.find(',') + 1));
+        if (!body) body.emplace(script.body);
+        body->replace(lineStart + size_t(argument.data() - line.data()), argument.size(),
+                      std::to_string(now));
+        at += std::to_string(now).size() - argument.size();
+    });
+    return body;
+}
+
 void AppendLines(std::string &out, std::string_view text) {
     out += text;
     if (!text.empty() && text.back() != '\n') out += '\n';
@@ -299,6 +341,13 @@ MergeResult MergeAiTexts(std::string_view base, std::string_view ours, std::stri
     std::array<std::vector<Item>, kGroups> groups;
     for (size_t group = 0; group < kGroups; ++group)
         groups[group] = merger.Group(group);
+    // A script taken from one side names teams and scripts by their places in that side's lists.
+    const ItemIndex mergedScripts(groups[1]), mergedTeams(groups[2]);
+    std::deque<std::string> reindexed;
+    for (Item &script : groups[1]) {
+        if (std::optional<std::string> body = Reindexed(script, mergedScripts, mergedTeams))
+            script.body = reindexed.emplace_back(std::move(*body));
+    }
 
     MergeResult result;
     std::string &out = result.text;

@@ -242,3 +242,27 @@ TEST(EntryMerge, SectionsOfAFileWithoutAList) {
     const MergeResult listed = MergeAiTexts(main, main + "1=TB\n", main);
     EXPECT_EQ(listed.text, "[TeamTypes]\n0=TA\n1=TB\n\n[#include]\n0=teams.ini\n");
 }
+
+// A script names teams (action 18) and scripts (action 17) by their places in the lists of the
+// side it was taken from; merged, it names the same entries in the merged lists.
+TEST(EntryMerge, ScriptsNameTheSameEntriesByIndex) {
+    const std::string teams = "[TA]\nName=a\n[TB]\nName=b\n";
+    const std::string base =
+        "[TeamTypes]\n0=TA\n1=TB\n" + teams + "[ScriptTypes]\n0=SC1\n[SC1]\nName=s\n0=18,1\n";
+    // OURS puts a team first and adds a script naming it and TB.
+    const std::string ours = "[TeamTypes]\n0=TN\n1=TA\n2=TB\n[TN]\nName=n\n" + teams +
+                             "[ScriptTypes]\n0=SC1\n1=SC3\n[SC1]\nName=s\n0=18,1\n"
+                             "[SC3]\nName=s3\n0=18,0\n1=18,2\n";
+    // THEIRS adds a script and points SC1 at TA and at it, with a note and blanks.
+    const std::string theirs = "[TeamTypes]\n0=TA\n1=TB\n" + teams +
+                               "[ScriptTypes]\n0=SC1\n1=SC2\n[SC1]\nName=s\n0=18, 0 ;note\n"
+                               "1=17,1\n2=17,7\n[SC2]\nName=s2\n0=17,0\n";
+    const MergeResult merged = MergeAiTexts(base, ours, theirs);
+    EXPECT_EQ(Conflicts(merged), "");
+    EXPECT_NE(merged.text.find("[ScriptTypes]\n0=SC1\n1=SC3\n2=SC2\n"), std::string::npos)
+        << merged.text;
+    EXPECT_NE(merged.text.find("[SC1]\nName=s\n0=18, 1 ;note\n1=17,2\n2=17,7\n\n"
+                               "[SC3]\nName=s3\n0=18,0\n1=18,2\n\n[SC2]\nName=s2\n0=17,0\n"),
+              std::string::npos)
+        << merged.text;
+}
