@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <array>
 #include <deque>
+#include <future>
 #include <map>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -44,6 +46,7 @@ bool Same(const Item *a, const Item *b) {
 class ItemIndex {
 public:
     explicit ItemIndex(const std::vector<Item> &items) : items_(items) {
+        index_.reserve(items.size());
         for (size_t i = 0; i < items.size(); ++i)
             index_.emplace(std::pair(items[i].id, items[i].occurrence), i);
     }
@@ -79,7 +82,7 @@ public:
     std::optional<int> startNumber; // none when no list line of the file has a number
 
 private:
-    void ReadSections(std::string_view text, const HeaderIndex &headers);
+    void ReadSections(std::string_view text, const std::vector<size_t> &claimed);
 
     Document document_; // holds what the items point into
 };
@@ -99,6 +102,19 @@ Version::Version(std::string_view text) {
                                   [](const RegistryRecord &record) { return record.numbered; });
         if (!startNumber && first != records[kind].end()) startNumber = first->number;
     }
+    // What a list names without a section here (its section may be in another file of the mod),
+    // and where the bodies of the sections here start.
+    const std::string_view own = SlotText(slot);
+    std::array<std::unordered_set<std::string>, 3> unsectioned;
+    std::vector<size_t> claimed;
+    for (size_t kind = 0; kind < 3; ++kind) {
+        for (const RegistryRecord &record : records[kind]) {
+            if (record.body.data())
+                claimed.push_back(size_t(record.body.data() - own.data()));
+            else
+                unsectioned[kind].insert(record.id);
+        }
+    }
     Document &d = document_;
     const std::array<std::pair<std::string *, std::string *>, 3> texts{
         std::pair(&d.taskForceListText, &d.taskForceSectionsText),
@@ -109,27 +125,21 @@ Version::Version(std::string_view text) {
                             {kRegistryLists[kind], *texts[kind].first, *texts[kind].second, 0});
     LoadAITriggerTypes(document_);
 
-    const std::string_view own = SlotText(slot);
-    if (!indexes[0]) indexes[0].emplace(own);
     for (const Entry &entry : EntriesOf(document_)) {
-        Item item{entry.id, entry.occurrence, entry.body, true, this};
-        // An entry listed here may have its section in another file of the mod.
-        if (entry.kind != EntryKind::Trigger)
-            item.section = !IsListSectionName(entry.id) && indexes[0]->Find(entry.id) >= 0;
-        groups[size_t(entry.kind)].push_back(item);
+        const size_t kind = size_t(entry.kind);
+        const bool section = kind == kTriggerGroup || unsectioned[kind].empty() ||
+                             !unsectioned[kind].count(std::string(entry.id));
+        groups[kind].push_back({entry.id, entry.occurrence, entry.body, section, this});
     }
-    ReadSections(own, *indexes[0]);
+    std::sort(claimed.begin(), claimed.end());
+    ReadSections(own, claimed);
 }
 
-// The text before the first section, and every section that no entry of the file claims and
-// that is no block of a list: each is kept as it is.
-void Version::ReadSections(std::string_view text, const HeaderIndex &headers) {
-    std::unordered_map<int, bool> claimedAt; // by header offset
-    for (size_t kind = 0; kind < 3; ++kind) {
-        for (const Item &item : groups[kind]) {
-            if (item.section) claimedAt[headers.Find(item.id)] = true;
-        }
-    }
+// The text before the first section, and every section that no entry of the file claims (none of
+// the bodies in `claimed`, sorted, starts in it) and that is no block of a list: each is kept as
+// it is.
+void Version::ReadSections(std::string_view text, const std::vector<size_t> &claimed) {
+    auto nextClaimed = claimed.begin();
     std::map<std::string_view, int> occurrences;
     int header = NextHeaderLine(text, 0);
     if (header > 0)
@@ -146,7 +156,9 @@ void Version::ReadSections(std::string_view text, const HeaderIndex &headers) {
                 hasList[kind] = list = true;
             }
         }
-        if (!list && !claimedAt.count(header))
+        while (nextClaimed != claimed.end() && *nextClaimed <= size_t(header))
+            ++nextClaimed;
+        if (!list && (nextClaimed == claimed.end() || *nextClaimed > size_t(next)))
             groups[kSectionGroup].push_back({line, occurrences[line]++, section, true, this});
         header = next;
     }
@@ -336,8 +348,15 @@ void AppendLines(std::string &out, std::string_view text) {
 } // namespace
 
 MergeResult MergeAiTexts(std::string_view base, std::string_view ours, std::string_view theirs) {
-    const Version baseVersion(base), oursVersion(ours), theirsVersion(theirs);
-    Merger merger(baseVersion, oursVersion, theirsVersion);
+    // The three versions are read side by side: nothing of one touches another.
+    std::optional<Version> baseVersion, theirsVersion;
+    std::future<void> baseRead = std::async(std::launch::async, [&] { baseVersion.emplace(base); });
+    std::future<void> theirsRead =
+        std::async(std::launch::async, [&] { theirsVersion.emplace(theirs); });
+    const Version oursVersion(ours);
+    baseRead.get();
+    theirsRead.get();
+    Merger merger(*baseVersion, oursVersion, *theirsVersion);
     std::array<std::vector<Item>, kGroups> groups;
     for (size_t group = 0; group < kGroups; ++group)
         groups[group] = merger.Group(group);
@@ -354,10 +373,10 @@ MergeResult MergeAiTexts(std::string_view base, std::string_view ours, std::stri
     out.reserve(ours.size() + ours.size() / 8);
     for (const Item &section : groups[kSectionGroup])
         if (section.id.empty()) AppendLines(out, section.body);
-    const int start = oursVersion.startNumber.value_or(theirsVersion.startNumber.value_or(0));
+    const int start = oursVersion.startNumber.value_or(theirsVersion->startNumber.value_or(0));
     bool listWritten = false;
     for (size_t kind = 0; kind < 3; ++kind) {
-        if (!oursVersion.hasList[kind] && !theirsVersion.hasList[kind]) continue;
+        if (!oursVersion.hasList[kind] && !theirsVersion->hasList[kind]) continue;
         listWritten = true;
         // As AppendRegistryTexts writes the list and its sections.
         out += '[';
@@ -380,7 +399,7 @@ MergeResult MergeAiTexts(std::string_view base, std::string_view ours, std::stri
             out += '\n';
         }
     }
-    if (oursVersion.hasList[kTriggerGroup] || theirsVersion.hasList[kTriggerGroup]) {
+    if (oursVersion.hasList[kTriggerGroup] || theirsVersion->hasList[kTriggerGroup]) {
         // A save into one file puts a blank line between the team sections and the triggers.
         if (listWritten) out += '\n';
         out += "[AITriggerTypes]\n";
