@@ -136,9 +136,29 @@ Version::Version(std::string_view text) {
 }
 
 // The text before the first section, and every section that no entry of the file claims (none of
-// the bodies in `claimed`, sorted, starts in it) and that is no block of a list: each is kept as
-// it is.
+// the bodies in `claimed`, sorted, starts in it), that is no block of a list and that is no second
+// section of a listed ID (which Save drops too): each is kept as it is.
 void Version::ReadSections(std::string_view text, const std::vector<size_t> &claimed) {
+    // The listed IDs by their text up to the first ']', as HeaderIndex files header lines; made
+    // when a section is first left unclaimed.
+    std::optional<std::unordered_map<std::string_view, std::vector<std::string_view>>> listed;
+    auto headsListedId = [&](std::string_view line) {
+        if (!listed) {
+            listed.emplace();
+            for (size_t kind = 0; kind < 3; ++kind)
+                for (const Item &item : groups[kind])
+                    if (item.occurrence == 0 && !IsListSectionName(item.id))
+                        (*listed)[item.id.substr(0, item.id.find(']'))].push_back(item.id);
+        }
+        const size_t close = line.find(']');
+        if (close == std::string_view::npos) return false;
+        auto found = listed->find(line.substr(1, close - 1));
+        if (found == listed->end()) return false;
+        return std::any_of(found->second.begin(), found->second.end(), [line](auto id) {
+            return line.size() > id.size() + 1 && line.substr(1, id.size()) == id &&
+                   line[id.size() + 1] == ']';
+        });
+    };
     auto nextClaimed = claimed.begin();
     std::map<std::string_view, int> occurrences;
     int header = NextHeaderLine(text, 0);
@@ -158,7 +178,8 @@ void Version::ReadSections(std::string_view text, const std::vector<size_t> &cla
         }
         while (nextClaimed != claimed.end() && *nextClaimed <= size_t(header))
             ++nextClaimed;
-        if (!list && (nextClaimed == claimed.end() || *nextClaimed > size_t(next)))
+        const bool isClaimed = nextClaimed != claimed.end() && *nextClaimed <= size_t(next);
+        if (!list && !isClaimed && !headsListedId(line))
             groups[kSectionGroup].push_back({line, occurrences[line]++, section, true, this});
         header = next;
     }

@@ -266,3 +266,12 @@ TEST(EntryMerge, ScriptsNameTheSameEntriesByIndex) {
               std::string::npos)
         << merged.text;
 }
+
+// A second section of a listed ID is dropped, as Save drops it; an ID two lists share gets its
+// one section under each list, as Save writes it, and a merge of that writes it so again.
+TEST(EntryMerge, ASecondSectionOfAListedIdIsDropped) {
+    const std::string file = "[TaskForces]\n0=S\n[S]\nName=s\n[TeamTypes]\n0=S\n[S]\nName=dup\n";
+    const std::string merged = MergeAiTexts(file, file, file).text;
+    EXPECT_EQ(merged, "[TaskForces]\n0=S\n\n[S]\nName=s\n\n[TeamTypes]\n0=S\n\n[S]\nName=s\n\n");
+    EXPECT_EQ(MergeAiTexts(merged, merged, merged).text, merged);
+}
