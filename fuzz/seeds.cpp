@@ -155,6 +155,8 @@ const std::map<std::string_view, std::vector<std::string>> kParams = {
       "\x07"
       "a b",
       "\x02TM"}},
+    // The merge takes none.
+    {"merge", {""}},
     // Budget, then: an edit step in a nested action, undo, redo, save, undo; with a small budget,
     // a step of three edits, undo, redo, a step that changes nothing, undo, undo.
     {"history",
