@@ -565,7 +565,7 @@ TEST(Cli, GitMergeDriver) {
                   "git config user.email tester@example.com && "
                   "git config merge.vantaedit.driver '" VANTAEDIT_CLI " merge %O %A %B -o %A'"),
               0);
-    WriteBytes(dir / ".gitattributes", "*.ini merge=vantaedit\n");
+    WriteBytes(dir / ".gitattributes", "ai*.ini    merge=vantaedit\n+AI/*.ini  merge=vantaedit\n");
     WriteBytes(dir / "ai.ini", Teams({"TA", "TB", "TC"}));
     ASSERT_EQ(run("add . && git commit -qm base && git branch -q theirs"), 0);
     // OURS puts a new team first; every line of the list gets a new number.
