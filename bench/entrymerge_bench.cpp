@@ -115,10 +115,9 @@ void BM_Merge(benchmark::State &state) {
     const Files &files = GeneratedFiles(int(state.range(0)));
     size_t conflicts = 0;
     for (auto _ : state) {
-        const std::string base = platform::ReadTextFile(files.base).text;
-        const std::string ours = platform::ReadTextFile(files.ours).text;
-        const std::string theirs = platform::ReadTextFile(files.theirs).text;
-        const MergeResult merged = MergeAiTexts(base, ours, theirs);
+        const MergeResult merged = MergeAiTexts(platform::ReadTextFile(files.base).text,
+                                                platform::ReadTextFile(files.ours).text,
+                                                platform::ReadTextFile(files.theirs).text);
         platform::WriteTextFile(files.out, merged.text);
         conflicts = merged.conflicts.size();
     }

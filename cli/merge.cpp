@@ -84,7 +84,8 @@ int RunMerge(int argc, char **argv, int (*usage)()) {
         }
         texts.push_back(std::move(read.text));
     }
-    const MergeResult merged = MergeAiTexts(texts[0], texts[1], texts[2]);
+    const MergeResult merged =
+        MergeAiTexts(std::move(texts[0]), std::move(texts[1]), std::move(texts[2]));
     if (!merged.conflicts.empty()) PrintConflicts(merged.conflicts);
     if (!out) {
         PrintFile(merged.text);

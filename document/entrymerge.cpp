@@ -73,7 +73,7 @@ private:
 // One version of the file, read alone: its entries as Open reads them, and its other sections.
 class Version {
 public:
-    explicit Version(std::string_view text);
+    explicit Version(std::string text);
     Version(const Version &) = delete;
     Version &operator=(const Version &) = delete;
 
@@ -87,10 +87,10 @@ private:
     Document document_; // holds what the items point into
 };
 
-Version::Version(std::string_view text) {
+Version::Version(std::string text) {
     FileSlot &slot = document_.fileSlots[0];
-    slot.text = std::string(text);
     slot.length = int(text.size());
+    slot.text = std::move(text);
     SlotIndexes indexes;
     std::array<std::vector<RegistryRecord>, 3> records;
     for (size_t kind = 0; kind < 3; ++kind)
@@ -368,13 +368,15 @@ void AppendLines(std::string &out, std::string_view text) {
 
 } // namespace
 
-MergeResult MergeAiTexts(std::string_view base, std::string_view ours, std::string_view theirs) {
+MergeResult MergeAiTexts(std::string base, std::string ours, std::string theirs) {
+    const size_t size = ours.size();
     // The three versions are read side by side: nothing of one touches another.
     std::optional<Version> baseVersion, theirsVersion;
-    std::future<void> baseRead = std::async(std::launch::async, [&] { baseVersion.emplace(base); });
+    std::future<void> baseRead =
+        std::async(std::launch::async, [&] { baseVersion.emplace(std::move(base)); });
     std::future<void> theirsRead =
-        std::async(std::launch::async, [&] { theirsVersion.emplace(theirs); });
-    const Version oursVersion(ours);
+        std::async(std::launch::async, [&] { theirsVersion.emplace(std::move(theirs)); });
+    const Version oursVersion(std::move(ours));
     baseRead.get();
     theirsRead.get();
     Merger merger(*baseVersion, oursVersion, *theirsVersion);
@@ -391,7 +393,7 @@ MergeResult MergeAiTexts(std::string_view base, std::string_view ours, std::stri
 
     MergeResult result;
     std::string &out = result.text;
-    out.reserve(ours.size() + ours.size() / 8);
+    out.reserve(size + size / 8);
     for (const Item &section : groups[kSectionGroup])
         if (section.id.empty()) AppendLines(out, section.body);
     const int start = oursVersion.startNumber.value_or(theirsVersion->startNumber.value_or(0));

@@ -25,7 +25,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 struct MergeConflict {
@@ -40,5 +39,6 @@ struct MergeResult {
     std::vector<MergeConflict> conflicts;
 };
 
-// Merges the texts of three versions of one AI file (LF line breaks, as files are read).
-MergeResult MergeAiTexts(std::string_view base, std::string_view ours, std::string_view theirs);
+// Merges the texts of three versions of one AI file (LF line breaks, as files are read). The
+// texts are taken, not copied: the merge reads them where they are.
+MergeResult MergeAiTexts(std::string base, std::string ours, std::string theirs);
