@@ -13,7 +13,6 @@
 #include <future>
 #include <map>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -30,16 +29,35 @@ class Version;
 struct Item {
     std::string_view id; // a section's header line; "" for the text before the first section
     int occurrence = 0;
-    // An entry's body as EntriesOf gives it; a section verbatim, its header line included.
+    // A task force's, script's or team's body as the file holds it (Save writes it canonical:
+    // AppendCanonical); a trigger's line after "ID=" as the loader cleans it; a section verbatim,
+    // its header line included.
     std::string_view body;
     // A task force, script or team: its section is in this file, not only its list line.
     bool section = true;
     const Version *from = nullptr; // the version whose lists a script's indexes count in
 };
 
-bool Same(const Item *a, const Item *b) {
+// A registry entry's body as Save writes it (AppendRegistryTexts): runs of LFs made one and an
+// LF at the end; nothing for a body of LFs alone.
+void AppendCanonical(std::string &out, std::string_view body) {
+    if (body.find_first_not_of('\n') == std::string_view::npos) return;
+    AppendSqueezed(out, body);
+    if (out.back() != '\n') out += '\n';
+}
+
+std::string Canonical(std::string_view body) {
+    std::string out;
+    AppendCanonical(out, body);
+    return out;
+}
+
+// Whether two versions of a unit of `group` are written alike.
+bool Same(size_t group, const Item *a, const Item *b) {
     if (!a || !b) return a == b;
-    return a->section == b->section && a->body == b->body;
+    if (a->section != b->section) return false;
+    if (a->body == b->body) return true;
+    return group < kTriggerGroup && Canonical(a->body) == Canonical(b->body);
 }
 
 // Finds an item of the same ID and occurrence in one group.
@@ -84,7 +102,9 @@ public:
 private:
     void ReadSections(std::string_view text, const std::vector<size_t> &claimed);
 
-    Document document_; // holds what the items point into
+    // What the items point into: the text, the entries' IDs, the trigger lines.
+    Document document_;
+    std::array<std::vector<RegistryRecord>, 3> records_;
 };
 
 Version::Version(std::string text) {
@@ -92,7 +112,7 @@ Version::Version(std::string text) {
     slot.length = int(text.size());
     slot.text = std::move(text);
     SlotIndexes indexes;
-    std::array<std::vector<RegistryRecord>, 3> records;
+    std::array<std::vector<RegistryRecord>, 3> &records = records_;
     for (size_t kind = 0; kind < 3; ++kind)
         records[kind] = ReadRegistryRecords(document_.fileSlots, kRegistryLists[kind], &indexes);
     // Save numbers from the team list's first numbered line; a file of one other list (as a split
@@ -102,35 +122,24 @@ Version::Version(std::string text) {
                                   [](const RegistryRecord &record) { return record.numbered; });
         if (!startNumber && first != records[kind].end()) startNumber = first->number;
     }
-    // What a list names without a section here (its section may be in another file of the mod),
-    // and where the bodies of the sections here start.
+    // The entries in list order, their bodies where the file holds them. An entry without a
+    // section here (its section may be in another file of the mod) has none.
     const std::string_view own = SlotText(slot);
-    std::array<std::unordered_set<std::string>, 3> unsectioned;
-    std::vector<size_t> claimed;
+    std::vector<size_t> claimed; // where the bodies of the sections here start
     for (size_t kind = 0; kind < 3; ++kind) {
+        SortRegistryRecords(records[kind]);
+        std::unordered_map<std::string_view, int> occurrences;
+        groups[kind].reserve(records[kind].size());
         for (const RegistryRecord &record : records[kind]) {
-            if (record.body.data())
-                claimed.push_back(size_t(record.body.data() - own.data()));
-            else
-                unsectioned[kind].insert(record.id);
+            const bool section = record.body.data() != nullptr;
+            if (section) claimed.push_back(size_t(record.body.data() - own.data()));
+            groups[kind].push_back(
+                {record.id, occurrences[record.id]++, record.body, section, this});
         }
     }
-    Document &d = document_;
-    const std::array<std::pair<std::string *, std::string *>, 3> texts{
-        std::pair(&d.taskForceListText, &d.taskForceSectionsText),
-        std::pair(&d.scriptListText, &d.scriptSectionsText),
-        std::pair(&d.teamListText, &d.teamSectionsText)};
-    for (size_t kind = 0; kind < 3; ++kind)
-        AppendRegistryTexts(std::move(records[kind]),
-                            {kRegistryLists[kind], *texts[kind].first, *texts[kind].second, 0});
     LoadAITriggerTypes(document_);
-
-    for (const Entry &entry : EntriesOf(document_)) {
-        const size_t kind = size_t(entry.kind);
-        const bool section = kind == kTriggerGroup || unsectioned[kind].empty() ||
-                             !unsectioned[kind].count(std::string(entry.id));
-        groups[kind].push_back({entry.id, entry.occurrence, entry.body, section, this});
-    }
+    for (const Entry &entry : EntriesOf(document_))
+        groups[kTriggerGroup].push_back({entry.id, entry.occurrence, entry.body, true, this});
     std::sort(claimed.begin(), claimed.end());
     ReadSections(own, claimed);
 }
@@ -190,8 +199,8 @@ std::optional<std::string> Shown(size_t group, const Item *item) {
     if (!item) return std::nullopt;
     if (group == kSectionGroup) return std::string(item->body);
     if (group == kTriggerGroup) return std::string(item->id) + "=" + std::string(item->body);
-    std::string shown = "[" + std::string(item->id) + "]\n" + std::string(item->body);
-    return item->section ? shown : std::string(item->id) + " (listed, its section elsewhere)";
+    if (!item->section) return std::string(item->id) + " (listed, its section elsewhere)";
+    return "[" + std::string(item->id) + "]\n" + Canonical(item->body);
 }
 
 std::string_view GroupName(size_t group) {
@@ -218,9 +227,9 @@ private:
 
 // The one version of a unit the merge keeps; null when it is gone.
 const Item *Merger::Decide(size_t group, const Item *base, const Item *ours, const Item *theirs) {
-    if (Same(ours, theirs)) return ours;
-    if (Same(ours, base)) return theirs;
-    if (Same(theirs, base)) return ours;
+    if (Same(group, ours, theirs)) return ours;
+    if (Same(group, ours, base)) return theirs;
+    if (Same(group, theirs, base)) return ours;
     if (group == size_t(EntryKind::Team) && base && ours && theirs && base->section &&
         ours->section && theirs->section) {
         if (std::optional<std::string> body = MergeKeys(base->body, ours->body, theirs->body)) {
@@ -238,7 +247,9 @@ const Item *Merger::Decide(size_t group, const Item *base, const Item *ours, con
 // a key was changed on both sides differently.
 std::optional<std::string> Merger::MergeKeys(std::string_view base, std::string_view ours,
                                              std::string_view theirs) {
-    const KeyLines b = KeyLinesOf(base), o = KeyLinesOf(ours), t = KeyLinesOf(theirs);
+    const std::string baseBody = Canonical(base), oursBody = Canonical(ours),
+                      theirsBody = Canonical(theirs);
+    const KeyLines b = KeyLinesOf(baseBody), o = KeyLinesOf(oursBody), t = KeyLinesOf(theirsBody);
     if (!b.onlyKeys || !o.onlyKeys || !t.onlyKeys) return std::nullopt;
     auto lines = [](const KeyLines &keys) {
         std::unordered_map<std::string_view, std::string_view> byKey;
@@ -418,7 +429,7 @@ MergeResult MergeAiTexts(std::string base, std::string ours, std::string theirs)
             out += '[';
             out += entry.id;
             out += "]\n";
-            AppendLines(out, entry.body);
+            AppendCanonical(out, entry.body);
             out += '\n';
         }
     }
