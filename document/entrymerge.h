@@ -21,7 +21,9 @@
 // from OURS's start number, then the other sections as they were. A list keeps OURS's order;
 // THEIRS's additions follow the entry that precedes them in THEIRS (after OURS's additions
 // there), so two sides that appended to a list both keep their entries and only the numbers
-// change.
+// change. A script taken from one side is made to name, by index (actions 17 and 18), the same
+// scripts and teams in the merged lists as in that side's. A second section of a listed ID is
+// dropped, as Save drops it.
 
 #include <optional>
 #include <string>
