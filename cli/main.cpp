@@ -3,7 +3,9 @@
 // error.
 
 #include "cli/commands.h"
+#include "cli/diff.h"
 #include "cli/json.h"
+#include "cli/merge.h"
 #include "core/document.h"
 #include "core/initext.h"
 #include "document/documentio.h"
@@ -36,6 +38,8 @@ const char kUsage[] =
     "      vantaedit-cli copy-chain [--split] [--no-autodetect] FILE TRIGGER COPY...\n"
     "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--format=text|gcc|json] "
     "FILE...\n"
+    "      vantaedit-cli diff [--format=text|json] OLD NEW\n"
+    "      vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n"
     "      vantaedit-cli --version | --help\n"
     "\n"
     "save: 像编辑器的“打开”一样读取 FILE（连同其 [#include] 中的文件），再像“保存”一样写回：\n"
@@ -122,7 +126,24 @@ const char kUsage[] =
     "  /mods/ai.ini:40: warning: SC_Siege2: 没有列表提到这个 ID，保存时这一节被丢弃。"
     " [unlisted-section]\n"
     "  /mods/ai.ini:31: warning: TM_Siege: 队伍使用的脚本“SC_Siege3”不在脚本列表中。"
-    " [missing-script]\n";
+    " [missing-script]\n"
+    "\n"
+    "diff: 像“打开”一样读取 OLD 和 NEW（连同包含文件），按条目比较，不按行：新增（added）、\n"
+    "  删除（removed）和改动（changed）的条目；改动的队伍列出改了的键，触发列出改了的字段\n"
+    "  （按名称），人员和脚本列出改了的行。只是注册号或在列表中的位置不同不算改动。\n"
+    "  --format=text  默认：每个条目一行，改动的细节缩进在下面\n"
+    "  --format=json  {\"old\", \"new\", \"status\", \"added\", \"removed\", \"changed\"}\n"
+    "  退出状态: 0 相同; 1 有不同; 2 用法错误，或某个文件（或存在的包含文件）无法读取。\n"
+    "\n"
+    "merge: 按条目三方合并同一个文件的三个版本（每个文件单独合并，不读包含文件）：只有一边\n"
+    "  改动的条目取那一边；两边改得一样的取一次；两边新增的都保留；一边删除、另一边没改的删除；\n"
+    "  两边都改了的队伍按键合并。两边改得不同、同一 ID 新增了两个不同内容、一边删除而另一边\n"
+    "  改动，都是冲突：保留 OURS 的版本，两个版本写在标准错误上。列表像“保存”一样写出，\n"
+    "  列表以外的小节（如 [#include]）原样保留。写入 OUT（整个文件一次替换），没有 -o 时写到\n"
+    "  标准输出。可作 git 的合并驱动:\n"
+    "    git config merge.vantaedit.driver \"vantaedit-cli merge %O %A %B -o %A\"\n"
+    "  退出状态: 0 合并完成; 1 有冲突（文件照样写出）; 2 用法错误、文件无法读取或无法写入\n"
+    "    （什么也不写）。\n";
 
 int Usage(FILE *out, int status) {
     std::fputs(kUsage, out);
@@ -398,6 +419,10 @@ int Run(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv, false);
     if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
+    if (argc >= 3 && std::strcmp(argv[1], "diff") == 0)
+        return RunDiff(argc, argv, [] { return Usage(stderr, 2); });
+    if (argc >= 3 && std::strcmp(argv[1], "merge") == 0)
+        return RunMerge(argc, argv, [] { return Usage(stderr, 2); });
     int status = kBadUsage;
     if (argc >= 3 && std::strcmp(argv[1], "import") == 0) status = ImportCommand(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "copy-chain") == 0) status = CopyChainCommand(argc, argv);
