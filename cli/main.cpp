@@ -3,7 +3,9 @@
 // error.
 
 #include "cli/commands.h"
+#include "cli/diff.h"
 #include "cli/json.h"
+#include "cli/merge.h"
 #include "core/document.h"
 #include "core/initext.h"
 #include "document/documentio.h"
@@ -35,8 +37,9 @@ std::string Utf8(std::u16string_view text) { return platform::WideToUtf8(text); 
 
 int Usage(FILE *out, int status) {
     std::u16string usage;
-    for (const char *part : {"cli.usage.synopsis", "cli.usage.save", "cli.usage.rename",
-                             "cli.usage.import", "cli.usage.copyChain", "cli.usage.check"})
+    for (const char *part :
+         {"cli.usage.synopsis", "cli.usage.save", "cli.usage.rename", "cli.usage.import",
+          "cli.usage.copyChain", "cli.usage.check", "cli.usage.diff", "cli.usage.merge"})
         usage += res::Str(part);
     std::fputs(Utf8(usage).c_str(), out);
     return status;
@@ -326,6 +329,10 @@ int Run(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv, false);
     if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
+    if (argc >= 3 && std::strcmp(argv[1], "diff") == 0)
+        return RunDiff(argc, argv, [] { return Usage(stderr, 2); });
+    if (argc >= 3 && std::strcmp(argv[1], "merge") == 0)
+        return RunMerge(argc, argv, [] { return Usage(stderr, 2); });
     int status = kBadUsage;
     if (argc >= 3 && std::strcmp(argv[1], "import") == 0) status = ImportCommand(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "copy-chain") == 0) status = CopyChainCommand(argc, argv);

@@ -573,11 +573,12 @@ constexpr TextEntry kTexts[] = {
      u"Usage: vantaedit-cli save [--split] [--no-autodetect] FILE\n       vantaedit-cli rename "
      u"[--split] [--no-autodetect] FILE OLD NEW\n       vantaedit-cli import [--split] "
      u"[--no-autodetect] FILE FROM ID...\n       vantaedit-cli copy-chain [--split] "
-     u"[--no-autodetect] FILE TRIGGER COPY...\n       vantaedit-cli check [--no-autodetect] "
-     u"[--rules RULES] [--format=text|gcc|json] FILE...\n       vantaedit-cli --version | --help\n "
-     u" Every command takes --lang zh|en: the language of the output (by default the system's:\n  "
-     u"Chinese on a Chinese system, English otherwise); JSON keeps its field and kind names in "
-     u"both.\n\n"},
+     u"[--no-autodetect] FILE TRIGGER COPY...\n       vantaedit-cli diff [--format=text|json] OLD "
+     u"NEW\n       vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n       vantaedit-cli check "
+     u"[--no-autodetect] [--rules RULES] [--format=text|gcc|json] FILE...\n       vantaedit-cli "
+     u"--version | --help\n  Every command takes --lang zh|en: the language of the output (by "
+     u"default the system's:\n  Chinese on a Chinese system, English otherwise); JSON keeps its "
+     u"field and kind names in both.\n\n"},
     {"cli.usage.save",
      u"save: reads FILE (with the files of its [#include]) as the editor's Open does, then writes "
      u"it\n  back as Save does:\n  default      writes FILE itself\n  --split      saves split: "
@@ -657,7 +658,29 @@ constexpr TextEntry kTexts[] = {
      u"list.\n\nThe same report in gcc format:\n  /mods/ai.ini:40: warning: SC_Siege2: No list "
      u"names this ID; this section is dropped on saving. [unlisted-section]\n  /mods/ai.ini:31: "
      u"warning: TM_Siege: The script “SC_Siege3” the team uses is not in the script list. "
-     u"[missing-script]\n"},
+     u"[missing-script]\n\n"},
+    {"cli.usage.diff",
+     u"diff: reads OLD and NEW as Open does (with their include files) and compares them by entry, "
+     u"not\n  by line: entries added, removed and changed; a changed team lists the keys that "
+     u"changed, a\n  trigger the fields (by name), task forces and scripts the lines. A different "
+     u"registry number\n  or place in the list alone is no change.\n  --format=text  default: one "
+     u"line per entry, the details of a change indented below it\n  --format=json  {\"old\", "
+     u"\"new\", \"status\", \"added\", \"removed\", \"changed\"}\n  Exit status: 0 the same; 1 "
+     u"different; 2 usage error, or a file (or an include file that\n  exists) cannot be "
+     u"read.\n\n"},
+    {"cli.usage.merge",
+     u"merge: merges three versions of one file by entry (each file on its own; include files are "
+     u"not\n  read): an entry only one side changed takes that side; both sides changed alike, it "
+     u"is taken\n  once; entries both sides added are both kept; an entry one side deleted and the "
+     u"other left\n  alone is deleted; teams both sides changed are merged by key. Different "
+     u"changes on both sides,\n  two different entries added under one ID, or a deletion on one "
+     u"side and a change on the other\n  are conflicts: OURS's version is kept and both versions "
+     u"are written on standard error. Lists\n  are written as Save writes them; sections outside "
+     u"the lists (such as [#include]) stay as they\n  are. Writes OUT (the whole file replaced at "
+     u"once), or standard output without -o. Usable as\n  git's merge driver:\n    git config "
+     u"merge.vantaedit.driver \"vantaedit-cli merge %O %A %B -o %A\"\n  Exit status: 0 merged; 1 "
+     u"conflicts (the file is written all the same); 2 usage error, a file\n    cannot be read or "
+     u"cannot be written (nothing is written).\n"},
     {"cli.unreadable", u"the file cannot be read"},
     {"cli.includesUnread", u"a save would refuse; include files could not be read: {1}"},
     {"cli.notRenamed", u"{1}; nothing was renamed\n"},
@@ -666,6 +689,10 @@ constexpr TextEntry kTexts[] = {
     // The scenario player (player/).
     {"player.usage", u"Usage: vantaedit-player SCENARIO_DIR [--state OUT.json] [--keep WORKDIR | "
                      u"--resume WORKDIR] [--data-home DIR] [--lang zh|en]\n"},
+    {"cli.diffUnread", u": the file could not be read whole; nothing was compared\n"},
+    {"cli.mergeConflicts", u"{1} conflicts; the conflicting entries keep OURS's version\n"},
+    {"cli.mergeUnreadable", u": the file cannot be read ({1}); nothing was merged\n"},
+    {"cli.mergeWriteFailed", u": saving the file failed ({1}); nothing was merged\n"},
     // Import entries and copy a trigger's chain (app/importwindow.cpp,
     // triggers/copychaindialog.cpp, document/, res/transferdialogs.cpp).
     {"menu.import", u"Import entries..."},

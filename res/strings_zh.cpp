@@ -540,8 +540,10 @@ constexpr TextEntry kTexts[] = {
      u"[--split] [--no-autodetect] FILE OLD NEW\n      vantaedit-cli import [--split] "
      u"[--no-autodetect] FILE FROM ID...\n      vantaedit-cli copy-chain [--split] "
      u"[--no-autodetect] FILE TRIGGER COPY...\n      vantaedit-cli check [--no-autodetect] "
-     u"[--rules RULES] [--format=text|gcc|json] FILE...\n      vantaedit-cli --version | --help\n  "
-     u"每个命令都可加 --lang zh|en：输出的语言（默认随系统：中文系统为中文，否则为英文）；\n  JSON "
+     u"[--rules RULES] [--format=text|gcc|json] FILE...\n      vantaedit-cli diff "
+     u"[--format=text|json] OLD NEW\n      vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n      "
+     u"vantaedit-cli --version | --help\n  每个命令都可加 --lang "
+     u"zh|en：输出的语言（默认随系统：中文系统为中文，否则为英文）；\n  JSON "
      u"的字段名和种类名在两种语言中相同。\n\n"},
     {"cli.usage.save",
      u"save: 像编辑器的“打开”一样读取 FILE（连同其 [#include] 中的文件），再像“保存”一样写回：\n  "
@@ -605,7 +607,23 @@ constexpr TextEntry kTexts[] = {
      u"ai.ini 第 31 行: 队伍使用的脚本“SC_Siege3”不在脚本列表中。\n\ngcc 格式的同一报告:\n  "
      u"/mods/ai.ini:40: warning: SC_Siege2: 没有列表提到这个 ID，保存时这一节被丢弃。 "
      u"[unlisted-section]\n  /mods/ai.ini:31: warning: TM_Siege: "
-     u"队伍使用的脚本“SC_Siege3”不在脚本列表中。 [missing-script]\n"},
+     u"队伍使用的脚本“SC_Siege3”不在脚本列表中。 [missing-script]\n\n"},
+    {"cli.usage.diff",
+     u"diff: 像“打开”一样读取 OLD 和 NEW（连同包含文件），按条目比较，不按行：新增（added）、\n  "
+     u"删除（removed）和改动（changed）的条目；改动的队伍列出改了的键，触发列出改了的字段\n  "
+     u"（按名称），人员和脚本列出改了的行。只是注册号或在列表中的位置不同不算改动。\n  "
+     u"--format=text  默认：每个条目一行，改动的细节缩进在下面\n  --format=json  {\"old\", "
+     u"\"new\", \"status\", \"added\", \"removed\", \"changed\"}\n  退出状态: 0 相同; 1 有不同; 2 "
+     u"用法错误，或某个文件（或存在的包含文件）无法读取。\n\n"},
+    {"cli.usage.merge",
+     u"merge: 按条目三方合并同一个文件的三个版本（每个文件单独合并，不读包含文件）：只有一边\n  "
+     u"改动的条目取那一边；两边改得一样的取一次；两边新增的都保留；一边删除、另一边没改的删除；\n  "
+     u"两边都改了的队伍按键合并。两边改得不同、同一 ID 新增了两个不同内容、一边删除而另一边\n  "
+     u"改动，都是冲突：保留 OURS 的版本，两个版本写在标准错误上。列表像“保存”一样写出，\n  "
+     u"列表以外的小节（如 [#include]）原样保留。写入 OUT（整个文件一次替换），没有 -o 时写到\n  "
+     u"标准输出。可作 git 的合并驱动:\n    git config merge.vantaedit.driver \"vantaedit-cli merge "
+     u"%O %A %B -o %A\"\n  退出状态: 0 合并完成; 1 有冲突（文件照样写出）; 2 "
+     u"用法错误、文件无法读取或无法写入\n    （什么也不写）。\n"},
     {"cli.unreadable", u"文件无法读取"},
     {"cli.includesUnread", u"保存会拒绝，包含文件没能读取: {1}"},
     {"cli.notRenamed", u"{1}，没有改名\n"},
@@ -614,6 +632,10 @@ constexpr TextEntry kTexts[] = {
     // The scenario player (player/).
     {"player.usage", u"用法: vantaedit-player SCENARIO_DIR [--state OUT.json] [--keep WORKDIR | "
                      u"--resume WORKDIR] [--data-home DIR] [--lang zh|en]\n"},
+    {"cli.diffUnread", u": 文件没能完整读取，无法比较\n"},
+    {"cli.mergeConflicts", u"{1} 处冲突，冲突的条目保留了 OURS 的版本\n"},
+    {"cli.mergeUnreadable", u": 文件无法读取 ({1})，没有合并\n"},
+    {"cli.mergeWriteFailed", u": 保存文件失败 ({1})，没有合并\n"},
     // Import entries and copy a trigger's chain (app/importwindow.cpp,
     // triggers/copychaindialog.cpp, document/, res/transferdialogs.cpp).
     {"menu.import", u"导入条目..."},

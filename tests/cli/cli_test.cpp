@@ -501,3 +501,121 @@ TEST(Cli, SpeaksTheSystemsLanguageOrTheOneAskedFor) {
         EXPECT_NE(run.out.find(c.says), std::string::npos) << c.locale << " " << c.args << run.out;
     }
 }
+
+namespace {
+
+// A mod of three teams in CR LF, its list numbered from `start` in the order given.
+std::string Teams(const std::vector<std::string> &ids, int start = 0,
+                  const std::string &priorityOfTC = "1") {
+    std::string file = "[TeamTypes]\r\n";
+    for (const std::string &id : ids)
+        file += std::to_string(start++) + "=" + id + "\r\n";
+    for (const std::string &id : ids)
+        file += "[" + id + "]\r\nName=" + id +
+                "\r\nPriority=" + (id == "TC" ? priorityOfTC : std::string("1")) + "\r\n";
+    return file;
+}
+
+} // namespace
+
+TEST(Cli, DiffByEntry) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "new");
+    WriteBytes(dir / "old.ini", "[#include]\r\n0=inc.ini\r\n" + Teams({"TA", "TB"}));
+    WriteBytes(dir / "inc.ini", Teams({"TC"}));
+    WriteBytes(dir / "new" / "old.ini", "[#include]\r\n0=inc.ini\r\n" + Teams({"TB", "TA"}, 4));
+    WriteBytes(dir / "new" / "inc.ini", Teams({"TC"}, 0, "9"));
+    WriteBytes(dir / "same.ini", Teams({"TB", "TA"}, 7) + "[TeamTypes]\r\n9=TC\r\n" +
+                                     "[TC]\r\nName=TC\r\nPriority=1\r\n");
+    const struct {
+        std::string args;
+        int status;
+        std::string out;
+    } rows[] = {
+        {"diff old.ini same.ini", 0, ""},
+        {"diff old.ini new/old.ini", 1, "changed team TC\n    Priority: 1 -> 9\n"},
+        {"diff --format=text new/old.ini same.ini", 1, "changed team TC\n    Priority: 9 -> 1\n"},
+        {"diff old.ini missing.ini", 2, ""},
+        {"diff old.ini", 2, ""},
+        {"diff --format=xml old.ini same.ini", 2, ""},
+    };
+    for (const auto &row : rows) {
+        CliRun run = RunCli(row.args, dir.path());
+        EXPECT_EQ(run.status, row.status) << row.args << run.err;
+        EXPECT_EQ(run.out, row.out) << row.args;
+        EXPECT_EQ(run.err.empty(), row.status != 2) << row.args << run.err;
+    }
+
+    CliRun json = RunCli("diff --format=json old.ini new/old.ini", dir.path());
+    EXPECT_EQ(json.status, 1);
+    const QJsonObject run = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(run[QStringLiteral("status")].toInt(), 1);
+    const QJsonObject changed = run[QStringLiteral("changed")].toArray()[0].toObject();
+    EXPECT_EQ(changed[QStringLiteral("kind")].toString(), QStringLiteral("team"));
+    const QJsonObject key = changed[QStringLiteral("keys")].toArray()[0].toObject();
+    EXPECT_EQ(key[QStringLiteral("new")].toString(), QStringLiteral("9"));
+}
+
+TEST(Cli, MergeByEntry) {
+    TempDir dir;
+    WriteBytes(dir / "base.ini", Teams({"TA", "TB", "TC"}));
+    WriteBytes(dir / "ours.ini", Teams({"TA", "TB", "TC"}, 0, "5"));
+    WriteBytes(dir / "theirs.ini", Teams({"TA", "TB", "TC"}, 0, "6"));
+    WriteBytes(dir / "clean.ini", Teams({"TA", "TC"}));
+
+    CliRun clean = RunCli("merge base.ini ours.ini clean.ini -o out.ini", dir.path());
+    EXPECT_EQ(clean.status, 0) << clean.err;
+    EXPECT_EQ(ReadBytes(dir / "out.ini"),
+              "[TeamTypes]\r\n0=TA\r\n1=TC\r\n\r\n[TA]\r\nName=TA\r\nPriority=1\r\n\r\n"
+              "[TC]\r\nName=TC\r\nPriority=5\r\n\r\n");
+    EXPECT_EQ(RunCli("merge base.ini ours.ini clean.ini", dir.path()).out,
+              ReadBytes(dir / "out.ini"));
+
+    CliRun conflict = RunCli("merge base.ini ours.ini theirs.ini -o out.ini", dir.path());
+    EXPECT_EQ(conflict.status, 1);
+    EXPECT_NE(conflict.err.find("conflict team TC\n<<<<<<< ours\n[TC]\nName=TC\nPriority=5\n"
+                                "=======\n[TC]\nName=TC\nPriority=6\n>>>>>>> theirs\n"),
+              std::string::npos)
+        << conflict.err;
+    EXPECT_NE(ReadBytes(dir / "out.ini").find("[TC]\r\nName=TC\r\nPriority=5\r\n"),
+              std::string::npos);
+
+    // Nothing is written when a file cannot be read or for bad usage.
+    for (const char *args : {"merge base.ini ours.ini missing.ini -o out.ini",
+                             "merge base.ini ours.ini -o out.ini", "merge a b c -o"}) {
+        WriteBytes(dir / "out.ini", "kept");
+        CliRun failed = RunCli(args, dir.path());
+        EXPECT_EQ(failed.status, 2) << args;
+        EXPECT_FALSE(failed.err.empty()) << args;
+        EXPECT_EQ(ReadBytes(dir / "out.ini"), "kept") << args;
+    }
+}
+
+// git merges two branches that both renumbered the same list, through the merge driver the
+// README sets up.
+TEST(Cli, GitMergeDriver) {
+    TempDir dir;
+    const std::string git = "cd " + Quote(dir.path()) + " && git ";
+    auto run = [&](const std::string &args) { return std::system((git + args).c_str()); };
+    ASSERT_EQ(run("init -q . && git config user.name Tester && "
+                  "git config user.email tester@example.com && "
+                  "git config merge.vantaedit.driver '" VANTAEDIT_CLI " merge %O %A %B -o %A'"),
+              0);
+    WriteBytes(dir / ".gitattributes", "ai*.ini    merge=vantaedit\n+AI/*.ini  merge=vantaedit\n");
+    WriteBytes(dir / "ai.ini", Teams({"TA", "TB", "TC"}));
+    ASSERT_EQ(run("add . && git commit -qm base && git branch -q theirs"), 0);
+    // OURS puts a new team first; every line of the list gets a new number.
+    WriteBytes(dir / "ai.ini", Teams({"TD", "TA", "TB", "TC"}));
+    ASSERT_EQ(run("commit -qam ours"), 0);
+    // THEIRS deletes the first team, renumbering the rest, and changes another.
+    ASSERT_EQ(run("checkout -q theirs"), 0);
+    WriteBytes(dir / "ai.ini", Teams({"TB", "TC"}, 0, "7"));
+    ASSERT_EQ(run("commit -qam theirs && git checkout -q -"), 0);
+
+    EXPECT_EQ(run("merge -q --no-edit theirs"), 0);
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), "[TeamTypes]\r\n0=TD\r\n1=TB\r\n2=TC\r\n\r\n"
+                                         "[TD]\r\nName=TD\r\nPriority=1\r\n\r\n"
+                                         "[TB]\r\nName=TB\r\nPriority=1\r\n\r\n"
+                                         "[TC]\r\nName=TC\r\nPriority=7\r\n\r\n");
+    EXPECT_EQ(run("diff --quiet HEAD"), 0); // merged and committed, nothing left over
+}
