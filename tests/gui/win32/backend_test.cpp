@@ -2,12 +2,14 @@
 // window messages a user's input makes.
 
 #include "gui/dialog.h"
+#include "gui/system.h"
 #include "gui/win32/win32backend.h"
 #include "gui/win32/win32driver.h"
 #include "platform/seams.h"
 #include "res/addnewdialog.h"
 #include "res/entrytextdialogs.h"
 #include "res/resources.h"
+#include "res/text.h"
 #include "res/triggerdialog.h"
 
 #include <commctrl.h>
@@ -668,3 +670,67 @@ TEST(Win32Backend, SystemServicesRunOnTheUserInterfaceThread) {
 }
 
 } // namespace
+
+namespace {
+
+// What a child window of a template needs to show its text whole; empty when it fits. Static
+// texts wrap at word boundaries; buttons and check boxes show one line.
+std::string Clipped(HWND child) {
+    wchar_t className[32] = {};
+    GetClassNameW(child, className, 32);
+    const int length = GetWindowTextLengthW(child);
+    if (length == 0 || !(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) return {};
+    std::wstring text(size_t(length) + 1, L'\0');
+    GetWindowTextW(child, text.data(), length + 1);
+    text.resize(size_t(length));
+    // A decoration (the bars between the flags) is no text to read.
+    if (std::none_of(text.begin(), text.end(), [](wchar_t c) { return IsCharAlphaNumericW(c); }))
+        return {};
+    RECT client;
+    GetClientRect(child, &client);
+    HDC dc = GetDC(child);
+    HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageW(child, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    RECT needed = {0, 0, client.right, 0};
+    int extra = 0;
+    UINT format = DT_CALCRECT | DT_NOPREFIX;
+    if (_wcsicmp(className, L"Static") == 0) {
+        format |= DT_WORDBREAK;
+    } else if (_wcsicmp(className, L"Button") == 0) {
+        needed.right = 1 << 20;
+        const LONG style = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
+        extra = style == BS_AUTOCHECKBOX ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 4;
+    } else {
+        format = 0;
+    }
+    if (format) DrawTextW(dc, text.c_str(), length, &needed, format);
+    SelectObject(dc, old);
+    ReleaseDC(child, dc);
+    if (!format) return {};
+    const int lines = std::max(1L, (client.bottom + metrics.tmDescent) / metrics.tmHeight);
+    if (needed.right + extra <= client.right && needed.bottom / metrics.tmHeight <= lines)
+        return {};
+    return std::string(text.begin(), text.end()) + " needs " +
+           std::to_string(needed.right + extra) + "x" + std::to_string(needed.bottom) +
+           " px, has " + std::to_string(client.right) + "x" + std::to_string(client.bottom);
+}
+
+} // namespace
+
+TEST(Win32Backend, EveryTemplateFitsItsTextsInBothLanguages) {
+    for (const res::Language language : {res::Language::Chinese, res::Language::English}) {
+        gui::UseLanguage(language);
+        for (const res::DialogTemplate *dialogTemplate : res::AllDialogs()) {
+            Window window(dialogTemplate->id);
+            for (HWND child = GetWindow(gui::win32::WindowOf(window), GW_CHILD); child;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                const std::string found = Clipped(child);
+                EXPECT_TRUE(found.empty())
+                    << "template " << dialogTemplate->id << " in "
+                    << (language == res::Language::Chinese ? "zh" : "en") << ": " << found;
+            }
+        }
+    }
+    gui::UseLanguage(res::Language::Chinese);
+}
