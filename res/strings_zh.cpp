@@ -511,6 +511,8 @@ constexpr TextEntry kTexts[] = {
     {"list.registryId", u"注册名称"},
     {"list.unused", u"未被使用"},
     {"list.usedBy", u"被 {1} 个{2}使用"},
+    {"usage.teams", u"队伍"},
+    {"usage.triggers", u"触发"},
     {"entryText.notFound", u"找不到此条目，未保存"},
     {"entryText.notASection", u"第一行须是以[开头的节名，未保存"},
     {"entryText.otherId", u"节名须与注册名称相同，未保存"},

@@ -39,7 +39,7 @@ CArmy::CArmy(DocumentModel &model, gui::Dialog *owner)
                {.showRow = [this](int row) { ShowTeamForm(row, true); },
                 .filter = control<gui::Edit>(res::kIdTeamFilter)}),
       usage_(control<gui::Label>(res::kIdTeamUsageCaption),
-             control<gui::ReportList>(res::kIdTeamUsage), "kind.trigger", OpenTrigger),
+             control<gui::ReportList>(res::kIdTeamUsage), "usage.triggers", OpenTrigger),
       hint_(control<gui::Label>(res::kIdTeamHint)),
       taskForce_(control<gui::ComboBox>(res::kIdTeamTaskForce)),
       script_(control<gui::ComboBox>(res::kIdTeamScript)),

@@ -18,7 +18,7 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
              .pendingRow = kind.pendingRow,
              .filter = control<gui::Edit>(kind.filterId)}),
       usage_(control<gui::Label>(kind.usageCaptionId), control<gui::ReportList>(kind.usageId),
-             "kind.team", OpenTeam),
+             "usage.teams", OpenTeam),
       titleId_(title_->text()) {
     if (insertBox_) {
         insertBox_->setItems(kind_.insertItems());

@@ -14,7 +14,7 @@ public:
     // Opens the entry `id` in the window of the users' kind.
     using Open = std::function<void(const std::u16string &id)>;
 
-    // `userKind`, a key of res/text.h, names the users in the caption ("kind.team": "队伍").
+    // `userKind`, a key of res/text.h, names the users in the caption ("usage.teams": "队伍").
     UsageList(gui::Label *caption, gui::ReportList *list, std::string_view userKind, Open open);
     // The column headers in the current language.
     void SetColumns();
