@@ -29,6 +29,8 @@ enum : int {
     kCmdRedo = 32812,
     kCmdRecentFiles = 32813, // the item that holds the recent files as a submenu
     kCmdRulesFile = 32814,
+    kCmdEngine = 32815, // the item that holds the engine profiles as a submenu
+    kCmdMigratePhobos = 32816,
 };
 
 // The id of controls that code never reaches: labels and decorations.
