@@ -57,22 +57,22 @@ void EngineProfileTest::chosenRememberedAndFollowed() {
     };
 
     open(dir / "ai.ini");
-    QCOMPARE(explain(4), std::string("第 5 行：动作 74 未知动作（基础游戏）"));
+    QCOMPARE(explain(2), std::string("第 3 行：动作 74 未知动作（基础游戏）"));
     QCOMPARE(insertItems(), 65);
     driver.command(main, res::kCmdCheckFile);
     QVERIFY(messages.Texts().back().starts_with("检查文件: " + U8(WidePath(dir / "ai.ini")) +
                                                 "（动作表: 基础游戏）\n"));
 
     main.chooseEngine(3); // Ares + Phobos 旧编号
-    QCOMPARE(explain(4),
+    QCOMPARE(explain(2),
              std::string(
-                 "第 5 行：动作 74 攻击目标类型（近且威胁大，反复） — 参数 3：目标类型 采矿单位"));
+                 "第 3 行：动作 74 攻击目标类型（近且威胁大，反复） — 参数 3：目标类型 采矿单位"));
     QCOMPARE(insertItems(), 189);
     // 114 is no action of the old numbering; the fork's table names it.
-    QCOMPARE(explain(5), std::string("第 6 行：动作 114 未知动作（Ares + Phobos 旧编号）"));
+    QCOMPARE(explain(3), std::string("第 4 行：动作 114 未知动作（Ares + Phobos 旧编号）"));
     chosen = WidePath(dir / "fork.ini");
     main.chooseEngine(4);
-    QCOMPARE(explain(5), std::string("第 6 行：动作 114 攻击矿车 — 参数 2：目标类型 建筑"));
+    QCOMPARE(explain(3), std::string("第 4 行：动作 114 攻击矿车 — 参数 2：目标类型 建筑"));
     QCOMPARE(insertItems(), 190);
     driver.command(main, res::kCmdCheckFile);
     QVERIFY(messages.Texts().back().starts_with("检查文件: " + U8(WidePath(dir / "ai.ini")) +
@@ -81,9 +81,9 @@ void EngineProfileTest::chosenRememberedAndFollowed() {
 
     // Remembered per opened file: another file has the game's own, the first has its own again.
     open(dir / "other.ini");
-    QCOMPARE(explain(5), std::string("第 6 行：动作 114 未知动作（基础游戏）"));
+    QCOMPARE(explain(3), std::string("第 4 行：动作 114 未知动作（基础游戏）"));
     open(dir / "ai.ini");
-    QCOMPARE(explain(5), std::string("第 6 行：动作 114 攻击矿车 — 参数 2：目标类型 建筑"));
+    QCOMPARE(explain(3), std::string("第 4 行：动作 114 攻击矿车 — 参数 2：目标类型 建筑"));
 
     // A broken table is told and changes nothing.
     WriteBytes(dir / "broken.ini", "[ScriptActions]\n114=x,frames,y\n");
@@ -91,9 +91,9 @@ void EngineProfileTest::chosenRememberedAndFollowed() {
     main.chooseEngine(4);
     QVERIFY(messages.Texts().back().starts_with(U8(WidePath(dir / "broken.ini")) +
                                                 " 第 2 行: 参数种类“frames”未知"));
-    QCOMPARE(explain(5), std::string("第 6 行：动作 114 攻击矿车 — 参数 2：目标类型 建筑"));
+    QCOMPARE(explain(3), std::string("第 4 行：动作 114 攻击矿车 — 参数 2：目标类型 建筑"));
     main.chooseEngine(5); // 不用自定义动作表
-    QCOMPARE(explain(5), std::string("第 6 行：动作 114 未知动作（Ares + Phobos 旧编号）"));
+    QCOMPARE(explain(3), std::string("第 4 行：动作 114 未知动作（Ares + Phobos 旧编号）"));
     main.chooseEngine(0);
     platform::SetOpenFileHandler({});
 }
