@@ -1,5 +1,6 @@
 #include "scripts/scriptwindow.h"
 
+#include "document/filereport.h"
 #include "newentry/renamedialog.h"
 #include "res/entrytextdialogs.h"
 #include "scripts/actionprofiles.h"
@@ -8,7 +9,10 @@
 namespace {
 
 std::u16string ExplainLine(std::u16string_view fieldText, int line, const DocumentModel &model) {
-    return ExplainScriptLine(fieldText, line, model.document, model.actions);
+    std::u16string text = ExplainScriptLine(fieldText, line, model.document, model.actions);
+    // A row of the rules file's lists of lists, by its names.
+    if (model.rules) text += ActionListRowNote(fieldText, line, model.actions, *model.rules);
+    return text;
 }
 
 std::vector<std::u16string> ActionItems(const DocumentModel &model) {
