@@ -128,20 +128,8 @@ std::u16string ListEntry(std::string_view listText, int64_t index, std::u16strin
            Decimal(int64_t(ids.size())) + u" 项）";
 }
 
-} // namespace
-
-std::span<const ScriptAction> ScriptActions() { return kActions; }
-
-const ScriptAction *FindScriptAction(int64_t number) {
-    return number >= 0 && number < int64_t(std::size(kActions)) ? &kActions[number] : nullptr;
-}
-
-std::span<const std::u16string_view> TargetTypeNames() { return kTargetTypes; }
-
-std::span<const std::u16string_view> PhobosTargetTypeNames() { return kPhobosTargetTypes; }
-
-std::u16string ScriptArgumentText(const ScriptAction &action, int64_t argument,
-                                  const Document &document) {
+std::u16string ArgumentText(const ScriptAction &action, int64_t argument,
+                            const Document &document) {
     switch (action.argument) {
     case None:
         return u"不使用";
@@ -186,6 +174,18 @@ std::u16string ScriptArgumentText(const ScriptAction &action, int64_t argument,
     return u"数值 " + Decimal(argument);
 }
 
+} // namespace
+
+std::span<const ScriptAction> ScriptActions() { return kActions; }
+
+const ScriptAction *FindScriptAction(int64_t number) {
+    return number >= 0 && number < int64_t(std::size(kActions)) ? &kActions[number] : nullptr;
+}
+
+std::span<const std::u16string_view> TargetTypeNames() { return kTargetTypes; }
+
+std::span<const std::u16string_view> PhobosTargetTypeNames() { return kPhobosTargetTypes; }
+
 std::optional<ActionLine> ParseActionLine(std::string_view line) {
     line = Unindented(line);
     const size_t digits = line.find_first_not_of("0123456789");
@@ -225,7 +225,7 @@ std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
         return head + u"动作 " + Decimal(parsed->action) + u" 未知动作（" + profile.Label() + u"）";
     std::u16string text = head + u"动作 " + Decimal(parsed->action) + u" " +
                           std::u16string(action->name) + u" — 参数 " + Decimal(parsed->argument) +
-                          u"：" + ScriptArgumentText(*action, parsed->argument, document);
+                          u"：" + ArgumentText(*action, parsed->argument, document);
     if (action->quirk == ActionQuirk::Ignored) text += u"（游戏不执行这个动作）";
     return text;
 }

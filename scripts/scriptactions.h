@@ -96,7 +96,3 @@ InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, 
 // The items of the action list, "编号 名称", in number order; an action an extension or a table
 // gives is prefixed by it: "65 [Ares] 辅助电力".
 std::vector<std::u16string> ScriptActionItems(const ActionProfile &profile = BaseActions());
-
-// What `argument` of `action` means, e.g. "路径点 12"; names from `document`'s lists.
-std::u16string ScriptArgumentText(const ScriptAction &action, int64_t argument,
-                                  const Document &document);
