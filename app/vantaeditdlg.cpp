@@ -289,15 +289,14 @@ void CVantaEditDlg::setActions(ActionProfile profile) {
 
 void CVantaEditDlg::chooseEngine(size_t item) {
     const ActionProfile &actions = model_.actions;
-    // The table in use stays over the engine chosen.
-    std::optional<ActionTable> table;
-    if (!actions.tablePath().empty()) {
-        ActionTableRead read = ReadActionTable(actions.tablePath());
-        table = std::move(read.table);
-    }
-    if (item < size_t(kEngineCount))
-        return setActions(ActionProfile(Engine(item), table ? &*table : nullptr));
     if (item == size_t(kEngineCount) + 1) return setActions(ActionProfile(actions.engine()));
+    if (item < size_t(kEngineCount)) {
+        // The table in use stays over the engine chosen, read again as it now stands.
+        if (actions.tablePath().empty()) return setActions(ActionProfile(Engine(item)));
+        ActionTableRead read = ReadActionTable(actions.tablePath());
+        if (!read.table) platform::ShowAppMessage(read.error + u"\n不再用这个动作表。");
+        return setActions(ActionProfile(Engine(item), read.table ? &*read.table : nullptr));
+    }
     if (item != size_t(kEngineCount)) return;
     const std::u16string path = platform::AskOpenFileName(kOpenFileFilter);
     if (path.empty()) return;

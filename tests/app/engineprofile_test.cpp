@@ -92,6 +92,12 @@ void EngineProfileTest::chosenRememberedAndFollowed() {
     QVERIFY(messages.Texts().back().starts_with(U8(WidePath(dir / "broken.ini")) +
                                                 " 第 2 行: 参数种类“frames”未知"));
     QCOMPARE(explain(3), std::string("第 4 行：动作 114 攻击矿车 — 参数 2：目标类型 建筑"));
+    // Another engine keeps the table over it.
+    main.chooseEngine(2);
+    QCOMPARE(explain(2),
+             "第 3 行：动作 74 未知动作（Ares + Phobos + " + U8(WidePath(dir / "fork.ini")) + "）");
+    QCOMPARE(explain(3), std::string("第 4 行：动作 114 攻击矿车 — 参数 2：目标类型 建筑"));
+    main.chooseEngine(3);
     main.chooseEngine(5); // 不用自定义动作表
     QCOMPARE(explain(3), std::string("第 4 行：动作 114 未知动作（Ares + Phobos 旧编号）"));
     main.chooseEngine(0);
