@@ -46,6 +46,15 @@ public:
     // remembered for the opened file; one that could not is told, and what was used stays.
     void chooseRulesFile();
 
+    // 文件 → 引擎扩展: item `item` of the submenu (基础游戏, Ares, Ares + Phobos, Ares + Phobos
+    // 旧编号, 自定义动作表..., and 不用自定义动作表 while one is used). The script window, its
+    // insert box and the report follow at once; the choice is remembered for the opened file.
+    void chooseEngine(size_t item);
+
+    // 工具 → 迁移到 Phobos 新编号: every script line's action number from the old Phobos
+    // numbering to the new one, as one undo step; lines whose argument changed its unit are told.
+    void migratePhobosNumbers();
+
     // Asks whether the opened file or its include files, changed on disk by another program,
     // are to be loaded again. The editor does this when it is activated and when a file changes.
     void checkFilesOnDisk();
@@ -85,6 +94,11 @@ private:
     void useRememberedRulesFile();
     // 文件 → 导入条目...: another AI file chosen in the open-file dialog, its entries shown.
     void importCommand();
+    // After Open: the engine and action table remembered for the opened file, or the game's own.
+    void useRememberedActions();
+    // The actions are now `profile`'s, remembered for the opened file; the submenu shows them.
+    void setActions(ActionProfile profile);
+    void fillEngineMenu();
     void watchFiles();
 
     DocumentModel model_;

@@ -6,6 +6,7 @@
 #include "cli/diff.h"
 #include "cli/json.h"
 #include "cli/merge.h"
+#include "cli/migrate.h"
 #include "core/document.h"
 #include "core/initext.h"
 #include "document/documentio.h"
@@ -14,6 +15,7 @@
 #include "platform/codepage.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "scripts/actiontable.h"
 
 #include <algorithm>
 #include <array>
@@ -36,8 +38,11 @@ const char kUsage[] =
     "      vantaedit-cli rename [--split] [--no-autodetect] FILE OLD NEW\n"
     "      vantaedit-cli import [--split] [--no-autodetect] FILE FROM ID...\n"
     "      vantaedit-cli copy-chain [--split] [--no-autodetect] FILE TRIGGER COPY...\n"
-    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--format=text|gcc|json] "
-    "FILE...\n"
+    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--engine NAME] [--actions "
+    "TABLE]\n"
+    "                          [--format=text|gcc|json] FILE...\n"
+    "      vantaedit-cli migrate --from phobos-devbuild --to phobos [--split] [--no-autodetect] "
+    "FILE\n"
     "      vantaedit-cli diff [--format=text|json] OLD NEW\n"
     "      vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n"
     "      vantaedit-cli --version | --help\n"
@@ -89,6 +94,14 @@ const char kUsage[] =
     "                 [InfantryTypes]、[VehicleTypes]、[AircraftTypes] 或 [BuildingTypes] 中，\n"
     "                 触发和队伍的国家要在 [Countries] 中（不分英文字母大小写）；报告第一行写明\n"
     "                 规则文件，其中没有这些列表时也写明。规则文件无法读取时整次运行失败（1）。\n"
+    "  --engine NAME  按哪套脚本动作检查: base（基础游戏，默认）、ares（Ares）、phobos\n"
+    "                 （Ares + Phobos）、phobos-devbuild（Ares + Phobos 旧编号）；报告第一行和 "
+    "JSON\n"
+    "                 的 \"actions\" 写明所用的动作表。别的动作表能解释文件用到的全部动作时，\n"
+    "                 第一行另加一句提示（gcc 格式为 FILE: note: ... [engine-hint]）。\n"
+    "  --actions TABLE  mod 自己的动作表（[ScriptActions] 中每行 编号=名称,种类,说明），\n"
+    "                 加在所选的动作之上，同号的取代原有的。无法读取或有读不懂的行时整次运行\n"
+    "                 失败（1），原因写明文件和行号。\n"
     "  --format=text  默认：给人看的报告，如下例\n"
     "  --format=gcc   每项一行: FILE:LINE: warning: ID: 说明 [kind]；无法读取的文件为\n"
     "                 FILE: error: 说明 [unreadable-file]，无法读取的规则文件为\n"
@@ -107,6 +120,11 @@ const char kUsage[] =
     "    0 没有发现问题; 3 有发现（包括不存在的包含文件）; 1 FILE 或 RULES 无法读取，\n"
     "    或保存会拒绝（某个包含文件存在却无法读取，或 [#include] 第 15 行以后还有包含文件）;\n"
     "    2 用法错误。\n"
+    "\n"
+    "migrate: 像 save 一样读取 FILE，把每个脚本动作行的动作编号从 Phobos 开发版的旧编号改为\n"
+    "  0.3 起的新编号（--from phobos --to phobos-devbuild 则反过来），别的一个字节也不改\n"
+    "  （参数、负数参数、空白和注释照旧）；参数单位变了的动作（125、126: 帧改为秒）逐行写在\n"
+    "  标准错误上，不换算。再像 save 一样保存，退出状态同 save。\n"
     "\n"
     "报告示例:\n"
     "  检查文件: /mods/ai.ini\n"
@@ -173,6 +191,7 @@ struct Checked {
     std::vector<Finding> findings;
     int otherSections = 0;
     std::u16string report; // the text form
+    std::u16string hint;   // another profile that explains every action the file uses
 };
 
 // How bad a status is: a file that could not be checked outweighs findings.
@@ -204,7 +223,8 @@ public:
     std::vector<std::u16string> messages;
 };
 
-Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules) {
+Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules,
+                 const ActionProfile &actions) {
     Checked checked;
     checked.argument = file;
     // Messages are written where the user sees them, and kept for the report.
@@ -230,8 +250,10 @@ Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules) {
         return checked;
     }
     const DroppedOnSave &dropped = document.droppedOnSave;
-    const std::vector<Finding> broken = FindBrokenReferences(document, rules);
-    checked.report = FileReportText(document.openedPath, dropped, &broken, rules);
+    ActionsCheck actionsCheck{&actions, {}};
+    const std::vector<Finding> broken = FindBrokenReferences(document, rules, &actionsCheck);
+    checked.report = FileReportText(document.openedPath, dropped, &broken, rules, &actionsCheck);
+    checked.hint = std::move(actionsCheck.hint);
     checked.findings = dropped.findings;
     checked.findings.insert(checked.findings.end(), broken.begin(), broken.end());
     checked.otherSections = dropped.otherSections;
@@ -255,7 +277,17 @@ void PrintText(const std::vector<Checked> &files) {
     }
 }
 
-void PrintGcc(const std::vector<Checked> &files, const Rules *rules) {
+// The action table of a run: as given on the command line, and what reading it gave.
+struct Actions {
+    Engine engine = Engine::Base;
+    std::string argument; // empty without --actions
+    ActionTableRead read;
+};
+
+void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Actions &actions) {
+    if (!actions.argument.empty() && !actions.read.table)
+        Print(stdout, actions.argument + ": error: " + Utf8(actions.read.error) +
+                          " [unreadable-actions]\n");
     if (rules && !rules->read.rules)
         Print(stdout,
               rules->argument + ": error: " + Utf8(rules->read.error) + " [unreadable-rules]\n");
@@ -265,6 +297,8 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules) {
     for (const Checked &checked : files) {
         if (checked.status == 1)
             Print(stdout, checked.argument + ": error: " + checked.error + " [unreadable-file]\n");
+        if (!checked.hint.empty())
+            Print(stdout, checked.argument + ": note: " + Utf8(checked.hint) + " [engine-hint]\n");
         for (const Finding &finding : checked.findings) {
             std::string line = PathOf(checked, finding);
             if (finding.line > 0) line += ":" + std::to_string(finding.line);
@@ -275,11 +309,13 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules) {
     }
 }
 
-void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules) {
+void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules,
+               const Actions &actions, const ActionProfile *profile) {
     Json::Array checkedFiles;
     for (const Checked &checked : files) {
         Json::Object file{{"file", checked.argument}, {"status", checked.status}};
         if (checked.status == 1) file.emplace_back("error", checked.error);
+        if (!checked.hint.empty()) file.emplace_back("hint", Utf8(checked.hint));
         Json::Array findings;
         std::array<int, 3> groups{};
         std::map<std::string, int> kinds;
@@ -308,6 +344,13 @@ void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules
     }
     Json::Object run{
         {"version", VANTAEDIT_VERSION}, {"status", status}, {"files", std::move(checkedFiles)}};
+    Json::Object used{{"engine", std::string(EngineName(actions.engine))},
+                      {"name", Utf8(EngineLabel(actions.engine))}};
+    if (!actions.argument.empty()) used.emplace_back("table", actions.argument);
+    if (profile) used.emplace_back("actions", int(profile->Actions().size()));
+    if (!actions.argument.empty() && !actions.read.table)
+        used.emplace_back("error", Utf8(actions.read.error));
+    run.emplace_back("actions", std::move(used));
     if (rules && rules->read.rules) {
         const RulesFile &read = *rules->read.rules;
         run.emplace_back("rules", Json::Object{{"file", rules->argument},
@@ -320,11 +363,13 @@ void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules
     Print(stdout, Json(std::move(run)).Indented());
 }
 
-// check [--no-autodetect] [--rules RULES] [--format=...] FILE...
+// check [--no-autodetect] [--rules RULES] [--engine NAME] [--actions TABLE] [--format=...] FILE...
 int Check(int argc, char **argv) {
     bool autodetect = true;
     Format format = Format::Text;
     std::optional<Rules> rules;
+    Actions actions;
+    bool engineGiven = false;
     std::vector<const char *> files;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-autodetect") == 0) {
@@ -332,6 +377,16 @@ int Check(int argc, char **argv) {
         } else if (std::strcmp(argv[i], "--rules") == 0) {
             if (i + 1 == argc || !*argv[i + 1] || rules) return Usage(stderr, 2);
             rules.emplace().argument = argv[++i];
+        } else if (std::strcmp(argv[i], "--engine") == 0) {
+            if (i + 1 == argc || engineGiven) return Usage(stderr, 2);
+            const std::optional<Engine> engine = EngineNamed(argv[++i]);
+            if (!engine) return Usage(stderr, 2);
+            actions.engine = *engine;
+            engineGiven = true;
+        } else if (std::strcmp(argv[i], "--actions") == 0) {
+            if (i + 1 == argc || !*argv[i + 1] || !actions.argument.empty())
+                return Usage(stderr, 2);
+            actions.argument = argv[++i];
         } else if (std::strcmp(argv[i], "--format=text") == 0) {
             format = Format::Text;
         } else if (std::strcmp(argv[i], "--format=gcc") == 0) {
@@ -353,20 +408,33 @@ int Check(int argc, char **argv) {
         rules->read = ReadRulesFile(platform::AbsolutePathOf(rules->argument.c_str()));
     }
     const RulesFile *names = rules && rules->read.rules ? &*rules->read.rules : nullptr;
-    if (rules && !names) {
+    std::optional<ActionProfile> profile;
+    if (!actions.argument.empty()) {
+        // Named as the command line names it, in messages and in the report.
+        actions.read = ReadActionTable(Wide(actions.argument.c_str()));
+        if (actions.read.table) profile.emplace(actions.engine, &*actions.read.table);
+    } else {
+        profile.emplace(actions.engine);
+    }
+    if (!profile) {
+        // Checked against other actions than the user asked for, the report would mislead.
+        status = 1;
+        if (format == Format::Text) Print(stderr, Utf8(actions.read.error) + "\n");
+    } else if (rules && !names) {
         // Checked without the names the user asked for, the files would look clean: no file is.
         status = 1;
         if (format == Format::Text) Print(stderr, Utf8(rules->read.error) + "\n");
     } else {
         for (const char *file : files) {
-            checked.push_back(CheckOne(file, autodetect, names));
+            checked.push_back(CheckOne(file, autodetect, names, *profile));
             if (Severity(checked.back().status) > Severity(status)) status = checked.back().status;
         }
     }
     const Rules *given = rules ? &*rules : nullptr;
     if (format == Format::Text) PrintText(checked);
-    if (format == Format::Gcc) PrintGcc(checked, given);
-    if (format == Format::Json) PrintJson(checked, status, given);
+    if (format == Format::Gcc) PrintGcc(checked, given, actions);
+    if (format == Format::Json)
+        PrintJson(checked, status, given, actions, profile ? &*profile : nullptr);
     return status;
 }
 
@@ -419,6 +487,7 @@ int Run(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv, false);
     if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
+    if (argc >= 3 && std::strcmp(argv[1], "migrate") == 0) return Migrate(argc, argv, kUsage);
     if (argc >= 3 && std::strcmp(argv[1], "diff") == 0)
         return RunDiff(argc, argv, [] { return Usage(stderr, 2); });
     if (argc >= 3 && std::strcmp(argv[1], "merge") == 0)

@@ -25,9 +25,10 @@ std::u16string Decimal(size_t n) {
     return std::u16string(digits.begin(), digits.end());
 }
 
-// One pass over the lines of one file: the list lines under the headers of the five lists.
+// One pass over the lines of one file: the list lines under the headers of the five lists, and the
+// rows of the two lists of lists.
 void ReadLists(std::string_view text, RulesFile &rules) {
-    enum class List { None, Types, Countries } list = List::None;
+    enum class List { None, Types, Countries, AiTargetTypes, AiScriptsList } list = List::None;
     ForEachLine(text, [&](std::string_view line) {
         if (StartsWith(line, "[")) {
             // The header names the text up to its first ']', as the AI lists' headers do.
@@ -37,12 +38,22 @@ void ReadLists(std::string_view text, RulesFile &rules) {
             const bool types = std::find(std::begin(kTypeLists), std::end(kTypeLists), key) !=
                                std::end(kTypeLists);
             const bool countries = key == kCountryList;
-            list = types ? List::Types : countries ? List::Countries : List::None;
+            list = types                    ? List::Types
+                   : countries              ? List::Countries
+                   : key == "AITargetTypes" ? List::AiTargetTypes
+                   : key == "AIScriptsList" ? List::AiScriptsList
+                                            : List::None;
             rules.hasTypeList = rules.hasTypeList || types;
             rules.hasCountryList = rules.hasCountryList || countries;
             return;
         }
         if (list == List::None || (!IsAppendLine(line) && !IsRegistryLine(line))) return;
+        if (list == List::AiTargetTypes || list == List::AiScriptsList) {
+            const std::string_view value = ReferenceIn(line.substr(line.find('=') + 1));
+            (list == List::AiTargetTypes ? rules.aiTargetTypes : rules.aiScriptsList)
+                .emplace_back(value);
+            return;
+        }
         const std::string id = ListLineId(line);
         if (id.empty()) return;
         if (list == List::Types)

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 class RulesFile {
 public:
@@ -15,6 +16,10 @@ public:
     // [BuildingTypes]; [Countries].
     bool hasTypeList = false;
     bool hasCountryList = false;
+    // The rows of [AITargetTypes] and [AIScriptsList], which the engine extension's actions name
+    // by their place from 0: each row's value as written (type or script names and commas).
+    std::vector<std::string> aiTargetTypes;
+    std::vector<std::string> aiScriptsList;
 
     void AddType(std::string_view name) { types_.insert(Folded(name)); }
     void AddCountry(std::string_view name) { countries_.insert(Folded(name)); }

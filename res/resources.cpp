@@ -42,11 +42,15 @@ constexpr MenuItem kFileItems[] = {
     {u"导入条目...", kCmdImport},
     {u"检查文件...", kCmdCheckFile},
     {u"规则文件...", kCmdRulesFile},
+    {u"引擎扩展", kCmdEngine},
     {u"退出程序", kCmdExit},
 };
 constexpr MenuItem kEditItems[] = {
     {u"撤销", kCmdUndo},
     {u"重做", kCmdRedo},
+};
+constexpr MenuItem kToolItems[] = {
+    {u"迁移到 Phobos 新编号", kCmdMigratePhobos},
 };
 constexpr MenuItem kWindowItems[] = {
     {u"显示所有窗口", kCmdShowAll},
@@ -58,10 +62,8 @@ constexpr MenuItem kHelpItems[] = {
     {kAboutItem, kCmdAbout},
 };
 constexpr Popup kMainPopups[] = {
-    {u"文件", kFileItems},
-    {u"编辑", kEditItems},
-    {u"窗口", kWindowItems},
-    {u"帮助", kHelpItems},
+    {u"文件", kFileItems},   {u"编辑", kEditItems}, {u"工具", kToolItems},
+    {u"窗口", kWindowItems}, {u"帮助", kHelpItems},
 };
 constexpr Menu kMainMenu = {kIdMainMenu, kMainPopups};
 

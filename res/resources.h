@@ -30,6 +30,8 @@ enum : int {
     kCmdRecentFiles = 32813, // the item that holds the recent files as a submenu
     kCmdRulesFile = 32814,
     kCmdImport = 32815,
+    kCmdEngine = 32816, // the item that holds the engine profiles as a submenu
+    kCmdMigratePhobos = 32817,
 };
 
 // The id of controls that code never reaches: labels and decorations.

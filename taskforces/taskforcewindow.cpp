@@ -32,7 +32,7 @@ EntryWindowKind TaskForceKind() {
         .explanationId = kIdTaskForceExplanation,
         .explain = ExplainLine,
         .insertId = kNoId,
-        .insertItems = {},
+        .insertItems = nullptr,
         .insert = nullptr,
         .usedKind = UsedKind::TaskForce,
         .text = kTaskForceTextKind,

@@ -20,8 +20,10 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
              u"队伍", OpenTeam),
       titleId_(title_->text()) {
     if (insertBox_) {
-        insertBox_->setItems(kind_.insertItems);
+        insertBox_->setItems(kind_.insertItems(model_));
         insertBox_->setOnChosen([this](int item) { insertLine(item); });
+        actionsChanged_ = model_.actionsChanged.connect(
+            [this] { insertBox_->setItems(kind_.insertItems(model_)); });
     }
     text_->setOnCaretMoved([this] { explainCaretLine(); });
     setShown(false);
@@ -42,7 +44,7 @@ void EntryTextWindow::explainCaretLine() {
 
 void EntryTextWindow::insertLine(int item) {
     if (!shown_) return;
-    const InsertedLine inserted = kind_.insert(text_->text(), text_->caretLine(), item);
+    const InsertedLine inserted = kind_.insert(text_->text(), text_->caretLine(), item, model_);
     text_->replaceText(inserted.text);
     text_->setCaretLine(inserted.line);
     // The box reads as a menu again, and typing goes on in the new line.

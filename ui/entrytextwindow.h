@@ -34,7 +34,10 @@ struct InsertedLine {
     std::u16string text;
     int line = 0;
 };
-using LineInserter = InsertedLine (*)(std::u16string_view fieldText, int caretLine, int item);
+using LineInserter = InsertedLine (*)(std::u16string_view fieldText, int caretLine, int item,
+                                      const DocumentModel &model);
+// The insert box's items, as the model stands.
+using InsertItems = std::vector<std::u16string> (*)(const DocumentModel &model);
 
 struct EntryWindowKind {
     int templateId;
@@ -45,7 +48,7 @@ struct EntryWindowKind {
     LineExplainer explain;
     // A combo box whose items add a line to the field; res::kNoId for none.
     int insertId;
-    std::vector<std::u16string> insertItems;
+    InsertItems insertItems; // filled again when the model's actions change
     LineInserter insert;
     UsedKind usedKind; // which teams use an entry: by their TaskForce= or Script=
     EntryTextKind text;
@@ -118,5 +121,5 @@ private:
     // The ID that Save and Tidy work on: what the title shows, without a note after it.
     std::u16string titleId_;
     bool shown_ = false;
-    Signal::Connection restored_, changed_;
+    Signal::Connection restored_, changed_, actionsChanged_;
 };
