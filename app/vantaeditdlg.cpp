@@ -144,6 +144,7 @@ void CVantaEditDlg::onCommand(int id) {
         break;
     case res::kCmdImport:
         importCommand();
+        break;
     case res::kCmdMigratePhobos:
         migratePhobosNumbers();
         break;
