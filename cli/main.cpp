@@ -2,6 +2,7 @@
 // the file report, without any window. Messages the editor would show in a box go to standard
 // error.
 
+#include "cli/explain.h"
 #include "cli/json.h"
 #include "core/document.h"
 #include "core/initext.h"
@@ -33,6 +34,7 @@ const char kUsage[] =
     "      vantaedit-cli rename [--split] [--no-autodetect] FILE OLD NEW\n"
     "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--format=text|gcc|json] "
     "FILE...\n"
+    "      vantaedit-cli explain [--rules RULES] [--csf FILE] [--format=text|json] FILE ID...\n"
     "      vantaedit-cli --version | --help\n"
     "\n"
     "save: 像编辑器的“打开”一样读取 FILE（连同其 [#include] 中的文件），再像“保存”一样写回：\n"
@@ -80,6 +82,20 @@ const char kUsage[] =
     "    0 没有发现问题; 3 有发现（包括不存在的包含文件）; 1 FILE 或 RULES 无法读取，\n"
     "    或保存会拒绝（某个包含文件存在却无法读取，或 [#include] 第 15 行以后还有包含文件）;\n"
     "    2 用法错误。\n"
+    "\n"
+    "explain: 同样读取 FILE，逐行说明每个 ID 的条目（人员、脚本、队伍或触发；两类共用的 ID\n"
+    "  各说明一次）的每一行，同编辑器窗口的说法：成员的类型和名称、脚本动作和参数、\n"
+    "  队伍的人员、脚本和国家、触发的队伍、国家和条件单位。\n"
+    "  --rules RULES  按规则文件说出类型、建筑和国家的名称（Name=）\n"
+    "  --csf FILE     再按字符串表 FILE（.csf）说出类型的 UIName= 文字，优先于 Name=\n"
+    "  --format=text  默认：每个条目一段，每行“行号: 原文”，下一行是说明\n"
+    "  --format=json  一个 UTF-8 JSON 数组，每个条目一个对象: "
+    "{\"kind\"(task-force、script、team、\n"
+    "                 trigger), \"id\", \"file\", \"lines\": "
+    "[{\"line\"(在其文件中，只在文档中时为\n"
+    "                 null), \"text\", \"meaning\", \"refers\"(该行指向的 ID，有时才有)}]}\n"
+    "  退出状态: 0 成功; 4 有 ID 不是任何条目（其余照常说明）; 1 FILE、RULES 或字符串表无法读取，\n"
+    "    或某个包含文件存在却无法读取; 2 用法错误。\n"
     "\n"
     "报告示例:\n"
     "  检查文件: /mods/ai.ini\n"
@@ -375,6 +391,8 @@ int Run(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv, false);
     if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
+    if (argc >= 3 && std::strcmp(argv[1], "explain") == 0)
+        return Explain(argc, argv, [] { return Usage(stderr, 2); });
     return Usage(stderr, 2);
 }
 

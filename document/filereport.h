@@ -7,6 +7,8 @@
 #include "core/registrylist.h"
 #include "document/rulesfile.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,11 +37,38 @@ DroppedOnSave FindDroppedOnSave(const FileSlots &slots);
 std::vector<Finding> FindBrokenReferences(const Document &document,
                                           const RulesFile *rules = nullptr);
 
+// The type of a member line "N=count,TYPE" (a ';' note after it), or nullopt for any other line.
+std::optional<std::string_view> MemberLineType(std::string_view row);
+
 // What the task force window tells of the member line at `lineIndex` (from 0) of its edit-field
-// text: "第 2 行：类型 HTNKK 不在规则文件中" when the rules file gives no such type; empty for a
-// line whose type it knows and for any other line.
-std::u16string UnknownMemberTypeNote(std::u16string_view fieldText, int lineIndex,
-                                     const RulesFile &rules);
+// text, with a rules file that has type lists: "第 2 行：3 × HTNK — Grizzly Battle Tank（车辆）"
+// (the name the player sees, when the type has one), or "第 2 行：类型 HTNKK 不在规则文件中".
+// Empty for any other line, and without such a rules file.
+std::u16string ExplainMemberLine(std::u16string_view fieldText, int lineIndex,
+                                 const ModNames &names);
+
+// Where the lines of entries stand in the files Open read, for tools that name them by file and
+// line. Scans the files once.
+class EntryLocator {
+public:
+    explicit EntryLocator(const Document &document);
+    ~EntryLocator();
+    EntryLocator(const EntryLocator &) = delete;
+    EntryLocator &operator=(const EntryLocator &) = delete;
+
+    struct Place {
+        std::u16string file; // as the report names it
+        int line = 0;        // from 1
+    };
+    // Line `bodyLine` (from 0; -1 for the header line) of the body the document holds for entry
+    // `id` of kind `kind` (0 task forces, 1 scripts, 2 teams), or the line of trigger `id` (kind
+    // 3). Nothing when the files do not hold that body as the document does.
+    std::optional<Place> Locate(int kind, std::string_view id, std::string_view body, int bodyLine);
+
+private:
+    struct Files;
+    std::unique_ptr<Files> files_;
+};
 
 // Where a finding is told: "ai.ini 第 40 行", or "文档中" for one only the document has.
 std::u16string FindingPlace(const Finding &finding);

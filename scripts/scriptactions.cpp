@@ -2,6 +2,7 @@
 
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "scripts/buildingargument.h"
 
 #include <algorithm>
 #include <array>
@@ -62,9 +63,11 @@ constexpr ScriptAction kActions[] = {
     {43, u"等待装满", None, u"等运输工具装满乘员再继续"},
     {44, u"卡车卸货", None, u"卡车放下货物"},
     {45, u"卡车装货", None, u"卡车装上货物"},
-    {46, u"攻击敌方建筑", Number,
-     u"攻击参数所指类型的敌方建筑；参数为建筑列表序号，加上 65536 的倍数选挑哪一座"},
-    {47, u"移动到敌方建筑", Number, u"移动到参数所指类型的敌方建筑旁；参数同动作 46"},
+    {46, u"攻击敌方建筑", Building,
+     u"攻击参数所指类型的敌方建筑；参数为 [BuildingTypes] 序号加上方式 × 65536（0 威胁最小，1 "
+     u"威胁最大，"
+     u"2 最近，3 最远）"},
+    {47, u"移动到敌方建筑", Building, u"移动到参数所指类型的敌方建筑旁；参数同动作 46"},
     {48, u"侦察", None, u"四处侦察", ActionQuirk::Ignored},
     {49, u"记录成功", None, u"把这次行动记为成功，触发的权重随之提高"},
     {50, u"闪烁", Duration, u"成员闪白光，参数为帧数"},
@@ -73,9 +76,9 @@ constexpr ScriptAction kActions[] = {
     {53, u"在敌方基地集结", None, u"在敌方基地附近集合"},
     {54, u"回基地集结", None, u"在本方基地附近集合"},
     {55, u"铁幕保护", None, u"请求所属方对队伍使用铁幕"},
-    {56, u"超时空传送攻击建筑", Number, u"请求超时空传送到参数所指的敌方建筑旁；参数同动作 46"},
+    {56, u"超时空传送攻击建筑", Building, u"请求超时空传送到参数所指的敌方建筑旁；参数同动作 46"},
     {57, u"超时空传送攻击目标", Target, u"请求超时空传送到参数所指类型的敌方目标旁"},
-    {58, u"移动到本方建筑", Number, u"移动到参数所指类型的本方建筑旁；参数同动作 46"},
+    {58, u"移动到本方建筑", Building, u"移动到参数所指类型的本方建筑旁；参数同动作 46"},
     {59, u"攻击路径点上的建筑", Waypoint, u"攻击参数所指路径点上的建筑"},
     {60, u"进入回收站", None, u"成员进入本方的回收建筑，换回资金"},
     {61, u"进入坦克碉堡", None, u"车辆成员进入附近的坦克碉堡"},
@@ -114,8 +117,8 @@ std::u16string ListEntry(std::string_view listText, int64_t index, std::u16strin
            Decimal(int64_t(ids.size())) + u" 项）";
 }
 
-std::u16string ArgumentText(const ScriptAction &action, int64_t argument,
-                            const Document &document) {
+std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const Document &document,
+                            const ModNames &names) {
     switch (action.argument) {
     case None:
         return u"不使用";
@@ -135,6 +138,8 @@ std::u16string ArgumentText(const ScriptAction &action, int64_t argument,
         return ListEntry(document.teamListText, argument, u"队伍");
     case Line:
         return u"第 " + Decimal(argument) + u" 行";
+    case Building:
+        return ExplainBuildingArgument(argument, names);
     case Number:
         break;
     }
@@ -172,7 +177,7 @@ std::optional<ActionLine> ParseActionLine(std::string_view line) {
 }
 
 std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
-                                 const Document &document) {
+                                 const Document &document, const ModNames &names) {
     const std::vector<std::u16string_view> lines = LinesOf(fieldText);
     const std::u16string head = u"第 " + Decimal(int64_t(lineIndex) + 1) + u" 行：";
     if (lineIndex < 0 || size_t(lineIndex) >= lines.size()) return head + u"空行";
@@ -189,7 +194,7 @@ std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
     if (!action) return head + u"动作 " + Decimal(parsed->action) + u" 未知动作";
     std::u16string text = head + u"动作 " + Decimal(parsed->action) + u" " +
                           std::u16string(action->name) + u" — 参数 " + Decimal(parsed->argument) +
-                          u"：" + ArgumentText(*action, parsed->argument, document);
+                          u"：" + ArgumentText(*action, parsed->argument, document, names);
     if (action->quirk == ActionQuirk::Ignored) text += u"（游戏不执行这个动作）";
     return text;
 }

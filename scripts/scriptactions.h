@@ -4,6 +4,7 @@
 // shows it and the file report checks against it.
 
 #include "core/document.h"
+#include "core/modnames.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,7 @@ enum class ArgumentKind {
     Team,     // an index into the file's own team list, from 0
     Line,     // a line of this script, from 1
     Number,   // a plain number whose meaning the action's line gives
+    Building, // a building type and how to pick one: see buildingargument.h
 };
 
 // What the game is known to do with an action beyond its description.
@@ -62,9 +64,10 @@ std::optional<ActionLine> ParseActionLine(std::string_view line);
 
 // What the line at `lineIndex` (from 0) of a script's edit-field text means, e.g. "第 4 行：动作 3
 // 移动到路径点 — 参数 12：路径点 12". Script and team indexes are decoded by the IDs of
-// `document`'s lists. Lines that are not action lines get a short note of what they are.
+// `document`'s lists, building types by the rules file's [BuildingTypes] when `names` has one.
+// Lines that are not action lines get a short note of what they are.
 std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
-                                 const Document &document);
+                                 const Document &document, const ModNames &names = {});
 
 // The field text with the line "N=action,0" after the line at `caretLine` (from 0), N one more than
 // the highest numbered line of the text (0 when it has none); an empty last line takes the new

@@ -8,7 +8,7 @@
 namespace {
 
 std::u16string ExplainLine(std::u16string_view fieldText, int line, const DocumentModel &model) {
-    return ExplainScriptLine(fieldText, line, model.document);
+    return ExplainScriptLine(fieldText, line, model.document, model.names());
 }
 
 // The items list the actions in number order.

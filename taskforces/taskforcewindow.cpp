@@ -7,9 +7,9 @@
 
 namespace {
 
-// A member line whose type the mod's rules file does not give; nothing without a rules file.
+// The member line's type by its name and kind in the mod's rules file; nothing without one.
 std::u16string ExplainLine(std::u16string_view fieldText, int line, const DocumentModel &model) {
-    return model.rules ? UnknownMemberTypeNote(fieldText, line, *model.rules) : std::u16string();
+    return ExplainMemberLine(fieldText, line, model.names());
 }
 
 EntryWindowKind TaskForceKind() {

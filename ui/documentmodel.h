@@ -24,6 +24,10 @@ public:
     History history;
     // The mod's rules file the names are checked against, while the opened file has one.
     std::optional<RulesFile> rules;
+    // The mod's string table, which gives the names the player sees, while the file has one.
+    std::optional<StringTable> strings;
+
+    ModNames names() const { return {rules ? &*rules : nullptr, strings ? &*strings : nullptr}; }
 
     // Runs `action`, which may change the document's texts, as one undo step named `name`.
     template <class Action> void Edit(std::u16string name, Action &&action) {
@@ -62,8 +66,14 @@ public:
         changed.notify();
     }
 
-    // The texts, the unsaved state, what Undo and Redo would do or the rules file may have
-    // changed.
+    // The names are now taken from `content`'s texts, or from no string table.
+    void SetStrings(std::optional<StringTable> content) {
+        strings = std::move(content);
+        changed.notify();
+    }
+
+    // The texts, the unsaved state, what Undo and Redo would do, the rules file or the string
+    // table may have changed.
     Signal changed;
     // The content was replaced as a whole: lists are to be filled again from the texts.
     Signal restored;

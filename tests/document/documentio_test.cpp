@@ -674,10 +674,11 @@ TEST(FileReport, NamesAgainstTheRulesFile) {
     WriteIni(dir / "rules.ini", full);
     const RulesFile rules = *ReadRulesFile(WidePath(dir / "rules.ini")).rules;
     const std::u16string field = U16("[F]\n0=1,Htnk\n1=2,HTNKK ;typo\nName=x\n");
-    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 1, rules)), "");
-    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 2, rules)), "第 3 行：类型 HTNKK 不在规则文件中");
-    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 3, rules)), "");
-    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 9, rules)), "");
+    EXPECT_EQ(U8(ExplainMemberLine(field, 1, {&rules})), "第 2 行：1 × Htnk（车辆）");
+    EXPECT_EQ(U8(ExplainMemberLine(field, 2, {&rules})), "第 3 行：类型 HTNKK 不在规则文件中");
+    EXPECT_EQ(U8(ExplainMemberLine(field, 3, {&rules})), "");
+    EXPECT_EQ(U8(ExplainMemberLine(field, 9, {&rules})), "");
+    EXPECT_EQ(U8(ExplainMemberLine(field, 1, {})), "");
 }
 
 // A rules file that cannot be read is no empty list: it gives no rules, and says why.
