@@ -8,6 +8,7 @@
 #include "core/initext.h"
 #include "document/documentio.h"
 #include "document/filereport.h"
+#include "document/stringtable.h"
 #include "newentry/entryops.h"
 #include "platform/codepage.h"
 #include "platform/seams.h"
@@ -32,8 +33,8 @@ namespace {
 const char kUsage[] =
     "用法: vantaedit-cli save [--split] [--no-autodetect] FILE\n"
     "      vantaedit-cli rename [--split] [--no-autodetect] FILE OLD NEW\n"
-    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--format=text|gcc|json] "
-    "FILE...\n"
+    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--csf FILE] "
+    "[--format=text|gcc|json] FILE...\n"
     "      vantaedit-cli explain [--rules RULES] [--csf FILE] [--format=text|json] FILE ID...\n"
     "      vantaedit-cli --version | --help\n"
     "\n"
@@ -64,6 +65,10 @@ const char kUsage[] =
     "                 [InfantryTypes]、[VehicleTypes]、[AircraftTypes] 或 [BuildingTypes] 中，\n"
     "                 触发和队伍的国家要在 [Countries] 中（不分英文字母大小写）；报告第一行写明\n"
     "                 规则文件，其中没有这些列表时也写明。规则文件无法读取时整次运行失败（1）。\n"
+    "  --csf FILE     同时读取 mod 的字符串表 "
+    "FILE（.csf）；它无法读取或已损坏时整次运行失败（1），\n"
+    "                 gcc 格式为 FILE: error: 说明 [unreadable-strings]，json 中另有\n"
+    "                 \"strings\": {\"file\", \"texts\"}（无法读取时为 \"file\", \"error\"）\n"
     "  --format=text  默认：给人看的报告，如下例\n"
     "  --format=gcc   每项一行: FILE:LINE: warning: ID: 说明 [kind]；无法读取的文件为\n"
     "                 FILE: error: 说明 [unreadable-file]，无法读取的规则文件为\n"
@@ -217,6 +222,12 @@ struct Rules {
     RulesRead read;
 };
 
+// The string table of a run, likewise.
+struct Strings {
+    std::string argument;
+    StringTableRead read;
+};
+
 void PrintText(const std::vector<Checked> &files) {
     bool first = true;
     for (const Checked &checked : files) {
@@ -227,7 +238,10 @@ void PrintText(const std::vector<Checked> &files) {
     }
 }
 
-void PrintGcc(const std::vector<Checked> &files, const Rules *rules) {
+void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strings *strings) {
+    if (strings && !strings->read.table)
+        Print(stdout, strings->argument + ": error: " + Utf8(strings->read.error) +
+                          " [unreadable-strings]\n");
     if (rules && !rules->read.rules)
         Print(stdout,
               rules->argument + ": error: " + Utf8(rules->read.error) + " [unreadable-rules]\n");
@@ -247,7 +261,8 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules) {
     }
 }
 
-void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules) {
+void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules,
+               const Strings *strings) {
     Json::Array checkedFiles;
     for (const Checked &checked : files) {
         Json::Object file{{"file", checked.argument}, {"status", checked.status}};
@@ -289,6 +304,12 @@ void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules
         run.emplace_back(
             "rules", Json::Object{{"file", rules->argument}, {"error", Utf8(rules->read.error)}});
     }
+    if (strings && strings->read.table)
+        run.emplace_back("strings", Json::Object{{"file", strings->argument},
+                                                 {"texts", int(strings->read.table->size())}});
+    else if (strings)
+        run.emplace_back("strings", Json::Object{{"file", strings->argument},
+                                                 {"error", Utf8(strings->read.error)}});
     Print(stdout, Json(std::move(run)).Indented());
 }
 
@@ -297,10 +318,14 @@ int Check(int argc, char **argv) {
     bool autodetect = true;
     Format format = Format::Text;
     std::optional<Rules> rules;
+    std::optional<Strings> strings;
     std::vector<const char *> files;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-autodetect") == 0) {
             autodetect = false;
+        } else if (std::strcmp(argv[i], "--csf") == 0) {
+            if (i + 1 == argc || !*argv[i + 1] || strings) return Usage(stderr, 2);
+            strings.emplace().argument = argv[++i];
         } else if (std::strcmp(argv[i], "--rules") == 0) {
             if (i + 1 == argc || !*argv[i + 1] || rules) return Usage(stderr, 2);
             rules.emplace().argument = argv[++i];
@@ -324,8 +349,14 @@ int Check(int argc, char **argv) {
         MessagesToStderr shown; // about its include files
         rules->read = ReadRulesFile(platform::AbsolutePathOf(rules->argument.c_str()));
     }
+    if (strings)
+        strings->read = ReadStringTable(platform::AbsolutePathOf(strings->argument.c_str()));
     const RulesFile *names = rules && rules->read.rules ? &*rules->read.rules : nullptr;
-    if (rules && !names) {
+    if (strings && !strings->read.table) {
+        // A string table the user named but that cannot be read fails the run as a rules file does.
+        status = 1;
+        if (format == Format::Text) Print(stderr, Utf8(strings->read.error) + "\n");
+    } else if (rules && !names) {
         // Checked without the names the user asked for, the files would look clean: no file is.
         status = 1;
         if (format == Format::Text) Print(stderr, Utf8(rules->read.error) + "\n");
@@ -336,9 +367,10 @@ int Check(int argc, char **argv) {
         }
     }
     const Rules *given = rules ? &*rules : nullptr;
+    const Strings *table = strings ? &*strings : nullptr;
     if (format == Format::Text) PrintText(checked);
-    if (format == Format::Gcc) PrintGcc(checked, given);
-    if (format == Format::Json) PrintJson(checked, status, given);
+    if (format == Format::Gcc) PrintGcc(checked, given, table);
+    if (format == Format::Json) PrintJson(checked, status, given, table);
     return status;
 }
 

@@ -10,39 +10,12 @@ using namespace testsupport;
 
 namespace {
 
-std::string Number(uint32_t n) {
-    return {char(n & 0xff), char(n >> 8 & 0xff), char(n >> 16 & 0xff), char(n >> 24)};
-}
-
-// A label with its strings; a string with an extra value is written as "WRTS".
-struct Label {
-    std::string name;
-    std::vector<std::u16string> texts;
-    std::string extra;
-};
-
-std::string TableBytes(const std::vector<Label> &labels) {
-    std::string bytes =
-        " FSC" + Number(3) + Number(uint32_t(labels.size())) + Number(0) + Number(0) + Number(0);
-    for (const Label &label : labels) {
-        bytes += " LBL" + Number(uint32_t(label.texts.size())) +
-                 Number(uint32_t(label.name.size())) + label.name;
-        for (const std::u16string &text : label.texts) {
-            bytes += (label.extra.empty() ? " RTS" : "WRTS") + Number(uint32_t(text.size()));
-            for (char16_t unit : text)
-                bytes += {char(~unit & 0xff), char(~unit >> 8 & 0xff)};
-            if (!label.extra.empty()) bytes += Number(uint32_t(label.extra.size())) + label.extra;
-        }
-    }
-    return bytes;
-}
-
 TEST(StringTable, ReadsLabelsAndInvertedTexts) {
-    const std::string bytes = TableBytes({{"Name:HTNK", {U16("灰熊坦克")}, ""},
-                                          {"Name:E1", {U16("美国大兵"), U16("second")}, ""},
-                                          {"Name:Sound", {U16("x")}, "extra.wav"},
-                                          {"Name:None", {}, ""},
-                                          {"Name:Empty", {u""}, ""}});
+    const std::string bytes = StringTableBytes({{"Name:HTNK", {U16("灰熊坦克")}, ""},
+                                                {"Name:E1", {U16("美国大兵"), U16("second")}, ""},
+                                                {"Name:Sound", {U16("x")}, "extra.wav"},
+                                                {"Name:None", {}, ""},
+                                                {"Name:Empty", {u""}, ""}});
     TempDir dir;
     WriteBytes(dir / "ra2.csf", bytes + "trailing");
     const StringTableRead read = ReadStringTable(WidePath(dir / "ra2.csf"));
@@ -58,7 +31,7 @@ TEST(StringTable, ReadsLabelsAndInvertedTexts) {
 
 // Damaged and truncated files are errors that name the file; nothing is read from them.
 TEST(StringTable, DamagedFilesAreErrorsNamingTheFile) {
-    const std::string good = TableBytes({{"A", {u"abc"}, ""}, {"B", {u"de"}, "x"}});
+    const std::string good = StringTableBytes({{"A", {u"abc"}, ""}, {"B", {u"de"}, "x"}});
     std::string badLabel = good, badString = good;
     badLabel[24] = 'X';
     badString[24 + 4 + 4 + 4 + 1] = 'X';
