@@ -42,6 +42,8 @@ public:
     // chosen in the open-file dialog and read at once. One that could be read is used and
     // remembered for the opened file; one that could not is told, and what was used stays.
     void chooseRulesFile();
+    // 文件 → 字符串表...: the mod's string table for the opened file, remembered as the rules file.
+    void chooseStringTable();
 
     // Asks whether the opened file or its include files, changed on disk by another program,
     // are to be loaded again. The editor does this when it is activated and when a file changes.
@@ -80,6 +82,7 @@ private:
     // no longer exists is forgotten with a message; one that exists but cannot be read is told
     // and stays remembered, as it may be locked or on a drive that is away for a while.
     void useRememberedRulesFile();
+    void useRememberedStringTable();
     void watchFiles();
 
     DocumentModel model_;

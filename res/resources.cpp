@@ -40,6 +40,7 @@ constexpr MenuItem kFileItems[] = {
     {u"保存", kCmdSave},
     {u"检查文件...", kCmdCheckFile},
     {u"规则文件...", kCmdRulesFile},
+    {u"字符串表...", kCmdStringTable},
     {u"退出程序", kCmdExit},
 };
 constexpr MenuItem kEditItems[] = {

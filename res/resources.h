@@ -29,6 +29,7 @@ enum : int {
     kCmdRedo = 32812,
     kCmdRecentFiles = 32813, // the item that holds the recent files as a submenu
     kCmdRulesFile = 32814,
+    kCmdStringTable = 32820,
 };
 
 // The id of controls that code never reaches: labels and decorations.

@@ -22,6 +22,7 @@ class RulesFileTest : public QObject {
 private slots:
     void initTestCase();
     void chosenRememberedAndReadAgain();
+    void stringTableGivesTheNamesThePlayerSees();
 };
 
 void RulesFileTest::initTestCase() {
@@ -85,6 +86,52 @@ void RulesFileTest::chosenRememberedAndReadAgain() {
     QCOMPARE(noteAfterOpening(dir / "ai.ini"), std::string());
     QCOMPARE(messages.Texts().size(), shown + 1);
 
+    platform::SetOpenFileHandler({});
+}
+
+// 文件 → 字符串表...: the names the player sees, before Name=; a damaged table changes nothing;
+// remembered per opened file as the rules file.
+void RulesFileTest::stringTableGivesTheNamesThePlayerSees() {
+    TempDir dir;
+    const std::string ai = "[TaskForces]\n0=TF\n[TF]\nName=Rush\n0=2,htnk\n";
+    WriteBytes(dir / "ai.ini", ai);
+    WriteBytes(dir / "other.ini", ai);
+    WriteBytes(dir / "rules.ini",
+               "[VehicleTypes]\n0=HTNK\n[HTNK]\nName=Grizzly Battle Tank\nUIName=Name:HTNK\n");
+    WriteBytes(dir / "ra2.csf", StringTableBytes({{"NAME:HTNK", {U16("灰熊坦克")}, ""}}));
+    WriteBytes(dir / "bad.csf", StringTableBytes({{"NAME:HTNK", {U16("x")}, ""}}).substr(0, 40));
+    std::u16string chosen;
+    platform::SetOpenFileHandler([&chosen](const std::u16string &) { return chosen; });
+    MessageRecorder messages;
+    gui::qt::QtDriver driver;
+    CVantaEditDlg main;
+    gui::Dialog &taskForces = *g_taskForceWindow;
+    auto memberNote = [&] {
+        driver.clickRow(taskForces, res::kIdTaskForceList, 0, false);
+        taskForces.control<gui::TextArea>(res::kIdTaskForceText)->setCaretLine(2);
+        return U8(taskForces.control<gui::Label>(res::kIdTaskForceExplanation)->text());
+    };
+    auto choose = [&](int command, const std::filesystem::path &path) {
+        chosen = WidePath(path);
+        driver.command(main, command);
+    };
+    main.openCommandLine({WidePath(dir / "ai.ini")});
+    choose(res::kCmdRulesFile, dir / "rules.ini");
+    QCOMPARE(memberNote(), std::string("第 3 行：2 × htnk — Grizzly Battle Tank（车辆）"));
+    choose(res::kCmdStringTable, dir / "ra2.csf");
+    const std::string named = "第 3 行：2 × htnk — 灰熊坦克（车辆）";
+    QCOMPARE(memberNote(), named);
+    choose(res::kCmdStringTable, dir / "bad.csf");
+    QVERIFY(
+        messages.Texts().back().starts_with("字符串表已损坏: " + U8(WidePath(dir / "bad.csf"))));
+    QVERIFY(messages.Texts().back().ends_with("\n仍用原来的字符串表: " +
+                                              U8(WidePath(dir / "ra2.csf"))));
+    QCOMPARE(memberNote(), named);
+
+    main.openCommandLine({WidePath(dir / "other.ini")});
+    QCOMPARE(memberNote(), std::string());
+    main.openCommandLine({WidePath(dir / "ai.ini")});
+    QCOMPARE(memberNote(), named);
     platform::SetOpenFileHandler({});
 }
 
