@@ -108,13 +108,21 @@ std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
     }
 }
 
-// What a list index names: the ID at that index of the list text, or where the list ends.
+// What a list index names: the ID at that index of the list text, or where the list ends. Reads
+// the list only up to the index, since every line of a script may name one.
 std::u16string ListEntry(std::string_view listText, int64_t index, std::u16string_view kind) {
-    const std::vector<std::string_view> ids = ListIds(listText);
-    if (index >= 0 && index < int64_t(ids.size()))
-        return std::u16string(kind) + u" " + ToWide(ids[size_t(index)]);
-    return std::u16string(kind) + u"列表中没有序号 " + Decimal(index) + u"（共 " +
-           Decimal(int64_t(ids.size())) + u" 项）";
+    int64_t count = 0;
+    for (size_t begin = 0; begin < listText.size();) {
+        const size_t lf = std::min(listText.find('\n', begin), listText.size());
+        const std::string_view line = listText.substr(begin, lf - begin);
+        begin = lf + 1;
+        const size_t equals = line.find('=');
+        if (equals == std::string_view::npos) continue;
+        if (count++ == index)
+            return std::u16string(kind) + u" " + ToWide(line.substr(equals + 1));
+    }
+    return std::u16string(kind) + u"列表中没有序号 " + Decimal(index) + u"（共 " + Decimal(count) +
+           u" 项）";
 }
 
 std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const Document &document,
