@@ -67,3 +67,32 @@ std::u16string IdWithName(const ModName &entry, const StringTable *strings) {
     const std::u16string name = DisplayName(entry, strings);
     return name.empty() ? ToWide(entry.id) : ToWide(entry.id) + u"（" + name + u"）";
 }
+
+NameChoices TypeChoices(const ModNames &names) {
+    NameChoices choices;
+    if (!names.rules) return choices;
+    for (int kind = 0; kind < kTypeKindCount; ++kind) {
+        for (const ModName &type : names.rules->Types(TypeKind(kind))) {
+            const std::u16string name = DisplayName(type, names.strings);
+            choices.items.push_back(ToWide(type.id) + (name.empty() ? u"" : u" " + name) + u"（" +
+                                    std::u16string(TypeKindLabel(TypeKind(kind))) + u"）");
+            choices.ids.push_back(type.id);
+        }
+    }
+    return choices;
+}
+
+NameChoices CountryChoices(const ModNames &names) {
+    NameChoices choices;
+    if (!names.rules) return choices;
+    for (const ModName &country : names.rules->Countries()) {
+        const std::u16string name = DisplayName(country, names.strings);
+        choices.items.push_back(ToWide(country.id) + (name.empty() ? u"" : u" " + name));
+        choices.ids.push_back(country.id);
+    }
+    return choices;
+}
+
+std::u16string ChoiceId(std::u16string_view item) {
+    return std::u16string(item.substr(0, item.find(u' ')));
+}

@@ -93,3 +93,18 @@ std::u16string DisplayName(const ModName &entry, const StringTable *strings);
 
 // "HTNK（Grizzly Battle Tank）", or the bare ID when it has no name.
 std::u16string IdWithName(const ModName &entry, const StringTable *strings);
+
+// What a chooser offers of the mod's names: items "ID 名称" (the name the player sees, when there
+// is one) and the IDs by item.
+struct NameChoices {
+    std::vector<std::u16string> items;
+    std::vector<std::string> ids;
+};
+// The rules file's types, infantry, vehicles, aircraft and buildings in turn, each kind in its
+// list's order, the kind after the name: "E1 GI（步兵）". None without a rules file.
+NameChoices TypeChoices(const ModNames &names);
+// The rules file's countries in [Countries] order: "Americans America". None without a rules file.
+NameChoices CountryChoices(const ModNames &names);
+
+// The ID an item of such a chooser stands for: the text before its first blank.
+std::u16string ChoiceId(std::u16string_view item);

@@ -1,5 +1,6 @@
 #include "scripts/scriptactions.h"
 
+#include "core/entrytext.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "scripts/buildingargument.h"
@@ -118,8 +119,7 @@ std::u16string ListEntry(std::string_view listText, int64_t index, std::u16strin
         begin = lf + 1;
         const size_t equals = line.find('=');
         if (equals == std::string_view::npos) continue;
-        if (count++ == index)
-            return std::u16string(kind) + u" " + ToWide(line.substr(equals + 1));
+        if (count++ == index) return std::u16string(kind) + u" " + ToWide(line.substr(equals + 1));
     }
     return std::u16string(kind) + u"列表中没有序号 " + Decimal(index) + u"（共 " + Decimal(count) +
            u" 项）";
@@ -208,29 +208,9 @@ std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
 }
 
 InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action) {
-    const std::vector<std::u16string_view> lines = LinesOf(fieldText);
-    int64_t next = 0;
-    for (std::u16string_view line : lines) {
-        if (const std::optional<ActionLine> parsed = ParseActionLine(ToNarrow(line)))
-            next = std::max(next, parsed->index + 1);
-    }
-    const std::u16string added = Decimal(next) + u"=" + Decimal(action) + u",0";
-    const size_t at = size_t(std::clamp(caretLine, 0, int(lines.size()) - 1));
-    const std::u16string_view caret = lines[at];
-    // Where the caret's line ends, its LF excluded.
-    const size_t end = size_t(caret.data() - fieldText.data()) + caret.size();
-    InsertedAction inserted;
-    inserted.text.reserve(fieldText.size() + added.size() + 1);
-    inserted.text = fieldText.substr(0, end);
-    if (at + 1 == lines.size() && caret.empty()) {
-        inserted.text += added;
-        inserted.line = int(at);
-    } else {
-        inserted.text += u"\n" + added;
-        inserted.text += fieldText.substr(end);
-        inserted.line = int(at) + 1;
-    }
-    return inserted;
+    InsertedNumberedLine inserted =
+        InsertNumberedLine(fieldText, caretLine, Decimal(action) + u",0");
+    return {std::move(inserted.text), inserted.line};
 }
 
 std::vector<std::u16string> ScriptActionItems() {

@@ -12,7 +12,8 @@ std::u16string ExplainLine(std::u16string_view fieldText, int line, const Docume
 }
 
 // The items list the actions in number order.
-InsertedLine InsertAction(std::u16string_view fieldText, int caretLine, int item) {
+InsertedLine InsertAction(std::u16string_view fieldText, int caretLine, int item,
+                          const DocumentModel &) {
     InsertedAction inserted =
         InsertScriptAction(fieldText, caretLine, ScriptActions()[size_t(item)].number);
     return {std::move(inserted.text), inserted.line};
@@ -39,6 +40,7 @@ EntryWindowKind ScriptKind() {
         .explain = ExplainLine,
         .insertId = kIdScriptInsertAction,
         .insertItems = ScriptActionItems(),
+        .insertItemsOf = nullptr,
         .insert = InsertAction,
         .usedKind = UsedKind::Script,
         .text = kScriptTextKind,

@@ -3,6 +3,7 @@
 #include "document/filereport.h"
 #include "newentry/renamedialog.h"
 #include "res/entrytextdialogs.h"
+#include "taskforces/taskforcemembers.h"
 #include "ui/documentmodel.h"
 
 namespace {
@@ -10,6 +11,21 @@ namespace {
 // The member line's type by its name and kind in the mod's rules file; nothing without one.
 std::u16string ExplainLine(std::u16string_view fieldText, int line, const DocumentModel &model) {
     return ExplainMemberLine(fieldText, line, model.names());
+}
+
+std::vector<std::u16string> MemberItems(const DocumentModel &model) {
+    return TypeChoices(model.names()).items;
+}
+
+// Adds "N=1,TYPE" with the count selected, so typing the count replaces it.
+InsertedLine InsertMember(std::u16string_view fieldText, int caretLine, int item,
+                          const DocumentModel &model) {
+    const NameChoices choices = TypeChoices(model.names());
+    if (item < 0 || size_t(item) >= choices.ids.size())
+        return {std::u16string(fieldText), caretLine};
+    const InsertedNumberedLine inserted =
+        InsertTaskForceMember(fieldText, caretLine, choices.ids[size_t(item)]);
+    return {inserted.text, inserted.line, inserted.column, inserted.column + 1};
 }
 
 EntryWindowKind TaskForceKind() {
@@ -31,9 +47,10 @@ EntryWindowKind TaskForceKind() {
         .usageId = kIdTaskForceUsage,
         .explanationId = kIdTaskForceExplanation,
         .explain = ExplainLine,
-        .insertId = kNoId,
+        .insertId = kIdTaskForceInsertMember,
         .insertItems = {},
-        .insert = nullptr,
+        .insertItemsOf = MemberItems,
+        .insert = InsertMember,
         .usedKind = UsedKind::TaskForce,
         .text = kTaskForceTextKind,
         .kindName = u"人员",

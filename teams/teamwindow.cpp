@@ -47,7 +47,22 @@ CArmy::CArmy(DocumentModel &model, gui::Dialog *owner)
     setShown(false);
     restored_ = model_.restored.connect([this] { refresh(); });
     // Triggers that change their teams change the list of the shown team.
-    changed_ = model_.changed.connect([this] { showUsage(); });
+    changed_ = model_.changed.connect([this] {
+        showUsage();
+        fillNameChoices();
+    });
+    // An item shows the name beside the ID; the box takes the ID.
+    gui::ComboBox *house = control<gui::ComboBox>(res::kIdTeamHouse);
+    house->setOnChosen([house](int item) { house->setText(ChoiceId(house->itemText(item))); });
+    fillNameChoices();
+}
+
+void CArmy::fillNameChoices() {
+    if (choicesNamesVersion_ == model_.namesVersion) return;
+    choicesNamesVersion_ = model_.namesVersion;
+    std::vector<std::u16string> houses = CountryChoices(model_.names()).items;
+    if (model_.rules) houses.insert(houses.begin(), u"<none>");
+    control<gui::ComboBox>(res::kIdTeamHouse)->setItems(std::move(houses));
 }
 
 Document &CArmy::document() const { return model_.document; }

@@ -76,6 +76,23 @@ CAIT::CAIT(DocumentModel &model, gui::Dialog *owner)
       jump_(control(res::kIdTriggerJump)) {
     setShown(false);
     restored_ = model_.restored.connect([this] { refresh(); });
+    changed_ = model_.changed.connect([this] { fillNameChoices(); });
+    // An item shows the name beside the ID; the box takes the ID.
+    for (gui::ComboBox *box : {house_, conditionObject_})
+        box->setOnChosen([box](int item) { box->setText(ChoiceId(box->itemText(item))); });
+    fillNameChoices();
+}
+
+void CAIT::fillNameChoices() {
+    if (choicesNamesVersion_ == model_.namesVersion) return;
+    choicesNamesVersion_ = model_.namesVersion;
+    // Without a rules file the boxes offer nothing, as before; what they show stays.
+    std::vector<std::u16string> houses = CountryChoices(model_.names()).items;
+    if (model_.rules) houses.insert(houses.begin(), u"<all>");
+    house_->setItems(std::move(houses));
+    std::vector<std::u16string> types = TypeChoices(model_.names()).items;
+    if (model_.rules) types.insert(types.begin(), u"<none>");
+    conditionObject_->setItems(std::move(types));
 }
 
 Document &CAIT::document() const { return model_.document; }

@@ -27,6 +27,9 @@ public:
     // The mod's string table, which gives the names the player sees, while the file has one.
     std::optional<StringTable> strings;
 
+    // Counts the changes of the rules file and the string table, for views that list the names.
+    int namesVersion = 0;
+
     ModNames names() const { return {rules ? &*rules : nullptr, strings ? &*strings : nullptr}; }
 
     // Runs `action`, which may change the document's texts, as one undo step named `name`.
@@ -63,12 +66,14 @@ public:
     // The names are now checked against `content`, or against nothing.
     void SetRules(std::optional<RulesFile> content) {
         rules = std::move(content);
+        ++namesVersion;
         changed.notify();
     }
 
     // The names are now taken from `content`'s texts, or from no string table.
     void SetStrings(std::optional<StringTable> content) {
         strings = std::move(content);
+        ++namesVersion;
         changed.notify();
     }
 

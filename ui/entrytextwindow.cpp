@@ -21,6 +21,7 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
       titleId_(title_->text()) {
     if (insertBox_) {
         insertBox_->setItems(kind_.insertItems);
+        fillInsertItems();
         insertBox_->setOnChosen([this](int item) { insertLine(item); });
     }
     text_->setOnCaretMoved([this] { explainCaretLine(); });
@@ -31,7 +32,14 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
     changed_ = model_.changed.connect([this] {
         showUsage();
         explainCaretLine();
+        fillInsertItems();
     });
+}
+
+void EntryTextWindow::fillInsertItems() {
+    if (!insertBox_ || !kind_.insertItemsOf || itemsNamesVersion_ == model_.namesVersion) return;
+    itemsNamesVersion_ = model_.namesVersion;
+    insertBox_->setItems(kind_.insertItemsOf(model_));
 }
 
 void EntryTextWindow::explainCaretLine() {
@@ -42,11 +50,14 @@ void EntryTextWindow::explainCaretLine() {
 
 void EntryTextWindow::insertLine(int item) {
     if (!shown_) return;
-    const InsertedLine inserted = kind_.insert(text_->text(), text_->caretLine(), item);
+    const InsertedLine inserted = kind_.insert(text_->text(), text_->caretLine(), item, model_);
     text_->replaceText(inserted.text);
-    text_->setCaretLine(inserted.line);
     // The box reads as a menu again, and typing goes on in the new line.
     insertBox_->setText({});
+    if (inserted.selectFrom >= 0)
+        text_->selectInLine(inserted.line, inserted.selectFrom, inserted.selectTo);
+    else
+        text_->setCaretLine(inserted.line);
     text_->setFocus();
 }
 

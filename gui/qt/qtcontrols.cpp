@@ -137,6 +137,16 @@ public:
         w_->setTextCursor(cursor);
         w_->ensureCursorVisible();
     }
+    void selectInLine(int line, int from, int to) override {
+        const QTextBlock block =
+            w_->document()->findBlockByNumber(std::clamp(line, 0, w_->blockCount() - 1));
+        const int length = block.length() - 1;
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + std::clamp(from, 0, length));
+        cursor.setPosition(block.position() + std::clamp(to, 0, length), QTextCursor::KeepAnchor);
+        w_->setTextCursor(cursor);
+        w_->ensureCursorVisible();
+    }
     void setOnCaretMoved(std::function<void()> moved) override {
         QObject::connect(w_, &QPlainTextEdit::cursorPositionChanged, w_, [moved] { moved(); });
         // A deletion after the caret changes its line without moving it.

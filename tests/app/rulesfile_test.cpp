@@ -5,8 +5,11 @@
 #include "app/vantaeditdlg.h"
 #include "core/windowsignals.h"
 #include "gui/qt/qtdriver.h"
+#include "gui/qt/qtwindow.h"
 #include "res/entrytextdialogs.h"
 #include "res/resources.h"
+#include "res/teamdialog.h"
+#include "res/triggerdialog.h"
 #include "support/testsupport.h"
 #include "support/windowtest.h"
 
@@ -23,6 +26,7 @@ private slots:
     void initTestCase();
     void chosenRememberedAndReadAgain();
     void stringTableGivesTheNamesThePlayerSees();
+    void choosersOfferTheModsNames();
 };
 
 void RulesFileTest::initTestCase() {
@@ -132,6 +136,64 @@ void RulesFileTest::stringTableGivesTheNamesThePlayerSees() {
     QCOMPARE(memberNote(), std::string());
     main.openCommandLine({WidePath(dir / "ai.ini")});
     QCOMPARE(memberNote(), named);
+    platform::SetOpenFileHandler({});
+}
+
+// 插入成员 adds a member line as one edit of the field, which the field's undo takes back; the
+// house and condition object boxes list the names and take the ID of the one chosen.
+void RulesFileTest::choosersOfferTheModsNames() {
+    TempDir dir;
+    WriteBytes(dir / "ai.ini", "[TaskForces]\n0=TF\n[TF]\nName=Rush\n0=2,HTNK\n3=1,E1\n");
+    WriteBytes(dir / "rules.ini",
+               "[InfantryTypes]\n0=E1\n[VehicleTypes]\n0=HTNK\n[BuildingTypes]\n0=GAPOWR\n"
+               "[HTNK]\nName=Grizzly Battle Tank\n[Countries]\n0=Americans\n[Americans]\n"
+               "Name=America\n");
+    platform::SetOpenFileHandler(
+        [&](const std::u16string &) { return WidePath(dir / "rules.ini"); });
+    MessageRecorder messages;
+    gui::qt::QtDriver driver;
+    CVantaEditDlg main;
+    main.openCommandLine({WidePath(dir / "ai.ini")});
+    gui::Dialog &taskForces = *g_taskForceWindow;
+    auto *insert = taskForces.control<gui::ComboBox>(res::kIdTaskForceInsertMember);
+    QCOMPARE(insert->itemCount(), 0);
+    driver.command(main, res::kCmdRulesFile);
+    const std::vector<std::string> members = {"E1（步兵）", "HTNK Grizzly Battle Tank（车辆）",
+                                              "GAPOWR（建筑）"};
+    QCOMPARE(insert->itemCount(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(U8(insert->itemText(i)), members[size_t(i)]);
+
+    driver.clickRow(taskForces, res::kIdTaskForceList, 0, false);
+    auto *field = taskForces.control<gui::TextArea>(res::kIdTaskForceText);
+    const std::u16string before = field->text();
+    field->setCaretLine(2);
+    driver.choose(taskForces, res::kIdTaskForceInsertMember, 1);
+    QCOMPARE(U8(field->text()), std::string("[TF]\nName=Rush\n0=2,HTNK\n4=1,HTNK\n3=1,E1\n\n"));
+    QCOMPARE(insert->text(), std::u16string());
+    // The count is selected: typing replaces it.
+    QTest::keyClick(gui::qt::WidgetOf(taskForces, res::kIdTaskForceText), Qt::Key_5);
+    QCOMPARE(U8(field->text()), std::string("[TF]\nName=Rush\n0=2,HTNK\n4=5,HTNK\n3=1,E1\n\n"));
+    QCOMPARE(U8(taskForces.control<gui::Label>(res::kIdTaskForceExplanation)->text()),
+             std::string("第 4 行：5 × HTNK — Grizzly Battle Tank（车辆）"));
+    driver.pressKey(taskForces, res::kIdTaskForceText, u"Ctrl+Z");
+    driver.pressKey(taskForces, res::kIdTaskForceText, u"Ctrl+Z");
+    QCOMPARE(field->text(), before);
+
+    gui::Dialog &triggers = *g_triggerWindow;
+    auto *house = triggers.control<gui::ComboBox>(res::kIdTriggerHouse);
+    QCOMPARE(house->itemCount(), 2);
+    driver.choose(triggers, res::kIdTriggerHouse, 1);
+    QCOMPARE(U8(house->itemText(1)), std::string("Americans America"));
+    QCOMPARE(U8(house->text()), std::string("Americans"));
+    auto *object = triggers.control<gui::ComboBox>(res::kIdTriggerConditionObject);
+    QCOMPARE(object->itemCount(), 4);
+    // Typed by hand, a value not in the list stays.
+    object->setText(u"TANKX");
+    QCOMPARE(U8(object->text()), std::string("TANKX"));
+    auto *teamHouse = g_teamWindow->control<gui::ComboBox>(res::kIdTeamHouse);
+    QCOMPARE(teamHouse->itemCount(), 2);
+    QCOMPARE(U8(teamHouse->itemText(0)), std::string("<none>"));
     platform::SetOpenFileHandler({});
 }
 
