@@ -67,6 +67,14 @@ def click(node, double=False):
     time.sleep(0.6)
 
 
+def drop_down(node):
+    """Opens a combo box's list by its arrow at the right end."""
+    x, y, w, h = extents(node)
+    run("xdotool", "mousemove", str(x + w - 8), str(y + h // 2))
+    run("xdotool", "click", "1")
+    time.sleep(0.6)
+
+
 def key(*keys):
     run("xdotool", "key", *keys)
     time.sleep(0.6)
@@ -161,10 +169,14 @@ def main():
         # A member line by its name, and 插入成员 open.
         task_forces = find("派遣部队窗口", pyatspi.ROLE_DIALOG)
         task_list = find("派遣部队列表", pyatspi.ROLE_TABLE, within=task_forces)
+        # Raised by a click on its list's empty bottom, which the team window does not cover.
+        x, y, w, h = extents(task_list)
+        run("xdotool", "mousemove", str(x + 20), str(y + h - 10), "click", "1")
+        time.sleep(0.6)
         click(task_list.queryTable().getAccessibleAt(1, 1))
         click(find("派遣部队内容", pyatspi.ROLE_TEXT, within=task_forces))
         key("ctrl+Home", "Down", "Down", "Down", "Down")
-        click(find("插入成员", pyatspi.ROLE_COMBO_BOX, within=task_forces))
+        drop_down(find("插入成员", pyatspi.ROLE_COMBO_BOX, within=task_forces))
         shot(outdir, "taskforcenames.png", task_forces, below=120)
         key("Escape")
 
@@ -172,7 +184,7 @@ def main():
         triggers = find("触发配置窗口", pyatspi.ROLE_DIALOG)
         trigger_list = find("触发列表", pyatspi.ROLE_TABLE, within=triggers)
         click(trigger_list.queryTable().getAccessibleAt(2, 1))
-        click(find("指定国家", pyatspi.ROLE_COMBO_BOX, within=triggers))
+        drop_down(find("指定国家", pyatspi.ROLE_COMBO_BOX, within=triggers))
         shot(outdir, "triggernames.png", triggers, below=120)
         key("Escape")
         return 0

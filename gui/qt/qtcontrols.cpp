@@ -2,6 +2,7 @@
 
 #include "gui/qt/qttext.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QHeaderView>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolTip>
@@ -390,6 +392,17 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent) {
     }();
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+}
+
+void ComboBox::showPopup() {
+    const QFontMetrics metrics = view()->fontMetrics();
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
+    const int margins =
+        4 * metrics.averageCharWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    view()->setMinimumWidth(std::max(width(), widest + margins));
+    QComboBox::showPopup();
 }
 
 std::unique_ptr<Control> MakeLabelHandle(QLabel *label) {
