@@ -8,6 +8,7 @@
 #include "teams/teamlist.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
+#include "ui/namechoices.h"
 
 #include <algorithm>
 #include <set>
@@ -52,8 +53,7 @@ CArmy::CArmy(DocumentModel &model, gui::Dialog *owner)
         fillNameChoices();
     });
     // An item shows the name beside the ID; the box takes the ID.
-    gui::ComboBox *house = control<gui::ComboBox>(res::kIdTeamHouse);
-    house->setOnChosen([house](int item) { house->setText(ChoiceId(house->itemText(item))); });
+    TakeIdOnChoosing(control<gui::ComboBox>(res::kIdTeamHouse));
     fillNameChoices();
 }
 
@@ -183,7 +183,8 @@ void CArmy::ShowTeamForm(int row, bool recordJump) {
 std::u16string CArmy::shownValue(size_t index) const {
     const int id = res::kTeamKeyIds[index];
     if (auto *box = control<gui::CheckBox>(id)) return box->isChecked() ? u"yes" : u"no";
-    if (auto *combo = control<gui::ComboBox>(id)) return combo->text();
+    if (auto *combo = control<gui::ComboBox>(id))
+        return id == res::kIdTeamHouse ? IdInBox(combo) : combo->text();
     return control<gui::Edit>(id)->text();
 }
 

@@ -10,6 +10,7 @@
 #include "triggers/triggerloader.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
+#include "ui/namechoices.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -78,8 +79,8 @@ CAIT::CAIT(DocumentModel &model, gui::Dialog *owner)
     restored_ = model_.restored.connect([this] { refresh(); });
     changed_ = model_.changed.connect([this] { fillNameChoices(); });
     // An item shows the name beside the ID; the box takes the ID.
-    for (gui::ComboBox *box : {house_, conditionObject_})
-        box->setOnChosen([box](int item) { box->setText(ChoiceId(box->itemText(item))); });
+    TakeIdOnChoosing(house_);
+    TakeIdOnChoosing(conditionObject_);
     fillNameChoices();
 }
 
@@ -214,10 +215,10 @@ TriggerForm CAIT::readForm() const {
     TriggerForm form;
     form.name = name_->text();
     form.team = team_->text();
-    form.house = house_->text();
+    form.house = IdInBox(house_);
     form.techLevel = techLevel_->text();
     form.condition = condition_->text();
-    form.conditionObject = conditionObject_->text();
+    form.conditionObject = IdInBox(conditionObject_);
     form.comparison = operator_->text();
     form.value = value_->text();
     form.baseWeight = baseWeight_->text();

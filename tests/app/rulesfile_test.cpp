@@ -143,7 +143,10 @@ void RulesFileTest::stringTableGivesTheNamesThePlayerSees() {
 // house and condition object boxes list the names and take the ID of the one chosen.
 void RulesFileTest::choosersOfferTheModsNames() {
     TempDir dir;
-    WriteBytes(dir / "ai.ini", "[TaskForces]\n0=TF\n[TF]\nName=Rush\n0=2,HTNK\n3=1,E1\n");
+    WriteBytes(dir / "ai.ini",
+               "[TaskForces]\n0=TF\n[TF]\nName=Rush\n0=2,HTNK\n3=1,E1\n"
+               "[AITriggerTypes]\nA=n,T,<all>,0,1,<none>,0000000002000000000000000"
+               "000000000000000000000000000000000000000,5,5,5,1,0,0,0,<none>,1,1,1\n");
     WriteBytes(dir / "rules.ini",
                "[InfantryTypes]\n0=E1\n[VehicleTypes]\n0=HTNK\n[BuildingTypes]\n0=GAPOWR\n"
                "[HTNK]\nName=Grizzly Battle Tank\n[Countries]\n0=Americans\n[Americans]\n"
@@ -188,9 +191,14 @@ void RulesFileTest::choosersOfferTheModsNames() {
     QCOMPARE(U8(house->text()), std::string("Americans"));
     auto *object = triggers.control<gui::ComboBox>(res::kIdTriggerConditionObject);
     QCOMPARE(object->itemCount(), 4);
-    // Typed by hand, a value not in the list stays.
+    // Typed by hand, a value not in the list stays; an item's whole text, as completing a typed
+    // ID leaves it, is saved as its ID.
     object->setText(u"TANKX");
     QCOMPARE(U8(object->text()), std::string("TANKX"));
+    driver.clickRow(triggers, res::kIdTriggerList, 0, false);
+    object->setText(U16("HTNK Grizzly Battle Tank（车辆）"));
+    driver.click(triggers, res::kIdTriggerSave);
+    QVERIFY(main.model().document.triggerText.find(",HTNK,") != std::string::npos);
     auto *teamHouse = g_teamWindow->control<gui::ComboBox>(res::kIdTeamHouse);
     QCOMPARE(teamHouse->itemCount(), 2);
     QCOMPARE(U8(teamHouse->itemText(0)), std::string("<none>"));
