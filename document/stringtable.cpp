@@ -10,7 +10,6 @@ constexpr std::string_view kFileTag = " FSC";
 constexpr std::string_view kLabelTag = " LBL";
 constexpr std::string_view kStringTag = " RTS";
 constexpr std::string_view kStringWithExtraTag = "WRTS";
-constexpr size_t kHeaderSize = 24;
 
 std::u16string Decimal(uint64_t n) {
     const std::string digits = std::to_string(n);
