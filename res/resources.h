@@ -56,6 +56,7 @@ enum Style : unsigned {
                                 // Ctrl+F in the window goes to it
     kSingleSelection = 1u << 5, // List: one row at a time
     kAcceptFiles = 1u << 6,     // dialog: files dropped on it reach onDropFiles
+    kFilterAsTyped = 1u << 7,   // ComboBox: typing lists the items that hold the typed text
 };
 
 struct Rect {

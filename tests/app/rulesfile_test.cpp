@@ -13,6 +13,10 @@
 #include "support/testsupport.h"
 #include "support/windowtest.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -180,6 +184,19 @@ void RulesFileTest::choosersOfferTheModsNames() {
     QCOMPARE(U8(taskForces.control<gui::Label>(res::kIdTaskForceExplanation)->text()),
              std::string("第 4 行：5 × HTNK — Grizzly Battle Tank（车辆）"));
     driver.pressKey(taskForces, res::kIdTaskForceText, u"Ctrl+Z");
+    driver.pressKey(taskForces, res::kIdTaskForceText, u"Ctrl+Z");
+    QCOMPARE(field->text(), before);
+
+    // Typing lists the types whose ID or name holds the text; taking one inserts it.
+    auto *box = gui::qt::WidgetOf<QComboBox>(taskForces, res::kIdTaskForceInsertMember);
+    field->setCaretLine(2);
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("grizz"));
+    QCOMPARE(box->completer()->completionCount(), 1);
+    QCOMPARE(box->completer()->currentCompletion(),
+             QString::fromUtf8("HTNK Grizzly Battle Tank（车辆）"));
+    QTest::keyClick(box->completer()->popup(), Qt::Key_Down);
+    QTest::keyClick(box->completer()->popup(), Qt::Key_Return);
+    QCOMPARE(U8(field->text()), std::string("[TF]\nName=Rush\n0=2,HTNK\n4=1,HTNK\n3=1,E1\n\n"));
     driver.pressKey(taskForces, res::kIdTaskForceText, u"Ctrl+Z");
     QCOMPARE(field->text(), before);
 
