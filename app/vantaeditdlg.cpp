@@ -3,6 +3,7 @@
 #include "app/opensave.h"
 #include "app/recoverykeeper.h"
 #include "core/windowsignals.h"
+#include "document/filereport.h"
 #include "document/rulesfile.h"
 #include "document/stringtable.h"
 #include "newentry/addnew.h"

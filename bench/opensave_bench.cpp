@@ -7,6 +7,7 @@
 #include "document/documentio.h"
 #include "document/entryexplain.h"
 #include "document/filereport.h"
+#include "document/rulesfile.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "support/generator.h"

@@ -8,6 +8,7 @@
 #include "core/initext.h"
 #include "document/documentio.h"
 #include "document/filereport.h"
+#include "document/rulesfile.h"
 #include "document/stringtable.h"
 #include "newentry/entryops.h"
 #include "platform/codepage.h"

@@ -896,3 +896,12 @@ std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnS
     if (dropped.findings.empty() && (!broken || broken->empty())) text += u"\n没有发现问题。\n";
     return text;
 }
+
+std::u16string RulesFileNote(const RulesFile &rules) {
+    if (!rules.hasTypeList && !rules.hasCountryList)
+        return u"规则文件 " + rules.path +
+               u" 中没有 [InfantryTypes]、[VehicleTypes]、[AircraftTypes]、[BuildingTypes] 或 "
+               u"[Countries]，没有按它检查名称";
+    return u"规则文件: " + rules.path + u"，" + ToWide(std::to_string(rules.TypeCount())) +
+           u" 个单位和建筑类型，" + ToWide(std::to_string(rules.CountryCount())) + u" 个国家";
+}

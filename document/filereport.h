@@ -4,8 +4,8 @@
 // the first Save and on demand; the headless command prints it.
 
 #include "core/document.h"
+#include "core/modnames.h"
 #include "core/registrylist.h"
-#include "document/rulesfile.h"
 
 #include <memory>
 #include <optional>
@@ -69,6 +69,9 @@ private:
     struct Files;
     std::unique_ptr<Files> files_;
 };
+
+// The report's note on the rules file: its path and what it gave, or that it has none of the lists.
+std::u16string RulesFileNote(const RulesFile &rules);
 
 // Where a finding is told: "ai.ini 第 40 行", or "文档中" for one only the document has.
 std::u16string FindingPlace(const Finding &finding);

@@ -21,11 +21,6 @@ std::string_view WithoutByteOrderMark(std::string_view text) {
     return text;
 }
 
-std::u16string Decimal(size_t n) {
-    const std::string digits = std::to_string(n);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 bool IsUtf8(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
         const unsigned char lead = static_cast<unsigned char>(text[i]);
@@ -155,13 +150,4 @@ RulesRead ReadRulesFile(const std::u16string &path) {
     for (const std::string &id : lists.lists[kCountries].values)
         if (!id.empty()) rules.AddCountry(Named(id, lists));
     return result;
-}
-
-std::u16string RulesFileNote(const RulesFile &rules) {
-    if (!rules.hasTypeList && !rules.hasCountryList)
-        return u"规则文件 " + rules.path +
-               u" 中没有 [InfantryTypes]、[VehicleTypes]、[AircraftTypes]、[BuildingTypes] 或 "
-               u"[Countries]，没有按它检查名称";
-    return u"规则文件: " + rules.path + u"，" + Decimal(rules.TypeCount()) +
-           u" 个单位和建筑类型，" + Decimal(rules.CountryCount()) + u" 个国家";
 }

@@ -23,6 +23,3 @@ struct RulesRead {
 // skipped; names in UTF-8 are read as such, others in the ANSI code page. A file that could not
 // be read, the rules file or an include file that exists, is an error: no rules then.
 RulesRead ReadRulesFile(const std::u16string &path);
-
-// The report's note on the rules file: its path and what it gave, or that it has none of the lists.
-std::u16string RulesFileNote(const RulesFile &rules);

@@ -3,6 +3,7 @@
 #include "core/document.h"
 #include "core/windowsignals.h"
 #include "document/filereport.h"
+#include "document/rulesfile.h"
 #include "platform/textfile.h"
 #include "support/generator.h"
 #include "support/testdocument.h"
