@@ -109,14 +109,14 @@ void OpenFindingEntry(const DocumentModel &model, const Finding &finding) {
 }
 
 // The findings as the report's table: 种类, ID, 位置, 说明; a double-click opens the entry.
-platform::ReportTable FindingsTable(const DocumentModel &model,
-                                    const std::vector<Finding> *broken) {
+platform::ReportTable FindingsTable(const DocumentModel &model, const std::vector<Finding> *broken,
+                                    const ActionsCheck *actions) {
     const Document &document = model.document;
     auto findings = std::make_shared<std::vector<Finding>>(document.droppedOnSave.findings);
     if (broken) findings->insert(findings->end(), broken->begin(), broken->end());
     platform::ReportTable table;
-    table.summary =
-        FileReportSummary(document.openedPath, document.droppedOnSave, broken, RulesOf(model));
+    table.summary = FileReportSummary(document.openedPath, document.droppedOnSave, broken,
+                                      RulesOf(model), actions);
     table.headers = {u"种类", u"ID", u"位置", u"说明"};
     for (const Finding &finding : *findings)
         table.rows.push_back({std::u16string(FindingKindLabel(finding.kind)), ToWide(finding.id),
@@ -133,7 +133,7 @@ bool ConfirmDroppedText(DocumentModel &model) {
     DroppedOnSave &dropped = model.document.droppedOnSave;
     if (dropped.findings.empty() || dropped.shownAtSave) return true;
     dropped.shownAtSave = true;
-    platform::ReportTable table = FindingsTable(model, nullptr);
+    platform::ReportTable table = FindingsTable(model, nullptr, nullptr);
     table.summary += u"\n仍要保存吗？";
     return platform::ShowOwnedReport(
                FileReportText(model.document.openedPath, dropped, nullptr, RulesOf(model)) +
@@ -177,14 +177,18 @@ void CheckFile(const DocumentModel &model) {
         platform::ShowAppMessage(u"没检测到任何内容X_X");
         return;
     }
-    const std::vector<Finding> broken = FindBrokenReferences(document, RulesOf(model));
+    ActionsCheck actions{&model.actions, {}};
+    const std::vector<Finding> broken = FindBrokenReferences(document, RulesOf(model), &actions);
     // Open beside the windows while the user follows its findings; 刷新 checks again, against
-    // the rules file as it then stands.
-    platform::ShowOwnedReport(
-        FileReportText(document.openedPath, document.droppedOnSave, &broken, RulesOf(model)),
-        u"检查文件", platform::Buttons::Close, FindingsTable(model, &broken), [&model] {
-            if (!model.document.IsFileOpen()) return platform::ReportTable{};
-            const std::vector<Finding> again = FindBrokenReferences(model.document, RulesOf(model));
-            return FindingsTable(model, &again);
-        });
+    // the rules file and the actions as they then stand.
+    platform::ShowOwnedReport(FileReportText(document.openedPath, document.droppedOnSave, &broken,
+                                             RulesOf(model), &actions),
+                              u"检查文件", platform::Buttons::Close,
+                              FindingsTable(model, &broken, &actions), [&model] {
+                                  if (!model.document.IsFileOpen()) return platform::ReportTable{};
+                                  ActionsCheck again{&model.actions, {}};
+                                  const std::vector<Finding> found =
+                                      FindBrokenReferences(model.document, RulesOf(model), &again);
+                                  return FindingsTable(model, &found, &again);
+                              });
 }

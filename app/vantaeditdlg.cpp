@@ -1,7 +1,9 @@
 #include "app/vantaeditdlg.h"
 
+#include "app/importwindow.h"
 #include "app/opensave.h"
 #include "app/recoverykeeper.h"
+#include "core/initext.h"
 #include "core/windowsignals.h"
 #include "document/filereport.h"
 #include "document/rulesfile.h"
@@ -10,6 +12,7 @@
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "res/resources.h"
+#include "scripts/actiontable.h"
 #include "scripts/scriptwindow.h"
 #include "taskforces/taskforcewindow.h"
 #include "teams/teamwindow.h"
@@ -57,6 +60,38 @@ void RememberRulesFile(const std::u16string &file, const std::u16string &rules,
     gui::WriteSetting(key, pairs);
 }
 
+// Triples of an opened file's path, its engine's name and its action table's path (or empty), the
+// triple set last first.
+const std::u16string kActionsKey = u"actionProfiles";
+
+struct RememberedActions {
+    Engine engine = Engine::Base;
+    std::u16string table;
+};
+
+RememberedActions RememberedActionsOf(const std::u16string &file) {
+    const std::vector<std::u16string> triples = gui::ReadSetting(kActionsKey);
+    for (size_t i = 0; i + 2 < triples.size(); i += 3) {
+        if (triples[i] != file) continue;
+        return {EngineNamed(ToNarrow(triples[i + 1])).value_or(Engine::Base), triples[i + 2]};
+    }
+    return {};
+}
+
+// Remembers the actions of `file`; the game's own without a table is what a file has unless told,
+// so it is forgotten rather than kept.
+void RememberActions(const std::u16string &file, const ActionProfile &profile) {
+    const std::vector<std::u16string> old = gui::ReadSetting(kActionsKey);
+    std::vector<std::u16string> triples;
+    if (profile.engine() != Engine::Base || !profile.tablePath().empty())
+        triples = {file, ToWide(EngineName(profile.engine())), profile.tablePath()};
+    for (size_t i = 0; i + 2 < old.size() && triples.size() < 3 * kRulesCount; i += 3) {
+        if (old[i] == file) continue;
+        triples.insert(triples.end(), {old[i], old[i + 1], old[i + 2]});
+    }
+    gui::WriteSetting(kActionsKey, triples);
+}
+
 } // namespace
 
 CVantaEditDlg::CVantaEditDlg()
@@ -67,6 +102,7 @@ CVantaEditDlg::CVantaEditDlg()
       autoDetectStart_(control<gui::CheckBox>(res::kIdAutoDetectStart)) {
     attachMenu(res::kIdMainMenu);
     fillRecentMenu();
+    fillEngineMenu();
 
     // The modeless windows, each created here once, hidden and owned by this window: the new
     // entry window first, then the four editor windows, which then go to their corners.
@@ -79,6 +115,7 @@ CVantaEditDlg::CVantaEditDlg()
     });
     teams_ = std::make_unique<CArmy>(model_, this);
     triggers_ = std::make_unique<CAIT>(model_, this);
+    import_ = std::make_unique<CImportWindow>(model_, this);
     g_addNewWindow = addNew_.get();
     g_teamWindow = teams_.get();
     g_scriptWindow = scripts_.get();
@@ -114,6 +151,12 @@ void CVantaEditDlg::onCommand(int id) {
         break;
     case res::kCmdStringTable:
         chooseStringTable();
+        break;
+    case res::kCmdImport:
+        importCommand();
+        break;
+    case res::kCmdMigratePhobos:
+        migratePhobosNumbers();
         break;
     case res::kCmdExit:
         exitCommand();
@@ -172,6 +215,7 @@ void CVantaEditDlg::openPath(const std::u16string &path, bool autoDetect,
     watchFiles();
     useRememberedRulesFile();
     useRememberedStringTable();
+    useRememberedActions();
 
     std::vector<std::u16string> recent = RecentFiles();
     std::erase(recent, path);
@@ -223,6 +267,17 @@ void CVantaEditDlg::chooseRulesFile() {
     model_.SetRules(std::move(read.rules));
 }
 
+gui::Dialog *CVantaEditDlg::importWindow() const { return import_.get(); }
+
+void CVantaEditDlg::importCommand() {
+    if (!model_.document.IsFileOpen()) {
+        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        return;
+    }
+    const std::u16string path = platform::AskOpenFileName(kOpenFileFilter);
+    if (!path.empty()) import_->showEntriesOf(path);
+}
+
 void CVantaEditDlg::useRememberedRulesFile() {
     const std::u16string &file = model_.document.openedPath;
     const std::u16string path = RememberedRulesFile(file);
@@ -270,6 +325,84 @@ void CVantaEditDlg::useRememberedStringTable() {
     StringTableRead read = ReadStringTable(path);
     if (!read.table) platform::ShowAppMessage(read.error + u"\n这次没有用字符串表。");
     model_.SetStrings(std::move(read.table));
+}
+
+void CVantaEditDlg::fillEngineMenu() {
+    const ActionProfile &actions = model_.actions;
+    std::vector<std::u16string> items;
+    for (int e = 0; e < kEngineCount; ++e)
+        items.push_back((Engine(e) == actions.engine() ? u"● " : u"   ") +
+                        std::u16string(EngineLabel(Engine(e))));
+    items.push_back(actions.tablePath().empty() ? u"   自定义动作表..."
+                                                : u"● 自定义动作表: " + actions.tablePath());
+    if (!actions.tablePath().empty()) items.push_back(u"   不用自定义动作表");
+    setSubmenu(res::kCmdEngine, items, [this](size_t index) {
+        // After the menu has closed: the command may ask for a file and fill the menu again.
+        gui::Post([this, index] { chooseEngine(index); });
+    });
+}
+
+void CVantaEditDlg::setActions(ActionProfile profile) {
+    if (model_.document.IsFileOpen()) RememberActions(model_.document.openedPath, profile);
+    model_.SetActions(std::move(profile));
+    fillEngineMenu();
+}
+
+void CVantaEditDlg::chooseEngine(size_t item) {
+    const ActionProfile &actions = model_.actions;
+    if (item == size_t(kEngineCount) + 1) return setActions(ActionProfile(actions.engine()));
+    if (item < size_t(kEngineCount)) {
+        // The table in use stays over the engine chosen, read again as it now stands.
+        if (actions.tablePath().empty()) return setActions(ActionProfile(Engine(item)));
+        ActionTableRead read = ReadActionTable(actions.tablePath());
+        if (!read.table) platform::ShowAppMessage(read.error + u"\n不再用这个动作表。");
+        return setActions(ActionProfile(Engine(item), read.table ? &*read.table : nullptr));
+    }
+    if (item != size_t(kEngineCount)) return;
+    const std::u16string path = platform::AskOpenFileName(kOpenFileFilter);
+    if (path.empty()) return;
+    ActionTableRead read = ReadActionTable(path);
+    if (!read.table) {
+        platform::ShowAppMessage(read.error + u"\n仍按原来的动作检查: " + actions.Label());
+        return;
+    }
+    setActions(ActionProfile(actions.engine(), &*read.table));
+}
+
+void CVantaEditDlg::useRememberedActions() {
+    const std::u16string &file = model_.document.openedPath;
+    const RememberedActions remembered = RememberedActionsOf(file);
+    if (remembered.table.empty()) return setActions(ActionProfile(remembered.engine));
+    ActionTableRead read = ReadActionTable(remembered.table);
+    if (!read.table)
+        platform::ShowAppMessage(read.error + u"\n这次只按 " +
+                                 std::u16string(EngineLabel(remembered.engine)) + u" 的动作检查。");
+    // A table that is gone is forgotten; one that exists but cannot be read stays remembered.
+    if (read.table || !platform::IsExistingFile(remembered.table))
+        return setActions(ActionProfile(remembered.engine, read.table ? &*read.table : nullptr));
+    model_.SetActions(ActionProfile(remembered.engine));
+    fillEngineMenu();
+}
+
+void CVantaEditDlg::migratePhobosNumbers() {
+    Document &document = model_.document;
+    if (!document.IsFileOpen()) {
+        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        return;
+    }
+    RenumberedScripts moved =
+        RenumberScriptActions(document.scriptSectionsText, Engine::PhobosDevbuild, Engine::Phobos);
+    std::u16string text = u"改了 " + ToWide(std::to_string(moved.changed)) +
+                          u" 行的动作编号（Ares + Phobos 旧编号 → Ares + Phobos）。";
+    for (const std::u16string &note : moved.notes)
+        text += u"\n" + note;
+    if (moved.changed > 0) {
+        model_.Edit(u"迁移到 Phobos 新编号",
+                    [&] { document.scriptSectionsText = std::move(moved.text); });
+        // Every window shows the scripts as they now stand.
+        model_.Refill();
+    }
+    platform::ShowAppMessage(text);
 }
 
 void CVantaEditDlg::watchFiles() {

@@ -10,6 +10,7 @@
 #include "document/rulesfile.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "scripts/actiontable.h"
 #include "support/generator.h"
 #include "support/testsupport.h"
 
@@ -227,6 +228,29 @@ void BM_CheckWithRules(benchmark::State &state) {
     state.counters["findings"] = double(findings);
 }
 
+// `vantaedit-cli check --engine phobos --actions TABLE FILE`: Check, with a modder's table of 40
+// actions read and laid over the Phobos profile. To be set beside Check of the same k.
+void BM_CheckWithActions(benchmark::State &state) {
+    const std::u16string path = GeneratedFile(int(state.range(0)));
+    std::string table = "[ScriptActions]\n";
+    for (int i = 0; i < 40; ++i)
+        table += std::to_string(114 + i) + "=自己的动作,number,说明\n";
+    const std::u16string tablePath = testsupport::WidePath(Folder() / "actions.ini");
+    platform::WriteTextFile(tablePath, table);
+    size_t findings = 0;
+    for (auto _ : state) {
+        Open(path);
+        const ActionTableRead read = ReadActionTable(tablePath);
+        const ActionProfile profile(Engine::Phobos, &*read.table);
+        ActionsCheck actions{&profile, {}};
+        const std::vector<Finding> broken = FindBrokenReferences(doc, nullptr, &actions);
+        benchmark::DoNotOptimize(
+            FileReportText(doc.openedPath, doc.droppedOnSave, &broken, nullptr, &actions).data());
+        findings = broken.size() + doc.droppedOnSave.findings.size();
+    }
+    state.counters["findings"] = double(findings);
+}
+
 // The same on a file in which every trigger names a team that is not there: each finding is
 // told by file and line, through one more scan of the files.
 void BM_CheckWithFindings(benchmark::State &state) {
@@ -292,6 +316,7 @@ BENCHMARK(BM_Save)->Name("Save")->Apply(Sizes);
 BENCHMARK(BM_OpenAndSave)->Name("OpenAndSave")->Apply(Sizes);
 BENCHMARK(BM_Check)->Name("Check")->Apply(Sizes);
 BENCHMARK(BM_CheckWithRules)->Name("CheckWithRules")->Apply(Sizes);
+BENCHMARK(BM_CheckWithActions)->Name("CheckWithActions")->Apply(Sizes);
 BENCHMARK(BM_CheckWithFindings)->Name("CheckWithFindings")->Apply(Sizes);
 BENCHMARK(BM_ExplainEveryEntry)->Name("ExplainEveryEntry")->Apply(Sizes);
 BENCHMARK(BM_BareParse)

@@ -2,8 +2,12 @@
 // the file report, without any window. Messages the editor would show in a box go to standard
 // error.
 
+#include "cli/commands.h"
+#include "cli/diff.h"
 #include "cli/explain.h"
 #include "cli/json.h"
+#include "cli/merge.h"
+#include "cli/migrate.h"
 #include "core/document.h"
 #include "core/initext.h"
 #include "document/documentio.h"
@@ -14,6 +18,7 @@
 #include "platform/codepage.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "scripts/actiontable.h"
 
 #include <algorithm>
 #include <array>
@@ -34,9 +39,15 @@ namespace {
 const char kUsage[] =
     "用法: vantaedit-cli save [--split] [--no-autodetect] FILE\n"
     "      vantaedit-cli rename [--split] [--no-autodetect] FILE OLD NEW\n"
-    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--csf FILE] "
-    "[--format=text|gcc|json] FILE...\n"
+    "      vantaedit-cli import [--split] [--no-autodetect] FILE FROM ID...\n"
+    "      vantaedit-cli copy-chain [--split] [--no-autodetect] FILE TRIGGER COPY...\n"
+    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--csf FILE] [--engine NAME]\n"
+    "                          [--actions TABLE] [--format=text|gcc|json] FILE...\n"
     "      vantaedit-cli explain [--rules RULES] [--csf FILE] [--format=text|json] FILE ID...\n"
+    "      vantaedit-cli migrate --from phobos-devbuild --to phobos [--split] [--no-autodetect] "
+    "FILE\n"
+    "      vantaedit-cli diff [--format=text|json] OLD NEW\n"
+    "      vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n"
     "      vantaedit-cli --version | --help\n"
     "\n"
     "save: 像编辑器的“打开”一样读取 FILE（连同其 [#include] 中的文件），再像“保存”一样写回：\n"
@@ -54,6 +65,26 @@ const char kUsage[] =
     "  再像 save 一样保存。退出状态同 save，另有 4: 改名被拒绝（OLD 不存在或同时是两类条目，\n"
     "  NEW 已被占用或不能作注册名称），原因写在标准错误上，什么也不写入。\n"
     "\n"
+    "import: 像 save 一样读取 FILE，再读取另一个 AI 文件 FROM（连同其包含文件），把 FROM 中的\n"
+    "  条目 ID... 连同它们用到的一切导入 FILE（触发的队伍，队伍的人员和脚本，脚本动作按序号\n"
+    "  指向的脚本和队伍；序号改为导入后本文件列表中的序号），再像 save 一样保存。\n"
+    "  本文件已有同一 ID 且内容相同的条目不再复制；同一 ID 内容不同的条目换用“复制”建议的\n"
+    "  新 ID 导入，导入的条目中的引用随之改变。本文件原有的条目不变。每个条目在标准输出上一行:\n"
+    "    imported KIND ID | imported KIND ID as NEWID | kept KIND ID\n"
+    "  （KIND 为 trigger、team、script、task-force）。\n"
+    "  退出状态同 save，另有 4: 某个 ID 不是 FROM 中的条目，什么也不写入。\n"
+    "\n"
+    "copy-chain: 像 save 一样读取 FILE，把触发 TRIGGER 连同它的队伍（作战队伍和第二队伍）和\n"
+    "  队伍的人员复制为新条目（脚本共用，不复制），副本互相引用，再像 save 一样保存。\n"
+    "  每个 COPY 做一份副本，每个 ID 后加上后缀 S，按给出的顺序:\n"
+    "    --suffix S  难度标志不变\n"
+    "    --easy S    只设简单（第 15、16、17 字段为 1,0,0）\n"
+    "    --medium S  只设中等（0,1,0）\n"
+    "    --hard S    只设困难（0,0,1）\n"
+    "  每个副本条目在标准输出上一行: copied KIND ID as NEWID。\n"
+    "  退出状态同 save，另有 4: 复制被拒绝（TRIGGER 不是触发，新 ID 已被占用、重复或不能\n"
+    "  作注册名称，或触发行不是 18 个字段却要设难度），原因写在标准错误上，什么也不写入。\n"
+    "\n"
     "check: 同样读取每个 FILE，什么也不写，在标准输出上（UTF-8）报告：\n"
     "  保存时将丢弃的内容（未列出的小节、重复的小节、两类共用的 ID、注释掉的列表行、\n"
     "  无法读取的包含文件）、引用错误（不存在或没有指定的队伍、人员、脚本，列表中重复的 ID，\n"
@@ -70,6 +101,14 @@ const char kUsage[] =
     "FILE（.csf）；它无法读取或已损坏时整次运行失败（1），\n"
     "                 gcc 格式为 FILE: error: 说明 [unreadable-strings]，json 中另有\n"
     "                 \"strings\": {\"file\", \"texts\"}（无法读取时为 \"file\", \"error\"）\n"
+    "  --engine NAME  按哪套脚本动作检查: base（基础游戏，默认）、ares（Ares）、phobos\n"
+    "                 （Ares + Phobos）、phobos-devbuild（Ares + Phobos 旧编号）；报告第一行和 "
+    "JSON\n"
+    "                 的 \"actions\" 写明所用的动作表。别的动作表能解释文件用到的全部动作时，\n"
+    "                 第一行另加一句提示（gcc 格式为 FILE: note: ... [engine-hint]）。\n"
+    "  --actions TABLE  mod 自己的动作表（[ScriptActions] 中每行 编号=名称,种类,说明），\n"
+    "                 加在所选的动作之上，同号的取代原有的。无法读取或有读不懂的行时整次运行\n"
+    "                 失败（1），原因写明文件和行号。\n"
     "  --format=text  默认：给人看的报告，如下例\n"
     "  --format=gcc   每项一行: FILE:LINE: warning: ID: 说明 [kind]；无法读取的文件为\n"
     "                 FILE: error: 说明 [unreadable-file]，无法读取的规则文件为\n"
@@ -102,6 +141,10 @@ const char kUsage[] =
     "                 null), \"text\", \"meaning\", \"refers\"(该行指向的 ID，有时才有)}]}\n"
     "  退出状态: 0 成功; 4 有 ID 不是任何条目（其余照常说明）; 1 FILE、RULES 或字符串表无法读取，\n"
     "    或某个包含文件存在却无法读取; 2 用法错误。\n"
+    "migrate: 像 save 一样读取 FILE，把每个脚本动作行的动作编号从 Phobos 开发版的旧编号改为\n"
+    "  0.3 起的新编号（--from phobos --to phobos-devbuild 则反过来），别的一个字节也不改\n"
+    "  （参数、负数参数、空白和注释照旧）；参数单位变了的动作（125、126: 帧改为秒）逐行写在\n"
+    "  标准错误上，不换算。再像 save 一样保存，退出状态同 save。\n"
     "\n"
     "报告示例:\n"
     "  检查文件: /mods/ai.ini\n"
@@ -121,7 +164,24 @@ const char kUsage[] =
     "  /mods/ai.ini:40: warning: SC_Siege2: 没有列表提到这个 ID，保存时这一节被丢弃。"
     " [unlisted-section]\n"
     "  /mods/ai.ini:31: warning: TM_Siege: 队伍使用的脚本“SC_Siege3”不在脚本列表中。"
-    " [missing-script]\n";
+    " [missing-script]\n"
+    "\n"
+    "diff: 像“打开”一样读取 OLD 和 NEW（连同包含文件），按条目比较，不按行：新增（added）、\n"
+    "  删除（removed）和改动（changed）的条目；改动的队伍列出改了的键，触发列出改了的字段\n"
+    "  （按名称），人员和脚本列出改了的行。只是注册号或在列表中的位置不同不算改动。\n"
+    "  --format=text  默认：每个条目一行，改动的细节缩进在下面\n"
+    "  --format=json  {\"old\", \"new\", \"status\", \"added\", \"removed\", \"changed\"}\n"
+    "  退出状态: 0 相同; 1 有不同; 2 用法错误，或某个文件（或存在的包含文件）无法读取。\n"
+    "\n"
+    "merge: 按条目三方合并同一个文件的三个版本（每个文件单独合并，不读包含文件）：只有一边\n"
+    "  改动的条目取那一边；两边改得一样的取一次；两边新增的都保留；一边删除、另一边没改的删除；\n"
+    "  两边都改了的队伍按键合并。两边改得不同、同一 ID 新增了两个不同内容、一边删除而另一边\n"
+    "  改动，都是冲突：保留 OURS 的版本，两个版本写在标准错误上。列表像“保存”一样写出，\n"
+    "  列表以外的小节（如 [#include]）原样保留。写入 OUT（整个文件一次替换），没有 -o 时写到\n"
+    "  标准输出。可作 git 的合并驱动:\n"
+    "    git config merge.vantaedit.driver \"vantaedit-cli merge %O %A %B -o %A\"\n"
+    "  退出状态: 0 合并完成; 1 有冲突（文件照样写出）; 2 用法错误、文件无法读取或无法写入\n"
+    "    （什么也不写）。\n";
 
 int Usage(FILE *out, int status) {
     std::fputs(kUsage, out);
@@ -151,6 +211,7 @@ struct Checked {
     std::vector<Finding> findings;
     int otherSections = 0;
     std::u16string report; // the text form
+    std::u16string hint;   // another profile that explains every action the file uses
 };
 
 // How bad a status is: a file that could not be checked outweighs findings.
@@ -182,7 +243,8 @@ public:
     std::vector<std::u16string> messages;
 };
 
-Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules) {
+Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules,
+                 const ActionProfile &actions) {
     Checked checked;
     checked.argument = file;
     // Messages are written where the user sees them, and kept for the report.
@@ -208,8 +270,10 @@ Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules) {
         return checked;
     }
     const DroppedOnSave &dropped = document.droppedOnSave;
-    const std::vector<Finding> broken = FindBrokenReferences(document, rules);
-    checked.report = FileReportText(document.openedPath, dropped, &broken, rules);
+    ActionsCheck actionsCheck{&actions, {}};
+    const std::vector<Finding> broken = FindBrokenReferences(document, rules, &actionsCheck);
+    checked.report = FileReportText(document.openedPath, dropped, &broken, rules, &actionsCheck);
+    checked.hint = std::move(actionsCheck.hint);
     checked.findings = dropped.findings;
     checked.findings.insert(checked.findings.end(), broken.begin(), broken.end());
     checked.otherSections = dropped.otherSections;
@@ -239,7 +303,18 @@ void PrintText(const std::vector<Checked> &files) {
     }
 }
 
-void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strings *strings) {
+// The action table of a run: as given on the command line, and what reading it gave.
+struct Actions {
+    Engine engine = Engine::Base;
+    std::string argument; // empty without --actions
+    ActionTableRead read;
+};
+
+void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strings *strings,
+              const Actions &actions) {
+    if (!actions.argument.empty() && !actions.read.table)
+        Print(stdout, actions.argument + ": error: " + Utf8(actions.read.error) +
+                          " [unreadable-actions]\n");
     if (strings && !strings->read.table)
         Print(stdout, strings->argument + ": error: " + Utf8(strings->read.error) +
                           " [unreadable-strings]\n");
@@ -252,6 +327,8 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strin
     for (const Checked &checked : files) {
         if (checked.status == 1)
             Print(stdout, checked.argument + ": error: " + checked.error + " [unreadable-file]\n");
+        if (!checked.hint.empty())
+            Print(stdout, checked.argument + ": note: " + Utf8(checked.hint) + " [engine-hint]\n");
         for (const Finding &finding : checked.findings) {
             std::string line = PathOf(checked, finding);
             if (finding.line > 0) line += ":" + std::to_string(finding.line);
@@ -263,11 +340,12 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strin
 }
 
 void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules,
-               const Strings *strings) {
+               const Strings *strings, const Actions &actions, const ActionProfile *profile) {
     Json::Array checkedFiles;
     for (const Checked &checked : files) {
         Json::Object file{{"file", checked.argument}, {"status", checked.status}};
         if (checked.status == 1) file.emplace_back("error", checked.error);
+        if (!checked.hint.empty()) file.emplace_back("hint", Utf8(checked.hint));
         Json::Array findings;
         std::array<int, 3> groups{};
         std::map<std::string, int> kinds;
@@ -296,6 +374,13 @@ void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules
     }
     Json::Object run{
         {"version", VANTAEDIT_VERSION}, {"status", status}, {"files", std::move(checkedFiles)}};
+    Json::Object used{{"engine", std::string(EngineName(actions.engine))},
+                      {"name", Utf8(EngineLabel(actions.engine))}};
+    if (!actions.argument.empty()) used.emplace_back("table", actions.argument);
+    if (profile) used.emplace_back("actions", int(profile->Actions().size()));
+    if (!actions.argument.empty() && !actions.read.table)
+        used.emplace_back("error", Utf8(actions.read.error));
+    run.emplace_back("actions", std::move(used));
     if (rules && rules->read.rules) {
         const RulesFile &read = *rules->read.rules;
         run.emplace_back("rules", Json::Object{{"file", rules->argument},
@@ -314,12 +399,14 @@ void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules
     Print(stdout, Json(std::move(run)).Indented());
 }
 
-// check [--no-autodetect] [--rules RULES] [--format=...] FILE...
+// check [--no-autodetect] [--rules RULES] [--engine NAME] [--actions TABLE] [--format=...] FILE...
 int Check(int argc, char **argv) {
     bool autodetect = true;
     Format format = Format::Text;
     std::optional<Rules> rules;
     std::optional<Strings> strings;
+    Actions actions;
+    bool engineGiven = false;
     std::vector<const char *> files;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-autodetect") == 0) {
@@ -330,6 +417,16 @@ int Check(int argc, char **argv) {
         } else if (std::strcmp(argv[i], "--rules") == 0) {
             if (i + 1 == argc || !*argv[i + 1] || rules) return Usage(stderr, 2);
             rules.emplace().argument = argv[++i];
+        } else if (std::strcmp(argv[i], "--engine") == 0) {
+            if (i + 1 == argc || engineGiven) return Usage(stderr, 2);
+            const std::optional<Engine> engine = EngineNamed(argv[++i]);
+            if (!engine) return Usage(stderr, 2);
+            actions.engine = *engine;
+            engineGiven = true;
+        } else if (std::strcmp(argv[i], "--actions") == 0) {
+            if (i + 1 == argc || !*argv[i + 1] || !actions.argument.empty())
+                return Usage(stderr, 2);
+            actions.argument = argv[++i];
         } else if (std::strcmp(argv[i], "--format=text") == 0) {
             format = Format::Text;
         } else if (std::strcmp(argv[i], "--format=gcc") == 0) {
@@ -353,25 +450,38 @@ int Check(int argc, char **argv) {
     if (strings)
         strings->read = ReadStringTable(platform::AbsolutePathOf(strings->argument.c_str()));
     const RulesFile *names = rules && rules->read.rules ? &*rules->read.rules : nullptr;
+    std::optional<ActionProfile> profile;
+    if (!actions.argument.empty()) {
+        // Named as the command line names it, in messages and in the report.
+        actions.read = ReadActionTable(Wide(actions.argument.c_str()));
+        if (actions.read.table) profile.emplace(actions.engine, &*actions.read.table);
+    } else {
+        profile.emplace(actions.engine);
+    }
     if (strings && !strings->read.table) {
         // A string table the user named but that cannot be read fails the run as a rules file does.
         status = 1;
         if (format == Format::Text) Print(stderr, Utf8(strings->read.error) + "\n");
+    } else if (!profile) {
+        // Checked against other actions than the user asked for, the report would mislead.
+        status = 1;
+        if (format == Format::Text) Print(stderr, Utf8(actions.read.error) + "\n");
     } else if (rules && !names) {
         // Checked without the names the user asked for, the files would look clean: no file is.
         status = 1;
         if (format == Format::Text) Print(stderr, Utf8(rules->read.error) + "\n");
     } else {
         for (const char *file : files) {
-            checked.push_back(CheckOne(file, autodetect, names));
+            checked.push_back(CheckOne(file, autodetect, names, *profile));
             if (Severity(checked.back().status) > Severity(status)) status = checked.back().status;
         }
     }
     const Rules *given = rules ? &*rules : nullptr;
     const Strings *table = strings ? &*strings : nullptr;
     if (format == Format::Text) PrintText(checked);
-    if (format == Format::Gcc) PrintGcc(checked, given, table);
-    if (format == Format::Json) PrintJson(checked, status, given, table);
+    if (format == Format::Gcc) PrintGcc(checked, given, table, actions);
+    if (format == Format::Json)
+        PrintJson(checked, status, given, table, actions, profile ? &*profile : nullptr);
     return status;
 }
 
@@ -426,6 +536,15 @@ int Run(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
     if (argc >= 3 && std::strcmp(argv[1], "explain") == 0)
         return Explain(argc, argv, [] { return Usage(stderr, 2); });
+    if (argc >= 3 && std::strcmp(argv[1], "migrate") == 0) return Migrate(argc, argv, kUsage);
+    if (argc >= 3 && std::strcmp(argv[1], "diff") == 0)
+        return RunDiff(argc, argv, [] { return Usage(stderr, 2); });
+    if (argc >= 3 && std::strcmp(argv[1], "merge") == 0)
+        return RunMerge(argc, argv, [] { return Usage(stderr, 2); });
+    int status = kBadUsage;
+    if (argc >= 3 && std::strcmp(argv[1], "import") == 0) status = ImportCommand(argc, argv);
+    if (argc >= 3 && std::strcmp(argv[1], "copy-chain") == 0) status = CopyChainCommand(argc, argv);
+    if (status != kBadUsage) return status;
     return Usage(stderr, 2);
 }
 

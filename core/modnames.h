@@ -47,6 +47,10 @@ public:
     // [BuildingTypes]; [Countries].
     bool hasTypeList = false;
     bool hasCountryList = false;
+    // The rows of [AITargetTypes] and [AIScriptsList], which the engine extension's actions name
+    // by their place from 0: each row's value as written (type or script names and commas).
+    std::vector<std::string> aiTargetTypes;
+    std::vector<std::string> aiScriptsList;
 
     // Appends to a list in the game's order; a type already in that list (in any case) is not
     // added again, as the game finds it rather than making a second one.

@@ -185,11 +185,15 @@ std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::str
     return records;
 }
 
-void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind &kind) {
+void SortRegistryRecords(std::vector<RegistryRecord> &records) {
     std::stable_sort(records.begin(), records.end(),
                      [](const RegistryRecord &a, const RegistryRecord &b) {
                          return std::pair(a.numbered, a.number) < std::pair(b.numbered, b.number);
                      });
+}
+
+void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind &kind) {
+    SortRegistryRecords(records);
     size_t listSize = kind.listName.size() + 3, sectionsSize = 1;
     for (const RegistryRecord &record : records) {
         listSize += record.id.size() + 13; // up to 11 digits and a sign, "=", LF

@@ -93,10 +93,14 @@ using SlotIndexes = std::array<std::optional<HeaderIndex>, kFileSlotCount>;
 std::vector<RegistryRecord> ReadRegistryRecords(const FileSlots &slots, std::string_view listName,
                                                 SlotIndexes *indexes = nullptr);
 
-// Sorts the records (lines without a number of their own first, then by number; equal keys keep
-// their file order) and appends the list text ("[name]", then "n=ID" numbered from the kind's
-// start number) and the sections text (one LF, then per entry its header line, its body's lines
-// each with one LF, and an LF; runs of LFs are made one, and a body of LFs alone has no lines).
+// Sorts the records as a list is written: lines without a number of their own first, then by
+// number; equal keys keep their file order.
+void SortRegistryRecords(std::vector<RegistryRecord> &records);
+
+// Sorts the records (SortRegistryRecords) and appends the list text ("[name]", then "n=ID" numbered
+// from the kind's start number) and the sections text (one LF, then per entry its header line, its
+// body's lines each with one LF, and an LF; runs of LFs are made one, and a body of LFs alone has
+// no lines).
 void AppendRegistryTexts(std::vector<RegistryRecord> records, const RegistryKind &kind);
 
 // Both steps for a kind whose loader does nothing else.

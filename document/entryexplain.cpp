@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr std::string_view kKindNames[] = {"task-force", "script", "team", "trigger"};
-
 // How the team form calls the keys it shows; others are named by their key.
 constexpr std::pair<std::string_view, std::u16string_view> kTeamKeyLabels[] = {
     {"Name", u"队伍名称"},
@@ -46,8 +44,6 @@ std::string_view BodyOf(std::string_view sections, int header, std::string_view 
 }
 
 } // namespace
-
-std::string_view EntryKindName(EntryKind kind) { return kKindNames[size_t(kind)]; }
 
 EntryExplainer::EntryExplainer(const Document &document, const ModNames &names)
     : document_(document), names_(names),
@@ -134,8 +130,8 @@ ExplainedEntry EntryExplainer::Section(EntryKind kind, std::string_view id) {
         } else if (kind == EntryKind::Team) {
             ExplainTeamLine(row, line);
         } else {
-            line.meaning =
-                WithoutLineHead(ExplainScriptLine(field, bodyLine + 1, document_, names_));
+            line.meaning = WithoutLineHead(
+                ExplainScriptLine(field, bodyLine + 1, document_, BaseActions(), names_));
             const std::optional<ActionLine> action = ParseActionLine(row);
             const ScriptAction *known =
                 action && action->wellFormed ? FindScriptAction(action->action) : nullptr;

@@ -6,17 +6,13 @@
 #include "core/document.h"
 #include "core/headerindex.h"
 #include "core/modnames.h"
+#include "document/entrykind.h"
 #include "document/filereport.h"
 
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
-
-enum class EntryKind { TaskForce, Script, Team, Trigger };
-
-// "task-force", "script", "team", "trigger".
-std::string_view EntryKindName(EntryKind kind);
 
 struct ExplainedLine {
     int line = 0;     // in its file, from 1; 0 when only the document holds it so

@@ -503,9 +503,10 @@ std::u16string Quoted(std::string_view text) { return u"“" + ToWide(text) + u"
 // The findings of the document, each with where the document holds it.
 class DocumentChecker {
 public:
-    DocumentChecker(const Document &document, const RulesFile *rules)
+    DocumentChecker(const Document &document, const RulesFile *rules, ActionsCheck *actions)
         : document_(document), types_(rules && rules->hasTypeList ? rules : nullptr),
-          countries_(rules && rules->hasCountryList ? rules : nullptr) {}
+          countries_(rules && rules->hasCountryList ? rules : nullptr), actionsCheck_(actions),
+          actions_(actions && actions->profile ? *actions->profile : BaseActions()) {}
 
     std::vector<Finding> Run() {
         const std::array<const std::string *, 3> listTexts = {
@@ -519,6 +520,7 @@ public:
         for (int kind = 0; kind < 3; ++kind)
             CheckEntries(kind);
         Locate();
+        if (actionsCheck_) actionsCheck_->hint = ProfileHint();
         std::stable_sort(found_.begin(), found_.end(),
                          [](const Finding &a, const Finding &b) { return a.kind < b.kind; });
         return std::move(found_);
@@ -711,11 +713,12 @@ private:
                 u"动作行" + Quoted(row) + u"不是“动作,参数”两个整数。", at);
             return;
         }
-        const ScriptAction *action = FindScriptAction(line->action);
+        ++used_[line->action];
+        const ScriptAction *action = actions_.Find(line->action);
         if (!action) {
             Add(FindingKind::UnknownScriptAction, id,
                 u"动作行" + Quoted(row) + u"的动作 " + ToWide(std::to_string(line->action)) +
-                    u" 不在动作表中。",
+                    u" 不在动作表（" + actions_.Label() + u"）中。",
                 at);
             return;
         }
@@ -740,6 +743,9 @@ private:
                         u" 超出了规则文件的 [BuildingTypes]（共 " + ToWide(std::to_string(count)) +
                         u" 项）。",
                     at);
+        } else if (action->argument == ArgumentKind::PhobosTarget &&
+                   (argument < 1 || argument > int64_t(PhobosTargetTypeNames().size()))) {
+            Add(FindingKind::ScriptArgument, id, named + u" 不是扩展的目标类型（1 到 36）。", at);
         } else if (action->argument == ArgumentKind::Script ||
                    action->argument == ArgumentKind::Team) {
             const bool script = action->argument == ArgumentKind::Script;
@@ -750,6 +756,35 @@ private:
                         ToWide(std::to_string(count)) + u" 项）。",
                     at);
         }
+    }
+
+    // When the profile lacks actions the file uses and a built-in one knows every action it uses:
+    // that one, with the count of lines the chosen profile does not know.
+    std::u16string ProfileHint() const {
+        int unknown = 0;
+        for (const auto &[number, lines] : used_)
+            if (!actions_.Find(number)) unknown += lines;
+        if (unknown == 0) return {};
+        for (int e = 0; e < kEngineCount; ++e) {
+            if (Engine(e) == actions_.engine()) continue;
+            const ActionProfile &other = BuiltInProfile(Engine(e));
+            if (std::all_of(used_.begin(), used_.end(),
+                            [&](const auto &use) { return other.Find(use.first) != nullptr; }))
+                return u"文件中 " + Grouped(unknown) + u" 行用到 " + other.Label() +
+                       u" 的动作，当前为 " + actions_.Label();
+        }
+        return {};
+    }
+
+    // "1,748".
+    static std::u16string Grouped(int n) {
+        const std::string digits = std::to_string(n);
+        std::u16string grouped;
+        for (size_t i = 0; i < digits.size(); ++i) {
+            if (i > 0 && (digits.size() - i) % 3 == 0) grouped += u',';
+            grouped += char16_t(digits[i]);
+        }
+        return grouped;
     }
 
     // One scan of the files Open read, only when something is to be told in them.
@@ -769,6 +804,9 @@ private:
     const RulesFile *countries_;
     std::array<std::vector<Line>, 3> lists_;
     std::array<std::unordered_set<std::string_view>, 3> known_;
+    ActionsCheck *actionsCheck_;
+    const ActionProfile &actions_;
+    std::unordered_map<int64_t, int> used_; // lines per action number
     std::vector<Finding> found_;
     std::vector<Origin> origins_; // by finding
 };
@@ -801,8 +839,9 @@ DroppedOnSave FindDroppedOnSave(const FileSlots &slots) {
     return SourceFiles(slots, false).FindDropped();
 }
 
-std::vector<Finding> FindBrokenReferences(const Document &document, const RulesFile *rules) {
-    return DocumentChecker(document, rules).Run();
+std::vector<Finding> FindBrokenReferences(const Document &document, const RulesFile *rules,
+                                          ActionsCheck *actions) {
+    return DocumentChecker(document, rules, actions).Run();
 }
 
 std::optional<std::string_view> MemberLineType(std::string_view row) {
@@ -833,6 +872,30 @@ std::u16string ExplainMemberLine(std::u16string_view fieldText, int lineIndex,
            std::u16string(TypeKindLabel(found->kind)) + u"）";
 }
 
+std::u16string ActionListRowNote(std::u16string_view fieldText, int lineIndex,
+                                 const ActionProfile &actions, const RulesFile &rules) {
+    size_t begin = 0;
+    for (int line = 0; line < lineIndex && begin != std::u16string_view::npos; ++line) {
+        begin = fieldText.find(u'\n', begin);
+        if (begin != std::u16string_view::npos) ++begin;
+    }
+    if (lineIndex < 0 || begin == std::u16string_view::npos) return {};
+    const std::string row = ToNarrow(fieldText.substr(begin, fieldText.find(u'\n', begin) - begin));
+    const std::optional<ActionLine> parsed = ParseActionLine(row);
+    const ScriptAction *action =
+        parsed && parsed->wellFormed ? actions.Find(parsed->action) : nullptr;
+    if (!action || (action->argument != ArgumentKind::AiTargetTypes &&
+                    action->argument != ArgumentKind::AiScriptsList))
+        return {};
+    const bool targets = action->argument == ArgumentKind::AiTargetTypes;
+    const std::vector<std::string> &rows = targets ? rules.aiTargetTypes : rules.aiScriptsList;
+    const std::u16string list = targets ? u"[AITargetTypes]" : u"[AIScriptsList]";
+    const int64_t index = parsed->argument;
+    if (index >= 0 && index < int64_t(rows.size()))
+        return u"；" + list + u" 第 " + Number(int(index)) + u" 行：" + ToWide(rows[size_t(index)]);
+    return u"；规则文件的 " + list + u" 没有这一行（共 " + Number(int(rows.size())) + u" 行）";
+}
+
 std::string_view FindingKindName(FindingKind kind) { return kKindTexts[size_t(kind)].name; }
 std::u16string_view FindingKindLabel(FindingKind kind) { return kKindTexts[size_t(kind)].label; }
 FindingGroup GroupOf(FindingKind kind) { return kKindTexts[size_t(kind)].group; }
@@ -843,15 +906,17 @@ std::u16string FindingPlace(const Finding &finding) {
 }
 
 std::u16string FileReportSummary(const std::u16string &openedPath, const DroppedOnSave &dropped,
-                                 const std::vector<Finding> *broken, const RulesFile *rules) {
-    const std::u16string text = FileReportText(openedPath, dropped, broken, rules);
+                                 const std::vector<Finding> *broken, const RulesFile *rules,
+                                 const ActionsCheck *actions) {
+    const std::u16string text = FileReportText(openedPath, dropped, broken, rules, actions);
     // The summary ends where the first list of findings (after an empty line) begins.
     const size_t end = text.find(u"\n\n");
     return end == std::u16string::npos ? text : text.substr(0, end + 1);
 }
 
 std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnSave &dropped,
-                              const std::vector<Finding> *broken, const RulesFile *rules) {
+                              const std::vector<Finding> *broken, const RulesFile *rules,
+                              const ActionsCheck *actions) {
     struct Category {
         FindingGroup group;
         std::u16string_view title;
@@ -869,7 +934,13 @@ std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnS
     if (broken) std::for_each(broken->begin(), broken->end(), take);
 
     std::u16string text = u"检查文件: " + openedPath;
-    if (rules) text += u"（" + RulesFileNote(*rules) + u"）";
+    std::u16string notes = rules ? RulesFileNote(*rules) : std::u16string();
+    if (actions) {
+        if (!notes.empty()) notes += u"；";
+        notes += u"动作表: " + (actions->profile ? *actions->profile : BaseActions()).Label();
+    }
+    if (!notes.empty()) text += u"（" + notes + u"）";
+    if (actions && !actions->hint.empty()) text += u"。" + actions->hint;
     text += u"\n";
     for (const Category &category : categories) {
         if (!broken && category.group != FindingGroup::Dropped) break;

@@ -14,6 +14,9 @@ namespace {
 
 constexpr std::string_view kCountryList = "Countries";
 constexpr int kCountries = kTypeKindCount; // the list index of [Countries] beside the type lists
+// The lists of lists, whose rows the engine extension's actions name by their place from 0.
+constexpr int kAiTargetTypes = kCountries + 1;
+constexpr int kAiScriptsList = kCountries + 2;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view WithoutByteOrderMark(std::string_view text) {
@@ -55,6 +58,8 @@ struct Names {
 
 struct Lists {
     std::array<MergedList, kTypeKindCount + 1> lists;
+    // The rows of [AITargetTypes] and [AIScriptsList] in the order the files give them.
+    std::vector<std::string> aiTargetTypes, aiScriptsList;
     std::unordered_map<std::string, Names> names; // by folded section name
     bool hasTypeList = false;
     bool hasCountryList = false;
@@ -63,7 +68,9 @@ struct Lists {
 int ListOf(std::string_view key) {
     for (int kind = 0; kind < kTypeKindCount; ++kind)
         if (key == TypeListName(TypeKind(kind))) return kind;
-    return key == kCountryList ? kCountries : -1;
+    if (key == kCountryList) return kCountries;
+    if (key == "AITargetTypes") return kAiTargetTypes;
+    return key == "AIScriptsList" ? kAiScriptsList : -1;
 }
 
 // One pass over the lines of one file: the lines of the five lists, and the names of every
@@ -89,6 +96,12 @@ void ReadLists(std::string_view text, Lists &read) {
         else if (names && StartsWith(bare, "UIName="))
             names->uiName = std::string(ReferenceIn(bare.substr(7)));
         if (list < 0) return;
+        if (list == kAiTargetTypes || list == kAiScriptsList) {
+            if (!IsAppendLine(line) && !IsRegistryLine(line)) return;
+            const std::string_view value = ReferenceIn(line.substr(line.find('=') + 1));
+            (list == kAiTargetTypes ? read.aiTargetTypes : read.aiScriptsList).emplace_back(value);
+            return;
+        }
         MergedList &merged = read.lists[size_t(list)];
         if (IsAppendLine(line)) {
             merged.values.push_back(ListLineId(line));
@@ -144,6 +157,8 @@ RulesRead ReadRulesFile(const std::u16string &path) {
     rules.path = path;
     rules.hasTypeList = lists.hasTypeList;
     rules.hasCountryList = lists.hasCountryList;
+    rules.aiTargetTypes = std::move(lists.aiTargetTypes);
+    rules.aiScriptsList = std::move(lists.aiScriptsList);
     for (int kind = 0; kind < kTypeKindCount; ++kind)
         for (const std::string &id : lists.lists[size_t(kind)].values)
             if (!id.empty()) rules.AddType(TypeKind(kind), Named(id, lists));

@@ -6,11 +6,15 @@
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "document/documentio.h"
+#include "document/entrymerge.h"
 #include "document/filereport.h"
 #include "newentry/entryops.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "scripts/scriptloader.h"
+#include "taskforces/taskforceloader.h"
 #include "teams/teamform.h"
+#include "teams/teamloader.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
 
@@ -779,13 +783,52 @@ void RunHistory(std::string_view input) {
     RequireSameTexts(replayed, document, "a straight replay of the remaining edits");
 }
 
+// ---- merge --------------------------------------------------------------------------------
+
+// Whether a list of `text`, read alone, names an ID holding ']': its header "[A]B]" heads "A" too.
+bool ListsAnIdWithABracket(const std::string &text) {
+    Document document;
+    document.fileSlots[0].text = text;
+    document.fileSlots[0].length = int(text.size());
+    LoadTeamTypes(document, true);
+    LoadScripts(document);
+    LoadTaskForces(document);
+    for (const std::string *list :
+         {&document.taskForceListText, &document.scriptListText, &document.teamListText})
+        for (const std::string_view id : ListIds(*list))
+            if (id.find(']') != std::string_view::npos) return true;
+    return false;
+}
+
+// No parameters: the opened file and the first two include files are BASE, OURS and THEIRS
+// (an absent one is empty).
+//
+// A merge in which one side is BASE has no conflict. A merged file merged with itself is written
+// as the merge writes its lists, and that, merged with itself again, stays as it is (unless a list
+// names an ID holding ']').
+void RunMerge(std::string_view input) {
+    const IncludeSet set = SplitInput(input);
+    std::array<std::string, 3> versions;
+    for (size_t i = 0; i < versions.size() && i < set.files.size(); ++i)
+        versions[i] = set.files[i];
+    const auto &[base, ours, theirs] = versions;
+    if (!MergeAiTexts(base, base, theirs).conflicts.empty() ||
+        !MergeAiTexts(base, ours, base).conflicts.empty())
+        Fail("a merge with one side unchanged has a conflict");
+    const MergeResult merged = MergeAiTexts(base, ours, theirs);
+    const std::string once = MergeAiTexts(merged.text, merged.text, merged.text).text;
+    if (!ListsAnIdWithABracket(once) && MergeAiTexts(once, once, once).text != once)
+        Fail("a merged file merged with itself does not stay as it is written");
+}
+
 } // namespace
 
-const std::array<FuzzTarget, 4> kFuzzTargets = {{
+const std::array<FuzzTarget, 5> kFuzzTargets = {{
     {"open-report-save", RunOpenReportSave},
     {"forms", RunForms},
     {"rename", RunRename},
     {"history", RunHistory},
+    {"merge", RunMerge},
 }};
 
 const FuzzTarget *FindFuzzTarget(std::string_view name) {

@@ -40,8 +40,8 @@ struct FuzzTarget {
     void (*run)(std::string_view input);
 };
 
-// open-report-save, forms, rename, history.
-extern const std::array<FuzzTarget, 4> kFuzzTargets;
+// open-report-save, forms, rename, history, merge.
+extern const std::array<FuzzTarget, 5> kFuzzTargets;
 
 const FuzzTarget *FindFuzzTarget(std::string_view name);
 

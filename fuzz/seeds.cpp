@@ -9,6 +9,7 @@
 #include "support/generator.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -114,6 +115,25 @@ IncludeSet Split(const std::string &text) {
     return set;
 }
 
+// Three versions of a cut generated mod for the merge: BASE; OURS with a team changed and one
+// added; THEIRS with the same team changed otherwise, a trigger removed and the lists renumbered.
+IncludeSet MergeSet(const std::string &text) {
+    std::string ours = text, theirs = text;
+    if (const size_t at = text.find("Priority="); at != std::string::npos) {
+        ours.insert(at, "Max=9\n");
+        theirs.insert(at, "Max=8\nGroup=3\n");
+    }
+    ours += "[TeamTypes]\n+=NEWTEAM\n[NEWTEAM]\nName=n\nTaskForce=X\n";
+    if (const size_t at = theirs.find("[AITriggerTypes]\n"); at != std::string::npos) {
+        const size_t line = at + std::string_view("[AITriggerTypes]\n").size();
+        theirs.erase(line, theirs.find('\n', line) + 1 - line);
+    }
+    for (const char *list : {"[TaskForces]\n", "[ScriptTypes]\n", "[TeamTypes]\n"})
+        if (const size_t at = theirs.find(list); at != std::string::npos)
+            theirs.insert(at + std::strlen(list), "+=");
+    return {{}, {text, ours, theirs}};
+}
+
 std::string Bytes(std::initializer_list<uint8_t> bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
@@ -135,6 +155,8 @@ const std::map<std::string_view, std::vector<std::string>> kParams = {
       "\x07"
       "a b",
       "\x02TM"}},
+    // The merge takes none.
+    {"merge", {""}},
     // Budget, then: an edit step in a nested action, undo, redo, save, undo; with a small budget,
     // a step of three edits, undo, redo, a step that changes nothing, undo, undo.
     {"history",
@@ -161,6 +183,7 @@ int main(int argc, char **argv) {
         const std::string name = "generated" + std::to_string(seed);
         sets.push_back({name, {{}, {seed == 2 ? Crlf(text) : text}}});
         sets.push_back({name + "-split", Split(text)});
+        sets.push_back({name + "-three", MergeSet(text)});
     }
     for (const fuzzcases::FuzzTarget &target : fuzzcases::kFuzzTargets) {
         const fs::path folder = fs::path(argv[1]) / target.name;

@@ -54,8 +54,6 @@ std::optional<std::u16string> NextHex(std::u16string digits) {
     return std::nullopt;
 }
 
-bool Refers(std::string_view value, std::string_view id) { return ReferenceIn(value) == id; }
-
 // `value` with its reference replaced by `to`.
 std::string Replaced(std::string_view value, std::string_view to) {
     const std::string_view reference = ReferenceIn(value);
@@ -120,10 +118,40 @@ std::string RenameHeaders(std::string_view sections, std::string_view from, std:
     return out.substr(1);
 }
 
-// The team sections with each team's TaskForce= (or Script=) line, as the team form reads it
-// (the first line that reads the key), renamed where it refers to `from`. `count` counts the teams.
+// What a rename of `from` makes of the texts, into `target` (only counted without one): the
+// number of entries whose references change.
+int Rename(const Document &document, NewEntryKind kind, std::string_view from, std::string_view to,
+           Document *target) {
+    Document scratch;
+    Document &d = target ? *target : scratch;
+    int count = 0;
+    if (const std::optional<RegistryTexts> texts = RegistryTextsOf(kind); texts && target) {
+        d.*texts->list = RenameListLines(document.*texts->list, from, to);
+        d.*texts->sections = RenameHeaders(document.*texts->sections, from, to);
+    }
+    const std::string renamed(to);
+    const RenamedId lookup = [&](std::string_view id) { return id == from ? &renamed : nullptr; };
+    switch (kind) {
+    case NewEntryKind::TaskForce:
+    case NewEntryKind::Script:
+        d.teamSectionsText = RenameTeamReferences(
+            document.teamSectionsText, kind == NewEntryKind::TaskForce ? "TaskForce" : "Script",
+            lookup, count);
+        break;
+    case NewEntryKind::Team:
+        d.triggerText = RenameInTriggers(document.triggerText, {}, lookup, count);
+        break;
+    case NewEntryKind::Trigger:
+        d.triggerText = RenameInTriggers(document.triggerText, lookup, {}, count);
+        break;
+    }
+    return count;
+}
+
+} // namespace
+
 std::string RenameTeamReferences(std::string_view sections, std::string_view key,
-                                 std::string_view from, std::string_view to, int &count) {
+                                 const RenamedId &renamed, int &count) {
     bool seen = true; // the key's line of the current section was met
     return MapLines(sections, [&](std::string_view line, std::string &out) {
         if (StartsWith(line, "[")) seen = false;
@@ -131,10 +159,10 @@ std::string RenameTeamReferences(std::string_view sections, std::string_view key
             seen = true;
             const size_t equals = line.find('=');
             const std::string_view value = line.substr(equals + 1);
-            if (Refers(value, from)) {
+            if (const std::string *to = renamed(ReferenceIn(value))) {
                 ++count;
                 out += line.substr(0, equals + 1);
-                out += Replaced(value, to);
+                out += Replaced(value, *to);
                 return;
             }
         }
@@ -142,10 +170,8 @@ std::string RenameTeamReferences(std::string_view sections, std::string_view key
     });
 }
 
-// Trigger lines: a line of `from` gets the ID `to` (when `renameId`), and a line naming `from` as
-// its team (field 1) or second team (field 14) names `to` there (when `renameTeams`).
-std::string RenameInTriggers(std::string_view text, std::string_view from, std::string_view to,
-                             bool renameId, bool renameTeams, int &count) {
+std::string RenameInTriggers(std::string_view text, const RenamedId &ids, const RenamedId &teams,
+                             int &count) {
     return MapLines(text, [&](std::string_view line, std::string &out) {
         const size_t equals = line.find('=');
         if (equals == std::string_view::npos || StartsWith(line, "[")) {
@@ -153,18 +179,21 @@ std::string RenameInTriggers(std::string_view text, std::string_view from, std::
             return;
         }
         const std::string_view id = line.substr(0, equals);
-        out += renameId && id == from ? to : id;
+        const std::string *newId = ids ? ids(id) : nullptr;
+        out += newId ? std::string_view(*newId) : id;
         size_t copied = equals;
         bool refers = false;
         // Field k lies between comma k and comma k + 1 (field 0 starts after the '=').
         size_t begin = equals + 1;
-        for (int field = 0; renameTeams && field <= 14; ++field) {
+        for (int field = 0; teams && field <= 14; ++field) {
             const size_t comma = line.find(',', begin);
             const size_t end = comma == std::string_view::npos ? line.size() : comma;
-            if ((field == 1 || field == 14) && Refers(line.substr(begin, end - begin), from)) {
+            const std::string_view value = line.substr(begin, end - begin);
+            if (const std::string *to =
+                    field == 1 || field == 14 ? teams(ReferenceIn(value)) : nullptr) {
                 refers = true;
                 out += line.substr(copied, begin - copied);
-                out += Replaced(line.substr(begin, end - begin), to);
+                out += Replaced(value, *to);
                 copied = end;
             }
             if (comma == std::string_view::npos) break;
@@ -175,12 +204,7 @@ std::string RenameInTriggers(std::string_view text, std::string_view from, std::
     });
 }
 
-struct RegistryTexts {
-    std::string Document::*list;
-    std::string Document::*sections;
-};
-
-std::optional<RegistryTexts> TextsOf(NewEntryKind kind) {
+std::optional<RegistryTexts> RegistryTextsOf(NewEntryKind kind) {
     switch (kind) {
     case NewEntryKind::Team:
         return RegistryTexts{&Document::teamListText, &Document::teamSectionsText};
@@ -194,44 +218,20 @@ std::optional<RegistryTexts> TextsOf(NewEntryKind kind) {
     return std::nullopt;
 }
 
-// What a rename of `from` makes of the texts, into `target` (only counted without one): the
-// number of entries whose references change.
-int Rename(const Document &document, NewEntryKind kind, std::string_view from, std::string_view to,
-           Document *target) {
-    Document scratch;
-    Document &d = target ? *target : scratch;
-    int count = 0;
-    if (const std::optional<RegistryTexts> texts = TextsOf(kind); texts && target) {
-        d.*texts->list = RenameListLines(document.*texts->list, from, to);
-        d.*texts->sections = RenameHeaders(document.*texts->sections, from, to);
-    }
-    switch (kind) {
-    case NewEntryKind::TaskForce:
-    case NewEntryKind::Script:
-        d.teamSectionsText = RenameTeamReferences(
-            document.teamSectionsText, kind == NewEntryKind::TaskForce ? "TaskForce" : "Script",
-            from, to, count);
-        break;
-    case NewEntryKind::Team:
-    case NewEntryKind::Trigger:
-        d.triggerText =
-            RenameInTriggers(document.triggerText, from, to, kind == NewEntryKind::Trigger,
-                             kind == NewEntryKind::Team, count);
-        break;
-    }
-    return count;
+std::u16string SuggestCopyId(const Document &document, std::u16string_view id) {
+    return SuggestCopyId(
+        id, [&](std::string_view candidate) { return AnyKindHas(document, candidate); });
 }
 
-} // namespace
-
-std::u16string SuggestCopyId(const Document &document, std::u16string_view id) {
+std::u16string SuggestCopyId(std::u16string_view id,
+                             const std::function<bool(std::string_view)> &taken) {
     if (const std::optional<HexRun> run = HexBeforeSuffix(id)) {
         std::u16string digits(id.substr(run->begin, run->end - run->begin));
         while (std::optional<std::u16string> next = NextHex(digits)) {
             digits = *next;
             std::u16string candidate(id);
             candidate.replace(run->begin, digits.size(), digits);
-            if (!AnyKindHas(document, ToNarrow(candidate))) return candidate;
+            if (!taken(ToNarrow(candidate))) return candidate;
         }
     }
     for (int n = 2;; ++n) {
@@ -239,7 +239,7 @@ std::u16string SuggestCopyId(const Document &document, std::u16string_view id) {
         candidate += u'_';
         const std::string number = std::to_string(n);
         candidate.append(number.begin(), number.end());
-        if (!AnyKindHas(document, ToNarrow(candidate))) return candidate;
+        if (!taken(ToNarrow(candidate))) return candidate;
     }
 }
 
@@ -263,7 +263,7 @@ bool DuplicateEntry(Document &document, NewEntryKind kind, std::u16string_view f
     if (kind == NewEntryKind::Trigger) {
         body = FindTriggerEntry(document.triggerText, narrow);
     } else {
-        const std::string &sections = document.*TextsOf(kind)->sections;
+        const std::string &sections = document.*RegistryTextsOf(kind)->sections;
         const int header = HeaderLineOf(sections, narrow);
         if (header >= 0) {
             std::string_view section = SectionAt(sections, header);

@@ -6,15 +6,27 @@
 #include "core/document.h"
 #include "newentry/newentry.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+// The list text and the sections text of a kind with a registry list; nullopt for triggers,
+// which have one text.
+struct RegistryTexts {
+    std::string Document::*list;
+    std::string Document::*sections;
+};
+std::optional<RegistryTexts> RegistryTextsOf(NewEntryKind kind);
 
 // A free ID for a copy of `id`: for an ID whose part before its last '-' ends in hexadecimal
 // digits ("0CE4CA3C-G"), the next number of the same width that no entry of any kind has
 // ("0CE4CA3D-G"); otherwise, and when the digits would need another place, `id` with "_2", "_3",
 // ... that no entry has.
 std::u16string SuggestCopyId(const Document &document, std::u16string_view id);
+// The same with `taken` telling which narrow IDs are taken.
+std::u16string SuggestCopyId(std::u16string_view id,
+                             const std::function<bool(std::string_view)> &taken);
 
 // The kind whose entry `id` is, when exactly one kind has it.
 std::optional<NewEntryKind> KindOfEntry(const Document &document, std::string_view id);
@@ -45,3 +57,18 @@ std::u16string ReferenceCountText(NewEntryKind kind, int count);
 // of entries whose references changed; nullopt, changing nothing, when RenameProblem refuses.
 std::optional<int> RenameEntry(Document &document, std::u16string_view from,
                                std::u16string_view to);
+
+// The new ID of a referenced ID (as ReferenceIn reads it); nullptr for one that stays.
+using RenamedId = std::function<const std::string *(std::string_view id)>;
+
+// Team sections with each team's first line that reads `key` ("TaskForce" or "Script"), as the
+// team form reads it, naming the new ID where `renamed` gives one for its reference; only the ID
+// in the value changes, a ';' note stays. `count` is raised for each team changed.
+std::string RenameTeamReferences(std::string_view sections, std::string_view key,
+                                 const RenamedId &renamed, int &count);
+
+// Trigger lines with the new ID `ids` gives for a line's own ID, and the new IDs `teams` gives for
+// its team (field 1) and second team (field 14), changed as RenameTeamReferences changes a value.
+// Either lookup may be empty. `count` is raised for each line whose teams changed.
+std::string RenameInTriggers(std::string_view text, const RenamedId &ids, const RenamedId &teams,
+                             int &count);

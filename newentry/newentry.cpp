@@ -70,8 +70,7 @@ bool KindHasEntry(const Document &document, NewEntryKind kind, std::string_view 
     return false;
 }
 
-std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEntryKind kind,
-                                                std::u16string_view id) {
+std::optional<std::u16string> IdTextProblem(NewEntryKind kind, std::u16string_view id) {
     if (id.find_first_of(u"\r\n[]=;,") != std::u16string_view::npos ||
         (!id.empty() && (IsBlank(id.front()) || IsBlank(id.back())))) {
         return u"注册名称不能含有换行或 [ ] = ; , 这些字符，首尾也不能是空格";
@@ -79,6 +78,12 @@ std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEnt
     // The section of such an ID would be read as the list of that name.
     if (kind != NewEntryKind::Trigger && IsListSectionName(ToNarrow(id)))
         return u"“" + std::u16string(id) + u"”是文件中保留的小节名，不能用作注册名称";
+    return std::nullopt;
+}
+
+std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEntryKind kind,
+                                                std::u16string_view id) {
+    if (std::optional<std::u16string> problem = IdTextProblem(kind, id)) return problem;
     if (KindHasEntry(document, kind, ToNarrow(id))) {
         std::u16string message = u"已经有注册名称为“";
         message += id;

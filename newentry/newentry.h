@@ -23,6 +23,9 @@ bool KindHasEntry(const Document &document, NewEntryKind kind, std::string_view 
 // ("TeamTypes": its header would be read as that list), and an ID that an entry of the same kind
 // already has in its registry list or as a section header (or as a trigger line). An empty ID is
 // the caller's business.
+// What NewEntryIdProblem refuses of the ID's text itself, whatever the document holds.
+std::optional<std::u16string> IdTextProblem(NewEntryKind kind, std::u16string_view id);
+
 std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEntryKind kind,
                                                 std::u16string_view id);
 

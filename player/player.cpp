@@ -9,8 +9,10 @@
 #include "res/addnewdialog.h"
 #include "res/entrytextdialogs.h"
 #include "res/teamdialog.h"
+#include "res/transferdialogs.h"
 #include "res/triggerdialog.h"
 #include "teams/teamform.h"
+#include "triggers/triggerwindow.h"
 
 #include <chrono>
 #include <cstdio>
@@ -276,6 +278,10 @@ Window Player::WindowNamed(const std::string &name) const {
         {"script", g_scriptWindow, res::kIdScriptList},
         {"team", g_teamWindow, res::kIdTeamList},
         {"trigger", g_triggerWindow, res::kIdTriggerList},
+        {"import", main_->importWindow(), res::kIdImportList},
+        {"copychain",
+         g_triggerWindow ? static_cast<CAIT *>(g_triggerWindow)->copyChainDialog() : nullptr,
+         res::kNoId},
     };
     for (const Window &window : windows)
         if (name == window.name) return window;
@@ -319,6 +325,10 @@ void Player::Replay(const JsonValue &step) {
     if (action == "open") {
         openPath_ = (work_ / fs::path(U16(TextOf(step, "file")))).u16string();
         driver_.command(dialog, res::kCmdOpen);
+        openPath_.clear();
+    } else if (action == "import") {
+        openPath_ = (work_ / fs::path(U16(TextOf(step, "file")))).u16string();
+        driver_.command(dialog, res::kCmdImport);
         openPath_.clear();
     } else if (action == "save") {
         split_ = FlagOf(step, "split");

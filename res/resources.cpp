@@ -4,6 +4,7 @@
 #include "res/entrytextdialogs.h"
 #include "res/renamedialog.h"
 #include "res/teamdialog.h"
+#include "res/transferdialogs.h"
 #include "res/triggerdialog.h"
 
 #include <algorithm>
@@ -29,8 +30,8 @@ constexpr DialogTemplate kMainDialog = {
 constexpr DialogTemplate kAboutDialog = {kIdAboutDialog, u"Dialog", 309, 197, 8, kNoStyle, {}};
 
 constexpr const DialogTemplate *kDialogs[] = {
-    &kMainDialog,   &kAboutDialog,     &kTeamDialog,   &kTriggerDialog,
-    &kAddNewDialog, &kTaskForceDialog, &kScriptDialog, &kRenameDialog,
+    &kMainDialog,      &kAboutDialog,  &kTeamDialog,   &kTriggerDialog, &kAddNewDialog,
+    &kTaskForceDialog, &kScriptDialog, &kRenameDialog, &kImportDialog,  &kChainDialog,
 };
 
 // Menu 130: the main window's menu.
@@ -38,14 +39,19 @@ constexpr MenuItem kFileItems[] = {
     {u"打开", kCmdOpen},
     {u"最近打开的文件", kCmdRecentFiles},
     {u"保存", kCmdSave},
+    {u"导入条目...", kCmdImport},
     {u"检查文件...", kCmdCheckFile},
     {u"规则文件...", kCmdRulesFile},
     {u"字符串表...", kCmdStringTable},
+    {u"引擎扩展", kCmdEngine},
     {u"退出程序", kCmdExit},
 };
 constexpr MenuItem kEditItems[] = {
     {u"撤销", kCmdUndo},
     {u"重做", kCmdRedo},
+};
+constexpr MenuItem kToolItems[] = {
+    {u"迁移到 Phobos 新编号", kCmdMigratePhobos},
 };
 constexpr MenuItem kWindowItems[] = {
     {u"显示所有窗口", kCmdShowAll},
@@ -57,10 +63,8 @@ constexpr MenuItem kHelpItems[] = {
     {kAboutItem, kCmdAbout},
 };
 constexpr Popup kMainPopups[] = {
-    {u"文件", kFileItems},
-    {u"编辑", kEditItems},
-    {u"窗口", kWindowItems},
-    {u"帮助", kHelpItems},
+    {u"文件", kFileItems},   {u"编辑", kEditItems}, {u"工具", kToolItems},
+    {u"窗口", kWindowItems}, {u"帮助", kHelpItems},
 };
 constexpr Menu kMainMenu = {kIdMainMenu, kMainPopups};
 

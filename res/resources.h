@@ -29,6 +29,9 @@ enum : int {
     kCmdRedo = 32812,
     kCmdRecentFiles = 32813, // the item that holds the recent files as a submenu
     kCmdRulesFile = 32814,
+    kCmdImport = 32815,
+    kCmdEngine = 32816, // the item that holds the engine profiles as a submenu
+    kCmdMigratePhobos = 32817,
     kCmdStringTable = 32820,
 };
 

@@ -60,6 +60,7 @@ constexpr Control kTriggerControls[] = {
     Anchored(kAnchorTopRight, Button(kIdTriggerRename, u"改名", {274, 249, 50, 14})),
     Anchored(kAnchorTopRight, Button(kIdTriggerJump, u"跳转到作战队伍", {331, 232, 62, 14})),
     Anchored(kAnchorTopRight, CheckBox(kIdTriggerAutoJump, u"自动跳转", {335, 248, 48, 10})),
+    Anchored(kAnchorTopRight, Button(kIdTriggerCopyChain, u"复制整链", {403, 230, 50, 14})),
     Anchored(kAnchorTopRight, Button(kIdTriggerClose, u"关闭窗口", {403, 247, 50, 14})),
 };
 

@@ -36,6 +36,7 @@ enum : int {
     kIdTriggerBaseDefense = 1073,
     kIdTriggerCopy = 1090,
     kIdTriggerRename = 1091,
+    kIdTriggerCopyChain = 1092,
 };
 
 extern const DialogTemplate kTriggerDialog;

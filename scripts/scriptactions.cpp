@@ -3,6 +3,7 @@
 #include "core/entrytext.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "scripts/actionprofiles.h"
 #include "scripts/buildingargument.h"
 
 #include <algorithm>
@@ -93,6 +94,19 @@ constexpr std::array<std::u16string_view, 12> kTargetTypes = {
     u"工厂",     u"基地防御", u"来犯之敌", u"电厂",   u"可进驻的建筑", u"科技建筑",
 };
 
+// The extension's target types, from 1. Facts from Phobos' docs/AI-Scripting-and-Mapping.md;
+// the names are our own.
+constexpr std::array<std::u16string_view, 36> kPhobosTargetTypes = {
+    u"任何目标",   u"建筑",       u"采矿单位",         u"步兵",         u"车辆",
+    u"工厂",       u"基地防御",   u"威胁本方者",       u"电厂",         u"有人进驻的建筑",
+    u"科技建筑",   u"矿石精炼厂", u"心灵控制者",       u"空中单位",     u"海上目标",
+    u"干扰设施",   u"地面车辆",   u"经济目标",         u"兵营",         u"战车工厂",
+    u"空军基地",   u"雷达",       u"高科技建筑",       u"船厂",         u"超级武器",
+    u"建造厂",     u"中立目标",   u"隐形或裂缝发生器", u"雷达干扰者",   u"抑制者",
+    u"海军单位",   u"可移动单位", u"可占领建筑",       u"警戒区内之敌", u"战车工厂和船厂",
+    u"非防御建筑",
+};
+
 std::u16string Decimal(int64_t n) {
     const std::string digits = std::to_string(n);
     return std::u16string(digits.begin(), digits.end());
@@ -150,6 +164,20 @@ std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const 
         return ExplainBuildingArgument(argument, names);
     case Number:
         break;
+    case Seconds:
+        return Decimal(argument) + u" 秒";
+    case PhobosTarget:
+        return argument >= 1 && argument <= int64_t(kPhobosTargetTypes.size())
+                   ? u"目标类型 " + std::u16string(kPhobosTargetTypes[size_t(argument - 1)])
+                   : u"未知的目标类型 " + Decimal(argument);
+    case AiTargetTypes:
+        return u"[AITargetTypes] 第 " + Decimal(argument) + u" 行（从 0 数起）";
+    case AiScriptsList:
+        return u"[AIScriptsList] 第 " + Decimal(argument) + u" 行（从 0 数起）";
+    case Variable:
+        // The game reads both halves as unsigned 16-bit numbers.
+        return u"变量 " + Decimal(argument & 0xFFFF) + u"，高 16 位 " +
+               Decimal((argument >> 16) & 0xFFFF);
     }
     return u"数值 " + Decimal(argument);
 }
@@ -163,6 +191,8 @@ const ScriptAction *FindScriptAction(int64_t number) {
 }
 
 std::span<const std::u16string_view> TargetTypeNames() { return kTargetTypes; }
+
+std::span<const std::u16string_view> PhobosTargetTypeNames() { return kPhobosTargetTypes; }
 
 std::optional<ActionLine> ParseActionLine(std::string_view line) {
     line = Unindented(line);
@@ -180,12 +210,14 @@ std::optional<ActionLine> ParseActionLine(std::string_view line) {
     if (parsed.wellFormed) {
         parsed.action = NarrowToInt(action);
         parsed.argument = NarrowToInt(argument);
+        parsed.argumentText = argument;
     }
     return parsed;
 }
 
 std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
-                                 const Document &document, const ModNames &names) {
+                                 const Document &document, const ActionProfile &profile,
+                                 const ModNames &names) {
     const std::vector<std::u16string_view> lines = LinesOf(fieldText);
     const std::u16string head = u"第 " + Decimal(int64_t(lineIndex) + 1) + u" 行：";
     if (lineIndex < 0 || size_t(lineIndex) >= lines.size()) return head + u"空行";
@@ -198,8 +230,9 @@ std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
     const std::optional<ActionLine> parsed = ParseActionLine(line);
     if (!parsed) return head + u"不是动作行";
     if (!parsed->wellFormed) return head + u"不是“动作,参数”两个整数";
-    const ScriptAction *action = FindScriptAction(parsed->action);
-    if (!action) return head + u"动作 " + Decimal(parsed->action) + u" 未知动作";
+    const ScriptAction *action = profile.Find(parsed->action);
+    if (!action)
+        return head + u"动作 " + Decimal(parsed->action) + u" 未知动作（" + profile.Label() + u"）";
     std::u16string text = head + u"动作 " + Decimal(parsed->action) + u" " +
                           std::u16string(action->name) + u" — 参数 " + Decimal(parsed->argument) +
                           u"：" + ArgumentText(*action, parsed->argument, document, names);
@@ -213,10 +246,13 @@ InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, 
     return {std::move(inserted.text), inserted.line};
 }
 
-std::vector<std::u16string> ScriptActionItems() {
+std::vector<std::u16string> ScriptActionItems(const ActionProfile &profile) {
     std::vector<std::u16string> items;
-    items.reserve(std::size(kActions));
-    for (const ScriptAction &action : kActions)
-        items.push_back(Decimal(action.number) + u" " + std::u16string(action.name));
+    items.reserve(profile.Actions().size());
+    for (const ScriptAction &action : profile.Actions()) {
+        std::u16string item = Decimal(action.number) + u" ";
+        if (!action.source.empty()) item += u"[" + std::u16string(action.source) + u"] ";
+        items.push_back(item + std::u16string(action.name));
+    }
     return items;
 }

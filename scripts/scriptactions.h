@@ -24,7 +24,13 @@ enum class ArgumentKind {
     Team,     // an index into the file's own team list, from 0
     Line,     // a line of this script, from 1
     Number,   // a plain number whose meaning the action's line gives
-    Building, // a building type and how to pick one: see buildingargument.h
+    // The kinds the engine extensions' actions and a modder's own table add.
+    Seconds,       // a count of the game's seconds
+    Building,      // a building type and how to pick one: see buildingargument.h
+    PhobosTarget,  // one of the extension's target types 1-36, PhobosTargetTypeNames
+    AiTargetTypes, // a row of the rules file's [AITargetTypes], from 0
+    AiScriptsList, // a row of the rules file's [AIScriptsList], from 0
+    Variable,      // a variable index in the low 16 bits, a value or index in the high 16 bits
 };
 
 // What the game is known to do with an action beyond its description.
@@ -39,7 +45,14 @@ struct ScriptAction {
     ArgumentKind argument;
     std::u16string_view description; // one line
     ActionQuirk quirk = ActionQuirk::None;
+    // Which engine or table gives the action, for lists ("Ares", "Phobos"); empty for the game's.
+    std::u16string_view source = {};
 };
+
+// The actions of an engine profile, with a modder's own table laid over them: actionprofiles.h.
+class ActionProfile;
+// The game's own actions, the profile everything falls back to.
+const ActionProfile &BaseActions();
 
 // Every action the game knows, in number order from 0 without gaps.
 std::span<const ScriptAction> ScriptActions();
@@ -49,13 +62,16 @@ const ScriptAction *FindScriptAction(int64_t number);
 
 // The named target types by value, from 0 without gaps.
 std::span<const std::u16string_view> TargetTypeNames();
+// The extension's target types by value, from 1 without gaps (index 0 is value 1).
+std::span<const std::u16string_view> PhobosTargetTypeNames();
 
 // A numbered line of a script's section, read as the file report reads it.
 struct ActionLine {
-    int64_t index = 0;       // the number before '='
-    bool wellFormed = false; // the value is "action,argument", both whole numbers
-    int64_t action = 0;      // when wellFormed
-    int64_t argument = 0;    // when wellFormed
+    int64_t index = 0;             // the number before '='
+    bool wellFormed = false;       // the value is "action,argument", both whole numbers
+    int64_t action = 0;            // when wellFormed
+    int64_t argument = 0;          // when wellFormed
+    std::string_view argumentText; // the argument as written: a view into the line
 };
 
 // `line` as a numbered line ("3=0,2", blanks or tabs before the number and around the value's
@@ -65,9 +81,12 @@ std::optional<ActionLine> ParseActionLine(std::string_view line);
 // What the line at `lineIndex` (from 0) of a script's edit-field text means, e.g. "第 4 行：动作 3
 // 移动到路径点 — 参数 12：路径点 12". Script and team indexes are decoded by the IDs of
 // `document`'s lists, building types by the rules file's [BuildingTypes] when `names` has one.
-// Lines that are not action lines get a short note of what they are.
+// Lines that are not action lines get a short note of what they are. The actions are those of
+// `profile`.
 std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
-                                 const Document &document, const ModNames &names = {});
+                                 const Document &document,
+                                 const ActionProfile &profile = BaseActions(),
+                                 const ModNames &names = {});
 
 // The field text with the line "N=action,0" after the line at `caretLine` (from 0), N one more than
 // the highest numbered line of the text (0 when it has none); an empty last line takes the new
@@ -78,5 +97,6 @@ struct InsertedAction {
 };
 InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action);
 
-// The items of the action list, "编号 名称", in number order.
-std::vector<std::u16string> ScriptActionItems();
+// The items of the action list, "编号 名称", in number order; an action an extension or a table
+// gives is prefixed by it: "65 [Ares] 辅助电力".
+std::vector<std::u16string> ScriptActionItems(const ActionProfile &profile = BaseActions());

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Drives the editor to each state the README shows and takes its picture (see screenshots.sh).
 
-    screenshots.py VANTAEDIT FILE OUTDIR
+    screenshots.py VANTAEDIT FILE OTHER OUTDIR
 """
 
 import os
@@ -104,7 +104,7 @@ def shot(outdir, name, node=None, frame=True, size=None, below=0):
 
 
 def main():
-    program, path, outdir = sys.argv[1], sys.argv[2], sys.argv[3]
+    program, path, other, outdir = sys.argv[1:5]
     editor = subprocess.Popen([program])
     try:
         find("VantaEdit", pyatspi.ROLE_DIALOG, timeout=20)
@@ -152,6 +152,22 @@ def main():
         click(find("检查文件...", within=main_frame))
         shot(outdir, "reporttable.png", find("检查文件", pyatspi.ROLE_DIALOG))
         key("Escape")
+
+        # Entries of another AI file to import, filtered, two picked.
+        click(find("文件", within=main_frame))
+        click(find("导入条目...", within=main_frame))
+        typed(other)
+        key("Return")
+        importer = find("导入条目", pyatspi.ROLE_DIALOG)
+        click(find("筛选", within=importer))
+        typed("a")
+        rows = find("条目", pyatspi.ROLE_TABLE, within=importer).queryTable()
+        click(rows.getAccessibleAt(0, 1))
+        run("xdotool", "keydown", "ctrl")
+        click(rows.getAccessibleAt(2, 1))
+        run("xdotool", "keyup", "ctrl")
+        shot(outdir, "importwindow.png", importer)
+        click(find("关闭", pyatspi.ROLE_PUSH_BUTTON, within=importer))
 
         # Another file asked for with unsaved changes: the question with Chinese buttons.
         key("ctrl+o")

@@ -65,6 +65,7 @@ for label, text in texts.items():
     out += b" RTS" + struct.pack("<I", len(data) // 2) + data
 open(sys.argv[1], "wb").write(out)
 CSF
+cp tests/scenarios/import-entries/input/other.ini "$work/other.ini"
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 tools/with-a11y-bus.sh --wm /usr/bin/python3 tools/screenshots.py "$build/app/vantaedit" \
-    "$work/ai.ini" docs
+    "$work/ai.ini" "$work/other.ini" docs

@@ -130,8 +130,11 @@ void RemoveTriggerEntries(std::string &text, const std::vector<std::string> &ids
 }
 
 void AppendTriggerEntry(std::string &text, std::string_view id, std::string_view rest) {
-    text += id;
-    text += rest;
+    AppendTriggerLines(text, std::string(id) + std::string(rest));
+}
+
+void AppendTriggerLines(std::string &text, std::string_view lines) {
+    text += lines;
     text = SqueezeLineBreaks(text);
     text += '\n';
 }

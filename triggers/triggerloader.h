@@ -46,6 +46,10 @@ void RemoveTriggerEntries(std::string &text, const std::vector<std::string> &ids
 void AppendTriggerEntry(std::string &text, std::string_view id,
                         std::string_view rest = kNewTriggerValue);
 
+// Appends `lines` ("ID=value" lines joined by LFs, without a final one) as AppendTriggerEntry
+// appends each of them in turn, squeezing the whole text once.
+void AppendTriggerLines(std::string &text, std::string_view lines);
+
 // A trigger line's ID (before its first '=') and name (up to the ',' after it); nullopt for a
 // line without '=', such as the header and the empty last line.
 struct TriggerIdAndName {

@@ -6,6 +6,7 @@
 #include "newentry/renamedialog.h"
 #include "platform/seams.h"
 #include "res/triggerdialog.h"
+#include "triggers/copychaindialog.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
 #include "ui/documentmodel.h"
@@ -74,7 +75,7 @@ CAIT::CAIT(DocumentModel &model, gui::Dialog *owner)
       skirmish_(control<gui::CheckBox>(res::kIdTriggerSkirmish)),
       baseDefense_(control<gui::CheckBox>(res::kIdTriggerBaseDefense)),
       autoJump_(control<gui::CheckBox>(res::kIdTriggerAutoJump)),
-      jump_(control(res::kIdTriggerJump)) {
+      jump_(control(res::kIdTriggerJump)), copyChain_(std::make_unique<CCopyChain>(model, this)) {
     setShown(false);
     restored_ = model_.restored.connect([this] { refresh(); });
     changed_ = model_.changed.connect([this] { fillNameChoices(); });
@@ -95,6 +96,10 @@ void CAIT::fillNameChoices() {
     if (model_.rules) types.insert(types.begin(), u"<none>");
     conditionObject_->setItems(std::move(types));
 }
+
+CAIT::~CAIT() = default;
+
+gui::Dialog *CAIT::copyChainDialog() const { return copyChain_.get(); }
 
 Document &CAIT::document() const { return model_.document; }
 
@@ -149,6 +154,9 @@ void CAIT::onCommand(int id) {
         break;
     case res::kIdTriggerRename:
         RenameShownTrigger();
+        break;
+    case res::kIdTriggerCopyChain:
+        copyChain_->ask(*shownId_);
         break;
     case res::kIdTriggerDelete:
         DeleteSelectedTriggers();
@@ -357,7 +365,7 @@ void CAIT::rebuildTeamChoices() {
 }
 
 void CAIT::setShown(bool shown) {
-    for (int id : {res::kIdTriggerCopy, res::kIdTriggerRename})
+    for (int id : {res::kIdTriggerCopy, res::kIdTriggerRename, res::kIdTriggerCopyChain})
         control(id)->setEnabled(shown);
 }
 

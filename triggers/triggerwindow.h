@@ -8,14 +8,20 @@
 #include "ui/entrylist.h"
 #include "ui/signal.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
+class CCopyChain;
 class DocumentModel;
 
 class CAIT : public gui::Dialog {
 public:
     explicit CAIT(DocumentModel &model, gui::Dialog *owner = nullptr);
+    ~CAIT() override;
+
+    // The dialog of 复制整链.
+    gui::Dialog *copyChainDialog() const;
 
     // Fills the form from the trigger of `row` and makes it the shown trigger.
     void ShowTrigger(int row);
@@ -40,7 +46,7 @@ private:
     TriggerForm readForm() const;
     // The button "改名": the shown trigger gets the ID the user gives.
     void RenameShownTrigger();
-    // 复制 and 改名 act on the shown trigger: they are enabled while one is shown.
+    // 复制, 改名 and 复制整链 act on the shown trigger: they are enabled while one is shown.
     void setShown(bool shown);
     void fill();
     // After the document was replaced as a whole: the list filled again, and the shown trigger
@@ -82,4 +88,5 @@ private:
     bool commentsStale_ = false;
     Signal::Connection restored_, changed_;
     int choicesNamesVersion_ = -1;
+    std::unique_ptr<CCopyChain> copyChain_;
 };

@@ -6,6 +6,7 @@
 #include "core/history.h"
 #include "core/usageindex.h"
 #include "document/rulesfile.h"
+#include "scripts/actionprofiles.h"
 #include "ui/signal.h"
 
 #include <optional>
@@ -31,6 +32,10 @@ public:
     int namesVersion = 0;
 
     ModNames names() const { return {rules ? &*rules : nullptr, strings ? &*strings : nullptr}; }
+
+    // The script actions the windows and the report go by: an engine's, perhaps with the mod's own
+    // table, as chosen for the opened file.
+    ActionProfile actions;
 
     // Runs `action`, which may change the document's texts, as one undo step named `name`.
     template <class Action> void Edit(std::u16string name, Action &&action) {
@@ -77,9 +82,18 @@ public:
         changed.notify();
     }
 
-    // The texts, the unsaved state, what Undo and Redo would do, the rules file or the string
-    // table may have changed.
+    // The script actions are now `profile`'s.
+    void SetActions(ActionProfile profile) {
+        actions = std::move(profile);
+        actionsChanged.notify();
+        changed.notify();
+    }
+
+    // The texts, the unsaved state, what Undo and Redo would do, the rules file, the string
+    // table or the actions may have changed.
     Signal changed;
+    // The script actions changed: lists of them are to be filled again.
+    Signal actionsChanged;
     // The content was replaced as a whole: lists are to be filled again from the texts.
     Signal restored;
 

@@ -20,9 +20,12 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
              u"队伍", OpenTeam),
       titleId_(title_->text()) {
     if (insertBox_) {
-        insertBox_->setItems(kind_.insertItems);
         fillInsertItems();
         insertBox_->setOnChosen([this](int item) { insertLine(item); });
+        actionsChanged_ = model_.actionsChanged.connect([this] {
+            itemsNamesVersion_ = -1;
+            fillInsertItems();
+        });
     }
     text_->setOnCaretMoved([this] { explainCaretLine(); });
     setShown(false);
@@ -37,9 +40,9 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
 }
 
 void EntryTextWindow::fillInsertItems() {
-    if (!insertBox_ || !kind_.insertItemsOf || itemsNamesVersion_ == model_.namesVersion) return;
+    if (!insertBox_ || itemsNamesVersion_ == model_.namesVersion) return;
     itemsNamesVersion_ = model_.namesVersion;
-    insertBox_->setItems(kind_.insertItemsOf(model_));
+    insertBox_->setItems(kind_.insertItems(model_));
 }
 
 void EntryTextWindow::explainCaretLine() {

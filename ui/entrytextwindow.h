@@ -38,7 +38,7 @@ struct InsertedLine {
 };
 using LineInserter = InsertedLine (*)(std::u16string_view fieldText, int caretLine, int item,
                                       const DocumentModel &model);
-// The insert box's items taken from the document model (the mod's names).
+// The insert box's items, as the model stands (its actions and the mod's names).
 using InsertItems = std::vector<std::u16string> (*)(const DocumentModel &model);
 
 struct EntryWindowKind {
@@ -50,9 +50,7 @@ struct EntryWindowKind {
     LineExplainer explain;
     // A combo box whose items add a line to the field; res::kNoId for none.
     int insertId;
-    std::vector<std::u16string> insertItems;
-    // When set, the items instead, filled again whenever the mod's names change.
-    InsertItems insertItemsOf;
+    InsertItems insertItems; // filled again when the model's actions or names change
     LineInserter insert;
     UsedKind usedKind; // which teams use an entry: by their TaskForce= or Script=
     EntryTextKind text;
@@ -127,6 +125,6 @@ private:
     // The ID that Save and Tidy work on: what the title shows, without a note after it.
     std::u16string titleId_;
     bool shown_ = false;
-    Signal::Connection restored_, changed_;
+    Signal::Connection restored_, changed_, actionsChanged_;
     int itemsNamesVersion_ = -1; // the names the insert box's items were taken from
 };

@@ -69,9 +69,9 @@ void RulesFileTest::chosenRememberedAndReadAgain() {
     chooseRules(dir / "rules.ini");
     QCOMPARE(U8(taskForces.control<gui::Label>(res::kIdTaskForceExplanation)->text()), unknown);
     driver.command(main, res::kCmdCheckFile);
-    QVERIFY(messages.Texts().back().starts_with("检查文件: " + U8(WidePath(dir / "ai.ini")) +
-                                                "（规则文件: " + U8(WidePath(dir / "rules.ini")) +
-                                                "，1 个单位和建筑类型，1 个国家）\n"));
+    QVERIFY(messages.Texts().back().starts_with(
+        "检查文件: " + U8(WidePath(dir / "ai.ini")) + "（规则文件: " +
+        U8(WidePath(dir / "rules.ini")) + "，1 个单位和建筑类型，1 个国家；动作表: 基础游戏）\n"));
 
     // A folder cannot be read: it is said, and the rules file in use stays in use and remembered.
     chooseRules(dir.path());

@@ -289,6 +289,11 @@ TEST(Cli, CheckJsonText) {
     CliRun json = RunCli("check --format=json odd.ini clean.ini", dir.path());
     EXPECT_EQ(json.status, 3);
     EXPECT_EQ(json.out, R"({
+    "actions": {
+        "actions": 65,
+        "engine": "base",
+        "name": "基础游戏"
+    },
     "files": [
         {
             "file": "odd.ini",
@@ -402,7 +407,7 @@ TEST(Cli, CheckWithRules) {
         {"check --format=gcc --rules rules.ini ai.ini", 3, unknown},
         {"check --rules rules.ini ai.ini", 3,
          "检查文件: " + (dir / "ai.ini").string() + "（规则文件: " + (dir / "rules.ini").string() +
-             "，1 个单位和建筑类型，0 个国家）\n"},
+             "，1 个单位和建筑类型，0 个国家；动作表: 基础游戏）\n"},
         {"check --format=json --rules rules.ini ai.ini", 3, "\"types\": 1"},
         {"check --format=gcc --rules empty.ini ai.ini", 0,
          "empty.ini: warning: 规则文件 " + (dir / "empty.ini").string() + " 中没有"},
@@ -520,6 +525,82 @@ TEST(Cli, Explain) {
         12);
 }
 
+TEST(Cli, CheckWithEngineAndActionTable) {
+    TempDir dir;
+    // Actions of the old Phobos numbering, one of Ares, and the game's own.
+    WriteBytes(dir / "ai.ini", "[ScriptTypes]\r\n0=S\r\n[S]\r\n0=74,3\r\n1=500,-5\r\n"
+                               "2=65,100\r\n3=3,1\r\n");
+    WriteBytes(dir / "fork.ini", "[ScriptActions]\r\n74=自己的动作,number,说明\r\n"
+                                 "500=另一个,variable,说明\r\n");
+    WriteBytes(dir / "broken.ini", "[ScriptActions]\r\n74=名称,frames,说明\r\n");
+    const std::string first = "检查文件: " + (dir / "ai.ini").string();
+    const struct {
+        std::string args;
+        int status;
+        std::string out;
+    } rows[] = {
+        {"check ai.ini", 3,
+         first + "（动作表: 基础游戏）。文件中 3 行用到 Ares + Phobos 旧编号 的动作，当前为 "
+                 "基础游戏\n"},
+        {"check --engine phobos ai.ini", 3,
+         first + "（动作表: Ares + Phobos）。文件中 2 行用到 Ares + Phobos 旧编号 的动作，当前为 "
+                 "Ares + Phobos\n"},
+        {"check --engine phobos-devbuild ai.ini", 0, first + "（动作表: Ares + Phobos 旧编号）\n"},
+        {"check --engine ares --actions fork.ini ai.ini", 0,
+         first + "（动作表: Ares + fork.ini）\n"},
+        {"check --format=gcc ai.ini", 3,
+         "ai.ini: note: 文件中 3 行用到 Ares + Phobos 旧编号 的动作，当前为 基础游戏 "
+         "[engine-hint]\nai.ini:4: warning: S: 动作行“0=74,3”的动作 74 不在动作表（基础游戏）中。"},
+        {"check --format=json --engine phobos-devbuild ai.ini", 0,
+         "\"engine\": \"phobos-devbuild\",\n        \"name\": \"Ares + Phobos 旧编号\""},
+        {"check --format=json --engine ares --actions fork.ini ai.ini", 0,
+         "\"table\": \"fork.ini\""},
+        {"check --actions broken.ini ai.ini", 1, ""},
+        {"check --format=gcc --actions broken.ini ai.ini", 1,
+         "broken.ini: error: broken.ini 第 2 行: 参数种类“frames”未知"},
+        {"check --format=json --actions none.ini ai.ini", 1,
+         "\"error\": \"动作表无法读取: none.ini"},
+        {"check --engine phobos3 ai.ini", 2, ""},
+        {"check --engine ai.ini", 2, ""},
+        {"check --actions ai.ini", 2, ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args);
+        const CliRun run = RunCli(row.args, dir.path());
+        EXPECT_EQ(run.status, row.status) << run.err;
+        if (row.out.empty())
+            EXPECT_EQ(run.out, "");
+        else
+            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
+    }
+    EXPECT_NE(
+        RunCli("check --actions broken.ini ai.ini", dir.path()).err.find("broken.ini 第 2 行"),
+        std::string::npos);
+}
+
+TEST(Cli, MigrateMovesOnlyTheActionNumbers) {
+    TempDir dir;
+    const std::string before = "[ScriptTypes]\r\n0=S\r\n[S]\r\nName=s\r\n0=74,3 ; 注释\r\n"
+                               "1=  500 ,-5\r\n2=125,30\r\n3=3,1\r\n";
+    const std::string after = "[S]\r\nName=s\r\n0=10010,3 ; 注释\r\n1=  18000 ,-5\r\n2=16001,30\r\n"
+                              "3=3,1\r\n";
+    WriteBytes(dir / "ai.ini", before);
+    const CliRun run = RunCli("migrate --from phobos-devbuild --to phobos ai.ini", dir.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("“2=125,30”：动作 125 改为 16001"), std::string::npos) << run.err;
+    EXPECT_NE(ReadBytes(dir / "ai.ini").find(after), std::string::npos)
+        << ReadBytes(dir / "ai.ini");
+    // And back.
+    ASSERT_EQ(RunCli("migrate --from phobos --to phobos-devbuild ai.ini", dir.path()).status, 0);
+    EXPECT_NE(ReadBytes(dir / "ai.ini").find("0=74,3 ; 注释\r\n1=  500 ,-5\r\n2=125,30\r\n"),
+              std::string::npos);
+    for (const char *args : {"migrate ai.ini", "migrate --from ares --to phobos ai.ini",
+                             "migrate --from phobos-devbuild --to phobos",
+                             "migrate --from phobos-devbuild --to base ai.ini"})
+        EXPECT_EQ(RunCli(args, dir.path()).status, 2) << args;
+    EXPECT_EQ(RunCli("migrate --from phobos-devbuild --to phobos none.ini", dir.path()).status, 1);
+}
+
 TEST(Cli, RenameAsTheEditorRenames) {
     TempDir dir;
     const std::string file = "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n0=1,E1\r\n"
@@ -556,4 +637,122 @@ TEST(Cli, RenameAsTheEditorRenames) {
         EXPECT_FALSE(refused.err.empty()) << c.args;
         EXPECT_EQ(ReadBytes(dir / "cli.ini"), saved) << c.args;
     }
+}
+
+namespace {
+
+// A mod of three teams in CR LF, its list numbered from `start` in the order given.
+std::string Teams(const std::vector<std::string> &ids, int start = 0,
+                  const std::string &priorityOfTC = "1") {
+    std::string file = "[TeamTypes]\r\n";
+    for (const std::string &id : ids)
+        file += std::to_string(start++) + "=" + id + "\r\n";
+    for (const std::string &id : ids)
+        file += "[" + id + "]\r\nName=" + id +
+                "\r\nPriority=" + (id == "TC" ? priorityOfTC : std::string("1")) + "\r\n";
+    return file;
+}
+
+} // namespace
+
+TEST(Cli, DiffByEntry) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "new");
+    WriteBytes(dir / "old.ini", "[#include]\r\n0=inc.ini\r\n" + Teams({"TA", "TB"}));
+    WriteBytes(dir / "inc.ini", Teams({"TC"}));
+    WriteBytes(dir / "new" / "old.ini", "[#include]\r\n0=inc.ini\r\n" + Teams({"TB", "TA"}, 4));
+    WriteBytes(dir / "new" / "inc.ini", Teams({"TC"}, 0, "9"));
+    WriteBytes(dir / "same.ini", Teams({"TB", "TA"}, 7) + "[TeamTypes]\r\n9=TC\r\n" +
+                                     "[TC]\r\nName=TC\r\nPriority=1\r\n");
+    const struct {
+        std::string args;
+        int status;
+        std::string out;
+    } rows[] = {
+        {"diff old.ini same.ini", 0, ""},
+        {"diff old.ini new/old.ini", 1, "changed team TC\n    Priority: 1 -> 9\n"},
+        {"diff --format=text new/old.ini same.ini", 1, "changed team TC\n    Priority: 9 -> 1\n"},
+        {"diff old.ini missing.ini", 2, ""},
+        {"diff old.ini", 2, ""},
+        {"diff --format=xml old.ini same.ini", 2, ""},
+    };
+    for (const auto &row : rows) {
+        CliRun run = RunCli(row.args, dir.path());
+        EXPECT_EQ(run.status, row.status) << row.args << run.err;
+        EXPECT_EQ(run.out, row.out) << row.args;
+        EXPECT_EQ(run.err.empty(), row.status != 2) << row.args << run.err;
+    }
+
+    CliRun json = RunCli("diff --format=json old.ini new/old.ini", dir.path());
+    EXPECT_EQ(json.status, 1);
+    const QJsonObject run = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(run[QStringLiteral("status")].toInt(), 1);
+    const QJsonObject changed = run[QStringLiteral("changed")].toArray()[0].toObject();
+    EXPECT_EQ(changed[QStringLiteral("kind")].toString(), QStringLiteral("team"));
+    const QJsonObject key = changed[QStringLiteral("keys")].toArray()[0].toObject();
+    EXPECT_EQ(key[QStringLiteral("new")].toString(), QStringLiteral("9"));
+}
+
+TEST(Cli, MergeByEntry) {
+    TempDir dir;
+    WriteBytes(dir / "base.ini", Teams({"TA", "TB", "TC"}));
+    WriteBytes(dir / "ours.ini", Teams({"TA", "TB", "TC"}, 0, "5"));
+    WriteBytes(dir / "theirs.ini", Teams({"TA", "TB", "TC"}, 0, "6"));
+    WriteBytes(dir / "clean.ini", Teams({"TA", "TC"}));
+
+    CliRun clean = RunCli("merge base.ini ours.ini clean.ini -o out.ini", dir.path());
+    EXPECT_EQ(clean.status, 0) << clean.err;
+    EXPECT_EQ(ReadBytes(dir / "out.ini"),
+              "[TeamTypes]\r\n0=TA\r\n1=TC\r\n\r\n[TA]\r\nName=TA\r\nPriority=1\r\n\r\n"
+              "[TC]\r\nName=TC\r\nPriority=5\r\n\r\n");
+    EXPECT_EQ(RunCli("merge base.ini ours.ini clean.ini", dir.path()).out,
+              ReadBytes(dir / "out.ini"));
+
+    CliRun conflict = RunCli("merge base.ini ours.ini theirs.ini -o out.ini", dir.path());
+    EXPECT_EQ(conflict.status, 1);
+    EXPECT_NE(conflict.err.find("conflict team TC\n<<<<<<< ours\n[TC]\nName=TC\nPriority=5\n"
+                                "=======\n[TC]\nName=TC\nPriority=6\n>>>>>>> theirs\n"),
+              std::string::npos)
+        << conflict.err;
+    EXPECT_NE(ReadBytes(dir / "out.ini").find("[TC]\r\nName=TC\r\nPriority=5\r\n"),
+              std::string::npos);
+
+    // Nothing is written when a file cannot be read or for bad usage.
+    for (const char *args : {"merge base.ini ours.ini missing.ini -o out.ini",
+                             "merge base.ini ours.ini -o out.ini", "merge a b c -o"}) {
+        WriteBytes(dir / "out.ini", "kept");
+        CliRun failed = RunCli(args, dir.path());
+        EXPECT_EQ(failed.status, 2) << args;
+        EXPECT_FALSE(failed.err.empty()) << args;
+        EXPECT_EQ(ReadBytes(dir / "out.ini"), "kept") << args;
+    }
+}
+
+// git merges two branches that both renumbered the same list, through the merge driver the
+// README sets up.
+TEST(Cli, GitMergeDriver) {
+    TempDir dir;
+    const std::string git = "cd " + Quote(dir.path()) + " && git ";
+    auto run = [&](const std::string &args) { return std::system((git + args).c_str()); };
+    ASSERT_EQ(run("init -q . && git config user.name Tester && "
+                  "git config user.email tester@example.com && "
+                  "git config merge.vantaedit.driver '" VANTAEDIT_CLI " merge %O %A %B -o %A'"),
+              0);
+    WriteBytes(dir / ".gitattributes", "ai*.ini    merge=vantaedit\n+AI/*.ini  merge=vantaedit\n");
+    WriteBytes(dir / "ai.ini", Teams({"TA", "TB", "TC"}));
+    ASSERT_EQ(run("add . && git commit -qm base && git branch -q theirs"), 0);
+    // OURS puts a new team first; every line of the list gets a new number.
+    WriteBytes(dir / "ai.ini", Teams({"TD", "TA", "TB", "TC"}));
+    ASSERT_EQ(run("commit -qam ours"), 0);
+    // THEIRS deletes the first team, renumbering the rest, and changes another.
+    ASSERT_EQ(run("checkout -q theirs"), 0);
+    WriteBytes(dir / "ai.ini", Teams({"TB", "TC"}, 0, "7"));
+    ASSERT_EQ(run("commit -qam theirs && git checkout -q -"), 0);
+
+    EXPECT_EQ(run("merge -q --no-edit theirs"), 0);
+    EXPECT_EQ(ReadBytes(dir / "ai.ini"), "[TeamTypes]\r\n0=TD\r\n1=TB\r\n2=TC\r\n\r\n"
+                                         "[TD]\r\nName=TD\r\nPriority=1\r\n\r\n"
+                                         "[TB]\r\nName=TB\r\nPriority=1\r\n\r\n"
+                                         "[TC]\r\nName=TC\r\nPriority=7\r\n\r\n");
+    EXPECT_EQ(run("diff --quiet HEAD"), 0); // merged and committed, nothing left over
 }

@@ -136,7 +136,8 @@ TEST(BuildingArgument, ModeAndIndex) {
     Document document;
     document.scriptListText = "[ScriptTypes]\n0=S\n";
     document.scriptSectionsText = "[S]\nName=s\n0=58,131073\n1=46,131078\n2=47,262145\n3=56,1\n";
-    EXPECT_EQ(U8(ExplainScriptLine(U16(document.scriptSectionsText), 2, document, {&rules})),
+    EXPECT_EQ(U8(ExplainScriptLine(U16(document.scriptSectionsText), 2, document, BaseActions(),
+                                   {&rules})),
               "第 3 行：动作 58 移动到本方建筑 — 参数 131073：最近的 GAPOWR（Allied Power Plant）");
     const auto kinds = [&](const RulesFile *with) {
         std::vector<std::string> found;
