@@ -5,7 +5,9 @@
 #include "app/recoverykeeper.h"
 #include "core/initext.h"
 #include "core/windowsignals.h"
+#include "document/filereport.h"
 #include "document/rulesfile.h"
+#include "document/stringtable.h"
 #include "newentry/addnew.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
@@ -25,32 +27,37 @@ const std::u16string kExitPrompt = u"请注意，有文件未保存∑(っ°Д°
 const std::u16string kExitCaption = u"Fight!!(ｏ^-^)~''☆ミ☆ミ";
 const std::u16string kRecentKey = u"recentFiles";
 constexpr size_t kRecentCount = 8;
-// Pairs of an opened file's path and its rules file's path, the pair set last first.
+// Pairs of an opened file's path and its rules file's (or string table's) path, the pair set last
+// first.
 const std::u16string kRulesKey = u"rulesFiles";
+const std::u16string kStringTablesKey = u"stringTables";
 constexpr size_t kRulesCount = 32;
+const std::u16string kStringTableFilter = u"字符串表(*.csf)|*.csf|所有文件(*.*)|*.*||";
 
 void WriteRecentFiles(std::vector<std::u16string> files) {
     if (files.size() > kRecentCount) files.resize(kRecentCount);
     gui::WriteSetting(kRecentKey, files);
 }
 
-std::u16string RememberedRulesFile(const std::u16string &file) {
-    const std::vector<std::u16string> pairs = gui::ReadSetting(kRulesKey);
+std::u16string RememberedRulesFile(const std::u16string &file,
+                                   const std::u16string &key = kRulesKey) {
+    const std::vector<std::u16string> pairs = gui::ReadSetting(key);
     for (size_t i = 0; i + 1 < pairs.size(); i += 2)
         if (pairs[i] == file) return pairs[i + 1];
     return {};
 }
 
 // Remembers `rules` for `file`, or forgets what was remembered for it when `rules` is empty.
-void RememberRulesFile(const std::u16string &file, const std::u16string &rules) {
-    const std::vector<std::u16string> old = gui::ReadSetting(kRulesKey);
+void RememberRulesFile(const std::u16string &file, const std::u16string &rules,
+                       const std::u16string &key = kRulesKey) {
+    const std::vector<std::u16string> old = gui::ReadSetting(key);
     std::vector<std::u16string> pairs;
     if (!rules.empty()) pairs = {file, rules};
     for (size_t i = 0; i + 1 < old.size() && pairs.size() < 2 * kRulesCount; i += 2) {
         if (old[i] == file) continue;
         pairs.insert(pairs.end(), {old[i], old[i + 1]});
     }
-    gui::WriteSetting(kRulesKey, pairs);
+    gui::WriteSetting(key, pairs);
 }
 
 // Triples of an opened file's path, its engine's name and its action table's path (or empty), the
@@ -142,6 +149,9 @@ void CVantaEditDlg::onCommand(int id) {
     case res::kCmdRulesFile:
         chooseRulesFile();
         break;
+    case res::kCmdStringTable:
+        chooseStringTable();
+        break;
     case res::kCmdImport:
         importCommand();
         break;
@@ -204,6 +214,7 @@ void CVantaEditDlg::openPath(const std::u16string &path, bool autoDetect,
     if (recovered) recovery_->restore(std::move(*recovered));
     watchFiles();
     useRememberedRulesFile();
+    useRememberedStringTable();
     useRememberedActions();
 
     std::vector<std::u16string> recent = RecentFiles();
@@ -280,6 +291,40 @@ void CVantaEditDlg::useRememberedRulesFile() {
     RulesRead read = ReadRulesFile(path);
     if (!read.rules) platform::ShowAppMessage(read.error + u"\n这次没有按规则文件检查名称。");
     model_.SetRules(std::move(read.rules));
+}
+
+void CVantaEditDlg::chooseStringTable() {
+    const Document &document = model_.document;
+    if (!document.IsFileOpen()) {
+        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        return;
+    }
+    const std::u16string path = platform::AskOpenFileName(kStringTableFilter);
+    if (path.empty()) return;
+    StringTableRead read = ReadStringTable(path);
+    if (!read.table) {
+        platform::ShowAppMessage(
+            read.error +
+            (model_.strings ? u"\n仍用原来的字符串表: " + model_.strings->path : std::u16string()));
+        return;
+    }
+    RememberRulesFile(document.openedPath, path, kStringTablesKey);
+    model_.SetStrings(std::move(read.table));
+}
+
+void CVantaEditDlg::useRememberedStringTable() {
+    const std::u16string &file = model_.document.openedPath;
+    const std::u16string path = RememberedRulesFile(file, kStringTablesKey);
+    if (path.empty()) return model_.SetStrings(std::nullopt);
+    if (!platform::IsExistingFile(path)) {
+        RememberRulesFile(file, {}, kStringTablesKey);
+        platform::ShowAppMessage(u"字符串表已不存在，不再用于 " + platform::FileNameOf(file) +
+                                 u":\n" + path);
+        return model_.SetStrings(std::nullopt);
+    }
+    StringTableRead read = ReadStringTable(path);
+    if (!read.table) platform::ShowAppMessage(read.error + u"\n这次没有用字符串表。");
+    model_.SetStrings(std::move(read.table));
 }
 
 void CVantaEditDlg::fillEngineMenu() {

@@ -45,6 +45,8 @@ public:
     // chosen in the open-file dialog and read at once. One that could be read is used and
     // remembered for the opened file; one that could not is told, and what was used stays.
     void chooseRulesFile();
+    // 文件 → 字符串表...: the mod's string table for the opened file, remembered as the rules file.
+    void chooseStringTable();
 
     // 文件 → 引擎扩展: item `item` of the submenu (基础游戏, Ares, Ares + Phobos, Ares + Phobos
     // 旧编号, 自定义动作表..., and 不用自定义动作表 while one is used). The script window, its
@@ -92,6 +94,7 @@ private:
     // no longer exists is forgotten with a message; one that exists but cannot be read is told
     // and stays remembered, as it may be locked or on a drive that is away for a while.
     void useRememberedRulesFile();
+    void useRememberedStringTable();
     // 文件 → 导入条目...: another AI file chosen in the open-file dialog, its entries shown.
     void importCommand();
     // After Open: the engine and action table remembered for the opened file, or the game's own.

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/diff.h"
+#include "cli/explain.h"
 #include "cli/json.h"
 #include "cli/merge.h"
 #include "cli/migrate.h"
@@ -11,6 +12,8 @@
 #include "core/initext.h"
 #include "document/documentio.h"
 #include "document/filereport.h"
+#include "document/rulesfile.h"
+#include "document/stringtable.h"
 #include "newentry/entryops.h"
 #include "platform/codepage.h"
 #include "platform/seams.h"
@@ -38,9 +41,9 @@ const char kUsage[] =
     "      vantaedit-cli rename [--split] [--no-autodetect] FILE OLD NEW\n"
     "      vantaedit-cli import [--split] [--no-autodetect] FILE FROM ID...\n"
     "      vantaedit-cli copy-chain [--split] [--no-autodetect] FILE TRIGGER COPY...\n"
-    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--engine NAME] [--actions "
-    "TABLE]\n"
-    "                          [--format=text|gcc|json] FILE...\n"
+    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--csf FILE] [--engine NAME]\n"
+    "                          [--actions TABLE] [--format=text|gcc|json] FILE...\n"
+    "      vantaedit-cli explain [--rules RULES] [--csf FILE] [--format=text|json] FILE ID...\n"
     "      vantaedit-cli migrate --from phobos-devbuild --to phobos [--split] [--no-autodetect] "
     "FILE\n"
     "      vantaedit-cli diff [--format=text|json] OLD NEW\n"
@@ -94,6 +97,10 @@ const char kUsage[] =
     "                 [InfantryTypes]、[VehicleTypes]、[AircraftTypes] 或 [BuildingTypes] 中，\n"
     "                 触发和队伍的国家要在 [Countries] 中（不分英文字母大小写）；报告第一行写明\n"
     "                 规则文件，其中没有这些列表时也写明。规则文件无法读取时整次运行失败（1）。\n"
+    "  --csf FILE     同时读取 mod 的字符串表 "
+    "FILE（.csf）；它无法读取或已损坏时整次运行失败（1），\n"
+    "                 gcc 格式为 FILE: error: 说明 [unreadable-strings]，json 中另有\n"
+    "                 \"strings\": {\"file\", \"texts\"}（无法读取时为 \"file\", \"error\"）\n"
     "  --engine NAME  按哪套脚本动作检查: base（基础游戏，默认）、ares（Ares）、phobos\n"
     "                 （Ares + Phobos）、phobos-devbuild（Ares + Phobos 旧编号）；报告第一行和 "
     "JSON\n"
@@ -121,6 +128,19 @@ const char kUsage[] =
     "    或保存会拒绝（某个包含文件存在却无法读取，或 [#include] 第 15 行以后还有包含文件）;\n"
     "    2 用法错误。\n"
     "\n"
+    "explain: 同样读取 FILE，逐行说明每个 ID 的条目（人员、脚本、队伍或触发；两类共用的 ID\n"
+    "  各说明一次）的每一行，同编辑器窗口的说法：成员的类型和名称、脚本动作和参数、\n"
+    "  队伍的人员、脚本和国家、触发的队伍、国家和条件单位。\n"
+    "  --rules RULES  按规则文件说出类型、建筑和国家的名称（Name=）\n"
+    "  --csf FILE     再按字符串表 FILE（.csf）说出类型的 UIName= 文字，优先于 Name=\n"
+    "  --format=text  默认：每个条目一段，每行“行号: 原文”，下一行是说明\n"
+    "  --format=json  一个 UTF-8 JSON 数组，每个条目一个对象: "
+    "{\"kind\"(task-force、script、team、\n"
+    "                 trigger), \"id\", \"file\", \"lines\": "
+    "[{\"line\"(在其文件中，只在文档中时为\n"
+    "                 null), \"text\", \"meaning\", \"refers\"(该行指向的 ID，有时才有)}]}\n"
+    "  退出状态: 0 成功; 4 有 ID 不是任何条目（其余照常说明）; 1 FILE、RULES 或字符串表无法读取，\n"
+    "    或某个包含文件存在却无法读取; 2 用法错误。\n"
     "migrate: 像 save 一样读取 FILE，把每个脚本动作行的动作编号从 Phobos 开发版的旧编号改为\n"
     "  0.3 起的新编号（--from phobos --to phobos-devbuild 则反过来），别的一个字节也不改\n"
     "  （参数、负数参数、空白和注释照旧）；参数单位变了的动作（125、126: 帧改为秒）逐行写在\n"
@@ -267,6 +287,12 @@ struct Rules {
     RulesRead read;
 };
 
+// The string table of a run, likewise.
+struct Strings {
+    std::string argument;
+    StringTableRead read;
+};
+
 void PrintText(const std::vector<Checked> &files) {
     bool first = true;
     for (const Checked &checked : files) {
@@ -284,10 +310,14 @@ struct Actions {
     ActionTableRead read;
 };
 
-void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Actions &actions) {
+void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strings *strings,
+              const Actions &actions) {
     if (!actions.argument.empty() && !actions.read.table)
         Print(stdout, actions.argument + ": error: " + Utf8(actions.read.error) +
                           " [unreadable-actions]\n");
+    if (strings && !strings->read.table)
+        Print(stdout, strings->argument + ": error: " + Utf8(strings->read.error) +
+                          " [unreadable-strings]\n");
     if (rules && !rules->read.rules)
         Print(stdout,
               rules->argument + ": error: " + Utf8(rules->read.error) + " [unreadable-rules]\n");
@@ -310,7 +340,7 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Actio
 }
 
 void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules,
-               const Actions &actions, const ActionProfile *profile) {
+               const Strings *strings, const Actions &actions, const ActionProfile *profile) {
     Json::Array checkedFiles;
     for (const Checked &checked : files) {
         Json::Object file{{"file", checked.argument}, {"status", checked.status}};
@@ -360,6 +390,12 @@ void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules
         run.emplace_back(
             "rules", Json::Object{{"file", rules->argument}, {"error", Utf8(rules->read.error)}});
     }
+    if (strings && strings->read.table)
+        run.emplace_back("strings", Json::Object{{"file", strings->argument},
+                                                 {"texts", int(strings->read.table->size())}});
+    else if (strings)
+        run.emplace_back("strings", Json::Object{{"file", strings->argument},
+                                                 {"error", Utf8(strings->read.error)}});
     Print(stdout, Json(std::move(run)).Indented());
 }
 
@@ -368,12 +404,16 @@ int Check(int argc, char **argv) {
     bool autodetect = true;
     Format format = Format::Text;
     std::optional<Rules> rules;
+    std::optional<Strings> strings;
     Actions actions;
     bool engineGiven = false;
     std::vector<const char *> files;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-autodetect") == 0) {
             autodetect = false;
+        } else if (std::strcmp(argv[i], "--csf") == 0) {
+            if (i + 1 == argc || !*argv[i + 1] || strings) return Usage(stderr, 2);
+            strings.emplace().argument = argv[++i];
         } else if (std::strcmp(argv[i], "--rules") == 0) {
             if (i + 1 == argc || !*argv[i + 1] || rules) return Usage(stderr, 2);
             rules.emplace().argument = argv[++i];
@@ -407,6 +447,8 @@ int Check(int argc, char **argv) {
         MessagesToStderr shown; // about its include files
         rules->read = ReadRulesFile(platform::AbsolutePathOf(rules->argument.c_str()));
     }
+    if (strings)
+        strings->read = ReadStringTable(platform::AbsolutePathOf(strings->argument.c_str()));
     const RulesFile *names = rules && rules->read.rules ? &*rules->read.rules : nullptr;
     std::optional<ActionProfile> profile;
     if (!actions.argument.empty()) {
@@ -416,7 +458,11 @@ int Check(int argc, char **argv) {
     } else {
         profile.emplace(actions.engine);
     }
-    if (!profile) {
+    if (strings && !strings->read.table) {
+        // A string table the user named but that cannot be read fails the run as a rules file does.
+        status = 1;
+        if (format == Format::Text) Print(stderr, Utf8(strings->read.error) + "\n");
+    } else if (!profile) {
         // Checked against other actions than the user asked for, the report would mislead.
         status = 1;
         if (format == Format::Text) Print(stderr, Utf8(actions.read.error) + "\n");
@@ -431,10 +477,11 @@ int Check(int argc, char **argv) {
         }
     }
     const Rules *given = rules ? &*rules : nullptr;
+    const Strings *table = strings ? &*strings : nullptr;
     if (format == Format::Text) PrintText(checked);
-    if (format == Format::Gcc) PrintGcc(checked, given, actions);
+    if (format == Format::Gcc) PrintGcc(checked, given, table, actions);
     if (format == Format::Json)
-        PrintJson(checked, status, given, actions, profile ? &*profile : nullptr);
+        PrintJson(checked, status, given, table, actions, profile ? &*profile : nullptr);
     return status;
 }
 
@@ -487,6 +534,8 @@ int Run(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv, false);
     if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
+    if (argc >= 3 && std::strcmp(argv[1], "explain") == 0)
+        return Explain(argc, argv, [] { return Usage(stderr, 2); });
     if (argc >= 3 && std::strcmp(argv[1], "migrate") == 0) return Migrate(argc, argv, kUsage);
     if (argc >= 3 && std::strcmp(argv[1], "diff") == 0)
         return RunDiff(argc, argv, [] { return Usage(stderr, 2); });

@@ -4,6 +4,7 @@
 #include "core/headerindex.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "scripts/buildingargument.h"
 #include "scripts/scriptactions.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
@@ -43,6 +44,7 @@ constexpr KindText kKindTexts[] = {
     {"unknown-unit", u"未知的单位类型", FindingGroup::Reference},
     {"unknown-condition-object", u"未知的条件单位", FindingGroup::Reference},
     {"unknown-house", u"未知的国家", FindingGroup::Reference},
+    {"script-building", u"脚本的建筑类型不存在", FindingGroup::Reference},
     {"trigger-field-count", u"触发行的字段数不对", FindingGroup::Value},
     {"trigger-condition", u"触发的条件代码无效", FindingGroup::Value},
     {"trigger-weight", u"触发的权重不是数字", FindingGroup::Value},
@@ -727,6 +729,20 @@ private:
         if (action->argument == ArgumentKind::Target &&
             (argument < 0 || argument >= int64_t(TargetTypeNames().size()))) {
             Add(FindingKind::ScriptArgument, id, named + u" 不是已知的目标类型。", at);
+        } else if (action->argument == ArgumentKind::Building) {
+            const BuildingArgument building = SplitBuildingArgument(argument);
+            const size_t count = types_ ? types_->Types(TypeKind::Building).size() : 0;
+            if (!IsKnownBuildingMode(building.mode))
+                Add(FindingKind::ScriptArgument, id,
+                    named + u" 的选择方式 " + ToWide(std::to_string(building.mode)) +
+                        u" 不在 0 到 3 之间。",
+                    at);
+            else if (types_ && building.index >= int64_t(count))
+                Add(FindingKind::ScriptBuilding, id,
+                    named + u" 的建筑类型序号 " + ToWide(std::to_string(building.index)) +
+                        u" 超出了规则文件的 [BuildingTypes]（共 " + ToWide(std::to_string(count)) +
+                        u" 项）。",
+                    at);
         } else if (action->argument == ArgumentKind::PhobosTarget &&
                    (argument < 1 || argument > int64_t(PhobosTargetTypeNames().size()))) {
             Add(FindingKind::ScriptArgument, id, named + u" 不是扩展的目标类型（1 到 36）。", at);
@@ -797,6 +813,28 @@ private:
 
 } // namespace
 
+struct EntryLocator::Files {
+    explicit Files(const Document &document) : files(document.loadedFiles, true) {}
+    SourceFiles files;
+};
+
+EntryLocator::EntryLocator(const Document &document) {
+    if (document.loadedFiles[0].text) files_ = std::make_unique<Files>(document);
+}
+
+EntryLocator::~EntryLocator() = default;
+
+std::optional<EntryLocator::Place> EntryLocator::Locate(int kind, std::string_view id,
+                                                        std::string_view body, int bodyLine) {
+    if (!files_) return std::nullopt;
+    const Origin origin = kind == 3 ? Origin{Origin::Place::Trigger, 0, id, 0, {}, -1}
+                                    : Origin{Origin::Place::Body, kind, id, 0, body, bodyLine};
+    Finding finding;
+    files_->files.Locate(origin, finding);
+    if (finding.line <= 0) return std::nullopt;
+    return Place{std::move(finding.file), finding.line};
+}
+
 DroppedOnSave FindDroppedOnSave(const FileSlots &slots) {
     return SourceFiles(slots, false).FindDropped();
 }
@@ -806,20 +844,32 @@ std::vector<Finding> FindBrokenReferences(const Document &document, const RulesF
     return DocumentChecker(document, rules, actions).Run();
 }
 
-std::u16string UnknownMemberTypeNote(std::u16string_view fieldText, int lineIndex,
-                                     const RulesFile &rules) {
+std::optional<std::string_view> MemberLineType(std::string_view row) {
+    const std::optional<std::string_view> value = NumberedValue(row);
+    return value ? MemberType(*value) : std::nullopt;
+}
+
+std::u16string ExplainMemberLine(std::u16string_view fieldText, int lineIndex,
+                                 const ModNames &names) {
     size_t begin = 0;
     for (int line = 0; line < lineIndex && begin != std::u16string_view::npos; ++line) {
         begin = fieldText.find(u'\n', begin);
         if (begin != std::u16string_view::npos) ++begin;
     }
-    if (lineIndex < 0 || begin == std::u16string_view::npos || !rules.hasTypeList) return {};
+    if (lineIndex < 0 || begin == std::u16string_view::npos || !names.rules ||
+        !names.rules->hasTypeList)
+        return {};
     const std::string row = ToNarrow(fieldText.substr(begin, fieldText.find(u'\n', begin) - begin));
     const std::optional<std::string_view> value = NumberedValue(row);
     const std::optional<std::string_view> type = value ? MemberType(*value) : std::nullopt;
-    if (!type || rules.KnowsType(*type)) return {};
-    return u"第 " + ToWide(std::to_string(lineIndex + 1)) + u" 行：类型 " + ToWide(*type) +
-           u" 不在规则文件中";
+    if (!type) return {};
+    const std::u16string head = u"第 " + ToWide(std::to_string(lineIndex + 1)) + u" 行：";
+    const std::optional<RulesFile::FoundType> found = names.rules->FindType(*type);
+    if (!found) return head + u"类型 " + ToWide(*type) + u" 不在规则文件中";
+    const std::u16string count = ToWide(Trimmed(value->substr(0, value->find(','))));
+    const std::u16string name = DisplayName(*found->type, names.strings);
+    return head + count + u" × " + ToWide(*type) + (name.empty() ? u"" : u" — " + name) + u"（" +
+           std::u16string(TypeKindLabel(found->kind)) + u"）";
 }
 
 std::u16string ActionListRowNote(std::u16string_view fieldText, int lineIndex,
@@ -916,4 +966,13 @@ std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnS
     }
     if (dropped.findings.empty() && (!broken || broken->empty())) text += u"\n没有发现问题。\n";
     return text;
+}
+
+std::u16string RulesFileNote(const RulesFile &rules) {
+    if (!rules.hasTypeList && !rules.hasCountryList)
+        return u"规则文件 " + rules.path +
+               u" 中没有 [InfantryTypes]、[VehicleTypes]、[AircraftTypes]、[BuildingTypes] 或 "
+               u"[Countries]，没有按它检查名称";
+    return u"规则文件: " + rules.path + u"，" + ToWide(std::to_string(rules.TypeCount())) +
+           u" 个单位和建筑类型，" + ToWide(std::to_string(rules.CountryCount())) + u" 个国家";
 }

@@ -4,8 +4,9 @@ namespace res {
 
 namespace {
 
-// The list follows the window's height, the text field both ways; what the caret's line means
-// and the buttons stay below the text, and what uses the shown entry lies along the bottom.
+// The list follows the window's height, the text field both ways; what the caret's line means,
+// the box that adds a member and the buttons stay below the text, and what uses the shown entry
+// lies along the bottom.
 constexpr Control kTaskForceControls[] = {
     Named(u"筛选", SearchField(kIdTaskForceFilter, {0, 0, 153, 13})),
     Anchored(kAnchorTopLeft | kAnchorBottom,
@@ -13,9 +14,12 @@ constexpr Control kTaskForceControls[] = {
     Anchored(kAnchorTopLeft | kAnchorRight,
              Text(kIdTaskForceTitle, u"我是标题!!!", {157, 6, 265, 8})),
     Anchored(kAnchorAll,
-             Named(u"派遣部队内容", TextArea(kIdTaskForceText, {155, 17, 271, 159}, kNoWrap))),
+             Named(u"派遣部队内容", TextArea(kIdTaskForceText, {155, 17, 271, 145}, kNoWrap))),
     Anchored(kAnchorBottomLeft | kAnchorRight,
-             Text(kIdTaskForceExplanation, {}, {157, 179, 269, 9})),
+             Text(kIdTaskForceExplanation, {}, {157, 165, 269, 9})),
+    Anchored(kAnchorBottomLeft, Label(u"插入成员", {157, 180, 34, 8}, kIdTaskForceInsertMember)),
+    Anchored(kAnchorBottomLeft,
+             ComboBox(kIdTaskForceInsertMember, {194, 178, 180, 150}, kFilterAsTyped)),
     Anchored(kAnchorBottomLeft, Button(kIdTaskForceNew, u"新增", {158, 195, 50, 14})),
     Anchored(kAnchorBottomLeft, Button(kIdTaskForceTidy, u"理顺部队", {213, 195, 50, 14})),
     Anchored(kAnchorBottomLeft, Button(kIdTaskForceSave, u"保存", {268, 192, 50, 36})),

@@ -42,6 +42,7 @@ constexpr MenuItem kFileItems[] = {
     {u"导入条目...", kCmdImport},
     {u"检查文件...", kCmdCheckFile},
     {u"规则文件...", kCmdRulesFile},
+    {u"字符串表...", kCmdStringTable},
     {u"引擎扩展", kCmdEngine},
     {u"退出程序", kCmdExit},
 };

@@ -51,7 +51,7 @@ constexpr Control kTeamControls[] = {
     Anchored(kAnchorTopRight, Label(u"心控处理", {446, 47, 34, 8}, kIdTeamMindControl)),
     Anchored(kAnchorTopRight, Edit(kIdTeamMindControl, {484, 45, 50, 14})),
     Anchored(kAnchorTopRight, Label(u"所属国家", {446, 65, 34, 8}, kIdTeamHouse)),
-    Anchored(kAnchorTopRight, Edit(kIdTeamHouse, {484, 63, 50, 14})),
+    Anchored(kAnchorTopRight, ComboBox(kIdTeamHouse, {484, 63, 50, 150}, kNoStyle)),
     Anchored(kAnchorTopRight, Label(u"科技等级", {446, 83, 34, 8}, kIdTeamTechLevel)),
     Anchored(kAnchorTopRight, Edit(kIdTeamTechLevel, {484, 81, 50, 14})),
     Anchored(kAnchorTopRight, Label(u"分组", {446, 101, 34, 8}, kIdTeamGroup)),

@@ -1,8 +1,10 @@
 #include "scripts/scriptactions.h"
 
+#include "core/entrytext.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "scripts/actionprofiles.h"
+#include "scripts/buildingargument.h"
 
 #include <algorithm>
 #include <array>
@@ -63,9 +65,11 @@ constexpr ScriptAction kActions[] = {
     {43, u"等待装满", None, u"等运输工具装满乘员再继续"},
     {44, u"卡车卸货", None, u"卡车放下货物"},
     {45, u"卡车装货", None, u"卡车装上货物"},
-    {46, u"攻击敌方建筑", Number,
-     u"攻击参数所指类型的敌方建筑；参数为建筑列表序号，加上 65536 的倍数选挑哪一座"},
-    {47, u"移动到敌方建筑", Number, u"移动到参数所指类型的敌方建筑旁；参数同动作 46"},
+    {46, u"攻击敌方建筑", Building,
+     u"攻击参数所指类型的敌方建筑；参数为 [BuildingTypes] 序号加上方式 × 65536（0 威胁最小，1 "
+     u"威胁最大，"
+     u"2 最近，3 最远）"},
+    {47, u"移动到敌方建筑", Building, u"移动到参数所指类型的敌方建筑旁；参数同动作 46"},
     {48, u"侦察", None, u"四处侦察", ActionQuirk::Ignored},
     {49, u"记录成功", None, u"把这次行动记为成功，触发的权重随之提高"},
     {50, u"闪烁", Duration, u"成员闪白光，参数为帧数"},
@@ -74,9 +78,9 @@ constexpr ScriptAction kActions[] = {
     {53, u"在敌方基地集结", None, u"在敌方基地附近集合"},
     {54, u"回基地集结", None, u"在本方基地附近集合"},
     {55, u"铁幕保护", None, u"请求所属方对队伍使用铁幕"},
-    {56, u"超时空传送攻击建筑", Number, u"请求超时空传送到参数所指的敌方建筑旁；参数同动作 46"},
+    {56, u"超时空传送攻击建筑", Building, u"请求超时空传送到参数所指的敌方建筑旁；参数同动作 46"},
     {57, u"超时空传送攻击目标", Target, u"请求超时空传送到参数所指类型的敌方目标旁"},
-    {58, u"移动到本方建筑", Number, u"移动到参数所指类型的本方建筑旁；参数同动作 46"},
+    {58, u"移动到本方建筑", Building, u"移动到参数所指类型的本方建筑旁；参数同动作 46"},
     {59, u"攻击路径点上的建筑", Waypoint, u"攻击参数所指路径点上的建筑"},
     {60, u"进入回收站", None, u"成员进入本方的回收建筑，换回资金"},
     {61, u"进入坦克碉堡", None, u"车辆成员进入附近的坦克碉堡"},
@@ -119,17 +123,24 @@ std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
     }
 }
 
-// What a list index names: the ID at that index of the list text, or where the list ends.
+// What a list index names: the ID at that index of the list text, or where the list ends. Reads
+// the list only up to the index, since every line of a script may name one.
 std::u16string ListEntry(std::string_view listText, int64_t index, std::u16string_view kind) {
-    const std::vector<std::string_view> ids = ListIds(listText);
-    if (index >= 0 && index < int64_t(ids.size()))
-        return std::u16string(kind) + u" " + ToWide(ids[size_t(index)]);
-    return std::u16string(kind) + u"列表中没有序号 " + Decimal(index) + u"（共 " +
-           Decimal(int64_t(ids.size())) + u" 项）";
+    int64_t count = 0;
+    for (size_t begin = 0; begin < listText.size();) {
+        const size_t lf = std::min(listText.find('\n', begin), listText.size());
+        const std::string_view line = listText.substr(begin, lf - begin);
+        begin = lf + 1;
+        const size_t equals = line.find('=');
+        if (equals == std::string_view::npos) continue;
+        if (count++ == index) return std::u16string(kind) + u" " + ToWide(line.substr(equals + 1));
+    }
+    return std::u16string(kind) + u"列表中没有序号 " + Decimal(index) + u"（共 " + Decimal(count) +
+           u" 项）";
 }
 
-std::u16string ArgumentText(const ScriptAction &action, int64_t argument,
-                            const Document &document) {
+std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const Document &document,
+                            const ModNames &names) {
     switch (action.argument) {
     case None:
         return u"不使用";
@@ -149,15 +160,12 @@ std::u16string ArgumentText(const ScriptAction &action, int64_t argument,
         return ListEntry(document.teamListText, argument, u"队伍");
     case Line:
         return u"第 " + Decimal(argument) + u" 行";
+    case Building:
+        return ExplainBuildingArgument(argument, names);
     case Number:
         break;
     case Seconds:
         return Decimal(argument) + u" 秒";
-    case Building: {
-        std::u16string text = u"建筑列表序号 " + Decimal(argument & 0xFFFF);
-        if (argument >> 16 != 0) text += u"，挑选方式 " + Decimal(argument >> 16);
-        return text;
-    }
     case PhobosTarget:
         return argument >= 1 && argument <= int64_t(kPhobosTargetTypes.size())
                    ? u"目标类型 " + std::u16string(kPhobosTargetTypes[size_t(argument - 1)])
@@ -208,7 +216,8 @@ std::optional<ActionLine> ParseActionLine(std::string_view line) {
 }
 
 std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
-                                 const Document &document, const ActionProfile &profile) {
+                                 const Document &document, const ActionProfile &profile,
+                                 const ModNames &names) {
     const std::vector<std::u16string_view> lines = LinesOf(fieldText);
     const std::u16string head = u"第 " + Decimal(int64_t(lineIndex) + 1) + u" 行：";
     if (lineIndex < 0 || size_t(lineIndex) >= lines.size()) return head + u"空行";
@@ -226,35 +235,15 @@ std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
         return head + u"动作 " + Decimal(parsed->action) + u" 未知动作（" + profile.Label() + u"）";
     std::u16string text = head + u"动作 " + Decimal(parsed->action) + u" " +
                           std::u16string(action->name) + u" — 参数 " + Decimal(parsed->argument) +
-                          u"：" + ArgumentText(*action, parsed->argument, document);
+                          u"：" + ArgumentText(*action, parsed->argument, document, names);
     if (action->quirk == ActionQuirk::Ignored) text += u"（游戏不执行这个动作）";
     return text;
 }
 
 InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action) {
-    const std::vector<std::u16string_view> lines = LinesOf(fieldText);
-    int64_t next = 0;
-    for (std::u16string_view line : lines) {
-        if (const std::optional<ActionLine> parsed = ParseActionLine(ToNarrow(line)))
-            next = std::max(next, parsed->index + 1);
-    }
-    const std::u16string added = Decimal(next) + u"=" + Decimal(action) + u",0";
-    const size_t at = size_t(std::clamp(caretLine, 0, int(lines.size()) - 1));
-    const std::u16string_view caret = lines[at];
-    // Where the caret's line ends, its LF excluded.
-    const size_t end = size_t(caret.data() - fieldText.data()) + caret.size();
-    InsertedAction inserted;
-    inserted.text.reserve(fieldText.size() + added.size() + 1);
-    inserted.text = fieldText.substr(0, end);
-    if (at + 1 == lines.size() && caret.empty()) {
-        inserted.text += added;
-        inserted.line = int(at);
-    } else {
-        inserted.text += u"\n" + added;
-        inserted.text += fieldText.substr(end);
-        inserted.line = int(at) + 1;
-    }
-    return inserted;
+    InsertedNumberedLine inserted =
+        InsertNumberedLine(fieldText, caretLine, Decimal(action) + u",0");
+    return {std::move(inserted.text), inserted.line};
 }
 
 std::vector<std::u16string> ScriptActionItems(const ActionProfile &profile) {

@@ -4,6 +4,7 @@
 // shows it and the file report checks against it.
 
 #include "core/document.h"
+#include "core/modnames.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,7 +26,7 @@ enum class ArgumentKind {
     Number,   // a plain number whose meaning the action's line gives
     // The kinds the engine extensions' actions and a modder's own table add.
     Seconds,       // a count of the game's seconds
-    Building,      // a building type by its index in the building list, plus 65536 per pick
+    Building,      // a building type and how to pick one: see buildingargument.h
     PhobosTarget,  // one of the extension's target types 1-36, PhobosTargetTypeNames
     AiTargetTypes, // a row of the rules file's [AITargetTypes], from 0
     AiScriptsList, // a row of the rules file's [AIScriptsList], from 0
@@ -79,11 +80,13 @@ std::optional<ActionLine> ParseActionLine(std::string_view line);
 
 // What the line at `lineIndex` (from 0) of a script's edit-field text means, e.g. "第 4 行：动作 3
 // 移动到路径点 — 参数 12：路径点 12". Script and team indexes are decoded by the IDs of
-// `document`'s lists. Lines that are not action lines get a short note of what they are. The
-// actions are those of `profile`.
+// `document`'s lists, building types by the rules file's [BuildingTypes] when `names` has one.
+// Lines that are not action lines get a short note of what they are. The actions are those of
+// `profile`.
 std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
                                  const Document &document,
-                                 const ActionProfile &profile = BaseActions());
+                                 const ActionProfile &profile = BaseActions(),
+                                 const ModNames &names = {});
 
 // The field text with the line "N=action,0" after the line at `caretLine` (from 0), N one more than
 // the highest numbered line of the text (0 when it has none); an empty last line takes the new

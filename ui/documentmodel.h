@@ -25,6 +25,14 @@ public:
     History history;
     // The mod's rules file the names are checked against, while the opened file has one.
     std::optional<RulesFile> rules;
+    // The mod's string table, which gives the names the player sees, while the file has one.
+    std::optional<StringTable> strings;
+
+    // Counts the changes of the rules file and the string table, for views that list the names.
+    int namesVersion = 0;
+
+    ModNames names() const { return {rules ? &*rules : nullptr, strings ? &*strings : nullptr}; }
+
     // The script actions the windows and the report go by: an engine's, perhaps with the mod's own
     // table, as chosen for the opened file.
     ActionProfile actions;
@@ -63,6 +71,14 @@ public:
     // The names are now checked against `content`, or against nothing.
     void SetRules(std::optional<RulesFile> content) {
         rules = std::move(content);
+        ++namesVersion;
+        changed.notify();
+    }
+
+    // The names are now taken from `content`'s texts, or from no string table.
+    void SetStrings(std::optional<StringTable> content) {
+        strings = std::move(content);
+        ++namesVersion;
         changed.notify();
     }
 
@@ -73,8 +89,8 @@ public:
         changed.notify();
     }
 
-    // The texts, the unsaved state, what Undo and Redo would do, the rules file or the actions
-    // may have changed.
+    // The texts, the unsaved state, what Undo and Redo would do, the rules file, the string
+    // table or the actions may have changed.
     Signal changed;
     // The script actions changed: lists of them are to be filled again.
     Signal actionsChanged;

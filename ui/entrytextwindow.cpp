@@ -20,10 +20,12 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
              u"队伍", OpenTeam),
       titleId_(title_->text()) {
     if (insertBox_) {
-        insertBox_->setItems(kind_.insertItems(model_));
+        fillInsertItems();
         insertBox_->setOnChosen([this](int item) { insertLine(item); });
-        actionsChanged_ = model_.actionsChanged.connect(
-            [this] { insertBox_->setItems(kind_.insertItems(model_)); });
+        actionsChanged_ = model_.actionsChanged.connect([this] {
+            itemsNamesVersion_ = -1;
+            fillInsertItems();
+        });
     }
     text_->setOnCaretMoved([this] { explainCaretLine(); });
     setShown(false);
@@ -33,7 +35,14 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
     changed_ = model_.changed.connect([this] {
         showUsage();
         explainCaretLine();
+        fillInsertItems();
     });
+}
+
+void EntryTextWindow::fillInsertItems() {
+    if (!insertBox_ || itemsNamesVersion_ == model_.namesVersion) return;
+    itemsNamesVersion_ = model_.namesVersion;
+    insertBox_->setItems(kind_.insertItems(model_));
 }
 
 void EntryTextWindow::explainCaretLine() {
@@ -46,9 +55,12 @@ void EntryTextWindow::insertLine(int item) {
     if (!shown_) return;
     const InsertedLine inserted = kind_.insert(text_->text(), text_->caretLine(), item, model_);
     text_->replaceText(inserted.text);
-    text_->setCaretLine(inserted.line);
     // The box reads as a menu again, and typing goes on in the new line.
     insertBox_->setText({});
+    if (inserted.selectFrom >= 0)
+        text_->selectInLine(inserted.line, inserted.selectFrom, inserted.selectTo);
+    else
+        text_->setCaretLine(inserted.line);
     text_->setFocus();
 }
 

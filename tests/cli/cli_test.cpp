@@ -433,6 +433,98 @@ TEST(Cli, CheckWithRules) {
               std::string::npos);
 }
 
+// A string table given to check is read; one that cannot be read fails the run as a rules file.
+TEST(Cli, CheckWithAStringTable) {
+    TempDir dir;
+    WriteBytes(dir / "ai.ini", kFile);
+    WriteBytes(dir / "ra2.csf", StringTableBytes({{"Name:E1", {U16("美国大兵")}, ""}}));
+    WriteBytes(dir / "bad.csf", StringTableBytes({{"A", {u"abc"}, ""}}).substr(0, 30));
+    const struct {
+        std::string args;
+        int status;
+        std::string out;
+    } rows[] = {
+        {"check --format=json --csf ra2.csf ai.ini", 3, "\"texts\": 1"},
+        {"check --format=gcc --csf bad.csf ai.ini", 1,
+         "bad.csf: error: 字符串表已损坏: " + (dir / "bad.csf").string()},
+        {"check --format=json --csf bad.csf ai.ini", 1, "\"error\": \"字符串表已损坏: "},
+        {"check --csf ai.ini", 2, ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args);
+        const CliRun run = RunCli(row.args, dir.path());
+        EXPECT_EQ(run.status, row.status) << run.err;
+        if (row.out.empty())
+            EXPECT_EQ(run.out, "");
+        else
+            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
+    }
+}
+
+// explain: every line of the named entries with the window's words, in both formats.
+TEST(Cli, Explain) {
+    TempDir dir;
+    WriteBytes(
+        dir / "ai.ini",
+        "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n\r\n0=3,HTNK\r\n[ScriptTypes]\r\n0=S\r\n"
+        "[S]\r\nName=s\r\n0=58,131073\r\n1=17,0\r\n[TeamTypes]\r\n0=T\r\n[T]\r\n"
+        "TaskForce=F\r\nScript=S\r\nHouse=Americans\r\n[AITriggerTypes]\r\n"
+        "A=n,T,<all>,0,1,HTNK,0000000002000000000000000000000000000000000000000000000000000000,"
+        "5,5,5,1,0,0,0,<none>,1,1,1\r\n");
+    WriteBytes(dir / "rules.ini", "[VehicleTypes]\r\n0=HTNK\r\n[BuildingTypes]\r\n0=GACNST\r\n"
+                                  "1=GAPOWR\r\n[HTNK]\r\nName=Grizzly Battle Tank\r\n"
+                                  "UIName=Name:HTNK\r\n[Countries]\r\n0=Americans\r\n");
+    WriteBytes(dir / "ra2.csf", StringTableBytes({{"Name:HTNK", {U16("灰熊坦克")}, ""}}));
+    const struct {
+        std::string args;
+        int status;
+        std::vector<std::string> out;
+    } rows[] = {
+        {"explain ai.ini F",
+         0,
+         {"人员 F（ai.ini）\n  3: [F]\n      小节头\n", "  6: 0=3,HTNK\n      3 × HTNK\n"}},
+        {"explain --rules rules.ini ai.ini F S",
+         0,
+         {"  6: 0=3,HTNK\n      3 × HTNK（Grizzly Battle Tank，车辆）\n",
+          "  11: 0=58,131073\n      动作 58 移动到本方建筑 — 参数 131073：最近的 GAPOWR\n"}},
+        {"explain --rules rules.ini --csf ra2.csf ai.ini F", 0, {"3 × HTNK（灰熊坦克，车辆）"}},
+        {"explain --format=json --rules rules.ini ai.ini T A S",
+         0,
+         {"\"kind\": \"team\"", "\"kind\": \"trigger\"", "\"line\": 20,",
+          "\"refers\": [\n                    \"T\",\n                    \"HTNK\"\n",
+          "\"refers\": [\n                    \"GAPOWR\"\n", "\"meaning\": \"人员 F（f）\""}},
+        {"explain ai.ini F Nothing", 4, {"人员 F"}},
+        {"explain none.ini F", 1, {}},
+        {"explain --rules none.ini ai.ini F", 1, {}},
+        {"explain --format=json --csf rules.ini ai.ini F", 1, {"[]\n"}},
+        {"explain ai.ini", 2, {}},
+        {"explain --format=gcc ai.ini F", 2, {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args);
+        const CliRun run = RunCli(row.args, dir.path());
+        EXPECT_EQ(run.status, row.status) << run.err;
+        if (row.out.empty()) {
+            EXPECT_EQ(run.out, "");
+        }
+        for (const std::string &part : row.out)
+            EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;
+    }
+    EXPECT_NE(RunCli("explain ai.ini Nothing", dir.path()).err.find("没有 ID 为 Nothing 的条目"),
+              std::string::npos);
+    // The JSON is one array of entries with their lines.
+    const QJsonDocument json = QJsonDocument::fromJson(
+        QByteArray::fromStdString(RunCli("explain --format=json ai.ini S A", dir.path()).out));
+    ASSERT_TRUE(json.isArray());
+    EXPECT_EQ(json.array().size(), 2);
+    const QJsonObject script = json.array()[0].toObject();
+    EXPECT_EQ(script[QStringLiteral("id")].toString(), QStringLiteral("S"));
+    EXPECT_EQ(script[QStringLiteral("lines")].toArray().size(), 4);
+    EXPECT_EQ(
+        script[QStringLiteral("lines")].toArray()[3].toObject()[QStringLiteral("line")].toInt(),
+        12);
+}
+
 TEST(Cli, CheckWithEngineAndActionTable) {
     TempDir dir;
     // Actions of the old Phobos numbering, one of Ares, and the game's own.

@@ -3,6 +3,7 @@
 #include "core/document.h"
 #include "core/windowsignals.h"
 #include "document/filereport.h"
+#include "document/rulesfile.h"
 #include "platform/textfile.h"
 #include "support/generator.h"
 #include "support/testdocument.h"
@@ -674,10 +675,11 @@ TEST(FileReport, NamesAgainstTheRulesFile) {
     WriteIni(dir / "rules.ini", full);
     const RulesFile rules = *ReadRulesFile(WidePath(dir / "rules.ini")).rules;
     const std::u16string field = U16("[F]\n0=1,Htnk\n1=2,HTNKK ;typo\nName=x\n");
-    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 1, rules)), "");
-    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 2, rules)), "第 3 行：类型 HTNKK 不在规则文件中");
-    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 3, rules)), "");
-    EXPECT_EQ(U8(UnknownMemberTypeNote(field, 9, rules)), "");
+    EXPECT_EQ(U8(ExplainMemberLine(field, 1, {&rules})), "第 2 行：1 × Htnk（车辆）");
+    EXPECT_EQ(U8(ExplainMemberLine(field, 2, {&rules})), "第 3 行：类型 HTNKK 不在规则文件中");
+    EXPECT_EQ(U8(ExplainMemberLine(field, 3, {&rules})), "");
+    EXPECT_EQ(U8(ExplainMemberLine(field, 9, {&rules})), "");
+    EXPECT_EQ(U8(ExplainMemberLine(field, 1, {})), "");
 
     // What the script window adds for a row of the lists of lists that an action names.
     WriteIni(dir / "lists.ini", "[AITargetTypes]\n0=HTNK,MTNK ; tanks\n1=E1\n[AIScriptsList]\n"
