@@ -46,8 +46,8 @@ void BM_FilterImportWindow(benchmark::State &state) {
     CImportWindow window(model, nullptr);
     window.showEntriesOf(OtherFile());
     auto *filter = gui::qt::WidgetOf<QLineEdit>(window, res::kIdImportFilter);
-    const QStringList keystrokes = {QStringLiteral("t"), QStringLiteral("ta"),
-                                    QStringLiteral("t"), QStringLiteral("")};
+    const QStringList keystrokes = {QStringLiteral("t"), QStringLiteral("ta"), QStringLiteral("t"),
+                                    QStringLiteral("")};
     size_t next = 0;
     for (auto _ : state) {
         filter->setText(keystrokes[qsizetype(next++ % size_t(keystrokes.size()))]);
