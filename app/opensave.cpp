@@ -110,14 +110,14 @@ void OpenFindingEntry(const DocumentModel &model, const Finding &finding) {
 }
 
 // The findings as the report's table: 种类, ID, 位置, 说明; a double-click opens the entry.
-platform::ReportTable FindingsTable(const DocumentModel &model,
-                                    const std::vector<Finding> *broken) {
+platform::ReportTable FindingsTable(const DocumentModel &model, const std::vector<Finding> *broken,
+                                    const ActionsCheck *actions) {
     const Document &document = model.document;
     auto findings = std::make_shared<std::vector<Finding>>(document.droppedOnSave.findings);
     if (broken) findings->insert(findings->end(), broken->begin(), broken->end());
     platform::ReportTable table;
-    table.summary =
-        FileReportSummary(document.openedPath, document.droppedOnSave, broken, RulesOf(model));
+    table.summary = FileReportSummary(document.openedPath, document.droppedOnSave, broken,
+                                      RulesOf(model), actions);
     table.headers = {res::Str("app.reportKind"), res::Str("app.reportId"),
                      res::Str("app.reportPlace"), res::Str("app.reportWhat")};
     for (const Finding &finding : *findings)
@@ -135,7 +135,7 @@ bool ConfirmDroppedText(DocumentModel &model) {
     DroppedOnSave &dropped = model.document.droppedOnSave;
     if (dropped.findings.empty() || dropped.shownAtSave) return true;
     dropped.shownAtSave = true;
-    platform::ReportTable table = FindingsTable(model, nullptr);
+    platform::ReportTable table = FindingsTable(model, nullptr, nullptr);
     table.summary += res::Str("app.saveAnyway");
     return platform::ShowOwnedReport(
                FileReportText(model.document.openedPath, dropped, nullptr, RulesOf(model)) +
@@ -180,15 +180,18 @@ void CheckFile(const DocumentModel &model) {
         platform::ShowAppMessage(res::Str("save.nothingOpen"));
         return;
     }
-    const std::vector<Finding> broken = FindBrokenReferences(document, RulesOf(model));
+    ActionsCheck actions{&model.actions, {}};
+    const std::vector<Finding> broken = FindBrokenReferences(document, RulesOf(model), &actions);
     // Open beside the windows while the user follows its findings; 刷新 checks again, against
-    // the rules file as it then stands.
-    platform::ShowOwnedReport(
-        FileReportText(document.openedPath, document.droppedOnSave, &broken, RulesOf(model)),
-        res::Str("app.checkFileCaption"), platform::Buttons::Close, FindingsTable(model, &broken),
-        [&model] {
-            if (!model.document.IsFileOpen()) return platform::ReportTable{};
-            const std::vector<Finding> again = FindBrokenReferences(model.document, RulesOf(model));
-            return FindingsTable(model, &again);
-        });
+    // the rules file and the actions as they then stand.
+    platform::ShowOwnedReport(FileReportText(document.openedPath, document.droppedOnSave, &broken,
+                                             RulesOf(model), &actions),
+                              res::Str("app.checkFileCaption"), platform::Buttons::Close,
+                              FindingsTable(model, &broken, &actions), [&model] {
+                                  if (!model.document.IsFileOpen()) return platform::ReportTable{};
+                                  ActionsCheck again{&model.actions, {}};
+                                  const std::vector<Finding> found =
+                                      FindBrokenReferences(model.document, RulesOf(model), &again);
+                                  return FindingsTable(model, &found, &again);
+                              });
 }

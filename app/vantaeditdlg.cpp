@@ -3,14 +3,18 @@
 #include "app/importwindow.h"
 #include "app/opensave.h"
 #include "app/recoverykeeper.h"
+#include "core/initext.h"
 #include "core/windowsignals.h"
+#include "document/filereport.h"
 #include "document/rulesfile.h"
+#include "document/stringtable.h"
 #include "newentry/addnew.h"
 #include "platform/language.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "res/resources.h"
 #include "res/text.h"
+#include "scripts/actiontable.h"
 #include "scripts/scriptwindow.h"
 #include "taskforces/taskforcewindow.h"
 #include "teams/teamwindow.h"
@@ -23,9 +27,11 @@ namespace {
 
 const std::u16string kRecentKey = u"recentFiles";
 constexpr size_t kRecentCount = 8;
-// Pairs of an opened file's path and its rules file's path, the pair set last first.
+// Pairs of an opened file's path and its rules file's (or string table's) path, the pair set last
+// first.
 const std::u16string kRulesKey = u"rulesFiles";
 const std::u16string kLanguageKey = u"language";
+const std::u16string kStringTablesKey = u"stringTables";
 constexpr size_t kRulesCount = 32;
 
 void WriteRecentFiles(std::vector<std::u16string> files) {
@@ -33,23 +39,57 @@ void WriteRecentFiles(std::vector<std::u16string> files) {
     gui::WriteSetting(kRecentKey, files);
 }
 
-std::u16string RememberedRulesFile(const std::u16string &file) {
-    const std::vector<std::u16string> pairs = gui::ReadSetting(kRulesKey);
+std::u16string RememberedRulesFile(const std::u16string &file,
+                                   const std::u16string &key = kRulesKey) {
+    const std::vector<std::u16string> pairs = gui::ReadSetting(key);
     for (size_t i = 0; i + 1 < pairs.size(); i += 2)
         if (pairs[i] == file) return pairs[i + 1];
     return {};
 }
 
 // Remembers `rules` for `file`, or forgets what was remembered for it when `rules` is empty.
-void RememberRulesFile(const std::u16string &file, const std::u16string &rules) {
-    const std::vector<std::u16string> old = gui::ReadSetting(kRulesKey);
+void RememberRulesFile(const std::u16string &file, const std::u16string &rules,
+                       const std::u16string &key = kRulesKey) {
+    const std::vector<std::u16string> old = gui::ReadSetting(key);
     std::vector<std::u16string> pairs;
     if (!rules.empty()) pairs = {file, rules};
     for (size_t i = 0; i + 1 < old.size() && pairs.size() < 2 * kRulesCount; i += 2) {
         if (old[i] == file) continue;
         pairs.insert(pairs.end(), {old[i], old[i + 1]});
     }
-    gui::WriteSetting(kRulesKey, pairs);
+    gui::WriteSetting(key, pairs);
+}
+
+// Triples of an opened file's path, its engine's name and its action table's path (or empty), the
+// triple set last first.
+const std::u16string kActionsKey = u"actionProfiles";
+
+struct RememberedActions {
+    Engine engine = Engine::Base;
+    std::u16string table;
+};
+
+RememberedActions RememberedActionsOf(const std::u16string &file) {
+    const std::vector<std::u16string> triples = gui::ReadSetting(kActionsKey);
+    for (size_t i = 0; i + 2 < triples.size(); i += 3) {
+        if (triples[i] != file) continue;
+        return {EngineNamed(ToNarrow(triples[i + 1])).value_or(Engine::Base), triples[i + 2]};
+    }
+    return {};
+}
+
+// Remembers the actions of `file`; the game's own without a table is what a file has unless told,
+// so it is forgotten rather than kept.
+void RememberActions(const std::u16string &file, const ActionProfile &profile) {
+    const std::vector<std::u16string> old = gui::ReadSetting(kActionsKey);
+    std::vector<std::u16string> triples;
+    if (profile.engine() != Engine::Base || !profile.tablePath().empty())
+        triples = {file, ToWide(EngineName(profile.engine())), profile.tablePath()};
+    for (size_t i = 0; i + 2 < old.size() && triples.size() < 3 * kRulesCount; i += 3) {
+        if (old[i] == file) continue;
+        triples.insert(triples.end(), {old[i], old[i + 1], old[i + 2]});
+    }
+    gui::WriteSetting(kActionsKey, triples);
 }
 
 } // namespace
@@ -63,6 +103,7 @@ CVantaEditDlg::CVantaEditDlg()
     attachMenu(res::kIdMainMenu);
     fillRecentMenu();
     fillLanguageMenu();
+    fillEngineMenu();
 
     // The modeless windows, each created here once, hidden and owned by this window: the new
     // entry window first, then the four editor windows, which then go to their corners.
@@ -109,8 +150,14 @@ void CVantaEditDlg::onCommand(int id) {
     case res::kCmdRulesFile:
         chooseRulesFile();
         break;
+    case res::kCmdStringTable:
+        chooseStringTable();
+        break;
     case res::kCmdImport:
         importCommand();
+        break;
+    case res::kCmdMigratePhobos:
+        migratePhobosNumbers();
         break;
     case res::kCmdExit:
         exitCommand();
@@ -168,6 +215,8 @@ void CVantaEditDlg::openPath(const std::u16string &path, bool autoDetect,
     if (recovered) recovery_->restore(std::move(*recovered));
     watchFiles();
     useRememberedRulesFile();
+    useRememberedStringTable();
+    useRememberedActions();
 
     std::vector<std::u16string> recent = RecentFiles();
     std::erase(recent, path);
@@ -208,6 +257,7 @@ void CVantaEditDlg::fillLanguageMenu() {
 
 void CVantaEditDlg::onLanguageChanged() {
     showState();
+    fillEngineMenu();
     // Every window shows its entry again: hints, titles and counts in the new language.
     if (model_.document.IsFileOpen()) model_.Refill();
 }
@@ -268,6 +318,119 @@ void CVantaEditDlg::useRememberedRulesFile() {
     RulesRead read = ReadRulesFile(path);
     if (!read.rules) platform::ShowAppMessage(read.error + res::Str("app.rulesNotUsed"));
     model_.SetRules(std::move(read.rules));
+}
+
+void CVantaEditDlg::chooseStringTable() {
+    const Document &document = model_.document;
+    if (!document.IsFileOpen()) {
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
+        return;
+    }
+    const std::u16string path = platform::AskOpenFileName(res::Str("app.stringTableFilter"));
+    if (path.empty()) return;
+    StringTableRead read = ReadStringTable(path);
+    if (!read.table) {
+        platform::ShowAppMessage(read.error + (model_.strings ? res::Format("app.stringTableKept",
+                                                                            {model_.strings->path})
+                                                              : std::u16string()));
+        return;
+    }
+    RememberRulesFile(document.openedPath, path, kStringTablesKey);
+    model_.SetStrings(std::move(read.table));
+}
+
+void CVantaEditDlg::useRememberedStringTable() {
+    const std::u16string &file = model_.document.openedPath;
+    const std::u16string path = RememberedRulesFile(file, kStringTablesKey);
+    if (path.empty()) return model_.SetStrings(std::nullopt);
+    if (!platform::IsExistingFile(path)) {
+        RememberRulesFile(file, {}, kStringTablesKey);
+        platform::ShowAppMessage(
+            res::Format("app.stringTableGone", {platform::FileNameOf(file), path}));
+        return model_.SetStrings(std::nullopt);
+    }
+    StringTableRead read = ReadStringTable(path);
+    if (!read.table) platform::ShowAppMessage(read.error + res::Str("app.stringTableNotUsed"));
+    model_.SetStrings(std::move(read.table));
+}
+
+void CVantaEditDlg::fillEngineMenu() {
+    const ActionProfile &actions = model_.actions;
+    std::vector<std::u16string> items;
+    for (int e = 0; e < kEngineCount; ++e)
+        items.push_back((Engine(e) == actions.engine() ? u"● " : u"   ") + EngineLabel(Engine(e)));
+    items.push_back(actions.tablePath().empty()
+                        ? u"   " + res::Str("app.actionTableChoose")
+                        : u"● " + res::Format("app.actionTableInUse", {actions.tablePath()}));
+    if (!actions.tablePath().empty()) items.push_back(u"   " + res::Str("app.actionTableDrop"));
+    setSubmenu(res::kCmdEngine, items, [this](size_t index) {
+        // After the menu has closed: the command may ask for a file and fill the menu again.
+        gui::Post([this, index] { chooseEngine(index); });
+    });
+}
+
+void CVantaEditDlg::setActions(ActionProfile profile) {
+    if (model_.document.IsFileOpen()) RememberActions(model_.document.openedPath, profile);
+    model_.SetActions(std::move(profile));
+    fillEngineMenu();
+}
+
+void CVantaEditDlg::chooseEngine(size_t item) {
+    const ActionProfile &actions = model_.actions;
+    if (item == size_t(kEngineCount) + 1) return setActions(ActionProfile(actions.engine()));
+    if (item < size_t(kEngineCount)) {
+        // The table in use stays over the engine chosen, read again as it now stands.
+        if (actions.tablePath().empty()) return setActions(ActionProfile(Engine(item)));
+        ActionTableRead read = ReadActionTable(actions.tablePath());
+        if (!read.table) platform::ShowAppMessage(read.error + res::Str("app.actionTableDropped"));
+        return setActions(ActionProfile(Engine(item), read.table ? &*read.table : nullptr));
+    }
+    if (item != size_t(kEngineCount)) return;
+    const std::u16string path = platform::AskOpenFileName(OpenFileFilter());
+    if (path.empty()) return;
+    ActionTableRead read = ReadActionTable(path);
+    if (!read.table) {
+        platform::ShowAppMessage(read.error + res::Format("app.actionsKept", {actions.Label()}));
+        return;
+    }
+    setActions(ActionProfile(actions.engine(), &*read.table));
+}
+
+void CVantaEditDlg::useRememberedActions() {
+    const std::u16string &file = model_.document.openedPath;
+    const RememberedActions remembered = RememberedActionsOf(file);
+    if (remembered.table.empty()) return setActions(ActionProfile(remembered.engine));
+    ActionTableRead read = ReadActionTable(remembered.table);
+    if (!read.table)
+        platform::ShowAppMessage(read.error +
+                                 res::Format("app.actionsOnly", {EngineLabel(remembered.engine)}));
+    // A table that is gone is forgotten; one that exists but cannot be read stays remembered.
+    if (read.table || !platform::IsExistingFile(remembered.table))
+        return setActions(ActionProfile(remembered.engine, read.table ? &*read.table : nullptr));
+    model_.SetActions(ActionProfile(remembered.engine));
+    fillEngineMenu();
+}
+
+void CVantaEditDlg::migratePhobosNumbers() {
+    Document &document = model_.document;
+    if (!document.IsFileOpen()) {
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
+        return;
+    }
+    RenumberedScripts moved =
+        RenumberScriptActions(document.scriptSectionsText, Engine::PhobosDevbuild, Engine::Phobos);
+    std::u16string text = res::Format("migrate.changed", {ToWide(std::to_string(moved.changed)),
+                                                          EngineLabel(Engine::PhobosDevbuild),
+                                                          EngineLabel(Engine::Phobos)});
+    for (const std::u16string &note : moved.notes)
+        text += u"\n" + note;
+    if (moved.changed > 0) {
+        model_.Edit(res::Str("step.migratePhobos"),
+                    [&] { document.scriptSectionsText = std::move(moved.text); });
+        // Every window shows the scripts as they now stand.
+        model_.Refill();
+    }
+    platform::ShowAppMessage(text);
 }
 
 void CVantaEditDlg::watchFiles() {

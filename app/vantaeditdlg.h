@@ -48,6 +48,17 @@ public:
     // chosen in the open-file dialog and read at once. One that could be read is used and
     // remembered for the opened file; one that could not is told, and what was used stays.
     void chooseRulesFile();
+    // 文件 → 字符串表...: the mod's string table for the opened file, remembered as the rules file.
+    void chooseStringTable();
+
+    // 文件 → 引擎扩展: item `item` of the submenu (基础游戏, Ares, Ares + Phobos, Ares + Phobos
+    // 旧编号, 自定义动作表..., and 不用自定义动作表 while one is used). The script window, its
+    // insert box and the report follow at once; the choice is remembered for the opened file.
+    void chooseEngine(size_t item);
+
+    // 工具 → 迁移到 Phobos 新编号: every script line's action number from the old Phobos
+    // numbering to the new one, as one undo step; lines whose argument changed its unit are told.
+    void migratePhobosNumbers();
 
     // Asks whether the opened file or its include files, changed on disk by another program,
     // are to be loaded again. The editor does this when it is activated and when a file changes.
@@ -88,8 +99,14 @@ private:
     // no longer exists is forgotten with a message; one that exists but cannot be read is told
     // and stays remembered, as it may be locked or on a drive that is away for a while.
     void useRememberedRulesFile();
+    void useRememberedStringTable();
     // 文件 → 导入条目...: another AI file chosen in the open-file dialog, its entries shown.
     void importCommand();
+    // After Open: the engine and action table remembered for the opened file, or the game's own.
+    void useRememberedActions();
+    // The actions are now `profile`'s, remembered for the opened file; the submenu shows them.
+    void setActions(ActionProfile profile);
+    void fillEngineMenu();
     void watchFiles();
 
     DocumentModel model_;

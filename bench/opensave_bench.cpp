@@ -2,10 +2,15 @@
 // plain read of the file and a split into lines; and the file report, which Open computes.
 
 #include "core/document.h"
+#include "core/initext.h"
+#include "core/registrylist.h"
 #include "document/documentio.h"
+#include "document/entryexplain.h"
 #include "document/filereport.h"
+#include "document/rulesfile.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "scripts/actiontable.h"
 #include "support/generator.h"
 #include "support/testsupport.h"
 
@@ -223,6 +228,29 @@ void BM_CheckWithRules(benchmark::State &state) {
     state.counters["findings"] = double(findings);
 }
 
+// `vantaedit-cli check --engine phobos --actions TABLE FILE`: Check, with a modder's table of 40
+// actions read and laid over the Phobos profile. To be set beside Check of the same k.
+void BM_CheckWithActions(benchmark::State &state) {
+    const std::u16string path = GeneratedFile(int(state.range(0)));
+    std::string table = "[ScriptActions]\n";
+    for (int i = 0; i < 40; ++i)
+        table += std::to_string(114 + i) + "=自己的动作,number,说明\n";
+    const std::u16string tablePath = testsupport::WidePath(Folder() / "actions.ini");
+    platform::WriteTextFile(tablePath, table);
+    size_t findings = 0;
+    for (auto _ : state) {
+        Open(path);
+        const ActionTableRead read = ReadActionTable(tablePath);
+        const ActionProfile profile(Engine::Phobos, &*read.table);
+        ActionsCheck actions{&profile, {}};
+        const std::vector<Finding> broken = FindBrokenReferences(doc, nullptr, &actions);
+        benchmark::DoNotOptimize(
+            FileReportText(doc.openedPath, doc.droppedOnSave, &broken, nullptr, &actions).data());
+        findings = broken.size() + doc.droppedOnSave.findings.size();
+    }
+    state.counters["findings"] = double(findings);
+}
+
 // The same on a file in which every trigger names a team that is not there: each finding is
 // told by file and line, through one more scan of the files.
 void BM_CheckWithFindings(benchmark::State &state) {
@@ -244,6 +272,37 @@ void BM_CheckWithFindings(benchmark::State &state) {
     }
 }
 
+// `vantaedit-cli explain --rules RULES FILE ID...` with every entry's ID: each line of every task
+// force, script, team and trigger in words, with the mod's names, after Open and the rules file.
+void BM_ExplainEveryEntry(benchmark::State &state) {
+    const int k = int(state.range(0));
+    const std::u16string path = GeneratedFile(k);
+    const std::u16string rulesPath =
+        testsupport::WidePath(Folder() / ("rules" + std::to_string(k) + ".ini"));
+    platform::WriteTextFile(rulesPath, testsupport::GenerateRulesFile(k));
+    size_t lines = 0;
+    for (auto _ : state) {
+        Open(path);
+        const RulesRead rules = ReadRulesFile(rulesPath);
+        EntryExplainer explainer(doc, {&*rules.rules, nullptr});
+        std::vector<std::string_view> ids;
+        for (const std::string *list :
+             {&doc.taskForceListText, &doc.scriptListText, &doc.teamListText}) {
+            const std::vector<std::string_view> listed = ListIds(*list);
+            ids.insert(ids.end(), listed.begin(), listed.end());
+        }
+        ForEachLine(doc.triggerText, [&](std::string_view row) {
+            if (!StartsWith(row, "[") && row.find('=') != std::string_view::npos)
+                ids.push_back(row.substr(0, row.find('=')));
+        });
+        lines = 0;
+        for (std::string_view id : ids)
+            for (const ExplainedEntry &entry : explainer.Explain(id))
+                lines += entry.lines.size();
+    }
+    state.counters["lines"] = double(lines);
+}
+
 void Sizes(benchmark::internal::Benchmark *benchmark) {
     benchmark->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
 }
@@ -257,7 +316,9 @@ BENCHMARK(BM_Save)->Name("Save")->Apply(Sizes);
 BENCHMARK(BM_OpenAndSave)->Name("OpenAndSave")->Apply(Sizes);
 BENCHMARK(BM_Check)->Name("Check")->Apply(Sizes);
 BENCHMARK(BM_CheckWithRules)->Name("CheckWithRules")->Apply(Sizes);
+BENCHMARK(BM_CheckWithActions)->Name("CheckWithActions")->Apply(Sizes);
 BENCHMARK(BM_CheckWithFindings)->Name("CheckWithFindings")->Apply(Sizes);
+BENCHMARK(BM_ExplainEveryEntry)->Name("ExplainEveryEntry")->Apply(Sizes);
 BENCHMARK(BM_BareParse)
     ->Name("BareParse")
     ->ArgsProduct({{1, 4, 16}, {1, 0}})

@@ -4,18 +4,23 @@
 
 #include "cli/commands.h"
 #include "cli/diff.h"
+#include "cli/explain.h"
 #include "cli/json.h"
 #include "cli/merge.h"
+#include "cli/migrate.h"
 #include "core/document.h"
 #include "core/initext.h"
 #include "document/documentio.h"
 #include "document/filereport.h"
+#include "document/rulesfile.h"
+#include "document/stringtable.h"
 #include "newentry/entryops.h"
 #include "platform/codepage.h"
 #include "platform/language.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "res/text.h"
+#include "scripts/actiontable.h"
 
 #include <algorithm>
 #include <array>
@@ -39,7 +44,8 @@ int Usage(FILE *out, int status) {
     std::u16string usage;
     for (const char *part :
          {"cli.usage.synopsis", "cli.usage.save", "cli.usage.rename", "cli.usage.import",
-          "cli.usage.copyChain", "cli.usage.check", "cli.usage.diff", "cli.usage.merge"})
+          "cli.usage.copyChain", "cli.usage.check", "cli.usage.explain", "cli.usage.migrate",
+          "cli.usage.diff", "cli.usage.merge"})
         usage += res::Str(part);
     std::fputs(Utf8(usage).c_str(), out);
     return status;
@@ -66,6 +72,7 @@ struct Checked {
     std::vector<Finding> findings;
     int otherSections = 0;
     std::u16string report; // the text form
+    std::u16string hint;   // another profile that explains every action the file uses
 };
 
 // How bad a status is: a file that could not be checked outweighs findings.
@@ -97,7 +104,8 @@ public:
     std::vector<std::u16string> messages;
 };
 
-Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules) {
+Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules,
+                 const ActionProfile &actions) {
     Checked checked;
     checked.argument = file;
     // Messages are written where the user sees them, and kept for the report.
@@ -123,8 +131,10 @@ Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules) {
         return checked;
     }
     const DroppedOnSave &dropped = document.droppedOnSave;
-    const std::vector<Finding> broken = FindBrokenReferences(document, rules);
-    checked.report = FileReportText(document.openedPath, dropped, &broken, rules);
+    ActionsCheck actionsCheck{&actions, {}};
+    const std::vector<Finding> broken = FindBrokenReferences(document, rules, &actionsCheck);
+    checked.report = FileReportText(document.openedPath, dropped, &broken, rules, &actionsCheck);
+    checked.hint = std::move(actionsCheck.hint);
     checked.findings = dropped.findings;
     checked.findings.insert(checked.findings.end(), broken.begin(), broken.end());
     checked.otherSections = dropped.otherSections;
@@ -138,6 +148,12 @@ struct Rules {
     RulesRead read;
 };
 
+// The string table of a run, likewise.
+struct Strings {
+    std::string argument;
+    StringTableRead read;
+};
+
 void PrintText(const std::vector<Checked> &files) {
     bool first = true;
     for (const Checked &checked : files) {
@@ -148,7 +164,21 @@ void PrintText(const std::vector<Checked> &files) {
     }
 }
 
-void PrintGcc(const std::vector<Checked> &files, const Rules *rules) {
+// The action table of a run: as given on the command line, and what reading it gave.
+struct Actions {
+    Engine engine = Engine::Base;
+    std::string argument; // empty without --actions
+    ActionTableRead read;
+};
+
+void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strings *strings,
+              const Actions &actions) {
+    if (!actions.argument.empty() && !actions.read.table)
+        Print(stdout, actions.argument + ": error: " + Utf8(actions.read.error) +
+                          " [unreadable-actions]\n");
+    if (strings && !strings->read.table)
+        Print(stdout, strings->argument + ": error: " + Utf8(strings->read.error) +
+                          " [unreadable-strings]\n");
     if (rules && !rules->read.rules)
         Print(stdout,
               rules->argument + ": error: " + Utf8(rules->read.error) + " [unreadable-rules]\n");
@@ -158,6 +188,8 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules) {
     for (const Checked &checked : files) {
         if (checked.status == 1)
             Print(stdout, checked.argument + ": error: " + checked.error + " [unreadable-file]\n");
+        if (!checked.hint.empty())
+            Print(stdout, checked.argument + ": note: " + Utf8(checked.hint) + " [engine-hint]\n");
         for (const Finding &finding : checked.findings) {
             std::string line = PathOf(checked, finding);
             if (finding.line > 0) line += ":" + std::to_string(finding.line);
@@ -168,11 +200,13 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules) {
     }
 }
 
-void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules) {
+void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules,
+               const Strings *strings, const Actions &actions, const ActionProfile *profile) {
     Json::Array checkedFiles;
     for (const Checked &checked : files) {
         Json::Object file{{"file", checked.argument}, {"status", checked.status}};
         if (checked.status == 1) file.emplace_back("error", checked.error);
+        if (!checked.hint.empty()) file.emplace_back("hint", Utf8(checked.hint));
         Json::Array findings;
         std::array<int, 3> groups{};
         std::map<std::string, int> kinds;
@@ -201,6 +235,13 @@ void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules
     }
     Json::Object run{
         {"version", VANTAEDIT_VERSION}, {"status", status}, {"files", std::move(checkedFiles)}};
+    Json::Object used{{"engine", std::string(EngineName(actions.engine))},
+                      {"name", Utf8(EngineLabel(actions.engine))}};
+    if (!actions.argument.empty()) used.emplace_back("table", actions.argument);
+    if (profile) used.emplace_back("actions", int(profile->Actions().size()));
+    if (!actions.argument.empty() && !actions.read.table)
+        used.emplace_back("error", Utf8(actions.read.error));
+    run.emplace_back("actions", std::move(used));
     if (rules && rules->read.rules) {
         const RulesFile &read = *rules->read.rules;
         run.emplace_back("rules", Json::Object{{"file", rules->argument},
@@ -210,21 +251,43 @@ void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules
         run.emplace_back(
             "rules", Json::Object{{"file", rules->argument}, {"error", Utf8(rules->read.error)}});
     }
+    if (strings && strings->read.table)
+        run.emplace_back("strings", Json::Object{{"file", strings->argument},
+                                                 {"texts", int(strings->read.table->size())}});
+    else if (strings)
+        run.emplace_back("strings", Json::Object{{"file", strings->argument},
+                                                 {"error", Utf8(strings->read.error)}});
     Print(stdout, Json(std::move(run)).Indented());
 }
 
-// check [--no-autodetect] [--rules RULES] [--format=...] FILE...
+// check [--no-autodetect] [--rules RULES] [--engine NAME] [--actions TABLE] [--format=...] FILE...
 int Check(int argc, char **argv) {
     bool autodetect = true;
     Format format = Format::Text;
     std::optional<Rules> rules;
+    std::optional<Strings> strings;
+    Actions actions;
+    bool engineGiven = false;
     std::vector<const char *> files;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-autodetect") == 0) {
             autodetect = false;
+        } else if (std::strcmp(argv[i], "--csf") == 0) {
+            if (i + 1 == argc || !*argv[i + 1] || strings) return Usage(stderr, 2);
+            strings.emplace().argument = argv[++i];
         } else if (std::strcmp(argv[i], "--rules") == 0) {
             if (i + 1 == argc || !*argv[i + 1] || rules) return Usage(stderr, 2);
             rules.emplace().argument = argv[++i];
+        } else if (std::strcmp(argv[i], "--engine") == 0) {
+            if (i + 1 == argc || engineGiven) return Usage(stderr, 2);
+            const std::optional<Engine> engine = EngineNamed(argv[++i]);
+            if (!engine) return Usage(stderr, 2);
+            actions.engine = *engine;
+            engineGiven = true;
+        } else if (std::strcmp(argv[i], "--actions") == 0) {
+            if (i + 1 == argc || !*argv[i + 1] || !actions.argument.empty())
+                return Usage(stderr, 2);
+            actions.argument = argv[++i];
         } else if (std::strcmp(argv[i], "--format=text") == 0) {
             format = Format::Text;
         } else if (std::strcmp(argv[i], "--format=gcc") == 0) {
@@ -245,21 +308,41 @@ int Check(int argc, char **argv) {
         MessagesToStderr shown; // about its include files
         rules->read = ReadRulesFile(platform::AbsolutePathOf(rules->argument.c_str()));
     }
+    if (strings)
+        strings->read = ReadStringTable(platform::AbsolutePathOf(strings->argument.c_str()));
     const RulesFile *names = rules && rules->read.rules ? &*rules->read.rules : nullptr;
-    if (rules && !names) {
+    std::optional<ActionProfile> profile;
+    if (!actions.argument.empty()) {
+        // Named as the command line names it, in messages and in the report.
+        actions.read = ReadActionTable(Wide(actions.argument.c_str()));
+        if (actions.read.table) profile.emplace(actions.engine, &*actions.read.table);
+    } else {
+        profile.emplace(actions.engine);
+    }
+    if (strings && !strings->read.table) {
+        // A string table the user named but that cannot be read fails the run as a rules file does.
+        status = 1;
+        if (format == Format::Text) Print(stderr, Utf8(strings->read.error) + "\n");
+    } else if (!profile) {
+        // Checked against other actions than the user asked for, the report would mislead.
+        status = 1;
+        if (format == Format::Text) Print(stderr, Utf8(actions.read.error) + "\n");
+    } else if (rules && !names) {
         // Checked without the names the user asked for, the files would look clean: no file is.
         status = 1;
         if (format == Format::Text) Print(stderr, Utf8(rules->read.error) + "\n");
     } else {
         for (const char *file : files) {
-            checked.push_back(CheckOne(file, autodetect, names));
+            checked.push_back(CheckOne(file, autodetect, names, *profile));
             if (Severity(checked.back().status) > Severity(status)) status = checked.back().status;
         }
     }
     const Rules *given = rules ? &*rules : nullptr;
+    const Strings *table = strings ? &*strings : nullptr;
     if (format == Format::Text) PrintText(checked);
-    if (format == Format::Gcc) PrintGcc(checked, given);
-    if (format == Format::Json) PrintJson(checked, status, given);
+    if (format == Format::Gcc) PrintGcc(checked, given, table, actions);
+    if (format == Format::Json)
+        PrintJson(checked, status, given, table, actions, profile ? &*profile : nullptr);
     return status;
 }
 
@@ -329,6 +412,10 @@ int Run(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "check") == 0) return Check(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argc, argv, false);
     if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
+    if (argc >= 3 && std::strcmp(argv[1], "explain") == 0)
+        return Explain(argc, argv, [] { return Usage(stderr, 2); });
+    if (argc >= 3 && std::strcmp(argv[1], "migrate") == 0)
+        return Migrate(argc, argv, [] { return Usage(stderr, 2); });
     if (argc >= 3 && std::strcmp(argv[1], "diff") == 0)
         return RunDiff(argc, argv, [] { return Usage(stderr, 2); });
     if (argc >= 3 && std::strcmp(argv[1], "merge") == 0)

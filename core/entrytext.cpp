@@ -4,6 +4,7 @@
 #include "core/initext.h"
 #include "core/registrylist.h"
 
+#include <algorithm>
 #include <cstdint>
 
 SaveResult SaveEntrySection(std::string &sectionsText, std::string_view id,
@@ -67,4 +68,44 @@ EntryTexts DeleteEntryTexts(std::string_view listText, std::string_view sections
     const std::string remaining = WithoutEntryLines(listText, doomed);
     const std::vector<std::string_view> ids = ListIds(remaining);
     return RebuildEntryTexts({ids.begin(), ids.end()}, sectionsText, start, kind);
+}
+
+InsertedNumberedLine InsertNumberedLine(std::u16string_view fieldText, int caretLine,
+                                        std::u16string_view value) {
+    std::vector<std::u16string_view> lines;
+    for (size_t begin = 0;;) {
+        const size_t lf = fieldText.find(u'\n', begin);
+        lines.push_back(fieldText.substr(begin, lf == std::u16string_view::npos ? lf : lf - begin));
+        if (lf == std::u16string_view::npos) break;
+        begin = lf + 1;
+    }
+    int64_t next = 0;
+    for (std::u16string_view line : lines) {
+        const std::string narrow = ToNarrow(line);
+        const std::string_view bare = Unindented(narrow);
+        const size_t digits = bare.find_first_not_of("0123456789");
+        // Beyond the 32-bit range the number clamps, as the file report reads it.
+        if (digits > 0 && digits != std::string_view::npos && bare[digits] == '=')
+            next = std::max(next, int64_t(NarrowToInt(bare.substr(0, digits))) + 1);
+    }
+    const std::string number = std::to_string(next);
+    const std::u16string added =
+        std::u16string(number.begin(), number.end()) + u"=" + std::u16string(value);
+    const size_t at = size_t(std::clamp(caretLine, 0, int(lines.size()) - 1));
+    const std::u16string_view caret = lines[at];
+    // Where the caret's line ends, its LF excluded.
+    const size_t end = size_t(caret.data() - fieldText.data()) + caret.size();
+    InsertedNumberedLine inserted;
+    inserted.column = int(number.size()) + 1;
+    inserted.text.reserve(fieldText.size() + added.size() + 1);
+    inserted.text = fieldText.substr(0, end);
+    if (at + 1 == lines.size() && caret.empty()) {
+        inserted.text += added;
+        inserted.line = int(at);
+    } else {
+        inserted.text += u"\n" + added;
+        inserted.text += fieldText.substr(end);
+        inserted.line = int(at) + 1;
+    }
+    return inserted;
 }

@@ -61,3 +61,14 @@ EntryTexts RebuildEntryTexts(const std::vector<std::string> &ids, std::string_vi
 EntryTexts DeleteEntryTexts(std::string_view listText, std::string_view sectionsText,
                             const std::vector<RegistryEntry> &doomed, int start,
                             const EntryTextKind &kind);
+
+// The field text with the line "N=value" after the line at `caretLine` (from 0), N one more than
+// the highest numbered line of the text (0 when it has none); an empty last line takes the new
+// line in its place. Nothing else of the text changes.
+struct InsertedNumberedLine {
+    std::u16string text;
+    int line = 0;   // the new line's index
+    int column = 0; // where `value` begins in it
+};
+InsertedNumberedLine InsertNumberedLine(std::u16string_view fieldText, int caretLine,
+                                        std::u16string_view value);

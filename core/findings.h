@@ -26,6 +26,7 @@ enum class FindingKind {
     UnknownUnit,            // a task force member's type is in no type list
     UnknownConditionObject, // a trigger's condition object is in no type list
     UnknownHouse,           // a trigger's or team's house is not in [Countries]
+    ScriptBuilding,         // a script's building argument is past the end of [BuildingTypes]
     // Values the game reads that do not have their form, found in the document texts.
     TriggerFieldCount,   // a trigger line without its 18 fields
     TriggerCondition,    // a condition code outside -1 to 7

@@ -163,20 +163,6 @@ EntryChange ChangeOf(EntryChange::What what, const Entry &entry) {
 
 } // namespace
 
-std::string_view EntryKindName(EntryKind kind) {
-    switch (kind) {
-    case EntryKind::TaskForce:
-        return "taskforce";
-    case EntryKind::Script:
-        return "script";
-    case EntryKind::Team:
-        return "team";
-    case EntryKind::Trigger:
-        return "trigger";
-    }
-    return "";
-}
-
 std::vector<Entry> EntriesOf(const Document &document) {
     std::vector<Entry> entries;
     AppendRegistryEntries(EntryKind::TaskForce, document.taskForceListText,

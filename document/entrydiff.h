@@ -4,16 +4,12 @@
 // its place in the list are no part of it, so a list that was only renumbered compares equal.
 
 #include "core/document.h"
+#include "document/entrykind.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-enum class EntryKind { TaskForce, Script, Team, Trigger };
-
-// "taskforce", "script", "team" or "trigger".
-std::string_view EntryKindName(EntryKind kind);
 
 // One entry of a document's texts. `body` is, for a task force, script or team, its section
 // after the header line as Save writes it (each line with its LF, runs of LFs made one, without

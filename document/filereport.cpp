@@ -5,6 +5,7 @@
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "res/text.h"
+#include "scripts/buildingargument.h"
 #include "scripts/scriptactions.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
@@ -45,6 +46,7 @@ constexpr KindText kKindTexts[] = {
     {"unknown-unit", "report.kind.unknown-unit", FindingGroup::Reference},
     {"unknown-condition-object", "report.kind.unknown-condition-object", FindingGroup::Reference},
     {"unknown-house", "report.kind.unknown-house", FindingGroup::Reference},
+    {"script-building", "report.kind.script-building", FindingGroup::Reference},
     {"trigger-field-count", "report.kind.trigger-field-count", FindingGroup::Value},
     {"trigger-condition", "report.kind.trigger-condition", FindingGroup::Value},
     {"trigger-weight", "report.kind.trigger-weight", FindingGroup::Value},
@@ -501,9 +503,10 @@ bool IsSpecialName(std::string_view name, std::string_view special) {
 // The findings of the document, each with where the document holds it.
 class DocumentChecker {
 public:
-    DocumentChecker(const Document &document, const RulesFile *rules)
+    DocumentChecker(const Document &document, const RulesFile *rules, ActionsCheck *actions)
         : document_(document), types_(rules && rules->hasTypeList ? rules : nullptr),
-          countries_(rules && rules->hasCountryList ? rules : nullptr) {}
+          countries_(rules && rules->hasCountryList ? rules : nullptr), actionsCheck_(actions),
+          actions_(actions && actions->profile ? *actions->profile : BaseActions()) {}
 
     std::vector<Finding> Run() {
         const std::array<const std::string *, 3> listTexts = {
@@ -517,6 +520,7 @@ public:
         for (int kind = 0; kind < 3; ++kind)
             CheckEntries(kind);
         Locate();
+        if (actionsCheck_) actionsCheck_->hint = ProfileHint();
         std::stable_sort(found_.begin(), found_.end(),
                          [](const Finding &a, const Finding &b) { return a.kind < b.kind; });
         return std::move(found_);
@@ -709,11 +713,12 @@ private:
             Add(FindingKind::ScriptAction, id, res::Format("report.actionLine", {ToWide(row)}), at);
             return;
         }
-        const ScriptAction *action = FindScriptAction(line->action);
+        ++used_[line->action];
+        const ScriptAction *action = actions_.Find(line->action);
         if (!action) {
             Add(FindingKind::UnknownScriptAction, id,
                 res::Format("report.unknownAction",
-                            {ToWide(row), ToWide(std::to_string(line->action))}),
+                            {ToWide(row), ToWide(std::to_string(line->action)), actions_.Label()}),
                 at);
             return;
         }
@@ -724,6 +729,24 @@ private:
         if (action->argument == ArgumentKind::Target &&
             (argument < 0 || argument >= int64_t(TargetTypeCount()))) {
             Add(FindingKind::ScriptArgument, id, res::Format("report.notTargetType", {named}), at);
+        } else if (action->argument == ArgumentKind::Building) {
+            const BuildingArgument building = SplitBuildingArgument(argument);
+            const size_t count = types_ ? types_->Types(TypeKind::Building).size() : 0;
+            if (!IsKnownBuildingMode(building.mode))
+                Add(FindingKind::ScriptArgument, id,
+                    res::Format("report.buildingMode",
+                                {named, ToWide(std::to_string(building.mode))}),
+                    at);
+            else if (types_ && building.index >= int64_t(count))
+                Add(FindingKind::ScriptBuilding, id,
+                    res::Format("report.buildingPastEnd",
+                                {named, ToWide(std::to_string(building.index)),
+                                 ToWide(std::to_string(count))}),
+                    at);
+        } else if (action->argument == ArgumentKind::PhobosTarget &&
+                   (argument < 1 || argument > int64_t(PhobosTargetTypeCount()))) {
+            Add(FindingKind::ScriptArgument, id, res::Format("report.notPhobosTarget", {named}),
+                at);
         } else if (action->argument == ArgumentKind::Script ||
                    action->argument == ArgumentKind::Team) {
             const bool script = action->argument == ArgumentKind::Script;
@@ -734,6 +757,35 @@ private:
                                                      ToWide(std::to_string(count))}),
                     at);
         }
+    }
+
+    // When the profile lacks actions the file uses and a built-in one knows every action it uses:
+    // that one, with the count of lines the chosen profile does not know.
+    std::u16string ProfileHint() const {
+        int unknown = 0;
+        for (const auto &[number, lines] : used_)
+            if (!actions_.Find(number)) unknown += lines;
+        if (unknown == 0) return {};
+        for (int e = 0; e < kEngineCount; ++e) {
+            if (Engine(e) == actions_.engine()) continue;
+            const ActionProfile &other = BuiltInProfile(Engine(e));
+            if (std::all_of(used_.begin(), used_.end(),
+                            [&](const auto &use) { return other.Find(use.first) != nullptr; }))
+                return res::Format("report.profileHint",
+                                   {Grouped(unknown), other.Label(), actions_.Label()});
+        }
+        return {};
+    }
+
+    // "1,748".
+    static std::u16string Grouped(int n) {
+        const std::string digits = std::to_string(n);
+        std::u16string grouped;
+        for (size_t i = 0; i < digits.size(); ++i) {
+            if (i > 0 && (digits.size() - i) % 3 == 0) grouped += u',';
+            grouped += char16_t(digits[i]);
+        }
+        return grouped;
     }
 
     // One scan of the files Open read, only when something is to be told in them.
@@ -753,34 +805,98 @@ private:
     const RulesFile *countries_;
     std::array<std::vector<Line>, 3> lists_;
     std::array<std::unordered_set<std::string_view>, 3> known_;
+    ActionsCheck *actionsCheck_;
+    const ActionProfile &actions_;
+    std::unordered_map<int64_t, int> used_; // lines per action number
     std::vector<Finding> found_;
     std::vector<Origin> origins_; // by finding
 };
 
 } // namespace
 
+struct EntryLocator::Files {
+    explicit Files(const Document &document) : files(document.loadedFiles, true) {}
+    SourceFiles files;
+};
+
+EntryLocator::EntryLocator(const Document &document) {
+    if (document.loadedFiles[0].text) files_ = std::make_unique<Files>(document);
+}
+
+EntryLocator::~EntryLocator() = default;
+
+std::optional<EntryLocator::Place> EntryLocator::Locate(int kind, std::string_view id,
+                                                        std::string_view body, int bodyLine) {
+    if (!files_) return std::nullopt;
+    const Origin origin = kind == 3 ? Origin{Origin::Place::Trigger, 0, id, 0, {}, -1}
+                                    : Origin{Origin::Place::Body, kind, id, 0, body, bodyLine};
+    Finding finding;
+    files_->files.Locate(origin, finding);
+    if (finding.line <= 0) return std::nullopt;
+    return Place{std::move(finding.file), finding.line};
+}
+
 DroppedOnSave FindDroppedOnSave(const FileSlots &slots) {
     return SourceFiles(slots, false).FindDropped();
 }
 
-std::vector<Finding> FindBrokenReferences(const Document &document, const RulesFile *rules) {
-    return DocumentChecker(document, rules).Run();
+std::vector<Finding> FindBrokenReferences(const Document &document, const RulesFile *rules,
+                                          ActionsCheck *actions) {
+    return DocumentChecker(document, rules, actions).Run();
 }
 
-std::u16string UnknownMemberTypeNote(std::u16string_view fieldText, int lineIndex,
-                                     const RulesFile &rules) {
+std::optional<std::string_view> MemberLineType(std::string_view row) {
+    const std::optional<std::string_view> value = NumberedValue(row);
+    return value ? MemberType(*value) : std::nullopt;
+}
+
+std::u16string ExplainMemberLine(std::u16string_view fieldText, int lineIndex,
+                                 const ModNames &names) {
     size_t begin = 0;
     for (int line = 0; line < lineIndex && begin != std::u16string_view::npos; ++line) {
         begin = fieldText.find(u'\n', begin);
         if (begin != std::u16string_view::npos) ++begin;
     }
-    if (lineIndex < 0 || begin == std::u16string_view::npos || !rules.hasTypeList) return {};
+    if (lineIndex < 0 || begin == std::u16string_view::npos || !names.rules ||
+        !names.rules->hasTypeList)
+        return {};
     const std::string row = ToNarrow(fieldText.substr(begin, fieldText.find(u'\n', begin) - begin));
     const std::optional<std::string_view> value = NumberedValue(row);
     const std::optional<std::string_view> type = value ? MemberType(*value) : std::nullopt;
-    if (!type || rules.KnowsType(*type)) return {};
-    return res::Format("report.unknownMemberType",
-                       {ToWide(std::to_string(lineIndex + 1)), ToWide(*type)});
+    if (!type) return {};
+    const std::u16string line = ToWide(std::to_string(lineIndex + 1));
+    const std::optional<RulesFile::FoundType> found = names.rules->FindType(*type);
+    if (!found) return res::Format("report.unknownMemberType", {line, ToWide(*type)});
+    const std::u16string count = ToWide(Trimmed(value->substr(0, value->find(','))));
+    const std::u16string name = DisplayName(*found->type, names.strings);
+    return res::Format("explain.member",
+                       {line, count, ToWide(*type), name.empty() ? u"" : u" — " + name,
+                        TypeKindLabel(found->kind)});
+}
+
+std::u16string ActionListRowNote(std::u16string_view fieldText, int lineIndex,
+                                 const ActionProfile &actions, const RulesFile &rules) {
+    size_t begin = 0;
+    for (int line = 0; line < lineIndex && begin != std::u16string_view::npos; ++line) {
+        begin = fieldText.find(u'\n', begin);
+        if (begin != std::u16string_view::npos) ++begin;
+    }
+    if (lineIndex < 0 || begin == std::u16string_view::npos) return {};
+    const std::string row = ToNarrow(fieldText.substr(begin, fieldText.find(u'\n', begin) - begin));
+    const std::optional<ActionLine> parsed = ParseActionLine(row);
+    const ScriptAction *action =
+        parsed && parsed->wellFormed ? actions.Find(parsed->action) : nullptr;
+    if (!action || (action->argument != ArgumentKind::AiTargetTypes &&
+                    action->argument != ArgumentKind::AiScriptsList))
+        return {};
+    const bool targets = action->argument == ArgumentKind::AiTargetTypes;
+    const std::vector<std::string> &rows = targets ? rules.aiTargetTypes : rules.aiScriptsList;
+    const std::u16string list = targets ? u"[AITargetTypes]" : u"[AIScriptsList]";
+    const int64_t index = parsed->argument;
+    if (index >= 0 && index < int64_t(rows.size()))
+        return res::Format("explain.listRow",
+                           {list, Number(int(index)), ToWide(rows[size_t(index)])});
+    return res::Format("explain.noListRow", {list, Number(int(rows.size()))});
 }
 
 std::string_view FindingKindName(FindingKind kind) { return kKindTexts[size_t(kind)].name; }
@@ -795,15 +911,17 @@ std::u16string FindingPlace(const Finding &finding) {
 }
 
 std::u16string FileReportSummary(const std::u16string &openedPath, const DroppedOnSave &dropped,
-                                 const std::vector<Finding> *broken, const RulesFile *rules) {
-    const std::u16string text = FileReportText(openedPath, dropped, broken, rules);
+                                 const std::vector<Finding> *broken, const RulesFile *rules,
+                                 const ActionsCheck *actions) {
+    const std::u16string text = FileReportText(openedPath, dropped, broken, rules, actions);
     // The summary ends where the first list of findings (after an empty line) begins.
     const size_t end = text.find(u"\n\n");
     return end == std::u16string::npos ? text : text.substr(0, end + 1);
 }
 
 std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnSave &dropped,
-                              const std::vector<Finding> *broken, const RulesFile *rules) {
+                              const std::vector<Finding> *broken, const RulesFile *rules,
+                              const ActionsCheck *actions) {
     struct Category {
         FindingGroup group;
         std::u16string title;
@@ -822,7 +940,14 @@ std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnS
     if (broken) std::for_each(broken->begin(), broken->end(), take);
 
     std::u16string text = res::Format("report.title", {openedPath});
-    if (rules) text += res::Format("report.rulesNote", {RulesFileNote(*rules)});
+    std::u16string notes = rules ? RulesFileNote(*rules) : std::u16string();
+    if (actions) {
+        if (!notes.empty()) notes += res::Str("report.notesSeparator");
+        notes += res::Format("report.actionTable",
+                             {(actions->profile ? *actions->profile : BaseActions()).Label()});
+    }
+    if (!notes.empty()) text += res::Format("report.rulesNote", {notes});
+    if (actions && !actions->hint.empty()) text += res::Format("report.hint", {actions->hint});
     text += u"\n";
     for (const Category &category : categories) {
         if (!broken && category.group != FindingGroup::Dropped) break;
@@ -848,4 +973,11 @@ std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnS
     if (dropped.findings.empty() && (!broken || broken->empty()))
         text += res::Str("report.noProblems");
     return text;
+}
+
+std::u16string RulesFileNote(const RulesFile &rules) {
+    if (!rules.hasTypeList && !rules.hasCountryList)
+        return res::Format("rules.noLists", {rules.path});
+    return res::Format("rules.note", {rules.path, Number(int(rules.TypeCount())),
+                                      Number(int(rules.CountryCount()))});
 }

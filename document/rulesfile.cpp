@@ -4,16 +4,20 @@
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "document/documentio.h"
+#include "platform/codepage.h"
 #include "platform/textfile.h"
 #include "res/text.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
-constexpr std::string_view kTypeLists[] = {"InfantryTypes", "VehicleTypes", "AircraftTypes",
-                                           "BuildingTypes"};
 constexpr std::string_view kCountryList = "Countries";
+constexpr int kCountries = kTypeKindCount; // the list index of [Countries] beside the type lists
+// The lists of lists, whose rows the engine extension's actions name by their place from 0.
+constexpr int kAiTargetTypes = kCountries + 1;
+constexpr int kAiScriptsList = kCountries + 2;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view WithoutByteOrderMark(std::string_view text) {
@@ -21,46 +25,109 @@ std::string_view WithoutByteOrderMark(std::string_view text) {
     return text;
 }
 
-std::u16string Decimal(size_t n) {
-    const std::string digits = std::to_string(n);
-    return std::u16string(digits.begin(), digits.end());
+bool IsUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const size_t length = lead < 0x80           ? 1
+                              : (lead >> 5) == 0x06 ? 2
+                              : (lead >> 4) == 0x0E ? 3
+                              : (lead >> 3) == 0x1E ? 4
+                                                    : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x02) return false;
+        i += length;
+    }
+    return true;
 }
 
-// One pass over the lines of one file: the list lines under the headers of the five lists.
-void ReadLists(std::string_view text, RulesFile &rules) {
-    enum class List { None, Types, Countries } list = List::None;
+// A name as the modder wrote it: rules files come in UTF-8 as well as in the ANSI code page.
+std::u16string NameText(std::string_view value) {
+    return IsUtf8(value) ? platform::Utf8ToWide(value) : ToWide(value);
+}
+
+// One list as the game merges its blocks: keys in the order of first appearance.
+struct MergedList {
+    std::vector<std::string> values;
+    std::unordered_map<std::string, size_t> keys; // folded numbered key -> place
+};
+
+struct Names {
+    std::u16string name;
+    std::string uiName;
+};
+
+struct Lists {
+    std::array<MergedList, kTypeKindCount + 1> lists;
+    // The rows of [AITargetTypes] and [AIScriptsList] in the order the files give them.
+    std::vector<std::string> aiTargetTypes, aiScriptsList;
+    std::unordered_map<std::string, Names> names; // by folded section name
+    bool hasTypeList = false;
+    bool hasCountryList = false;
+};
+
+int ListOf(std::string_view key) {
+    for (int kind = 0; kind < kTypeKindCount; ++kind)
+        if (key == TypeListName(TypeKind(kind))) return kind;
+    if (key == kCountryList) return kCountries;
+    if (key == "AITargetTypes") return kAiTargetTypes;
+    return key == "AIScriptsList" ? kAiScriptsList : -1;
+}
+
+// One pass over the lines of one file: the lines of the five lists, and the names of every
+// section, since a type's section may come before the list that names it.
+void ReadLists(std::string_view text, Lists &read) {
+    int list = -1;
+    Names *names = nullptr;
     ForEachLine(text, [&](std::string_view line) {
         if (StartsWith(line, "[")) {
             // The header names the text up to its first ']', as the AI lists' headers do.
             const size_t close = line.find(']');
             const std::string_view key =
                 close == std::string_view::npos ? std::string_view() : line.substr(1, close - 1);
-            const bool types = std::find(std::begin(kTypeLists), std::end(kTypeLists), key) !=
-                               std::end(kTypeLists);
-            const bool countries = key == kCountryList;
-            list = types ? List::Types : countries ? List::Countries : List::None;
-            rules.hasTypeList = rules.hasTypeList || types;
-            rules.hasCountryList = rules.hasCountryList || countries;
+            list = ListOf(key);
+            names = &read.names[RulesFile::Folded(key)];
+            read.hasTypeList = read.hasTypeList || (list >= 0 && list < kTypeKindCount);
+            read.hasCountryList = read.hasCountryList || list == kCountries;
             return;
         }
-        if (list == List::None || (!IsAppendLine(line) && !IsRegistryLine(line))) return;
-        const std::string id = ListLineId(line);
-        if (id.empty()) return;
-        if (list == List::Types)
-            rules.AddType(id);
-        else
-            rules.AddCountry(id);
+        const std::string_view bare = Unindented(line);
+        if (names && StartsWith(bare, "Name="))
+            names->name = NameText(ReferenceIn(bare.substr(5)));
+        else if (names && StartsWith(bare, "UIName="))
+            names->uiName = std::string(ReferenceIn(bare.substr(7)));
+        if (list < 0) return;
+        if (list == kAiTargetTypes || list == kAiScriptsList) {
+            if (!IsAppendLine(line) && !IsRegistryLine(line)) return;
+            const std::string_view value = ReferenceIn(line.substr(line.find('=') + 1));
+            (list == kAiTargetTypes ? read.aiTargetTypes : read.aiScriptsList).emplace_back(value);
+            return;
+        }
+        MergedList &merged = read.lists[size_t(list)];
+        if (IsAppendLine(line)) {
+            merged.values.push_back(ListLineId(line));
+        } else if (IsRegistryLine(line)) {
+            const std::string key = RulesFile::Folded(Trimmed(bare.substr(0, bare.find('='))));
+            const auto [at, added] = merged.keys.try_emplace(key, merged.values.size());
+            if (added)
+                merged.values.push_back(ListLineId(line));
+            else
+                merged.values[at->second] = ListLineId(line);
+        }
     });
 }
 
-} // namespace
-
-std::string RulesFile::Folded(std::string_view name) {
-    std::string folded(name);
-    for (char &c : folded)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return folded;
+ModName Named(const std::string &id, const Lists &read) {
+    ModName entry{id, {}, {}};
+    const auto found = read.names.find(RulesFile::Folded(id));
+    if (found != read.names.end()) {
+        entry.name = found->second.name;
+        entry.uiName = found->second.uiName;
+    }
+    return entry;
 }
+
+} // namespace
 
 RulesRead ReadRulesFile(const std::u16string &path) {
     RulesRead result;
@@ -84,16 +151,19 @@ RulesRead ReadRulesFile(const std::u16string &path) {
         result.error = res::Format("rules.includesUnread", {unread});
         return result;
     }
+    Lists lists;
+    for (const FileSlot &slot : slots)
+        if (slot.text) ReadLists(WithoutByteOrderMark(SlotText(slot)), lists);
     RulesFile &rules = result.rules.emplace();
     rules.path = path;
-    for (const FileSlot &slot : slots)
-        if (slot.text) ReadLists(WithoutByteOrderMark(SlotText(slot)), rules);
+    rules.hasTypeList = lists.hasTypeList;
+    rules.hasCountryList = lists.hasCountryList;
+    rules.aiTargetTypes = std::move(lists.aiTargetTypes);
+    rules.aiScriptsList = std::move(lists.aiScriptsList);
+    for (int kind = 0; kind < kTypeKindCount; ++kind)
+        for (const std::string &id : lists.lists[size_t(kind)].values)
+            if (!id.empty()) rules.AddType(TypeKind(kind), Named(id, lists));
+    for (const std::string &id : lists.lists[kCountries].values)
+        if (!id.empty()) rules.AddCountry(Named(id, lists));
     return result;
-}
-
-std::u16string RulesFileNote(const RulesFile &rules) {
-    if (!rules.hasTypeList && !rules.hasCountryList)
-        return res::Format("rules.noLists", {rules.path});
-    return res::Format("rules.note",
-                       {rules.path, Decimal(rules.TypeCount()), Decimal(rules.CountryCount())});
 }

@@ -1,35 +1,11 @@
 #pragma once
-// The names a mod's rules file gives: its unit and building types and its countries, against
-// which the file report checks the names of the AI file.
+// Reads the mod's rules file: its unit and building types and its countries, with their names,
+// against which the file report checks the names of the AI file and which the windows show.
+
+#include "core/modnames.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
-#include <unordered_set>
-
-class RulesFile {
-public:
-    // The file as chosen, for the report.
-    std::u16string path;
-    // Which of the lists the file has: any of [InfantryTypes], [VehicleTypes], [AircraftTypes] and
-    // [BuildingTypes]; [Countries].
-    bool hasTypeList = false;
-    bool hasCountryList = false;
-
-    void AddType(std::string_view name) { types_.insert(Folded(name)); }
-    void AddCountry(std::string_view name) { countries_.insert(Folded(name)); }
-    // Names compare without regard to the case of Latin letters, as the game's own lookups do.
-    bool KnowsType(std::string_view name) const { return types_.count(Folded(name)) > 0; }
-    bool KnowsCountry(std::string_view name) const { return countries_.count(Folded(name)) > 0; }
-    size_t TypeCount() const { return types_.size(); }
-    size_t CountryCount() const { return countries_.size(); }
-
-private:
-    static std::string Folded(std::string_view name);
-
-    std::unordered_set<std::string> types_;
-    std::unordered_set<std::string> countries_;
-};
 
 struct RulesRead {
     std::optional<RulesFile> rules;
@@ -37,11 +13,13 @@ struct RulesRead {
 };
 
 // Reads the rules file at `path` and the files its [#include] section names, as Open reads an AI
-// file's, in one pass over each: every block of the four type lists and of [Countries], in every
-// file, read as the AI lists are (numbered and "+=" lines; ";" lines are off; an ID ends before
-// blanks and a ';' note). A UTF-8 byte-order mark at a file's start is skipped. A file that could
-// not be read, the rules file or an include file that exists, is an error: no rules then.
+// file's, in one pass over each. The four type lists and [Countries] are built as the game builds
+// them: every block of a list, in every file (the rules file first, then its include files in
+// order), is one list of keys; a numbered key given again keeps its first place and takes the
+// later value, each "+=" line is a key of its own at the end, ";" lines are off and an ID ends
+// before blanks and a ';' note. The types are then the values in key order, each at its first
+// appearance. A type's or country's Name= and UIName= come from its section (the last line that
+// gives them, sections of one name read as one). A UTF-8 byte-order mark at a file's start is
+// skipped; names in UTF-8 are read as such, others in the ANSI code page. A file that could not
+// be read, the rules file or an include file that exists, is an error: no rules then.
 RulesRead ReadRulesFile(const std::u16string &path);
-
-// The report's note on the rules file: its path and what it gave, or that it has none of the lists.
-std::u16string RulesFileNote(const RulesFile &rules);

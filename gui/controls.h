@@ -62,6 +62,9 @@ public:
     // Puts the caret, nothing selected, at the end of line `line` (from 0; past the last line:
     // the last) and scrolls it into sight.
     virtual void setCaretLine(int line) = 0;
+    // Selects characters `from` to `to` (from 0, `to` excluded) of line `line`, the caret after
+    // them, and scrolls them into sight: what typing then replaces.
+    virtual void selectInLine(int line, int from, int to) = 0;
     // Called after the caret moved or the text changed.
     virtual void setOnCaretMoved(std::function<void()> moved) = 0;
 };

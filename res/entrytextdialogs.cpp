@@ -4,8 +4,9 @@ namespace res {
 
 namespace {
 
-// The list follows the window's height, the text field both ways; what the caret's line means
-// and the buttons stay below the text, and what uses the shown entry lies along the bottom.
+// The list follows the window's height, the text field both ways; what the caret's line means,
+// the box that adds a member and the buttons stay below the text, and what uses the shown entry
+// lies along the bottom.
 constexpr Control kTaskForceControls[] = {
     Named("list.filterName", SearchField(kIdTaskForceFilter, {0, 0, 153, 13})),
     Anchored(kAnchorTopLeft | kAnchorBottom,
@@ -13,9 +14,13 @@ constexpr Control kTaskForceControls[] = {
     Anchored(kAnchorTopLeft | kAnchorRight,
              Text(kIdTaskForceTitle, "entryText.title", {157, 6, 265, 8})),
     Anchored(kAnchorAll,
-             Named("taskForce.text", TextArea(kIdTaskForceText, {155, 17, 271, 159}, kNoWrap))),
+             Named("taskForce.text", TextArea(kIdTaskForceText, {155, 17, 271, 145}, kNoWrap))),
     Anchored(kAnchorBottomLeft | kAnchorRight,
-             Text(kIdTaskForceExplanation, {}, {157, 179, 269, 9})),
+             Text(kIdTaskForceExplanation, {}, {157, 165, 269, 9})),
+    Anchored(kAnchorBottomLeft,
+             Label("taskForce.insertMember", {157, 180, 52, 8}, kIdTaskForceInsertMember)),
+    Anchored(kAnchorBottomLeft,
+             ComboBox(kIdTaskForceInsertMember, {212, 178, 180, 150}, kFilterAsTyped)),
     Anchored(kAnchorBottomLeft, Button(kIdTaskForceNew, "list.new", {158, 195, 50, 14})),
     Anchored(kAnchorBottomLeft, Button(kIdTaskForceTidy, "taskForce.tidy", {213, 195, 50, 14})),
     Anchored(kAnchorBottomLeft, Button(kIdTaskForceSave, "list.save", {268, 192, 50, 36})),

@@ -22,6 +22,7 @@ enum : int {
     kIdTaskForceCopy = 1090,
     kIdTaskForceRename = 1091,
     kIdTaskForceExplanation = 1092,
+    kIdTaskForceInsertMember = 1093,
 
     kIdScriptDialog = 132,
     kIdScriptList = 1004,

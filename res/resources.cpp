@@ -36,14 +36,22 @@ constexpr const DialogTemplate *kDialogs[] = {
 
 // Menu 130: the main window's menu.
 constexpr MenuItem kFileItems[] = {
-    {"menu.open", kCmdOpen},           {"menu.recent", kCmdRecentFiles},
-    {"menu.save", kCmdSave},           {"menu.import", kCmdImport},
-    {"menu.checkFile", kCmdCheckFile}, {"menu.rulesFile", kCmdRulesFile},
+    {"menu.open", kCmdOpen},
+    {"menu.recent", kCmdRecentFiles},
+    {"menu.save", kCmdSave},
+    {"menu.import", kCmdImport},
+    {"menu.checkFile", kCmdCheckFile},
+    {"menu.rulesFile", kCmdRulesFile},
+    {"menu.stringTable", kCmdStringTable},
+    {"menu.engine", kCmdEngine},
     {"menu.exit", kCmdExit},
 };
 constexpr MenuItem kEditItems[] = {
     {"menu.undo", kCmdUndo},
     {"menu.redo", kCmdRedo},
+};
+constexpr MenuItem kToolItems[] = {
+    {"menu.migratePhobos", kCmdMigratePhobos},
 };
 constexpr MenuItem kWindowItems[] = {
     {"menu.showAll", kCmdShowAll},
@@ -56,10 +64,8 @@ constexpr MenuItem kHelpItems[] = {
     {"menu.language", kCmdLanguage},
 };
 constexpr Popup kMainPopups[] = {
-    {"menu.file", kFileItems},
-    {"menu.edit", kEditItems},
-    {"menu.window", kWindowItems},
-    {"menu.help", kHelpItems},
+    {"menu.file", kFileItems},     {"menu.edit", kEditItems}, {"menu.tools", kToolItems},
+    {"menu.window", kWindowItems}, {"menu.help", kHelpItems},
 };
 constexpr Menu kMainMenu = {kIdMainMenu, kMainPopups};
 

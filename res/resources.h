@@ -31,6 +31,9 @@ enum : int {
     kCmdRulesFile = 32814,
     kCmdImport = 32815,
     kCmdLanguage = 32850, // the item that holds the languages as a submenu
+    kCmdEngine = 32816,   // the item that holds the engine profiles as a submenu
+    kCmdMigratePhobos = 32817,
+    kCmdStringTable = 32820,
 };
 
 // The id of controls that code never reaches: labels and decorations.
@@ -57,6 +60,7 @@ enum Style : unsigned {
                                 // Ctrl+F in the window goes to it
     kSingleSelection = 1u << 5, // List: one row at a time
     kAcceptFiles = 1u << 6,     // dialog: files dropped on it reach onDropFiles
+    kFilterAsTyped = 1u << 7,   // ComboBox: typing lists the items that hold the typed text
 };
 
 struct Rect {

@@ -272,7 +272,7 @@ constexpr TextEntry kTexts[] = {
      u"The member type “{1}” is not in the rules file's unit and building lists."},
     {"report.actionLine", u"The action line “{1}” is not two integers “action,argument”."},
     {"report.unknownAction",
-     u"The action {2} of the action line “{1}” is not in the action table."},
+     u"The action {2} of the action line “{1}” is not in the action table ({3})."},
     {"report.actionArgument", u"The argument {3} of action {1} “{2}”"},
     {"report.notTargetType", u"{1} is not a known target type."},
     {"report.outOfList", u"{1} is beyond the {2} list ({3} items)."},
@@ -409,8 +409,8 @@ constexpr TextEntry kTexts[] = {
     {"action.45.line", u"Trucks take on cargo"},
     {"action.46.name", u"Attack enemy building"},
     {"action.46.line",
-     u"Attacks an enemy building of the type the argument names; the argument is the index in the "
-     u"building list, plus a multiple of 65536 to pick which one"},
+     u"Attack an enemy building of the argument's type; the argument is the [BuildingTypes] index "
+     u"plus the way of choosing × 65536 (0 least threat, 1 highest threat, 2 nearest, 3 farthest)"},
     {"action.47.name", u"Move to enemy building"},
     {"action.47.line",
      u"Moves next to an enemy building of the type the argument names; argument as for action 46"},
@@ -471,7 +471,7 @@ constexpr TextEntry kTexts[] = {
     {"explain.name", u"script name"},
     {"explain.notAction", u"not an action line"},
     {"explain.notTwoNumbers", u"not two integers “action,argument”"},
-    {"explain.unknownAction", u"action {1}: unknown action"},
+    {"explain.unknownAction", u"action {1}: unknown action ({2})"},
     {"explain.action", u"action {1} {2} — argument {3}: {4}"},
     {"explain.ignored", u" (the game does not carry out this action)"},
     {"explain.unused", u"not used"},
@@ -575,12 +575,15 @@ constexpr TextEntry kTexts[] = {
      u"Usage: vantaedit-cli save [--split] [--no-autodetect] FILE\n       vantaedit-cli rename "
      u"[--split] [--no-autodetect] FILE OLD NEW\n       vantaedit-cli import [--split] "
      u"[--no-autodetect] FILE FROM ID...\n       vantaedit-cli copy-chain [--split] "
-     u"[--no-autodetect] FILE TRIGGER COPY...\n       vantaedit-cli diff [--format=text|json] OLD "
-     u"NEW\n       vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n       vantaedit-cli check "
-     u"[--no-autodetect] [--rules RULES] [--format=text|gcc|json] FILE...\n       vantaedit-cli "
-     u"--version | --help\n  Every command takes --lang zh|en: the language of the output (by "
-     u"default the system's:\n  Chinese on a Chinese system, English otherwise); JSON keeps its "
-     u"field and kind names in both.\n\n"},
+     u"[--no-autodetect] FILE TRIGGER COPY...\n       vantaedit-cli check [--no-autodetect] "
+     u"[--rules RULES] [--csf FILE] [--engine NAME]\n                           [--actions TABLE] "
+     u"[--format=text|gcc|json] FILE...\n       vantaedit-cli explain [--rules RULES] [--csf FILE] "
+     u"[--format=text|json] FILE ID...\n       vantaedit-cli migrate --from phobos-devbuild --to "
+     u"phobos [--split] [--no-autodetect] FILE\n       vantaedit-cli diff [--format=text|json] OLD "
+     u"NEW\n       vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n       vantaedit-cli --version | "
+     u"--help\n  Every command takes --lang zh|en: the language of the output (by default the "
+     u"system's:\n  Chinese on a Chinese system, English otherwise); JSON keeps its field and kind "
+     u"names in both.\n\n"},
     {"cli.usage.save",
      u"save: reads FILE (with the files of its [#include]) as the editor's Open does, then writes "
      u"it\n  back as Save does:\n  default      writes FILE itself\n  --split      saves split: "
@@ -638,6 +641,19 @@ constexpr TextEntry kTexts[] = {
      u"houses of triggers and teams in\n                 [Countries] (letter case aside); the "
      u"report's first line names the rules file,\n                 and says so when it has none of "
      u"these lists. A rules file that cannot be read\n                 fails the whole run (1).\n  "
+     u"--csf FILE     also reads the mod's string table FILE (.csf); one that cannot be read or "
+     u"is\n                 damaged fails the whole run (1), in gcc format FILE: error: message\n  "
+     u"               [unreadable-strings]; JSON then also has \"strings\": {\"file\", "
+     u"\"texts\"}\n                 (\"file\", \"error\" when unreadable)\n  --engine NAME  which "
+     u"script actions to check against: base (the game, the default), ares\n                 "
+     u"(Ares), phobos (Ares + Phobos), phobos-devbuild (Ares + Phobos, old numbers);\n             "
+     u"    the report's first line and the JSON's \"actions\" name the action table used.\n        "
+     u"         When another table explains every action the file uses, the first line adds a\n    "
+     u"             hint (in gcc format FILE: note: ... [engine-hint]).\n  --actions TABLE  the "
+     u"mod's own action table (in [ScriptActions], one line per action:\n                 "
+     u"number=name,kind,description), laid over the chosen actions; an action of the\n             "
+     u"    same number replaces the one there. A table that cannot be read or has a line\n         "
+     u"        it cannot read fails the whole run (1), naming the file and the line.\n  "
      u"--format=text  default: a report for people, as in the example below\n  --format=gcc   one "
      u"line per finding: FILE:LINE: warning: ID: message [kind]; a file that\n                 "
      u"cannot be read gives FILE: error: message [unreadable-file], a rules file\n                 "
@@ -735,6 +751,373 @@ constexpr TextEntry kTexts[] = {
     {"chain.twice", u"Two copies would get the ID “{1}”; choose another suffix"},
     {"chain.notCopied", u"{1}; nothing was copied\n"},
     {"trigger.copyChain", u"Copy chain"},
+    // The engines' actions, the mod's names and the string table (scripts/, core/, document/,
+    // cli/).
+    {"report.kind.script-building", u"Script's building type missing"},
+    {"report.buildingMode", u"{1}: the way of choosing, {2}, is not between 0 and 3."},
+    {"report.buildingPastEnd",
+     u"{1}: building type index {2} is beyond the rules file's [BuildingTypes] ({3} items)."},
+    {"report.notPhobosTarget", u"{1} is not one of the extension's target types (1 to 36)."},
+    {"explain.member", u"Line {1}: {2} × {3}{4} ({5})"},
+    {"explain.listRow", u"; {1} row {2}: {3}"},
+    {"explain.noListRow", u"; the rules file's {1} has no such row ({2} rows)"},
+    {"report.notesSeparator", u"; "},
+    {"report.actionTable", u"action table: {1}"},
+    {"report.hint", u". {1}"},
+    {"report.profileHint", u"{1} lines of the file use actions of {2}; the current profile is {3}"},
+    {"action.ares.53.name", u"Gather at enemy base"},
+    {"action.ares.53.line", u"Gather near the enemy base; the argument adds cells to "
+                            u"AISafeDistance (or takes them away when negative)"},
+    {"action.ares.54.name", u"Regroup at base"},
+    {"action.ares.54.line", u"Gather near the own base; the argument adds cells to "
+                            u"AIFriendlyDistance (or takes them away when negative)"},
+    {"action.ares.55.name", u"Request Iron Curtain-like super weapon"},
+    {"action.ares.55.line",
+     u"Protect the team with a charged Iron Curtain-like super weapon of the argument's group, "
+     u"waiting when one is nearly charged (the argument is the group number)"},
+    {"action.ares.65.name", u"Auxiliary power"},
+    {"action.ares.65.line", u"Change the house's power output for good by the argument (may be "
+                            u"negative); each run adds up"},
+    {"action.ares.66.name", u"Kill drivers"},
+    {"action.ares.66.line", u"Kill the drivers of the member vehicles, which then belong to the "
+                            u"Special house; protected ones are not affected"},
+    {"action.ares.67.name", u"Take vehicles"},
+    {"action.ares.67.line", u"Infantry members that can drive or steal vehicles take the nearest "
+                            u"vehicle and leave the team when they have it"},
+    {"action.ares.68.name", u"Convert type"},
+    {"action.ares.68.line", u"Members turn at once into the script conversion type each has set; "
+                            u"those without one stay as they are"},
+    {"action.ares.69.name", u"Sonar reveal"},
+    {"action.ares.69.line",
+     u"Members cannot cloak for the argument's number of frames; argument 0 ends the effect"},
+    {"action.ares.70.name", u"Disable weapons"},
+    {"action.ares.70.line",
+     u"Members cannot fire for the argument's number of frames; argument 0 ends the effect"},
+    {"action.10000.name", u"Attack target type (near, repeat)"},
+    {"action.10000.line",
+     u"Attack enemy targets of the argument's type, nearest first, until none is left"},
+    {"action.10001.name", u"Attack target type (near, one)"},
+    {"action.10001.line", u"Attack enemy targets of the argument's type, nearest first; ends when "
+                          u"a member has destroyed one"},
+    {"action.10002.name", u"Attack target list (near, repeat)"},
+    {"action.10002.line", u"Attack the types of the argument's row of [AITargetTypes], nearest "
+                          u"first, until none is left"},
+    {"action.10003.name", u"Attack target list (near, one)"},
+    {"action.10003.line", u"Attack the types of the argument's row of [AITargetTypes], nearest "
+                          u"first; ends when a member has destroyed one"},
+    {"action.10004.name", u"Attack a random type of a target list (near)"},
+    {"action.10004.line", u"Pick one type at random from the argument's row of [AITargetTypes] and "
+                          u"attack it, nearest first, until none is left"},
+    {"action.10005.name", u"Attack target type (far, repeat)"},
+    {"action.10005.line",
+     u"Attack enemy targets of the argument's type, farthest first, until none is left"},
+    {"action.10006.name", u"Attack target type (far, one)"},
+    {"action.10006.line", u"Attack enemy targets of the argument's type, farthest first; ends when "
+                          u"a member has destroyed one"},
+    {"action.10007.name", u"Attack target list (far, repeat)"},
+    {"action.10007.line", u"Attack the types of the argument's row of [AITargetTypes], farthest "
+                          u"first, until none is left"},
+    {"action.10008.name", u"Attack target list (far, one)"},
+    {"action.10008.line", u"Attack the types of the argument's row of [AITargetTypes], farthest "
+                          u"first; ends when a member has destroyed one"},
+    {"action.10009.name", u"Attack a random type of a target list (far)"},
+    {"action.10009.line", u"Pick one type at random from the argument's row of [AITargetTypes] and "
+                          u"attack it, farthest first, until none is left"},
+    {"action.10010.name", u"Attack target type (near and threatening, repeat)"},
+    {"action.10010.line", u"Attack enemy targets of the argument's type, near and threatening ones "
+                          u"first, until none is left"},
+    {"action.10011.name", u"Attack target type (near and threatening, one)"},
+    {"action.10011.line", u"Attack enemy targets of the argument's type, near and threatening ones "
+                          u"first; ends when a member has destroyed one"},
+    {"action.10012.name", u"Attack target list (near and threatening, repeat)"},
+    {"action.10012.line", u"Attack the types of the argument's row of [AITargetTypes], near and "
+                          u"threatening ones first, until none is left"},
+    {"action.10013.name", u"Attack target list (near and threatening, one)"},
+    {"action.10013.line", u"Attack the types of the argument's row of [AITargetTypes], near and "
+                          u"threatening ones first; ends when a member has destroyed one"},
+    {"action.10014.name", u"Attack target type (far and threatening, repeat)"},
+    {"action.10014.line", u"Attack enemy targets of the argument's type, far and threatening ones "
+                          u"first, until none is left"},
+    {"action.10015.name", u"Attack target type (far and threatening, one)"},
+    {"action.10015.line", u"Attack enemy targets of the argument's type, far and threatening ones "
+                          u"first; ends when a member has destroyed one"},
+    {"action.10016.name", u"Attack target list (far and threatening, repeat)"},
+    {"action.10016.line", u"Attack the types of the argument's row of [AITargetTypes], far and "
+                          u"threatening ones first, until none is left"},
+    {"action.10017.name", u"Attack target list (far and threatening, one)"},
+    {"action.10017.line", u"Attack the types of the argument's row of [AITargetTypes], far and "
+                          u"threatening ones first; ends when a member has destroyed one"},
+    {"action.10050.name", u"Move to enemy target type (near and threatening)"},
+    {"action.10050.line", u"The whole team moves to an enemy target of the argument's type, near "
+                          u"and threatening ones first; ends when close enough"},
+    {"action.10051.name", u"Move to enemy target list (near and threatening)"},
+    {"action.10051.line", u"The whole team moves to an enemy target of the types of the argument's "
+                          u"row of [AITargetTypes], near and threatening ones first"},
+    {"action.10052.name", u"Move to a random type of an enemy target list (near)"},
+    {"action.10052.line", u"Pick one type at random from the argument's row of [AITargetTypes]; "
+                          u"the whole team moves to an enemy target of it, nearest first"},
+    {"action.10053.name", u"Move to friendly target type (near)"},
+    {"action.10053.line", u"The whole team moves to a friendly target of the argument's type, "
+                          u"nearest first; ends when close enough"},
+    {"action.10054.name", u"Move to friendly target list (near)"},
+    {"action.10054.line", u"The whole team moves to a friendly target of the types of the "
+                          u"argument's row of [AITargetTypes], nearest first"},
+    {"action.10055.name", u"Move to a random type of a friendly target list (near)"},
+    {"action.10055.line", u"Pick one type at random from the argument's row of [AITargetTypes]; "
+                          u"the whole team moves to a friendly target of it, nearest first"},
+    {"action.10056.name", u"Move to enemy target type (far and threatening)"},
+    {"action.10056.line", u"The whole team moves to an enemy target of the argument's type, far "
+                          u"and threatening ones first; ends when close enough"},
+    {"action.10057.name", u"Move to enemy target list (far and threatening)"},
+    {"action.10057.line", u"The whole team moves to an enemy target of the types of the argument's "
+                          u"row of [AITargetTypes], far and threatening ones first"},
+    {"action.10058.name", u"Move to a random type of an enemy target list (far)"},
+    {"action.10058.line", u"Pick one type at random from the argument's row of [AITargetTypes]; "
+                          u"the whole team moves to an enemy target of it, farthest first"},
+    {"action.10059.name", u"Move to friendly target type (far)"},
+    {"action.10059.line", u"The whole team moves to a friendly target of the argument's type, "
+                          u"farthest first; ends when close enough"},
+    {"action.10060.name", u"Move to friendly target list (far)"},
+    {"action.10060.line", u"The whole team moves to a friendly target of the types of the "
+                          u"argument's row of [AITargetTypes], farthest first"},
+    {"action.10061.name", u"Move to a random type of a friendly target list (far)"},
+    {"action.10061.line", u"Pick one type at random from the argument's row of [AITargetTypes]; "
+                          u"the whole team moves to a friendly target of it, farthest first"},
+    {"action.10100.name", u"Timed area guard"},
+    {"action.10100.line",
+     u"Guard the area nearby for the argument's number of seconds, meeting any attacker"},
+    {"action.10101.name", u"Wait until ammo is full"},
+    {"action.10101.line", u"Wait until every member that uses ammo has reloaded fully, then go on"},
+    {"action.10102.name", u"Gather around the leader"},
+    {"action.10102.line",
+     u"Stay around the leader, who barely moves, for the argument's number of seconds"},
+    {"action.10103.name", u"Board the team's transports"},
+    {"action.10103.line", u"Members the team's transports can carry board them"},
+    {"action.10104.name", u"Chronoshift to enemy base"},
+    {"action.10104.line", u"Chronoshift the whole team near the enemy base; the argument adds "
+                          u"cells to AISafeDistance (or takes them away when negative)"},
+    {"action.12000.name", u"Wait when no target is found"},
+    {"action.12000.line", u"When the next Phobos attack action finds no target, retry once a "
+                          u"second; the argument is the number of retries, 0 for no limit"},
+    {"action.12001.name", u"Change target distance"},
+    {"action.12001.line",
+     u"The next Phobos move action uses the argument's distance instead of CloseEnough, once"},
+    {"action.12002.name", u"Set how moving ends"},
+    {"action.12002.line", u"When the next Phobos move action ends: 0 when the leader arrives, 1 "
+                          u"when any member arrives, 2 when all arrive"},
+    {"action.14000.name", u"Trigger weight reward on kill"},
+    {"action.14000.line", u"When a member destroys the target of the next Phobos attack action, "
+                          u"add the argument to the trigger's current weight"},
+    {"action.14001.name", u"Increase trigger weight"},
+    {"action.14001.line",
+     u"Add the argument to the trigger's current weight, within its minimum and maximum weight"},
+    {"action.14002.name", u"Decrease trigger weight"},
+    {"action.14002.line",
+     u"Take the argument from the trigger's current weight, within its minimum and maximum weight"},
+    {"action.14003.name", u"Undo register success"},
+    {"action.14003.line", u"The opposite of action 49: register this mission as a failure"},
+    {"action.14004.name", u"Force enemies only"},
+    {"action.14004.line", u"Whether all teams of the house attack only enemies in Phobos attack "
+                          u"and move actions: -1 by team, 0 no, 1 yes, 2 at random"},
+    {"action.16000.name", u"Timed restart of this line"},
+    {"action.16000.line", u"When the argument's number of seconds is up, restart the current "
+                          u"action, again and again, until action 16002 stops it"},
+    {"action.16001.name", u"Timed jump to the next line"},
+    {"action.16001.line", u"When the argument's number of seconds is up, end the current action "
+                          u"and go on with the next line"},
+    {"action.16002.name", u"Stop timed jumps"},
+    {"action.16002.line", u"Stop the timed jump that action 16000 or 16001 started"},
+    {"action.16003.name", u"Randomly skip the next line"},
+    {"action.16003.line", u"Skip the next action with the argument's chance in percent (0 to 100)"},
+    {"action.16004.name", u"Pick a random script"},
+    {"action.16004.line", u"Replace the current script by one picked at random from the argument's "
+                          u"row of [AIScriptsList]"},
+    {"action.16005.name", u"Back to the original script"},
+    {"action.16005.line",
+     u"A script picked by action 16004 goes back to the original script, on after the 16004 line"},
+    {"action.devbuild.124.name", u"Stop timed jumps"},
+    {"action.devbuild.124.line", u"Stop the timed jump that action 125 or 126 started"},
+    {"action.devbuild.125.name", u"Timed jump to the next line"},
+    {"action.devbuild.125.line",
+     u"When the argument's number of frames is up, end the current action and go on with the next "
+     u"line (the old number counts frames, the new number 16001 seconds)"},
+    {"action.devbuild.126.name", u"Timed restart of this line"},
+    {"action.devbuild.126.line",
+     u"When the argument's number of frames is up, restart the current action, again and again "
+     u"(the old number counts frames, the new number 16000 seconds)"},
+    {"migrate.framesToSeconds",
+     u"Script {1}, “{2}”: action {3} became {4}; its argument {5} counted frames, the new number "
+     u"counts seconds (15 frames a second). It was not converted: check it yourself."},
+    {"migrate.secondsToFrames",
+     u"Script {1}, “{2}”: action {3} became {4}; its argument {5} counted seconds, the old number "
+     u"counts frames (15 frames a second). It was not converted: check it yourself."},
+    {"actionTable.at", u"{1} line {2}: {3}"},
+    {"actionTable.noNumber", u"no action number (it should be “number=name,kind,description”)"},
+    {"actionTable.noName", u"the action has no name"},
+    {"actionTable.unknownKind",
+     u"unknown argument kind “{1}” (known: none, number, waypoint, duration, seconds, mission, "
+     u"script, team, line, target, building, phobos-target, ai-target-types, ai-scripts-list, "
+     u"variable)"},
+    {"actionTable.twice", u"action {1} was already given on line {2}"},
+    {"actionTable.source", u"table"},
+    {"actionTable.unreadable", u"The action table cannot be read: {1} ({2})"},
+    {"engine.source.ares", u"Ares"},
+    {"engine.source.phobos", u"Phobos"},
+    {"engine.base", u"The game"},
+    {"engine.ares", u"Ares"},
+    {"engine.phobos", u"Ares + Phobos"},
+    {"engine.phobosDevbuild", u"Ares + Phobos, old numbers"},
+    {"variable.op.0", u"set to"},
+    {"variable.op.1", u"add"},
+    {"variable.op.2", u"subtract"},
+    {"variable.op.3", u"multiply by"},
+    {"variable.op.4", u"divide by"},
+    {"variable.op.5", u"modulo"},
+    {"variable.op.6", u"shift left by"},
+    {"variable.op.7", u"shift right by"},
+    {"variable.op.8", u"bitwise NOT"},
+    {"variable.op.9", u"bitwise XOR"},
+    {"variable.op.10", u"bitwise OR"},
+    {"variable.op.11", u"bitwise AND"},
+    {"variable.local", u"local variable"},
+    {"variable.global", u"global variable"},
+    {"variable.number", u"number"},
+    {"variable.name", u"{1}: {2} ({3})"},
+    {"variable.lineNumber", u"Apply “{2}” to the {1} the argument's low 16 bits name, with the "
+                            u"number in its high 16 bits"},
+    {"variable.lineVariable", u"Apply “{2}” to the {1} the argument's low 16 bits name, with the "
+                              u"value of the {3} its high 16 bits name"},
+    {"explain.seconds", u"{1} seconds"},
+    {"explain.listRowArgument", u"{1} row {2} (from 0)"},
+    {"explain.variable", u"variable {1}, high 16 bits {2}"},
+    {"phobosTarget.1", u"any target"},
+    {"phobosTarget.2", u"buildings"},
+    {"phobosTarget.3", u"harvesters"},
+    {"phobosTarget.4", u"infantry"},
+    {"phobosTarget.5", u"vehicles"},
+    {"phobosTarget.6", u"factories"},
+    {"phobosTarget.7", u"base defenses"},
+    {"phobosTarget.8", u"threats to the house"},
+    {"phobosTarget.9", u"power plants"},
+    {"phobosTarget.10", u"occupied buildings"},
+    {"phobosTarget.11", u"tech buildings"},
+    {"phobosTarget.12", u"refineries"},
+    {"phobosTarget.13", u"mind controllers"},
+    {"phobosTarget.14", u"aircraft"},
+    {"phobosTarget.15", u"naval targets"},
+    {"phobosTarget.16", u"disruptors"},
+    {"phobosTarget.17", u"ground vehicles"},
+    {"phobosTarget.18", u"economy targets"},
+    {"phobosTarget.19", u"barracks"},
+    {"phobosTarget.20", u"war factories"},
+    {"phobosTarget.21", u"airfields"},
+    {"phobosTarget.22", u"radars"},
+    {"phobosTarget.23", u"high-tech buildings"},
+    {"phobosTarget.24", u"naval yards"},
+    {"phobosTarget.25", u"super weapons"},
+    {"phobosTarget.26", u"construction yards"},
+    {"phobosTarget.27", u"neutral targets"},
+    {"phobosTarget.28", u"cloak or gap generators"},
+    {"phobosTarget.29", u"radar jammers"},
+    {"phobosTarget.30", u"inhibitors"},
+    {"phobosTarget.31", u"naval units"},
+    {"phobosTarget.32", u"mobile units"},
+    {"phobosTarget.33", u"capturable buildings"},
+    {"phobosTarget.34", u"enemies in the guard area"},
+    {"phobosTarget.35", u"war factories and naval yards"},
+    {"phobosTarget.36", u"non-defense buildings"},
+    {"building.mode.0", u"the least threatening"},
+    {"building.mode.1", u"the most threatening"},
+    {"building.mode.2", u"the nearest"},
+    {"building.mode.3", u"the farthest"},
+    {"building.unknownMode", u"unknown way of choosing {1} (it should be 0 to 3)"},
+    {"building.nth", u"building type {1} (from 0)"},
+    {"building.withMode", u"{1}, {2}"},
+    {"building.pastEnd", u"{1} is not in the rules file's [BuildingTypes] ({2} items), {3}"},
+    {"building.named", u"{1} {2}"},
+    {"typeKind.0", u"infantry"},
+    {"typeKind.1", u"vehicle"},
+    {"typeKind.2", u"aircraft"},
+    {"typeKind.3", u"building"},
+    {"names.idWithName", u"{1} ({2})"},
+    {"names.typeChoice", u"{1}{2} ({3})"},
+    {"stringTable.notTable", u"The string table cannot be used: {1} (not a string table file: it "
+                             u"does not begin with the “ FSC” header)"},
+    {"stringTable.broken", u"The string table is damaged: {1} (label {2}, at byte {3}: {4})"},
+    {"stringTable.noLabel", u"a label “ LBL” was expected"},
+    {"stringTable.ended", u"the file ends early"},
+    {"stringTable.noString", u"a text “ RTS” was expected"},
+    {"stringTable.unreadable", u"The string table cannot be read: {1} ({2})"},
+    {"explain.teamKey.Name", u"team name"},
+    {"explain.teamKey.Priority", u"priority"},
+    {"explain.teamKey.Max", u"maximum"},
+    {"explain.teamKey.VeteranLevel", u"veteran level"},
+    {"explain.teamKey.MindControlDecision", u"mind control decision"},
+    {"explain.teamKey.House", u"house"},
+    {"explain.teamKey.TechLevel", u"tech level"},
+    {"explain.teamKey.Group", u"group"},
+    {"explain.teamKey.Loadable", u"loadable"},
+    {"explain.teamKey.OnTransOnly", u"on transports only"},
+    {"explain.teamKey.Script", u"script"},
+    {"explain.teamKey.TaskForce", u"task force"},
+    {"explain.notListed", u"{1} (not in the list)"},
+    {"explain.notInRules", u"{1} (not in the rules file)"},
+    {"explain.typeNamed", u"{1} ({2}, {3})"},
+    {"explain.taskForceName", u"task force name"},
+    {"explain.group", u"group {1}"},
+    {"explain.notCountAndType", u"not “count,unit type”"},
+    {"explain.notMember", u"not a member line"},
+    {"explain.notKeyValue", u"not “key=value”"},
+    {"explain.empty", u"(empty)"},
+    {"explain.trigger",
+     u"trigger {1}: team {2}{3}, house {4}, condition {5} {6}, condition object {7}"},
+    {"explain.secondTeam", u", second team {1}"},
+    {"explain.unknownCondition", u"unknown"},
+    {"migrate.changed", u"Changed the action number of {1} lines ({2} → {3})."},
+    {"explain.entryHead", u"{1} {2} ({3})"},
+    {"explain.unreadable", u"The file cannot be read: {1}"},
+    {"explain.includesUnread", u"Include files could not be read: {1}"},
+    {"explain.noEntry", u"No entry has the ID {1}\n"},
+    {"app.stringTableFilter", u"String tables (*.csf)|*.csf|All files (*.*)|*.*||"},
+    {"app.stringTableKept", u"\nThe string table in use stays: {1}"},
+    {"app.stringTableGone",
+     u"The string table no longer exists and is no longer used for {1}:\n{2}"},
+    {"app.stringTableNotUsed", u"\nNo string table is used this time."},
+    {"app.actionTableChoose", u"Own action table..."},
+    {"app.actionTableInUse", u"Own action table: {1}"},
+    {"app.actionTableDrop", u"No own action table"},
+    {"app.actionTableDropped", u"\nThis action table is no longer used."},
+    {"app.actionsKept", u"\nThe actions in use stay: {1}"},
+    {"app.actionsOnly", u"\nThis time only the actions of {1} are used."},
+    {"step.migratePhobos", u"Move to Phobos' new numbers"},
+    {"menu.stringTable", u"String table..."},
+    {"menu.engine", u"Engine extensions"},
+    {"menu.tools", u"Tools"},
+    {"menu.migratePhobos", u"Move to Phobos' new numbers"},
+    // The commands explain and migrate (cli/), and the task force window's member box.
+    {"cli.usage.explain",
+     u"explain: reads FILE the same way and tells, line by line, what each line of the entry ID "
+     u"says\n  (task force, script, team or trigger; an ID shared by two kinds is told once for "
+     u"each), in the\n  words of the editor's windows: members' types and names, script actions "
+     u"and their arguments,\n  a team's task force, script and house, a trigger's teams, house and "
+     u"condition object.\n  --rules RULES  names types, buildings and houses by the rules file "
+     u"(Name=)\n  --csf FILE     names types by the UIName= text of the string table FILE (.csf) "
+     u"before Name=\n  --format=text  default: a paragraph per entry, each line \"number: text\" "
+     u"with its meaning\n                 on the next line\n  --format=json  one UTF-8 JSON array, "
+     u"an object per entry: {\"kind\" (task-force, script, team,\n                 trigger), "
+     u"\"id\", \"file\", \"lines\": [{\"line\" (in its file, null when only in\n                 "
+     u"the document), \"text\", \"meaning\", \"refers\" (the IDs the line names, when\n            "
+     u"     it names some)}]}\n  Exit status: 0 success; 4 an ID is no entry (the others are told "
+     u"as usual); 1 FILE, RULES or\n    the string table cannot be read, or an include file exists "
+     u"but cannot be read; 2 usage\n    error.\n\n"},
+    {"cli.usage.migrate",
+     u"migrate: reads FILE as save does and moves the action number of every script action line "
+     u"from\n  the old numbers of Phobos' development builds to those of 0.3 and later (--from "
+     u"phobos --to\n  phobos-devbuild moves them back); no other byte changes (arguments, negative "
+     u"arguments,\n  blanks and notes stay); the actions whose argument changed its unit (125, "
+     u"126: frames to\n  seconds) are told line by line on standard error, not converted. Then "
+     u"saves as save does,\n  with the exit status of save.\n\n"},
+    {"taskForce.insertMember", u"Insert member"},
 };
 
 } // namespace

@@ -262,7 +262,7 @@ constexpr TextEntry kTexts[] = {
     {"report.memberLine", u"成员行“{1}”不是“数量,单位类型”。"},
     {"report.memberType", u"成员类型“{1}”不在规则文件的单位和建筑列表中。"},
     {"report.actionLine", u"动作行“{1}”不是“动作,参数”两个整数。"},
-    {"report.unknownAction", u"动作行“{1}”的动作 {2} 不在动作表中。"},
+    {"report.unknownAction", u"动作行“{1}”的动作 {2} 不在动作表（{3}）中。"},
     {"report.actionArgument", u"动作 {1}“{2}”的参数 {3}"},
     {"report.notTargetType", u"{1} 不是已知的目标类型。"},
     {"report.outOfList", u"{1} 超出了{2}列表（共 {3} 项）。"},
@@ -387,8 +387,8 @@ constexpr TextEntry kTexts[] = {
     {"action.45.name", u"卡车装货"},
     {"action.45.line", u"卡车装上货物"},
     {"action.46.name", u"攻击敌方建筑"},
-    {"action.46.line",
-     u"攻击参数所指类型的敌方建筑；参数为建筑列表序号，加上 65536 的倍数选挑哪一座"},
+    {"action.46.line", u"攻击参数所指类型的敌方建筑；参数为 [BuildingTypes] 序号加上方式 × "
+                       u"65536（0 威胁最小，1 威胁最大，2 最近，3 最远）"},
     {"action.47.name", u"移动到敌方建筑"},
     {"action.47.line", u"移动到参数所指类型的敌方建筑旁；参数同动作 46"},
     {"action.48.name", u"侦察"},
@@ -445,7 +445,7 @@ constexpr TextEntry kTexts[] = {
     {"explain.name", u"脚本名称"},
     {"explain.notAction", u"不是动作行"},
     {"explain.notTwoNumbers", u"不是“动作,参数”两个整数"},
-    {"explain.unknownAction", u"动作 {1} 未知动作"},
+    {"explain.unknownAction", u"动作 {1} 未知动作（{2}）"},
     {"explain.action", u"动作 {1} {2} — 参数 {3}：{4}"},
     {"explain.ignored", u"（游戏不执行这个动作）"},
     {"explain.unused", u"不使用"},
@@ -542,9 +542,12 @@ constexpr TextEntry kTexts[] = {
      u"[--split] [--no-autodetect] FILE OLD NEW\n      vantaedit-cli import [--split] "
      u"[--no-autodetect] FILE FROM ID...\n      vantaedit-cli copy-chain [--split] "
      u"[--no-autodetect] FILE TRIGGER COPY...\n      vantaedit-cli check [--no-autodetect] "
-     u"[--rules RULES] [--format=text|gcc|json] FILE...\n      vantaedit-cli diff "
-     u"[--format=text|json] OLD NEW\n      vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n      "
-     u"vantaedit-cli --version | --help\n  每个命令都可加 --lang "
+     u"[--rules RULES] [--csf FILE] [--engine NAME]\n                          [--actions TABLE] "
+     u"[--format=text|gcc|json] FILE...\n      vantaedit-cli explain [--rules RULES] [--csf FILE] "
+     u"[--format=text|json] FILE ID...\n      vantaedit-cli migrate --from phobos-devbuild --to "
+     u"phobos [--split] [--no-autodetect] FILE\n      vantaedit-cli diff [--format=text|json] OLD "
+     u"NEW\n      vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n      vantaedit-cli --version | "
+     u"--help\n  每个命令都可加 --lang "
      u"zh|en：输出的语言（默认随系统：中文系统为中文，否则为英文）；\n  JSON "
      u"的字段名和种类名在两种语言中相同。\n\n"},
     {"cli.usage.save",
@@ -589,20 +592,29 @@ constexpr TextEntry kTexts[] = {
      u"人员的成员类型和触发的条件单位（条件 0、1、7）要在\n                 "
      u"[InfantryTypes]、[VehicleTypes]、[AircraftTypes] 或 [BuildingTypes] 中，\n                 "
      u"触发和队伍的国家要在 [Countries] 中（不分英文字母大小写）；报告第一行写明\n                 "
-     u"规则文件，其中没有这些列表时也写明。规则文件无法读取时整次运行失败（1）。\n  --format=text  "
-     u"默认：给人看的报告，如下例\n  --format=gcc   每项一行: FILE:LINE: warning: ID: 说明 "
-     u"[kind]；无法读取的文件为\n                 FILE: error: 说明 "
-     u"[unreadable-file]，无法读取的规则文件为\n                 RULES: error: 说明 "
-     u"[unreadable-rules]\n  --format=json  整次运行一个 UTF-8 JSON 文档: {\"version\", "
-     u"\"status\", \"files\": [{\"file\",\n                 \"status\", \"error\"(仅无法读取时), "
-     u"\"findings\": [{\"kind\", \"id\", \"file\",\n                 \"line\", \"message\"}], "
-     u"\"summary\": {\"findings\", \"dropped\", \"references\",\n                 \"values\", "
-     u"\"otherSections\", \"kinds\": {kind: 数目}}}]}；用 --rules 时\n                 另有 "
-     u"\"rules\": {\"file\", \"types\", \"countries\"}（无法读取时为 \"file\", \"error\"）\n  FILE "
-     u"和包含文件的路径按命令行上给出的写法。\n  退出状态（多个 FILE 时取最严重的一个: 1 重于 3 "
-     u"重于 0）:\n    0 没有发现问题; 3 有发现（包括不存在的包含文件）; 1 FILE 或 RULES "
-     u"无法读取，\n    或保存会拒绝（某个包含文件存在却无法读取，或 [#include] 第 15 "
-     u"行以后还有包含文件）;\n    2 用法错误。\n\n报告示例:\n  检查文件: /mods/ai.ini\n  "
+     u"规则文件，其中没有这些列表时也写明。规则文件无法读取时整次运行失败（1）。\n  --csf FILE     "
+     u"同时读取 mod 的字符串表 FILE（.csf）；它无法读取或已损坏时整次运行失败（1），\n             "
+     u"    gcc 格式为 FILE: error: 说明 [unreadable-strings]，json 中另有\n                 "
+     u"\"strings\": {\"file\", \"texts\"}（无法读取时为 \"file\", \"error\"）\n  --engine NAME  "
+     u"按哪套脚本动作检查: base（基础游戏，默认）、ares（Ares）、phobos\n                 （Ares + "
+     u"Phobos）、phobos-devbuild（Ares + Phobos 旧编号）；报告第一行和 JSON\n                 的 "
+     u"\"actions\" 写明所用的动作表。别的动作表能解释文件用到的全部动作时，\n                 "
+     u"第一行另加一句提示（gcc 格式为 FILE: note: ... [engine-hint]）。\n  --actions TABLE  mod "
+     u"自己的动作表（[ScriptActions] 中每行 编号=名称,种类,说明），\n                 "
+     u"加在所选的动作之上，同号的取代原有的。无法读取或有读不懂的行时整次运行\n                 "
+     u"失败（1），原因写明文件和行号。\n  --format=text  默认：给人看的报告，如下例\n  "
+     u"--format=gcc   每项一行: FILE:LINE: warning: ID: 说明 [kind]；无法读取的文件为\n            "
+     u"     FILE: error: 说明 [unreadable-file]，无法读取的规则文件为\n                 RULES: "
+     u"error: 说明 [unreadable-rules]\n  --format=json  整次运行一个 UTF-8 JSON 文档: "
+     u"{\"version\", \"status\", \"files\": [{\"file\",\n                 \"status\", "
+     u"\"error\"(仅无法读取时), \"findings\": [{\"kind\", \"id\", \"file\",\n                 "
+     u"\"line\", \"message\"}], \"summary\": {\"findings\", \"dropped\", \"references\",\n         "
+     u"        \"values\", \"otherSections\", \"kinds\": {kind: 数目}}}]}；用 --rules 时\n         "
+     u"        另有 \"rules\": {\"file\", \"types\", \"countries\"}（无法读取时为 \"file\", "
+     u"\"error\"）\n  FILE 和包含文件的路径按命令行上给出的写法。\n  退出状态（多个 FILE "
+     u"时取最严重的一个: 1 重于 3 重于 0）:\n    0 没有发现问题; 3 有发现（包括不存在的包含文件）; "
+     u"1 FILE 或 RULES 无法读取，\n    或保存会拒绝（某个包含文件存在却无法读取，或 [#include] 第 "
+     u"15 行以后还有包含文件）;\n    2 用法错误。\n\n报告示例:\n  检查文件: /mods/ai.ini\n  "
      u"保存时丢弃: 1 项\n    未列出的小节: 1\n  引用错误: 1 项\n    队伍的脚本不存在: 1\n  "
      u"数值错误: 0 项\n\n  保存时丢弃:\n  [未列出的小节] SC_Siege2 — ai.ini 第 40 行: "
      u"没有列表提到这个 ID，保存时这一节被丢弃。\n\n  引用错误:\n  [队伍的脚本不存在] TM_Siege — "
@@ -676,6 +688,321 @@ constexpr TextEntry kTexts[] = {
     {"chain.twice", u"两个副本都会得到注册名称“{1}”，请换一个后缀"},
     {"chain.notCopied", u"{1}，没有复制\n"},
     {"trigger.copyChain", u"复制整链"},
+    // The engines' actions, the mod's names and the string table (scripts/, core/, document/,
+    // cli/).
+    {"report.kind.script-building", u"脚本的建筑类型不存在"},
+    {"report.buildingMode", u"{1} 的选择方式 {2} 不在 0 到 3 之间。"},
+    {"report.buildingPastEnd",
+     u"{1} 的建筑类型序号 {2} 超出了规则文件的 [BuildingTypes]（共 {3} 项）。"},
+    {"report.notPhobosTarget", u"{1} 不是扩展的目标类型（1 到 36）。"},
+    {"explain.member", u"第 {1} 行：{2} × {3}{4}（{5}）"},
+    {"explain.listRow", u"；{1} 第 {2} 行：{3}"},
+    {"explain.noListRow", u"；规则文件的 {1} 没有这一行（共 {2} 行）"},
+    {"report.notesSeparator", u"；"},
+    {"report.actionTable", u"动作表: {1}"},
+    {"report.hint", u"。{1}"},
+    {"report.profileHint", u"文件中 {1} 行用到 {2} 的动作，当前为 {3}"},
+    {"action.ares.53.name", u"在敌方基地集结"},
+    {"action.ares.53.line", u"在敌方基地附近集合；参数为在 AISafeDistance 之上增减的格数，可为负"},
+    {"action.ares.54.name", u"回基地集结"},
+    {"action.ares.54.line",
+     u"在本方基地附近集合；参数为在 AIFriendlyDistance 之上增减的格数，可为负"},
+    {"action.ares.55.name", u"请求铁幕类超级武器"},
+    {"action.ares.55.line",
+     u"用参数所指分组中已充好的铁幕类超级武器保护队伍，快充好时等待（参数为分组编号）"},
+    {"action.ares.65.name", u"辅助电力"},
+    {"action.ares.65.line", u"永久改变所属方的电力输出，参数为电力值，可为负，多次执行会累加"},
+    {"action.ares.66.name", u"杀死驾驶员"},
+    {"action.ares.66.line", u"杀死成员车辆的驾驶员，车辆改归 Special 方；受保护的不受影响"},
+    {"action.ares.67.name", u"夺取车辆"},
+    {"action.ares.67.line", u"会驾驶或会偷车的步兵成员去占最近的车辆，得手后离队"},
+    {"action.ares.68.name", u"转换类型"},
+    {"action.ares.68.line", u"成员立即变为各自设定的脚本转换类型，没有设定的不变"},
+    {"action.ares.69.name", u"声呐显形"},
+    {"action.ares.69.line", u"成员在参数所给的帧数内不能隐形；参数 0 结束这一效果"},
+    {"action.ares.70.name", u"禁用武器"},
+    {"action.ares.70.line", u"成员在参数所给的帧数内不能开火；参数 0 结束这一效果"},
+    {"action.10000.name", u"攻击目标类型（近，反复）"},
+    {"action.10000.line", u"攻击参数所指类型的敌方目标，先打近的，直到没有为止"},
+    {"action.10001.name", u"攻击目标类型（近，一个）"},
+    {"action.10001.line", u"攻击参数所指类型的敌方目标，先打近的，成员打掉一个即结束"},
+    {"action.10002.name", u"攻击目标列表（近，反复）"},
+    {"action.10002.line", u"攻击 [AITargetTypes] 参数所指行中的类型，先打近的，直到没有为止"},
+    {"action.10003.name", u"攻击目标列表（近，一个）"},
+    {"action.10003.line", u"攻击 [AITargetTypes] 参数所指行中的类型，先打近的，成员打掉一个即结束"},
+    {"action.10004.name", u"攻击目标列表中随机一类（近）"},
+    {"action.10004.line",
+     u"从 [AITargetTypes] 参数所指行随机挑一个类型攻击，先打近的，直到没有为止"},
+    {"action.10005.name", u"攻击目标类型（远，反复）"},
+    {"action.10005.line", u"攻击参数所指类型的敌方目标，先打远的，直到没有为止"},
+    {"action.10006.name", u"攻击目标类型（远，一个）"},
+    {"action.10006.line", u"攻击参数所指类型的敌方目标，先打远的，成员打掉一个即结束"},
+    {"action.10007.name", u"攻击目标列表（远，反复）"},
+    {"action.10007.line", u"攻击 [AITargetTypes] 参数所指行中的类型，先打远的，直到没有为止"},
+    {"action.10008.name", u"攻击目标列表（远，一个）"},
+    {"action.10008.line", u"攻击 [AITargetTypes] 参数所指行中的类型，先打远的，成员打掉一个即结束"},
+    {"action.10009.name", u"攻击目标列表中随机一类（远）"},
+    {"action.10009.line",
+     u"从 [AITargetTypes] 参数所指行随机挑一个类型攻击，先打远的，直到没有为止"},
+    {"action.10010.name", u"攻击目标类型（近且威胁大，反复）"},
+    {"action.10010.line", u"攻击参数所指类型的敌方目标，先打近而威胁大的，直到没有为止"},
+    {"action.10011.name", u"攻击目标类型（近且威胁大，一个）"},
+    {"action.10011.line", u"攻击参数所指类型的敌方目标，先打近而威胁大的，成员打掉一个即结束"},
+    {"action.10012.name", u"攻击目标列表（近且威胁大，反复）"},
+    {"action.10012.line",
+     u"攻击 [AITargetTypes] 参数所指行中的类型，先打近而威胁大的，直到没有为止"},
+    {"action.10013.name", u"攻击目标列表（近且威胁大，一个）"},
+    {"action.10013.line",
+     u"攻击 [AITargetTypes] 参数所指行中的类型，先打近而威胁大的，成员打掉一个即结束"},
+    {"action.10014.name", u"攻击目标类型（远且威胁大，反复）"},
+    {"action.10014.line", u"攻击参数所指类型的敌方目标，先打远而威胁大的，直到没有为止"},
+    {"action.10015.name", u"攻击目标类型（远且威胁大，一个）"},
+    {"action.10015.line", u"攻击参数所指类型的敌方目标，先打远而威胁大的，成员打掉一个即结束"},
+    {"action.10016.name", u"攻击目标列表（远且威胁大，反复）"},
+    {"action.10016.line",
+     u"攻击 [AITargetTypes] 参数所指行中的类型，先打远而威胁大的，直到没有为止"},
+    {"action.10017.name", u"攻击目标列表（远且威胁大，一个）"},
+    {"action.10017.line",
+     u"攻击 [AITargetTypes] 参数所指行中的类型，先打远而威胁大的，成员打掉一个即结束"},
+    {"action.10050.name", u"移向敌方目标类型（近且威胁大）"},
+    {"action.10050.line", u"全队移向参数所指类型的敌方目标，先选近而威胁大的，到了足够近处结束"},
+    {"action.10051.name", u"移向敌方目标列表（近且威胁大）"},
+    {"action.10051.line", u"全队移向 [AITargetTypes] 参数所指行中类型的敌方目标，先选近而威胁大的"},
+    {"action.10052.name", u"移向敌方目标列表中随机一类（近）"},
+    {"action.10052.line",
+     u"从 [AITargetTypes] 参数所指行随机挑一个类型，全队移向这类敌方目标，先选近的"},
+    {"action.10053.name", u"移向友方目标类型（近）"},
+    {"action.10053.line", u"全队移向参数所指类型的友方目标，先选近的，到了足够近处结束"},
+    {"action.10054.name", u"移向友方目标列表（近）"},
+    {"action.10054.line", u"全队移向 [AITargetTypes] 参数所指行中类型的友方目标，先选近的"},
+    {"action.10055.name", u"移向友方目标列表中随机一类（近）"},
+    {"action.10055.line",
+     u"从 [AITargetTypes] 参数所指行随机挑一个类型，全队移向这类友方目标，先选近的"},
+    {"action.10056.name", u"移向敌方目标类型（远且威胁大）"},
+    {"action.10056.line", u"全队移向参数所指类型的敌方目标，先选远而威胁大的，到了足够近处结束"},
+    {"action.10057.name", u"移向敌方目标列表（远且威胁大）"},
+    {"action.10057.line", u"全队移向 [AITargetTypes] 参数所指行中类型的敌方目标，先选远而威胁大的"},
+    {"action.10058.name", u"移向敌方目标列表中随机一类（远）"},
+    {"action.10058.line",
+     u"从 [AITargetTypes] 参数所指行随机挑一个类型，全队移向这类敌方目标，先选远的"},
+    {"action.10059.name", u"移向友方目标类型（远）"},
+    {"action.10059.line", u"全队移向参数所指类型的友方目标，先选远的，到了足够近处结束"},
+    {"action.10060.name", u"移向友方目标列表（远）"},
+    {"action.10060.line", u"全队移向 [AITargetTypes] 参数所指行中类型的友方目标，先选远的"},
+    {"action.10061.name", u"移向友方目标列表中随机一类（远）"},
+    {"action.10061.line",
+     u"从 [AITargetTypes] 参数所指行随机挑一个类型，全队移向这类友方目标，先选远的"},
+    {"action.10100.name", u"限时区域警戒"},
+    {"action.10100.line", u"在参数所给的秒数内主动警戒附近区域，迎击来犯之敌"},
+    {"action.10101.name", u"等待弹药装满"},
+    {"action.10101.line", u"等用弹药的成员全部补满弹药再继续"},
+    {"action.10102.name", u"围绕队长集结"},
+    {"action.10102.line", u"在参数所给的秒数内守在几乎不动的队长周围"},
+    {"action.10103.name", u"登上队内运输工具"},
+    {"action.10103.line", u"能被队内运输工具装载的成员登上它们"},
+    {"action.10104.name", u"超时空传送到敌方基地"},
+    {"action.10104.line",
+     u"用超时空传送把全队送到敌方基地附近；参数为在 AISafeDistance 之上增减的格数，可为负"},
+    {"action.12000.name", u"找不到目标时等待"},
+    {"action.12000.line",
+     u"下一个 Phobos 攻击动作找不到目标时每秒重试一次，参数为重试次数，0 为不限"},
+    {"action.12001.name", u"修改目标距离"},
+    {"action.12001.line", u"下一个 Phobos 移动动作以参数所给的距离代替 CloseEnough，只用一次"},
+    {"action.12002.name", u"设置移动结束方式"},
+    {"action.12002.line",
+     u"下一个 Phobos 移动动作何时结束：0 队长到达，1 任一成员到达，2 全体到达"},
+    {"action.14000.name", u"击杀奖励触发权重"},
+    {"action.14000.line", u"下一个 Phobos 攻击动作的目标被成员打掉时，触发的当前权重加上参数"},
+    {"action.14001.name", u"增加触发权重"},
+    {"action.14001.line", u"触发的当前权重加上参数，不超出其最小和最大权重"},
+    {"action.14002.name", u"减少触发权重"},
+    {"action.14002.line", u"触发的当前权重减去参数，不超出其最小和最大权重"},
+    {"action.14003.name", u"撤销记录成功"},
+    {"action.14003.line", u"与动作 49 相反：把这次行动记为失败"},
+    {"action.14004.name", u"强制只打敌对方"},
+    {"action.14004.line",
+     u"所属方全部队伍在 Phobos 攻击和移动动作中只打敌对方与否：-1 按队伍，0 否，1 是，2 随机"},
+    {"action.16000.name", u"定时重跳本行"},
+    {"action.16000.line", u"参数所给的秒数到时重新开始当前动作，反复如此，直到动作 16002 停止"},
+    {"action.16001.name", u"定时跳到下一行"},
+    {"action.16001.line", u"参数所给的秒数到时结束当前动作，接着执行下一行"},
+    {"action.16002.name", u"停止定时跳转"},
+    {"action.16002.line", u"停止动作 16000 或 16001 开始的定时跳转"},
+    {"action.16003.name", u"随机跳过下一行"},
+    {"action.16003.line", u"按参数所给的百分比（0 到 100）跳过下一个动作"},
+    {"action.16004.name", u"随机换脚本"},
+    {"action.16004.line", u"从 [AIScriptsList] 参数所指行随机挑一个脚本，替换当前脚本"},
+    {"action.16005.name", u"回到原脚本"},
+    {"action.16005.line", u"由动作 16004 换来的脚本回到原脚本，从 16004 之后继续"},
+    {"action.devbuild.124.name", u"停止定时跳转"},
+    {"action.devbuild.124.line", u"停止动作 125 或 126 开始的定时跳转"},
+    {"action.devbuild.125.name", u"定时跳到下一行"},
+    {"action.devbuild.125.line",
+     u"参数所给的帧数到时结束当前动作，接着执行下一行（旧编号按帧计，新编号 16001 按秒计）"},
+    {"action.devbuild.126.name", u"定时重跳本行"},
+    {"action.devbuild.126.line",
+     u"参数所给的帧数到时重新开始当前动作，反复如此（旧编号按帧计，新编号 16000 按秒计）"},
+    {"migrate.framesToSeconds", u"脚本 {1} 的 “{2}”：动作 {3} 改为 {4}，参数 {5} "
+                                u"原按帧计，新编号按秒计（每秒 15 帧），没有换算，请自行核对。"},
+    {"migrate.secondsToFrames", u"脚本 {1} 的 “{2}”：动作 {3} 改为 {4}，参数 {5} "
+                                u"原按秒计，旧编号按帧计（每秒 15 帧），没有换算，请自行核对。"},
+    {"actionTable.at", u"{1} 第 {2} 行: {3}"},
+    {"actionTable.noNumber", u"没有动作编号（应为“编号=名称,种类,说明”）"},
+    {"actionTable.noName", u"动作没有名称"},
+    {"actionTable.unknownKind",
+     u"参数种类“{1}”未知（可用 "
+     u"none、number、waypoint、duration、seconds、mission、script、team、line、target、building、ph"
+     u"obos-target、ai-target-types、ai-scripts-list、variable）"},
+    {"actionTable.twice", u"动作 {1} 已在第 {2} 行写过"},
+    {"actionTable.source", u"动作表"},
+    {"actionTable.unreadable", u"动作表无法读取: {1} ({2})"},
+    {"engine.source.ares", u"Ares"},
+    {"engine.source.phobos", u"Phobos"},
+    {"engine.base", u"基础游戏"},
+    {"engine.ares", u"Ares"},
+    {"engine.phobos", u"Ares + Phobos"},
+    {"engine.phobosDevbuild", u"Ares + Phobos 旧编号"},
+    {"variable.op.0", u"设为"},
+    {"variable.op.1", u"加上"},
+    {"variable.op.2", u"减去"},
+    {"variable.op.3", u"乘以"},
+    {"variable.op.4", u"除以"},
+    {"variable.op.5", u"取模"},
+    {"variable.op.6", u"左移"},
+    {"variable.op.7", u"右移"},
+    {"variable.op.8", u"按位取反"},
+    {"variable.op.9", u"按位异或"},
+    {"variable.op.10", u"按位或"},
+    {"variable.op.11", u"按位与"},
+    {"variable.local", u"局部变量"},
+    {"variable.global", u"全局变量"},
+    {"variable.number", u"数值"},
+    {"variable.name", u"{1}{2}（{3}）"},
+    {"variable.lineNumber", u"把参数低 16 位所指的{1}“{2}”参数高 16 位的数值"},
+    {"variable.lineVariable", u"把参数低 16 位所指的{1}“{2}”参数高 16 位所指{3}的值"},
+    {"explain.seconds", u"{1} 秒"},
+    {"explain.listRowArgument", u"{1} 第 {2} 行（从 0 数起）"},
+    {"explain.variable", u"变量 {1}，高 16 位 {2}"},
+    {"phobosTarget.1", u"任何目标"},
+    {"phobosTarget.2", u"建筑"},
+    {"phobosTarget.3", u"采矿单位"},
+    {"phobosTarget.4", u"步兵"},
+    {"phobosTarget.5", u"车辆"},
+    {"phobosTarget.6", u"工厂"},
+    {"phobosTarget.7", u"基地防御"},
+    {"phobosTarget.8", u"威胁本方者"},
+    {"phobosTarget.9", u"电厂"},
+    {"phobosTarget.10", u"有人进驻的建筑"},
+    {"phobosTarget.11", u"科技建筑"},
+    {"phobosTarget.12", u"矿石精炼厂"},
+    {"phobosTarget.13", u"心灵控制者"},
+    {"phobosTarget.14", u"空中单位"},
+    {"phobosTarget.15", u"海上目标"},
+    {"phobosTarget.16", u"干扰设施"},
+    {"phobosTarget.17", u"地面车辆"},
+    {"phobosTarget.18", u"经济目标"},
+    {"phobosTarget.19", u"兵营"},
+    {"phobosTarget.20", u"战车工厂"},
+    {"phobosTarget.21", u"空军基地"},
+    {"phobosTarget.22", u"雷达"},
+    {"phobosTarget.23", u"高科技建筑"},
+    {"phobosTarget.24", u"船厂"},
+    {"phobosTarget.25", u"超级武器"},
+    {"phobosTarget.26", u"建造厂"},
+    {"phobosTarget.27", u"中立目标"},
+    {"phobosTarget.28", u"隐形或裂缝发生器"},
+    {"phobosTarget.29", u"雷达干扰者"},
+    {"phobosTarget.30", u"抑制者"},
+    {"phobosTarget.31", u"海军单位"},
+    {"phobosTarget.32", u"可移动单位"},
+    {"phobosTarget.33", u"可占领建筑"},
+    {"phobosTarget.34", u"警戒区内之敌"},
+    {"phobosTarget.35", u"战车工厂和船厂"},
+    {"phobosTarget.36", u"非防御建筑"},
+    {"building.mode.0", u"威胁最小的"},
+    {"building.mode.1", u"威胁最大的"},
+    {"building.mode.2", u"最近的"},
+    {"building.mode.3", u"最远的"},
+    {"building.unknownMode", u"选择方式 {1} 未知（应为 0 到 3）"},
+    {"building.nth", u"第 {1} 个建筑类型（从 0 数起）"},
+    {"building.withMode", u"{1}，{2}"},
+    {"building.pastEnd", u"{1}不在规则文件的 [BuildingTypes] 中（共 {2} 项），{3}"},
+    {"building.named", u"{1} {2}"},
+    {"typeKind.0", u"步兵"},
+    {"typeKind.1", u"车辆"},
+    {"typeKind.2", u"飞行器"},
+    {"typeKind.3", u"建筑"},
+    {"names.idWithName", u"{1}（{2}）"},
+    {"names.typeChoice", u"{1}{2}（{3}）"},
+    {"stringTable.notTable", u"字符串表无法使用: {1}（不是字符串表文件：开头不是“ FSC”文件头）"},
+    {"stringTable.broken", u"字符串表已损坏: {1}（第 {2} 个标签，字节 {3} 处{4}）"},
+    {"stringTable.noLabel", u"应为标签“ LBL”"},
+    {"stringTable.ended", u"文件提前结束"},
+    {"stringTable.noString", u"应为文字“ RTS”"},
+    {"stringTable.unreadable", u"字符串表无法读取: {1} ({2})"},
+    {"explain.teamKey.Name", u"队伍名称"},
+    {"explain.teamKey.Priority", u"优先级"},
+    {"explain.teamKey.Max", u"最大数量"},
+    {"explain.teamKey.VeteranLevel", u"老兵等级"},
+    {"explain.teamKey.MindControlDecision", u"心控处理"},
+    {"explain.teamKey.House", u"所属国家"},
+    {"explain.teamKey.TechLevel", u"科技等级"},
+    {"explain.teamKey.Group", u"分组"},
+    {"explain.teamKey.Loadable", u"可装载"},
+    {"explain.teamKey.OnTransOnly", u"仅运输"},
+    {"explain.teamKey.Script", u"脚本"},
+    {"explain.teamKey.TaskForce", u"人员"},
+    {"explain.notListed", u"{1}（不在列表中）"},
+    {"explain.notInRules", u"{1}（不在规则文件中）"},
+    {"explain.typeNamed", u"{1}（{2}，{3}）"},
+    {"explain.taskForceName", u"人员名称"},
+    {"explain.group", u"分组 {1}"},
+    {"explain.notCountAndType", u"不是“数量,单位类型”"},
+    {"explain.notMember", u"不是成员行"},
+    {"explain.notKeyValue", u"不是“键=值”"},
+    {"explain.empty", u"（空）"},
+    {"explain.trigger", u"触发 {1}：队伍 {2}{3}，国家 {4}，条件 {5} {6}，条件单位 {7}"},
+    {"explain.secondTeam", u"，第二队伍 {1}"},
+    {"explain.unknownCondition", u"未知"},
+    {"migrate.changed", u"改了 {1} 行的动作编号（{2} → {3}）。"},
+    {"explain.entryHead", u"{1} {2}（{3}）"},
+    {"explain.unreadable", u"文件无法读取: {1}"},
+    {"explain.includesUnread", u"包含文件没能读取: {1}"},
+    {"explain.noEntry", u"没有 ID 为 {1} 的条目\n"},
+    {"app.stringTableFilter", u"字符串表(*.csf)|*.csf|所有文件(*.*)|*.*||"},
+    {"app.stringTableKept", u"\n仍用原来的字符串表: {1}"},
+    {"app.stringTableGone", u"字符串表已不存在，不再用于 {1}:\n{2}"},
+    {"app.stringTableNotUsed", u"\n这次没有用字符串表。"},
+    {"app.actionTableChoose", u"自定义动作表..."},
+    {"app.actionTableInUse", u"自定义动作表: {1}"},
+    {"app.actionTableDrop", u"不用自定义动作表"},
+    {"app.actionTableDropped", u"\n不再用这个动作表。"},
+    {"app.actionsKept", u"\n仍按原来的动作检查: {1}"},
+    {"app.actionsOnly", u"\n这次只按 {1} 的动作检查。"},
+    {"step.migratePhobos", u"迁移到 Phobos 新编号"},
+    {"menu.stringTable", u"字符串表..."},
+    {"menu.engine", u"引擎扩展"},
+    {"menu.tools", u"工具"},
+    {"menu.migratePhobos", u"迁移到 Phobos 新编号"},
+    // The commands explain and migrate (cli/), and the task force window's member box.
+    {"cli.usage.explain",
+     u"explain: 同样读取 FILE，逐行说明每个 ID 的条目（人员、脚本、队伍或触发；两类共用的 ID\n  "
+     u"各说明一次）的每一行，同编辑器窗口的说法：成员的类型和名称、脚本动作和参数、\n  "
+     u"队伍的人员、脚本和国家、触发的队伍、国家和条件单位。\n  --rules RULES  "
+     u"按规则文件说出类型、建筑和国家的名称（Name=）\n  --csf FILE     再按字符串表 "
+     u"FILE（.csf）说出类型的 UIName= 文字，优先于 Name=\n  --format=text  "
+     u"默认：每个条目一段，每行“行号: 原文”，下一行是说明\n  --format=json  一个 UTF-8 JSON "
+     u"数组，每个条目一个对象: {\"kind\"(task-force、script、team、\n                 trigger), "
+     u"\"id\", \"file\", \"lines\": [{\"line\"(在其文件中，只在文档中时为\n                 null), "
+     u"\"text\", \"meaning\", \"refers\"(该行指向的 ID，有时才有)}]}\n  退出状态: 0 成功; 4 有 ID "
+     u"不是任何条目（其余照常说明）; 1 FILE、RULES 或字符串表无法读取，\n    "
+     u"或某个包含文件存在却无法读取; 2 用法错误。\n\n"},
+    {"cli.usage.migrate",
+     u"migrate: 像 save 一样读取 FILE，把每个脚本动作行的动作编号从 Phobos 开发版的旧编号改为\n  "
+     u"0.3 起的新编号（--from phobos --to phobos-devbuild 则反过来），别的一个字节也不改\n  "
+     u"（参数、负数参数、空白和注释照旧）；参数单位变了的动作（125、126: 帧改为秒）逐行写在\n  "
+     u"标准错误上，不换算。再像 save 一样保存，退出状态同 save。\n\n"},
+    {"taskForce.insertMember", u"插入成员"},
 };
 
 } // namespace

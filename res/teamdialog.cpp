@@ -49,7 +49,7 @@ constexpr Control kTeamControls[] = {
     Anchored(kAnchorTopRight, Label("team.mindControl", {490, 47, 48, 8}, kIdTeamMindControl)),
     Anchored(kAnchorTopRight, Edit(kIdTeamMindControl, {540, 45, 50, 14})),
     Anchored(kAnchorTopRight, Label("team.house", {490, 65, 48, 8}, kIdTeamHouse)),
-    Anchored(kAnchorTopRight, Edit(kIdTeamHouse, {540, 63, 50, 14})),
+    Anchored(kAnchorTopRight, ComboBox(kIdTeamHouse, {540, 63, 50, 150}, kNoStyle)),
     Anchored(kAnchorTopRight, Label("team.techLevel", {490, 83, 48, 8}, kIdTeamTechLevel)),
     Anchored(kAnchorTopRight, Edit(kIdTeamTechLevel, {540, 81, 50, 14})),
     Anchored(kAnchorTopRight, Label("team.group", {490, 101, 48, 8}, kIdTeamGroup)),

@@ -1,8 +1,11 @@
 #include "scripts/scriptactions.h"
 
+#include "core/entrytext.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "res/text.h"
+#include "scripts/actionprofiles.h"
+#include "scripts/buildingargument.h"
 
 #include <algorithm>
 #include <array>
@@ -62,8 +65,8 @@ constexpr ScriptAction kActions[] = {
     {43, "action.43.name", None, "action.43.line"},
     {44, "action.44.name", None, "action.44.line"},
     {45, "action.45.name", None, "action.45.line"},
-    {46, "action.46.name", Number, "action.46.line"},
-    {47, "action.47.name", Number, "action.47.line"},
+    {46, "action.46.name", Building, "action.46.line"},
+    {47, "action.47.name", Building, "action.47.line"},
     {48, "action.48.name", None, "action.48.line", ActionQuirk::Ignored},
     {49, "action.49.name", None, "action.49.line"},
     {50, "action.50.name", Duration, "action.50.line"},
@@ -72,9 +75,9 @@ constexpr ScriptAction kActions[] = {
     {53, "action.53.name", None, "action.53.line"},
     {54, "action.54.name", None, "action.54.line"},
     {55, "action.55.name", None, "action.55.line"},
-    {56, "action.56.name", Number, "action.56.line"},
+    {56, "action.56.name", Building, "action.56.line"},
     {57, "action.57.name", Target, "action.57.line"},
-    {58, "action.58.name", Number, "action.58.line"},
+    {58, "action.58.name", Building, "action.58.line"},
     {59, "action.59.name", Waypoint, "action.59.line"},
     {60, "action.60.name", None, "action.60.line"},
     {61, "action.61.name", None, "action.61.line"},
@@ -86,6 +89,19 @@ constexpr ScriptAction kActions[] = {
 constexpr std::array<std::string_view, 12> kTargetTypes = {
     "target.0", "target.1", "target.2", "target.3", "target.4",  "target.5",
     "target.6", "target.7", "target.8", "target.9", "target.10", "target.11",
+};
+
+// The extension's target types, from 1. Facts from Phobos' docs/AI-Scripting-and-Mapping.md;
+// the names are our own.
+constexpr std::array<std::string_view, 36> kPhobosTargetTypes = {
+    "phobosTarget.1",  "phobosTarget.2",  "phobosTarget.3",  "phobosTarget.4",  "phobosTarget.5",
+    "phobosTarget.6",  "phobosTarget.7",  "phobosTarget.8",  "phobosTarget.9",  "phobosTarget.10",
+    "phobosTarget.11", "phobosTarget.12", "phobosTarget.13", "phobosTarget.14", "phobosTarget.15",
+    "phobosTarget.16", "phobosTarget.17", "phobosTarget.18", "phobosTarget.19", "phobosTarget.20",
+    "phobosTarget.21", "phobosTarget.22", "phobosTarget.23", "phobosTarget.24", "phobosTarget.25",
+    "phobosTarget.26", "phobosTarget.27", "phobosTarget.28", "phobosTarget.29", "phobosTarget.30",
+    "phobosTarget.31", "phobosTarget.32", "phobosTarget.33", "phobosTarget.34", "phobosTarget.35",
+    "phobosTarget.36",
 };
 
 std::u16string Decimal(int64_t n) {
@@ -104,17 +120,25 @@ std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
     }
 }
 
-// What a list index names: the ID at that index of the list text, or where the list ends.
+// What a list index names: the ID at that index of the list text, or where the list ends. Reads
+// the list only up to the index, since every line of a script may name one.
 std::u16string ListEntry(std::string_view listText, int64_t index, std::string_view kind) {
-    const std::vector<std::string_view> ids = ListIds(listText);
-    if (index >= 0 && index < int64_t(ids.size()))
-        return res::Format("explain.listEntry", {res::Str(kind), ToWide(ids[size_t(index)])});
-    return res::Format("explain.noListEntry",
-                       {res::Str(kind), Decimal(index), Decimal(int64_t(ids.size()))});
+    int64_t count = 0;
+    for (size_t begin = 0; begin < listText.size();) {
+        const size_t lf = std::min(listText.find('\n', begin), listText.size());
+        const std::string_view line = listText.substr(begin, lf - begin);
+        begin = lf + 1;
+        const size_t equals = line.find('=');
+        if (equals == std::string_view::npos) continue;
+        if (count++ == index)
+            return res::Format("explain.listEntry",
+                               {res::Str(kind), ToWide(line.substr(equals + 1))});
+    }
+    return res::Format("explain.noListEntry", {res::Str(kind), Decimal(index), Decimal(count)});
 }
 
-std::u16string ArgumentText(const ScriptAction &action, int64_t argument,
-                            const Document &document) {
+std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const Document &document,
+                            const ModNames &names) {
     switch (action.argument) {
     case None:
         return res::Str("explain.unused");
@@ -134,8 +158,25 @@ std::u16string ArgumentText(const ScriptAction &action, int64_t argument,
         return ListEntry(document.teamListText, argument, "kind.team");
     case Line:
         return res::Format("explain.line", {Decimal(argument)});
+    case Building:
+        return ExplainBuildingArgument(argument, names);
     case Number:
         break;
+    case Seconds:
+        return res::Format("explain.seconds", {Decimal(argument)});
+    case PhobosTarget:
+        return argument >= 1 && argument <= int64_t(kPhobosTargetTypes.size())
+                   ? res::Format("explain.target",
+                                 {res::Str(kPhobosTargetTypes[size_t(argument - 1)])})
+                   : res::Format("explain.unknownTarget", {Decimal(argument)});
+    case AiTargetTypes:
+        return res::Format("explain.listRowArgument", {u"[AITargetTypes]", Decimal(argument)});
+    case AiScriptsList:
+        return res::Format("explain.listRowArgument", {u"[AIScriptsList]", Decimal(argument)});
+    case Variable:
+        // The game reads both halves as unsigned 16-bit numbers.
+        return res::Format("explain.variable",
+                           {Decimal(argument & 0xFFFF), Decimal((argument >> 16) & 0xFFFF)});
     }
     return res::Format("explain.number", {Decimal(argument)});
 }
@@ -150,7 +191,19 @@ const ScriptAction *FindScriptAction(int64_t number) {
 
 size_t TargetTypeCount() { return kTargetTypes.size(); }
 
-std::u16string ActionName(const ScriptAction &action) { return res::Str(action.name); }
+size_t PhobosTargetTypeCount() { return kPhobosTargetTypes.size(); }
+
+std::u16string ActionName(const ScriptAction &action) {
+    if (!action.ownName.empty()) return std::u16string(action.ownName);
+    if (action.variable >= 0) return VariableActionName(action.variable);
+    return res::Str(action.name);
+}
+
+std::u16string ActionDescription(const ScriptAction &action) {
+    if (!action.ownDescription.empty()) return std::u16string(action.ownDescription);
+    if (action.variable >= 0) return VariableActionLine(action.variable);
+    return res::Str(action.description);
+}
 
 std::optional<ActionLine> ParseActionLine(std::string_view line) {
     line = Unindented(line);
@@ -174,7 +227,8 @@ std::optional<ActionLine> ParseActionLine(std::string_view line) {
 }
 
 std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
-                                 const Document &document) {
+                                 const Document &document, const ActionProfile &profile,
+                                 const ModNames &names) {
     const std::vector<std::u16string_view> lines = LinesOf(fieldText);
     // "第 4 行：" and what the line is, as one text of the table.
     auto said = [number = Decimal(int64_t(lineIndex) + 1)](const std::u16string &what) {
@@ -191,45 +245,30 @@ std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
     const std::optional<ActionLine> parsed = ParseActionLine(line);
     if (!parsed) return said(res::Str("explain.notAction"));
     if (!parsed->wellFormed) return said(res::Str("explain.notTwoNumbers"));
-    const ScriptAction *action = FindScriptAction(parsed->action);
-    if (!action) return said(res::Format("explain.unknownAction", {Decimal(parsed->action)}));
+    const ScriptAction *action = profile.Find(parsed->action);
+    if (!action)
+        return said(
+            res::Format("explain.unknownAction", {Decimal(parsed->action), profile.Label()}));
     std::u16string text = res::Format(
         "explain.action", {Decimal(parsed->action), ActionName(*action), Decimal(parsed->argument),
-                           ArgumentText(*action, parsed->argument, document)});
+                           ArgumentText(*action, parsed->argument, document, names)});
     if (action->quirk == ActionQuirk::Ignored) text += res::Str("explain.ignored");
     return said(text);
 }
 
 InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action) {
-    const std::vector<std::u16string_view> lines = LinesOf(fieldText);
-    int64_t next = 0;
-    for (std::u16string_view line : lines) {
-        if (const std::optional<ActionLine> parsed = ParseActionLine(ToNarrow(line)))
-            next = std::max(next, parsed->index + 1);
-    }
-    const std::u16string added = Decimal(next) + u"=" + Decimal(action) + u",0";
-    const size_t at = size_t(std::clamp(caretLine, 0, int(lines.size()) - 1));
-    const std::u16string_view caret = lines[at];
-    // Where the caret's line ends, its LF excluded.
-    const size_t end = size_t(caret.data() - fieldText.data()) + caret.size();
-    InsertedAction inserted;
-    inserted.text.reserve(fieldText.size() + added.size() + 1);
-    inserted.text = fieldText.substr(0, end);
-    if (at + 1 == lines.size() && caret.empty()) {
-        inserted.text += added;
-        inserted.line = int(at);
-    } else {
-        inserted.text += u"\n" + added;
-        inserted.text += fieldText.substr(end);
-        inserted.line = int(at) + 1;
-    }
-    return inserted;
+    InsertedNumberedLine inserted =
+        InsertNumberedLine(fieldText, caretLine, Decimal(action) + u",0");
+    return {std::move(inserted.text), inserted.line};
 }
 
-std::vector<std::u16string> ScriptActionItems() {
+std::vector<std::u16string> ScriptActionItems(const ActionProfile &profile) {
     std::vector<std::u16string> items;
-    items.reserve(std::size(kActions));
-    for (const ScriptAction &action : kActions)
-        items.push_back(Decimal(action.number) + u" " + ActionName(action));
+    items.reserve(profile.Actions().size());
+    for (const ScriptAction &action : profile.Actions()) {
+        std::u16string item = Decimal(action.number) + u" ";
+        if (!action.source.empty()) item += u"[" + res::Str(action.source) + u"] ";
+        items.push_back(item + ActionName(action));
+    }
     return items;
 }

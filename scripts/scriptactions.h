@@ -4,6 +4,7 @@
 // shows it and the file report checks against it.
 
 #include "core/document.h"
+#include "core/modnames.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,13 @@ enum class ArgumentKind {
     Team,     // an index into the file's own team list, from 0
     Line,     // a line of this script, from 1
     Number,   // a plain number whose meaning the action's line gives
+    // The kinds the engine extensions' actions and a modder's own table add.
+    Seconds,       // a count of the game's seconds
+    Building,      // a building type and how to pick one: see buildingargument.h
+    PhobosTarget,  // one of the extension's target types 1-36, PhobosTargetTypeCount
+    AiTargetTypes, // a row of the rules file's [AITargetTypes], from 0
+    AiScriptsList, // a row of the rules file's [AIScriptsList], from 0
+    Variable,      // a variable index in the low 16 bits, a value or index in the high 16 bits
 };
 
 // What the game is known to do with an action beyond its description.
@@ -37,7 +45,18 @@ struct ScriptAction {
     ArgumentKind argument;
     std::string_view description; // the key of one line
     ActionQuirk quirk = ActionQuirk::None;
+    // The key of what gives the action, for lists ("Ares", "Phobos"); empty for the game's.
+    std::string_view source = {};
+    // A modder's table words its actions itself: these stand for the keys when not empty.
+    std::u16string_view ownName = {}, ownDescription = {};
+    // One of the extension's 72 variable operations (0-71), whose texts are made from its parts.
+    int variable = -1;
 };
+
+// The actions of an engine profile, with a modder's own table laid over them: actionprofiles.h.
+class ActionProfile;
+// The game's own actions, the profile everything falls back to.
+const ActionProfile &BaseActions();
 
 // Every action the game knows, in number order from 0 without gaps.
 std::span<const ScriptAction> ScriptActions();
@@ -45,11 +64,14 @@ std::span<const ScriptAction> ScriptActions();
 // The action with `number`, or nullptr when the table has none.
 const ScriptAction *FindScriptAction(int64_t number);
 
-// An action's name in the current language.
+// An action's name and line in the current language.
 std::u16string ActionName(const ScriptAction &action);
+std::u16string ActionDescription(const ScriptAction &action);
 
 // How many target types have a name; they run by value from 0 without gaps.
 size_t TargetTypeCount();
+// How many target types the extension's actions know; they run by value from 1 without gaps.
+size_t PhobosTargetTypeCount();
 
 // A numbered line of a script's section, read as the file report reads it.
 struct ActionLine {
@@ -66,9 +88,13 @@ std::optional<ActionLine> ParseActionLine(std::string_view line);
 
 // What the line at `lineIndex` (from 0) of a script's edit-field text means, e.g. "第 4 行：动作 3
 // 移动到路径点 — 参数 12：路径点 12". Script and team indexes are decoded by the IDs of
-// `document`'s lists. Lines that are not action lines get a short note of what they are.
+// `document`'s lists, building types by the rules file's [BuildingTypes] when `names` has one.
+// Lines that are not action lines get a short note of what they are. The actions are those of
+// `profile`.
 std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
-                                 const Document &document);
+                                 const Document &document,
+                                 const ActionProfile &profile = BaseActions(),
+                                 const ModNames &names = {});
 
 // The field text with the line "N=action,0" after the line at `caretLine` (from 0), N one more than
 // the highest numbered line of the text (0 when it has none); an empty last line takes the new
@@ -79,5 +105,6 @@ struct InsertedAction {
 };
 InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action);
 
-// The items of the action list, "编号 名称", in number order.
-std::vector<std::u16string> ScriptActionItems();
+// The items of the action list, "编号 名称", in number order; an action an extension or a table
+// gives is prefixed by it: "65 [Ares] 辅助电力".
+std::vector<std::u16string> ScriptActionItems(const ActionProfile &profile = BaseActions());

@@ -1,20 +1,30 @@
 #include "scripts/scriptwindow.h"
 
+#include "document/filereport.h"
 #include "newentry/renamedialog.h"
 #include "res/entrytextdialogs.h"
-#include "scripts/scriptactions.h"
+#include "scripts/actionprofiles.h"
 #include "ui/documentmodel.h"
 
 namespace {
 
 std::u16string ExplainLine(std::u16string_view fieldText, int line, const DocumentModel &model) {
-    return ExplainScriptLine(fieldText, line, model.document);
+    std::u16string text =
+        ExplainScriptLine(fieldText, line, model.document, model.actions, model.names());
+    // A row of the rules file's lists of lists, by its names.
+    if (model.rules) text += ActionListRowNote(fieldText, line, model.actions, *model.rules);
+    return text;
 }
 
-// The items list the actions in number order.
-InsertedLine InsertAction(std::u16string_view fieldText, int caretLine, int item) {
+std::vector<std::u16string> ActionItems(const DocumentModel &model) {
+    return ScriptActionItems(model.actions);
+}
+
+// The items list the model's actions in number order.
+InsertedLine InsertAction(std::u16string_view fieldText, int caretLine, int item,
+                          const DocumentModel &model) {
     InsertedAction inserted =
-        InsertScriptAction(fieldText, caretLine, ScriptActions()[size_t(item)].number);
+        InsertScriptAction(fieldText, caretLine, model.actions.Actions()[size_t(item)].number);
     return {std::move(inserted.text), inserted.line};
 }
 
@@ -38,7 +48,7 @@ EntryWindowKind ScriptKind() {
         .explanationId = kIdScriptExplanation,
         .explain = ExplainLine,
         .insertId = kIdScriptInsertAction,
-        .insertItems = ScriptActionItems,
+        .insertItems = ActionItems,
         .insert = InsertAction,
         .usedKind = UsedKind::Script,
         .text = kScriptTextKind,

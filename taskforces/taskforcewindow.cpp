@@ -3,13 +3,29 @@
 #include "document/filereport.h"
 #include "newentry/renamedialog.h"
 #include "res/entrytextdialogs.h"
+#include "taskforces/taskforcemembers.h"
 #include "ui/documentmodel.h"
 
 namespace {
 
-// A member line whose type the mod's rules file does not give; nothing without a rules file.
+// The member line's type by its name and kind in the mod's rules file; nothing without one.
 std::u16string ExplainLine(std::u16string_view fieldText, int line, const DocumentModel &model) {
-    return model.rules ? UnknownMemberTypeNote(fieldText, line, *model.rules) : std::u16string();
+    return ExplainMemberLine(fieldText, line, model.names());
+}
+
+std::vector<std::u16string> MemberItems(const DocumentModel &model) {
+    return TypeChoices(model.names()).items;
+}
+
+// Adds "N=1,TYPE" with the count selected, so typing the count replaces it.
+InsertedLine InsertMember(std::u16string_view fieldText, int caretLine, int item,
+                          const DocumentModel &model) {
+    const NameChoices choices = TypeChoices(model.names());
+    if (item < 0 || size_t(item) >= choices.ids.size())
+        return {std::u16string(fieldText), caretLine};
+    const InsertedNumberedLine inserted =
+        InsertTaskForceMember(fieldText, caretLine, choices.ids[size_t(item)]);
+    return {inserted.text, inserted.line, inserted.column, inserted.column + 1};
 }
 
 EntryWindowKind TaskForceKind() {
@@ -31,9 +47,9 @@ EntryWindowKind TaskForceKind() {
         .usageId = kIdTaskForceUsage,
         .explanationId = kIdTaskForceExplanation,
         .explain = ExplainLine,
-        .insertId = kNoId,
-        .insertItems = nullptr,
-        .insert = nullptr,
+        .insertId = kIdTaskForceInsertMember,
+        .insertItems = MemberItems,
+        .insert = InsertMember,
         .usedKind = UsedKind::TaskForce,
         .text = kTaskForceTextKind,
         .kindName = "kind.taskForce",

@@ -9,6 +9,7 @@
 #include "teams/teamlist.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
+#include "ui/namechoices.h"
 
 #include <algorithm>
 #include <set>
@@ -48,7 +49,21 @@ CArmy::CArmy(DocumentModel &model, gui::Dialog *owner)
     setShown(false);
     restored_ = model_.restored.connect([this] { refresh(); });
     // Triggers that change their teams change the list of the shown team.
-    changed_ = model_.changed.connect([this] { showUsage(); });
+    changed_ = model_.changed.connect([this] {
+        showUsage();
+        fillNameChoices();
+    });
+    // An item shows the name beside the ID; the box takes the ID.
+    TakeIdOnChoosing(control<gui::ComboBox>(res::kIdTeamHouse));
+    fillNameChoices();
+}
+
+void CArmy::fillNameChoices() {
+    if (choicesNamesVersion_ == model_.namesVersion) return;
+    choicesNamesVersion_ = model_.namesVersion;
+    std::vector<std::u16string> houses = CountryChoices(model_.names()).items;
+    if (model_.rules) houses.insert(houses.begin(), u"<none>");
+    control<gui::ComboBox>(res::kIdTeamHouse)->setItems(std::move(houses));
 }
 
 Document &CArmy::document() const { return model_.document; }
@@ -174,7 +189,8 @@ void CArmy::ShowTeamForm(int row, bool recordJump) {
 std::u16string CArmy::shownValue(size_t index) const {
     const int id = res::kTeamKeyIds[index];
     if (auto *box = control<gui::CheckBox>(id)) return box->isChecked() ? u"yes" : u"no";
-    if (auto *combo = control<gui::ComboBox>(id)) return combo->text();
+    if (auto *combo = control<gui::ComboBox>(id))
+        return id == res::kIdTeamHouse ? IdInBox(combo) : combo->text();
     return control<gui::Edit>(id)->text();
 }
 

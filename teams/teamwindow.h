@@ -58,6 +58,8 @@ private:
     // After the document was replaced as a whole: the list and choices filled again, and the
     // shown team shown again while it still exists.
     void refresh();
+    // 所属国家 offers the mod's countries, by name, once they changed.
+    void fillNameChoices();
     void fill();
     // The triggers that use the shown team, under the form.
     void showUsage();
@@ -78,4 +80,5 @@ private:
     TeamForm shownForm_;
     std::array<std::u16string, kTeamLayout.size()> shownTexts_;
     Signal::Connection restored_, changed_;
+    int choicesNamesVersion_ = -1;
 };

@@ -14,7 +14,7 @@ vantaedit_install "${VANTAEDIT_FUZZ_PACKAGES[@]}"
 
 build=${1:-build-fuzz}
 seconds=${FUZZ_SECONDS:-60}
-targets=(open-report-save forms rename history merge recovery)
+targets=(open-report-save forms rename history merge recovery stringtable)
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTAEDIT_DOCUMENT_ONLY=ON \
     -DVANTAEDIT_FUZZ=ON -DVANTAEDIT_WERROR=ON >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz-}" fuzz-seeds

@@ -67,6 +67,14 @@ def click(node, double=False):
     time.sleep(0.6)
 
 
+def drop_down(node):
+    """Opens a combo box's list by its arrow at the right end."""
+    x, y, w, h = extents(node)
+    run("xdotool", "mousemove", str(x + w - 8), str(y + h // 2))
+    run("xdotool", "click", "1")
+    time.sleep(0.6)
+
+
 def key(*keys):
     run("xdotool", "key", *keys)
     time.sleep(0.6)
@@ -77,8 +85,9 @@ def typed(text):
     time.sleep(0.6)
 
 
-def shot(outdir, name, node=None, frame=True, size=None):
-    """The screen, or the window of `node` with its frame, or the top-left `size` of the screen."""
+def shot(outdir, name, node=None, frame=True, size=None, below=0):
+    """The screen, or the window of `node` with its frame (and `below` pixels under it, where a
+    list that drops down may reach), or the top-left `size` of the screen."""
     path = os.path.join(outdir, name)
     time.sleep(0.8)
     if node is None and size is None:
@@ -90,6 +99,7 @@ def shot(outdir, name, node=None, frame=True, size=None):
         x, y, w, h = extents(node)
         if frame:  # the window manager's title bar and border
             x, y, w, h = x - 1, y - 22, w + 2, h + 23
+        h += below
     run("import", "-window", "root", "-crop", f"{w}x{h}+{max(x, 0)}+{max(y, 0)}", "+repage", path)
 
 
@@ -183,6 +193,36 @@ def main():
         # Another file asked for with unsaved changes: the question with Chinese buttons.
         key("ctrl+o")
         shot(outdir, "messagebox.png")
+        key("Escape")
+
+        # The mod's rules file and string table chosen from the 文件 menu.
+        folder = os.path.dirname(path)
+        for command, name in (("规则文件...", "rules.ini"), ("字符串表...", "ra2.csf")):
+            click(find("文件", within=main_frame))
+            click(find(command, within=main_frame))
+            typed(os.path.join(folder, name))
+            key("Return")
+
+        # A member line by its name, and 插入成员 open.
+        task_forces = find("派遣部队窗口", pyatspi.ROLE_DIALOG)
+        task_list = find("派遣部队列表", pyatspi.ROLE_TABLE, within=task_forces)
+        # Raised by a click on its list's empty bottom, which the team window does not cover.
+        x, y, w, h = extents(task_list)
+        run("xdotool", "mousemove", str(x + 20), str(y + h - 10), "click", "1")
+        time.sleep(0.6)
+        click(task_list.queryTable().getAccessibleAt(1, 1))
+        click(find("派遣部队内容", pyatspi.ROLE_TEXT, within=task_forces))
+        key("ctrl+Home", "Down", "Down", "Down", "Down")
+        drop_down(find("插入成员", pyatspi.ROLE_COMBO_BOX, within=task_forces))
+        shot(outdir, "taskforcenames.png", task_forces, below=120)
+        key("Escape")
+
+        # 指定国家 with the mod's countries.
+        triggers = find("触发配置窗口", pyatspi.ROLE_DIALOG)
+        trigger_list = find("触发列表", pyatspi.ROLE_TABLE, within=triggers)
+        click(trigger_list.queryTable().getAccessibleAt(2, 1))
+        drop_down(find("指定国家", pyatspi.ROLE_COMBO_BOX, within=triggers))
+        shot(outdir, "triggernames.png", triggers, below=120)
         key("Escape")
         return 0
     finally:

@@ -12,6 +12,7 @@
 #include "triggers/triggerloader.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
+#include "ui/namechoices.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -82,6 +83,23 @@ CAIT::CAIT(DocumentModel &model, gui::Dialog *owner)
       jump_(control(res::kIdTriggerJump)), copyChain_(std::make_unique<CCopyChain>(model, this)) {
     setShown(false);
     restored_ = model_.restored.connect([this] { refresh(); });
+    changed_ = model_.changed.connect([this] { fillNameChoices(); });
+    // An item shows the name beside the ID; the box takes the ID.
+    TakeIdOnChoosing(house_);
+    TakeIdOnChoosing(conditionObject_);
+    fillNameChoices();
+}
+
+void CAIT::fillNameChoices() {
+    if (choicesNamesVersion_ == model_.namesVersion) return;
+    choicesNamesVersion_ = model_.namesVersion;
+    // Without a rules file the boxes offer nothing, as before; what they show stays.
+    std::vector<std::u16string> houses = CountryChoices(model_.names()).items;
+    if (model_.rules) houses.insert(houses.begin(), u"<all>");
+    house_->setItems(std::move(houses));
+    std::vector<std::u16string> types = TypeChoices(model_.names()).items;
+    if (model_.rules) types.insert(types.begin(), u"<none>");
+    conditionObject_->setItems(std::move(types));
 }
 
 CAIT::~CAIT() = default;
@@ -210,10 +228,10 @@ TriggerForm CAIT::readForm() const {
     TriggerForm form;
     form.name = name_->text();
     form.team = team_->text();
-    form.house = house_->text();
+    form.house = IdInBox(house_);
     form.techLevel = techLevel_->text();
     form.condition = condition_->text();
-    form.conditionObject = conditionObject_->text();
+    form.conditionObject = IdInBox(conditionObject_);
     form.comparison = operator_->text();
     form.value = value_->text();
     form.baseWeight = baseWeight_->text();

@@ -53,6 +53,8 @@ private:
     // After the document was replaced as a whole: the list filled again, and the shown trigger
     // shown again while it still exists.
     void refresh();
+    // 指定国家 and 条件单位 offer the mod's countries and types, by name, once they changed.
+    void fillNameChoices();
     Document &document() const;
 
     DocumentModel &model_;
@@ -85,6 +87,7 @@ private:
     TriggerForm shownForm_;
     // Rows' comments may differ from the names in g_triggerText.
     bool commentsStale_ = false;
-    Signal::Connection restored_;
+    Signal::Connection restored_, changed_;
+    int choicesNamesVersion_ = -1;
     std::unique_ptr<CCopyChain> copyChain_;
 };

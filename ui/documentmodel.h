@@ -6,6 +6,7 @@
 #include "core/history.h"
 #include "core/usageindex.h"
 #include "document/rulesfile.h"
+#include "scripts/actionprofiles.h"
 #include "ui/signal.h"
 
 #include <optional>
@@ -24,6 +25,17 @@ public:
     History history;
     // The mod's rules file the names are checked against, while the opened file has one.
     std::optional<RulesFile> rules;
+    // The mod's string table, which gives the names the player sees, while the file has one.
+    std::optional<StringTable> strings;
+
+    // Counts the changes of the rules file and the string table, for views that list the names.
+    int namesVersion = 0;
+
+    ModNames names() const { return {rules ? &*rules : nullptr, strings ? &*strings : nullptr}; }
+
+    // The script actions the windows and the report go by: an engine's, perhaps with the mod's own
+    // table, as chosen for the opened file.
+    ActionProfile actions;
 
     // Runs `action`, which may change the document's texts, as one undo step named `name`.
     template <class Action> void Edit(std::u16string name, Action &&action) {
@@ -59,12 +71,29 @@ public:
     // The names are now checked against `content`, or against nothing.
     void SetRules(std::optional<RulesFile> content) {
         rules = std::move(content);
+        ++namesVersion;
         changed.notify();
     }
 
-    // The texts, the unsaved state, what Undo and Redo would do or the rules file may have
-    // changed.
+    // The names are now taken from `content`'s texts, or from no string table.
+    void SetStrings(std::optional<StringTable> content) {
+        strings = std::move(content);
+        ++namesVersion;
+        changed.notify();
+    }
+
+    // The script actions are now `profile`'s.
+    void SetActions(ActionProfile profile) {
+        actions = std::move(profile);
+        actionsChanged.notify();
+        changed.notify();
+    }
+
+    // The texts, the unsaved state, what Undo and Redo would do, the rules file, the string
+    // table or the actions may have changed.
     Signal changed;
+    // The script actions changed: lists of them are to be filled again.
+    Signal actionsChanged;
     // The content was replaced as a whole: lists are to be filled again from the texts.
     Signal restored;
 

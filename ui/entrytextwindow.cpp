@@ -21,8 +21,12 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
              "usage.teams", OpenTeam),
       titleId_(title_->text()) {
     if (insertBox_) {
-        insertBox_->setItems(kind_.insertItems());
+        fillInsertItems();
         insertBox_->setOnChosen([this](int item) { insertLine(item); });
+        actionsChanged_ = model_.actionsChanged.connect([this] {
+            itemsNamesVersion_ = -1;
+            fillInsertItems();
+        });
     }
     text_->setOnCaretMoved([this] { explainCaretLine(); });
     setShown(false);
@@ -32,7 +36,14 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
     changed_ = model_.changed.connect([this] {
         showUsage();
         explainCaretLine();
+        fillInsertItems();
     });
+}
+
+void EntryTextWindow::fillInsertItems() {
+    if (!insertBox_ || itemsNamesVersion_ == model_.namesVersion) return;
+    itemsNamesVersion_ = model_.namesVersion;
+    insertBox_->setItems(kind_.insertItems(model_));
 }
 
 void EntryTextWindow::explainCaretLine() {
@@ -43,11 +54,14 @@ void EntryTextWindow::explainCaretLine() {
 
 void EntryTextWindow::insertLine(int item) {
     if (!shown_) return;
-    const InsertedLine inserted = kind_.insert(text_->text(), text_->caretLine(), item);
+    const InsertedLine inserted = kind_.insert(text_->text(), text_->caretLine(), item, model_);
     text_->replaceText(inserted.text);
-    text_->setCaretLine(inserted.line);
     // The box reads as a menu again, and typing goes on in the new line.
     insertBox_->setText({});
+    if (inserted.selectFrom >= 0)
+        text_->selectInLine(inserted.line, inserted.selectFrom, inserted.selectTo);
+    else
+        text_->setCaretLine(inserted.line);
     text_->setFocus();
 }
 
@@ -138,7 +152,9 @@ void EntryTextWindow::setTitle(const std::u16string &id, const std::u16string &n
 void EntryTextWindow::onLanguageChanged() {
     pane_.SetHeaders(RegistryColumns());
     usage_.SetColumns();
-    if (insertBox_) insertBox_->setItems(kind_.insertItems());
+    itemsNamesVersion_ = -1;
+    fillInsertItems();
+    explainCaretLine();
 }
 
 void EntryTextWindow::SaveEntryText() {

@@ -29,12 +29,17 @@ using LineExplainer = std::u16string (*)(std::u16string_view fieldText, int line
                                          const DocumentModel &model);
 
 // The field's text with the line that item `item` of the insert box stands for added after line
-// `caretLine`, and the index of the added line.
+// `caretLine`, and the index of the added line; with `selectFrom` and `selectTo`, the characters of
+// the new line to select (else the caret goes to its end).
 struct InsertedLine {
     std::u16string text;
     int line = 0;
+    int selectFrom = -1, selectTo = -1;
 };
-using LineInserter = InsertedLine (*)(std::u16string_view fieldText, int caretLine, int item);
+using LineInserter = InsertedLine (*)(std::u16string_view fieldText, int caretLine, int item,
+                                      const DocumentModel &model);
+// The insert box's items, as the model stands (its actions and the mod's names).
+using InsertItems = std::vector<std::u16string> (*)(const DocumentModel &model);
 
 struct EntryWindowKind {
     int templateId;
@@ -45,7 +50,7 @@ struct EntryWindowKind {
     LineExplainer explain;
     // A combo box whose items add a line to the field; res::kNoId for none.
     int insertId;
-    std::vector<std::u16string> (*insertItems)() = nullptr; // in the current language
+    InsertItems insertItems; // filled again when the model's actions or names change
     LineInserter insert;
     UsedKind usedKind; // which teams use an entry: by their TaskForce= or Script=
     EntryTextKind text;
@@ -102,6 +107,8 @@ private:
     void explainCaretLine();
     // Adds the line of insert box item `item` after the caret's line, as one edit of the field.
     void insertLine(int item);
+    // The insert box's items from the mod's names, when they changed since they were taken.
+    void fillInsertItems();
     // After the document was replaced as a whole: the list filled again, and the shown entry
     // shown again while it still exists.
     void refresh();
@@ -119,5 +126,6 @@ private:
     // The ID that Save and Tidy work on: what the title shows, without a note after it.
     std::u16string titleId_;
     bool shown_ = false;
-    Signal::Connection restored_, changed_;
+    Signal::Connection restored_, changed_, actionsChanged_;
+    int itemsNamesVersion_ = -1; // the names the insert box's items were taken from
 };

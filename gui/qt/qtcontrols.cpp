@@ -2,6 +2,7 @@
 
 #include "gui/qt/qttext.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QHeaderView>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolTip>
@@ -134,6 +136,16 @@ public:
         QTextCursor cursor(
             w_->document()->findBlockByNumber(std::clamp(line, 0, w_->blockCount() - 1)));
         cursor.movePosition(QTextCursor::EndOfBlock);
+        w_->setTextCursor(cursor);
+        w_->ensureCursorVisible();
+    }
+    void selectInLine(int line, int from, int to) override {
+        const QTextBlock block =
+            w_->document()->findBlockByNumber(std::clamp(line, 0, w_->blockCount() - 1));
+        const int length = block.length() - 1;
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + std::clamp(from, 0, length));
+        cursor.setPosition(block.position() + std::clamp(to, 0, length), QTextCursor::KeepAnchor);
         w_->setTextCursor(cursor);
         w_->ensureCursorVisible();
     }
@@ -380,6 +392,17 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent) {
     }();
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+}
+
+void ComboBox::showPopup() {
+    const QFontMetrics metrics = view()->fontMetrics();
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
+    const int margins =
+        4 * metrics.averageCharWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    view()->setMinimumWidth(std::max(width(), widest + margins));
+    QComboBox::showPopup();
 }
 
 std::unique_ptr<Control> MakeLabelHandle(QLabel *label) {

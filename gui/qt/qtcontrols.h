@@ -86,6 +86,9 @@ class ComboBox : public QComboBox {
 
 public:
     explicit ComboBox(QWidget *parent);
+
+    // The list opens wide enough for its items, which may name things beside their IDs.
+    void showPopup() override;
 };
 
 // The handles over the widgets, made by the window that creates the widgets.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QDropEvent>
 #include <QFontMetrics>
@@ -276,6 +277,12 @@ QWidget *Window::createControl(const res::Control &control) {
     }
     case res::Kind::ComboBox: {
         auto *combo = new ComboBox(client_);
+        if (control.style & res::kFilterAsTyped) {
+            // Thousands of types: a list of those whose ID or name holds what was typed.
+            combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+            combo->completer()->setFilterMode(Qt::MatchContains);
+            combo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+        }
         handle = MakeComboBoxHandle(combo, (control.style & res::kSorted) != 0);
         auto *box = static_cast<gui::ComboBox *>(handle.get());
         std::vector<std::u16string> items;

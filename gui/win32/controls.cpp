@@ -142,6 +142,18 @@ public:
         SendMessageW(window_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
         SendMessageW(window_, EM_SCROLLCARET, 0, 0);
     }
+    void selectInLine(int line, int from, int to) override {
+        const std::wstring text = textTo(-1);
+        LONG start = 0;
+        for (int at = 0; at < line && start < LONG(text.size()); ++start)
+            if (text[size_t(start)] == L'\r') ++at;
+        LONG end = start;
+        while (end < LONG(text.size()) && text[size_t(end)] != L'\r')
+            ++end;
+        CHARRANGE range = {std::min(start + from, end), std::min(start + to, end)};
+        SendMessageW(window_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        SendMessageW(window_, EM_SCROLLCARET, 0, 0);
+    }
     void setOnCaretMoved(std::function<void()> moved) override { moved_ = std::move(moved); }
     void command(int code) override {
         if (code == EN_CHANGE && moved_) moved_();

@@ -292,6 +292,11 @@ TEST(Cli, CheckJsonText) {
     CliRun json = RunCli("check --format=json odd.ini clean.ini", dir.path());
     EXPECT_EQ(json.status, 3);
     EXPECT_EQ(json.out, R"({
+    "actions": {
+        "actions": 65,
+        "engine": "base",
+        "name": "基础游戏"
+    },
     "files": [
         {
             "file": "odd.ini",
@@ -405,7 +410,7 @@ TEST(Cli, CheckWithRules) {
         {"check --format=gcc --rules rules.ini ai.ini", 3, unknown},
         {"check --rules rules.ini ai.ini", 3,
          "检查文件: " + (dir / "ai.ini").string() + "（规则文件: " + (dir / "rules.ini").string() +
-             "，1 个单位和建筑类型，0 个国家）\n"},
+             "，1 个单位和建筑类型，0 个国家；动作表: 基础游戏）\n"},
         {"check --format=json --rules rules.ini ai.ini", 3, "\"types\": 1"},
         {"check --format=gcc --rules empty.ini ai.ini", 0,
          "empty.ini: warning: 规则文件 " + (dir / "empty.ini").string() + " 中没有"},
@@ -429,6 +434,174 @@ TEST(Cli, CheckWithRules) {
     // The reason goes where the user reads it.
     EXPECT_NE(RunCli("check --rules none.ini ai.ini", dir.path()).err.find("规则文件无法读取"),
               std::string::npos);
+}
+
+// A string table given to check is read; one that cannot be read fails the run as a rules file.
+TEST(Cli, CheckWithAStringTable) {
+    TempDir dir;
+    WriteBytes(dir / "ai.ini", kFile);
+    WriteBytes(dir / "ra2.csf", StringTableBytes({{"Name:E1", {U16("美国大兵")}, ""}}));
+    WriteBytes(dir / "bad.csf", StringTableBytes({{"A", {u"abc"}, ""}}).substr(0, 30));
+    const struct {
+        std::string args;
+        int status;
+        std::string out;
+    } rows[] = {
+        {"check --format=json --csf ra2.csf ai.ini", 3, "\"texts\": 1"},
+        {"check --format=gcc --csf bad.csf ai.ini", 1,
+         "bad.csf: error: 字符串表已损坏: " + (dir / "bad.csf").string()},
+        {"check --format=json --csf bad.csf ai.ini", 1, "\"error\": \"字符串表已损坏: "},
+        {"check --csf ai.ini", 2, ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args);
+        const CliRun run = RunCli(row.args, dir.path());
+        EXPECT_EQ(run.status, row.status) << run.err;
+        if (row.out.empty())
+            EXPECT_EQ(run.out, "");
+        else
+            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
+    }
+}
+
+// explain: every line of the named entries with the window's words, in both formats.
+TEST(Cli, Explain) {
+    TempDir dir;
+    WriteBytes(
+        dir / "ai.ini",
+        "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n\r\n0=3,HTNK\r\n[ScriptTypes]\r\n0=S\r\n"
+        "[S]\r\nName=s\r\n0=58,131073\r\n1=17,0\r\n[TeamTypes]\r\n0=T\r\n[T]\r\n"
+        "TaskForce=F\r\nScript=S\r\nHouse=Americans\r\n[AITriggerTypes]\r\n"
+        "A=n,T,<all>,0,1,HTNK,0000000002000000000000000000000000000000000000000000000000000000,"
+        "5,5,5,1,0,0,0,<none>,1,1,1\r\n");
+    WriteBytes(dir / "rules.ini", "[VehicleTypes]\r\n0=HTNK\r\n[BuildingTypes]\r\n0=GACNST\r\n"
+                                  "1=GAPOWR\r\n[HTNK]\r\nName=Grizzly Battle Tank\r\n"
+                                  "UIName=Name:HTNK\r\n[Countries]\r\n0=Americans\r\n");
+    WriteBytes(dir / "ra2.csf", StringTableBytes({{"Name:HTNK", {U16("灰熊坦克")}, ""}}));
+    const struct {
+        std::string args;
+        int status;
+        std::vector<std::string> out;
+    } rows[] = {
+        {"explain ai.ini F",
+         0,
+         {"人员 F（ai.ini）\n  3: [F]\n      小节头\n", "  6: 0=3,HTNK\n      3 × HTNK\n"}},
+        {"explain --rules rules.ini ai.ini F S",
+         0,
+         {"  6: 0=3,HTNK\n      3 × HTNK（Grizzly Battle Tank，车辆）\n",
+          "  11: 0=58,131073\n      动作 58 移动到本方建筑 — 参数 131073：最近的 GAPOWR\n"}},
+        {"explain --rules rules.ini --csf ra2.csf ai.ini F", 0, {"3 × HTNK（灰熊坦克，车辆）"}},
+        {"explain --format=json --rules rules.ini ai.ini T A S",
+         0,
+         {"\"kind\": \"team\"", "\"kind\": \"trigger\"", "\"line\": 20,",
+          "\"refers\": [\n                    \"T\",\n                    \"HTNK\"\n",
+          "\"refers\": [\n                    \"GAPOWR\"\n", "\"meaning\": \"人员 F（f）\""}},
+        {"explain ai.ini F Nothing", 4, {"人员 F"}},
+        {"explain none.ini F", 1, {}},
+        {"explain --rules none.ini ai.ini F", 1, {}},
+        {"explain --format=json --csf rules.ini ai.ini F", 1, {"[]\n"}},
+        {"explain ai.ini", 2, {}},
+        {"explain --format=gcc ai.ini F", 2, {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args);
+        const CliRun run = RunCli(row.args, dir.path());
+        EXPECT_EQ(run.status, row.status) << run.err;
+        if (row.out.empty()) {
+            EXPECT_EQ(run.out, "");
+        }
+        for (const std::string &part : row.out)
+            EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;
+    }
+    EXPECT_NE(RunCli("explain ai.ini Nothing", dir.path()).err.find("没有 ID 为 Nothing 的条目"),
+              std::string::npos);
+    // The JSON is one array of entries with their lines.
+    const QJsonDocument json = QJsonDocument::fromJson(
+        QByteArray::fromStdString(RunCli("explain --format=json ai.ini S A", dir.path()).out));
+    ASSERT_TRUE(json.isArray());
+    EXPECT_EQ(json.array().size(), 2);
+    const QJsonObject script = json.array()[0].toObject();
+    EXPECT_EQ(script[QStringLiteral("id")].toString(), QStringLiteral("S"));
+    EXPECT_EQ(script[QStringLiteral("lines")].toArray().size(), 4);
+    EXPECT_EQ(
+        script[QStringLiteral("lines")].toArray()[3].toObject()[QStringLiteral("line")].toInt(),
+        12);
+}
+
+TEST(Cli, CheckWithEngineAndActionTable) {
+    TempDir dir;
+    // Actions of the old Phobos numbering, one of Ares, and the game's own.
+    WriteBytes(dir / "ai.ini", "[ScriptTypes]\r\n0=S\r\n[S]\r\n0=74,3\r\n1=500,-5\r\n"
+                               "2=65,100\r\n3=3,1\r\n");
+    WriteBytes(dir / "fork.ini", "[ScriptActions]\r\n74=自己的动作,number,说明\r\n"
+                                 "500=另一个,variable,说明\r\n");
+    WriteBytes(dir / "broken.ini", "[ScriptActions]\r\n74=名称,frames,说明\r\n");
+    const std::string first = "检查文件: " + (dir / "ai.ini").string();
+    const struct {
+        std::string args;
+        int status;
+        std::string out;
+    } rows[] = {
+        {"check ai.ini", 3,
+         first + "（动作表: 基础游戏）。文件中 3 行用到 Ares + Phobos 旧编号 的动作，当前为 "
+                 "基础游戏\n"},
+        {"check --engine phobos ai.ini", 3,
+         first + "（动作表: Ares + Phobos）。文件中 2 行用到 Ares + Phobos 旧编号 的动作，当前为 "
+                 "Ares + Phobos\n"},
+        {"check --engine phobos-devbuild ai.ini", 0, first + "（动作表: Ares + Phobos 旧编号）\n"},
+        {"check --engine ares --actions fork.ini ai.ini", 0,
+         first + "（动作表: Ares + fork.ini）\n"},
+        {"check --format=gcc ai.ini", 3,
+         "ai.ini: note: 文件中 3 行用到 Ares + Phobos 旧编号 的动作，当前为 基础游戏 "
+         "[engine-hint]\nai.ini:4: warning: S: 动作行“0=74,3”的动作 74 不在动作表（基础游戏）中。"},
+        {"check --format=json --engine phobos-devbuild ai.ini", 0,
+         "\"engine\": \"phobos-devbuild\",\n        \"name\": \"Ares + Phobos 旧编号\""},
+        {"check --format=json --engine ares --actions fork.ini ai.ini", 0,
+         "\"table\": \"fork.ini\""},
+        {"check --actions broken.ini ai.ini", 1, ""},
+        {"check --format=gcc --actions broken.ini ai.ini", 1,
+         "broken.ini: error: broken.ini 第 2 行: 参数种类“frames”未知"},
+        {"check --format=json --actions none.ini ai.ini", 1,
+         "\"error\": \"动作表无法读取: none.ini"},
+        {"check --engine phobos3 ai.ini", 2, ""},
+        {"check --engine ai.ini", 2, ""},
+        {"check --actions ai.ini", 2, ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args);
+        const CliRun run = RunCli(row.args, dir.path());
+        EXPECT_EQ(run.status, row.status) << run.err;
+        if (row.out.empty())
+            EXPECT_EQ(run.out, "");
+        else
+            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
+    }
+    EXPECT_NE(
+        RunCli("check --actions broken.ini ai.ini", dir.path()).err.find("broken.ini 第 2 行"),
+        std::string::npos);
+}
+
+TEST(Cli, MigrateMovesOnlyTheActionNumbers) {
+    TempDir dir;
+    const std::string before = "[ScriptTypes]\r\n0=S\r\n[S]\r\nName=s\r\n0=74,3 ; 注释\r\n"
+                               "1=  500 ,-5\r\n2=125,30\r\n3=3,1\r\n";
+    const std::string after = "[S]\r\nName=s\r\n0=10010,3 ; 注释\r\n1=  18000 ,-5\r\n2=16001,30\r\n"
+                              "3=3,1\r\n";
+    WriteBytes(dir / "ai.ini", before);
+    const CliRun run = RunCli("migrate --from phobos-devbuild --to phobos ai.ini", dir.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("“2=125,30”：动作 125 改为 16001"), std::string::npos) << run.err;
+    EXPECT_NE(ReadBytes(dir / "ai.ini").find(after), std::string::npos)
+        << ReadBytes(dir / "ai.ini");
+    // And back.
+    ASSERT_EQ(RunCli("migrate --from phobos --to phobos-devbuild ai.ini", dir.path()).status, 0);
+    EXPECT_NE(ReadBytes(dir / "ai.ini").find("0=74,3 ; 注释\r\n1=  500 ,-5\r\n2=125,30\r\n"),
+              std::string::npos);
+    for (const char *args : {"migrate ai.ini", "migrate --from ares --to phobos ai.ini",
+                             "migrate --from phobos-devbuild --to phobos",
+                             "migrate --from phobos-devbuild --to base ai.ini"})
+        EXPECT_EQ(RunCli(args, dir.path()).status, 2) << args;
+    EXPECT_EQ(RunCli("migrate --from phobos-devbuild --to phobos none.ini", dir.path()).status, 1);
 }
 
 TEST(Cli, RenameAsTheEditorRenames) {

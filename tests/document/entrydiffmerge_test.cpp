@@ -87,7 +87,7 @@ TEST(EntryDiff, OneRowPerRule) {
                   ",60.000000,30.000000,50.000000,1,0,0,0,<none>,1,1,0\n"),
          "changed trigger TR1 team:TA>TB weight:50.000000>60.000000 hard:1>0"},
         {"a task force's lines", File(kTeams, "[TaskForces]\n0=TF1\n[TF1]\nName=tf\n0=2,HTNK\n"),
-         "changed taskforce TF1 -0=1,HTNK +0=2,HTNK"},
+         "changed task-force TF1 -0=1,HTNK +0=2,HTNK"},
         {"a script's lines, only those between the first and the last that differ",
          File(kTeams, kTaskForces, "[ScriptTypes]\n0=SC1\n[SC1]\nName=s\n0=0,2\n1=3,13\n2=11,5\n"),
          "changed script SC1 -1=3,12 +1=3,13"},

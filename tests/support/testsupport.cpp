@@ -73,4 +73,30 @@ std::u16string U16(const std::string &utf8) { return platform::Utf8ToWide(utf8);
 
 std::string U8(const std::u16string &utf16) { return platform::WideToUtf8(utf16); }
 
+namespace {
+
+std::string LittleEndian(uint32_t n) {
+    return {char(n & 0xff), char(n >> 8 & 0xff), char(n >> 16 & 0xff), char(n >> 24)};
+}
+
+} // namespace
+
+std::string StringTableBytes(const std::vector<CsfLabel> &labels) {
+    std::string bytes = " FSC" + LittleEndian(3) + LittleEndian(uint32_t(labels.size())) +
+                        LittleEndian(0) + LittleEndian(0) + LittleEndian(0);
+    for (const CsfLabel &label : labels) {
+        bytes += " LBL" + LittleEndian(uint32_t(label.texts.size())) +
+                 LittleEndian(uint32_t(label.name.size())) + label.name;
+        for (const std::u16string &text : label.texts) {
+            bytes += (label.extra.empty() ? " RTS" : "WRTS") + LittleEndian(uint32_t(text.size()));
+            // The game stores every byte of the text inverted.
+            for (char16_t unit : text)
+                bytes += {char(~unit & 0xff), char(~unit >> 8 & 0xff)};
+            if (!label.extra.empty())
+                bytes += LittleEndian(uint32_t(label.extra.size())) + label.extra;
+        }
+    }
+    return bytes;
+}
+
 } // namespace testsupport

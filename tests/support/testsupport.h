@@ -53,6 +53,15 @@ private:
     std::vector<platform::MessageBoxRequest> shown_;
 };
 
+// A string table file (.csf) of these labels, in the game's layout: each label with its strings,
+// written as "WRTS" with the extra value when there is one.
+struct CsfLabel {
+    std::string name;
+    std::vector<std::u16string> texts;
+    std::string extra;
+};
+std::string StringTableBytes(const std::vector<CsfLabel> &labels);
+
 #ifndef _WIN32
 // Runs `action` with files limited to `bytes`: a write past the limit fails part-way, as on a
 // full disk.

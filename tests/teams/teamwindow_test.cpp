@@ -108,8 +108,8 @@ void TeamWindowTest::showsATeamAsItsSectionHasIt() {
     click(0);
     QVERIFY(box(flag(0))->isChecked());  // Full=yes
     QVERIFY(!box(flag(1))->isChecked()); // Annoyance=Yes
-    QCOMPARE(edit(res::kIdTeamHouse)->text(), QStringLiteral("Reds"));
-    QCOMPARE(edit(res::kIdTeamHouse)->accessibleName(), QStringLiteral("所属国家"));
+    QCOMPARE(combo(res::kIdTeamHouse)->currentText(), QStringLiteral("Reds"));
+    QCOMPARE(combo(res::kIdTeamHouse)->accessibleName(), QStringLiteral("所属国家"));
     QCOMPARE(edit(res::kIdTeamVeteranLevel)->text(), QStringLiteral("1")); // absent: the usual
     QVERIFY(!box(res::kIdTeamLoadable)->isChecked());
 }
