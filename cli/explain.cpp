@@ -1,5 +1,6 @@
 #include "cli/explain.h"
 
+#include "cli/actionsoption.h"
 #include "cli/json.h"
 #include "core/document.h"
 #include "core/initext.h"
@@ -92,8 +93,12 @@ int Explain(int argc, char **argv, int (*usage)()) {
     bool json = false;
     const char *rulesArgument = nullptr;
     const char *stringsArgument = nullptr;
+    ActionsOption actions;
     std::vector<const char *> operands;
     for (int i = 2; i < argc; ++i) {
+        const ActionsOption::Parsed parsed = actions.Parse(argc, argv, i);
+        if (parsed == ActionsOption::Parsed::BadUsage) return usage();
+        if (parsed == ActionsOption::Parsed::Taken) continue;
         if (std::strcmp(argv[i], "--rules") == 0 || std::strcmp(argv[i], "--csf") == 0) {
             const char *&given = argv[i][2] == 'r' ? rulesArgument : stringsArgument;
             if (i + 1 == argc || !*argv[i + 1] || given) return usage();
@@ -128,6 +133,8 @@ int Explain(int argc, char **argv, int (*usage)()) {
         if (!read.table) return fail(read.error);
         strings = std::move(read.table);
     }
+    const std::optional<ActionProfile> profile = actions.Profile();
+    if (!profile) return fail(actions.read.error);
     Document document;
     document.openedPath = platform::AbsolutePathOf(operands[0]);
     LoadOpenedFile(document, true);
@@ -135,7 +142,8 @@ int Explain(int argc, char **argv, int (*usage)()) {
     if (!document.unreadIncludes.empty())
         return fail(u"包含文件没能读取: " + document.unreadIncludes);
 
-    EntryExplainer explainer(document, {rules ? &*rules : nullptr, strings ? &*strings : nullptr});
+    EntryExplainer explainer(document, {rules ? &*rules : nullptr, strings ? &*strings : nullptr},
+                             *profile);
     std::vector<ExplainedEntry> entries;
     int status = 0;
     for (size_t i = 1; i < operands.size(); ++i) {

@@ -2,6 +2,7 @@
 // the file report, without any window. Messages the editor would show in a box go to standard
 // error.
 
+#include "cli/actionsoption.h"
 #include "cli/commands.h"
 #include "cli/diff.h"
 #include "cli/explain.h"
@@ -18,7 +19,6 @@
 #include "platform/codepage.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
-#include "scripts/actiontable.h"
 
 #include <algorithm>
 #include <array>
@@ -43,7 +43,8 @@ const char kUsage[] =
     "      vantaedit-cli copy-chain [--split] [--no-autodetect] FILE TRIGGER COPY...\n"
     "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--csf FILE] [--engine NAME]\n"
     "                          [--actions TABLE] [--format=text|gcc|json] FILE...\n"
-    "      vantaedit-cli explain [--rules RULES] [--csf FILE] [--format=text|json] FILE ID...\n"
+    "      vantaedit-cli explain [--rules RULES] [--csf FILE] [--engine NAME] [--actions TABLE]\n"
+    "                            [--format=text|json] FILE ID...\n"
     "      vantaedit-cli migrate --from phobos-devbuild --to phobos [--split] [--no-autodetect] "
     "FILE\n"
     "      vantaedit-cli diff [--format=text|json] OLD NEW\n"
@@ -133,14 +134,15 @@ const char kUsage[] =
     "  队伍的人员、脚本和国家、触发的队伍、国家和条件单位。\n"
     "  --rules RULES  按规则文件说出类型、建筑和国家的名称（Name=）\n"
     "  --csf FILE     再按字符串表 FILE（.csf）说出类型的 UIName= 文字，优先于 Name=\n"
+    "  --engine NAME, --actions TABLE  按哪套脚本动作说明脚本行，同 check（用法和错误也相同）\n"
     "  --format=text  默认：每个条目一段，每行“行号: 原文”，下一行是说明\n"
     "  --format=json  一个 UTF-8 JSON 数组，每个条目一个对象: "
     "{\"kind\"(task-force、script、team、\n"
     "                 trigger), \"id\", \"file\", \"lines\": "
     "[{\"line\"(在其文件中，只在文档中时为\n"
     "                 null), \"text\", \"meaning\", \"refers\"(该行指向的 ID，有时才有)}]}\n"
-    "  退出状态: 0 成功; 4 有 ID 不是任何条目（其余照常说明）; 1 FILE、RULES 或字符串表无法读取，\n"
-    "    或某个包含文件存在却无法读取; 2 用法错误。\n"
+    "  退出状态: 0 成功; 4 有 ID 不是任何条目（其余照常说明）; 1 FILE、RULES、字符串表或动作表\n"
+    "    无法读取（动作表有读不懂的行也算），或某个包含文件存在却无法读取; 2 用法错误。\n"
     "migrate: 像 save 一样读取 FILE，把每个脚本动作行的动作编号从 Phobos 开发版的旧编号改为\n"
     "  0.3 起的新编号（--from phobos --to phobos-devbuild 则反过来），别的一个字节也不改\n"
     "  （参数、负数参数、空白和注释照旧）；参数单位变了的动作（125、126: 帧改为秒）逐行写在\n"
@@ -303,15 +305,8 @@ void PrintText(const std::vector<Checked> &files) {
     }
 }
 
-// The action table of a run: as given on the command line, and what reading it gave.
-struct Actions {
-    Engine engine = Engine::Base;
-    std::string argument; // empty without --actions
-    ActionTableRead read;
-};
-
 void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strings *strings,
-              const Actions &actions) {
+              const ActionsOption &actions) {
     if (!actions.argument.empty() && !actions.read.table)
         Print(stdout, actions.argument + ": error: " + Utf8(actions.read.error) +
                           " [unreadable-actions]\n");
@@ -340,7 +335,7 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strin
 }
 
 void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules,
-               const Strings *strings, const Actions &actions, const ActionProfile *profile) {
+               const Strings *strings, const ActionsOption &actions, const ActionProfile *profile) {
     Json::Array checkedFiles;
     for (const Checked &checked : files) {
         Json::Object file{{"file", checked.argument}, {"status", checked.status}};
@@ -405,10 +400,12 @@ int Check(int argc, char **argv) {
     Format format = Format::Text;
     std::optional<Rules> rules;
     std::optional<Strings> strings;
-    Actions actions;
-    bool engineGiven = false;
+    ActionsOption actions;
     std::vector<const char *> files;
     for (int i = 2; i < argc; ++i) {
+        const ActionsOption::Parsed parsed = actions.Parse(argc, argv, i);
+        if (parsed == ActionsOption::Parsed::BadUsage) return Usage(stderr, 2);
+        if (parsed == ActionsOption::Parsed::Taken) continue;
         if (std::strcmp(argv[i], "--no-autodetect") == 0) {
             autodetect = false;
         } else if (std::strcmp(argv[i], "--csf") == 0) {
@@ -417,16 +414,6 @@ int Check(int argc, char **argv) {
         } else if (std::strcmp(argv[i], "--rules") == 0) {
             if (i + 1 == argc || !*argv[i + 1] || rules) return Usage(stderr, 2);
             rules.emplace().argument = argv[++i];
-        } else if (std::strcmp(argv[i], "--engine") == 0) {
-            if (i + 1 == argc || engineGiven) return Usage(stderr, 2);
-            const std::optional<Engine> engine = EngineNamed(argv[++i]);
-            if (!engine) return Usage(stderr, 2);
-            actions.engine = *engine;
-            engineGiven = true;
-        } else if (std::strcmp(argv[i], "--actions") == 0) {
-            if (i + 1 == argc || !*argv[i + 1] || !actions.argument.empty())
-                return Usage(stderr, 2);
-            actions.argument = argv[++i];
         } else if (std::strcmp(argv[i], "--format=text") == 0) {
             format = Format::Text;
         } else if (std::strcmp(argv[i], "--format=gcc") == 0) {
@@ -450,14 +437,7 @@ int Check(int argc, char **argv) {
     if (strings)
         strings->read = ReadStringTable(platform::AbsolutePathOf(strings->argument.c_str()));
     const RulesFile *names = rules && rules->read.rules ? &*rules->read.rules : nullptr;
-    std::optional<ActionProfile> profile;
-    if (!actions.argument.empty()) {
-        // Named as the command line names it, in messages and in the report.
-        actions.read = ReadActionTable(Wide(actions.argument.c_str()));
-        if (actions.read.table) profile.emplace(actions.engine, &*actions.read.table);
-    } else {
-        profile.emplace(actions.engine);
-    }
+    std::optional<ActionProfile> profile = actions.Profile();
     if (strings && !strings->read.table) {
         // A string table the user named but that cannot be read fails the run as a rules file does.
         status = 1;
