@@ -872,30 +872,6 @@ std::u16string ExplainMemberLine(std::u16string_view fieldText, int lineIndex,
            std::u16string(TypeKindLabel(found->kind)) + u"）";
 }
 
-std::u16string ActionListRowNote(std::u16string_view fieldText, int lineIndex,
-                                 const ActionProfile &actions, const RulesFile &rules) {
-    size_t begin = 0;
-    for (int line = 0; line < lineIndex && begin != std::u16string_view::npos; ++line) {
-        begin = fieldText.find(u'\n', begin);
-        if (begin != std::u16string_view::npos) ++begin;
-    }
-    if (lineIndex < 0 || begin == std::u16string_view::npos) return {};
-    const std::string row = ToNarrow(fieldText.substr(begin, fieldText.find(u'\n', begin) - begin));
-    const std::optional<ActionLine> parsed = ParseActionLine(row);
-    const ScriptAction *action =
-        parsed && parsed->wellFormed ? actions.Find(parsed->action) : nullptr;
-    if (!action || (action->argument != ArgumentKind::AiTargetTypes &&
-                    action->argument != ArgumentKind::AiScriptsList))
-        return {};
-    const bool targets = action->argument == ArgumentKind::AiTargetTypes;
-    const std::vector<std::string> &rows = targets ? rules.aiTargetTypes : rules.aiScriptsList;
-    const std::u16string list = targets ? u"[AITargetTypes]" : u"[AIScriptsList]";
-    const int64_t index = parsed->argument;
-    if (index >= 0 && index < int64_t(rows.size()))
-        return u"；" + list + u" 第 " + Number(int(index)) + u" 行：" + ToWide(rows[size_t(index)]);
-    return u"；规则文件的 " + list + u" 没有这一行（共 " + Number(int(rows.size())) + u" 行）";
-}
-
 std::string_view FindingKindName(FindingKind kind) { return kKindTexts[size_t(kind)].name; }
 std::u16string_view FindingKindLabel(FindingKind kind) { return kKindTexts[size_t(kind)].label; }
 FindingGroup GroupOf(FindingKind kind) { return kKindTexts[size_t(kind)].group; }

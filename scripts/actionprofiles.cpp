@@ -132,10 +132,16 @@ constexpr std::array<std::u16string_view, 12> kOperations = {
 };
 struct VariableBlock {
     std::u16string_view target, operand;
+    VariableScope targetScope, operandScope;
 };
+constexpr VariableScope kLocal = VariableScope::Local, kGlobal = VariableScope::Global;
 constexpr VariableBlock kVariableBlocks[] = {
-    {u"局部变量", u"数值"},     {u"全局变量", u"数值"},     {u"局部变量", u"局部变量"},
-    {u"全局变量", u"局部变量"}, {u"局部变量", u"全局变量"}, {u"全局变量", u"全局变量"},
+    {u"局部变量", u"数值", kLocal, VariableScope::Number},
+    {u"全局变量", u"数值", kGlobal, VariableScope::Number},
+    {u"局部变量", u"局部变量", kLocal, kLocal},
+    {u"全局变量", u"局部变量", kGlobal, kLocal},
+    {u"局部变量", u"全局变量", kLocal, kGlobal},
+    {u"全局变量", u"全局变量", kGlobal, kGlobal},
 };
 
 // The development builds before Phobos 0.3 numbered the same actions otherwise. The pairs follow
@@ -188,8 +194,15 @@ const VariableTexts &Variables() {
 
 ScriptAction VariableAction(int k, int number) {
     const std::vector<std::u16string> &texts = Variables().texts;
-    return {number, texts[size_t(2 * k)], Variable, texts[size_t(2 * k + 1)], ActionQuirk::None,
-            kPhobos};
+    const VariableBlock &block = kVariableBlocks[size_t(k / int(kOperations.size()))];
+    return {number,
+            texts[size_t(2 * k)],
+            ArgumentKind::Variable,
+            texts[size_t(2 * k + 1)],
+            ActionQuirk::None,
+            kPhobos,
+            block.targetScope,
+            block.operandScope};
 }
 
 // Lays `over` onto `actions` (in number order): its entries replace those of the same number.

@@ -31,7 +31,13 @@ constexpr ScriptAction kActions[] = {
     {9, u"部署", None, u"能部署的成员就地部署"},
     {10, u"跟随友军", None, u"跟着附近的友方单位行动"},
     {11, u"指派任务", Mission, u"给全体成员下达参数所指的单位任务，之后脚本停在这里"},
-    {12, u"设置全局变量", Number, u"把参数所指的全局变量设为真"},
+    {12,
+     u"设置全局变量",
+     Number,
+     u"把参数所指的全局变量设为真",
+     ActionQuirk::None,
+     {},
+     VariableScope::Global},
     {13, u"待机动画", None, u"步兵成员播放待机动画"},
     {14, u"登上运输工具", None, u"成员登上队里的运输工具"},
     {15, u"潜入路径点上的建筑", Waypoint, u"间谍成员潜入参数所指路径点上的建筑"},
@@ -57,9 +63,27 @@ constexpr ScriptAction kActions[] = {
     {35, u"重新遮蔽地图", None, u"地图重新盖上黑幕"},
     {36, u"揭开地图", None, u"揭开整张地图的黑幕"},
     {37, u"删除队伍成员", None, u"把成员从地图上移除"},
-    {38, u"清除全局变量", Number, u"把参数所指的全局变量设为假"},
-    {39, u"设置局部变量", Number, u"把参数所指的局部变量设为真"},
-    {40, u"清除局部变量", Number, u"把参数所指的局部变量设为假"},
+    {38,
+     u"清除全局变量",
+     Number,
+     u"把参数所指的全局变量设为假",
+     ActionQuirk::None,
+     {},
+     VariableScope::Global},
+    {39,
+     u"设置局部变量",
+     Number,
+     u"把参数所指的局部变量设为真",
+     ActionQuirk::None,
+     {},
+     VariableScope::Local},
+    {40,
+     u"清除局部变量",
+     Number,
+     u"把参数所指的局部变量设为假",
+     ActionQuirk::None,
+     {},
+     VariableScope::Local},
     {41, u"解除惊慌", None, u"步兵成员不再惊慌"},
     {42, u"转向", Number, u"成员转向参数所指的方向（0 到 7）"},
     {43, u"等待装满", None, u"等运输工具装满乘员再继续"},
@@ -123,24 +147,113 @@ std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
     }
 }
 
-// What a list index names: the ID at that index of the list text, or where the list ends. Reads
-// the list only up to the index, since every line of a script may name one.
-std::u16string ListEntry(std::string_view listText, int64_t index, std::u16string_view kind) {
-    int64_t count = 0;
-    for (size_t begin = 0; begin < listText.size();) {
-        const size_t lf = std::min(listText.find('\n', begin), listText.size());
-        const std::string_view line = listText.substr(begin, lf - begin);
-        begin = lf + 1;
-        const size_t equals = line.find('=');
-        if (equals == std::string_view::npos) continue;
-        if (count++ == index) return std::u16string(kind) + u" " + ToWide(line.substr(equals + 1));
+// The entries a list index names, read from the document's texts for the one line explained:
+// the list up to the index, and the sections once per entry named.
+class DocumentEntries final : public ListedEntries {
+public:
+    explicit DocumentEntries(const Document &document) : document_(document) {}
+
+    std::optional<std::string_view> IdAt(bool scripts, int64_t index,
+                                         int64_t &count) const override {
+        const std::string_view listText =
+            scripts ? document_.scriptListText : document_.teamListText;
+        count = 0;
+        for (size_t begin = 0; begin < listText.size();) {
+            const size_t lf = std::min(listText.find('\n', begin), listText.size());
+            const std::string_view line = listText.substr(begin, lf - begin);
+            begin = lf + 1;
+            const size_t equals = line.find('=');
+            if (equals == std::string_view::npos) continue;
+            if (count++ == index) return line.substr(equals + 1);
+        }
+        return std::nullopt;
     }
-    return std::u16string(kind) + u"列表中没有序号 " + Decimal(index) + u"（共 " + Decimal(count) +
-           u" 项）";
+
+    std::string_view NameOf(bool scripts, std::string_view id) const override {
+        const std::string_view sections =
+            scripts ? document_.scriptSectionsText : document_.teamSectionsText;
+        const int header = HeaderLineOf(sections, id);
+        if (header < 0) return {};
+        const size_t start = SectionBodyStart(sections, header, id);
+        const std::string_view body =
+            sections.substr(start, size_t(NextHeaderLine(sections, int(start))) - start);
+        return Trimmed(KeyLineValue(body, "Name").value_or(std::string_view()));
+    }
+
+private:
+    const Document &document_;
+};
+
+// "SC_Attack（Attack base）": an entry of the file by its ID and Name=.
+std::u16string EntryNamed(const ListedEntries &lists, bool scripts, std::string_view id) {
+    const std::string_view name = lists.NameOf(scripts, id);
+    return ToWide(id) + (name.empty() ? std::u16string() : u"（" + ToWide(name) + u"）");
 }
 
-std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const Document &document,
-                            const ModNames &names) {
+// What a list index names: the ID at that index of the list, with its name, or where the list
+// ends.
+std::u16string ListEntry(const ListedEntries &lists, bool scripts, int64_t index,
+                         std::vector<std::string> &refers) {
+    const std::u16string kind = scripts ? u"脚本" : u"队伍";
+    int64_t count = 0;
+    if (const std::optional<std::string_view> id = lists.IdAt(scripts, index, count)) {
+        refers.emplace_back(*id);
+        return kind + u" " + EntryNamed(lists, scripts, *id);
+    }
+    return kind + u"列表中没有序号 " + Decimal(index) + u"（共 " + Decimal(count) + u" 项）";
+}
+
+// A row of [AITargetTypes] (types of the rules file) or [AIScriptsList] (scripts of this file),
+// each name of the row with what it names.
+std::u16string ListOfListsRow(bool targets, int64_t index, const ModNames &names,
+                              const ListedEntries &lists, std::vector<std::string> &refers) {
+    const std::u16string list = targets ? u"[AITargetTypes]" : u"[AIScriptsList]";
+    const std::u16string nth = list + u" 第 " + Decimal(index) + u" 行";
+    if (!names.rules) return nth + u"（从 0 数起）";
+    const std::vector<std::string> &rows =
+        targets ? names.rules->aiTargetTypes : names.rules->aiScriptsList;
+    if (index < 0 || index >= int64_t(rows.size()))
+        return nth + u"（从 0 数起），规则文件中没有这一行（共 " + Decimal(int64_t(rows.size())) +
+               u" 行）";
+    std::u16string text = nth + u"：";
+    std::string_view row = rows[size_t(index)];
+    for (bool first = true; !row.empty(); first = false) {
+        const size_t comma = std::min(row.find(','), row.size());
+        const std::string_view id = Trimmed(row.substr(0, comma));
+        row.remove_prefix(std::min(comma + 1, row.size()));
+        if (!first) text += u"、";
+        if (id.empty()) continue;
+        refers.emplace_back(id);
+        if (!targets) {
+            text += EntryNamed(lists, true, id);
+        } else if (!names.rules->hasTypeList) {
+            text += ToWide(id);
+        } else if (const std::optional<RulesFile::FoundType> type = names.rules->FindType(id)) {
+            text += IdWithName(*type->type, names.strings);
+        } else {
+            text += ToWide(id) + u"（不在规则文件中）";
+        }
+    }
+    return text;
+}
+
+// A variable by its index: a global one with the name the rules file's [VariableNames] gives it.
+std::u16string VariableNamed(VariableScope scope, int64_t index, const ModNames &names) {
+    const std::u16string head = scope == VariableScope::Local    ? u"局部变量 "
+                                : scope == VariableScope::Global ? u"全局变量 "
+                                                                 : u"变量 ";
+    const RulesFile *rules = names.rules;
+    if (scope != VariableScope::Global || !rules || !rules->hasVariableNames)
+        return head + Decimal(index);
+    const auto found = rules->globalVariables.find(index);
+    return head + Decimal(index) +
+           (found == rules->globalVariables.end()
+                ? std::u16string(u"（不在规则文件的 [VariableNames] 中）")
+                : u"（" + found->second + u"）");
+}
+
+std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const ModNames &names,
+                            const ListedEntries &lists, std::vector<std::string> &refers) {
     switch (action.argument) {
     case None:
         return u"不使用";
@@ -155,14 +268,18 @@ std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const 
     case Mission:
         return u"任务 " + Decimal(argument);
     case Script:
-        return ListEntry(document.scriptListText, argument, u"脚本");
+        return ListEntry(lists, true, argument, refers);
     case Team:
-        return ListEntry(document.teamListText, argument, u"队伍");
+        return ListEntry(lists, false, argument, refers);
     case Line:
         return u"第 " + Decimal(argument) + u" 行";
     case Building:
+        if (const std::optional<std::string> type = BuildingArgumentType(argument, names))
+            refers.push_back(*type);
         return ExplainBuildingArgument(argument, names);
     case Number:
+        if (action.variable == VariableScope::Local || action.variable == VariableScope::Global)
+            return VariableNamed(action.variable, argument, names);
         break;
     case Seconds:
         return Decimal(argument) + u" 秒";
@@ -171,13 +288,24 @@ std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const 
                    ? u"目标类型 " + std::u16string(kPhobosTargetTypes[size_t(argument - 1)])
                    : u"未知的目标类型 " + Decimal(argument);
     case AiTargetTypes:
-        return u"[AITargetTypes] 第 " + Decimal(argument) + u" 行（从 0 数起）";
+        return ListOfListsRow(true, argument, names, lists, refers);
     case AiScriptsList:
-        return u"[AIScriptsList] 第 " + Decimal(argument) + u" 行（从 0 数起）";
-    case Variable:
+        return ListOfListsRow(false, argument, names, lists, refers);
+    case Variable: {
         // The game reads both halves as unsigned 16-bit numbers.
-        return u"变量 " + Decimal(argument & 0xFFFF) + u"，高 16 位 " +
-               Decimal((argument >> 16) & 0xFFFF);
+        const int64_t low = argument & 0xFFFF, high = (argument >> 16) & 0xFFFF;
+        const std::u16string target = VariableNamed(action.variable, low, names);
+        switch (action.operand) {
+        case VariableScope::Number:
+            return target + u"，数值 " + Decimal(high);
+        case VariableScope::Local:
+        case VariableScope::Global:
+            return target + u"，" + VariableNamed(action.operand, high, names);
+        case VariableScope::None:
+            break;
+        }
+        return target + u"，高 16 位 " + Decimal(high);
+    }
     }
     return u"数值 " + Decimal(argument);
 }
@@ -215,29 +343,40 @@ std::optional<ActionLine> ParseActionLine(std::string_view line) {
     return parsed;
 }
 
-std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
-                                 const Document &document, const ActionProfile &profile,
-                                 const ModNames &names) {
+ScriptLineMeaning ScriptLineMeaningOf(std::u16string_view fieldText, int lineIndex,
+                                      const Document &document, const ActionProfile &profile,
+                                      const ModNames &names, const ListedEntries *lists) {
     const std::vector<std::u16string_view> lines = LinesOf(fieldText);
     const std::u16string head = u"第 " + Decimal(int64_t(lineIndex) + 1) + u" 行：";
-    if (lineIndex < 0 || size_t(lineIndex) >= lines.size()) return head + u"空行";
+    if (lineIndex < 0 || size_t(lineIndex) >= lines.size()) return {head + u"空行", {}};
     const std::u16string_view wide = lines[size_t(lineIndex)];
     const std::string line = ToNarrow(wide);
     const std::string_view bare = Unindented(line);
-    if (bare.empty()) return head + u"空行";
-    if (StartsWith(line, "[")) return head + u"小节头";
-    if (StartsWith(bare, "Name=")) return head + u"脚本名称";
+    if (bare.empty()) return {head + u"空行", {}};
+    if (StartsWith(line, "[")) return {head + u"小节头", {}};
+    if (StartsWith(bare, "Name=")) return {head + u"脚本名称", {}};
     const std::optional<ActionLine> parsed = ParseActionLine(line);
-    if (!parsed) return head + u"不是动作行";
-    if (!parsed->wellFormed) return head + u"不是“动作,参数”两个整数";
+    if (!parsed) return {head + u"不是动作行", {}};
+    if (!parsed->wellFormed) return {head + u"不是“动作,参数”两个整数", {}};
     const ScriptAction *action = profile.Find(parsed->action);
     if (!action)
-        return head + u"动作 " + Decimal(parsed->action) + u" 未知动作（" + profile.Label() + u"）";
-    std::u16string text = head + u"动作 " + Decimal(parsed->action) + u" " +
-                          std::u16string(action->name) + u" — 参数 " + Decimal(parsed->argument) +
-                          u"：" + ArgumentText(*action, parsed->argument, document, names);
-    if (action->quirk == ActionQuirk::Ignored) text += u"（游戏不执行这个动作）";
-    return text;
+        return {head + u"动作 " + Decimal(parsed->action) + u" 未知动作（" + profile.Label() +
+                    u"）",
+                {}};
+    const DocumentEntries fromTexts(document);
+    ScriptLineMeaning meaning;
+    meaning.text =
+        head + u"动作 " + Decimal(parsed->action) + u" " + std::u16string(action->name) +
+        u" — 参数 " + Decimal(parsed->argument) + u"：" +
+        ArgumentText(*action, parsed->argument, names, lists ? *lists : fromTexts, meaning.refers);
+    if (action->quirk == ActionQuirk::Ignored) meaning.text += u"（游戏不执行这个动作）";
+    return meaning;
+}
+
+std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
+                                 const Document &document, const ActionProfile &profile,
+                                 const ModNames &names) {
+    return ScriptLineMeaningOf(fieldText, lineIndex, document, profile, names).text;
 }
 
 InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action) {
