@@ -180,8 +180,10 @@ private:
     std::function<void()> moved_;
 };
 
-// A private notification the box posts to itself: the list it filtered has closed.
+// Private notifications the box posts to itself: the list it filtered has closed; a choice has
+// been told.
 constexpr WORD kFilteredListClosed = 0x7FF0;
+constexpr WORD kChoiceTold = 0x7FF1;
 
 class ComboBoxHandle final : public Handle<ComboBox> {
 public:
@@ -229,13 +231,19 @@ public:
         if (code == kFilteredListClosed && filtered_ &&
             !SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0))
             setItems(std::move(items_));
+        // The control puts the item's whole text into its edit field only after it told of the
+        // choice; the text the program left there then (an ID, or nothing) is put back, as the
+        // Qt backend shows it.
+        if (code == kChoiceTold && text() != textAfterChoice_) setText(textAfterChoice_);
         if (code != CBN_SELENDOK) return;
         const int index = int(SendMessageW(window_, CB_GETCURSEL, 0, 0));
         if (index < 0 || size_t(index) >= shown_.size()) return;
         const int item = shown_[size_t(index)];
-        // The control puts the item into its edit field only after this notification.
         setText(items_[size_t(item)]);
         if (chosen_) chosen_(item);
+        textAfterChoice_ = text();
+        PostMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window_), kChoiceTold),
+                     reinterpret_cast<LPARAM>(window_));
     }
     KeyRoute route(UINT) override {
         return SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) ? KeyRoute::Control
@@ -299,6 +307,7 @@ private:
     bool filtered_ = false;
     int quiet_ = 0;
     std::function<void(int)> chosen_;
+    std::u16string textAfterChoice_;
 };
 
 class ReportListHandle final : public Handle<ReportList> {
