@@ -1,5 +1,6 @@
 #include "cli/explain.h"
 
+#include "cli/actionsoption.h"
 #include "cli/json.h"
 #include "core/document.h"
 #include "core/initext.h"
@@ -96,8 +97,12 @@ int Explain(int argc, char **argv, int (*usage)()) {
     bool json = false;
     const char *rulesArgument = nullptr;
     const char *stringsArgument = nullptr;
+    ActionsOption actions;
     std::vector<const char *> operands;
     for (int i = 2; i < argc; ++i) {
+        const ActionsOption::Parsed parsed = actions.Parse(argc, argv, i);
+        if (parsed == ActionsOption::Parsed::BadUsage) return usage();
+        if (parsed == ActionsOption::Parsed::Taken) continue;
         if (std::strcmp(argv[i], "--rules") == 0 || std::strcmp(argv[i], "--csf") == 0) {
             const char *&given = argv[i][2] == 'r' ? rulesArgument : stringsArgument;
             if (i + 1 == argc || !*argv[i + 1] || given) return usage();
@@ -132,6 +137,8 @@ int Explain(int argc, char **argv, int (*usage)()) {
         if (!read.table) return fail(read.error);
         strings = std::move(read.table);
     }
+    const std::optional<ActionProfile> profile = actions.Profile();
+    if (!profile) return fail(actions.read.error);
     Document document;
     document.openedPath = platform::AbsolutePathOf(operands[0]);
     LoadOpenedFile(document, true);
@@ -140,7 +147,8 @@ int Explain(int argc, char **argv, int (*usage)()) {
     if (!document.unreadIncludes.empty())
         return fail(res::Format("explain.includesUnread", {document.unreadIncludes}));
 
-    EntryExplainer explainer(document, {rules ? &*rules : nullptr, strings ? &*strings : nullptr});
+    EntryExplainer explainer(document, {rules ? &*rules : nullptr, strings ? &*strings : nullptr},
+                             *profile);
     std::vector<ExplainedEntry> entries;
     int status = 0;
     for (size_t i = 1; i < operands.size(); ++i) {

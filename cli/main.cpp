@@ -2,6 +2,7 @@
 // the file report, without any window. Messages the editor would show in a box go to standard
 // error.
 
+#include "cli/actionsoption.h"
 #include "cli/commands.h"
 #include "cli/diff.h"
 #include "cli/explain.h"
@@ -20,7 +21,6 @@
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "res/text.h"
-#include "scripts/actiontable.h"
 
 #include <algorithm>
 #include <array>
@@ -164,15 +164,8 @@ void PrintText(const std::vector<Checked> &files) {
     }
 }
 
-// The action table of a run: as given on the command line, and what reading it gave.
-struct Actions {
-    Engine engine = Engine::Base;
-    std::string argument; // empty without --actions
-    ActionTableRead read;
-};
-
 void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strings *strings,
-              const Actions &actions) {
+              const ActionsOption &actions) {
     if (!actions.argument.empty() && !actions.read.table)
         Print(stdout, actions.argument + ": error: " + Utf8(actions.read.error) +
                           " [unreadable-actions]\n");
@@ -201,7 +194,7 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strin
 }
 
 void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules,
-               const Strings *strings, const Actions &actions, const ActionProfile *profile) {
+               const Strings *strings, const ActionsOption &actions, const ActionProfile *profile) {
     Json::Array checkedFiles;
     for (const Checked &checked : files) {
         Json::Object file{{"file", checked.argument}, {"status", checked.status}};
@@ -266,10 +259,12 @@ int Check(int argc, char **argv) {
     Format format = Format::Text;
     std::optional<Rules> rules;
     std::optional<Strings> strings;
-    Actions actions;
-    bool engineGiven = false;
+    ActionsOption actions;
     std::vector<const char *> files;
     for (int i = 2; i < argc; ++i) {
+        const ActionsOption::Parsed parsed = actions.Parse(argc, argv, i);
+        if (parsed == ActionsOption::Parsed::BadUsage) return Usage(stderr, 2);
+        if (parsed == ActionsOption::Parsed::Taken) continue;
         if (std::strcmp(argv[i], "--no-autodetect") == 0) {
             autodetect = false;
         } else if (std::strcmp(argv[i], "--csf") == 0) {
@@ -278,16 +273,6 @@ int Check(int argc, char **argv) {
         } else if (std::strcmp(argv[i], "--rules") == 0) {
             if (i + 1 == argc || !*argv[i + 1] || rules) return Usage(stderr, 2);
             rules.emplace().argument = argv[++i];
-        } else if (std::strcmp(argv[i], "--engine") == 0) {
-            if (i + 1 == argc || engineGiven) return Usage(stderr, 2);
-            const std::optional<Engine> engine = EngineNamed(argv[++i]);
-            if (!engine) return Usage(stderr, 2);
-            actions.engine = *engine;
-            engineGiven = true;
-        } else if (std::strcmp(argv[i], "--actions") == 0) {
-            if (i + 1 == argc || !*argv[i + 1] || !actions.argument.empty())
-                return Usage(stderr, 2);
-            actions.argument = argv[++i];
         } else if (std::strcmp(argv[i], "--format=text") == 0) {
             format = Format::Text;
         } else if (std::strcmp(argv[i], "--format=gcc") == 0) {
@@ -311,14 +296,7 @@ int Check(int argc, char **argv) {
     if (strings)
         strings->read = ReadStringTable(platform::AbsolutePathOf(strings->argument.c_str()));
     const RulesFile *names = rules && rules->read.rules ? &*rules->read.rules : nullptr;
-    std::optional<ActionProfile> profile;
-    if (!actions.argument.empty()) {
-        // Named as the command line names it, in messages and in the report.
-        actions.read = ReadActionTable(Wide(actions.argument.c_str()));
-        if (actions.read.table) profile.emplace(actions.engine, &*actions.read.table);
-    } else {
-        profile.emplace(actions.engine);
-    }
+    std::optional<ActionProfile> profile = actions.Profile();
     if (strings && !strings->read.table) {
         // A string table the user named but that cannot be read fails the run as a rules file does.
         status = 1;

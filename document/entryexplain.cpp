@@ -3,7 +3,6 @@
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "res/text.h"
-#include "scripts/buildingargument.h"
 #include "scripts/scriptactions.h"
 #include "triggers/triggerformat.h"
 
@@ -47,8 +46,9 @@ std::string_view BodyOf(std::string_view sections, int header, std::string_view 
 
 } // namespace
 
-EntryExplainer::EntryExplainer(const Document &document, const ModNames &names)
-    : document_(document), names_(names),
+EntryExplainer::EntryExplainer(const Document &document, const ModNames &names,
+                               const ActionProfile &actions)
+    : document_(document), names_(names), actions_(actions),
       locator_(document), sections_{HeaderIndex(document.taskForceSectionsText),
                                     HeaderIndex(document.scriptSectionsText),
                                     HeaderIndex(document.teamSectionsText)},
@@ -73,20 +73,34 @@ std::vector<ExplainedEntry> EntryExplainer::Explain(std::string_view id) {
     return entries;
 }
 
-std::u16string EntryExplainer::Named(EntryKind kind, std::string_view id) const {
+std::string_view EntryExplainer::SectionName(EntryKind kind, std::string_view id) const {
     const size_t k = size_t(kind);
-    const std::u16string wide = ToWide(id);
-    if (!listed_[k].count(id)) return res::Format("explain.notListed", {wide});
     const int header = sections_[k].Find(id);
-    if (header < 0) return wide;
+    if (header < 0) return {};
     const std::string_view body = BodyOf(k == 0   ? document_.taskForceSectionsText
                                          : k == 1 ? document_.scriptSectionsText
                                                   : document_.teamSectionsText,
                                          header, id);
-    const std::optional<std::string_view> name = KeyLineValue(body, "Name");
-    return name && !Trimmed(*name).empty()
-               ? res::Format("names.idWithName", {wide, ToWide(Trimmed(*name))})
-               : wide;
+    return Trimmed(KeyLineValue(body, "Name").value_or(std::string_view()));
+}
+
+std::u16string EntryExplainer::Named(EntryKind kind, std::string_view id) const {
+    const std::u16string wide = ToWide(id);
+    if (!listed_[size_t(kind)].count(id)) return res::Format("explain.notListed", {wide});
+    const std::string_view name = SectionName(kind, id);
+    return name.empty() ? wide : res::Format("names.idWithName", {wide, ToWide(name)});
+}
+
+std::optional<std::string_view> EntryExplainer::IdAt(bool scripts, int64_t index,
+                                                     int64_t &count) const {
+    const std::vector<std::string_view> &ids = scripts ? scriptIds_ : teamIds_;
+    count = int64_t(ids.size());
+    if (index < 0 || index >= count) return std::nullopt;
+    return ids[size_t(index)];
+}
+
+std::string_view EntryExplainer::NameOf(bool scripts, std::string_view id) const {
+    return SectionName(scripts ? EntryKind::Script : EntryKind::Team, id);
 }
 
 std::u16string EntryExplainer::TypeNamed(std::string_view id) const {
@@ -136,26 +150,10 @@ ExplainedEntry EntryExplainer::Section(EntryKind kind, std::string_view id) {
         } else if (kind == EntryKind::Team) {
             ExplainTeamLine(row, line);
         } else {
-            line.meaning = WithoutLineHead(
-                ExplainScriptLine(field, bodyLine + 1, document_, BaseActions(), names_),
-                bodyLine + 2);
-            const std::optional<ActionLine> action = ParseActionLine(row);
-            const ScriptAction *known =
-                action && action->wellFormed ? FindScriptAction(action->action) : nullptr;
-            const int64_t argument = action ? action->argument : 0;
-            if (known && known->argument == ArgumentKind::Script && argument >= 0 &&
-                argument < int64_t(scriptIds_.size()))
-                line.refers.emplace_back(scriptIds_[size_t(argument)]);
-            if (known && known->argument == ArgumentKind::Team && argument >= 0 &&
-                argument < int64_t(teamIds_.size()))
-                line.refers.emplace_back(teamIds_[size_t(argument)]);
-            if (known && known->argument == ArgumentKind::Building && names_.rules &&
-                names_.rules->hasTypeList) {
-                const BuildingArgument building = SplitBuildingArgument(argument);
-                const std::vector<ModName> &list = names_.rules->Types(TypeKind::Building);
-                if (building.index < int64_t(list.size()))
-                    line.refers.push_back(list[size_t(building.index)].id);
-            }
+            ScriptLineMeaning meaning =
+                ScriptLineMeaningOf(field, bodyLine + 1, document_, actions_, names_, this);
+            line.meaning = WithoutLineHead(std::move(meaning.text), bodyLine + 2);
+            line.refers = std::move(meaning.refers);
         }
         entry.lines.push_back(std::move(line));
     });

@@ -874,31 +874,6 @@ std::u16string ExplainMemberLine(std::u16string_view fieldText, int lineIndex,
                         TypeKindLabel(found->kind)});
 }
 
-std::u16string ActionListRowNote(std::u16string_view fieldText, int lineIndex,
-                                 const ActionProfile &actions, const RulesFile &rules) {
-    size_t begin = 0;
-    for (int line = 0; line < lineIndex && begin != std::u16string_view::npos; ++line) {
-        begin = fieldText.find(u'\n', begin);
-        if (begin != std::u16string_view::npos) ++begin;
-    }
-    if (lineIndex < 0 || begin == std::u16string_view::npos) return {};
-    const std::string row = ToNarrow(fieldText.substr(begin, fieldText.find(u'\n', begin) - begin));
-    const std::optional<ActionLine> parsed = ParseActionLine(row);
-    const ScriptAction *action =
-        parsed && parsed->wellFormed ? actions.Find(parsed->action) : nullptr;
-    if (!action || (action->argument != ArgumentKind::AiTargetTypes &&
-                    action->argument != ArgumentKind::AiScriptsList))
-        return {};
-    const bool targets = action->argument == ArgumentKind::AiTargetTypes;
-    const std::vector<std::string> &rows = targets ? rules.aiTargetTypes : rules.aiScriptsList;
-    const std::u16string list = targets ? u"[AITargetTypes]" : u"[AIScriptsList]";
-    const int64_t index = parsed->argument;
-    if (index >= 0 && index < int64_t(rows.size()))
-        return res::Format("explain.listRow",
-                           {list, Number(int(index)), ToWide(rows[size_t(index)])});
-    return res::Format("explain.noListRow", {list, Number(int(rows.size()))});
-}
-
 std::string_view FindingKindName(FindingKind kind) { return kKindTexts[size_t(kind)].name; }
 std::u16string FindingKindLabel(FindingKind kind) {
     return res::Str(kKindTexts[size_t(kind)].label);

@@ -339,6 +339,10 @@ void Player::Replay(const JsonValue &step) {
         openPath_ = (work_ / fs::path(U16(TextOf(step, "file")))).u16string();
         driver_.command(dialog, res::kCmdImport);
         openPath_.clear();
+    } else if (action == "rules") {
+        openPath_ = (work_ / fs::path(U16(TextOf(step, "file")))).u16string();
+        driver_.command(dialog, res::kCmdRulesFile);
+        openPath_.clear();
     } else if (action == "save") {
         split_ = FlagOf(step, "split");
         driver_.command(dialog, res::kCmdSave);
@@ -447,6 +451,7 @@ JsonValue Player::State() const {
                                         {"max", edit(team, kIdTeamMax)},
                                         {"taskforce", combo(team, kIdTeamTaskForce)},
                                         {"script", combo(team, kIdTeamScript)},
+                                        {"house", combo(team, kIdTeamHouse)},
                                         {"flags_ticked", flags},
                                     }}}},
         {"trigger",

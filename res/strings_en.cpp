@@ -578,12 +578,13 @@ constexpr TextEntry kTexts[] = {
      u"[--no-autodetect] FILE TRIGGER COPY...\n       vantaedit-cli check [--no-autodetect] "
      u"[--rules RULES] [--csf FILE] [--engine NAME]\n                           [--actions TABLE] "
      u"[--format=text|gcc|json] FILE...\n       vantaedit-cli explain [--rules RULES] [--csf FILE] "
-     u"[--format=text|json] FILE ID...\n       vantaedit-cli migrate --from phobos-devbuild --to "
-     u"phobos [--split] [--no-autodetect] FILE\n       vantaedit-cli diff [--format=text|json] OLD "
-     u"NEW\n       vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n       vantaedit-cli --version | "
-     u"--help\n  Every command takes --lang zh|en: the language of the output (by default the "
-     u"system's:\n  Chinese on a Chinese system, English otherwise); JSON keeps its field and kind "
-     u"names in both.\n\n"},
+     u"[--engine NAME] [--actions TABLE]\n                             [--format=text|json] FILE "
+     u"ID...\n       vantaedit-cli migrate --from phobos-devbuild --to phobos [--split] "
+     u"[--no-autodetect] FILE\n       vantaedit-cli diff [--format=text|json] OLD NEW\n       "
+     u"vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n       vantaedit-cli --version | --help\n  "
+     u"Every command takes --lang zh|en: the language of the output (by default the system's:\n  "
+     u"Chinese on a Chinese system, English otherwise); JSON keeps its field and kind names in "
+     u"both.\n\n"},
     {"cli.usage.save",
      u"save: reads FILE (with the files of its [#include]) as the editor's Open does, then writes "
      u"it\n  back as Save does:\n  default      writes FILE itself\n  --split      saves split: "
@@ -759,8 +760,6 @@ constexpr TextEntry kTexts[] = {
      u"{1}: building type index {2} is beyond the rules file's [BuildingTypes] ({3} items)."},
     {"report.notPhobosTarget", u"{1} is not one of the extension's target types (1 to 36)."},
     {"explain.member", u"Line {1}: {2} × {3}{4} ({5})"},
-    {"explain.listRow", u"; {1} row {2}: {3}"},
-    {"explain.noListRow", u"; the rules file's {1} has no such row ({2} rows)"},
     {"report.notesSeparator", u"; "},
     {"report.actionTable", u"action table: {1}"},
     {"report.hint", u". {1}"},
@@ -989,7 +988,6 @@ constexpr TextEntry kTexts[] = {
                               u"value of the {3} its high 16 bits name"},
     {"explain.seconds", u"{1} seconds"},
     {"explain.listRowArgument", u"{1} row {2} (from 0)"},
-    {"explain.variable", u"variable {1}, high 16 bits {2}"},
     {"phobosTarget.1", u"any target"},
     {"phobosTarget.2", u"buildings"},
     {"phobosTarget.3", u"harvesters"},
@@ -1102,14 +1100,16 @@ constexpr TextEntry kTexts[] = {
      u"and their arguments,\n  a team's task force, script and house, a trigger's teams, house and "
      u"condition object.\n  --rules RULES  names types, buildings and houses by the rules file "
      u"(Name=)\n  --csf FILE     names types by the UIName= text of the string table FILE (.csf) "
-     u"before Name=\n  --format=text  default: a paragraph per entry, each line \"number: text\" "
-     u"with its meaning\n                 on the next line\n  --format=json  one UTF-8 JSON array, "
-     u"an object per entry: {\"kind\" (task-force, script, team,\n                 trigger), "
-     u"\"id\", \"file\", \"lines\": [{\"line\" (in its file, null when only in\n                 "
-     u"the document), \"text\", \"meaning\", \"refers\" (the IDs the line names, when\n            "
-     u"     it names some)}]}\n  Exit status: 0 success; 4 an ID is no entry (the others are told "
-     u"as usual); 1 FILE, RULES or\n    the string table cannot be read, or an include file exists "
-     u"but cannot be read; 2 usage\n    error.\n\n"},
+     u"before Name=\n  --engine NAME, --actions TABLE  which script actions explain the script "
+     u"lines, as for check\n                 (the same use and the same errors)\n  --format=text  "
+     u"default: a paragraph per entry, each line \"number: text\" with its meaning\n               "
+     u"  on the next line\n  --format=json  one UTF-8 JSON array, an object per entry: {\"kind\" "
+     u"(task-force, script, team,\n                 trigger), \"id\", \"file\", \"lines\": "
+     u"[{\"line\" (in its file, null when only in\n                 the document), \"text\", "
+     u"\"meaning\", \"refers\" (the IDs the line names, when\n                 it names some)}]}\n "
+     u" Exit status: 0 success; 4 an ID is no entry (the others are told as usual); 1 FILE, RULES, "
+     u"the string\n    table or the action table cannot be read (or the table has a line it cannot "
+     u"read), or an\n    include file exists but cannot be read; 2 usage error.\n\n"},
     {"cli.usage.migrate",
      u"migrate: reads FILE as save does and moves the action number of every script action line "
      u"from\n  the old numbers of Phobos' development builds to those of 0.3 and later (--from "
@@ -1118,6 +1118,18 @@ constexpr TextEntry kTexts[] = {
      u"126: frames to\n  seconds) are told line by line on standard error, not converted. Then "
      u"saves as save does,\n  with the exit status of save.\n\n"},
     {"taskForce.insertMember", u"Insert member"},
+    // Names in a script line: list entries, rows of the rules file's lists, variables (scripts/).
+    {"explain.noListRowArgument",
+     u"{1} row {2} (from 0): the rules file has no such row ({3} rows)"},
+    {"explain.rowSeparator", u", "},
+    {"explain.listRowNamed", u"{1} row {2}: {3}"},
+    {"explain.localVariable", u"local variable {1}"},
+    {"explain.globalVariable", u"global variable {1}"},
+    {"explain.anyVariable", u"variable {1}"},
+    {"explain.variableUnnamed", u"{1} (not in the rules file's [VariableNames])"},
+    {"explain.variableAndNumber", u"{1}, number {2}"},
+    {"explain.variableAndVariable", u"{1}, {2}"},
+    {"explain.variableAndHigh", u"{1}, high 16 bits {2}"},
 };
 
 } // namespace

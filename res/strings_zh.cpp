@@ -544,11 +544,11 @@ constexpr TextEntry kTexts[] = {
      u"[--no-autodetect] FILE TRIGGER COPY...\n      vantaedit-cli check [--no-autodetect] "
      u"[--rules RULES] [--csf FILE] [--engine NAME]\n                          [--actions TABLE] "
      u"[--format=text|gcc|json] FILE...\n      vantaedit-cli explain [--rules RULES] [--csf FILE] "
-     u"[--format=text|json] FILE ID...\n      vantaedit-cli migrate --from phobos-devbuild --to "
-     u"phobos [--split] [--no-autodetect] FILE\n      vantaedit-cli diff [--format=text|json] OLD "
-     u"NEW\n      vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n      vantaedit-cli --version | "
-     u"--help\n  每个命令都可加 --lang "
-     u"zh|en：输出的语言（默认随系统：中文系统为中文，否则为英文）；\n  JSON "
+     u"[--engine NAME] [--actions TABLE]\n                            [--format=text|json] FILE "
+     u"ID...\n      vantaedit-cli migrate --from phobos-devbuild --to phobos [--split] "
+     u"[--no-autodetect] FILE\n      vantaedit-cli diff [--format=text|json] OLD NEW\n      "
+     u"vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n      vantaedit-cli --version | --help\n  "
+     u"每个命令都可加 --lang zh|en：输出的语言（默认随系统：中文系统为中文，否则为英文）；\n  JSON "
      u"的字段名和种类名在两种语言中相同。\n\n"},
     {"cli.usage.save",
      u"save: 像编辑器的“打开”一样读取 FILE（连同其 [#include] 中的文件），再像“保存”一样写回：\n  "
@@ -696,8 +696,6 @@ constexpr TextEntry kTexts[] = {
      u"{1} 的建筑类型序号 {2} 超出了规则文件的 [BuildingTypes]（共 {3} 项）。"},
     {"report.notPhobosTarget", u"{1} 不是扩展的目标类型（1 到 36）。"},
     {"explain.member", u"第 {1} 行：{2} × {3}{4}（{5}）"},
-    {"explain.listRow", u"；{1} 第 {2} 行：{3}"},
-    {"explain.noListRow", u"；规则文件的 {1} 没有这一行（共 {2} 行）"},
     {"report.notesSeparator", u"；"},
     {"report.actionTable", u"动作表: {1}"},
     {"report.hint", u"。{1}"},
@@ -882,7 +880,6 @@ constexpr TextEntry kTexts[] = {
     {"variable.lineVariable", u"把参数低 16 位所指的{1}“{2}”参数高 16 位所指{3}的值"},
     {"explain.seconds", u"{1} 秒"},
     {"explain.listRowArgument", u"{1} 第 {2} 行（从 0 数起）"},
-    {"explain.variable", u"变量 {1}，高 16 位 {2}"},
     {"phobosTarget.1", u"任何目标"},
     {"phobosTarget.2", u"建筑"},
     {"phobosTarget.3", u"采矿单位"},
@@ -990,19 +987,31 @@ constexpr TextEntry kTexts[] = {
      u"各说明一次）的每一行，同编辑器窗口的说法：成员的类型和名称、脚本动作和参数、\n  "
      u"队伍的人员、脚本和国家、触发的队伍、国家和条件单位。\n  --rules RULES  "
      u"按规则文件说出类型、建筑和国家的名称（Name=）\n  --csf FILE     再按字符串表 "
-     u"FILE（.csf）说出类型的 UIName= 文字，优先于 Name=\n  --format=text  "
+     u"FILE（.csf）说出类型的 UIName= 文字，优先于 Name=\n  --engine NAME, --actions TABLE  "
+     u"按哪套脚本动作说明脚本行，同 check（用法和错误也相同）\n  --format=text  "
      u"默认：每个条目一段，每行“行号: 原文”，下一行是说明\n  --format=json  一个 UTF-8 JSON "
      u"数组，每个条目一个对象: {\"kind\"(task-force、script、team、\n                 trigger), "
      u"\"id\", \"file\", \"lines\": [{\"line\"(在其文件中，只在文档中时为\n                 null), "
      u"\"text\", \"meaning\", \"refers\"(该行指向的 ID，有时才有)}]}\n  退出状态: 0 成功; 4 有 ID "
-     u"不是任何条目（其余照常说明）; 1 FILE、RULES 或字符串表无法读取，\n    "
-     u"或某个包含文件存在却无法读取; 2 用法错误。\n\n"},
+     u"不是任何条目（其余照常说明）; 1 FILE、RULES、字符串表或动作表\n    "
+     u"无法读取（动作表有读不懂的行也算），或某个包含文件存在却无法读取; 2 用法错误。\n\n"},
     {"cli.usage.migrate",
      u"migrate: 像 save 一样读取 FILE，把每个脚本动作行的动作编号从 Phobos 开发版的旧编号改为\n  "
      u"0.3 起的新编号（--from phobos --to phobos-devbuild 则反过来），别的一个字节也不改\n  "
      u"（参数、负数参数、空白和注释照旧）；参数单位变了的动作（125、126: 帧改为秒）逐行写在\n  "
      u"标准错误上，不换算。再像 save 一样保存，退出状态同 save。\n\n"},
     {"taskForce.insertMember", u"插入成员"},
+    // Names in a script line: list entries, rows of the rules file's lists, variables (scripts/).
+    {"explain.noListRowArgument", u"{1} 第 {2} 行（从 0 数起），规则文件中没有这一行（共 {3} 行）"},
+    {"explain.rowSeparator", u"、"},
+    {"explain.listRowNamed", u"{1} 第 {2} 行：{3}"},
+    {"explain.localVariable", u"局部变量 {1}"},
+    {"explain.globalVariable", u"全局变量 {1}"},
+    {"explain.anyVariable", u"变量 {1}"},
+    {"explain.variableUnnamed", u"{1}（不在规则文件的 [VariableNames] 中）"},
+    {"explain.variableAndNumber", u"{1}，数值 {2}"},
+    {"explain.variableAndVariable", u"{1}，{2}"},
+    {"explain.variableAndHigh", u"{1}，高 16 位 {2}"},
 };
 
 } // namespace

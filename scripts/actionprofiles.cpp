@@ -93,11 +93,16 @@ constexpr std::array<std::string_view, 12> kOperations = {
 };
 struct VariableBlock {
     std::string_view target, operand;
+    VariableScope targetScope, operandScope;
 };
+constexpr VariableScope kLocal = VariableScope::Local, kGlobal = VariableScope::Global;
 constexpr VariableBlock kVariableBlocks[] = {
-    {"variable.local", "variable.number"}, {"variable.global", "variable.number"},
-    {"variable.local", "variable.local"},  {"variable.global", "variable.local"},
-    {"variable.local", "variable.global"}, {"variable.global", "variable.global"},
+    {"variable.local", "variable.number", kLocal, VariableScope::Number},
+    {"variable.global", "variable.number", kGlobal, VariableScope::Number},
+    {"variable.local", "variable.local", kLocal, kLocal},
+    {"variable.global", "variable.local", kGlobal, kLocal},
+    {"variable.local", "variable.global", kLocal, kGlobal},
+    {"variable.global", "variable.global", kGlobal, kGlobal},
 };
 
 // The development builds before Phobos 0.3 numbered the same actions otherwise. The pairs follow
@@ -123,8 +128,11 @@ constexpr ScriptAction kDevbuildOwnActions[] = {
 };
 
 ScriptAction VariableAction(int k, int number) {
+    const VariableBlock &block = kVariableBlocks[size_t(k / int(kOperations.size()))];
     ScriptAction action{number, {}, Variable, {}, ActionQuirk::None, kPhobos};
-    action.variable = k;
+    action.variable = block.targetScope;
+    action.operand = block.operandScope;
+    action.variableOperation = k;
     return action;
 }
 

@@ -24,6 +24,14 @@ BuildingArgument SplitBuildingArgument(int64_t argument) {
 
 bool IsKnownBuildingMode(int64_t mode) { return mode >= 0 && mode < int64_t(kModes.size()); }
 
+std::optional<std::string> BuildingArgumentType(int64_t argument, const ModNames &names) {
+    if (!names.rules || !names.rules->hasTypeList) return std::nullopt;
+    const int64_t index = SplitBuildingArgument(argument).index;
+    const std::vector<ModName> &buildings = names.rules->Types(TypeKind::Building);
+    if (index >= int64_t(buildings.size())) return std::nullopt;
+    return buildings[size_t(index)].id;
+}
+
 std::u16string ExplainBuildingArgument(int64_t argument, const ModNames &names) {
     const BuildingArgument split = SplitBuildingArgument(argument);
     const std::u16string mode = IsKnownBuildingMode(split.mode)

@@ -31,7 +31,7 @@ constexpr ScriptAction kActions[] = {
     {9, "action.9.name", None, "action.9.line"},
     {10, "action.10.name", None, "action.10.line"},
     {11, "action.11.name", Mission, "action.11.line"},
-    {12, "action.12.name", Number, "action.12.line"},
+    {12, "action.12.name", Number, "action.12.line", ActionQuirk::None, {}, VariableScope::Global},
     {13, "action.13.name", None, "action.13.line"},
     {14, "action.14.name", None, "action.14.line"},
     {15, "action.15.name", Waypoint, "action.15.line"},
@@ -57,9 +57,9 @@ constexpr ScriptAction kActions[] = {
     {35, "action.35.name", None, "action.35.line"},
     {36, "action.36.name", None, "action.36.line"},
     {37, "action.37.name", None, "action.37.line"},
-    {38, "action.38.name", Number, "action.38.line"},
-    {39, "action.39.name", Number, "action.39.line"},
-    {40, "action.40.name", Number, "action.40.line"},
+    {38, "action.38.name", Number, "action.38.line", ActionQuirk::None, {}, VariableScope::Global},
+    {39, "action.39.name", Number, "action.39.line", ActionQuirk::None, {}, VariableScope::Local},
+    {40, "action.40.name", Number, "action.40.line", ActionQuirk::None, {}, VariableScope::Local},
     {41, "action.41.name", None, "action.41.line"},
     {42, "action.42.name", Number, "action.42.line"},
     {43, "action.43.name", None, "action.43.line"},
@@ -120,25 +120,112 @@ std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
     }
 }
 
-// What a list index names: the ID at that index of the list text, or where the list ends. Reads
-// the list only up to the index, since every line of a script may name one.
-std::u16string ListEntry(std::string_view listText, int64_t index, std::string_view kind) {
-    int64_t count = 0;
-    for (size_t begin = 0; begin < listText.size();) {
-        const size_t lf = std::min(listText.find('\n', begin), listText.size());
-        const std::string_view line = listText.substr(begin, lf - begin);
-        begin = lf + 1;
-        const size_t equals = line.find('=');
-        if (equals == std::string_view::npos) continue;
-        if (count++ == index)
-            return res::Format("explain.listEntry",
-                               {res::Str(kind), ToWide(line.substr(equals + 1))});
+// The entries a list index names, read from the document's texts for the one line explained:
+// the list up to the index, and the sections once per entry named.
+class DocumentEntries final : public ListedEntries {
+public:
+    explicit DocumentEntries(const Document &document) : document_(document) {}
+
+    std::optional<std::string_view> IdAt(bool scripts, int64_t index,
+                                         int64_t &count) const override {
+        const std::string_view listText =
+            scripts ? document_.scriptListText : document_.teamListText;
+        count = 0;
+        for (size_t begin = 0; begin < listText.size();) {
+            const size_t lf = std::min(listText.find('\n', begin), listText.size());
+            const std::string_view line = listText.substr(begin, lf - begin);
+            begin = lf + 1;
+            const size_t equals = line.find('=');
+            if (equals == std::string_view::npos) continue;
+            if (count++ == index) return line.substr(equals + 1);
+        }
+        return std::nullopt;
     }
-    return res::Format("explain.noListEntry", {res::Str(kind), Decimal(index), Decimal(count)});
+
+    std::string_view NameOf(bool scripts, std::string_view id) const override {
+        const std::string_view sections =
+            scripts ? document_.scriptSectionsText : document_.teamSectionsText;
+        const int header = HeaderLineOf(sections, id);
+        if (header < 0) return {};
+        const size_t start = SectionBodyStart(sections, header, id);
+        const std::string_view body =
+            sections.substr(start, size_t(NextHeaderLine(sections, int(start))) - start);
+        return Trimmed(KeyLineValue(body, "Name").value_or(std::string_view()));
+    }
+
+private:
+    const Document &document_;
+};
+
+// "SC_Attack（Attack base）": an entry of the file by its ID and Name=.
+std::u16string EntryNamed(const ListedEntries &lists, bool scripts, std::string_view id) {
+    const std::string_view name = lists.NameOf(scripts, id);
+    return name.empty() ? ToWide(id) : res::Format("names.idWithName", {ToWide(id), ToWide(name)});
 }
 
-std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const Document &document,
-                            const ModNames &names) {
+// What a list index names: the ID at that index of the list, with its name, or where the list
+// ends.
+std::u16string ListEntry(const ListedEntries &lists, bool scripts, int64_t index,
+                         std::vector<std::string> &refers) {
+    const std::u16string kind = res::Str(scripts ? "kind.script" : "kind.team");
+    int64_t count = 0;
+    if (const std::optional<std::string_view> id = lists.IdAt(scripts, index, count)) {
+        refers.emplace_back(*id);
+        return res::Format("explain.listEntry", {kind, EntryNamed(lists, scripts, *id)});
+    }
+    return res::Format("explain.noListEntry", {kind, Decimal(index), Decimal(count)});
+}
+
+// A row of [AITargetTypes] (types of the rules file) or [AIScriptsList] (scripts of this file),
+// each name of the row with what it names.
+std::u16string ListOfListsRow(bool targets, int64_t index, const ModNames &names,
+                              const ListedEntries &lists, std::vector<std::string> &refers) {
+    const std::u16string list = targets ? u"[AITargetTypes]" : u"[AIScriptsList]";
+    if (!names.rules) return res::Format("explain.listRowArgument", {list, Decimal(index)});
+    const std::vector<std::string> &rows =
+        targets ? names.rules->aiTargetTypes : names.rules->aiScriptsList;
+    if (index < 0 || index >= int64_t(rows.size()))
+        return res::Format("explain.noListRowArgument",
+                           {list, Decimal(index), Decimal(int64_t(rows.size()))});
+    std::u16string text;
+    std::string_view row = rows[size_t(index)];
+    for (bool first = true; !row.empty(); first = false) {
+        const size_t comma = std::min(row.find(','), row.size());
+        const std::string_view id = Trimmed(row.substr(0, comma));
+        row.remove_prefix(std::min(comma + 1, row.size()));
+        if (!first) text += res::Str("explain.rowSeparator");
+        if (id.empty()) continue;
+        refers.emplace_back(id);
+        if (!targets) {
+            text += EntryNamed(lists, true, id);
+        } else if (!names.rules->hasTypeList) {
+            text += ToWide(id);
+        } else if (const std::optional<RulesFile::FoundType> type = names.rules->FindType(id)) {
+            text += IdWithName(*type->type, names.strings);
+        } else {
+            text += res::Format("explain.notInRules", {ToWide(id)});
+        }
+    }
+    return res::Format("explain.listRowNamed", {list, Decimal(index), text});
+}
+
+// A variable by its index: a global one with the name the rules file's [VariableNames] gives it.
+std::u16string VariableNamed(VariableScope scope, int64_t index, const ModNames &names) {
+    const std::u16string variable =
+        res::Format(scope == VariableScope::Local    ? "explain.localVariable"
+                    : scope == VariableScope::Global ? "explain.globalVariable"
+                                                     : "explain.anyVariable",
+                    {Decimal(index)});
+    const RulesFile *rules = names.rules;
+    if (scope != VariableScope::Global || !rules || !rules->hasVariableNames) return variable;
+    const auto found = rules->globalVariables.find(index);
+    return found == rules->globalVariables.end()
+               ? res::Format("explain.variableUnnamed", {variable})
+               : res::Format("names.idWithName", {variable, found->second});
+}
+
+std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const ModNames &names,
+                            const ListedEntries &lists, std::vector<std::string> &refers) {
     switch (action.argument) {
     case None:
         return res::Str("explain.unused");
@@ -153,14 +240,18 @@ std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const 
     case Mission:
         return res::Format("explain.mission", {Decimal(argument)});
     case Script:
-        return ListEntry(document.scriptListText, argument, "kind.script");
+        return ListEntry(lists, true, argument, refers);
     case Team:
-        return ListEntry(document.teamListText, argument, "kind.team");
+        return ListEntry(lists, false, argument, refers);
     case Line:
         return res::Format("explain.line", {Decimal(argument)});
     case Building:
+        if (const std::optional<std::string> type = BuildingArgumentType(argument, names))
+            refers.push_back(*type);
         return ExplainBuildingArgument(argument, names);
     case Number:
+        if (action.variable == VariableScope::Local || action.variable == VariableScope::Global)
+            return VariableNamed(action.variable, argument, names);
         break;
     case Seconds:
         return res::Format("explain.seconds", {Decimal(argument)});
@@ -170,13 +261,25 @@ std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const 
                                  {res::Str(kPhobosTargetTypes[size_t(argument - 1)])})
                    : res::Format("explain.unknownTarget", {Decimal(argument)});
     case AiTargetTypes:
-        return res::Format("explain.listRowArgument", {u"[AITargetTypes]", Decimal(argument)});
+        return ListOfListsRow(true, argument, names, lists, refers);
     case AiScriptsList:
-        return res::Format("explain.listRowArgument", {u"[AIScriptsList]", Decimal(argument)});
-    case Variable:
+        return ListOfListsRow(false, argument, names, lists, refers);
+    case Variable: {
         // The game reads both halves as unsigned 16-bit numbers.
-        return res::Format("explain.variable",
-                           {Decimal(argument & 0xFFFF), Decimal((argument >> 16) & 0xFFFF)});
+        const int64_t low = argument & 0xFFFF, high = (argument >> 16) & 0xFFFF;
+        const std::u16string target = VariableNamed(action.variable, low, names);
+        switch (action.operand) {
+        case VariableScope::Number:
+            return res::Format("explain.variableAndNumber", {target, Decimal(high)});
+        case VariableScope::Local:
+        case VariableScope::Global:
+            return res::Format("explain.variableAndVariable",
+                               {target, VariableNamed(action.operand, high, names)});
+        case VariableScope::None:
+            break;
+        }
+        return res::Format("explain.variableAndHigh", {target, Decimal(high)});
+    }
     }
     return res::Format("explain.number", {Decimal(argument)});
 }
@@ -195,13 +298,13 @@ size_t PhobosTargetTypeCount() { return kPhobosTargetTypes.size(); }
 
 std::u16string ActionName(const ScriptAction &action) {
     if (!action.ownName.empty()) return std::u16string(action.ownName);
-    if (action.variable >= 0) return VariableActionName(action.variable);
+    if (action.variableOperation >= 0) return VariableActionName(action.variableOperation);
     return res::Str(action.name);
 }
 
 std::u16string ActionDescription(const ScriptAction &action) {
     if (!action.ownDescription.empty()) return std::u16string(action.ownDescription);
-    if (action.variable >= 0) return VariableActionLine(action.variable);
+    if (action.variableOperation >= 0) return VariableActionLine(action.variableOperation);
     return res::Str(action.description);
 }
 
@@ -226,13 +329,13 @@ std::optional<ActionLine> ParseActionLine(std::string_view line) {
     return parsed;
 }
 
-std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
-                                 const Document &document, const ActionProfile &profile,
-                                 const ModNames &names) {
+ScriptLineMeaning ScriptLineMeaningOf(std::u16string_view fieldText, int lineIndex,
+                                      const Document &document, const ActionProfile &profile,
+                                      const ModNames &names, const ListedEntries *lists) {
     const std::vector<std::u16string_view> lines = LinesOf(fieldText);
     // "第 4 行：" and what the line is, as one text of the table.
     auto said = [number = Decimal(int64_t(lineIndex) + 1)](const std::u16string &what) {
-        return res::Format("explain.lineOf", {number, what});
+        return ScriptLineMeaning{res::Format("explain.lineOf", {number, what}), {}};
     };
     if (lineIndex < 0 || size_t(lineIndex) >= lines.size())
         return said(res::Str("explain.emptyLine"));
@@ -249,11 +352,22 @@ std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
     if (!action)
         return said(
             res::Format("explain.unknownAction", {Decimal(parsed->action), profile.Label()}));
+    const DocumentEntries fromTexts(document);
+    std::vector<std::string> refers;
     std::u16string text = res::Format(
-        "explain.action", {Decimal(parsed->action), ActionName(*action), Decimal(parsed->argument),
-                           ArgumentText(*action, parsed->argument, document, names)});
+        "explain.action",
+        {Decimal(parsed->action), ActionName(*action), Decimal(parsed->argument),
+         ArgumentText(*action, parsed->argument, names, lists ? *lists : fromTexts, refers)});
     if (action->quirk == ActionQuirk::Ignored) text += res::Str("explain.ignored");
-    return said(text);
+    ScriptLineMeaning meaning = said(text);
+    meaning.refers = std::move(refers);
+    return meaning;
+}
+
+std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
+                                 const Document &document, const ActionProfile &profile,
+                                 const ModNames &names) {
+    return ScriptLineMeaningOf(fieldText, lineIndex, document, profile, names).text;
 }
 
 InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action) {

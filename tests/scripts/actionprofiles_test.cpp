@@ -62,7 +62,7 @@ TEST(ActionProfiles, ExplainsExtensionActions) {
         {Engine::Phobos, 1,
          "第 2 行：动作 10005 攻击目标类型（远，反复） — 参数 37：未知的目标类型 37"},
         {Engine::Phobos, 2,
-         "第 3 行：动作 18001 局部变量加上（数值） — 参数 655363：变量 3，高 16 位 10"},
+         "第 3 行：动作 18001 局部变量加上（数值） — 参数 655363：局部变量 3，数值 10"},
         {Engine::Phobos, 3, "第 4 行：动作 10100 限时区域警戒 — 参数 30：30 秒"},
         {Engine::Phobos, 4,
          "第 5 行：动作 16004 随机换脚本 — 参数 1：[AIScriptsList] 第 1 行（从 0 数起）"},
@@ -96,8 +96,7 @@ TEST(ActionProfiles, RenumberingRunsBothWaysThroughEveryMappedNumber) {
         EXPECT_TRUE(targets.insert(pair.current).second);
         ASSERT_NE(old.Find(pair.old), nullptr);
         ASSERT_NE(current.Find(pair.current), nullptr);
-        EXPECT_EQ(U8(ActionName(*old.Find(pair.old))),
-                  U8(ActionName(*current.Find(pair.current))));
+        EXPECT_EQ(U8(ActionName(*old.Find(pair.old))), U8(ActionName(*current.Find(pair.current))));
     }
     // 71-113, 124-126 and 500-571, 500 included.
     EXPECT_EQ(PhobosRenumbering().size(), 43u + 3u + 72u);

@@ -306,6 +306,49 @@ TEST(Win32Backend, SortedComboBoxListsItsItemsAndTellsOfTheOneChosen) {
     EXPECT_EQ(shownWhenChosen, u"苏联");
 }
 
+// 插入成员 behaves as on Qt: typing lists the items that hold the typed text (Latin letters in
+// either case) under the field, Down and Enter take one, told by its place among all the items;
+// the whole list is back once the filtered one closes.
+TEST(Win32Backend, FilteringComboBoxListsTheItemsThatHoldTheTypedText) {
+    Window window{res::kIdTaskForceDialog};
+    window.show();
+    Input().settle();
+    const int id = res::kIdTaskForceInsertMember;
+    auto *box = window.control<gui::ComboBox>(id);
+    HWND combo = gui::win32::ControlWindowOf(window, id);
+    box->setItems(
+        {u"E1 GI（步兵）", u"HTNK Grizzly Battle Tank（车辆）", u"MTNK Lasher Tank（车辆）"});
+    // As the windows do, the program leaves its own text in the box: that is what it shows.
+    int chosen = -1;
+    box->setOnChosen([&](int index) {
+        chosen = index;
+        box->setText(box->itemText(index).substr(0, 4));
+    });
+    const auto shown = [&] { return int(SendMessageW(combo, CB_GETCOUNT, 0, 0)); };
+    const auto dropped = [&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; };
+
+    Input().type(window, id, u"TANK");
+    EXPECT_TRUE(dropped());
+    EXPECT_EQ(shown(), 2);
+    EXPECT_EQ(box->text(), u"TANK");
+    EXPECT_EQ(box->itemCount(), 3);
+    Input().pressKey(window, id, u"Down");
+    Input().pressKey(window, id, u"Enter");
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(box->text(), u"HTNK");
+    EXPECT_FALSE(dropped());
+    EXPECT_EQ(shown(), 3);
+
+    Input().type(window, id, u"zzz");
+    EXPECT_FALSE(dropped());
+    EXPECT_EQ(shown(), 0);
+    box->setText({});
+    EXPECT_EQ(shown(), 0); // the program's own text is no typing
+    Input().choose(window, id, 2);
+    EXPECT_EQ(chosen, 2);
+    EXPECT_EQ(box->text(), u"MTNK");
+}
+
 TEST(Win32Backend, EachInputIsNamedByTheLabelRightBeforeIt) {
     Rows rows;
     TriggerWindow trigger(rows);
