@@ -14,6 +14,9 @@ build=${1:-build}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp tests/scenarios/taskforce-edit-save/input/ai.ini "$work/ai.ini"
+# A script of Phobos' actions for the picture of the script window.
+sed -i 's/^3=SC_Retreat\r\?$/&\n4=SC_Hunt/' "$work/ai.ini"
+printf '\n[SC_Hunt]\nName=Hunt harvesters\n0=10000,3\n1=16003,50\n2=46,131073\n' >>"$work/ai.ini"
 # The mod's names for the pictures of the choosers: a rules file and a string table beside it.
 cat >"$work/rules.ini" <<'RULES'
 [InfantryTypes]
