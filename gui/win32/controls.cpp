@@ -214,20 +214,61 @@ public:
         chosen_ = std::move(chosen);
     }
     void command(int code) override {
-        if (code != CBN_SELENDOK) return;
-        const int index = int(SendMessageW(window_, CB_GETCURSEL, 0, 0));
-        if (index < 0) return;
-        // The control puts the item into its edit field only after this notification.
-        SetWindowTextW(window_, Wide(itemText(index)));
-        if (chosen_) chosen_(index);
+        if (code == CBN_EDITCHANGE) offerMatches();
+        if (code != CBN_SELENDOK || closing_) return;
+        take(int(SendMessageW(window_, CB_GETCURSEL, 0, 0)));
     }
-    KeyRoute route(UINT) override {
-        return SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) ? KeyRoute::Control
-                                                               : KeyRoute::Dialog;
+    KeyRoute route(UINT vk) override {
+        if (!SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0)) return KeyRoute::Dialog;
+        if (vk != VK_RETURN) return KeyRoute::Control;
+        // Enter takes the marked item, as a click on it does, on every system alike.
+        const int index = int(SendMessageW(window_, CB_GETCURSEL, 0, 0));
+        closing_ = true;
+        SendMessageW(window_, CB_SHOWDROPDOWN, FALSE, 0);
+        closing_ = false;
+        take(index);
+        return KeyRoute::Consumed;
     }
 
 private:
+    void take(int index) {
+        if (index < 0) return;
+        // The control puts the item into its edit field only after its notification.
+        SetWindowTextW(window_, Wide(itemText(index)));
+        if (chosen_) chosen_(index);
+    }
+
+    // Typing offers the items that start with the typed text: the list drops down, the first of
+    // them marked and in sight (Enter takes it); the text stays what was typed. Nothing to offer:
+    // the list goes up again.
+    void offerMatches() {
+        const std::u16string typed = text();
+        const LRESULT first =
+            typed.empty() ? CB_ERR
+                          : SendMessageW(window_, CB_FINDSTRING, WPARAM(-1), LPARAM(Wide(typed)));
+        const bool offered = first != CB_ERR;
+        if (offered != (SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) != 0)) {
+            DWORD start = 0, end = 0;
+            SendMessageW(window_, CB_GETEDITSEL, WPARAM(&start), LPARAM(&end));
+            closing_ = true;
+            SendMessageW(window_, CB_SHOWDROPDOWN, offered, 0);
+            closing_ = false;
+            // Dropping down may put the marked item into the field; the user's text goes back.
+            if (text() != typed) SetWindowTextW(window_, Wide(typed));
+            SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+            // The pointer, hidden by typing, shows over the list.
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        }
+        if (!offered) return;
+        // Marked in the list alone: the list tells the box nothing of it.
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(window_, &info);
+        SendMessageW(info.hwndList, LB_SETCURSEL, WPARAM(first), 0);
+    }
+
     bool sorted_;
+    bool closing_ = false; // the program closes the list: no choice of the user's
     std::function<void(int)> chosen_;
 };
 

@@ -38,7 +38,9 @@ bool TakesInput(HWND control) {
 void FocusForTyping(HWND control) {
     HWND root = GetAncestor(control, GA_ROOT);
     if (GetActiveWindow() != root) SetActiveWindow(root);
-    SetFocus(control);
+    // Focus already within (a combo box's edit field) stays: moving it would close an open list.
+    HWND focus = GetFocus();
+    if (focus != control && !IsChild(control, focus)) SetFocus(control);
 }
 
 // The modifier keys held while the input it covers is handled, as GetKeyState reads them.
