@@ -277,12 +277,13 @@ QWidget *Window::createControl(const res::Control &control) {
     }
     case res::Kind::ComboBox: {
         auto *combo = new ComboBox(client_);
-        if (control.style & res::kFilterAsTyped) {
-            // Thousands of types: a list of those whose ID or name holds what was typed.
-            combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
-            combo->completer()->setFilterMode(Qt::MatchContains);
-            combo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-        }
+        // Thousands of teams or types: typing offers, in a list under the box, the items that
+        // start with the typed text (a chooser filtered as typed: those that hold it). The text
+        // stays what was typed until an item is chosen.
+        combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+        combo->completer()->setFilterMode(
+            (control.style & res::kFilterAsTyped) ? Qt::MatchContains : Qt::MatchStartsWith);
+        combo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
         handle = MakeComboBoxHandle(combo, (control.style & res::kSorted) != 0);
         auto *box = static_cast<gui::ComboBox *>(handle.get());
         std::vector<std::u16string> items;

@@ -223,7 +223,12 @@ public:
         chosen_ = std::move(chosen);
     }
     void command(int code) override {
-        if (code == CBN_EDITCHANGE && filterAsTyped_ && !quiet_) filter();
+        if (code == CBN_EDITCHANGE && !quiet_) {
+            if (filterAsTyped_)
+                filter();
+            else
+                offerMatches();
+        }
         // Every item again when the user opens the list, or when the filtered one closes (put
         // back once it has closed, not while the box still works through the choice). The
         // box's own closing, for a text that no item holds, keeps the empty list.
@@ -239,22 +244,33 @@ public:
         // choice; the text the program left there then (an ID, or nothing) is put back, as the
         // Qt backend shows it.
         if (code == kChoiceTold && text() != textAfterChoice_) setText(textAfterChoice_);
-        if (code != CBN_SELENDOK) return;
+        if (code != CBN_SELENDOK || closing_) return;
+        take(int(SendMessageW(window_, CB_GETCURSEL, 0, 0)));
+    }
+    KeyRoute route(UINT vk) override {
+        if (!SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0)) return KeyRoute::Dialog;
+        if (vk != VK_RETURN) return KeyRoute::Control;
+        // Enter takes the marked item, as a click on it does, on every system alike.
         const int index = int(SendMessageW(window_, CB_GETCURSEL, 0, 0));
-        if (index < 0 || size_t(index) >= shown_.size()) return;
-        const int item = shown_[size_t(index)];
+        closing_ = true;
+        SendMessageW(window_, CB_SHOWDROPDOWN, FALSE, 0);
+        closing_ = false;
+        take(index);
+        return KeyRoute::Consumed;
+    }
+
+private:
+    // The item at `row` of the control's list chosen, as a click on it chooses it.
+    void take(int row) {
+        if (row < 0 || size_t(row) >= shown_.size()) return;
+        const int item = shown_[size_t(row)];
         setText(items_[size_t(item)]);
         if (chosen_) chosen_(item);
         textAfterChoice_ = text();
         PostMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window_), kChoiceTold),
                      reinterpret_cast<LPARAM>(window_));
     }
-    KeyRoute route(UINT) override {
-        return SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) ? KeyRoute::Control
-                                                               : KeyRoute::Dialog;
-    }
 
-private:
     // The box's own changes of its text are no typing.
     struct Quiet {
         explicit Quiet(ComboBoxHandle &box) : box_(box) { ++box_.quiet_; }
@@ -304,12 +320,42 @@ private:
         SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
     }
 
+    // Typing offers the items that start with the typed text: the list drops down, the first of
+    // them marked and in sight (Enter takes it); the text stays what was typed. Nothing to offer:
+    // the list goes up again.
+    void offerMatches() {
+        const std::u16string typed = text();
+        const LRESULT first =
+            typed.empty() ? CB_ERR
+                          : SendMessageW(window_, CB_FINDSTRING, WPARAM(-1), LPARAM(Wide(typed)));
+        const bool offered = first != CB_ERR;
+        if (offered != (SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) != 0)) {
+            DWORD start = 0, end = 0;
+            SendMessageW(window_, CB_GETEDITSEL, WPARAM(&start), LPARAM(&end));
+            closing_ = true;
+            SendMessageW(window_, CB_SHOWDROPDOWN, offered, 0);
+            closing_ = false;
+            // Dropping down may put the marked item into the field; the user's text goes back.
+            if (text() != typed) SetWindowTextW(window_, Wide(typed));
+            SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+            // The pointer, hidden by typing, shows over the list.
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        }
+        if (!offered) return;
+        // Marked in the list alone: the list tells the box nothing of it.
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(window_, &info);
+        SendMessageW(info.hwndList, LB_SETCURSEL, WPARAM(first), 0);
+    }
+
     bool sorted_;
     bool filterAsTyped_;
     std::vector<std::u16string> items_;
     std::vector<int> shown_; // the item of each row of the control's list
     bool filtered_ = false;
     int quiet_ = 0;
+    bool closing_ = false; // the program closes the list: no choice of the user's
     std::function<void(int)> chosen_;
     std::u16string textAfterChoice_;
 };

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,6 +136,7 @@ private slots:
     void clickBelowLastRowClearsTheSelection();
     void headerClickNeitherSortsNorNotifies();
     void comboBoxKeepsItsListSorted();
+    void comboBoxOffersTheItemsStartingWithWhatIsTyped();
     void windowsCarryTheProgramsIcon();
     void fileFilterBecomesQtFilter();
     void messageBoxesShowTheRequest();
@@ -348,6 +350,46 @@ void QtBackendTest::comboBoxKeepsItsListSorted() {
     QTest::keyClick(widget->lineEdit(), Qt::Key_Return);
     QCOMPARE(plain->itemCount(), 2);
     QVERIFY(plain->text() == u"触发new");
+}
+
+void QtBackendTest::comboBoxOffersTheItemsStartingWithWhatIsTyped() {
+    RecordingDialog teams(res::kIdTeamDialog);
+    auto *box = teams.control<gui::ComboBox>(res::kIdTeamScript);
+    box->setItems({u"TM_Beta", u"xTM_A", u"TM_Alpha", u"Other"});
+    int chosen = -1;
+    box->setOnChosen([&](int index) { chosen = index; });
+    teams.show();
+    auto *widget = WidgetOf<QComboBox>(teams, res::kIdTeamScript);
+    QVERIFY(QTest::qWaitForWindowExposed(widget));
+    QAbstractItemView *offered = widget->completer()->popup();
+    const struct {
+        const char *typed;
+        QStringList offered;
+        int downs;        // Down presses in the offered list before Enter
+        const char *text; // the box's text after Enter
+        int chosen;       // the item chosen, -1: none
+    } cases[] = {
+        {"tm_", {QStringLiteral("TM_Alpha"), QStringLiteral("TM_Beta")}, 2, "TM_Beta", 2},
+        {"O", {QStringLiteral("Other")}, 1, "Other", 0},
+        {"TM_Gamma", {}, 0, "TM_Gamma", -1}, // not an item: kept as typed
+    };
+    for (const auto &c : cases) {
+        chosen = -1;
+        box->setText({});
+        widget->lineEdit()->setFocus();
+        QTest::keyClicks(widget->lineEdit(), QString::fromUtf8(c.typed));
+        QStringList shown;
+        for (int row = 0; offered->isVisible() && row < offered->model()->rowCount(); ++row)
+            shown << offered->model()->index(row, 0).data().toString();
+        QCOMPARE(shown, c.offered);
+        QCOMPARE(Q(box->text()), QString::fromUtf8(c.typed)); // nothing chosen yet
+        QWidget *keys = offered->isVisible() ? static_cast<QWidget *>(offered) : widget->lineEdit();
+        for (int i = 0; i < c.downs; ++i)
+            QTest::keyClick(keys, Qt::Key_Down);
+        QTest::keyClick(keys, Qt::Key_Return);
+        QCOMPARE(Q(box->text()), QString::fromUtf8(c.text));
+        QCOMPARE(chosen, c.chosen);
+    }
 }
 
 void QtBackendTest::windowsCarryTheProgramsIcon() {

@@ -349,6 +349,39 @@ TEST(Win32Backend, FilteringComboBoxListsTheItemsThatHoldTheTypedText) {
     EXPECT_EQ(box->text(), u"MTNK");
 }
 
+TEST(Win32Backend, ComboBoxOffersTheItemsStartingWithWhatIsTyped) {
+    Rows rows;
+    TriggerWindow trigger(rows);
+    auto *team = trigger.window.control<gui::ComboBox>(res::kIdTriggerTeam);
+    team->setItems({u"TM_Beta", u"xTM_A", u"TM_Alpha", u"Other"});
+    HWND box = gui::win32::ControlWindowOf(trigger.window, res::kIdTriggerTeam);
+    int chosen = -1;
+    team->setOnChosen([&](int index) { chosen = index; });
+    const struct {
+        std::string typed;
+        bool offered;       // the list drops down
+        std::u16string key; // pressed then
+        std::u16string text;
+        int chosen;
+    } cases[] = {
+        {"tm_", true, u"Enter", u"TM_Alpha", 1}, // the first that starts with it
+        {"tm_b", true, u"Enter", u"TM_Beta", 2},
+        {"tm_b", true, u"Escape", u"tm_b", -1},
+        {"TM_Gamma", false, u"Enter", u"TM_Gamma", -1}, // not an item: kept as typed
+    };
+    for (const auto &c : cases) {
+        chosen = -1;
+        team->setText({});
+        Input().type(trigger.window, res::kIdTriggerTeam, U16(c.typed));
+        EXPECT_EQ(SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) != 0, c.offered) << c.typed;
+        EXPECT_EQ(team->text(), U16(c.typed));
+        Input().pressKey(trigger.window, res::kIdTriggerTeam, c.key);
+        EXPECT_EQ(team->text(), c.text);
+        EXPECT_EQ(chosen, c.chosen);
+        EXPECT_EQ(SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0), 0);
+    }
+}
+
 TEST(Win32Backend, EachInputIsNamedByTheLabelRightBeforeIt) {
     Rows rows;
     TriggerWindow trigger(rows);
