@@ -3,6 +3,7 @@
 #include "core/initext.h"
 #include "document/documentio.h"
 #include "platform/seams.h"
+#include "res/text.h"
 #include "res/transferdialogs.h"
 #include "ui/documentmodel.h"
 
@@ -15,11 +16,11 @@ std::u16string PresenceText(Presence presence) {
     case Presence::Absent:
         break;
     case Presence::SameBody:
-        return u"已有，相同";
+        return res::Str("import.same");
     case Presence::OtherBody:
-        return u"已有，不同";
+        return res::Str("import.other");
     }
-    return u"没有";
+    return res::Str("import.absent");
 }
 
 } // namespace
@@ -30,7 +31,7 @@ CImportWindow::CImportWindow(DocumentModel &model, gui::Dialog *owner)
       filter_(control<gui::Edit>(res::kIdImportFilter)),
       list_(control<gui::ReportList>(res::kIdImportList)),
       count_(control<gui::Label>(res::kIdImportCount)) {
-    list_->setColumns({u"种类", u"注册名称", u"注释", u"本文件"});
+    setColumns();
     list_->setSource(this);
     filter_->setOnChanged([this] { applyFilter(); });
     // What this file holds decides the last column: it follows every change while shown.
@@ -39,13 +40,26 @@ CImportWindow::CImportWindow(DocumentModel &model, gui::Dialog *owner)
     });
 }
 
+void CImportWindow::setColumns() {
+    list_->setColumns({res::Str("import.kind"), res::Str("list.registryId"), res::Str("list.name"),
+                       res::Str("import.thisFile")});
+}
+
+void CImportWindow::onLanguageChanged() {
+    setColumns();
+    if (other_.IsFileOpen()) {
+        file_->setText(res::Format("import.from", {other_.openedPath}));
+        applyFilter();
+    }
+}
+
 void CImportWindow::showEntriesOf(const std::u16string &path) {
     Document other;
     other.openedPath = path;
     LoadOpenedFile(other, false);
     if (other.openedFileUnread) return;
     other_ = std::move(other);
-    file_->setText(u"来自: " + path);
+    file_->setText(res::Format("import.from", {path}));
     listEntries();
     show();
 }
@@ -69,8 +83,7 @@ void CImportWindow::applyFilter() {
             gui::ContainsIgnoringCase(rows_[i].name, part))
             shown_.push_back(i);
     list_->reset();
-    count_->setText(u"共 " + Decimal(rows_.size()) + u" 个条目，显示 " + Decimal(shown_.size()) +
-                    u" 个");
+    count_->setText(res::Format("import.count", {Decimal(rows_.size()), Decimal(shown_.size())}));
 }
 
 std::u16string CImportWindow::cellText(int row, int column) const {
@@ -78,7 +91,7 @@ std::u16string CImportWindow::cellText(int row, int column) const {
     const Row &shown = rows_[shown_[size_t(row)]];
     switch (column) {
     case 0:
-        return std::u16string(KindName(shown.entry.kind));
+        return KindName(shown.entry.kind);
     case 1:
         return shown.id;
     case 2:
@@ -95,7 +108,7 @@ void CImportWindow::onCommand(int id) {
 
 void CImportWindow::importSelected() {
     if (!model_.document.IsFileOpen()) {
-        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
         return;
     }
     std::vector<EntryRef> picked;
@@ -107,11 +120,11 @@ void CImportWindow::importSelected() {
         ids.push_back(chosen.id);
     }
     if (picked.empty()) {
-        platform::ShowAppMessage(u"请先在列表中选择要导入的条目");
+        platform::ShowAppMessage(res::Str("import.noneChosen"));
         return;
     }
     std::vector<ImportedEntry> imported;
-    model_.Edit(StepName(u"导入", u"条目", ids),
+    model_.Edit(StepName("step.import", res::Str("kind.entry"), ids),
                 [&] { imported = ImportEntries(model_.document, other_, picked); });
     // Every window lists the imported entries now.
     model_.Refill();

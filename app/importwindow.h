@@ -24,8 +24,11 @@ public:
 
 protected:
     void onCommand(int id) override;
+    void onLanguageChanged() override;
 
 private:
+    // The list's headers in the current language.
+    void setColumns();
     int rowCount() const override { return int(shown_.size()); }
     std::u16string cellText(int row, int column) const override;
 

@@ -6,6 +6,7 @@
 #include "document/filereport.h"
 #include "document/filestamps.h"
 #include "platform/seams.h"
+#include "res/text.h"
 #include "triggers/triggerformat.h"
 #include "triggers/triggerloader.h"
 #include "ui/documentmodel.h"
@@ -14,10 +15,10 @@
 
 #include <memory>
 
-const std::u16string kOpenFileFilter = u"所有配置 文件(*.ini)|*.ini|所有文件(*.*)|*.*||";
+std::u16string OpenFileFilter() { return res::Str("app.openFilter"); }
 
 std::u16string AskOpenPath() {
-    std::u16string path = platform::AskOpenFileName(kOpenFileFilter);
+    std::u16string path = platform::AskOpenFileName(OpenFileFilter());
     return path.empty() ? u"None" : path;
 }
 
@@ -117,9 +118,10 @@ platform::ReportTable FindingsTable(const DocumentModel &model, const std::vecto
     platform::ReportTable table;
     table.summary = FileReportSummary(document.openedPath, document.droppedOnSave, broken,
                                       RulesOf(model), actions);
-    table.headers = {u"种类", u"ID", u"位置", u"说明"};
+    table.headers = {res::Str("app.reportKind"), res::Str("app.reportId"),
+                     res::Str("app.reportPlace"), res::Str("app.reportWhat")};
     for (const Finding &finding : *findings)
-        table.rows.push_back({std::u16string(FindingKindLabel(finding.kind)), ToWide(finding.id),
+        table.rows.push_back({FindingKindLabel(finding.kind), ToWide(finding.id),
                               FindingPlace(finding), finding.what});
     table.activated = [&model, findings](size_t row) {
         if (row < findings->size()) OpenFindingEntry(model, (*findings)[row]);
@@ -134,22 +136,23 @@ bool ConfirmDroppedText(DocumentModel &model) {
     if (dropped.findings.empty() || dropped.shownAtSave) return true;
     dropped.shownAtSave = true;
     platform::ReportTable table = FindingsTable(model, nullptr, nullptr);
-    table.summary += u"\n仍要保存吗？";
+    table.summary += res::Str("app.saveAnyway");
     return platform::ShowOwnedReport(
                FileReportText(model.document.openedPath, dropped, nullptr, RulesOf(model)) +
-                   u"\n仍要保存吗？",
-               u"保存前检查", platform::Buttons::SaveCancel,
+                   res::Str("app.saveAnyway"),
+               res::Str("app.checkBeforeSave"), platform::Buttons::SaveCancel,
                std::move(table)) == platform::Answer::Save;
 }
 
 // Another program changed files this save would replace: the user decides.
 bool ConfirmOverwrite(const std::vector<std::u16string> &changed) {
     if (changed.empty()) return true;
-    std::u16string text = u"这些文件在打开或上次保存之后已被其他程序修改:\n";
+    std::u16string text = res::Str("app.changedBeforeSave");
     for (const std::u16string &path : changed)
         text += path + u"\n";
-    text += u"保存会覆盖这些修改。";
-    return platform::ShowOwnedMessage(text, u"保存提示", platform::Buttons::OverwriteCancel,
+    text += res::Str("app.saveOverwrites");
+    return platform::ShowOwnedMessage(text, res::Str("app.saveCaption"),
+                                      platform::Buttons::OverwriteCancel,
                                       platform::Icon::Question) == platform::Answer::Overwrite;
 }
 
@@ -159,7 +162,7 @@ bool SaveFile(DocumentModel &model, FileStamps &stamps) {
     Document &document = model.document;
     if (!CanSaveOpenedFile(document) || !ConfirmDroppedText(model)) return false;
     const platform::Answer answer =
-        platform::ShowOwnedMessage(u"是否分文件保存?⊙(・◇・)？", u"保存提示",
+        platform::ShowOwnedMessage(res::Str("app.splitQuestion"), res::Str("app.saveCaption"),
                                    platform::Buttons::YesNoCancel, platform::Icon::Question);
     if (answer != platform::Answer::Yes && answer != platform::Answer::No) return false;
     const SaveMode mode = answer == platform::Answer::Yes ? SaveMode::Split : SaveMode::SingleFile;
@@ -174,7 +177,7 @@ bool SaveFile(DocumentModel &model, FileStamps &stamps) {
 void CheckFile(const DocumentModel &model) {
     const Document &document = model.document;
     if (!document.IsFileOpen()) {
-        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
         return;
     }
     ActionsCheck actions{&model.actions, {}};
@@ -183,7 +186,7 @@ void CheckFile(const DocumentModel &model) {
     // the rules file and the actions as they then stand.
     platform::ShowOwnedReport(FileReportText(document.openedPath, document.droppedOnSave, &broken,
                                              RulesOf(model), &actions),
-                              u"检查文件", platform::Buttons::Close,
+                              res::Str("app.checkFileCaption"), platform::Buttons::Close,
                               FindingsTable(model, &broken, &actions), [&model] {
                                   if (!model.document.IsFileOpen()) return platform::ReportTable{};
                                   ActionsCheck again{&model.actions, {}};

@@ -9,7 +9,7 @@ class DocumentModel;
 class FileStamps;
 
 // The open-file dialog's filters.
-extern const std::u16string kOpenFileFilter;
+std::u16string OpenFileFilter();
 
 // The chosen file's full path, or "None" when the user cancels.
 std::u16string AskOpenPath();

@@ -3,6 +3,7 @@
 #include "document/filestamps.h"
 #include "platform/codepage.h"
 #include "platform/seams.h"
+#include "res/text.h"
 #include "ui/documentmodel.h"
 
 #include <ctime>
@@ -12,8 +13,6 @@ namespace {
 
 // At most this long after the step that made the recovery file stale, it is handed to the writer.
 constexpr int kDelayMilliseconds = 2000;
-
-const std::u16string kRestoreStep = u"恢复未保存的修改";
 
 // A recovery's time as the user reads it: local time, to the second.
 std::u16string TimeOf(int64_t writtenAt) {
@@ -27,10 +26,10 @@ std::u16string TimeOf(int64_t writtenAt) {
 // Says, in one message, which damaged recovery files were set aside.
 void SetAside(const std::vector<std::pair<std::u16string, std::u16string>> &damaged) {
     if (damaged.empty()) return;
-    std::u16string text = u"恢复文件已损坏，已改名为 .bad 放在原处，文件照常打开:\n";
+    std::u16string text = res::Str("app.recoveryDamaged");
     for (const auto &[file, error] : damaged) {
         text += file + u" (" + error + u")";
-        if (!SetAsideRecoveryFile(file)) text += u"，没能改名";
+        if (!SetAsideRecoveryFile(file)) text += res::Str("app.recoveryNotRenamed");
         text += u"\n";
     }
     platform::ShowAppMessage(text.substr(0, text.size() - 1));
@@ -101,8 +100,7 @@ std::optional<Recovery> RecoveryKeeper::offer(const std::u16string &path) {
         return std::nullopt;
     }
     if (read.status == RecoveryRead::Status::Unreadable) {
-        platform::ShowAppMessage(u"无法读取恢复文件，文件照常打开:\n" + file + u" (" + read.error +
-                                 u")");
+        platform::ShowAppMessage(res::Format("app.recoveryUnreadable", {file, read.error}));
         return std::nullopt;
     }
     // Another file's, whose name gives the same recovery file: offered at a start.
@@ -131,17 +129,16 @@ std::optional<Recovery> RecoveryKeeper::offerAtStart() {
 }
 
 std::optional<Recovery> RecoveryKeeper::ask(const std::u16string &file, Recovery recovery) {
-    std::u16string text = u"发现未保存的修改:\n" + recovery.openedPath + u"\n恢复文件保存于 " +
-                          TimeOf(recovery.writtenAt) + u"。\n";
+    std::u16string text =
+        res::Format("app.recoveryFound", {recovery.openedPath, TimeOf(recovery.writtenAt)});
     const std::vector<std::u16string> changed = ChangedSince(recovery);
     if (!changed.empty()) {
-        text += u"\n这些文件在此之后已被其他程序修改，恢复后保存会覆盖这些修改:\n";
+        text += res::Str("app.recoveryChanged");
         for (const std::u16string &path : changed)
             text += path + u"\n";
     }
-    text += u"\n恢复: 打开文件并载入这些修改，保存之前不写入文件。\n丢弃: 删除恢复文件。\n"
-            u"稍后: 保留恢复文件，下次打开时再询问；在此之前，对这个文件的修改不另存恢复文件。";
-    switch (platform::ShowOwnedMessage(text, u"发现未保存的修改",
+    text += res::Str("app.recoveryChoices");
+    switch (platform::ShowOwnedMessage(text, res::Str("app.recoveryCaption"),
                                        platform::Buttons::RestoreDiscardLater,
                                        platform::Icon::Question)) {
     case platform::Answer::Restore:
@@ -163,6 +160,7 @@ void RecoveryKeeper::restore(Recovery recovery) {
     written_ = recovery.openedPath;
     // The start number comes back with the texts, whose new entries were numbered from it; it is
     // no text, so undoing the step leaves it.
-    model_.Edit(kRestoreStep, [&] { Restore(model_.document, std::move(recovery)); });
+    model_.Edit(res::Str("app.restoreStep"),
+                [&] { Restore(model_.document, std::move(recovery)); });
     model_.Refill();
 }

@@ -9,9 +9,11 @@
 #include "document/rulesfile.h"
 #include "document/stringtable.h"
 #include "newentry/addnew.h"
+#include "platform/language.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "res/resources.h"
+#include "res/text.h"
 #include "scripts/actiontable.h"
 #include "scripts/scriptwindow.h"
 #include "taskforces/taskforcewindow.h"
@@ -23,16 +25,14 @@
 
 namespace {
 
-const std::u16string kExitPrompt = u"请注意，有文件未保存∑(っ°Д°;)っ\n是否继续退出(✪ω✪)";
-const std::u16string kExitCaption = u"Fight!!(ｏ^-^)~''☆ミ☆ミ";
 const std::u16string kRecentKey = u"recentFiles";
 constexpr size_t kRecentCount = 8;
 // Pairs of an opened file's path and its rules file's (or string table's) path, the pair set last
 // first.
 const std::u16string kRulesKey = u"rulesFiles";
+const std::u16string kLanguageKey = u"language";
 const std::u16string kStringTablesKey = u"stringTables";
 constexpr size_t kRulesCount = 32;
-const std::u16string kStringTableFilter = u"字符串表(*.csf)|*.csf|所有文件(*.*)|*.*||";
 
 void WriteRecentFiles(std::vector<std::u16string> files) {
     if (files.size() > kRecentCount) files.resize(kRecentCount);
@@ -102,6 +102,7 @@ CVantaEditDlg::CVantaEditDlg()
       autoDetectStart_(control<gui::CheckBox>(res::kIdAutoDetectStart)) {
     attachMenu(res::kIdMainMenu);
     fillRecentMenu();
+    fillLanguageMenu();
     fillEngineMenu();
 
     // The modeless windows, each created here once, hidden and owned by this window: the new
@@ -234,9 +235,36 @@ void CVantaEditDlg::fillRecentMenu() {
     });
 }
 
+res::Language CVantaEditDlg::ChosenLanguage() {
+    const std::vector<std::u16string> chosen = gui::ReadSetting(kLanguageKey);
+    if (!chosen.empty())
+        if (const std::optional<res::Language> language = res::LanguageNamed(chosen[0]))
+            return *language;
+    return platform::SystemLanguage();
+}
+
+void CVantaEditDlg::fillLanguageMenu() {
+    // Each language named in its own words, whatever the current one.
+    setSubmenu(res::kCmdLanguage, {res::Str("app.languages.zh"), res::Str("app.languages.en")},
+               [](size_t index) {
+                   const res::Language language =
+                       index == 0 ? res::Language::Chinese : res::Language::English;
+                   gui::WriteSetting(kLanguageKey, {std::u16string(res::LanguageCode(language))});
+                   // After the menu has closed: every window is texted again.
+                   gui::Post([language] { gui::UseLanguage(language); });
+               });
+}
+
+void CVantaEditDlg::onLanguageChanged() {
+    showState();
+    fillEngineMenu();
+    // Every window shows its entry again: hints, titles and counts in the new language.
+    if (model_.document.IsFileOpen()) model_.Refill();
+}
+
 void CVantaEditDlg::openRecent(const std::u16string &path) {
     if (!platform::IsExistingFile(path)) {
-        platform::ShowAppMessage(u"文件已不存在，已从最近打开的文件中移除:\n" + path);
+        platform::ShowAppMessage(res::Format("app.recentGone", {path}));
         std::vector<std::u16string> recent = RecentFiles();
         std::erase(recent, path);
         WriteRecentFiles(std::move(recent));
@@ -249,16 +277,16 @@ void CVantaEditDlg::openRecent(const std::u16string &path) {
 void CVantaEditDlg::chooseRulesFile() {
     const Document &document = model_.document;
     if (!document.IsFileOpen()) {
-        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
         return;
     }
-    const std::u16string path = platform::AskOpenFileName(kOpenFileFilter);
+    const std::u16string path = platform::AskOpenFileName(OpenFileFilter());
     if (path.empty()) return;
     RulesRead read = ReadRulesFile(path);
     if (!read.rules) {
         platform::ShowAppMessage(
             read.error +
-            (model_.rules ? u"\n仍按原来的规则文件检查: " + model_.rules->path : std::u16string()));
+            (model_.rules ? res::Format("app.rulesKept", {model_.rules->path}) : std::u16string()));
         return;
     }
     RememberRulesFile(document.openedPath, path);
@@ -271,10 +299,10 @@ gui::Dialog *CVantaEditDlg::importWindow() const { return import_.get(); }
 
 void CVantaEditDlg::importCommand() {
     if (!model_.document.IsFileOpen()) {
-        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
         return;
     }
-    const std::u16string path = platform::AskOpenFileName(kOpenFileFilter);
+    const std::u16string path = platform::AskOpenFileName(OpenFileFilter());
     if (!path.empty()) import_->showEntriesOf(path);
 }
 
@@ -284,28 +312,27 @@ void CVantaEditDlg::useRememberedRulesFile() {
     if (path.empty()) return model_.SetRules(std::nullopt);
     if (!platform::IsExistingFile(path)) {
         RememberRulesFile(file, {});
-        platform::ShowAppMessage(u"规则文件已不存在，不再用于 " + platform::FileNameOf(file) +
-                                 u":\n" + path);
+        platform::ShowAppMessage(res::Format("app.rulesGone", {platform::FileNameOf(file), path}));
         return model_.SetRules(std::nullopt);
     }
     RulesRead read = ReadRulesFile(path);
-    if (!read.rules) platform::ShowAppMessage(read.error + u"\n这次没有按规则文件检查名称。");
+    if (!read.rules) platform::ShowAppMessage(read.error + res::Str("app.rulesNotUsed"));
     model_.SetRules(std::move(read.rules));
 }
 
 void CVantaEditDlg::chooseStringTable() {
     const Document &document = model_.document;
     if (!document.IsFileOpen()) {
-        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
         return;
     }
-    const std::u16string path = platform::AskOpenFileName(kStringTableFilter);
+    const std::u16string path = platform::AskOpenFileName(res::Str("app.stringTableFilter"));
     if (path.empty()) return;
     StringTableRead read = ReadStringTable(path);
     if (!read.table) {
-        platform::ShowAppMessage(
-            read.error +
-            (model_.strings ? u"\n仍用原来的字符串表: " + model_.strings->path : std::u16string()));
+        platform::ShowAppMessage(read.error + (model_.strings ? res::Format("app.stringTableKept",
+                                                                            {model_.strings->path})
+                                                              : std::u16string()));
         return;
     }
     RememberRulesFile(document.openedPath, path, kStringTablesKey);
@@ -318,12 +345,12 @@ void CVantaEditDlg::useRememberedStringTable() {
     if (path.empty()) return model_.SetStrings(std::nullopt);
     if (!platform::IsExistingFile(path)) {
         RememberRulesFile(file, {}, kStringTablesKey);
-        platform::ShowAppMessage(u"字符串表已不存在，不再用于 " + platform::FileNameOf(file) +
-                                 u":\n" + path);
+        platform::ShowAppMessage(
+            res::Format("app.stringTableGone", {platform::FileNameOf(file), path}));
         return model_.SetStrings(std::nullopt);
     }
     StringTableRead read = ReadStringTable(path);
-    if (!read.table) platform::ShowAppMessage(read.error + u"\n这次没有用字符串表。");
+    if (!read.table) platform::ShowAppMessage(read.error + res::Str("app.stringTableNotUsed"));
     model_.SetStrings(std::move(read.table));
 }
 
@@ -331,11 +358,11 @@ void CVantaEditDlg::fillEngineMenu() {
     const ActionProfile &actions = model_.actions;
     std::vector<std::u16string> items;
     for (int e = 0; e < kEngineCount; ++e)
-        items.push_back((Engine(e) == actions.engine() ? u"● " : u"   ") +
-                        std::u16string(EngineLabel(Engine(e))));
-    items.push_back(actions.tablePath().empty() ? u"   自定义动作表..."
-                                                : u"● 自定义动作表: " + actions.tablePath());
-    if (!actions.tablePath().empty()) items.push_back(u"   不用自定义动作表");
+        items.push_back((Engine(e) == actions.engine() ? u"● " : u"   ") + EngineLabel(Engine(e)));
+    items.push_back(actions.tablePath().empty()
+                        ? u"   " + res::Str("app.actionTableChoose")
+                        : u"● " + res::Format("app.actionTableInUse", {actions.tablePath()}));
+    if (!actions.tablePath().empty()) items.push_back(u"   " + res::Str("app.actionTableDrop"));
     setSubmenu(res::kCmdEngine, items, [this](size_t index) {
         // After the menu has closed: the command may ask for a file and fill the menu again.
         gui::Post([this, index] { chooseEngine(index); });
@@ -355,15 +382,15 @@ void CVantaEditDlg::chooseEngine(size_t item) {
         // The table in use stays over the engine chosen, read again as it now stands.
         if (actions.tablePath().empty()) return setActions(ActionProfile(Engine(item)));
         ActionTableRead read = ReadActionTable(actions.tablePath());
-        if (!read.table) platform::ShowAppMessage(read.error + u"\n不再用这个动作表。");
+        if (!read.table) platform::ShowAppMessage(read.error + res::Str("app.actionTableDropped"));
         return setActions(ActionProfile(Engine(item), read.table ? &*read.table : nullptr));
     }
     if (item != size_t(kEngineCount)) return;
-    const std::u16string path = platform::AskOpenFileName(kOpenFileFilter);
+    const std::u16string path = platform::AskOpenFileName(OpenFileFilter());
     if (path.empty()) return;
     ActionTableRead read = ReadActionTable(path);
     if (!read.table) {
-        platform::ShowAppMessage(read.error + u"\n仍按原来的动作检查: " + actions.Label());
+        platform::ShowAppMessage(read.error + res::Format("app.actionsKept", {actions.Label()}));
         return;
     }
     setActions(ActionProfile(actions.engine(), &*read.table));
@@ -375,8 +402,8 @@ void CVantaEditDlg::useRememberedActions() {
     if (remembered.table.empty()) return setActions(ActionProfile(remembered.engine));
     ActionTableRead read = ReadActionTable(remembered.table);
     if (!read.table)
-        platform::ShowAppMessage(read.error + u"\n这次只按 " +
-                                 std::u16string(EngineLabel(remembered.engine)) + u" 的动作检查。");
+        platform::ShowAppMessage(read.error +
+                                 res::Format("app.actionsOnly", {EngineLabel(remembered.engine)}));
     // A table that is gone is forgotten; one that exists but cannot be read stays remembered.
     if (read.table || !platform::IsExistingFile(remembered.table))
         return setActions(ActionProfile(remembered.engine, read.table ? &*read.table : nullptr));
@@ -387,17 +414,18 @@ void CVantaEditDlg::useRememberedActions() {
 void CVantaEditDlg::migratePhobosNumbers() {
     Document &document = model_.document;
     if (!document.IsFileOpen()) {
-        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
         return;
     }
     RenumberedScripts moved =
         RenumberScriptActions(document.scriptSectionsText, Engine::PhobosDevbuild, Engine::Phobos);
-    std::u16string text = u"改了 " + ToWide(std::to_string(moved.changed)) +
-                          u" 行的动作编号（Ares + Phobos 旧编号 → Ares + Phobos）。";
+    std::u16string text = res::Format("migrate.changed", {ToWide(std::to_string(moved.changed)),
+                                                          EngineLabel(Engine::PhobosDevbuild),
+                                                          EngineLabel(Engine::Phobos)});
     for (const std::u16string &note : moved.notes)
         text += u"\n" + note;
     if (moved.changed > 0) {
-        model_.Edit(u"迁移到 Phobos 新编号",
+        model_.Edit(res::Str("step.migratePhobos"),
                     [&] { document.scriptSectionsText = std::move(moved.text); });
         // Every window shows the scripts as they now stand.
         model_.Refill();
@@ -415,14 +443,15 @@ void CVantaEditDlg::checkFilesOnDisk() {
     const std::vector<std::u16string> changed = stamps_.ChangedNotIgnored();
     watchFiles();
     if (changed.empty()) return;
-    std::u16string text = u"这些文件已被其他程序修改:\n";
+    std::u16string text = res::Str("app.changedOnDisk");
     for (const std::u16string &path : changed)
         text += path + u"\n";
-    text += u"要重新载入吗？";
-    if (model_.IsModified()) text += u"\n重新载入会丢失尚未保存的修改。";
+    text += res::Str("app.reloadQuestion");
+    if (model_.IsModified()) text += res::Str("app.reloadLoses");
     askingAboutDisk_ = true;
-    const platform::Answer answer = platform::ShowOwnedMessage(
-        text, u"文件已修改", platform::Buttons::ReloadIgnore, platform::Icon::Question);
+    const platform::Answer answer =
+        platform::ShowOwnedMessage(text, res::Str("app.changedCaption"),
+                                   platform::Buttons::ReloadIgnore, platform::Icon::Question);
     askingAboutDisk_ = false;
     if (answer == platform::Answer::Reload)
         openPath(model_.document.openedPath, autoDetectStart_->isChecked());
@@ -437,15 +466,18 @@ void CVantaEditDlg::documentChanged() {
 
 void CVantaEditDlg::showState() {
     auto name = [](const std::u16string &step) { return step.empty() ? step : u" " + step; };
-    setMenuItem(res::kCmdUndo, u"撤销" + name(model_.history.UndoName()), model_.history.CanUndo());
-    setMenuItem(res::kCmdRedo, u"重做" + name(model_.history.RedoName()), model_.history.CanRedo());
+    setMenuItem(res::kCmdUndo, res::Format("app.undo", {name(model_.history.UndoName())}),
+                model_.history.CanUndo());
+    setMenuItem(res::kCmdRedo, res::Format("app.redo", {name(model_.history.RedoName())}),
+                model_.history.CanRedo());
 
     std::u16string caption = platform::kAppTitle;
     if (model_.document.IsFileOpen()) {
         caption += u" — " + platform::FileNameOf(model_.document.openedPath);
         if (model_.IsModified()) caption += u" *";
     }
-    if (!recovery_->failure().empty()) caption += u" — 无法保存恢复文件: " + recovery_->failure();
+    if (!recovery_->failure().empty())
+        caption += res::Format("app.recoveryFailed", {recovery_->failure()});
     setCaption(caption);
 }
 
@@ -467,7 +499,7 @@ bool CVantaEditDlg::onClose() {
 
 bool CVantaEditDlg::confirmUnsavedChanges() {
     if (!model_.IsModified()) return true;
-    switch (platform::ShowOwnedMessage(kExitPrompt, kExitCaption,
+    switch (platform::ShowOwnedMessage(res::Str("app.exitPrompt"), res::Str("app.exitCaption"),
                                        platform::Buttons::SaveDiscardCancel,
                                        platform::Icon::Question)) {
     case platform::Answer::Save: {

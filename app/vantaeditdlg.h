@@ -41,6 +41,9 @@ public:
     // The files opened last, newest first, as 最近打开的文件 lists them.
     static std::vector<std::u16string> RecentFiles();
 
+    // The language the user chose last under 帮助 → 语言 / Language; the system's until then.
+    static res::Language ChosenLanguage();
+
     // 文件 → 规则文件...: the mod's rules file that the opened file's names are checked against,
     // chosen in the open-file dialog and read at once. One that could be read is used and
     // remembered for the opened file; one that could not is told, and what was used stays.
@@ -70,6 +73,7 @@ protected:
     bool onClose() override;
     void onPaint() override;
     void onDropFiles(const std::vector<std::u16string> &paths) override;
+    void onLanguageChanged() override;
 
 private:
     // The Open command; with `path`, that file instead of the one the file dialog gives; with
@@ -89,6 +93,7 @@ private:
     // The Edit menu and the caption as the document stands.
     void showState();
     void fillRecentMenu();
+    void fillLanguageMenu();
     void openRecent(const std::u16string &path);
     // After Open: the rules file remembered for the opened file, read again, or none. One that
     // no longer exists is forgotten with a message; one that exists but cannot be read is told

@@ -95,7 +95,7 @@ void BM_ShowUsers(benchmark::State &state) {
     const std::unique_ptr<gui::Control> captionHandle = gui::qt::MakeLabelHandle(&caption);
     const std::unique_ptr<gui::Control> listHandle = gui::qt::MakeReportListHandle(&list);
     UsageList usage(dynamic_cast<gui::Label *>(captionHandle.get()),
-                    dynamic_cast<gui::ReportList *>(listHandle.get()), u"队伍",
+                    dynamic_cast<gui::ReportList *>(listHandle.get()), "usage.teams",
                     [](const std::u16string &) {});
     bool teams = true;
     for (auto _ : state) {

@@ -1,7 +1,7 @@
 // The team window at scale: 10,000 teams, scripts and task forces. Each operation should stay
 // well under 100 ms: the fill of the list and both choice boxes, a save, the rebuild that lists a
 // new team, a delete of ten rows, and the choices refilled after the script and task force lists
-// changed.
+// changed. Showing another team in the file of 80,000 entries stays under 50 ms.
 
 #include "core/document.h"
 #include "core/windowsignals.h"
@@ -76,6 +76,17 @@ void BM_ChoicesRefresh(benchmark::State &state) {
     }
 }
 
+// Another row clicked in the file of 80,000 entries: the form and its boxes of 16,000 items each
+// show the team, without and with assistive tools.
+void BM_ShowEntry(benchmark::State &state) {
+    auto window = FilledWindow<CArmy>(kLargestScale);
+    WithAssistiveTools(state, *window, {res::kIdTeamTaskForce, res::kIdTeamScript});
+    int row = 0;
+    for (auto _ : state)
+        ClickRow(*window, row++ % 2 ? 1 : ListOf(*window)->model()->rowCount() - 1);
+    QAccessible::setActive(false);
+}
+
 BENCHMARK(BM_Fill)->Name("TeamWindow/Fill")->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_Save)->Name("TeamWindow/Save")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildAfterNewTeam)
@@ -87,6 +98,12 @@ BENCHMARK(BM_DeleteTenRows)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 BENCHMARK(BM_ChoicesRefresh)->Name("TeamWindow/ChoicesRefresh")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowEntry)
+    ->Name("TeamWindow/ShowEntry16x")
+    ->ArgName("assistive")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "support/testdocument.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
@@ -82,6 +83,24 @@ inline void MoveMouseAt(gui::qt::ReportView *list, QPoint at) {
     QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(surface, &move);
+}
+
+// The generated file's scale at which showing an entry must stay under 50 ms: 80,000 entries.
+constexpr int kLargestScale = 16;
+
+// Assistive tools on (state.range(0) == 1): events go to them, and every item of the combo boxes
+// `ids` has been read, as a screen reader walking each list leaves it.
+inline void WithAssistiveTools(benchmark::State &state, const gui::Dialog &window,
+                               std::initializer_list<int> ids) {
+    QAccessible::setActive(state.range(0) == 1);
+    if (state.range(0) != 1) return;
+    for (int id : ids) {
+        QAccessibleInterface *items =
+            QAccessible::queryAccessibleInterface(gui::qt::WidgetOf<QWidget>(window, id))->child(0);
+        if (items->childCount() < 1000 * kLargestScale) state.SkipWithError("items");
+        for (int i = 0; i < items->childCount(); ++i)
+            benchmark::DoNotOptimize(items->child(i)->text(QAccessible::Name));
+    }
 }
 
 inline int RunBenchmarks(int argc, char **argv) {

@@ -7,6 +7,7 @@
 #include "cli/editsave.h"
 #include "core/initext.h"
 #include "document/importentries.h"
+#include "res/text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -48,7 +49,7 @@ int CopyChainCommand(int argc, char **argv) {
         const std::u16string trigger = WideArgument(operands[1]);
         if (const std::optional<std::u16string> problem =
                 CopyChainProblem(document, trigger, copies)) {
-            PrintBytes(stderr, Utf8(*problem + u"，没有复制\n"));
+            PrintBytes(stderr, Utf8(res::Format("chain.notCopied", {*problem})));
             return 4;
         }
         for (const CopiedEntry &entry : CopyChain(document, trigger, copies))

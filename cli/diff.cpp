@@ -9,6 +9,7 @@
 #include "platform/codepage.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "res/text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -133,7 +134,8 @@ int RunDiff(int argc, char **argv, int (*usage)()) {
     const std::unique_ptr<Document> before = Open(files[0]);
     const std::unique_ptr<Document> after = before ? Open(files[1]) : nullptr;
     if (!before || !after) {
-        Print(stderr, std::string(before ? files[1] : files[0]) + ": 文件没能完整读取，无法比较\n");
+        Print(stderr, std::string(before ? files[1] : files[0]) +
+                          platform::WideToUtf8(res::Str("cli.diffUnread")));
         return 2;
     }
     const std::vector<EntryChange> changes = DiffEntries(EntriesOf(*before), EntriesOf(*after));

@@ -1,5 +1,6 @@
 #include "cli/explain.h"
 
+#include "cli/actionsoption.h"
 #include "cli/json.h"
 #include "core/document.h"
 #include "core/initext.h"
@@ -10,6 +11,7 @@
 #include "platform/codepage.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "res/text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -19,7 +21,8 @@
 
 namespace {
 
-constexpr const char *kKindLabels[] = {"人员", "脚本", "队伍", "触发"};
+constexpr const char *kKindLabels[] = {"kind.taskForce", "kind.script", "kind.team",
+                                       "kind.trigger"};
 
 std::string Utf8(std::u16string_view text) { return platform::WideToUtf8(text); }
 std::string Utf8Of(std::string_view narrow) { return Utf8(ToWide(narrow)); }
@@ -40,9 +43,11 @@ void PrintText(const std::vector<ExplainedEntry> &entries) {
     for (const ExplainedEntry &entry : entries) {
         if (!first) Print(stdout, "\n");
         first = false;
-        Print(stdout, std::string(kKindLabels[size_t(entry.kind)]) + " " + Utf8Of(entry.id) +
-                          (entry.file.empty() ? "（文档中）" : "（" + Utf8(entry.file) + "）") +
-                          "\n");
+        Print(stdout,
+              Utf8(res::Format("explain.entryHead",
+                               {res::Str(kKindLabels[size_t(entry.kind)]), ToWide(entry.id),
+                                entry.file.empty() ? res::Str("report.inDocument") : entry.file})) +
+                  "\n");
         for (const ExplainedLine &line : entry.lines)
             Print(stdout, "  " + (line.line > 0 ? std::to_string(line.line) : std::string("-")) +
                               ": " + Utf8Of(line.text) + "\n      " + Utf8(line.meaning) + "\n");
@@ -92,8 +97,12 @@ int Explain(int argc, char **argv, int (*usage)()) {
     bool json = false;
     const char *rulesArgument = nullptr;
     const char *stringsArgument = nullptr;
+    ActionsOption actions;
     std::vector<const char *> operands;
     for (int i = 2; i < argc; ++i) {
+        const ActionsOption::Parsed parsed = actions.Parse(argc, argv, i);
+        if (parsed == ActionsOption::Parsed::BadUsage) return usage();
+        if (parsed == ActionsOption::Parsed::Taken) continue;
         if (std::strcmp(argv[i], "--rules") == 0 || std::strcmp(argv[i], "--csf") == 0) {
             const char *&given = argv[i][2] == 'r' ? rulesArgument : stringsArgument;
             if (i + 1 == argc || !*argv[i + 1] || given) return usage();
@@ -128,20 +137,24 @@ int Explain(int argc, char **argv, int (*usage)()) {
         if (!read.table) return fail(read.error);
         strings = std::move(read.table);
     }
+    const std::optional<ActionProfile> profile = actions.Profile();
+    if (!profile) return fail(actions.read.error);
     Document document;
     document.openedPath = platform::AbsolutePathOf(operands[0]);
     LoadOpenedFile(document, true);
-    if (document.openedFileUnread) return fail(u"文件无法读取: " + document.openedPath);
+    if (document.openedFileUnread)
+        return fail(res::Format("explain.unreadable", {document.openedPath}));
     if (!document.unreadIncludes.empty())
-        return fail(u"包含文件没能读取: " + document.unreadIncludes);
+        return fail(res::Format("explain.includesUnread", {document.unreadIncludes}));
 
-    EntryExplainer explainer(document, {rules ? &*rules : nullptr, strings ? &*strings : nullptr});
+    EntryExplainer explainer(document, {rules ? &*rules : nullptr, strings ? &*strings : nullptr},
+                             *profile);
     std::vector<ExplainedEntry> entries;
     int status = 0;
     for (size_t i = 1; i < operands.size(); ++i) {
         std::vector<ExplainedEntry> found = explainer.Explain(NarrowId(operands[i]));
         if (found.empty()) {
-            Print(stderr, std::string("没有 ID 为 ") + operands[i] + " 的条目\n");
+            Print(stderr, Utf8(res::Format("explain.noEntry", {ToWide(NarrowId(operands[i]))})));
             status = 4;
         }
         for (ExplainedEntry &entry : found)

@@ -6,6 +6,7 @@
 #include "document/documentio.h"
 #include "document/importentries.h"
 #include "platform/textfile.h"
+#include "res/text.h"
 
 #include <cstring>
 #include <vector>
@@ -36,8 +37,8 @@ int ImportCommand(int argc, char **argv) {
             ids.push_back(ToNarrow(WideArgument(operands[i])));
         const std::vector<EntryRef> picked = EntriesWithIds(from, ids, missing);
         for (const std::string &id : missing)
-            PrintBytes(stderr, Utf8(WideArgument(operands[1]) + u" 中没有注册名称为“" + ToWide(id) +
-                                    u"”的条目，没有导入\n"));
+            PrintBytes(stderr, Utf8(res::Format("import.notInFrom",
+                                                {WideArgument(operands[1]), ToWide(id)})));
         if (!missing.empty()) return 4;
         for (const ImportedEntry &entry : ImportEntries(document, from, picked)) {
             std::string line = (entry.kept ? "kept " : "imported ") +

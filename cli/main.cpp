@@ -2,6 +2,7 @@
 // the file report, without any window. Messages the editor would show in a box go to standard
 // error.
 
+#include "cli/actionsoption.h"
 #include "cli/commands.h"
 #include "cli/diff.h"
 #include "cli/explain.h"
@@ -16,9 +17,10 @@
 #include "document/stringtable.h"
 #include "newentry/entryops.h"
 #include "platform/codepage.h"
+#include "platform/language.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
-#include "scripts/actiontable.h"
+#include "res/text.h"
 
 #include <algorithm>
 #include <array>
@@ -36,159 +38,18 @@
 
 namespace {
 
-const char kUsage[] =
-    "用法: vantaedit-cli save [--split] [--no-autodetect] FILE\n"
-    "      vantaedit-cli rename [--split] [--no-autodetect] FILE OLD NEW\n"
-    "      vantaedit-cli import [--split] [--no-autodetect] FILE FROM ID...\n"
-    "      vantaedit-cli copy-chain [--split] [--no-autodetect] FILE TRIGGER COPY...\n"
-    "      vantaedit-cli check [--no-autodetect] [--rules RULES] [--csf FILE] [--engine NAME]\n"
-    "                          [--actions TABLE] [--format=text|gcc|json] FILE...\n"
-    "      vantaedit-cli explain [--rules RULES] [--csf FILE] [--format=text|json] FILE ID...\n"
-    "      vantaedit-cli migrate --from phobos-devbuild --to phobos [--split] [--no-autodetect] "
-    "FILE\n"
-    "      vantaedit-cli diff [--format=text|json] OLD NEW\n"
-    "      vantaedit-cli merge BASE OURS THEIRS [-o OUT]\n"
-    "      vantaedit-cli --version | --help\n"
-    "\n"
-    "save: 像编辑器的“打开”一样读取 FILE（连同其 [#include] 中的文件），再像“保存”一样写回：\n"
-    "  默认         写回 FILE 本身\n"
-    "  --split      分文件保存：写入 FILE 旁边的 +AI 文件夹，FILE 只保留 [#include]\n"
-    "  --no-autodetect  不从第一条 [TeamTypes] 注册行取开始注册号（从 0 开始编号）\n"
-    "  保存前在标准错误上列出保存时将丢弃的内容，然后照样保存。\n"
-    "  退出状态: 0 成功（不存在的包含文件只提示，照常保存）;\n"
-    "    1 文件无法读取、[#include] 第 15 行以后还有包含文件、写入失败或符号链接指向文件夹之外\n"
-    "      （磁盘上什么也不改变）;\n"
-    "    2 用法错误。\n"
-    "\n"
-    "rename: 像 save 一样读取 FILE，把条目 OLD 改名为 NEW，连同所有引用它的地方（队伍的\n"
-    "  TaskForce= 和 Script=，触发的作战队伍和第二队伍；只替换值中的 ID，后面的注释不变），\n"
-    "  再像 save 一样保存。退出状态同 save，另有 4: 改名被拒绝（OLD 不存在或同时是两类条目，\n"
-    "  NEW 已被占用或不能作注册名称），原因写在标准错误上，什么也不写入。\n"
-    "\n"
-    "import: 像 save 一样读取 FILE，再读取另一个 AI 文件 FROM（连同其包含文件），把 FROM 中的\n"
-    "  条目 ID... 连同它们用到的一切导入 FILE（触发的队伍，队伍的人员和脚本，脚本动作按序号\n"
-    "  指向的脚本和队伍；序号改为导入后本文件列表中的序号），再像 save 一样保存。\n"
-    "  本文件已有同一 ID 且内容相同的条目不再复制；同一 ID 内容不同的条目换用“复制”建议的\n"
-    "  新 ID 导入，导入的条目中的引用随之改变。本文件原有的条目不变。每个条目在标准输出上一行:\n"
-    "    imported KIND ID | imported KIND ID as NEWID | kept KIND ID\n"
-    "  （KIND 为 trigger、team、script、task-force）。\n"
-    "  退出状态同 save，另有 4: 某个 ID 不是 FROM 中的条目，什么也不写入。\n"
-    "\n"
-    "copy-chain: 像 save 一样读取 FILE，把触发 TRIGGER 连同它的队伍（作战队伍和第二队伍）和\n"
-    "  队伍的人员复制为新条目（脚本共用，不复制），副本互相引用，再像 save 一样保存。\n"
-    "  每个 COPY 做一份副本，每个 ID 后加上后缀 S，按给出的顺序:\n"
-    "    --suffix S  难度标志不变\n"
-    "    --easy S    只设简单（第 15、16、17 字段为 1,0,0）\n"
-    "    --medium S  只设中等（0,1,0）\n"
-    "    --hard S    只设困难（0,0,1）\n"
-    "  每个副本条目在标准输出上一行: copied KIND ID as NEWID。\n"
-    "  退出状态同 save，另有 4: 复制被拒绝（TRIGGER 不是触发，新 ID 已被占用、重复或不能\n"
-    "  作注册名称，或触发行不是 18 个字段却要设难度），原因写在标准错误上，什么也不写入。\n"
-    "\n"
-    "check: 同样读取每个 FILE，什么也不写，在标准输出上（UTF-8）报告：\n"
-    "  保存时将丢弃的内容（未列出的小节、重复的小节、两类共用的 ID、注释掉的列表行、\n"
-    "  无法读取的包含文件）、引用错误（不存在或没有指定的队伍、人员、脚本，列表中重复的 ID，\n"
-    "  没有小节的条目）和数值错误（触发行不是 18 个字段、条件代码不在 -1 到 7、权重不是数字、\n"
-    "  难度标志不是整数、队伍的 Priority 或 Max 不是整数、成员行不是“数量,类型”、\n"
-    "  动作行不是“动作,参数”两个整数、动作不在动作表中、目标类型未知或脚本、队伍序号超出列表），\n"
-    "  每项带文件和行号（从 1 数起，按磁盘上的文件）。\n"
-    "  --rules RULES  同时按 mod 的规则文件 RULES（连同其 [#include] 中的文件，ANSI 或 UTF-8）\n"
-    "                 检查名称: 人员的成员类型和触发的条件单位（条件 0、1、7）要在\n"
-    "                 [InfantryTypes]、[VehicleTypes]、[AircraftTypes] 或 [BuildingTypes] 中，\n"
-    "                 触发和队伍的国家要在 [Countries] 中（不分英文字母大小写）；报告第一行写明\n"
-    "                 规则文件，其中没有这些列表时也写明。规则文件无法读取时整次运行失败（1）。\n"
-    "  --csf FILE     同时读取 mod 的字符串表 "
-    "FILE（.csf）；它无法读取或已损坏时整次运行失败（1），\n"
-    "                 gcc 格式为 FILE: error: 说明 [unreadable-strings]，json 中另有\n"
-    "                 \"strings\": {\"file\", \"texts\"}（无法读取时为 \"file\", \"error\"）\n"
-    "  --engine NAME  按哪套脚本动作检查: base（基础游戏，默认）、ares（Ares）、phobos\n"
-    "                 （Ares + Phobos）、phobos-devbuild（Ares + Phobos 旧编号）；报告第一行和 "
-    "JSON\n"
-    "                 的 \"actions\" 写明所用的动作表。别的动作表能解释文件用到的全部动作时，\n"
-    "                 第一行另加一句提示（gcc 格式为 FILE: note: ... [engine-hint]）。\n"
-    "  --actions TABLE  mod 自己的动作表（[ScriptActions] 中每行 编号=名称,种类,说明），\n"
-    "                 加在所选的动作之上，同号的取代原有的。无法读取或有读不懂的行时整次运行\n"
-    "                 失败（1），原因写明文件和行号。\n"
-    "  --format=text  默认：给人看的报告，如下例\n"
-    "  --format=gcc   每项一行: FILE:LINE: warning: ID: 说明 [kind]；无法读取的文件为\n"
-    "                 FILE: error: 说明 [unreadable-file]，无法读取的规则文件为\n"
-    "                 RULES: error: 说明 [unreadable-rules]\n"
-    "  --format=json  整次运行一个 UTF-8 JSON 文档: {\"version\", \"status\", \"files\": "
-    "[{\"file\",\n"
-    "                 \"status\", \"error\"(仅无法读取时), \"findings\": [{\"kind\", \"id\", "
-    "\"file\",\n"
-    "                 \"line\", \"message\"}], \"summary\": {\"findings\", \"dropped\", "
-    "\"references\",\n"
-    "                 \"values\", \"otherSections\", \"kinds\": {kind: 数目}}}]}；用 --rules 时\n"
-    "                 另有 \"rules\": {\"file\", \"types\", \"countries\"}（无法读取时为 \"file\", "
-    "\"error\"）\n"
-    "  FILE 和包含文件的路径按命令行上给出的写法。\n"
-    "  退出状态（多个 FILE 时取最严重的一个: 1 重于 3 重于 0）:\n"
-    "    0 没有发现问题; 3 有发现（包括不存在的包含文件）; 1 FILE 或 RULES 无法读取，\n"
-    "    或保存会拒绝（某个包含文件存在却无法读取，或 [#include] 第 15 行以后还有包含文件）;\n"
-    "    2 用法错误。\n"
-    "\n"
-    "explain: 同样读取 FILE，逐行说明每个 ID 的条目（人员、脚本、队伍或触发；两类共用的 ID\n"
-    "  各说明一次）的每一行，同编辑器窗口的说法：成员的类型和名称、脚本动作和参数、\n"
-    "  队伍的人员、脚本和国家、触发的队伍、国家和条件单位。\n"
-    "  --rules RULES  按规则文件说出类型、建筑和国家的名称（Name=）\n"
-    "  --csf FILE     再按字符串表 FILE（.csf）说出类型的 UIName= 文字，优先于 Name=\n"
-    "  --format=text  默认：每个条目一段，每行“行号: 原文”，下一行是说明\n"
-    "  --format=json  一个 UTF-8 JSON 数组，每个条目一个对象: "
-    "{\"kind\"(task-force、script、team、\n"
-    "                 trigger), \"id\", \"file\", \"lines\": "
-    "[{\"line\"(在其文件中，只在文档中时为\n"
-    "                 null), \"text\", \"meaning\", \"refers\"(该行指向的 ID，有时才有)}]}\n"
-    "  退出状态: 0 成功; 4 有 ID 不是任何条目（其余照常说明）; 1 FILE、RULES 或字符串表无法读取，\n"
-    "    或某个包含文件存在却无法读取; 2 用法错误。\n"
-    "migrate: 像 save 一样读取 FILE，把每个脚本动作行的动作编号从 Phobos 开发版的旧编号改为\n"
-    "  0.3 起的新编号（--from phobos --to phobos-devbuild 则反过来），别的一个字节也不改\n"
-    "  （参数、负数参数、空白和注释照旧）；参数单位变了的动作（125、126: 帧改为秒）逐行写在\n"
-    "  标准错误上，不换算。再像 save 一样保存，退出状态同 save。\n"
-    "\n"
-    "报告示例:\n"
-    "  检查文件: /mods/ai.ini\n"
-    "  保存时丢弃: 1 项\n"
-    "    未列出的小节: 1\n"
-    "  引用错误: 1 项\n"
-    "    队伍的脚本不存在: 1\n"
-    "  数值错误: 0 项\n"
-    "\n"
-    "  保存时丢弃:\n"
-    "  [未列出的小节] SC_Siege2 — ai.ini 第 40 行: 没有列表提到这个 ID，保存时这一节被丢弃。\n"
-    "\n"
-    "  引用错误:\n"
-    "  [队伍的脚本不存在] TM_Siege — ai.ini 第 31 行: 队伍使用的脚本“SC_Siege3”不在脚本列表中。\n"
-    "\n"
-    "gcc 格式的同一报告:\n"
-    "  /mods/ai.ini:40: warning: SC_Siege2: 没有列表提到这个 ID，保存时这一节被丢弃。"
-    " [unlisted-section]\n"
-    "  /mods/ai.ini:31: warning: TM_Siege: 队伍使用的脚本“SC_Siege3”不在脚本列表中。"
-    " [missing-script]\n"
-    "\n"
-    "diff: 像“打开”一样读取 OLD 和 NEW（连同包含文件），按条目比较，不按行：新增（added）、\n"
-    "  删除（removed）和改动（changed）的条目；改动的队伍列出改了的键，触发列出改了的字段\n"
-    "  （按名称），人员和脚本列出改了的行。只是注册号或在列表中的位置不同不算改动。\n"
-    "  --format=text  默认：每个条目一行，改动的细节缩进在下面\n"
-    "  --format=json  {\"old\", \"new\", \"status\", \"added\", \"removed\", \"changed\"}\n"
-    "  退出状态: 0 相同; 1 有不同; 2 用法错误，或某个文件（或存在的包含文件）无法读取。\n"
-    "\n"
-    "merge: 按条目三方合并同一个文件的三个版本（每个文件单独合并，不读包含文件）：只有一边\n"
-    "  改动的条目取那一边；两边改得一样的取一次；两边新增的都保留；一边删除、另一边没改的删除；\n"
-    "  两边都改了的队伍按键合并。两边改得不同、同一 ID 新增了两个不同内容、一边删除而另一边\n"
-    "  改动，都是冲突：保留 OURS 的版本，两个版本写在标准错误上。列表像“保存”一样写出，\n"
-    "  列表以外的小节（如 [#include]）原样保留。写入 OUT（整个文件一次替换），没有 -o 时写到\n"
-    "  标准输出。可作 git 的合并驱动:\n"
-    "    git config merge.vantaedit.driver \"vantaedit-cli merge %O %A %B -o %A\"\n"
-    "  退出状态: 0 合并完成; 1 有冲突（文件照样写出）; 2 用法错误、文件无法读取或无法写入\n"
-    "    （什么也不写）。\n";
+std::string Utf8(std::u16string_view text) { return platform::WideToUtf8(text); }
 
 int Usage(FILE *out, int status) {
-    std::fputs(kUsage, out);
+    std::u16string usage;
+    for (const char *part :
+         {"cli.usage.synopsis", "cli.usage.save", "cli.usage.rename", "cli.usage.import",
+          "cli.usage.copyChain", "cli.usage.check", "cli.usage.explain", "cli.usage.migrate",
+          "cli.usage.diff", "cli.usage.merge"})
+        usage += res::Str(part);
+    std::fputs(Utf8(usage).c_str(), out);
     return status;
 }
-
-std::string Utf8(std::u16string_view text) { return platform::WideToUtf8(text); }
 
 // A command-line argument as wide text: in the code page on Windows, in UTF-8 elsewhere.
 std::u16string Wide(const char *argument) {
@@ -261,8 +122,8 @@ Checked CheckOne(const char *file, bool autodetect, const RulesFile *rules,
         checked.status = 1;
         std::u16string why =
             document.openedFileUnread
-                ? (messages.empty() ? std::u16string(u"文件无法读取") : messages.front())
-                : u"保存会拒绝，包含文件没能读取: " + document.unreadIncludes;
+                ? (messages.empty() ? res::Str("cli.unreadable") : messages.front())
+                : res::Format("cli.includesUnread", {document.unreadIncludes});
         while (!why.empty() && why.back() == u'\n')
             why.pop_back();
         std::replace(why.begin(), why.end(), u'\n', u' ');
@@ -303,15 +164,8 @@ void PrintText(const std::vector<Checked> &files) {
     }
 }
 
-// The action table of a run: as given on the command line, and what reading it gave.
-struct Actions {
-    Engine engine = Engine::Base;
-    std::string argument; // empty without --actions
-    ActionTableRead read;
-};
-
 void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strings *strings,
-              const Actions &actions) {
+              const ActionsOption &actions) {
     if (!actions.argument.empty() && !actions.read.table)
         Print(stdout, actions.argument + ": error: " + Utf8(actions.read.error) +
                           " [unreadable-actions]\n");
@@ -340,7 +194,7 @@ void PrintGcc(const std::vector<Checked> &files, const Rules *rules, const Strin
 }
 
 void PrintJson(const std::vector<Checked> &files, int status, const Rules *rules,
-               const Strings *strings, const Actions &actions, const ActionProfile *profile) {
+               const Strings *strings, const ActionsOption &actions, const ActionProfile *profile) {
     Json::Array checkedFiles;
     for (const Checked &checked : files) {
         Json::Object file{{"file", checked.argument}, {"status", checked.status}};
@@ -405,10 +259,12 @@ int Check(int argc, char **argv) {
     Format format = Format::Text;
     std::optional<Rules> rules;
     std::optional<Strings> strings;
-    Actions actions;
-    bool engineGiven = false;
+    ActionsOption actions;
     std::vector<const char *> files;
     for (int i = 2; i < argc; ++i) {
+        const ActionsOption::Parsed parsed = actions.Parse(argc, argv, i);
+        if (parsed == ActionsOption::Parsed::BadUsage) return Usage(stderr, 2);
+        if (parsed == ActionsOption::Parsed::Taken) continue;
         if (std::strcmp(argv[i], "--no-autodetect") == 0) {
             autodetect = false;
         } else if (std::strcmp(argv[i], "--csf") == 0) {
@@ -417,16 +273,6 @@ int Check(int argc, char **argv) {
         } else if (std::strcmp(argv[i], "--rules") == 0) {
             if (i + 1 == argc || !*argv[i + 1] || rules) return Usage(stderr, 2);
             rules.emplace().argument = argv[++i];
-        } else if (std::strcmp(argv[i], "--engine") == 0) {
-            if (i + 1 == argc || engineGiven) return Usage(stderr, 2);
-            const std::optional<Engine> engine = EngineNamed(argv[++i]);
-            if (!engine) return Usage(stderr, 2);
-            actions.engine = *engine;
-            engineGiven = true;
-        } else if (std::strcmp(argv[i], "--actions") == 0) {
-            if (i + 1 == argc || !*argv[i + 1] || !actions.argument.empty())
-                return Usage(stderr, 2);
-            actions.argument = argv[++i];
         } else if (std::strcmp(argv[i], "--format=text") == 0) {
             format = Format::Text;
         } else if (std::strcmp(argv[i], "--format=gcc") == 0) {
@@ -450,14 +296,7 @@ int Check(int argc, char **argv) {
     if (strings)
         strings->read = ReadStringTable(platform::AbsolutePathOf(strings->argument.c_str()));
     const RulesFile *names = rules && rules->read.rules ? &*rules->read.rules : nullptr;
-    std::optional<ActionProfile> profile;
-    if (!actions.argument.empty()) {
-        // Named as the command line names it, in messages and in the report.
-        actions.read = ReadActionTable(Wide(actions.argument.c_str()));
-        if (actions.read.table) profile.emplace(actions.engine, &*actions.read.table);
-    } else {
-        profile.emplace(actions.engine);
-    }
+    std::optional<ActionProfile> profile = actions.Profile();
     if (strings && !strings->read.table) {
         // A string table the user named but that cannot be read fails the run as a rules file does.
         status = 1;
@@ -512,7 +351,7 @@ int Save(int argc, char **argv, bool rename) {
     if (rename) {
         const std::u16string from = Wide(operands[1]), to = Wide(operands[2]);
         if (const std::optional<std::u16string> problem = RenameProblem(document, from, to)) {
-            Print(stderr, Utf8(*problem + u"，没有改名\n"));
+            Print(stderr, Utf8(res::Format("cli.notRenamed", {*problem})));
             return 4;
         }
         RenameEntry(document, from, to);
@@ -522,6 +361,23 @@ int Save(int argc, char **argv, bool rename) {
     if (!dropped.findings.empty())
         Print(stderr, Utf8(FileReportText(document.openedPath, dropped, nullptr)));
     return SaveDocument(document, split ? SaveMode::Split : SaveMode::SingleFile) ? 0 : 1;
+}
+
+// Takes `--lang zh|en` out of the arguments, wherever it stands; without it the system's
+// language. False when the option is given wrongly.
+bool TakeLanguage(std::vector<char *> &arguments) {
+    res::SetLanguage(platform::SystemLanguage());
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        if (std::strcmp(arguments[i], "--lang") != 0) continue;
+        const std::optional<res::Language> language =
+            i + 1 < arguments.size() ? res::LanguageNamed(Wide(arguments[i + 1])) : std::nullopt;
+        if (!language) return false;
+        res::SetLanguage(*language);
+        arguments.erase(arguments.begin() + std::ptrdiff_t(i),
+                        arguments.begin() + std::ptrdiff_t(i) + 2);
+        --i;
+    }
+    return true;
 }
 
 int Run(int argc, char **argv) {
@@ -536,7 +392,8 @@ int Run(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "rename") == 0) return Save(argc, argv, true);
     if (argc >= 3 && std::strcmp(argv[1], "explain") == 0)
         return Explain(argc, argv, [] { return Usage(stderr, 2); });
-    if (argc >= 3 && std::strcmp(argv[1], "migrate") == 0) return Migrate(argc, argv, kUsage);
+    if (argc >= 3 && std::strcmp(argv[1], "migrate") == 0)
+        return Migrate(argc, argv, [] { return Usage(stderr, 2); });
     if (argc >= 3 && std::strcmp(argv[1], "diff") == 0)
         return RunDiff(argc, argv, [] { return Usage(stderr, 2); });
     if (argc >= 3 && std::strcmp(argv[1], "merge") == 0)
@@ -553,11 +410,14 @@ int Run(int argc, char **argv) {
 int main(int argc, char **argv) {
     platform::PrintUtf8ToConsole();
     try {
-        return Run(argc, argv);
+        std::vector<char *> arguments(argv, argv + argc);
+        if (!TakeLanguage(arguments)) return Usage(stderr, 2);
+        return Run(int(arguments.size()), arguments.data());
     } catch (const std::exception &e) {
-        std::fprintf(stderr, "内部错误，没有保存: %s\n", e.what());
+        std::fputs(Utf8(res::Format("cli.internalError", {platform::Utf8ToWide(e.what())})).c_str(),
+                   stderr);
     } catch (...) {
-        std::fputs("内部错误，没有保存\n", stderr);
+        std::fputs(Utf8(res::Str("cli.internalErrorUnknown")).c_str(), stderr);
     }
     return 1;
 }

@@ -7,6 +7,7 @@
 #include "document/entrymerge.h"
 #include "platform/codepage.h"
 #include "platform/textfile.h"
+#include "res/text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -39,7 +40,8 @@ void PrintConflicts(const std::vector<MergeConflict> &conflicts) {
         out += "<<<<<<< ours\n" + Version(conflict.ours) + "=======\n" + Version(conflict.theirs) +
                ">>>>>>> theirs\n";
     }
-    out += std::to_string(conflicts.size()) + " 处冲突，冲突的条目保留了 OURS 的版本\n";
+    out += platform::WideToUtf8(
+        res::Format("cli.mergeConflicts", {ToWide(std::to_string(conflicts.size()))}));
     Print(stderr, out);
 }
 
@@ -78,8 +80,8 @@ int RunMerge(int argc, char **argv, int (*usage)()) {
     for (const char *file : files) {
         platform::ReadResult read = platform::ReadTextFile(platform::AbsolutePathOf(file));
         if (read.status != platform::ReadResult::Status::Ok) {
-            Print(stderr, std::string(file) + ": 文件无法读取 (" +
-                              platform::WideToUtf8(read.reason) + ")，没有合并\n");
+            Print(stderr, std::string(file) + platform::WideToUtf8(res::Format(
+                                                  "cli.mergeUnreadable", {read.reason})));
             return 2;
         }
         texts.push_back(std::move(read.text));
@@ -94,8 +96,8 @@ int RunMerge(int argc, char **argv, int (*usage)()) {
         const platform::WriteResult written =
             platform::WriteTextFile(platform::AbsolutePathOf(out), merged.text);
         if (!written.ok) {
-            Print(stderr, std::string(out) + ": 保存文件失败 (" +
-                              platform::WideToUtf8(written.error) + ")，没有合并\n");
+            Print(stderr, std::string(out) + platform::WideToUtf8(res::Format(
+                                                 "cli.mergeWriteFailed", {written.error})));
             return 2;
         }
     }

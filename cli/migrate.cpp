@@ -5,6 +5,7 @@
 #include "document/filereport.h"
 #include "platform/codepage.h"
 #include "platform/textfile.h"
+#include "res/text.h"
 #include "scripts/actionprofiles.h"
 
 #include <cstdio>
@@ -22,11 +23,7 @@ void PrintError(std::u16string_view text) {
 
 } // namespace
 
-int Migrate(int argc, char **argv, const char *usage) {
-    auto bad = [usage] {
-        std::fputs(usage, stderr);
-        return 2;
-    };
+int Migrate(int argc, char **argv, int (*usage)()) {
     std::optional<Engine> from, to;
     bool split = false;
     bool autodetect = true;
@@ -35,15 +32,15 @@ int Migrate(int argc, char **argv, const char *usage) {
         const bool isFrom = std::strcmp(argv[i], "--from") == 0;
         if (isFrom || std::strcmp(argv[i], "--to") == 0) {
             std::optional<Engine> &engine = isFrom ? from : to;
-            if (i + 1 == argc || engine) return bad();
+            if (i + 1 == argc || engine) return usage();
             engine = EngineNamed(argv[++i]);
-            if (!engine) return bad();
+            if (!engine) return usage();
         } else if (std::strcmp(argv[i], "--split") == 0) {
             split = true;
         } else if (std::strcmp(argv[i], "--no-autodetect") == 0) {
             autodetect = false;
         } else if (argv[i][0] == '-') {
-            return bad();
+            return usage();
         } else {
             operands.push_back(argv[i]);
         }
@@ -51,7 +48,7 @@ int Migrate(int argc, char **argv, const char *usage) {
     // Only the two Phobos numberings have a move between them.
     const bool known = (from == Engine::PhobosDevbuild && to == Engine::Phobos) ||
                        (from == Engine::Phobos && to == Engine::PhobosDevbuild);
-    if (!known || operands.size() != 1 || !*operands[0]) return bad();
+    if (!known || operands.size() != 1 || !*operands[0]) return usage();
 
     Document document;
     document.openedPath = platform::AbsolutePathOf(operands[0]);
@@ -62,9 +59,9 @@ int Migrate(int argc, char **argv, const char *usage) {
     document.scriptSectionsText = std::move(moved.text);
     for (const std::u16string &note : moved.notes)
         PrintError(note + u"\n");
-    PrintError(u"改了 " + platform::Utf8ToWide(std::to_string(moved.changed)) + u" 行的动作编号（" +
-               std::u16string(EngineLabel(*from)) + u" → " + std::u16string(EngineLabel(*to)) +
-               u"）。\n");
+    PrintError(res::Format("migrate.changed", {platform::Utf8ToWide(std::to_string(moved.changed)),
+                                               EngineLabel(*from), EngineLabel(*to)}) +
+               u"\n");
     // The user asked for the save, so it goes on; what it drops is said first.
     const DroppedOnSave &dropped = document.droppedOnSave;
     if (!dropped.findings.empty())

@@ -3,5 +3,5 @@
 // the other, then saves as save does.
 
 // migrate --from ENGINE --to ENGINE [--split] [--no-autodetect] FILE; argv[1] is "migrate".
-// Returns the exit status; 2 for bad usage, after printing `usage` to standard error.
-int Migrate(int argc, char **argv, const char *usage);
+// Returns the exit status; `usage` prints the usage text to standard error and returns 2.
+int Migrate(int argc, char **argv, int (*usage)());

@@ -1,17 +1,18 @@
 #include "core/modnames.h"
 
 #include "core/initext.h"
+#include "res/text.h"
 
 namespace {
 
 constexpr std::string_view kListNames[] = {"InfantryTypes", "VehicleTypes", "AircraftTypes",
                                            "BuildingTypes"};
-constexpr std::u16string_view kKindLabels[] = {u"步兵", u"车辆", u"飞行器", u"建筑"};
+constexpr std::string_view kKindLabels[] = {"typeKind.0", "typeKind.1", "typeKind.2", "typeKind.3"};
 
 } // namespace
 
 std::string_view TypeListName(TypeKind kind) { return kListNames[size_t(kind)]; }
-std::u16string_view TypeKindLabel(TypeKind kind) { return kKindLabels[size_t(kind)]; }
+std::u16string TypeKindLabel(TypeKind kind) { return res::Str(kKindLabels[size_t(kind)]); }
 
 std::string RulesFile::Folded(std::string_view name) {
     std::string folded(name);
@@ -65,7 +66,8 @@ std::u16string DisplayName(const ModName &entry, const StringTable *strings) {
 
 std::u16string IdWithName(const ModName &entry, const StringTable *strings) {
     const std::u16string name = DisplayName(entry, strings);
-    return name.empty() ? ToWide(entry.id) : ToWide(entry.id) + u"（" + name + u"）";
+    return name.empty() ? ToWide(entry.id)
+                        : res::Format("names.idWithName", {ToWide(entry.id), name});
 }
 
 NameChoices TypeChoices(const ModNames &names) {
@@ -74,8 +76,9 @@ NameChoices TypeChoices(const ModNames &names) {
     for (int kind = 0; kind < kTypeKindCount; ++kind) {
         for (const ModName &type : names.rules->Types(TypeKind(kind))) {
             const std::u16string name = DisplayName(type, names.strings);
-            choices.items.push_back(ToWide(type.id) + (name.empty() ? u"" : u" " + name) + u"（" +
-                                    std::u16string(TypeKindLabel(TypeKind(kind))) + u"）");
+            choices.items.push_back(
+                res::Format("names.typeChoice", {ToWide(type.id), name.empty() ? u"" : u" " + name,
+                                                 TypeKindLabel(TypeKind(kind))}));
             choices.ids.push_back(type.id);
         }
     }

@@ -5,6 +5,8 @@
 // command show them. Read in document/ (ReadRulesFile, ReadStringTable).
 
 #include <array>
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +18,7 @@ constexpr int kTypeKindCount = 4;
 
 // The list a kind is read from ("InfantryTypes", ...), and how the user calls it ("步兵", ...).
 std::string_view TypeListName(TypeKind kind);
-std::u16string_view TypeKindLabel(TypeKind kind);
+std::u16string TypeKindLabel(TypeKind kind);
 
 // A type or a country of the rules file.
 struct ModName {
@@ -51,6 +53,10 @@ public:
     // by their place from 0: each row's value as written (type or script names and commas).
     std::vector<std::string> aiTargetTypes;
     std::vector<std::string> aiScriptsList;
+    // The game's global variables by index, as [VariableNames] names them ("3=Base Ready,0": the
+    // name is the text before the first comma). A map names its local variables itself.
+    bool hasVariableNames = false;
+    std::map<int64_t, std::u16string> globalVariables;
 
     // Appends to a list in the game's order; a type already in that list (in any case) is not
     // added again, as the game finds it rather than making a second one.

@@ -3,6 +3,7 @@
 #include "core/initext.h"
 #include "document/entrytable.h"
 #include "newentry/entryops.h"
+#include "res/text.h"
 #include "triggers/triggerformat.h"
 
 #include <algorithm>
@@ -56,23 +57,21 @@ std::optional<std::u16string> CopyChainProblem(const Document &document,
                                                const std::vector<ChainCopy> &copies) {
     const EntryTable table(document);
     const std::string id = ToNarrow(trigger);
-    if (!table.Body(NewEntryKind::Trigger, id))
-        return u"没有注册名称为“" + std::u16string(trigger) + u"”的触发";
-    if (copies.empty()) return u"没有要做的副本";
+    if (!table.Body(NewEntryKind::Trigger, id)) return res::Format("chain.noTrigger", {trigger});
+    if (copies.empty()) return res::Str("chain.noCopies");
     const std::string_view rest = *table.Body(NewEntryKind::Trigger, id);
     std::set<std::string> newIds;
     for (const ChainCopy &copy : copies) {
-        if (copy.suffix.empty()) return u"副本的后缀是空的";
+        if (copy.suffix.empty()) return res::Str("chain.emptySuffix");
         if (copy.difficulty != Difficulty::Unchanged &&
             std::count(rest.begin(), rest.end(), ',') != 17)
-            return u"触发“" + std::u16string(trigger) + u"”的行不是 18 个字段，不能设定难度";
+            return res::Format("chain.notEighteen", {trigger});
         for (const auto &[kind, entry] : ChainOf(table, id)) {
             const std::string newId = WithSuffix(entry, copy.suffix);
             const std::u16string wide = ToWide(newId);
             if (std::optional<std::u16string> problem = IdTextProblem(kind, wide)) return problem;
-            if (table.AnyHas(newId)) return u"已经有注册名称为“" + wide + u"”的条目，请换一个后缀";
-            if (!newIds.insert(newId).second)
-                return u"两个副本都会得到注册名称“" + wide + u"”，请换一个后缀";
+            if (table.AnyHas(newId)) return res::Format("chain.taken", {wide});
+            if (!newIds.insert(newId).second) return res::Format("chain.twice", {wide});
         }
     }
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include "document/filereport.h"
 #include "platform/seams.h"
 #include "platform/textfile.h"
+#include "res/text.h"
 #include "scripts/scriptloader.h"
 #include "taskforces/taskforceloader.h"
 #include "teams/teamloader.h"
@@ -17,16 +18,8 @@ const std::string kSplitIncludeText = "[#include]\n0=./+AI/TaskForce.ini\n1=./+A
 
 namespace {
 
-const std::u16string kUnreadableFile = u"文件无法打开，请检查是否已被占用!";
-const std::u16string kIncludeFailed =
-    u"读取失败!请检查:\n文件是否存在\n编码是否为ANSI格式\n包含文件名是否输入错误等信息";
-const std::u16string kIncludeUnread = u"文件存在，但无法读取";
-const std::u16string kNoSaveThisRun = u"为免丢失其中的内容，这次运行中不能保存。";
-const std::u16string kTooLarge = u"文件大于 2 GB，无法读取:\n";
-const std::u16string kSaveFailed = u"保存文件失败!T_T";
-
 std::u16string LinesWithoutSlotText(int count) {
-    return u"[#include] 中第 15 行以后有 " + ToWide(std::to_string(count)) + u" 行包含文件没有读取";
+    return res::Format("open.linesWithoutSlot", {ToWide(std::to_string(count))});
 }
 
 // The folder part of a path, separator included. Taken from the wide path: in the narrow form a
@@ -86,18 +79,17 @@ void ReadIncludedFiles(std::array<FileSlot, kFileSlotCount> &slots, LoadReport &
             StoreSlot(slot, std::move(read.text));
         } else if (read.status == platform::ReadResult::Status::Missing) {
             ++report.missingIncludes;
-            platform::ShowAppMessage(full + u"\n" + kIncludeFailed);
+            platform::ShowAppMessage(full + u"\n" + res::Str("open.includeFailed"));
         } else {
             ++report.unreadIncludes;
             unread += full + u" (" + read.reason + u")\n";
-            platform::ShowAppMessage(full + u"\n" + kIncludeUnread + u" (" + read.reason +
-                                     u")。\n" + kNoSaveThisRun);
+            platform::ShowAppMessage(res::Format("open.includeUnread", {full, read.reason}));
         }
     }
     if (report.linesWithoutSlot > 0) {
         unread += LinesWithoutSlotText(report.linesWithoutSlot) + u"\n";
-        platform::ShowAppMessage(LinesWithoutSlotText(report.linesWithoutSlot) +
-                                 u"（只有 15 个位置）。\n" + kNoSaveThisRun);
+        platform::ShowAppMessage(res::Format("open.linesWithoutSlotMessage",
+                                             {LinesWithoutSlotText(report.linesWithoutSlot)}));
     }
 }
 
@@ -107,7 +99,7 @@ bool Write(const std::u16string &openedPath, const std::vector<platform::FileCon
     // Nothing is written through a link that leads out of the mod's folder.
     const std::u16string folder = FolderOf(openedPath);
     platform::WriteResult result = platform::WriteTextFiles(files, folder.empty() ? u"." : folder);
-    if (!result.ok) platform::ShowAppMessage(kSaveFailed + u"\n" + result.error);
+    if (!result.ok) platform::ShowAppMessage(res::Str("save.failed") + u"\n" + result.error);
     return result.ok;
 }
 
@@ -123,9 +115,10 @@ LoadReport LoadOpenedFile(Document &document, bool autoDetectStart) {
     report.openedFileRead = read.status == platform::ReadResult::Status::Ok;
     document.openedFileUnread = !report.openedFileRead;
     if (read.status == platform::ReadResult::Status::TooLarge) {
-        platform::ShowAppMessage(kTooLarge + path);
+        platform::ShowAppMessage(res::Str("open.tooLarge") + path);
     } else if (!report.openedFileRead) {
-        platform::ShowAppMessage(kUnreadableFile + u"\n" + path + u" (" + read.reason + u")");
+        platform::ShowAppMessage(res::Str("open.unreadableFile") + u"\n" + path + u" (" +
+                                 read.reason + u")");
     } else {
         StoreSlot(document.fileSlots[0], std::move(read.text));
         document.fileSlots[0].path = path;
@@ -147,22 +140,21 @@ LoadReport LoadOpenedFile(Document &document, bool autoDetectStart) {
 bool CanSaveOpenedFile(const Document &document) {
     const std::u16string &path = document.openedPath;
     if (!document.IsFileOpen()) {
-        platform::ShowAppMessage(u"没检测到任何内容X_X");
+        platform::ShowAppMessage(res::Str("save.nothingOpen"));
         return false;
     }
     if (document.openedFileUnread) {
-        platform::ShowAppMessage(u"打开时没能读取文件内容，为免覆盖原文件，不能保存:\n" + path);
+        platform::ShowAppMessage(res::Format("save.openedFileUnread", {path}));
         return false;
     }
     const std::u16string &unread = document.unreadIncludes;
     if (!unread.empty()) {
         platform::ShowAppMessage(
-            u"打开时有包含文件没能读取，保存会丢失其中的内容，所以没有保存:\n" +
-            unread.substr(0, unread.size() - 1));
+            res::Format("save.includesUnread", {unread.substr(0, unread.size() - 1)}));
         return false;
     }
     if (!platform::CanOpenForReading(path)) {
-        platform::ShowAppMessage(u"文件已无法打开，没有保存:\n" + path);
+        platform::ShowAppMessage(res::Format("save.cannotOpen", {path}));
         return false;
     }
     return true;
@@ -184,8 +176,7 @@ bool WriteDocument(const Document &document, SaveMode mode) {
     std::u16string reason;
     const platform::FolderResult made = platform::CreateFolder(folder, &reason);
     if (made == platform::FolderResult::Failed) {
-        platform::ShowAppMessage(kSaveFailed + u"\n" + u"无法创建文件夹: " + folder + u" (" +
-                                 reason + u")");
+        platform::ShowAppMessage(res::Format("save.folderFailed", {folder, reason}));
         return false;
     }
     const bool saved =

@@ -2,7 +2,7 @@
 
 #include "core/initext.h"
 #include "core/registrylist.h"
-#include "scripts/buildingargument.h"
+#include "res/text.h"
 #include "scripts/scriptactions.h"
 #include "triggers/triggerformat.h"
 
@@ -11,19 +11,19 @@
 namespace {
 
 // How the team form calls the keys it shows; others are named by their key.
-constexpr std::pair<std::string_view, std::u16string_view> kTeamKeyLabels[] = {
-    {"Name", u"队伍名称"},
-    {"Priority", u"优先级"},
-    {"Max", u"最大数量"},
-    {"VeteranLevel", u"老兵等级"},
-    {"MindControlDecision", u"心控处理"},
-    {"House", u"所属国家"},
-    {"TechLevel", u"科技等级"},
-    {"Group", u"分组"},
-    {"Loadable", u"可装载"},
-    {"OnTransOnly", u"仅运输"},
-    {"Script", u"脚本"},
-    {"TaskForce", u"人员"},
+constexpr std::pair<std::string_view, std::string_view> kTeamKeyLabels[] = {
+    {"Name", "explain.teamKey.Name"},
+    {"Priority", "explain.teamKey.Priority"},
+    {"Max", "explain.teamKey.Max"},
+    {"VeteranLevel", "explain.teamKey.VeteranLevel"},
+    {"MindControlDecision", "explain.teamKey.MindControlDecision"},
+    {"House", "explain.teamKey.House"},
+    {"TechLevel", "explain.teamKey.TechLevel"},
+    {"Group", "explain.teamKey.Group"},
+    {"Loadable", "explain.teamKey.Loadable"},
+    {"OnTransOnly", "explain.teamKey.OnTransOnly"},
+    {"Script", "explain.teamKey.Script"},
+    {"TaskForce", "explain.teamKey.TaskForce"},
 };
 
 // `name` is `special` ("<none>", "<all>") but for the case of Latin letters.
@@ -32,9 +32,10 @@ bool IsSpecial(std::string_view name, std::string_view special) {
 }
 
 // The window's explanation without its "第 N 行：", which counts lines of the text field.
-std::u16string WithoutLineHead(std::u16string text) {
-    const size_t colon = text.find(u'：');
-    if (text.starts_with(u"第 ") && colon != std::u16string::npos) text.erase(0, colon + 1);
+std::u16string WithoutLineHead(std::u16string text, int lineNumber) {
+    const std::u16string head =
+        res::Format("explain.lineOf", {ToWide(std::to_string(lineNumber)), {}});
+    if (text.starts_with(head)) text.erase(0, head.size());
     return text;
 }
 
@@ -45,8 +46,9 @@ std::string_view BodyOf(std::string_view sections, int header, std::string_view 
 
 } // namespace
 
-EntryExplainer::EntryExplainer(const Document &document, const ModNames &names)
-    : document_(document), names_(names),
+EntryExplainer::EntryExplainer(const Document &document, const ModNames &names,
+                               const ActionProfile &actions)
+    : document_(document), names_(names), actions_(actions),
       locator_(document), sections_{HeaderIndex(document.taskForceSectionsText),
                                     HeaderIndex(document.scriptSectionsText),
                                     HeaderIndex(document.teamSectionsText)},
@@ -71,34 +73,52 @@ std::vector<ExplainedEntry> EntryExplainer::Explain(std::string_view id) {
     return entries;
 }
 
-std::u16string EntryExplainer::Named(EntryKind kind, std::string_view id) const {
+std::string_view EntryExplainer::SectionName(EntryKind kind, std::string_view id) const {
     const size_t k = size_t(kind);
-    const std::u16string wide = ToWide(id);
-    if (!listed_[k].count(id)) return wide + u"（不在列表中）";
     const int header = sections_[k].Find(id);
-    if (header < 0) return wide;
+    if (header < 0) return {};
     const std::string_view body = BodyOf(k == 0   ? document_.taskForceSectionsText
                                          : k == 1 ? document_.scriptSectionsText
                                                   : document_.teamSectionsText,
                                          header, id);
-    const std::optional<std::string_view> name = KeyLineValue(body, "Name");
-    return name && !Trimmed(*name).empty() ? wide + u"（" + ToWide(Trimmed(*name)) + u"）" : wide;
+    return Trimmed(KeyLineValue(body, "Name").value_or(std::string_view()));
+}
+
+std::u16string EntryExplainer::Named(EntryKind kind, std::string_view id) const {
+    const std::u16string wide = ToWide(id);
+    if (!listed_[size_t(kind)].count(id)) return res::Format("explain.notListed", {wide});
+    const std::string_view name = SectionName(kind, id);
+    return name.empty() ? wide : res::Format("names.idWithName", {wide, ToWide(name)});
+}
+
+std::optional<std::string_view> EntryExplainer::IdAt(bool scripts, int64_t index,
+                                                     int64_t &count) const {
+    const std::vector<std::string_view> &ids = scripts ? scriptIds_ : teamIds_;
+    count = int64_t(ids.size());
+    if (index < 0 || index >= count) return std::nullopt;
+    return ids[size_t(index)];
+}
+
+std::string_view EntryExplainer::NameOf(bool scripts, std::string_view id) const {
+    return SectionName(scripts ? EntryKind::Script : EntryKind::Team, id);
 }
 
 std::u16string EntryExplainer::TypeNamed(std::string_view id) const {
     if (!names_.rules || !names_.rules->hasTypeList) return ToWide(id);
     const std::optional<RulesFile::FoundType> found = names_.rules->FindType(id);
-    if (!found) return ToWide(id) + u"（不在规则文件中）";
+    if (!found) return res::Format("explain.notInRules", {ToWide(id)});
     const std::u16string name = DisplayName(*found->type, names_.strings);
-    return ToWide(id) + u"（" + (name.empty() ? u"" : name + u"，") +
-           std::u16string(TypeKindLabel(found->kind)) + u"）";
+    return name.empty()
+               ? res::Format("names.idWithName", {ToWide(id), TypeKindLabel(found->kind)})
+               : res::Format("explain.typeNamed", {ToWide(id), name, TypeKindLabel(found->kind)});
 }
 
 std::u16string EntryExplainer::CountryNamed(std::string_view id) const {
     if (IsSpecial(id, "<all>") || IsSpecial(id, "<none>")) return ToWide(id);
     if (!names_.rules || !names_.rules->hasCountryList) return ToWide(id);
     const ModName *country = names_.rules->FindCountry(id);
-    return country ? IdWithName(*country, names_.strings) : ToWide(id) + u"（不在规则文件中）";
+    return country ? IdWithName(*country, names_.strings)
+                   : res::Format("explain.notInRules", {ToWide(id)});
 }
 
 ExplainedEntry EntryExplainer::Section(EntryKind kind, std::string_view id) {
@@ -115,7 +135,7 @@ ExplainedEntry EntryExplainer::Section(EntryKind kind, std::string_view id) {
         if (at && entry.file.empty()) entry.file = at->file;
         return at ? at->line : 0;
     };
-    entry.lines.push_back({place(-1), "[" + std::string(id) + "]", u"小节头", {}});
+    entry.lines.push_back({place(-1), "[" + std::string(id) + "]", res::Str("explain.header"), {}});
     // The field text the window would show, for the script explanation.
     const std::u16string field = kind == EntryKind::Script
                                      ? ToWide("[" + std::string(id) + "]\n" + std::string(body))
@@ -130,25 +150,10 @@ ExplainedEntry EntryExplainer::Section(EntryKind kind, std::string_view id) {
         } else if (kind == EntryKind::Team) {
             ExplainTeamLine(row, line);
         } else {
-            line.meaning = WithoutLineHead(
-                ExplainScriptLine(field, bodyLine + 1, document_, BaseActions(), names_));
-            const std::optional<ActionLine> action = ParseActionLine(row);
-            const ScriptAction *known =
-                action && action->wellFormed ? FindScriptAction(action->action) : nullptr;
-            const int64_t argument = action ? action->argument : 0;
-            if (known && known->argument == ArgumentKind::Script && argument >= 0 &&
-                argument < int64_t(scriptIds_.size()))
-                line.refers.emplace_back(scriptIds_[size_t(argument)]);
-            if (known && known->argument == ArgumentKind::Team && argument >= 0 &&
-                argument < int64_t(teamIds_.size()))
-                line.refers.emplace_back(teamIds_[size_t(argument)]);
-            if (known && known->argument == ArgumentKind::Building && names_.rules &&
-                names_.rules->hasTypeList) {
-                const BuildingArgument building = SplitBuildingArgument(argument);
-                const std::vector<ModName> &list = names_.rules->Types(TypeKind::Building);
-                if (building.index < int64_t(list.size()))
-                    line.refers.push_back(list[size_t(building.index)].id);
-            }
+            ScriptLineMeaning meaning =
+                ScriptLineMeaningOf(field, bodyLine + 1, document_, actions_, names_, this);
+            line.meaning = WithoutLineHead(std::move(meaning.text), bodyLine + 2);
+            line.refers = std::move(meaning.refers);
         }
         entry.lines.push_back(std::move(line));
     });
@@ -158,18 +163,18 @@ ExplainedEntry EntryExplainer::Section(EntryKind kind, std::string_view id) {
 void EntryExplainer::ExplainTaskForceLine(std::string_view row, ExplainedLine &line) const {
     const std::string_view bare = Unindented(row);
     if (StartsWith(bare, "Name=")) {
-        line.meaning = u"人员名称";
+        line.meaning = res::Str("explain.taskForceName");
         return;
     }
     if (StartsWith(bare, "Group=")) {
-        line.meaning = u"分组 " + ToWide(ReferenceIn(bare.substr(6)));
+        line.meaning = res::Format("explain.group", {ToWide(ReferenceIn(bare.substr(6)))});
         return;
     }
     const std::optional<std::string_view> type = MemberLineType(row);
     if (!type) {
         const size_t digits = bare.find_first_not_of("0123456789");
         const bool numbered = digits > 0 && digits != std::string_view::npos && bare[digits] == '=';
-        line.meaning = numbered ? u"不是“数量,单位类型”" : u"不是成员行";
+        line.meaning = res::Str(numbered ? "explain.notCountAndType" : "explain.notMember");
         return;
     }
     line.refers.emplace_back(*type);
@@ -180,20 +185,20 @@ void EntryExplainer::ExplainTaskForceLine(std::string_view row, ExplainedLine &l
 void EntryExplainer::ExplainTeamLine(std::string_view row, ExplainedLine &line) const {
     const std::optional<std::string_view> key = KeyOfLine(row);
     if (!key) {
-        line.meaning = u"不是“键=值”";
+        line.meaning = res::Str("explain.notKeyValue");
         return;
     }
     const std::string_view value = ReferenceIn(row.substr(row.find('=') + 1));
     const auto known = std::find_if(std::begin(kTeamKeyLabels), std::end(kTeamKeyLabels),
                                     [&](const auto &label) { return label.first == *key; });
     const std::u16string label =
-        known != std::end(kTeamKeyLabels) ? std::u16string(known->second) : ToWide(*key);
+        known != std::end(kTeamKeyLabels) ? res::Str(known->second) : ToWide(*key);
     if (*key == "TaskForce" || *key == "Script") {
         if (!value.empty()) line.refers.emplace_back(value);
         line.meaning =
             label + u" " +
             (value.empty()
-                 ? std::u16string(u"（空）")
+                 ? res::Str("explain.empty")
                  : Named(*key == "Script" ? EntryKind::Script : EntryKind::TaskForce, value));
     } else if (*key == "House") {
         if (!value.empty() && !IsSpecial(value, "<none>")) line.refers.emplace_back(value);
@@ -225,14 +230,16 @@ ExplainedEntry EntryExplainer::Trigger(std::string_view id) {
         line.refers.push_back(house);
     if (!object.empty() && !IsSpecial(object, "<none>") && object != "None")
         line.refers.push_back(object);
-    line.meaning = u"触发 " + ToWide(Trimmed(field(0))) + u"：队伍 " +
-                   (team.empty() ? std::u16string(u"（空）") : Named(EntryKind::Team, team));
-    if (!second.empty() && !IsSpecial(second, "<none>") && second != "None")
-        line.meaning += u"，第二队伍 " + Named(EntryKind::Team, second);
-    line.meaning += u"，国家 " + CountryNamed(house) + u"，条件 " + ToWide(code) +
-                    (condition ? u" " + std::u16string(*condition) : std::u16string(u" 未知")) +
-                    u"，条件单位 " +
-                    (IsSpecial(object, "<none>") ? ToWide(object) : TypeNamed(object));
+    const bool hasSecond = !second.empty() && !IsSpecial(second, "<none>") && second != "None";
+    line.meaning =
+        res::Format("explain.trigger",
+                    {ToWide(Trimmed(field(0))),
+                     team.empty() ? res::Str("explain.empty") : Named(EntryKind::Team, team),
+                     hasSecond ? res::Format("explain.secondTeam", {Named(EntryKind::Team, second)})
+                               : std::u16string(),
+                     CountryNamed(house), ToWide(code),
+                     condition ? *condition : res::Str("explain.unknownCondition"),
+                     IsSpecial(object, "<none>") ? ToWide(object) : TypeNamed(object)});
     entry.lines.push_back(std::move(line));
     return entry;
 }

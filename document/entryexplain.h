@@ -8,6 +8,7 @@
 #include "core/modnames.h"
 #include "document/entrykind.h"
 #include "document/filereport.h"
+#include "scripts/actionprofiles.h"
 
 #include <string>
 #include <string_view>
@@ -30,10 +31,12 @@ struct ExplainedEntry {
 
 // Explains entries of one document. Indexes the document once, so that explaining every entry
 // costs one pass over the texts.
-class EntryExplainer {
+class EntryExplainer : private ListedEntries {
 public:
-    // `document` and the names must outlive the explainer and stay unchanged.
-    EntryExplainer(const Document &document, const ModNames &names);
+    // `document`, the names and the actions must outlive the explainer and stay unchanged. Script
+    // lines are read by `actions`, as the script window reads them.
+    EntryExplainer(const Document &document, const ModNames &names,
+                   const ActionProfile &actions = BaseActions());
 
     // The entries that have ID `id`, one per kind that lists it; empty when none does.
     std::vector<ExplainedEntry> Explain(std::string_view id);
@@ -43,13 +46,19 @@ private:
     ExplainedEntry Trigger(std::string_view id);
     void ExplainTaskForceLine(std::string_view row, ExplainedLine &line) const;
     void ExplainTeamLine(std::string_view row, ExplainedLine &line) const;
+    // The Name= of an entry's section; empty when it has none.
+    std::string_view SectionName(EntryKind kind, std::string_view id) const;
     // "TF1（Rush）": an entry by its ID and name.
     std::u16string Named(EntryKind kind, std::string_view id) const;
     std::u16string TypeNamed(std::string_view id) const;
     std::u16string CountryNamed(std::string_view id) const;
+    std::optional<std::string_view> IdAt(bool scripts, int64_t index,
+                                         int64_t &count) const override;
+    std::string_view NameOf(bool scripts, std::string_view id) const override;
 
     const Document &document_;
     ModNames names_;
+    const ActionProfile &actions_;
     EntryLocator locator_;
     std::array<std::unordered_map<std::string_view, bool>, 3> listed_;
     std::array<HeaderIndex, 3> sections_;

@@ -4,6 +4,7 @@
 #include "core/headerindex.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "res/text.h"
 #include "scripts/buildingargument.h"
 #include "scripts/scriptactions.h"
 #include "triggers/triggerformat.h"
@@ -17,44 +18,45 @@
 
 namespace {
 
-// The three lists whose entries have sections, and what the user calls their entries.
+// The three lists whose entries have sections, and the keys of what the user calls their entries.
 constexpr std::array<std::string_view, 3> kListNames = {"TaskForces", "ScriptTypes", "TeamTypes"};
-constexpr std::array<std::u16string_view, 3> kKindLabels = {u"人员", u"脚本", u"队伍"};
+constexpr std::array<std::string_view, 3> kKindLabels = {"report.list.0", "report.list.1",
+                                                         "report.list.2"};
 
 struct KindText {
-    std::string_view name; // stable, for tools
-    std::u16string_view label;
+    std::string_view name;  // stable, for tools
+    std::string_view label; // the key of what the user reads
     FindingGroup group;
 };
 // Indexed by FindingKind.
 constexpr KindText kKindTexts[] = {
-    {"unlisted-section", u"未列出的小节", FindingGroup::Dropped},
-    {"duplicate-section", u"重复的小节", FindingGroup::Dropped},
-    {"shared-id", u"两类共用的 ID", FindingGroup::Dropped},
-    {"commented-out-entry", u"注释掉的列表行", FindingGroup::Dropped},
-    {"unread-include", u"无法读取的包含文件", FindingGroup::Dropped},
-    {"missing-team", u"触发的队伍不存在", FindingGroup::Reference},
-    {"missing-task-force", u"队伍的人员不存在", FindingGroup::Reference},
-    {"missing-script", u"队伍的脚本不存在", FindingGroup::Reference},
-    {"listed-twice", u"列表中重复的 ID", FindingGroup::Reference},
-    {"empty-section", u"没有小节的条目", FindingGroup::Reference},
-    {"no-team", u"触发没有指定队伍", FindingGroup::Reference},
-    {"no-task-force", u"队伍没有指定人员", FindingGroup::Reference},
-    {"no-script", u"队伍没有指定脚本", FindingGroup::Reference},
-    {"unknown-unit", u"未知的单位类型", FindingGroup::Reference},
-    {"unknown-condition-object", u"未知的条件单位", FindingGroup::Reference},
-    {"unknown-house", u"未知的国家", FindingGroup::Reference},
-    {"script-building", u"脚本的建筑类型不存在", FindingGroup::Reference},
-    {"trigger-field-count", u"触发行的字段数不对", FindingGroup::Value},
-    {"trigger-condition", u"触发的条件代码无效", FindingGroup::Value},
-    {"trigger-weight", u"触发的权重不是数字", FindingGroup::Value},
-    {"trigger-difficulty", u"触发的难度标志不是整数", FindingGroup::Value},
-    {"team-priority", u"队伍的 Priority 不是整数", FindingGroup::Value},
-    {"team-max", u"队伍的 Max 不是整数", FindingGroup::Value},
-    {"task-force-member", u"人员的成员行格式不对", FindingGroup::Value},
-    {"script-action", u"脚本的动作行格式不对", FindingGroup::Value},
-    {"unknown-script-action", u"未知的脚本动作", FindingGroup::Value},
-    {"script-argument", u"脚本动作的参数无效", FindingGroup::Value},
+    {"unlisted-section", "report.kind.unlisted-section", FindingGroup::Dropped},
+    {"duplicate-section", "report.kind.duplicate-section", FindingGroup::Dropped},
+    {"shared-id", "report.kind.shared-id", FindingGroup::Dropped},
+    {"commented-out-entry", "report.kind.commented-out-entry", FindingGroup::Dropped},
+    {"unread-include", "report.kind.unread-include", FindingGroup::Dropped},
+    {"missing-team", "report.kind.missing-team", FindingGroup::Reference},
+    {"missing-task-force", "report.kind.missing-task-force", FindingGroup::Reference},
+    {"missing-script", "report.kind.missing-script", FindingGroup::Reference},
+    {"listed-twice", "report.kind.listed-twice", FindingGroup::Reference},
+    {"empty-section", "report.kind.empty-section", FindingGroup::Reference},
+    {"no-team", "report.kind.no-team", FindingGroup::Reference},
+    {"no-task-force", "report.kind.no-task-force", FindingGroup::Reference},
+    {"no-script", "report.kind.no-script", FindingGroup::Reference},
+    {"unknown-unit", "report.kind.unknown-unit", FindingGroup::Reference},
+    {"unknown-condition-object", "report.kind.unknown-condition-object", FindingGroup::Reference},
+    {"unknown-house", "report.kind.unknown-house", FindingGroup::Reference},
+    {"script-building", "report.kind.script-building", FindingGroup::Reference},
+    {"trigger-field-count", "report.kind.trigger-field-count", FindingGroup::Value},
+    {"trigger-condition", "report.kind.trigger-condition", FindingGroup::Value},
+    {"trigger-weight", "report.kind.trigger-weight", FindingGroup::Value},
+    {"trigger-difficulty", "report.kind.trigger-difficulty", FindingGroup::Value},
+    {"team-priority", "report.kind.team-priority", FindingGroup::Value},
+    {"team-max", "report.kind.team-max", FindingGroup::Value},
+    {"task-force-member", "report.kind.task-force-member", FindingGroup::Value},
+    {"script-action", "report.kind.script-action", FindingGroup::Value},
+    {"unknown-script-action", "report.kind.unknown-script-action", FindingGroup::Value},
+    {"script-argument", "report.kind.script-argument", FindingGroup::Value},
 };
 static_assert(std::size(kKindTexts) == size_t(kFindingKindCount));
 
@@ -298,13 +300,13 @@ private:
     }
 
     std::u16string Where(int slot, int line) const {
-        return names_[size_t(slot)] + u" 第 " + Number(line) + u" 行";
+        return res::Format("report.where", {names_[size_t(slot)], Number(line)});
     }
 
     std::u16string SectionText(int section) const {
-        if (section < 0) return u"空的一节（没有这一节）";
+        if (section < 0) return res::Str("report.emptySection");
         const Header &header = scan_.headers[size_t(section)];
-        return u" " + Where(header.slot, header.line) + u"的小节";
+        return res::Format("report.sectionAt", {Where(header.slot, header.line)});
     }
 
     void FindUnreadIncludes() {
@@ -313,7 +315,7 @@ private:
             // The sentinel of an include file that could not be read.
             if (!file.text || file.length != 0 || *file.text != "None") continue;
             Add(FindingKind::UnreadInclude, ToNarrow(names_[size_t(slot)]), 0, scan_.includeLine,
-                u"[#include] 列出的这个文件无法读取，其中的内容不会保存。");
+                res::Str("report.unreadInclude"));
         }
     }
 
@@ -359,16 +361,16 @@ private:
             for (size_t other = 0; other < 3; ++other) {
                 if (other == kind || info.firstListing[other] < 0) continue;
                 const ListLine &first = scan_.listed[size_t(info.firstListing[other])];
-                std::u16string what = u"同时列为" + std::u16string(kKindLabels[other]) + u"（" +
-                                      Where(first.slot, first.line) + u"）和" +
-                                      std::u16string(kKindLabels[kind]) + u"：";
+                const std::u16string otherLabel = res::Str(kKindLabels[other]);
+                const std::u16string label = res::Str(kKindLabels[kind]);
+                std::u16string what = res::Format(
+                    "report.sharedId", {otherLabel, Where(first.slot, first.line), label});
                 if (info.section[other] == section) {
-                    what += u"两者都得到" + SectionText(section) + u"。";
+                    what += res::Format("report.sharedIdSame", {SectionText(section)});
                 } else {
-                    what += std::u16string(kKindLabels[other]) + u"得到" +
-                            SectionText(info.section[other]) + u"，" +
-                            std::u16string(kKindLabels[kind]) + u"得到" + SectionText(section) +
-                            u"。";
+                    what += res::Format("report.sharedIdDifferent",
+                                        {otherLabel, SectionText(info.section[other]), label,
+                                         SectionText(section)});
                 }
                 Add(FindingKind::SharedId, entry.id, entry.slot, entry.line, what);
                 break;
@@ -390,7 +392,7 @@ private:
             commentedIds_.insert(entry.id);
             const Header &header = scan_.headers[size_t(section)];
             Add(FindingKind::CommentedOutEntry, entry.id, entry.slot, entry.line,
-                u"列表行已注释掉，保存时 " + Where(header.slot, header.line) + u"的小节被丢弃。");
+                res::Format("report.commentedOut", {Where(header.slot, header.line)}));
         }
     }
 
@@ -409,12 +411,12 @@ private:
                          info.firstListing[kind] < info.firstListing[first]))
                         first = kind;
                 Add(FindingKind::DuplicateSection, header.key, header.slot, header.line,
-                    u"保存时只保留" + SectionText(info.section[first]) + u"，这一节被丢弃。");
+                    res::Format("report.duplicateSection", {SectionText(info.section[first])}));
             } else if (commentedIds_.count(header.key)) {
                 continue;
             } else if (header.entryLike) {
                 Add(FindingKind::UnlistedSection, header.key, header.slot, header.line,
-                    u"没有列表提到这个 ID，保存时这一节被丢弃。");
+                    res::Str("report.unlistedSection"));
             } else {
                 ++result_.otherSections;
             }
@@ -498,8 +500,6 @@ bool IsSpecialName(std::string_view name, std::string_view special) {
            });
 }
 
-std::u16string Quoted(std::string_view text) { return u"“" + ToWide(text) + u"”"; }
-
 // The findings of the document, each with where the document holds it.
 class DocumentChecker {
 public:
@@ -537,22 +537,24 @@ private:
     }
 
     void CheckTriggers() {
-        static constexpr std::u16string_view kWeights[] = {u"基础权重", u"最小权重", u"最大权重"};
-        static constexpr std::u16string_view kLevels[] = {u"简单", u"普通", u"困难"};
+        static constexpr std::string_view kWeights[] = {"report.weight.0", "report.weight.1",
+                                                        "report.weight.2"};
+        static constexpr std::string_view kLevels[] = {"report.level.0", "report.level.1",
+                                                       "report.level.2"};
         std::unordered_map<std::string_view, int> seen;
         std::vector<std::string_view> fields;
         for (const Line &trigger : LinesOf(document_.triggerText, false)) {
             const int occurrence = seen[trigger.id]++;
             const Origin at{Origin::Place::Trigger, 0, trigger.id, occurrence, {}, -1};
             if (occurrence == 1)
-                Add(FindingKind::ListedTwice, trigger.id, u"这个 ID 在触发列表中出现了不止一次。",
+                Add(FindingKind::ListedTwice, trigger.id, res::Str("report.triggerListedTwice"),
                     at);
             const std::string team = TriggerField(trigger.rest, 1);
             if (ReferenceIn(team).empty())
-                Add(FindingKind::NoTeam, trigger.id, u"触发的队伍一栏是空的。", at);
+                Add(FindingKind::NoTeam, trigger.id, res::Str("report.triggerNoTeam"), at);
             else if (!known_[2].count(ReferenceIn(team)))
                 Add(FindingKind::MissingTeam, trigger.id,
-                    u"触发使用的队伍“" + ToWide(team) + u"”不在队伍列表中。", at);
+                    res::Format("report.triggerMissingTeam", {ToWide(team)}), at);
 
             fields.clear();
             const std::string_view value = trigger.rest.substr(1);
@@ -564,38 +566,39 @@ private:
             }
             if (fields.size() != 18) {
                 Add(FindingKind::TriggerFieldCount, trigger.id,
-                    u"触发行有 " + Number(int(fields.size())) + u" 个字段，应有 18 个。", at);
+                    res::Format("report.triggerFieldCount", {Number(int(fields.size()))}), at);
                 continue;
             }
             const std::string_view condition = fields[4];
             const bool code = IsWholeNumber(condition);
             if (!code || NarrowToInt(condition) < -1 || NarrowToInt(condition) > 7)
                 Add(FindingKind::TriggerCondition, trigger.id,
-                    u"条件代码“" + ToWide(condition) + u"”不在 -1 到 7 之间。", at);
+                    res::Format("report.triggerCondition", {ToWide(condition)}), at);
             // Codes 0, 1 and 7 count units of the condition object's type.
             const int32_t counted = code ? NarrowToInt(condition) : -1;
             const std::string_view object = fields[5];
             if (types_ && (counted == 0 || counted == 1 || counted == 7) &&
                 !IsSpecialName(object, "<none>") && !types_->KnowsType(object))
                 Add(FindingKind::UnknownConditionObject, trigger.id,
-                    u"条件单位" + Quoted(object) + u"不在规则文件的单位和建筑列表中。", at);
+                    res::Format("report.unknownConditionObject", {ToWide(object)}), at);
             const std::string_view house = fields[2];
             if (countries_ && !IsSpecialName(house, "<all>") && !IsSpecialName(house, "<none>") &&
                 !countries_->KnowsCountry(house))
                 Add(FindingKind::UnknownHouse, trigger.id,
-                    u"触发的国家" + Quoted(house) + u"不在规则文件的 [Countries] 中。", at);
+                    res::Format("report.triggerUnknownHouse", {ToWide(house)}), at);
             for (size_t i = 0; i < 3; ++i) {
                 if (IsNumber(fields[7 + i])) continue;
                 Add(FindingKind::TriggerWeight, trigger.id,
-                    std::u16string(kWeights[i]) + u"“" + ToWide(fields[7 + i]) + u"”不是数字。",
+                    res::Format("report.triggerWeight",
+                                {res::Str(kWeights[i]), ToWide(fields[7 + i])}),
                     at);
                 break;
             }
             for (size_t i = 0; i < 3; ++i) {
                 if (IsWholeNumber(fields[15 + i])) continue;
                 Add(FindingKind::TriggerDifficulty, trigger.id,
-                    std::u16string(kLevels[i]) + u"难度标志“" + ToWide(fields[15 + i]) +
-                        u"”不是整数。",
+                    res::Format("report.triggerDifficulty",
+                                {res::Str(kLevels[i]), ToWide(fields[15 + i])}),
                     at);
                 break;
             }
@@ -613,8 +616,7 @@ private:
             const int occurrence = seen[entry.id]++;
             if (occurrence == 1)
                 Add(FindingKind::ListedTwice, entry.id,
-                    u"这个 ID 在" + std::u16string(kKindLabels[size_t(kind)]) +
-                        u"列表中出现了不止一次。",
+                    res::Format("report.entryListedTwice", {res::Str(kKindLabels[size_t(kind)])}),
                     {Origin::Place::ListLine, kind, entry.id, 1, {}, -1});
             if (occurrence > 0) continue;
             const int header = index.Find(entry.id);
@@ -625,7 +627,7 @@ private:
                 body = sections.substr(start, size_t(NextHeaderLine(sections, int(start))) - start);
             }
             if (body.find_first_not_of(" \t\n") == std::string_view::npos) {
-                Add(FindingKind::EmptySection, entry.id, u"这个条目没有小节，保存时写成空的一节。",
+                Add(FindingKind::EmptySection, entry.id, res::Str("report.entryEmpty"),
                     {Origin::Place::ListLine, kind, entry.id, 0, {}, -1});
             } else if (kind == 2) {
                 CheckTeam(entry.id, body);
@@ -645,13 +647,11 @@ private:
             std::string_view key;
             int kind;
             FindingKind none, missing;
-            std::u16string_view label;
         };
         static constexpr Reference kReferences[] = {
-            {"TaskForce", 0, FindingKind::NoTaskForce, FindingKind::MissingTaskForce, u"人员"},
-            {"Script", 1, FindingKind::NoScript, FindingKind::MissingScript, u"脚本"},
+            {"TaskForce", 0, FindingKind::NoTaskForce, FindingKind::MissingTaskForce},
+            {"Script", 1, FindingKind::NoScript, FindingKind::MissingScript},
         };
-        const std::u16string label = u"队伍使用的";
         for (const Reference &ref : kReferences) {
             // The key as the team form reads it: the first line that reads it.
             const std::optional<std::string_view> found = KeyLineValue(body, ref.key);
@@ -659,14 +659,15 @@ private:
             const size_t at = found ? size_t(value.data() - body.data()) : std::string_view::npos;
             const std::u16string key = ToWide(ref.key);
             if (!found) {
-                Add(ref.none, id, u"队伍没有 " + key + u"= 这一行。", BodyOrigin(2, id, body, -1));
+                Add(ref.none, id, res::Format("report.teamNoLine", {key}),
+                    BodyOrigin(2, id, body, -1));
             } else if (ReferenceIn(value).empty()) {
-                Add(ref.none, id, u"队伍的 " + key + u" 是空的。",
+                Add(ref.none, id, res::Format("report.teamEmptyValue", {key}),
                     BodyOrigin(2, id, body, LineAt(body, at)));
             } else if (!known_[size_t(ref.kind)].count(ReferenceIn(value))) {
                 Add(ref.missing, id,
-                    label + std::u16string(ref.label) + u"“" + ToWide(value) + u"”不在" +
-                        std::u16string(ref.label) + u"列表中。",
+                    res::Format("report.teamMissing",
+                                {res::Str(kKindLabels[size_t(ref.kind)]), ToWide(value)}),
                     BodyOrigin(2, id, body, LineAt(body, at)));
             }
         }
@@ -674,7 +675,7 @@ private:
             house && countries_ && !IsSpecialName(ReferenceIn(*house), "<none>") &&
             !countries_->KnowsCountry(ReferenceIn(*house)))
             Add(FindingKind::UnknownHouse, id,
-                u"队伍的 House" + Quoted(*house) + u"不在规则文件的 [Countries] 中。",
+                res::Format("report.teamUnknownHouse", {ToWide(*house)}),
                 BodyOrigin(2, id, body, LineAt(body, size_t(house->data() - body.data()))));
         for (const auto &[key, kind] :
              {std::pair(std::string_view("Priority"), FindingKind::TeamPriority),
@@ -682,7 +683,7 @@ private:
             const std::optional<std::string_view> value = KeyLineValue(body, key);
             if (!value || IsWholeNumber(ReferenceIn(*value))) continue;
             const size_t at = size_t(value->data() - body.data());
-            Add(kind, id, ToWide(key) + u"“" + ToWide(*value) + u"”不是整数。",
+            Add(kind, id, res::Format("report.notInteger", {ToWide(key), ToWide(*value)}),
                 BodyOrigin(2, id, body, LineAt(body, at)));
         }
     }
@@ -698,10 +699,10 @@ private:
             const std::optional<std::string_view> type = MemberType(*value);
             if (!type)
                 Add(FindingKind::TaskForceMember, id,
-                    u"成员行" + Quoted(row) + u"不是“数量,单位类型”。", at);
+                    res::Format("report.memberLine", {ToWide(row)}), at);
             else if (types_ && !types_->KnowsType(*type))
-                Add(FindingKind::UnknownUnit, id,
-                    u"成员类型" + Quoted(*type) + u"不在规则文件的单位和建筑列表中。", at);
+                Add(FindingKind::UnknownUnit, id, res::Format("report.memberType", {ToWide(*type)}),
+                    at);
         });
     }
 
@@ -709,51 +710,51 @@ private:
         const std::optional<ActionLine> line = ParseActionLine(row);
         if (!line) return;
         if (!line->wellFormed) {
-            Add(FindingKind::ScriptAction, id,
-                u"动作行" + Quoted(row) + u"不是“动作,参数”两个整数。", at);
+            Add(FindingKind::ScriptAction, id, res::Format("report.actionLine", {ToWide(row)}), at);
             return;
         }
         ++used_[line->action];
         const ScriptAction *action = actions_.Find(line->action);
         if (!action) {
             Add(FindingKind::UnknownScriptAction, id,
-                u"动作行" + Quoted(row) + u"的动作 " + ToWide(std::to_string(line->action)) +
-                    u" 不在动作表（" + actions_.Label() + u"）中。",
+                res::Format("report.unknownAction",
+                            {ToWide(row), ToWide(std::to_string(line->action)), actions_.Label()}),
                 at);
             return;
         }
-        const std::u16string named = u"动作 " + ToWide(std::to_string(action->number)) + u"“" +
-                                     std::u16string(action->name) + u"”的参数 " +
-                                     ToWide(std::to_string(line->argument));
+        const std::u16string named = res::Format(
+            "report.actionArgument", {ToWide(std::to_string(action->number)), ActionName(*action),
+                                      ToWide(std::to_string(line->argument))});
         const int64_t argument = line->argument;
         if (action->argument == ArgumentKind::Target &&
-            (argument < 0 || argument >= int64_t(TargetTypeNames().size()))) {
-            Add(FindingKind::ScriptArgument, id, named + u" 不是已知的目标类型。", at);
+            (argument < 0 || argument >= int64_t(TargetTypeCount()))) {
+            Add(FindingKind::ScriptArgument, id, res::Format("report.notTargetType", {named}), at);
         } else if (action->argument == ArgumentKind::Building) {
             const BuildingArgument building = SplitBuildingArgument(argument);
             const size_t count = types_ ? types_->Types(TypeKind::Building).size() : 0;
             if (!IsKnownBuildingMode(building.mode))
                 Add(FindingKind::ScriptArgument, id,
-                    named + u" 的选择方式 " + ToWide(std::to_string(building.mode)) +
-                        u" 不在 0 到 3 之间。",
+                    res::Format("report.buildingMode",
+                                {named, ToWide(std::to_string(building.mode))}),
                     at);
             else if (types_ && building.index >= int64_t(count))
                 Add(FindingKind::ScriptBuilding, id,
-                    named + u" 的建筑类型序号 " + ToWide(std::to_string(building.index)) +
-                        u" 超出了规则文件的 [BuildingTypes]（共 " + ToWide(std::to_string(count)) +
-                        u" 项）。",
+                    res::Format("report.buildingPastEnd",
+                                {named, ToWide(std::to_string(building.index)),
+                                 ToWide(std::to_string(count))}),
                     at);
         } else if (action->argument == ArgumentKind::PhobosTarget &&
-                   (argument < 1 || argument > int64_t(PhobosTargetTypeNames().size()))) {
-            Add(FindingKind::ScriptArgument, id, named + u" 不是扩展的目标类型（1 到 36）。", at);
+                   (argument < 1 || argument > int64_t(PhobosTargetTypeCount()))) {
+            Add(FindingKind::ScriptArgument, id, res::Format("report.notPhobosTarget", {named}),
+                at);
         } else if (action->argument == ArgumentKind::Script ||
                    action->argument == ArgumentKind::Team) {
             const bool script = action->argument == ArgumentKind::Script;
             const int64_t count = int64_t(lists_[script ? 1 : 2].size());
             if (argument < 0 || argument >= count)
                 Add(FindingKind::ScriptArgument, id,
-                    named + u" 超出了" + (script ? u"脚本" : u"队伍") + u"列表（共 " +
-                        ToWide(std::to_string(count)) + u" 项）。",
+                    res::Format("report.outOfList", {named, res::Str(kKindLabels[script ? 1 : 2]),
+                                                     ToWide(std::to_string(count))}),
                     at);
         }
     }
@@ -770,8 +771,8 @@ private:
             const ActionProfile &other = BuiltInProfile(Engine(e));
             if (std::all_of(used_.begin(), used_.end(),
                             [&](const auto &use) { return other.Find(use.first) != nullptr; }))
-                return u"文件中 " + Grouped(unknown) + u" 行用到 " + other.Label() +
-                       u" 的动作，当前为 " + actions_.Label();
+                return res::Format("report.profileHint",
+                                   {Grouped(unknown), other.Label(), actions_.Label()});
         }
         return {};
     }
@@ -863,46 +864,25 @@ std::u16string ExplainMemberLine(std::u16string_view fieldText, int lineIndex,
     const std::optional<std::string_view> value = NumberedValue(row);
     const std::optional<std::string_view> type = value ? MemberType(*value) : std::nullopt;
     if (!type) return {};
-    const std::u16string head = u"第 " + ToWide(std::to_string(lineIndex + 1)) + u" 行：";
+    const std::u16string line = ToWide(std::to_string(lineIndex + 1));
     const std::optional<RulesFile::FoundType> found = names.rules->FindType(*type);
-    if (!found) return head + u"类型 " + ToWide(*type) + u" 不在规则文件中";
+    if (!found) return res::Format("report.unknownMemberType", {line, ToWide(*type)});
     const std::u16string count = ToWide(Trimmed(value->substr(0, value->find(','))));
     const std::u16string name = DisplayName(*found->type, names.strings);
-    return head + count + u" × " + ToWide(*type) + (name.empty() ? u"" : u" — " + name) + u"（" +
-           std::u16string(TypeKindLabel(found->kind)) + u"）";
-}
-
-std::u16string ActionListRowNote(std::u16string_view fieldText, int lineIndex,
-                                 const ActionProfile &actions, const RulesFile &rules) {
-    size_t begin = 0;
-    for (int line = 0; line < lineIndex && begin != std::u16string_view::npos; ++line) {
-        begin = fieldText.find(u'\n', begin);
-        if (begin != std::u16string_view::npos) ++begin;
-    }
-    if (lineIndex < 0 || begin == std::u16string_view::npos) return {};
-    const std::string row = ToNarrow(fieldText.substr(begin, fieldText.find(u'\n', begin) - begin));
-    const std::optional<ActionLine> parsed = ParseActionLine(row);
-    const ScriptAction *action =
-        parsed && parsed->wellFormed ? actions.Find(parsed->action) : nullptr;
-    if (!action || (action->argument != ArgumentKind::AiTargetTypes &&
-                    action->argument != ArgumentKind::AiScriptsList))
-        return {};
-    const bool targets = action->argument == ArgumentKind::AiTargetTypes;
-    const std::vector<std::string> &rows = targets ? rules.aiTargetTypes : rules.aiScriptsList;
-    const std::u16string list = targets ? u"[AITargetTypes]" : u"[AIScriptsList]";
-    const int64_t index = parsed->argument;
-    if (index >= 0 && index < int64_t(rows.size()))
-        return u"；" + list + u" 第 " + Number(int(index)) + u" 行：" + ToWide(rows[size_t(index)]);
-    return u"；规则文件的 " + list + u" 没有这一行（共 " + Number(int(rows.size())) + u" 行）";
+    return res::Format("explain.member",
+                       {line, count, ToWide(*type), name.empty() ? u"" : u" — " + name,
+                        TypeKindLabel(found->kind)});
 }
 
 std::string_view FindingKindName(FindingKind kind) { return kKindTexts[size_t(kind)].name; }
-std::u16string_view FindingKindLabel(FindingKind kind) { return kKindTexts[size_t(kind)].label; }
+std::u16string FindingKindLabel(FindingKind kind) {
+    return res::Str(kKindTexts[size_t(kind)].label);
+}
 FindingGroup GroupOf(FindingKind kind) { return kKindTexts[size_t(kind)].group; }
 
 std::u16string FindingPlace(const Finding &finding) {
-    return finding.line > 0 ? finding.file + u" 第 " + Number(finding.line) + u" 行"
-                            : std::u16string(u"文档中");
+    return finding.line > 0 ? res::Format("report.place", {finding.file, Number(finding.line)})
+                            : res::Str("report.inDocument");
 }
 
 std::u16string FileReportSummary(const std::u16string &openedPath, const DroppedOnSave &dropped,
@@ -919,12 +899,13 @@ std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnS
                               const ActionsCheck *actions) {
     struct Category {
         FindingGroup group;
-        std::u16string_view title;
+        std::u16string title;
         std::vector<const Finding *> findings;
     };
-    std::array<Category, 3> categories = {{{FindingGroup::Dropped, u"保存时丢弃", {}},
-                                           {FindingGroup::Reference, u"引用错误", {}},
-                                           {FindingGroup::Value, u"数值错误", {}}}};
+    std::array<Category, 3> categories = {
+        {{FindingGroup::Dropped, res::Str("report.group.0"), {}},
+         {FindingGroup::Reference, res::Str("report.group.1"), {}},
+         {FindingGroup::Value, res::Str("report.group.2"), {}}}};
     std::array<int, kFindingKindCount> counts{};
     auto take = [&](const Finding &finding) {
         ++counts[size_t(finding.kind)];
@@ -933,46 +914,45 @@ std::u16string FileReportText(const std::u16string &openedPath, const DroppedOnS
     std::for_each(dropped.findings.begin(), dropped.findings.end(), take);
     if (broken) std::for_each(broken->begin(), broken->end(), take);
 
-    std::u16string text = u"检查文件: " + openedPath;
+    std::u16string text = res::Format("report.title", {openedPath});
     std::u16string notes = rules ? RulesFileNote(*rules) : std::u16string();
     if (actions) {
-        if (!notes.empty()) notes += u"；";
-        notes += u"动作表: " + (actions->profile ? *actions->profile : BaseActions()).Label();
+        if (!notes.empty()) notes += res::Str("report.notesSeparator");
+        notes += res::Format("report.actionTable",
+                             {(actions->profile ? *actions->profile : BaseActions()).Label()});
     }
-    if (!notes.empty()) text += u"（" + notes + u"）";
-    if (actions && !actions->hint.empty()) text += u"。" + actions->hint;
+    if (!notes.empty()) text += res::Format("report.rulesNote", {notes});
+    if (actions && !actions->hint.empty()) text += res::Format("report.hint", {actions->hint});
     text += u"\n";
     for (const Category &category : categories) {
         if (!broken && category.group != FindingGroup::Dropped) break;
-        text += std::u16string(category.title) + u": " + Number(int(category.findings.size())) +
-                u" 项\n";
+        text += res::Format("report.groupCount",
+                            {category.title, Number(int(category.findings.size()))});
         for (size_t kind = 0; kind < counts.size(); ++kind)
             if (kKindTexts[kind].group == category.group && counts[kind] > 0)
-                text += u"  " + std::u16string(kKindTexts[kind].label) + u": " +
-                        Number(counts[kind]) + u"\n";
+                text +=
+                    u"  " + res::Str(kKindTexts[kind].label) + u": " + Number(counts[kind]) + u"\n";
         if (category.group == FindingGroup::Dropped && dropped.otherSections > 0)
-            text += u"  另有 " + Number(dropped.otherSections) +
-                    u" 个其他小节（如 [General]）按设计不保存，不逐一列出。\n";
+            text += res::Format("report.otherSections", {Number(dropped.otherSections)});
     }
     for (const Category &category : categories) {
         if (category.findings.empty()) continue;
-        text += u"\n" + std::u16string(category.title) + u":\n";
+        text += u"\n" + category.title + u":\n";
         for (const Finding *finding : category.findings) {
-            text += u"[" + std::u16string(kKindTexts[size_t(finding->kind)].label) + u"] " +
+            text += u"[" + res::Str(kKindTexts[size_t(finding->kind)].label) + u"] " +
                     ToWide(finding->id) + u" — ";
             text += FindingPlace(*finding);
             text += u": " + finding->what + u"\n";
         }
     }
-    if (dropped.findings.empty() && (!broken || broken->empty())) text += u"\n没有发现问题。\n";
+    if (dropped.findings.empty() && (!broken || broken->empty()))
+        text += res::Str("report.noProblems");
     return text;
 }
 
 std::u16string RulesFileNote(const RulesFile &rules) {
     if (!rules.hasTypeList && !rules.hasCountryList)
-        return u"规则文件 " + rules.path +
-               u" 中没有 [InfantryTypes]、[VehicleTypes]、[AircraftTypes]、[BuildingTypes] 或 "
-               u"[Countries]，没有按它检查名称";
-    return u"规则文件: " + rules.path + u"，" + ToWide(std::to_string(rules.TypeCount())) +
-           u" 个单位和建筑类型，" + ToWide(std::to_string(rules.CountryCount())) + u" 个国家";
+        return res::Format("rules.noLists", {rules.path});
+    return res::Format("rules.note", {rules.path, Number(int(rules.TypeCount())),
+                                      Number(int(rules.CountryCount()))});
 }

@@ -28,7 +28,7 @@ struct ActionsCheck {
 // A stable ASCII name for tools ("unlisted-section", "missing-task-force", ...).
 std::string_view FindingKindName(FindingKind kind);
 // What the user reads ("未列出的小节", ...).
-std::u16string_view FindingKindLabel(FindingKind kind);
+std::u16string FindingKindLabel(FindingKind kind);
 FindingGroup GroupOf(FindingKind kind);
 
 // Reads the loaded slots (each named by its path) the way the loaders do: one pass over each
@@ -82,12 +82,6 @@ private:
 
 // The report's note on the rules file: its path and what it gave, or that it has none of the lists.
 std::u16string RulesFileNote(const RulesFile &rules);
-
-// What the script window adds for the action line at `lineIndex` (from 0) when its argument names
-// a row of the rules file's [AITargetTypes] or [AIScriptsList]: "；[AITargetTypes] 第 2 行：A,B",
-// or that the file has no such row; empty for any other line.
-std::u16string ActionListRowNote(std::u16string_view fieldText, int lineIndex,
-                                 const ActionProfile &actions, const RulesFile &rules);
 
 // Where a finding is told: "ai.ini 第 40 行", or "文档中" for one only the document has.
 std::u16string FindingPlace(const Finding &finding);

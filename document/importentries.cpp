@@ -4,6 +4,7 @@
 #include "core/registrylist.h"
 #include "document/entrytable.h"
 #include "newentry/entryops.h"
+#include "res/text.h"
 #include "scripts/scriptactions.h"
 #include "triggers/triggerformat.h"
 
@@ -303,9 +304,10 @@ std::string_view KindWord(NewEntryKind kind) {
     return words[int(kind)];
 }
 
-std::u16string_view KindName(NewEntryKind kind) {
-    constexpr std::u16string_view names[] = {u"触发", u"队伍", u"脚本", u"人员"};
-    return names[int(kind)];
+std::u16string KindName(NewEntryKind kind) {
+    constexpr std::string_view names[] = {"kind.trigger", "kind.team", "kind.script",
+                                          "kind.taskForce"};
+    return res::Str(names[int(kind)]);
 }
 
 std::u16string ImportSummary(const std::vector<ImportedEntry> &entries) {
@@ -318,12 +320,12 @@ std::u16string ImportSummary(const std::vector<ImportedEntry> &entries) {
         }
         ++added;
         if (entry.newId != entry.id)
-            renamed += u"\n" + std::u16string(KindName(entry.kind)) + u" " + ToWide(entry.id) +
-                       u" → " + ToWide(entry.newId);
+            renamed += res::Format("import.renamedEntry",
+                                   {KindName(entry.kind), ToWide(entry.id), ToWide(entry.newId)});
     }
-    std::u16string text = u"导入了 " + ToWide(std::to_string(added)) + u" 个条目";
-    if (kept > 0) text += u"，" + ToWide(std::to_string(kept)) + u" 个已有相同的条目，没有再复制";
-    text += u"。";
-    if (!renamed.empty()) text += u"\n以下条目已有同名的不同条目，改用了新的注册名称:" + renamed;
-    return text;
+    return res::Format(
+        "import.summary",
+        {ToWide(std::to_string(added)),
+         kept > 0 ? res::Format("import.kept", {ToWide(std::to_string(kept))}) : std::u16string(),
+         renamed.empty() ? std::u16string() : res::Format("import.renamed", {renamed})});
 }

@@ -59,7 +59,7 @@ std::vector<ImportedEntry> ImportEntries(Document &into, const Document &from,
 // The kind as `vantaedit-cli` prints it: "trigger", "team", "script", "task-force".
 std::string_view KindWord(NewEntryKind kind);
 // The kind as the editor names it: 触发, 队伍, 脚本, 人员.
-std::u16string_view KindName(NewEntryKind kind);
+std::u16string KindName(NewEntryKind kind);
 
 // For the user: what the import did, naming the entries imported under a new ID
 // ("导入了 5 个条目，1 个已有相同的条目。\n以下条目改用了新的注册名称:\n队伍 A → A_2").

@@ -1,5 +1,7 @@
 #include "document/recovery.h"
 
+#include "res/text.h"
+
 #include <algorithm>
 #include <chrono>
 #include <new>
@@ -209,8 +211,9 @@ std::string SerializeRecovery(const Recovery &recovery) {
 
 RecoveryRead ParseRecovery(std::string_view bytes) {
     const std::string_view magic = bytes.substr(0, kMagic.size());
-    if (magic != kMagic.substr(0, magic.size())) return Failed(Status::Garbage, u"不是恢复文件");
-    if (bytes.size() < kHeaderSize) return Failed(Status::Short, u"恢复文件不完整");
+    if (magic != kMagic.substr(0, magic.size()))
+        return Failed(Status::Garbage, res::Str("recovery.notRecovery"));
+    if (bytes.size() < kHeaderSize) return Failed(Status::Short, res::Str("recovery.incomplete"));
     Reader header(bytes.substr(kMagic.size(), kHeaderSize - kMagic.size()));
     const uint32_t version = header.Take<uint32_t>();
     const uint64_t size = header.Take<uint64_t>();
@@ -219,14 +222,13 @@ RecoveryRead ParseRecovery(std::string_view bytes) {
         std::u16string number;
         for (const char digit : std::to_string(version))
             number += char16_t(digit);
-        return Failed(Status::OtherVersion,
-                      u"恢复文件的格式版本是 " + number + u"，本程序只能读取版本 1");
+        return Failed(Status::OtherVersion, res::Format("recovery.otherVersion", {number}));
     }
     const std::string_view body = bytes.substr(kHeaderSize);
-    if (size > body.size()) return Failed(Status::Short, u"恢复文件不完整");
-    if (size < body.size()) return Failed(Status::Garbage, u"恢复文件已损坏（长度不符）");
+    if (size > body.size()) return Failed(Status::Short, res::Str("recovery.incomplete"));
+    if (size < body.size()) return Failed(Status::Garbage, res::Str("recovery.badLength"));
     if (ContentHash(body) != checksum)
-        return Failed(Status::BadChecksum, u"恢复文件已损坏（校验和不符）");
+        return Failed(Status::BadChecksum, res::Str("recovery.badChecksum"));
 
     RecoveryRead read;
     Recovery &recovery = read.recovery;
@@ -248,7 +250,7 @@ RecoveryRead ParseRecovery(std::string_view bytes) {
     }
     for (std::string &text : recovery.texts)
         text = in.Bytes();
-    if (!in.ok() || !in.AtEnd()) return Failed(Status::Garbage, u"恢复文件已损坏");
+    if (!in.ok() || !in.AtEnd()) return Failed(Status::Garbage, res::Str("recovery.damaged"));
     read.status = Status::Ok;
     return read;
 }
@@ -306,10 +308,10 @@ std::u16string RecoveryFilePath(const std::u16string &folder, const std::u16stri
 }
 
 platform::WriteResult WriteRecoveryFile(const std::u16string &folder, const Recovery &recovery) {
-    if (folder.empty()) return {false, u"找不到用户的数据文件夹，无法保存恢复文件"};
+    if (folder.empty()) return {false, res::Str("recovery.noDataFolder")};
     std::u16string reason;
     if (!CreateFolders(folder, reason))
-        return {false, u"无法创建恢复文件的文件夹: " + folder + u" (" + reason + u")"};
+        return {false, res::Format("recovery.folderFailed", {folder, reason})};
     return platform::WriteFileBytes(RecoveryFilePath(folder, recovery.openedPath),
                                     SerializeRecovery(recovery));
 }
@@ -415,7 +417,7 @@ void RecoveryWriter::Run() {
             try {
                 written = WriteRecoveryFile(folder_, *job.snapshot);
             } catch (const std::bad_alloc &) { // the file's bytes are built whole first
-                written = {false, u"内存不足，无法保存恢复文件"};
+                written = {false, res::Str("recovery.noMemory")};
             }
         }
         job = {}; // the snapshot's texts go before the lock is taken again

@@ -6,8 +6,10 @@
 #include "document/documentio.h"
 #include "platform/codepage.h"
 #include "platform/textfile.h"
+#include "res/text.h"
 
 #include <algorithm>
+#include <map>
 #include <unordered_map>
 
 namespace {
@@ -17,6 +19,8 @@ constexpr int kCountries = kTypeKindCount; // the list index of [Countries] besi
 // The lists of lists, whose rows the engine extension's actions name by their place from 0.
 constexpr int kAiTargetTypes = kCountries + 1;
 constexpr int kAiScriptsList = kCountries + 2;
+// The names of the game's global variables, by the number before '='.
+constexpr int kVariableNames = kCountries + 3;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view WithoutByteOrderMark(std::string_view text) {
@@ -60,9 +64,11 @@ struct Lists {
     std::array<MergedList, kTypeKindCount + 1> lists;
     // The rows of [AITargetTypes] and [AIScriptsList] in the order the files give them.
     std::vector<std::string> aiTargetTypes, aiScriptsList;
+    std::map<int64_t, std::u16string> variables;  // a number given again takes the later name
     std::unordered_map<std::string, Names> names; // by folded section name
     bool hasTypeList = false;
     bool hasCountryList = false;
+    bool hasVariableNames = false;
 };
 
 int ListOf(std::string_view key) {
@@ -70,6 +76,7 @@ int ListOf(std::string_view key) {
         if (key == TypeListName(TypeKind(kind))) return kind;
     if (key == kCountryList) return kCountries;
     if (key == "AITargetTypes") return kAiTargetTypes;
+    if (key == "VariableNames") return kVariableNames;
     return key == "AIScriptsList" ? kAiScriptsList : -1;
 }
 
@@ -88,6 +95,7 @@ void ReadLists(std::string_view text, Lists &read) {
             names = &read.names[RulesFile::Folded(key)];
             read.hasTypeList = read.hasTypeList || (list >= 0 && list < kTypeKindCount);
             read.hasCountryList = read.hasCountryList || list == kCountries;
+            read.hasVariableNames = read.hasVariableNames || list == kVariableNames;
             return;
         }
         const std::string_view bare = Unindented(line);
@@ -96,6 +104,15 @@ void ReadLists(std::string_view text, Lists &read) {
         else if (names && StartsWith(bare, "UIName="))
             names->uiName = std::string(ReferenceIn(bare.substr(7)));
         if (list < 0) return;
+        if (list == kVariableNames) {
+            const size_t equals = bare.find('=');
+            const std::string_view number = Trimmed(bare.substr(0, equals));
+            if (equals == std::string_view::npos || !IsWholeNumber(number)) return;
+            const std::string_view value = ReferenceIn(bare.substr(equals + 1));
+            read.variables[NarrowToInt(number)] =
+                NameText(Trimmed(value.substr(0, value.find(','))));
+            return;
+        }
         if (list == kAiTargetTypes || list == kAiScriptsList) {
             if (!IsAppendLine(line) && !IsRegistryLine(line)) return;
             const std::string_view value = ReferenceIn(line.substr(line.find('=') + 1));
@@ -132,7 +149,7 @@ RulesRead ReadRulesFile(const std::u16string &path) {
     RulesRead result;
     platform::ReadResult read = platform::ReadTextFile(path);
     if (read.status != platform::ReadResult::Status::Ok) {
-        result.error = u"规则文件无法读取: " + path + u" (" + read.reason + u")";
+        result.error = res::Format("rules.unreadable", {path, read.reason});
         return result;
     }
     // Slot 0 without its mark, so that an [#include] on its first line is found.
@@ -147,7 +164,7 @@ RulesRead ReadRulesFile(const std::u16string &path) {
     if (!unread.empty()) {
         unread.pop_back();
         std::replace(unread.begin(), unread.end(), u'\n', u' ');
-        result.error = u"规则文件的包含文件没能读取: " + unread;
+        result.error = res::Format("rules.includesUnread", {unread});
         return result;
     }
     Lists lists;
@@ -159,6 +176,8 @@ RulesRead ReadRulesFile(const std::u16string &path) {
     rules.hasCountryList = lists.hasCountryList;
     rules.aiTargetTypes = std::move(lists.aiTargetTypes);
     rules.aiScriptsList = std::move(lists.aiScriptsList);
+    rules.hasVariableNames = lists.hasVariableNames;
+    rules.globalVariables = std::move(lists.variables);
     for (int kind = 0; kind < kTypeKindCount; ++kind)
         for (const std::string &id : lists.lists[size_t(kind)].values)
             if (!id.empty()) rules.AddType(TypeKind(kind), Named(id, lists));

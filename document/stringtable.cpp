@@ -1,6 +1,7 @@
 #include "document/stringtable.h"
 
 #include "platform/textfile.h"
+#include "res/text.h"
 
 #include <cstdint>
 
@@ -55,13 +56,13 @@ StringTableRead ParseStringTable(std::string_view bytes, const std::u16string &p
     uint32_t version = 0, labels = 0, strings = 0, reserved = 0, language = 0;
     if (!reader.Tag(kFileTag) || !reader.Number(version) || !reader.Number(labels) ||
         !reader.Number(strings) || !reader.Number(reserved) || !reader.Number(language)) {
-        result.error = u"字符串表无法使用: " + path + u"（不是字符串表文件：开头不是“ FSC”文件头）";
+        result.error = res::Format("stringTable.notTable", {path});
         return result;
     }
-    const auto broken = [&](uint32_t label, std::u16string_view what) {
-        result.error = u"字符串表已损坏: " + path + u"（第 " + Decimal(uint64_t(label) + 1) +
-                       u" 个标签，字节 " + Decimal(reader.offset()) + u" 处" +
-                       std::u16string(what) + u"）";
+    const auto broken = [&](uint32_t label, std::string_view what) {
+        result.error =
+            res::Format("stringTable.broken", {path, Decimal(uint64_t(label) + 1),
+                                               Decimal(reader.offset()), res::Str(what)});
         return result;
     };
     StringTable table;
@@ -69,19 +70,19 @@ StringTableRead ParseStringTable(std::string_view bytes, const std::u16string &p
     for (uint32_t label = 0; label < labels; ++label) {
         uint32_t count = 0, length = 0;
         std::string_view name;
-        if (!reader.Tag(kLabelTag)) return broken(label, u"应为标签“ LBL”");
+        if (!reader.Tag(kLabelTag)) return broken(label, "stringTable.noLabel");
         if (!reader.Number(count) || !reader.Number(length) || !reader.Bytes(length, name))
-            return broken(label, u"文件提前结束");
+            return broken(label, "stringTable.ended");
         for (uint32_t i = 0; i < count; ++i) {
             const bool extra = reader.Tag(kStringWithExtraTag);
-            if (!extra && !reader.Tag(kStringTag)) return broken(label, u"应为文字“ RTS”");
+            if (!extra && !reader.Tag(kStringTag)) return broken(label, "stringTable.noString");
             uint32_t units = 0;
             std::string_view text, value;
             if (!reader.Number(units) || !reader.Bytes(uint64_t(units) * 2, text))
-                return broken(label, u"文件提前结束");
+                return broken(label, "stringTable.ended");
             uint32_t valueLength = 0;
             if (extra && (!reader.Number(valueLength) || !reader.Bytes(valueLength, value)))
-                return broken(label, u"文件提前结束");
+                return broken(label, "stringTable.ended");
             if (i > 0) continue;
             std::u16string wide(units, u'\0');
             for (size_t k = 0; k < units; ++k)
@@ -99,7 +100,7 @@ StringTableRead ReadStringTable(const std::u16string &path) {
     const platform::ReadResult read = platform::ReadFileBytes(path);
     if (read.status != platform::ReadResult::Status::Ok) {
         StringTableRead result;
-        result.error = u"字符串表无法读取: " + path + u" (" + read.reason + u")";
+        result.error = res::Format("stringTable.unreadable", {path, read.reason});
         return result;
     }
     return ParseStringTable(read.text, path);

@@ -500,7 +500,7 @@ void CheckTriggerSave(std::string_view text, std::string_view id,
             form.techLevel = value;
             break;
         case 4:
-            form.condition = index >= 0 ? std::u16string(*ConditionName(index % 9 - 1)) : value;
+            form.condition = index >= 0 ? *ConditionName(index % 9 - 1) : value;
             break;
         case 5:
             form.conditionObject = value;
@@ -521,7 +521,7 @@ void CheckTriggerSave(std::string_view text, std::string_view id,
             form.skirmish = !form.skirmish;
             break;
         case 11:
-            form.comparison = index >= 0 ? std::u16string(*OperatorName(index % 6)) : value;
+            form.comparison = index >= 0 ? *OperatorName(index % 6) : value;
             break;
         case 12:
             form.side = value;

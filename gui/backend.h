@@ -32,6 +32,8 @@ public:
     virtual bool exec() = 0;
     virtual void done(bool accepted) = 0;
     virtual void attachMenu(const res::Menu &menu) = 0;
+    // The texts of the template and of the attached menu again, in the current language.
+    virtual void retext() = 0;
     virtual void setMenuItem(int command, const std::u16string &text, bool enabled) = 0;
     virtual void setSubmenu(int command, const std::vector<std::u16string> &items,
                             std::function<void(size_t index)> chosen) = 0;
@@ -50,6 +52,8 @@ public:
     virtual std::vector<std::u16string> readSetting(const std::u16string &key) = 0;
     virtual void writeSetting(const std::u16string &key,
                               const std::vector<std::u16string> &values) = 0;
+    // The program's language changed (res::CurrentLanguage): the toolkit's own texts follow it.
+    virtual void languageChanged() {}
 };
 
 // Installs the backend every window and service uses; it must outlive them.

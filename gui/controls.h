@@ -69,8 +69,10 @@ public:
     virtual void setOnCaretMoved(std::function<void()> moved) = 0;
 };
 
-// An editable drop-down combo box. Typing never adds an item. A sorted box (res::kSorted) keeps
-// its items in the order of SortsBefore, equal items in turn.
+// An editable drop-down combo box. Typing never adds an item, but offers those that start with
+// the typed text (in a box filtered as typed, res::kFilterAsTyped: those that hold it); taking
+// one is choosing it from the list. A sorted box (res::kSorted) keeps its items in the order of
+// SortsBefore, equal items in turn.
 class ComboBox : public Control {
 public:
     virtual std::u16string text() const = 0;

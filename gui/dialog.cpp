@@ -4,16 +4,37 @@
 #include "res/resources.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace gui {
+
+namespace {
+
+// The windows alive, in the order they were made, for RetextAll.
+std::vector<Dialog *> &LiveDialogs() {
+    static std::vector<Dialog *> dialogs;
+    return dialogs;
+}
+
+} // namespace
 
 Dialog::Dialog(int templateId, Dialog *owner) : templateId_(templateId) {
     const res::DialogTemplate *dialogTemplate = res::FindDialog(templateId);
     if (!dialogTemplate) throw std::logic_error("no dialog template " + std::to_string(templateId));
     peer_ = CurrentBackend().createDialog(*this, *dialogTemplate, owner);
+    LiveDialogs().push_back(this);
 }
 
-Dialog::~Dialog() = default;
+Dialog::~Dialog() { std::erase(LiveDialogs(), this); }
+
+void Dialog::RetextAll() {
+    // Every template first: a window's hook may set texts in other windows (a refill).
+    const std::vector<Dialog *> dialogs = LiveDialogs();
+    for (Dialog *dialog : dialogs)
+        dialog->peer_->retext();
+    for (Dialog *dialog : dialogs)
+        dialog->onLanguageChanged();
+}
 
 Control *Dialog::find(int id) const { return peer_->control(id); }
 

@@ -62,6 +62,10 @@ public:
 
     DialogPeer &peer() const { return *peer_; }
 
+    // Every window of the program in the current language (res::SetLanguage): the texts of its
+    // template and menu, then its own through onLanguageChanged.
+    static void RetextAll();
+
 protected:
     // The window was shown (true) or hidden (false) by the program.
     virtual void onShowOrHide(bool /*shown*/) {}
@@ -84,6 +88,8 @@ protected:
     virtual bool onClose() { return true; }
     // The window paints its surface.
     virtual void onPaint() {}
+    // The language changed: the window sets again the texts it made itself.
+    virtual void onLanguageChanged() {}
     // Files dropped on a window whose template accepts them (res::kAcceptFiles).
     virtual void onDropFiles(const std::vector<std::u16string> & /*paths*/) {}
 

@@ -12,6 +12,12 @@ Backend *g_backend = nullptr;
 
 void SetBackend(Backend *backend) { g_backend = backend; }
 
+void UseLanguage(res::Language language) {
+    res::SetLanguage(language);
+    CurrentBackend().languageChanged();
+    Dialog::RetextAll();
+}
+
 Backend &CurrentBackend() {
     if (!g_backend) throw std::logic_error("no user-interface backend installed");
     return *g_backend;

@@ -3,6 +3,8 @@
 // later, timers, file watching, the application becoming active, and the user's settings. Each
 // call goes to the backend the executable installed (gui/backend.h).
 
+#include "res/text.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -49,5 +51,9 @@ void SetOnApplicationActivated(std::function<void()> activated);
 // The user's settings: lists of texts by key, kept between runs.
 std::vector<std::u16string> ReadSetting(const std::u16string &key);
 void WriteSetting(const std::u16string &key, const std::vector<std::u16string> &values);
+
+// Makes `language` the program's language at once: every text asked for afterwards, the toolkit's
+// own texts, and every window, texted again.
+void UseLanguage(res::Language language);
 
 } // namespace gui

@@ -5,17 +5,10 @@
 #include "newentry/entryops.h"
 #include "platform/seams.h"
 #include "res/addnewdialog.h"
+#include "res/text.h"
 #include "teams/teamlist.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
-
-namespace {
-
-const std::u16string kThanks =
-    u"很高兴您能使用我的软件!感谢使用!\nNice to you use my program!Thank you for use!";
-const std::u16string kNoFileOpen = u"ヽ(#`Д?)?o(▼皿▼メ;)o你小子隔着干啥???";
-
-} // namespace
 
 CAddnew::CAddnew(DocumentModel &model, gui::Dialog *owner, ListedRows listedRows)
     : gui::Dialog(res::kIdAddNewDialog, owner), model_(model),
@@ -45,7 +38,7 @@ int CAddnew::chosenKind() const {
 void CAddnew::ConfirmNewEntry() {
     const std::u16string id = id_->text();
     if (!model_.document.IsFileOpen()) {
-        platform::ShowAppMessage(id == u"Drumo" ? kThanks : kNoFileOpen);
+        platform::ShowAppMessage(res::Str(id == u"Drumo" ? "addNew.thanks" : "addNew.noFile"));
         hide();
         return;
     }
@@ -62,7 +55,7 @@ void CAddnew::ConfirmNewEntry() {
     const std::u16string kindName = kind_->text();
     // A copy is of the kind the dialog was opened for; another kind chosen makes a new entry.
     if (index == copyKind_) {
-        model_.Edit(u"复制" + kindName + u" " + id, [&] {
+        model_.Edit(StepName("step.copy", kindName, {id}), [&] {
             DuplicateEntry(model_.document, kind, copyOf_, id, listed);
             // Numbered at once, in the same step: the copy is listed as the file will hold it.
             if (kind == NewEntryKind::Team) RebuildTeamTexts(model_.document);
@@ -70,7 +63,7 @@ void CAddnew::ConfirmNewEntry() {
         // Every list holds the copy now; its window shows it below.
         model_.Refill();
     } else {
-        model_.Edit(u"新增" + kindName + u" " + id,
+        model_.Edit(StepName("step.new", kindName, {id}),
                     [&] { AppendNewEntry(model_.document, kind, id, listed); });
     }
     const bool copied = index == copyKind_;

@@ -2,6 +2,7 @@
 
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "res/text.h"
 #include "teams/teamform.h"
 #include "triggers/triggerloader.h"
 
@@ -283,12 +284,11 @@ std::optional<std::u16string> RenameProblem(const Document &document, std::u16st
     const std::string narrowFrom = ToNarrow(from);
     const std::optional<NewEntryKind> kind = KindOfEntry(document, narrowFrom);
     if (!kind) {
-        if (!AnyKindHas(document, narrowFrom))
-            return u"没有注册名称为“" + std::u16string(from) + u"”的条目";
-        return u"“" + std::u16string(from) + u"”同时是两类条目的注册名称，改名会不明确";
+        if (!AnyKindHas(document, narrowFrom)) return res::Format("rename.noSuchEntry", {from});
+        return res::Format("rename.ambiguous", {from});
     }
-    if (to.empty()) return u"新的注册名称是空的";
-    if (to == from) return u"新的注册名称与原来的相同";
+    if (to.empty()) return res::Str("rename.empty");
+    if (to == from) return res::Str("rename.same");
     for (NewEntryKind other : kKinds)
         if (std::optional<std::u16string> problem = NewEntryIdProblem(document, other, to))
             return problem;
@@ -301,8 +301,9 @@ int ReferenceCount(const Document &document, NewEntryKind kind, std::string_view
 
 std::u16string ReferenceCountText(NewEntryKind kind, int count) {
     const std::string number = std::to_string(count);
-    return u"将更新 " + std::u16string(number.begin(), number.end()) +
-           (kind == NewEntryKind::Team ? u" 个触发中的引用" : u" 个队伍中的引用");
+    return res::Format(kind == NewEntryKind::Team ? "rename.triggerReferences"
+                                                  : "rename.teamReferences",
+                       {std::u16string(number.begin(), number.end())});
 }
 
 std::optional<int> RenameEntry(Document &document, std::u16string_view from,

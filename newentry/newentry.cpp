@@ -4,12 +4,14 @@
 #include "core/initext.h"
 #include "core/registrylist.h"
 #include "core/windowsignals.h"
+#include "res/text.h"
 #include "teams/teamlist.h"
 #include "triggers/triggerloader.h"
 
 namespace {
 
-constexpr std::u16string_view kKindNames[] = {u"触发", u"队伍", u"脚本", u"人员"};
+constexpr std::string_view kKindNames[] = {"kind.trigger", "kind.team", "kind.script",
+                                           "kind.taskForce"};
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
@@ -73,25 +75,19 @@ bool KindHasEntry(const Document &document, NewEntryKind kind, std::string_view 
 std::optional<std::u16string> IdTextProblem(NewEntryKind kind, std::u16string_view id) {
     if (id.find_first_of(u"\r\n[]=;,") != std::u16string_view::npos ||
         (!id.empty() && (IsBlank(id.front()) || IsBlank(id.back())))) {
-        return u"注册名称不能含有换行或 [ ] = ; , 这些字符，首尾也不能是空格";
+        return res::Str("newEntry.badId");
     }
     // The section of such an ID would be read as the list of that name.
     if (kind != NewEntryKind::Trigger && IsListSectionName(ToNarrow(id)))
-        return u"“" + std::u16string(id) + u"”是文件中保留的小节名，不能用作注册名称";
+        return res::Format("newEntry.reserved", {id});
     return std::nullopt;
 }
 
 std::optional<std::u16string> NewEntryIdProblem(const Document &document, NewEntryKind kind,
                                                 std::u16string_view id) {
     if (std::optional<std::u16string> problem = IdTextProblem(kind, id)) return problem;
-    if (KindHasEntry(document, kind, ToNarrow(id))) {
-        std::u16string message = u"已经有注册名称为“";
-        message += id;
-        message += u"”的";
-        message += kKindNames[int(kind)];
-        message += u"，请换一个名称";
-        return message;
-    }
+    if (KindHasEntry(document, kind, ToNarrow(id)))
+        return res::Format("newEntry.taken", {id, res::Str(kKindNames[int(kind)])});
     return std::nullopt;
 }
 

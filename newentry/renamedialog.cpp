@@ -44,7 +44,7 @@ std::optional<std::u16string> AskAndRename(DocumentModel &model, std::u16string_
     CRename dialog(model.document, from, owner);
     if (!dialog.exec()) return std::nullopt;
     const std::u16string to = dialog.newId();
-    model.Edit(u"改名" + std::u16string(kindName) + u" " + from,
+    model.Edit(StepName("step.rename", kindName, {from}),
                [&] { RenameEntry(model.document, from, to); });
     return to;
 }

@@ -1,6 +1,7 @@
 #include "platform/textfile.h"
 
 #include "platform/textfile_system.h"
+#include "res/text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -78,19 +79,19 @@ bool Resolve(const Native &path, Pending &pending, std::u16string &error) {
         Native folder;
         if (!IsMissing(LastError()) ||
             !RealPath(name == 0 ? Ascii(".") : path.substr(0, name), folder)) {
-            error = Message(u"无法创建文件", shown, SystemErrorText(LastError()));
+            error = Message(res::Str("file.cannotCreate"), shown, SystemErrorText(LastError()));
             return false;
         }
         pending.target = Join(folder, path.substr(name));
         return true;
     }
     if (!RealPath(path, pending.target)) {
-        error = Message(u"无法写入符号链接指向的文件", shown, SystemErrorText(LastError()));
+        error = Message(res::Str("file.cannotWriteLinked"), shown, SystemErrorText(LastError()));
         return false;
     }
     std::u16string kind;
     if (!WritableRegular(pending.target, pending.mode, kind)) {
-        error = Message(u"无法写入文件", shown, kind);
+        error = Message(res::Str("file.cannotWrite"), shown, kind);
         return false;
     }
     pending.exists = true;
@@ -172,14 +173,16 @@ std::u16string WriteTemporary(Pending &pending, const std::vector<std::string_vi
                               bool crlf) {
     const std::u16string &shown = pending.shownPath;
     File file = CreateTemporary(pending);
-    if (file == kNoFile) return Message(u"无法创建文件", shown, SystemErrorText(LastError()));
+    if (file == kNoFile)
+        return Message(res::Str("file.cannotCreate"), shown, SystemErrorText(LastError()));
     bool ok = WritePieces(file, pieces, crlf) && Flush(file);
     int error = LastError();
     if (!Close(file) && ok) {
         ok = false;
         error = LastError();
     }
-    return ok ? std::u16string() : Message(u"写入文件失败", shown, SystemErrorText(error));
+    return ok ? std::u16string()
+              : Message(res::Str("file.writeFailed"), shown, SystemErrorText(error));
 }
 
 // The whole file; with `crlf`, each CR LF read as one LF.
@@ -203,7 +206,7 @@ ReadResult ReadWhole(const std::u16string &path, bool crlf) {
     if (size > kMaxFileSize) {
         Close(file);
         result.status = ReadResult::Status::TooLarge;
-        result.reason = u"文件大于 2 GB";
+        result.reason = res::Str("file.over2GB");
         return result;
     }
     try {
@@ -239,7 +242,8 @@ WriteResult WriteFiles(const std::vector<FileContent> &files, const std::u16stri
     std::u16string error;
     Native realConfine;
     if (!confine.empty() && !RealPath(Encoded(confine), realConfine))
-        return {false, Message(u"无法打开文件夹", Slashed(confine), SystemErrorText(LastError()))};
+        return {false, Message(res::Str("file.cannotOpenFolder"), Slashed(confine),
+                               SystemErrorText(LastError()))};
     for (size_t i = 0; i < files.size(); ++i) {
         pending[i].shownPath = files[i].path;
         const Native path = Encoded(files[i].path);
@@ -248,13 +252,13 @@ WriteResult WriteFiles(const std::vector<FileContent> &files, const std::u16stri
         // only the last content.
         for (size_t j = 0; j < i; ++j)
             if (SamePath(pending[j].target, pending[i].target))
-                return {false, Message(u"两个要写入的文件是同一个文件，不能写入",
+                return {false, Message(res::Str("file.sameFile"),
                                        Slashed(files[j].path) + u", " + Slashed(files[i].path),
-                                       u"指向 " + Decoded(pending[i].target))};
+                                       res::Format("file.pointsTo", {Decoded(pending[i].target)}))};
         if (!confine.empty() && !IsInside(pending[i].target, realConfine)) {
             const Native link = LinkLeadingOut(path, Encoded(confine), realConfine);
-            return {false, Message(u"符号链接指向所打开文件的文件夹之外，不能写入", Decoded(link),
-                                   u"指向 " + Decoded(pending[i].target))};
+            return {false, Message(res::Str("file.linkOutside"), Decoded(link),
+                                   res::Format("file.pointsTo", {Decoded(pending[i].target)}))};
         }
     }
     for (size_t i = 0; i < files.size(); ++i) {
@@ -266,7 +270,8 @@ WriteResult WriteFiles(const std::vector<FileContent> &files, const std::u16stri
     }
     for (size_t i = 0; i < files.size(); ++i) {
         if (!Replace(pending[i].temp, pending[i].target)) {
-            error = Message(u"替换文件失败", pending[i].shownPath, SystemErrorText(LastError()));
+            error = Message(res::Str("file.replaceFailed"), pending[i].shownPath,
+                            SystemErrorText(LastError()));
             RemoveTemporaries(pending);
             return {false, error};
         }
@@ -278,8 +283,8 @@ WriteResult WriteFiles(const std::vector<FileContent> &files, const std::u16stri
 } // namespace
 
 std::u16string SystemErrorText(int error) {
-    const char16_t *known = KnownErrorText(error);
-    return known ? std::u16string(known) : OwnErrorText(error);
+    const char *known = KnownErrorText(error);
+    return known ? res::Str(known) : OwnErrorText(error);
 }
 
 int64_t FileLength(std::FILE *file) {
@@ -332,8 +337,7 @@ FolderResult CreateFolder(const std::u16string &path, std::u16string *reason) {
     if (MakeFolder(native)) return FolderResult::Created;
     const int error = LastError();
     if (AlreadyExists(error) && IsFolder(native)) return FolderResult::AlreadyExists;
-    if (reason)
-        *reason = AlreadyExists(error) ? std::u16string(u"已有同名的文件") : SystemErrorText(error);
+    if (reason) *reason = AlreadyExists(error) ? res::Str("file.exists") : SystemErrorText(error);
     return FolderResult::Failed;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/codepage.h"
 #include "platform/textfile_system.h"
+#include "res/text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,7 +23,7 @@ namespace {
 
 struct ErrorText {
     int error;
-    const char16_t *text;
+    const char *text; // a key of res/text.h
 };
 
 const ErrorText kErrorTexts[] = {
@@ -31,7 +32,7 @@ const ErrorText kErrorTexts[] = {
     {EACCES, kNoPermission},
     {EPERM, kNoPermission},
     {ENOSPC, kDiskFull},
-    {EDQUOT, u"超出磁盘配额"},
+    {EDQUOT, "error.quota"},
     {EROFS, kReadOnlyDisk},
     {EFBIG, kFileTooBig},
     {EISDIR, kIsFolder},
@@ -43,7 +44,7 @@ const ErrorText kErrorTexts[] = {
     {ENOMEM, kNoMemory},
 };
 
-std::u16string KindText(mode_t mode) { return S_ISDIR(mode) ? kIsFolder : kNotRegular; }
+std::u16string KindText(mode_t mode) { return res::Str(S_ISDIR(mode) ? kIsFolder : kNotRegular); }
 
 // The path with "." and empty parts dropped and each ".." taking the part before it, as a
 // shell's `cd` reads it; "/.." is "/".
@@ -79,7 +80,7 @@ bool AlreadyExists(int error) { return error == EEXIST; }
 
 int NoMemoryError() { return ENOMEM; }
 
-const char16_t *KnownErrorText(int error) {
+const char *KnownErrorText(int error) {
     for (const ErrorText &known : kErrorTexts)
         if (known.error == error) return known.text;
     return nullptr;

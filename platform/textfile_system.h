@@ -29,26 +29,26 @@ inline constexpr char kSeparator = '/';
 
 extern const File kNoFile;
 
-// What the systems' error tables say in Chinese.
-inline constexpr char16_t kNoSuchFile[] = u"文件或文件夹不存在";
-inline constexpr char16_t kNoPermission[] = u"没有权限";
-inline constexpr char16_t kDiskFull[] = u"磁盘空间不足";
-inline constexpr char16_t kReadOnlyDisk[] = u"文件系统是只读的";
-inline constexpr char16_t kFileTooBig[] = u"文件太大";
-inline constexpr char16_t kIsFolder[] = u"是一个文件夹";
-inline constexpr char16_t kInUse[] = u"文件正被占用";
-inline constexpr char16_t kIoError[] = u"输入输出错误";
-inline constexpr char16_t kNameTooLong[] = u"文件名太长";
-inline constexpr char16_t kTooManyLinks[] = u"符号链接层数太多";
-inline constexpr char16_t kNoMemory[] = u"内存不足";
-inline constexpr char16_t kNotRegular[] = u"不是普通文件";
+// The keys of what the systems' error tables say, in the program's words (res/text.h).
+inline constexpr char kNoSuchFile[] = "error.noSuchFile";
+inline constexpr char kNoPermission[] = "error.noPermission";
+inline constexpr char kDiskFull[] = "error.diskFull";
+inline constexpr char kReadOnlyDisk[] = "error.readOnlyDisk";
+inline constexpr char kFileTooBig[] = "error.fileTooBig";
+inline constexpr char kIsFolder[] = "error.isFolder";
+inline constexpr char kInUse[] = "error.inUse";
+inline constexpr char kIoError[] = "error.ioError";
+inline constexpr char kNameTooLong[] = "error.nameTooLong";
+inline constexpr char kTooManyLinks[] = "error.tooManyLinks";
+inline constexpr char kNoMemory[] = "error.noMemory";
+inline constexpr char kNotRegular[] = "error.notRegular";
 
 int LastError();
 bool IsMissing(int error);
 bool AlreadyExists(int error);
 int NoMemoryError();
-// Our own text for an error code; nullptr when we have none.
-const char16_t *KnownErrorText(int error);
+// The key of our own text for an error code; nullptr when we have none.
+const char *KnownErrorText(int error);
 // The system's own text for an error code.
 std::u16string OwnErrorText(int error);
 

@@ -3,6 +3,7 @@
 
 #include "platform/textfile.h"
 #include "platform/textfile_system.h"
+#include "res/text.h"
 
 #include <algorithm>
 #include <windows.h>
@@ -15,7 +16,7 @@ namespace {
 
 struct ErrorText {
     DWORD error;
-    const char16_t *text;
+    const char *text; // a key of res/text.h
 };
 
 const ErrorText kErrorTexts[] = {
@@ -48,8 +49,8 @@ DWORD Attributes(const Native &path) { return GetFileAttributesW(path.c_str()); 
 
 // Why a file of these attributes is no regular file; empty when it is one.
 std::u16string KindText(DWORD attributes) {
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return kIsFolder;
-    return attributes & FILE_ATTRIBUTE_DEVICE ? kNotRegular : u"";
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return res::Str(kIsFolder);
+    return attributes & FILE_ATTRIBUTE_DEVICE ? res::Str(kNotRegular) : std::u16string();
 }
 
 // Named pipes may only identify us, not act as us.
@@ -70,7 +71,7 @@ bool AlreadyExists(int error) {
 
 int NoMemoryError() { return ERROR_NOT_ENOUGH_MEMORY; }
 
-const char16_t *KnownErrorText(int error) {
+const char *KnownErrorText(int error) {
     for (const ErrorText &known : kErrorTexts)
         if (int(known.error) == error) return known.text;
     return nullptr;
@@ -85,7 +86,7 @@ std::u16string OwnErrorText(int error) {
     LocalFree(buffer);
     while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' '))
         text.pop_back();
-    if (text.empty()) text = u"错误代码 " + Wide(std::to_string(error));
+    if (text.empty()) text = res::Format("error.code", {Wide(std::to_string(error))});
     return text;
 }
 
@@ -167,7 +168,7 @@ File OpenRegular(const Native &path, int &error, std::u16string &kind) {
     if (GetFileType(file) != FILE_TYPE_DISK) {
         CloseHandle(file);
         error = 0;
-        kind = kNotRegular;
+        kind = res::Str(kNotRegular);
         return kNoFile;
     }
     return file;
@@ -230,7 +231,7 @@ bool RealPath(const Native &path, Native &out) {
 bool WritableRegular(const Native &path, Mode &mode, std::u16string &kind) {
     const DWORD attributes = Attributes(path);
     kind = attributes == INVALID_FILE_ATTRIBUTES  ? SystemErrorText(LastError())
-           : attributes & FILE_ATTRIBUTE_READONLY ? kNoPermission
+           : attributes & FILE_ATTRIBUTE_READONLY ? res::Str(kNoPermission)
                                                   : KindText(attributes);
     mode = attributes;
     return kind.empty();

@@ -9,6 +9,7 @@
 #include "res/addnewdialog.h"
 #include "res/entrytextdialogs.h"
 #include "res/teamdialog.h"
+#include "res/text.h"
 #include "res/transferdialogs.h"
 #include "res/triggerdialog.h"
 #include "teams/teamform.h"
@@ -17,12 +18,15 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <regex>
 #include <set>
+#include <span>
 #include <stdexcept>
 #include <thread>
 
@@ -40,6 +44,8 @@ struct CannotReplay : std::runtime_error {
 
 std::string U8(std::u16string_view text) { return platform::WideToUtf8(text); }
 std::u16string U16(std::string_view utf8) { return platform::Utf8ToWide(utf8); }
+
+std::string InCurrentLanguage(const std::string &utf8);
 
 std::string ReadFile(const fs::path &path) {
     std::ifstream in(path, std::ios::binary);
@@ -297,7 +303,10 @@ int Player::ControlOf(const gui::Dialog &window, const JsonValue &step, const ch
     }
     const std::u16string text = U16(TextOf(step, textKey));
     for (const res::Control &control : res::FindDialog(window.templateId())->controls) {
-        if (control.text != text) continue;
+        // Scenarios name controls in Chinese, whatever language the replay runs in.
+        if (res::StrIn(res::Language::Chinese, control.text) != text &&
+            res::Str(control.text) != text)
+            continue;
         if (control.buddy != res::kNoId) return control.buddy;
         if (control.id != res::kNoId) return control.id;
     }
@@ -329,6 +338,10 @@ void Player::Replay(const JsonValue &step) {
     } else if (action == "import") {
         openPath_ = (work_ / fs::path(U16(TextOf(step, "file")))).u16string();
         driver_.command(dialog, res::kCmdImport);
+        openPath_.clear();
+    } else if (action == "rules") {
+        openPath_ = (work_ / fs::path(U16(TextOf(step, "file")))).u16string();
+        driver_.command(dialog, res::kCmdRulesFile);
         openPath_.clear();
     } else if (action == "save") {
         split_ = FlagOf(step, "split");
@@ -368,7 +381,8 @@ void Player::Replay(const JsonValue &step) {
         const int id = ControlOf(dialog, step, "label");
         auto *box = dialog.control<gui::ComboBox>(id);
         if (!box) throw CannotReplay("the control is no combo box");
-        const std::u16string item = U16(TextOf(step, "item"));
+        // Written in Chinese, the item is looked for in the replay's language.
+        const std::u16string item = U16(InCurrentLanguage(TextOf(step, "item")));
         int index = 0;
         while (index < box->itemCount() && box->itemText(index) != item)
             ++index;
@@ -437,6 +451,7 @@ JsonValue Player::State() const {
                                         {"max", edit(team, kIdTeamMax)},
                                         {"taskforce", combo(team, kIdTeamTaskForce)},
                                         {"script", combo(team, kIdTeamScript)},
+                                        {"house", combo(team, kIdTeamHouse)},
                                         {"flags_ticked", flags},
                                     }}}},
         {"trigger",
@@ -491,6 +506,55 @@ std::set<std::string> LeftOpen(const JsonValue *open) {
     return paths;
 }
 
+// A text of an expected state, written in Chinese, as the current language shows it: a table's
+// text by its Chinese form, the English form filled with what the arguments of the Chinese one
+// matched. Other texts (the file's own) stay as they are.
+std::string InCurrentLanguage(const std::string &utf8) {
+    if (res::CurrentLanguage() == res::Language::Chinese) return utf8;
+    const std::span<const res::TextEntry> table = res::TextTable(res::Language::Chinese);
+    for (const res::TextEntry &entry : table)
+        if (U8(entry.text) == utf8) return U8(res::Str(entry.key));
+    // Of the texts with arguments that match, the one with the most words of its own.
+    std::optional<std::u16string> best;
+    size_t bestLength = 0;
+    for (const res::TextEntry &entry : table) {
+        const std::string chinese = U8(entry.text);
+        std::string pattern;
+        std::vector<int> order; // the argument each group stands for
+        size_t length = 0;
+        for (size_t i = 0; i < chinese.size(); ++i) {
+            if (chinese[i] == '{' && i + 2 < chinese.size() && chinese[i + 1] >= '1' &&
+                chinese[i + 1] <= '9' && chinese[i + 2] == '}') {
+                pattern += "([\\s\\S]*?)";
+                order.push_back(chinese[i + 1] - '1');
+                i += 2;
+                continue;
+            }
+            ++length;
+            if (std::strchr("\\^$.|?*+()[]{}", chinese[i])) pattern += '\\';
+            pattern += chinese[i];
+        }
+        std::smatch match;
+        if (order.empty() || length <= bestLength ||
+            !std::regex_match(utf8, match, std::regex(pattern)))
+            continue;
+        std::vector<std::u16string> arguments(9);
+        // What an argument holds may be a table's text in its turn ("脚本 SC_Attack").
+        for (size_t group = 0; group < order.size(); ++group)
+            arguments[size_t(order[group])] = U16(InCurrentLanguage(match[group + 1].str()));
+        best = res::Format(entry.key,
+                           {arguments[0], arguments[1], arguments[2], arguments[3], arguments[4],
+                            arguments[5], arguments[6], arguments[7], arguments[8]});
+        bestLength = length;
+    }
+    if (best && U8(*best) != utf8) return U8(*best);
+    // A numbered item ("17 改换脚本"): its number, then its text in the current language.
+    if (const size_t space = utf8.find(' '); space != std::string::npos && space + 1 < utf8.size())
+        if (const std::string rest = utf8.substr(space + 1); InCurrentLanguage(rest) != rest)
+            return utf8.substr(0, space + 1) + InCurrentLanguage(rest);
+    return utf8;
+}
+
 std::optional<std::string> Difference(const JsonValue &expected, const JsonValue &actual,
                                       const std::string &path, const std::set<std::string> &open) {
     if (open.count(path)) return std::nullopt;
@@ -508,6 +572,17 @@ std::optional<std::string> Difference(const JsonValue &expected, const JsonValue
         return std::nullopt;
     }
     if (expected == actual) return std::nullopt;
+    if (const std::string *text = expected.string())
+        if (JsonValue(InCurrentLanguage(*text)) == actual) return std::nullopt;
+    if (const JsonValue::Array *items = expected.array(); items && actual.array()) {
+        // Lists of texts (the messages) compare item by item, each in the current language.
+        if (items->size() == actual.array()->size()) {
+            for (size_t i = 0; i < items->size(); ++i)
+                if (Difference((*items)[i], (*actual.array())[i], path, open))
+                    return path + ": expected " + expected.Compact() + ", got " + actual.Compact();
+            return std::nullopt;
+        }
+    }
     return path + ": expected " + expected.Compact() + ", got " + actual.Compact();
 }
 
@@ -586,6 +661,8 @@ int RunPlayer(const std::vector<std::u16string> &arguments, gui::Driver &driver)
             folders.resume = option == u"--resume";
         } else if (option == u"--data-home" && hasValue) {
             folders.dataHome = fs::absolute(fs::path(arguments[++i]));
+        } else if (option == u"--lang" && hasValue && res::LanguageNamed(arguments[i + 1])) {
+            res::SetLanguage(*res::LanguageNamed(arguments[++i]));
         } else if (!scenario && !option.starts_with(u"--")) {
             scenario = fs::absolute(fs::path(option));
         } else {
@@ -594,9 +671,7 @@ int RunPlayer(const std::vector<std::u16string> &arguments, gui::Driver &driver)
         }
     }
     if (!scenario) {
-        std::fputs("用法: vantaedit-player SCENARIO_DIR [--state OUT.json] "
-                   "[--keep WORKDIR | --resume WORKDIR] [--data-home DIR]\n",
-                   stderr);
+        std::fputs(U8(res::Str("player.usage")).c_str(), stderr);
         return kCannotReplay;
     }
     const fs::path folder = scenario->lexically_normal();

@@ -8,7 +8,6 @@
 #include "res/triggerdialog.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace res {
 
@@ -18,16 +17,17 @@ namespace {
 
 // Dialog 102: the main window.
 constexpr Control kMainControls[] = {
-    Text(kIdEncodingNote, u"注意：请检查ini文件打开的时候是否为ANSI格式!", {7, 7, 107, 25}),
-    CheckBox(kIdAutoDetectStart, u"自动检测开始注册号", {7, 32, 78, 10}),
+    Text(kIdEncodingNote, "main.encodingNote", {7, 7, 107, 25}),
+    CheckBox(kIdAutoDetectStart, "main.autoDetectStart", {7, 32, 132, 10}),
 };
 constexpr DialogTemplate kMainDialog = {
-    kIdMainDialog, u"VantaEdit", 320, 200, 9, kResizable | kMinMaxBoxes | kAcceptFiles,
+    kIdMainDialog, "main.caption", 320, 200, 9, kResizable | kMinMaxBoxes | kAcceptFiles,
     kMainControls,
 };
 
 // Dialog 140: the about box, empty.
-constexpr DialogTemplate kAboutDialog = {kIdAboutDialog, u"Dialog", 309, 197, 8, kNoStyle, {}};
+constexpr DialogTemplate kAboutDialog = {
+    kIdAboutDialog, "about.caption", 309, 197, 8, kNoStyle, {}};
 
 constexpr const DialogTemplate *kDialogs[] = {
     &kMainDialog,      &kAboutDialog,  &kTeamDialog,   &kTriggerDialog, &kAddNewDialog,
@@ -36,35 +36,36 @@ constexpr const DialogTemplate *kDialogs[] = {
 
 // Menu 130: the main window's menu.
 constexpr MenuItem kFileItems[] = {
-    {u"打开", kCmdOpen},
-    {u"最近打开的文件", kCmdRecentFiles},
-    {u"保存", kCmdSave},
-    {u"导入条目...", kCmdImport},
-    {u"检查文件...", kCmdCheckFile},
-    {u"规则文件...", kCmdRulesFile},
-    {u"字符串表...", kCmdStringTable},
-    {u"引擎扩展", kCmdEngine},
-    {u"退出程序", kCmdExit},
+    {"menu.open", kCmdOpen},
+    {"menu.recent", kCmdRecentFiles},
+    {"menu.save", kCmdSave},
+    {"menu.import", kCmdImport},
+    {"menu.checkFile", kCmdCheckFile},
+    {"menu.rulesFile", kCmdRulesFile},
+    {"menu.stringTable", kCmdStringTable},
+    {"menu.engine", kCmdEngine},
+    {"menu.exit", kCmdExit},
 };
 constexpr MenuItem kEditItems[] = {
-    {u"撤销", kCmdUndo},
-    {u"重做", kCmdRedo},
+    {"menu.undo", kCmdUndo},
+    {"menu.redo", kCmdRedo},
 };
 constexpr MenuItem kToolItems[] = {
-    {u"迁移到 Phobos 新编号", kCmdMigratePhobos},
+    {"menu.migratePhobos", kCmdMigratePhobos},
 };
 constexpr MenuItem kWindowItems[] = {
-    {u"显示所有窗口", kCmdShowAll},
-    {u"隐藏所有窗口", kCmdHideAll},
+    {"menu.showAll", kCmdShowAll},
+    {"menu.hideAll", kCmdHideAll},
 };
-// The about item: string 101, under a menu of its own, as no system menu takes it here.
-constexpr std::u16string_view kAboutItem = u"关于 VantaEdit(&A)...";
+// The about item under a menu of its own, as no system menu takes it here; the languages as a
+// submenu the main window fills, named in both so that a user lost in either finds it.
 constexpr MenuItem kHelpItems[] = {
-    {kAboutItem, kCmdAbout},
+    {"menu.about", kCmdAbout},
+    {"menu.language", kCmdLanguage},
 };
 constexpr Popup kMainPopups[] = {
-    {u"文件", kFileItems},   {u"编辑", kEditItems}, {u"工具", kToolItems},
-    {u"窗口", kWindowItems}, {u"帮助", kHelpItems},
+    {"menu.file", kFileItems},     {"menu.edit", kEditItems}, {"menu.tools", kToolItems},
+    {"menu.window", kWindowItems}, {"menu.help", kHelpItems},
 };
 constexpr Menu kMainMenu = {kIdMainMenu, kMainPopups};
 
@@ -79,10 +80,6 @@ constexpr Accelerator kAccelerators[] = {
     {kCmdRedo, u"Ctrl+Shift+Z", Accelerator::TextFirst::Redo},
 };
 
-constexpr std::pair<int, std::u16string_view> kStrings[] = {
-    {kIdAboutString, kAboutItem},
-};
-
 template <class T, size_t N> const T *FindById(const T *const (&table)[N], int id) {
     auto it =
         std::find_if(std::begin(table), std::end(table), [id](const T *t) { return t->id == id; });
@@ -94,13 +91,6 @@ template <class T, size_t N> const T *FindById(const T *const (&table)[N], int i
 const DialogTemplate *FindDialog(int id) { return FindById(kDialogs, id); }
 
 const Menu *FindMenu(int id) { return FindById(kMenus, id); }
-
-std::u16string_view String(int id) {
-    for (const auto &[stringId, text] : kStrings) {
-        if (stringId == id) return text;
-    }
-    return {};
-}
 
 std::span<const Accelerator> Accelerators() { return kAccelerators; }
 

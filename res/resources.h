@@ -1,7 +1,8 @@
 #pragma once
-// The program's resources as data: dialog templates, menus and the string table. A template
-// lists each control with its id, kind, text and place in dialog units; gui::Dialog builds
-// the window from it. Every template uses the dialog shell font at the point size it names.
+// The program's resources as data: dialog templates and menus. A template lists each control with
+// its id, kind, text and place in dialog units; gui::Dialog builds the window from it. Every
+// template uses the dialog shell font at the point size it names. Texts are keys of the string
+// tables (res/text.h): the backends show them in the current language.
 
 #include <span>
 #include <string_view>
@@ -13,7 +14,6 @@ enum : int {
     kIdMainDialog = 102,
     kIdAboutDialog = 140,
     kIdMainMenu = 130,
-    kIdAboutString = 101,
 
     kIdEncodingNote = 1028,
     kIdAutoDetectStart = 1032,
@@ -30,7 +30,8 @@ enum : int {
     kCmdRecentFiles = 32813, // the item that holds the recent files as a submenu
     kCmdRulesFile = 32814,
     kCmdImport = 32815,
-    kCmdEngine = 32816, // the item that holds the engine profiles as a submenu
+    kCmdLanguage = 32850, // the item that holds the languages as a submenu
+    kCmdEngine = 32816,   // the item that holds the engine profiles as a submenu
     kCmdMigratePhobos = 32817,
     kCmdStringTable = 32820,
 };
@@ -83,18 +84,18 @@ enum Anchor : unsigned {
 struct Control {
     int id = kNoId;
     Kind kind = Kind::Static;
-    std::u16string_view text;
+    std::string_view text; // a key of the string tables, as every text below
     Rect rect;
     unsigned style = kNoStyle;
-    int buddy = kNoId;                               // Static: the id of the input this text labels
-    std::span<const std::u16string_view> items = {}; // ComboBox: initial list
-    std::u16string_view name = {}; // the name for assistive tools of an input no label names
+    int buddy = kNoId;                            // Static: the id of the input this text labels
+    std::span<const std::string_view> items = {}; // ComboBox: initial list
+    std::string_view name = {}; // the name for assistive tools of an input no label names
     unsigned anchor = kAnchorTopLeft;
 };
 
 struct DialogTemplate {
     int id = 0;
-    std::u16string_view caption;
+    std::string_view caption;
     int width = 0, height = 0;
     int fontPoints = 8;
     unsigned style = kNoStyle;
@@ -102,12 +103,12 @@ struct DialogTemplate {
 };
 
 struct MenuItem {
-    std::u16string_view text;
+    std::string_view text;
     int command = 0;
 };
 
 struct Popup {
-    std::u16string_view text;
+    std::string_view text;
     std::span<const MenuItem> items;
 };
 
@@ -117,24 +118,24 @@ struct Menu {
 };
 
 // Control builders, named after the resource script statements they stand for.
-constexpr Control Text(int id, std::u16string_view text, Rect rect) {
+constexpr Control Text(int id, std::string_view text, Rect rect) {
     return {id, Kind::Static, text, rect};
 }
-constexpr Control Label(std::u16string_view text, Rect rect, int buddy) {
+constexpr Control Label(std::string_view text, Rect rect, int buddy) {
     return {kNoId, Kind::Static, text, rect, kNoStyle, buddy};
 }
 constexpr Control Edit(int id, Rect rect) { return {id, Kind::Edit, {}, rect}; }
 constexpr Control TextArea(int id, Rect rect, unsigned style) {
     return {id, Kind::TextArea, {}, rect, style};
 }
-constexpr Control Button(int id, std::u16string_view text, Rect rect) {
+constexpr Control Button(int id, std::string_view text, Rect rect) {
     return {id, Kind::Button, text, rect};
 }
-constexpr Control CheckBox(int id, std::u16string_view text, Rect rect) {
+constexpr Control CheckBox(int id, std::string_view text, Rect rect) {
     return {id, Kind::CheckBox, text, rect};
 }
 constexpr Control ComboBox(int id, Rect rect, unsigned style,
-                           std::span<const std::u16string_view> items = {}) {
+                           std::span<const std::string_view> items = {}) {
     return {id, Kind::ComboBox, {}, rect, style, kNoId, items};
 }
 constexpr Control List(int id, Rect rect, unsigned style = kNoStyle) {
@@ -142,7 +143,7 @@ constexpr Control List(int id, Rect rect, unsigned style = kNoStyle) {
 }
 // A filter field above a list, showing "ID 或注释" while empty.
 constexpr Control SearchField(int id, Rect rect) {
-    return {id, Kind::Edit, u"ID 或注释", rect, kSearchField};
+    return {id, Kind::Edit, "list.filterCue", rect, kSearchField};
 }
 // `control` following the window edges `anchor` (see Anchor).
 constexpr Control Anchored(unsigned anchor, Control control) {
@@ -150,15 +151,14 @@ constexpr Control Anchored(unsigned anchor, Control control) {
     return control;
 }
 // `control` with the name assistive tools read for it, where no label gives one.
-constexpr Control Named(std::u16string_view name, Control control) {
+constexpr Control Named(std::string_view name, Control control) {
     control.name = name;
     return control;
 }
 
-// The template, menu or string with this id; nullptr (or empty text) when there is none.
+// The template or menu with this id; nullptr when there is none.
 const DialogTemplate *FindDialog(int id);
 const Menu *FindMenu(int id);
-std::u16string_view String(int id);
 // A key of a menu command, in the portable form "Ctrl+Shift+Z". The keys of the main window's
 // menu work in every window of the program. Where `textFirst` is set, a text field with the
 // focus that has typing of its own to take back (Undo) or to do again (Redo) takes the key

@@ -1,6 +1,7 @@
 #include "scripts/actionprofiles.h"
 
 #include "core/initext.h"
+#include "res/text.h"
 
 #include <algorithm>
 #include <array>
@@ -9,133 +10,99 @@ namespace {
 
 using enum ArgumentKind;
 
-constexpr std::u16string_view kAres = u"Ares";
-constexpr std::u16string_view kPhobos = u"Phobos";
+constexpr std::string_view kAres = "engine.source.ares";
+constexpr std::string_view kPhobos = "engine.source.phobos";
 
 // Ares 3.0: the actions it adds and the meaning it gives the arguments of 53 to 55, which the
 // game leaves unused. Facts from the Ares documentation's page on script actions
 // (Ares-docs, new/scripts.rst); the names and lines are our own.
 constexpr ScriptAction kAresActions[] = {
-    {53, u"在敌方基地集结", Number,
-     u"在敌方基地附近集合；参数为在 AISafeDistance 之上增减的格数，可为负"},
-    {54, u"回基地集结", Number,
-     u"在本方基地附近集合；参数为在 AIFriendlyDistance 之上增减的格数，可为负"},
-    {55, u"请求铁幕类超级武器", Number,
-     u"用参数所指分组中已充好的铁幕类超级武器保护队伍，快充好时等待（参数为分组编号）"},
-    {65, u"辅助电力", Number, u"永久改变所属方的电力输出，参数为电力值，可为负，多次执行会累加"},
-    {66, u"杀死驾驶员", None, u"杀死成员车辆的驾驶员，车辆改归 Special 方；受保护的不受影响"},
-    {67, u"夺取车辆", None, u"会驾驶或会偷车的步兵成员去占最近的车辆，得手后离队"},
-    {68, u"转换类型", None, u"成员立即变为各自设定的脚本转换类型，没有设定的不变"},
-    {69, u"声呐显形", Duration, u"成员在参数所给的帧数内不能隐形；参数 0 结束这一效果"},
-    {70, u"禁用武器", Duration, u"成员在参数所给的帧数内不能开火；参数 0 结束这一效果"},
+    {53, "action.ares.53.name", Number, "action.ares.53.line"},
+    {54, "action.ares.54.name", Number, "action.ares.54.line"},
+    {55, "action.ares.55.name", Number, "action.ares.55.line"},
+    {65, "action.ares.65.name", Number, "action.ares.65.line"},
+    {66, "action.ares.66.name", None, "action.ares.66.line"},
+    {67, "action.ares.67.name", None, "action.ares.67.line"},
+    {68, "action.ares.68.name", None, "action.ares.68.line"},
+    {69, "action.ares.69.name", Duration, "action.ares.69.line"},
+    {70, "action.ares.70.name", Duration, "action.ares.70.line"},
 };
 
 // Phobos 0.3 and later. Facts from Phobos' docs/AI-Scripting-and-Mapping.md (the actions, their
 // arguments and the target types) and the map editor settings in its docs/Whats-New.md (14004,
 // 16005 and the order of the variable actions); the names and lines are our own.
 constexpr ScriptAction kPhobosActions[] = {
-    {10000, u"攻击目标类型（近，反复）", PhobosTarget,
-     u"攻击参数所指类型的敌方目标，先打近的，直到没有为止"},
-    {10001, u"攻击目标类型（近，一个）", PhobosTarget,
-     u"攻击参数所指类型的敌方目标，先打近的，成员打掉一个即结束"},
-    {10002, u"攻击目标列表（近，反复）", AiTargetTypes,
-     u"攻击 [AITargetTypes] 参数所指行中的类型，先打近的，直到没有为止"},
-    {10003, u"攻击目标列表（近，一个）", AiTargetTypes,
-     u"攻击 [AITargetTypes] 参数所指行中的类型，先打近的，成员打掉一个即结束"},
-    {10004, u"攻击目标列表中随机一类（近）", AiTargetTypes,
-     u"从 [AITargetTypes] 参数所指行随机挑一个类型攻击，先打近的，直到没有为止"},
-    {10005, u"攻击目标类型（远，反复）", PhobosTarget,
-     u"攻击参数所指类型的敌方目标，先打远的，直到没有为止"},
-    {10006, u"攻击目标类型（远，一个）", PhobosTarget,
-     u"攻击参数所指类型的敌方目标，先打远的，成员打掉一个即结束"},
-    {10007, u"攻击目标列表（远，反复）", AiTargetTypes,
-     u"攻击 [AITargetTypes] 参数所指行中的类型，先打远的，直到没有为止"},
-    {10008, u"攻击目标列表（远，一个）", AiTargetTypes,
-     u"攻击 [AITargetTypes] 参数所指行中的类型，先打远的，成员打掉一个即结束"},
-    {10009, u"攻击目标列表中随机一类（远）", AiTargetTypes,
-     u"从 [AITargetTypes] 参数所指行随机挑一个类型攻击，先打远的，直到没有为止"},
-    {10010, u"攻击目标类型（近且威胁大，反复）", PhobosTarget,
-     u"攻击参数所指类型的敌方目标，先打近而威胁大的，直到没有为止"},
-    {10011, u"攻击目标类型（近且威胁大，一个）", PhobosTarget,
-     u"攻击参数所指类型的敌方目标，先打近而威胁大的，成员打掉一个即结束"},
-    {10012, u"攻击目标列表（近且威胁大，反复）", AiTargetTypes,
-     u"攻击 [AITargetTypes] 参数所指行中的类型，先打近而威胁大的，直到没有为止"},
-    {10013, u"攻击目标列表（近且威胁大，一个）", AiTargetTypes,
-     u"攻击 [AITargetTypes] 参数所指行中的类型，先打近而威胁大的，成员打掉一个即结束"},
-    {10014, u"攻击目标类型（远且威胁大，反复）", PhobosTarget,
-     u"攻击参数所指类型的敌方目标，先打远而威胁大的，直到没有为止"},
-    {10015, u"攻击目标类型（远且威胁大，一个）", PhobosTarget,
-     u"攻击参数所指类型的敌方目标，先打远而威胁大的，成员打掉一个即结束"},
-    {10016, u"攻击目标列表（远且威胁大，反复）", AiTargetTypes,
-     u"攻击 [AITargetTypes] 参数所指行中的类型，先打远而威胁大的，直到没有为止"},
-    {10017, u"攻击目标列表（远且威胁大，一个）", AiTargetTypes,
-     u"攻击 [AITargetTypes] 参数所指行中的类型，先打远而威胁大的，成员打掉一个即结束"},
-    {10050, u"移向敌方目标类型（近且威胁大）", PhobosTarget,
-     u"全队移向参数所指类型的敌方目标，先选近而威胁大的，到了足够近处结束"},
-    {10051, u"移向敌方目标列表（近且威胁大）", AiTargetTypes,
-     u"全队移向 [AITargetTypes] 参数所指行中类型的敌方目标，先选近而威胁大的"},
-    {10052, u"移向敌方目标列表中随机一类（近）", AiTargetTypes,
-     u"从 [AITargetTypes] 参数所指行随机挑一个类型，全队移向这类敌方目标，先选近的"},
-    {10053, u"移向友方目标类型（近）", PhobosTarget,
-     u"全队移向参数所指类型的友方目标，先选近的，到了足够近处结束"},
-    {10054, u"移向友方目标列表（近）", AiTargetTypes,
-     u"全队移向 [AITargetTypes] 参数所指行中类型的友方目标，先选近的"},
-    {10055, u"移向友方目标列表中随机一类（近）", AiTargetTypes,
-     u"从 [AITargetTypes] 参数所指行随机挑一个类型，全队移向这类友方目标，先选近的"},
-    {10056, u"移向敌方目标类型（远且威胁大）", PhobosTarget,
-     u"全队移向参数所指类型的敌方目标，先选远而威胁大的，到了足够近处结束"},
-    {10057, u"移向敌方目标列表（远且威胁大）", AiTargetTypes,
-     u"全队移向 [AITargetTypes] 参数所指行中类型的敌方目标，先选远而威胁大的"},
-    {10058, u"移向敌方目标列表中随机一类（远）", AiTargetTypes,
-     u"从 [AITargetTypes] 参数所指行随机挑一个类型，全队移向这类敌方目标，先选远的"},
-    {10059, u"移向友方目标类型（远）", PhobosTarget,
-     u"全队移向参数所指类型的友方目标，先选远的，到了足够近处结束"},
-    {10060, u"移向友方目标列表（远）", AiTargetTypes,
-     u"全队移向 [AITargetTypes] 参数所指行中类型的友方目标，先选远的"},
-    {10061, u"移向友方目标列表中随机一类（远）", AiTargetTypes,
-     u"从 [AITargetTypes] 参数所指行随机挑一个类型，全队移向这类友方目标，先选远的"},
-    {10100, u"限时区域警戒", Seconds, u"在参数所给的秒数内主动警戒附近区域，迎击来犯之敌"},
-    {10101, u"等待弹药装满", None, u"等用弹药的成员全部补满弹药再继续"},
-    {10102, u"围绕队长集结", Seconds, u"在参数所给的秒数内守在几乎不动的队长周围"},
-    {10103, u"登上队内运输工具", None, u"能被队内运输工具装载的成员登上它们"},
-    {10104, u"超时空传送到敌方基地", Number,
-     u"用超时空传送把全队送到敌方基地附近；参数为在 AISafeDistance 之上增减的格数，可为负"},
-    {12000, u"找不到目标时等待", Number,
-     u"下一个 Phobos 攻击动作找不到目标时每秒重试一次，参数为重试次数，0 为不限"},
-    {12001, u"修改目标距离", Number,
-     u"下一个 Phobos 移动动作以参数所给的距离代替 CloseEnough，只用一次"},
-    {12002, u"设置移动结束方式", Number,
-     u"下一个 Phobos 移动动作何时结束：0 队长到达，1 任一成员到达，2 全体到达"},
-    {14000, u"击杀奖励触发权重", Number,
-     u"下一个 Phobos 攻击动作的目标被成员打掉时，触发的当前权重加上参数"},
-    {14001, u"增加触发权重", Number, u"触发的当前权重加上参数，不超出其最小和最大权重"},
-    {14002, u"减少触发权重", Number, u"触发的当前权重减去参数，不超出其最小和最大权重"},
-    {14003, u"撤销记录成功", None, u"与动作 49 相反：把这次行动记为失败"},
-    {14004, u"强制只打敌对方", Number,
-     u"所属方全部队伍在 Phobos 攻击和移动动作中只打敌对方与否：-1 按队伍，0 否，1 是，2 随机"},
-    {16000, u"定时重跳本行", Seconds,
-     u"参数所给的秒数到时重新开始当前动作，反复如此，直到动作 16002 停止"},
-    {16001, u"定时跳到下一行", Seconds, u"参数所给的秒数到时结束当前动作，接着执行下一行"},
-    {16002, u"停止定时跳转", None, u"停止动作 16000 或 16001 开始的定时跳转"},
-    {16003, u"随机跳过下一行", Number, u"按参数所给的百分比（0 到 100）跳过下一个动作"},
-    {16004, u"随机换脚本", AiScriptsList,
-     u"从 [AIScriptsList] 参数所指行随机挑一个脚本，替换当前脚本"},
-    {16005, u"回到原脚本", None, u"由动作 16004 换来的脚本回到原脚本，从 16004 之后继续"},
+    {10000, "action.10000.name", PhobosTarget, "action.10000.line"},
+    {10001, "action.10001.name", PhobosTarget, "action.10001.line"},
+    {10002, "action.10002.name", AiTargetTypes, "action.10002.line"},
+    {10003, "action.10003.name", AiTargetTypes, "action.10003.line"},
+    {10004, "action.10004.name", AiTargetTypes, "action.10004.line"},
+    {10005, "action.10005.name", PhobosTarget, "action.10005.line"},
+    {10006, "action.10006.name", PhobosTarget, "action.10006.line"},
+    {10007, "action.10007.name", AiTargetTypes, "action.10007.line"},
+    {10008, "action.10008.name", AiTargetTypes, "action.10008.line"},
+    {10009, "action.10009.name", AiTargetTypes, "action.10009.line"},
+    {10010, "action.10010.name", PhobosTarget, "action.10010.line"},
+    {10011, "action.10011.name", PhobosTarget, "action.10011.line"},
+    {10012, "action.10012.name", AiTargetTypes, "action.10012.line"},
+    {10013, "action.10013.name", AiTargetTypes, "action.10013.line"},
+    {10014, "action.10014.name", PhobosTarget, "action.10014.line"},
+    {10015, "action.10015.name", PhobosTarget, "action.10015.line"},
+    {10016, "action.10016.name", AiTargetTypes, "action.10016.line"},
+    {10017, "action.10017.name", AiTargetTypes, "action.10017.line"},
+    {10050, "action.10050.name", PhobosTarget, "action.10050.line"},
+    {10051, "action.10051.name", AiTargetTypes, "action.10051.line"},
+    {10052, "action.10052.name", AiTargetTypes, "action.10052.line"},
+    {10053, "action.10053.name", PhobosTarget, "action.10053.line"},
+    {10054, "action.10054.name", AiTargetTypes, "action.10054.line"},
+    {10055, "action.10055.name", AiTargetTypes, "action.10055.line"},
+    {10056, "action.10056.name", PhobosTarget, "action.10056.line"},
+    {10057, "action.10057.name", AiTargetTypes, "action.10057.line"},
+    {10058, "action.10058.name", AiTargetTypes, "action.10058.line"},
+    {10059, "action.10059.name", PhobosTarget, "action.10059.line"},
+    {10060, "action.10060.name", AiTargetTypes, "action.10060.line"},
+    {10061, "action.10061.name", AiTargetTypes, "action.10061.line"},
+    {10100, "action.10100.name", Seconds, "action.10100.line"},
+    {10101, "action.10101.name", None, "action.10101.line"},
+    {10102, "action.10102.name", Seconds, "action.10102.line"},
+    {10103, "action.10103.name", None, "action.10103.line"},
+    {10104, "action.10104.name", Number, "action.10104.line"},
+    {12000, "action.12000.name", Number, "action.12000.line"},
+    {12001, "action.12001.name", Number, "action.12001.line"},
+    {12002, "action.12002.name", Number, "action.12002.line"},
+    {14000, "action.14000.name", Number, "action.14000.line"},
+    {14001, "action.14001.name", Number, "action.14001.line"},
+    {14002, "action.14002.name", Number, "action.14002.line"},
+    {14003, "action.14003.name", None, "action.14003.line"},
+    {14004, "action.14004.name", Number, "action.14004.line"},
+    {16000, "action.16000.name", Seconds, "action.16000.line"},
+    {16001, "action.16001.name", Seconds, "action.16001.line"},
+    {16002, "action.16002.name", None, "action.16002.line"},
+    {16003, "action.16003.name", Number, "action.16003.line"},
+    {16004, "action.16004.name", AiScriptsList, "action.16004.line"},
+    {16005, "action.16005.name", None, "action.16005.line"},
 };
 
 // The variable actions 18000-18071: twelve operations on a local or a global variable, with a
 // number, a local variable's value or a global variable's value: six blocks of twelve, in the
 // order of the map editor settings named above.
-constexpr std::array<std::u16string_view, 12> kOperations = {
-    u"设为", u"加上", u"减去",     u"乘以",     u"除以",   u"取模",
-    u"左移", u"右移", u"按位取反", u"按位异或", u"按位或", u"按位与",
+constexpr std::array<std::string_view, 12> kOperations = {
+    "variable.op.0", "variable.op.1", "variable.op.2",  "variable.op.3",
+    "variable.op.4", "variable.op.5", "variable.op.6",  "variable.op.7",
+    "variable.op.8", "variable.op.9", "variable.op.10", "variable.op.11",
 };
 struct VariableBlock {
-    std::u16string_view target, operand;
+    std::string_view target, operand;
+    VariableScope targetScope, operandScope;
 };
+constexpr VariableScope kLocal = VariableScope::Local, kGlobal = VariableScope::Global;
 constexpr VariableBlock kVariableBlocks[] = {
-    {u"局部变量", u"数值"},     {u"全局变量", u"数值"},     {u"局部变量", u"局部变量"},
-    {u"全局变量", u"局部变量"}, {u"局部变量", u"全局变量"}, {u"全局变量", u"全局变量"},
+    {"variable.local", "variable.number", kLocal, VariableScope::Number},
+    {"variable.global", "variable.number", kGlobal, VariableScope::Number},
+    {"variable.local", "variable.local", kLocal, kLocal},
+    {"variable.global", "variable.local", kGlobal, kLocal},
+    {"variable.local", "variable.global", kLocal, kGlobal},
+    {"variable.global", "variable.global", kGlobal, kGlobal},
 };
 
 // The development builds before Phobos 0.3 numbered the same actions otherwise. The pairs follow
@@ -155,46 +122,23 @@ constexpr int kFirstOldVariable = 500, kFirstVariable = 18000, kVariableCount = 
 
 // The timed jumps of the development builds counted frames; 0.3 counts seconds.
 constexpr ScriptAction kDevbuildOwnActions[] = {
-    {124, u"停止定时跳转", None, u"停止动作 125 或 126 开始的定时跳转"},
-    {125, u"定时跳到下一行", Duration,
-     u"参数所给的帧数到时结束当前动作，接着执行下一行（旧编号按帧计，新编号 16001 按秒计）"},
-    {126, u"定时重跳本行", Duration,
-     u"参数所给的帧数到时重新开始当前动作，反复如此（旧编号按帧计，新编号 16000 按秒计）"},
+    {124, "action.devbuild.124.name", None, "action.devbuild.124.line"},
+    {125, "action.devbuild.125.name", Duration, "action.devbuild.125.line"},
+    {126, "action.devbuild.126.name", Duration, "action.devbuild.126.line"},
 };
-
-// The variable actions' names and lines, made once.
-struct VariableTexts {
-    std::vector<std::u16string> texts; // name, line, name, line, ...
-    VariableTexts() {
-        texts.reserve(2 * kVariableCount);
-        for (const VariableBlock &block : kVariableBlocks) {
-            for (std::u16string_view operation : kOperations) {
-                const bool number = block.operand == u"数值";
-                texts.push_back(std::u16string(block.target) + std::u16string(operation) + u"（" +
-                                std::u16string(block.operand) + u"）");
-                texts.push_back(
-                    u"把参数低 16 位所指的" + std::u16string(block.target) + u"“" +
-                    std::u16string(operation) + u"”参数高 16 位" +
-                    (number ? u"的数值" : u"所指" + std::u16string(block.operand) + u"的值"));
-            }
-        }
-    }
-};
-
-const VariableTexts &Variables() {
-    static const VariableTexts texts;
-    return texts;
-}
 
 ScriptAction VariableAction(int k, int number) {
-    const std::vector<std::u16string> &texts = Variables().texts;
-    return {number, texts[size_t(2 * k)], Variable, texts[size_t(2 * k + 1)], ActionQuirk::None,
-            kPhobos};
+    const VariableBlock &block = kVariableBlocks[size_t(k / int(kOperations.size()))];
+    ScriptAction action{number, {}, Variable, {}, ActionQuirk::None, kPhobos};
+    action.variable = block.targetScope;
+    action.operand = block.operandScope;
+    action.variableOperation = k;
+    return action;
 }
 
 // Lays `over` onto `actions` (in number order): its entries replace those of the same number.
 void LayOver(std::vector<ScriptAction> &actions, std::span<const ScriptAction> over,
-             std::u16string_view source) {
+             std::string_view source) {
     for (ScriptAction action : over) {
         if (!source.empty()) action.source = source;
         auto at =
@@ -236,8 +180,8 @@ std::vector<ScriptAction> BuiltInActions(Engine engine) {
 
 constexpr std::array<std::string_view, kEngineCount> kEngineNames = {"base", "ares", "phobos",
                                                                      "phobos-devbuild"};
-constexpr std::array<std::u16string_view, kEngineCount> kEngineLabels = {
-    u"基础游戏", u"Ares", u"Ares + Phobos", u"Ares + Phobos 旧编号"};
+constexpr std::array<std::string_view, kEngineCount> kEngineLabels = {
+    "engine.base", "engine.ares", "engine.phobos", "engine.phobosDevbuild"};
 
 std::u16string Decimal(int64_t n) { return ToWide(std::to_string(n)); }
 
@@ -251,7 +195,23 @@ std::optional<Engine> EngineNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::u16string_view EngineLabel(Engine engine) { return kEngineLabels[size_t(engine)]; }
+std::u16string EngineLabel(Engine engine) { return res::Str(kEngineLabels[size_t(engine)]); }
+
+std::u16string VariableActionName(int k) {
+    const VariableBlock &block = kVariableBlocks[size_t(k / 12)];
+    return res::Format(
+        "variable.name",
+        {res::Str(block.target), res::Str(kOperations[size_t(k % 12)]), res::Str(block.operand)});
+}
+
+std::u16string VariableActionLine(int k) {
+    const VariableBlock &block = kVariableBlocks[size_t(k / 12)];
+    const std::u16string target = res::Str(block.target),
+                         operation = res::Str(kOperations[size_t(k % 12)]);
+    if (block.operand == "variable.number")
+        return res::Format("variable.lineNumber", {target, operation});
+    return res::Format("variable.lineVariable", {target, operation, res::Str(block.operand)});
+}
 
 ActionProfile::ActionProfile(Engine engine, const ActionTable *table)
     : engine_(engine), actions_(BuiltInActions(engine)) {
@@ -334,11 +294,9 @@ RenumberedScripts RenumberScriptActions(std::string_view sectionsText, Engine fr
         if (oldNumber == 125 || oldNumber == 126) {
             const bool toSeconds = to == Engine::Phobos;
             result.notes.push_back(
-                u"脚本 " + ToWide(script) + u" 的 “" + ToWide(Trimmed(line)) + u"”：动作 " +
-                Decimal(parsed->action) + u" 改为 " + Decimal(*moved) + u"，参数 " +
-                Decimal(parsed->argument) +
-                (toSeconds ? u" 原按帧计，新编号按秒计" : u" 原按秒计，旧编号按帧计") +
-                u"（每秒 15 帧），没有换算，请自行核对。");
+                res::Format(toSeconds ? "migrate.framesToSeconds" : "migrate.secondsToFrames",
+                            {ToWide(script), ToWide(Trimmed(line)), Decimal(parsed->action),
+                             Decimal(*moved), Decimal(parsed->argument)}));
         }
     }
     result.text.append(sectionsText.substr(std::min(copied, sectionsText.size())));

@@ -19,7 +19,11 @@ constexpr int kEngineCount = 4;
 std::string_view EngineName(Engine engine);
 std::optional<Engine> EngineNamed(std::string_view name);
 // What the user reads: "基础游戏", "Ares", "Ares + Phobos", "Ares + Phobos 旧编号".
-std::u16string_view EngineLabel(Engine engine);
+std::u16string EngineLabel(Engine engine);
+
+// The name and line of the extension's variable operation `k` (0-71), in the current language.
+std::u16string VariableActionName(int k);
+std::u16string VariableActionLine(int k);
 
 // A modder's own actions, read from a table file: they add to a profile and replace its entries
 // of the same number.

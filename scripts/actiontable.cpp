@@ -3,6 +3,7 @@
 #include "core/initext.h"
 #include "platform/codepage.h"
 #include "platform/textfile.h"
+#include "res/text.h"
 
 #include <array>
 #include <map>
@@ -65,7 +66,7 @@ ActionTableRead ParseActionTable(std::string_view bytes, const std::u16string &n
     bool inTable = false;
     int lineNumber = 0;
     auto fail = [&](int at, std::u16string_view why) {
-        result.error = name + u" 第 " + Decimal(at) + u" 行: " + std::u16string(why);
+        result.error = res::Format("actionTable.at", {name, Decimal(at), why});
         return result;
     };
     for (size_t pos = 0; pos <= text.size();) {
@@ -91,7 +92,7 @@ ActionTableRead ParseActionTable(std::string_view bytes, const std::u16string &n
         const std::string_view digits = Trimmed(number);
         if (equals == std::u16string_view::npos || digits.empty() ||
             digits.find_first_not_of("0123456789") != std::string_view::npos || digits.size() > 9)
-            return fail(lineNumber, u"没有动作编号（应为“编号=名称,种类,说明”）");
+            return fail(lineNumber, res::Str("actionTable.noNumber"));
         const std::u16string_view value = line.substr(equals + 1);
         const size_t comma1 = value.find(u',');
         const size_t comma2 =
@@ -104,7 +105,7 @@ ActionTableRead ParseActionTable(std::string_view bytes, const std::u16string &n
             return std::u16string(part);
         };
         const std::u16string actionName = trimmed(value.substr(0, comma1));
-        if (actionName.empty()) return fail(lineNumber, u"动作没有名称");
+        if (actionName.empty()) return fail(lineNumber, res::Str("actionTable.noName"));
         const std::u16string kindText =
             comma1 == std::u16string_view::npos
                 ? std::u16string()
@@ -112,16 +113,11 @@ ActionTableRead ParseActionTable(std::string_view bytes, const std::u16string &n
                                                        ? std::u16string_view::npos
                                                        : comma2 - comma1 - 1));
         const std::optional<ArgumentKind> kind = ArgumentKindNamed(ToNarrow(kindText));
-        if (!kind)
-            return fail(lineNumber, u"参数种类“" + kindText +
-                                        u"”未知（可用 none、number、waypoint、duration、seconds、"
-                                        u"mission、script、team、line、target、building、"
-                                        u"phobos-target、ai-target-types、ai-scripts-list、"
-                                        u"variable）");
+        if (!kind) return fail(lineNumber, res::Format("actionTable.unknownKind", {kindText}));
         const int action = NarrowToInt(digits);
         if (auto [at, added] = seenAt.emplace(action, lineNumber); !added)
-            return fail(lineNumber, u"动作 " + Decimal(action) + u" 已在第 " + Decimal(at->second) +
-                                        u" 行写过");
+            return fail(lineNumber,
+                        res::Format("actionTable.twice", {Decimal(action), Decimal(at->second)}));
         lines.push_back({action, actionName,
                          comma2 == std::u16string_view::npos ? std::u16string()
                                                              : trimmed(value.substr(comma2 + 1)),
@@ -136,8 +132,13 @@ ActionTableRead ParseActionTable(std::string_view bytes, const std::u16string &n
     ActionTable table;
     table.path = name;
     for (size_t i = 0; i < lines.size(); ++i)
-        table.actions.push_back({lines[i].number, (*texts)[2 * i], lines[i].kind,
-                                 (*texts)[2 * i + 1], ActionQuirk::None, u"动作表"});
+        table.actions.push_back({.number = lines[i].number,
+                                 .name = {},
+                                 .argument = lines[i].kind,
+                                 .description = {},
+                                 .source = "actionTable.source",
+                                 .ownName = (*texts)[2 * i],
+                                 .ownDescription = (*texts)[2 * i + 1]});
     table.texts = std::move(texts);
     result.table = std::move(table);
     return result;
@@ -147,7 +148,7 @@ ActionTableRead ReadActionTable(const std::u16string &path) {
     const platform::ReadResult read = platform::ReadTextFile(path);
     if (read.status != platform::ReadResult::Status::Ok) {
         ActionTableRead result;
-        result.error = u"动作表无法读取: " + path + u" (" + read.reason + u")";
+        result.error = res::Format("actionTable.unreadable", {path, read.reason});
         return result;
     }
     return ParseActionTable(read.text, path);

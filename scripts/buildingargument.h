@@ -6,6 +6,7 @@
 #include "core/modnames.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct BuildingArgument {
@@ -14,6 +15,10 @@ struct BuildingArgument {
 };
 
 BuildingArgument SplitBuildingArgument(int64_t argument);
+
+// The building type the argument names, when the rules file has type lists and the index lies
+// within [BuildingTypes].
+std::optional<std::string> BuildingArgumentType(int64_t argument, const ModNames &names);
 
 // The modes the game knows: 0 to 3.
 bool IsKnownBuildingMode(int64_t mode);

@@ -3,6 +3,7 @@
 #include "core/entrytext.h"
 #include "core/initext.h"
 #include "core/registrylist.h"
+#include "res/text.h"
 #include "scripts/actionprofiles.h"
 #include "scripts/buildingargument.h"
 
@@ -18,93 +19,89 @@ using enum ArgumentKind;
 // again against that wiki's revisions and its page on team aggression and against the public
 // documentation of an engine extension's script actions; the names and lines are our own.
 constexpr ScriptAction kActions[] = {
-    {0, u"攻击目标类型", Target, u"攻击参数所指类型的敌方目标，打完一个接着找下一个，直到没有为止"},
-    {1, u"攻击路径点", Waypoint, u"攻击参数所指路径点上的东西；没有建筑就攻击地面"},
-    {2, u"狂暴", None, u"让成员进入狂暴状态", ActionQuirk::Ignored},
-    {3, u"移动到路径点", Waypoint, u"全队移动到参数所指的路径点"},
-    {4, u"移动到单元格", Number, u"全队移动到参数所指的地图单元格（单元格编号）"},
-    {5, u"区域警戒", Duration, u"在原地警戒参数所给的时长"},
-    {6, u"跳到行", Line, u"接着执行本脚本参数所指的那一行（从 1 数起），用来循环"},
-    {7, u"本方获胜", None, u"让队伍所属的一方获胜"},
-    {8, u"卸载", Number,
-     u"运输工具放下乘员；参数 0 都留在队里，1 只留运输工具，2 只留乘员，3 都离队"},
-    {9, u"部署", None, u"能部署的成员就地部署"},
-    {10, u"跟随友军", None, u"跟着附近的友方单位行动"},
-    {11, u"指派任务", Mission, u"给全体成员下达参数所指的单位任务，之后脚本停在这里"},
-    {12, u"设置全局变量", Number, u"把参数所指的全局变量设为真"},
-    {13, u"待机动画", None, u"步兵成员播放待机动画"},
-    {14, u"登上运输工具", None, u"成员登上队里的运输工具"},
-    {15, u"潜入路径点上的建筑", Waypoint, u"间谍成员潜入参数所指路径点上的建筑"},
-    {16, u"巡逻到路径点", Waypoint, u"向参数所指路径点行进，途中遇敌就打"},
-    {17, u"改换脚本", Script, u"改为执行脚本列表中参数所指的那个脚本（从 0 数起）"},
-    {18, u"改换队伍", Team, u"把成员并入队伍列表中参数所指的那个队伍（从 0 数起）"},
-    {19, u"惊慌", None, u"步兵成员惊慌乱跑"},
-    {20, u"改换所属方", Number, u"队伍改归参数所指的一方（所属方编号）"},
-    {21, u"散开", None, u"成员各自散开"},
-    {22, u"躲进黑幕", None, u"移动到附近未被探明的区域"},
-    {23, u"本方失败", None, u"让队伍所属的一方失败"},
-    {24, u"播放语音", Number, u"播放参数所指的语音"},
-    {25, u"播放音效", Number, u"播放参数所指的音效"},
-    {26, u"播放影片", Number, u"播放参数所指的影片"},
-    {27, u"播放音乐", Number, u"播放参数所指的音乐"},
-    {28, u"减少矿石", None, u"减少队伍附近的矿石"},
-    {29, u"开始生产", None, u"让所属方开始建造和生产"},
-    {30, u"变卖基地", None, u"所属方卖掉全部建筑"},
-    {31, u"自毁", None, u"成员全部自毁"},
-    {32, u"离子风暴将至", Duration, u"预告参数所给时长后开始离子风暴", ActionQuirk::Ignored},
-    {33, u"离子风暴结束", None, u"结束离子风暴", ActionQuirk::Ignored},
-    {34, u"镜头对准队伍", Number, u"把视野移到队伍处，参数为移动速度"},
-    {35, u"重新遮蔽地图", None, u"地图重新盖上黑幕"},
-    {36, u"揭开地图", None, u"揭开整张地图的黑幕"},
-    {37, u"删除队伍成员", None, u"把成员从地图上移除"},
-    {38, u"清除全局变量", Number, u"把参数所指的全局变量设为假"},
-    {39, u"设置局部变量", Number, u"把参数所指的局部变量设为真"},
-    {40, u"清除局部变量", Number, u"把参数所指的局部变量设为假"},
-    {41, u"解除惊慌", None, u"步兵成员不再惊慌"},
-    {42, u"转向", Number, u"成员转向参数所指的方向（0 到 7）"},
-    {43, u"等待装满", None, u"等运输工具装满乘员再继续"},
-    {44, u"卡车卸货", None, u"卡车放下货物"},
-    {45, u"卡车装货", None, u"卡车装上货物"},
-    {46, u"攻击敌方建筑", Building,
-     u"攻击参数所指类型的敌方建筑；参数为 [BuildingTypes] 序号加上方式 × 65536（0 威胁最小，1 "
-     u"威胁最大，"
-     u"2 最近，3 最远）"},
-    {47, u"移动到敌方建筑", Building, u"移动到参数所指类型的敌方建筑旁；参数同动作 46"},
-    {48, u"侦察", None, u"四处侦察", ActionQuirk::Ignored},
-    {49, u"记录成功", None, u"把这次行动记为成功，触发的权重随之提高"},
-    {50, u"闪烁", Duration, u"成员闪白光，参数为帧数"},
-    {51, u"播放动画", Number, u"在队伍处播放参数所指的动画"},
-    {52, u"对话气泡", Number, u"在队长头上显示参数所指的对话气泡"},
-    {53, u"在敌方基地集结", None, u"在敌方基地附近集合"},
-    {54, u"回基地集结", None, u"在本方基地附近集合"},
-    {55, u"铁幕保护", None, u"请求所属方对队伍使用铁幕"},
-    {56, u"超时空传送攻击建筑", Building, u"请求超时空传送到参数所指的敌方建筑旁；参数同动作 46"},
-    {57, u"超时空传送攻击目标", Target, u"请求超时空传送到参数所指类型的敌方目标旁"},
-    {58, u"移动到本方建筑", Building, u"移动到参数所指类型的本方建筑旁；参数同动作 46"},
-    {59, u"攻击路径点上的建筑", Waypoint, u"攻击参数所指路径点上的建筑"},
-    {60, u"进入回收站", None, u"成员进入本方的回收建筑，换回资金"},
-    {61, u"进入坦克碉堡", None, u"车辆成员进入附近的坦克碉堡"},
-    {62, u"进入生化反应炉", None, u"步兵成员进入本方的生化反应炉"},
-    {63, u"进入战斗碉堡", None, u"步兵成员进入附近的战斗碉堡"},
-    {64, u"进驻建筑", None, u"步兵成员进驻附近可进驻的建筑"},
+    {0, "action.0.name", Target, "action.0.line"},
+    {1, "action.1.name", Waypoint, "action.1.line"},
+    {2, "action.2.name", None, "action.2.line", ActionQuirk::Ignored},
+    {3, "action.3.name", Waypoint, "action.3.line"},
+    {4, "action.4.name", Number, "action.4.line"},
+    {5, "action.5.name", Duration, "action.5.line"},
+    {6, "action.6.name", Line, "action.6.line"},
+    {7, "action.7.name", None, "action.7.line"},
+    {8, "action.8.name", Number, "action.8.line"},
+    {9, "action.9.name", None, "action.9.line"},
+    {10, "action.10.name", None, "action.10.line"},
+    {11, "action.11.name", Mission, "action.11.line"},
+    {12, "action.12.name", Number, "action.12.line", ActionQuirk::None, {}, VariableScope::Global},
+    {13, "action.13.name", None, "action.13.line"},
+    {14, "action.14.name", None, "action.14.line"},
+    {15, "action.15.name", Waypoint, "action.15.line"},
+    {16, "action.16.name", Waypoint, "action.16.line"},
+    {17, "action.17.name", Script, "action.17.line"},
+    {18, "action.18.name", Team, "action.18.line"},
+    {19, "action.19.name", None, "action.19.line"},
+    {20, "action.20.name", Number, "action.20.line"},
+    {21, "action.21.name", None, "action.21.line"},
+    {22, "action.22.name", None, "action.22.line"},
+    {23, "action.23.name", None, "action.23.line"},
+    {24, "action.24.name", Number, "action.24.line"},
+    {25, "action.25.name", Number, "action.25.line"},
+    {26, "action.26.name", Number, "action.26.line"},
+    {27, "action.27.name", Number, "action.27.line"},
+    {28, "action.28.name", None, "action.28.line"},
+    {29, "action.29.name", None, "action.29.line"},
+    {30, "action.30.name", None, "action.30.line"},
+    {31, "action.31.name", None, "action.31.line"},
+    {32, "action.32.name", Duration, "action.32.line", ActionQuirk::Ignored},
+    {33, "action.33.name", None, "action.33.line", ActionQuirk::Ignored},
+    {34, "action.34.name", Number, "action.34.line"},
+    {35, "action.35.name", None, "action.35.line"},
+    {36, "action.36.name", None, "action.36.line"},
+    {37, "action.37.name", None, "action.37.line"},
+    {38, "action.38.name", Number, "action.38.line", ActionQuirk::None, {}, VariableScope::Global},
+    {39, "action.39.name", Number, "action.39.line", ActionQuirk::None, {}, VariableScope::Local},
+    {40, "action.40.name", Number, "action.40.line", ActionQuirk::None, {}, VariableScope::Local},
+    {41, "action.41.name", None, "action.41.line"},
+    {42, "action.42.name", Number, "action.42.line"},
+    {43, "action.43.name", None, "action.43.line"},
+    {44, "action.44.name", None, "action.44.line"},
+    {45, "action.45.name", None, "action.45.line"},
+    {46, "action.46.name", Building, "action.46.line"},
+    {47, "action.47.name", Building, "action.47.line"},
+    {48, "action.48.name", None, "action.48.line", ActionQuirk::Ignored},
+    {49, "action.49.name", None, "action.49.line"},
+    {50, "action.50.name", Duration, "action.50.line"},
+    {51, "action.51.name", Number, "action.51.line"},
+    {52, "action.52.name", Number, "action.52.line"},
+    {53, "action.53.name", None, "action.53.line"},
+    {54, "action.54.name", None, "action.54.line"},
+    {55, "action.55.name", None, "action.55.line"},
+    {56, "action.56.name", Building, "action.56.line"},
+    {57, "action.57.name", Target, "action.57.line"},
+    {58, "action.58.name", Building, "action.58.line"},
+    {59, "action.59.name", Waypoint, "action.59.line"},
+    {60, "action.60.name", None, "action.60.line"},
+    {61, "action.61.name", None, "action.61.line"},
+    {62, "action.62.name", None, "action.62.line"},
+    {63, "action.63.name", None, "action.63.line"},
+    {64, "action.64.name", None, "action.64.line"},
 };
 
-constexpr std::array<std::u16string_view, 12> kTargetTypes = {
-    u"取消攻击", u"任何目标", u"建筑",     u"采矿车", u"步兵",         u"车辆",
-    u"工厂",     u"基地防御", u"来犯之敌", u"电厂",   u"可进驻的建筑", u"科技建筑",
+constexpr std::array<std::string_view, 12> kTargetTypes = {
+    "target.0", "target.1", "target.2", "target.3", "target.4",  "target.5",
+    "target.6", "target.7", "target.8", "target.9", "target.10", "target.11",
 };
 
 // The extension's target types, from 1. Facts from Phobos' docs/AI-Scripting-and-Mapping.md;
 // the names are our own.
-constexpr std::array<std::u16string_view, 36> kPhobosTargetTypes = {
-    u"任何目标",   u"建筑",       u"采矿单位",         u"步兵",         u"车辆",
-    u"工厂",       u"基地防御",   u"威胁本方者",       u"电厂",         u"有人进驻的建筑",
-    u"科技建筑",   u"矿石精炼厂", u"心灵控制者",       u"空中单位",     u"海上目标",
-    u"干扰设施",   u"地面车辆",   u"经济目标",         u"兵营",         u"战车工厂",
-    u"空军基地",   u"雷达",       u"高科技建筑",       u"船厂",         u"超级武器",
-    u"建造厂",     u"中立目标",   u"隐形或裂缝发生器", u"雷达干扰者",   u"抑制者",
-    u"海军单位",   u"可移动单位", u"可占领建筑",       u"警戒区内之敌", u"战车工厂和船厂",
-    u"非防御建筑",
+constexpr std::array<std::string_view, 36> kPhobosTargetTypes = {
+    "phobosTarget.1",  "phobosTarget.2",  "phobosTarget.3",  "phobosTarget.4",  "phobosTarget.5",
+    "phobosTarget.6",  "phobosTarget.7",  "phobosTarget.8",  "phobosTarget.9",  "phobosTarget.10",
+    "phobosTarget.11", "phobosTarget.12", "phobosTarget.13", "phobosTarget.14", "phobosTarget.15",
+    "phobosTarget.16", "phobosTarget.17", "phobosTarget.18", "phobosTarget.19", "phobosTarget.20",
+    "phobosTarget.21", "phobosTarget.22", "phobosTarget.23", "phobosTarget.24", "phobosTarget.25",
+    "phobosTarget.26", "phobosTarget.27", "phobosTarget.28", "phobosTarget.29", "phobosTarget.30",
+    "phobosTarget.31", "phobosTarget.32", "phobosTarget.33", "phobosTarget.34", "phobosTarget.35",
+    "phobosTarget.36",
 };
 
 std::u16string Decimal(int64_t n) {
@@ -123,63 +120,168 @@ std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
     }
 }
 
-// What a list index names: the ID at that index of the list text, or where the list ends. Reads
-// the list only up to the index, since every line of a script may name one.
-std::u16string ListEntry(std::string_view listText, int64_t index, std::u16string_view kind) {
-    int64_t count = 0;
-    for (size_t begin = 0; begin < listText.size();) {
-        const size_t lf = std::min(listText.find('\n', begin), listText.size());
-        const std::string_view line = listText.substr(begin, lf - begin);
-        begin = lf + 1;
-        const size_t equals = line.find('=');
-        if (equals == std::string_view::npos) continue;
-        if (count++ == index) return std::u16string(kind) + u" " + ToWide(line.substr(equals + 1));
+// The entries a list index names, read from the document's texts for the one line explained:
+// the list up to the index, and the sections once per entry named.
+class DocumentEntries final : public ListedEntries {
+public:
+    explicit DocumentEntries(const Document &document) : document_(document) {}
+
+    std::optional<std::string_view> IdAt(bool scripts, int64_t index,
+                                         int64_t &count) const override {
+        const std::string_view listText =
+            scripts ? document_.scriptListText : document_.teamListText;
+        count = 0;
+        for (size_t begin = 0; begin < listText.size();) {
+            const size_t lf = std::min(listText.find('\n', begin), listText.size());
+            const std::string_view line = listText.substr(begin, lf - begin);
+            begin = lf + 1;
+            const size_t equals = line.find('=');
+            if (equals == std::string_view::npos) continue;
+            if (count++ == index) return line.substr(equals + 1);
+        }
+        return std::nullopt;
     }
-    return std::u16string(kind) + u"列表中没有序号 " + Decimal(index) + u"（共 " + Decimal(count) +
-           u" 项）";
+
+    std::string_view NameOf(bool scripts, std::string_view id) const override {
+        const std::string_view sections =
+            scripts ? document_.scriptSectionsText : document_.teamSectionsText;
+        const int header = HeaderLineOf(sections, id);
+        if (header < 0) return {};
+        const size_t start = SectionBodyStart(sections, header, id);
+        const std::string_view body =
+            sections.substr(start, size_t(NextHeaderLine(sections, int(start))) - start);
+        return Trimmed(KeyLineValue(body, "Name").value_or(std::string_view()));
+    }
+
+private:
+    const Document &document_;
+};
+
+// "SC_Attack（Attack base）": an entry of the file by its ID and Name=.
+std::u16string EntryNamed(const ListedEntries &lists, bool scripts, std::string_view id) {
+    const std::string_view name = lists.NameOf(scripts, id);
+    return name.empty() ? ToWide(id) : res::Format("names.idWithName", {ToWide(id), ToWide(name)});
 }
 
-std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const Document &document,
-                            const ModNames &names) {
+// What a list index names: the ID at that index of the list, with its name, or where the list
+// ends.
+std::u16string ListEntry(const ListedEntries &lists, bool scripts, int64_t index,
+                         std::vector<std::string> &refers) {
+    const std::u16string kind = res::Str(scripts ? "kind.script" : "kind.team");
+    int64_t count = 0;
+    if (const std::optional<std::string_view> id = lists.IdAt(scripts, index, count)) {
+        refers.emplace_back(*id);
+        return res::Format("explain.listEntry", {kind, EntryNamed(lists, scripts, *id)});
+    }
+    return res::Format("explain.noListEntry", {kind, Decimal(index), Decimal(count)});
+}
+
+// A row of [AITargetTypes] (types of the rules file) or [AIScriptsList] (scripts of this file),
+// each name of the row with what it names.
+std::u16string ListOfListsRow(bool targets, int64_t index, const ModNames &names,
+                              const ListedEntries &lists, std::vector<std::string> &refers) {
+    const std::u16string list = targets ? u"[AITargetTypes]" : u"[AIScriptsList]";
+    if (!names.rules) return res::Format("explain.listRowArgument", {list, Decimal(index)});
+    const std::vector<std::string> &rows =
+        targets ? names.rules->aiTargetTypes : names.rules->aiScriptsList;
+    if (index < 0 || index >= int64_t(rows.size()))
+        return res::Format("explain.noListRowArgument",
+                           {list, Decimal(index), Decimal(int64_t(rows.size()))});
+    std::u16string text;
+    std::string_view row = rows[size_t(index)];
+    for (bool first = true; !row.empty(); first = false) {
+        const size_t comma = std::min(row.find(','), row.size());
+        const std::string_view id = Trimmed(row.substr(0, comma));
+        row.remove_prefix(std::min(comma + 1, row.size()));
+        if (!first) text += res::Str("explain.rowSeparator");
+        if (id.empty()) continue;
+        refers.emplace_back(id);
+        if (!targets) {
+            text += EntryNamed(lists, true, id);
+        } else if (!names.rules->hasTypeList) {
+            text += ToWide(id);
+        } else if (const std::optional<RulesFile::FoundType> type = names.rules->FindType(id)) {
+            text += IdWithName(*type->type, names.strings);
+        } else {
+            text += res::Format("explain.notInRules", {ToWide(id)});
+        }
+    }
+    return res::Format("explain.listRowNamed", {list, Decimal(index), text});
+}
+
+// A variable by its index: a global one with the name the rules file's [VariableNames] gives it.
+std::u16string VariableNamed(VariableScope scope, int64_t index, const ModNames &names) {
+    const std::u16string variable =
+        res::Format(scope == VariableScope::Local    ? "explain.localVariable"
+                    : scope == VariableScope::Global ? "explain.globalVariable"
+                                                     : "explain.anyVariable",
+                    {Decimal(index)});
+    const RulesFile *rules = names.rules;
+    if (scope != VariableScope::Global || !rules || !rules->hasVariableNames) return variable;
+    const auto found = rules->globalVariables.find(index);
+    return found == rules->globalVariables.end()
+               ? res::Format("explain.variableUnnamed", {variable})
+               : res::Format("names.idWithName", {variable, found->second});
+}
+
+std::u16string ArgumentText(const ScriptAction &action, int64_t argument, const ModNames &names,
+                            const ListedEntries &lists, std::vector<std::string> &refers) {
     switch (action.argument) {
     case None:
-        return u"不使用";
+        return res::Str("explain.unused");
     case Target:
         return argument >= 0 && argument < int64_t(kTargetTypes.size())
-                   ? u"目标类型 " + std::u16string(kTargetTypes[size_t(argument)])
-                   : u"未知的目标类型 " + Decimal(argument);
+                   ? res::Format("explain.target", {res::Str(kTargetTypes[size_t(argument)])})
+                   : res::Format("explain.unknownTarget", {Decimal(argument)});
     case Waypoint:
-        return u"路径点 " + Decimal(argument);
+        return res::Format("explain.waypoint", {Decimal(argument)});
     case Duration:
-        return u"时长 " + Decimal(argument);
+        return res::Format("explain.duration", {Decimal(argument)});
     case Mission:
-        return u"任务 " + Decimal(argument);
+        return res::Format("explain.mission", {Decimal(argument)});
     case Script:
-        return ListEntry(document.scriptListText, argument, u"脚本");
+        return ListEntry(lists, true, argument, refers);
     case Team:
-        return ListEntry(document.teamListText, argument, u"队伍");
+        return ListEntry(lists, false, argument, refers);
     case Line:
-        return u"第 " + Decimal(argument) + u" 行";
+        return res::Format("explain.line", {Decimal(argument)});
     case Building:
+        if (const std::optional<std::string> type = BuildingArgumentType(argument, names))
+            refers.push_back(*type);
         return ExplainBuildingArgument(argument, names);
     case Number:
+        if (action.variable == VariableScope::Local || action.variable == VariableScope::Global)
+            return VariableNamed(action.variable, argument, names);
         break;
     case Seconds:
-        return Decimal(argument) + u" 秒";
+        return res::Format("explain.seconds", {Decimal(argument)});
     case PhobosTarget:
         return argument >= 1 && argument <= int64_t(kPhobosTargetTypes.size())
-                   ? u"目标类型 " + std::u16string(kPhobosTargetTypes[size_t(argument - 1)])
-                   : u"未知的目标类型 " + Decimal(argument);
+                   ? res::Format("explain.target",
+                                 {res::Str(kPhobosTargetTypes[size_t(argument - 1)])})
+                   : res::Format("explain.unknownTarget", {Decimal(argument)});
     case AiTargetTypes:
-        return u"[AITargetTypes] 第 " + Decimal(argument) + u" 行（从 0 数起）";
+        return ListOfListsRow(true, argument, names, lists, refers);
     case AiScriptsList:
-        return u"[AIScriptsList] 第 " + Decimal(argument) + u" 行（从 0 数起）";
-    case Variable:
+        return ListOfListsRow(false, argument, names, lists, refers);
+    case Variable: {
         // The game reads both halves as unsigned 16-bit numbers.
-        return u"变量 " + Decimal(argument & 0xFFFF) + u"，高 16 位 " +
-               Decimal((argument >> 16) & 0xFFFF);
+        const int64_t low = argument & 0xFFFF, high = (argument >> 16) & 0xFFFF;
+        const std::u16string target = VariableNamed(action.variable, low, names);
+        switch (action.operand) {
+        case VariableScope::Number:
+            return res::Format("explain.variableAndNumber", {target, Decimal(high)});
+        case VariableScope::Local:
+        case VariableScope::Global:
+            return res::Format("explain.variableAndVariable",
+                               {target, VariableNamed(action.operand, high, names)});
+        case VariableScope::None:
+            break;
+        }
+        return res::Format("explain.variableAndHigh", {target, Decimal(high)});
     }
-    return u"数值 " + Decimal(argument);
+    }
+    return res::Format("explain.number", {Decimal(argument)});
 }
 
 } // namespace
@@ -190,9 +292,21 @@ const ScriptAction *FindScriptAction(int64_t number) {
     return number >= 0 && number < int64_t(std::size(kActions)) ? &kActions[number] : nullptr;
 }
 
-std::span<const std::u16string_view> TargetTypeNames() { return kTargetTypes; }
+size_t TargetTypeCount() { return kTargetTypes.size(); }
 
-std::span<const std::u16string_view> PhobosTargetTypeNames() { return kPhobosTargetTypes; }
+size_t PhobosTargetTypeCount() { return kPhobosTargetTypes.size(); }
+
+std::u16string ActionName(const ScriptAction &action) {
+    if (!action.ownName.empty()) return std::u16string(action.ownName);
+    if (action.variableOperation >= 0) return VariableActionName(action.variableOperation);
+    return res::Str(action.name);
+}
+
+std::u16string ActionDescription(const ScriptAction &action) {
+    if (!action.ownDescription.empty()) return std::u16string(action.ownDescription);
+    if (action.variableOperation >= 0) return VariableActionLine(action.variableOperation);
+    return res::Str(action.description);
+}
 
 std::optional<ActionLine> ParseActionLine(std::string_view line) {
     line = Unindented(line);
@@ -215,29 +329,45 @@ std::optional<ActionLine> ParseActionLine(std::string_view line) {
     return parsed;
 }
 
-std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
-                                 const Document &document, const ActionProfile &profile,
-                                 const ModNames &names) {
+ScriptLineMeaning ScriptLineMeaningOf(std::u16string_view fieldText, int lineIndex,
+                                      const Document &document, const ActionProfile &profile,
+                                      const ModNames &names, const ListedEntries *lists) {
     const std::vector<std::u16string_view> lines = LinesOf(fieldText);
-    const std::u16string head = u"第 " + Decimal(int64_t(lineIndex) + 1) + u" 行：";
-    if (lineIndex < 0 || size_t(lineIndex) >= lines.size()) return head + u"空行";
+    // "第 4 行：" and what the line is, as one text of the table.
+    auto said = [number = Decimal(int64_t(lineIndex) + 1)](const std::u16string &what) {
+        return ScriptLineMeaning{res::Format("explain.lineOf", {number, what}), {}};
+    };
+    if (lineIndex < 0 || size_t(lineIndex) >= lines.size())
+        return said(res::Str("explain.emptyLine"));
     const std::u16string_view wide = lines[size_t(lineIndex)];
     const std::string line = ToNarrow(wide);
     const std::string_view bare = Unindented(line);
-    if (bare.empty()) return head + u"空行";
-    if (StartsWith(line, "[")) return head + u"小节头";
-    if (StartsWith(bare, "Name=")) return head + u"脚本名称";
+    if (bare.empty()) return said(res::Str("explain.emptyLine"));
+    if (StartsWith(line, "[")) return said(res::Str("explain.header"));
+    if (StartsWith(bare, "Name=")) return said(res::Str("explain.name"));
     const std::optional<ActionLine> parsed = ParseActionLine(line);
-    if (!parsed) return head + u"不是动作行";
-    if (!parsed->wellFormed) return head + u"不是“动作,参数”两个整数";
+    if (!parsed) return said(res::Str("explain.notAction"));
+    if (!parsed->wellFormed) return said(res::Str("explain.notTwoNumbers"));
     const ScriptAction *action = profile.Find(parsed->action);
     if (!action)
-        return head + u"动作 " + Decimal(parsed->action) + u" 未知动作（" + profile.Label() + u"）";
-    std::u16string text = head + u"动作 " + Decimal(parsed->action) + u" " +
-                          std::u16string(action->name) + u" — 参数 " + Decimal(parsed->argument) +
-                          u"：" + ArgumentText(*action, parsed->argument, document, names);
-    if (action->quirk == ActionQuirk::Ignored) text += u"（游戏不执行这个动作）";
-    return text;
+        return said(
+            res::Format("explain.unknownAction", {Decimal(parsed->action), profile.Label()}));
+    const DocumentEntries fromTexts(document);
+    std::vector<std::string> refers;
+    std::u16string text = res::Format(
+        "explain.action",
+        {Decimal(parsed->action), ActionName(*action), Decimal(parsed->argument),
+         ArgumentText(*action, parsed->argument, names, lists ? *lists : fromTexts, refers)});
+    if (action->quirk == ActionQuirk::Ignored) text += res::Str("explain.ignored");
+    ScriptLineMeaning meaning = said(text);
+    meaning.refers = std::move(refers);
+    return meaning;
+}
+
+std::u16string ExplainScriptLine(std::u16string_view fieldText, int lineIndex,
+                                 const Document &document, const ActionProfile &profile,
+                                 const ModNames &names) {
+    return ScriptLineMeaningOf(fieldText, lineIndex, document, profile, names).text;
 }
 
 InsertedAction InsertScriptAction(std::u16string_view fieldText, int caretLine, int action) {
@@ -251,8 +381,8 @@ std::vector<std::u16string> ScriptActionItems(const ActionProfile &profile) {
     items.reserve(profile.Actions().size());
     for (const ScriptAction &action : profile.Actions()) {
         std::u16string item = Decimal(action.number) + u" ";
-        if (!action.source.empty()) item += u"[" + std::u16string(action.source) + u"] ";
-        items.push_back(item + std::u16string(action.name));
+        if (!action.source.empty()) item += u"[" + res::Str(action.source) + u"] ";
+        items.push_back(item + ActionName(action));
     }
     return items;
 }

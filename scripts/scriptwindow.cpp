@@ -9,11 +9,7 @@
 namespace {
 
 std::u16string ExplainLine(std::u16string_view fieldText, int line, const DocumentModel &model) {
-    std::u16string text =
-        ExplainScriptLine(fieldText, line, model.document, model.actions, model.names());
-    // A row of the rules file's lists of lists, by its names.
-    if (model.rules) text += ActionListRowNote(fieldText, line, model.actions, *model.rules);
-    return text;
+    return ExplainScriptLine(fieldText, line, model.document, model.actions, model.names());
 }
 
 std::vector<std::u16string> ActionItems(const DocumentModel &model) {
@@ -52,7 +48,7 @@ EntryWindowKind ScriptKind() {
         .insert = InsertAction,
         .usedKind = UsedKind::Script,
         .text = kScriptTextKind,
-        .kindName = u"脚本",
+        .kindName = "kind.script",
         .listText = &Document::scriptListText,
         .sectionsText = &Document::scriptSectionsText,
         .pendingRow = &g_scriptPendingRow,

@@ -52,7 +52,7 @@ EntryWindowKind TaskForceKind() {
         .insert = InsertMember,
         .usedKind = UsedKind::TaskForce,
         .text = kTaskForceTextKind,
-        .kindName = u"人员",
+        .kindName = "kind.taskForce",
         .listText = &Document::taskForceListText,
         .sectionsText = &Document::taskForceSectionsText,
         .pendingRow = &g_taskForcePendingRow,

@@ -4,6 +4,7 @@
 #include "core/initext.h"
 #include "newentry/renamedialog.h"
 #include "res/teamdialog.h"
+#include "res/text.h"
 #include "teams/teamform.h"
 #include "teams/teamlist.h"
 #include "ui/documentmodel.h"
@@ -39,7 +40,7 @@ CArmy::CArmy(DocumentModel &model, gui::Dialog *owner)
                {.showRow = [this](int row) { ShowTeamForm(row, true); },
                 .filter = control<gui::Edit>(res::kIdTeamFilter)}),
       usage_(control<gui::Label>(res::kIdTeamUsageCaption),
-             control<gui::ReportList>(res::kIdTeamUsage), u"触发", OpenTrigger),
+             control<gui::ReportList>(res::kIdTeamUsage), "usage.triggers", OpenTrigger),
       hint_(control<gui::Label>(res::kIdTeamHint)),
       taskForce_(control<gui::ComboBox>(res::kIdTeamTaskForce)),
       script_(control<gui::ComboBox>(res::kIdTeamScript)),
@@ -154,13 +155,18 @@ bool CArmy::onListKeyDown(int, gui::Key key) {
     return true;
 }
 
+void CArmy::onLanguageChanged() {
+    entries_.SetHeaders(RegistryColumns());
+    usage_.SetColumns();
+}
+
 void CArmy::ShowTeamForm(int row, bool recordJump) {
     const std::u16string number = entries_.cell(row, 0);
     const std::u16string id = entries_.idOf(row);
     const std::string narrowId = ToNarrow(id);
     const std::string section = EntrySectionOf(document().teamSectionsText, narrowId);
     if (section == "None") { // a section always starts with its header, so this is absence
-        hint_->setText(u"此队伍已被删除");
+        hint_->setText(res::Str("team.deleted"));
         return;
     }
     shownTeam_ = narrowId;
@@ -171,7 +177,7 @@ void CArmy::ShowTeamForm(int row, bool recordJump) {
         showValue(i, shownForm_[i]);
         shownTexts_[i] = shownValue(i);
     }
-    hint_->setText(u"注册序号：" + number + u",标题：" + id);
+    hint_->setText(res::Format("team.shown", {number, id}));
     showUsage();
 
     if (!recordJump) return;
@@ -200,7 +206,7 @@ void CArmy::showValue(size_t index, const std::string &value) {
 
 void CArmy::SaveTeamForm() {
     if (!shownTeam_) {
-        hint_->setText(u"还没有显示任何队伍，没有保存");
+        hint_->setText(res::Str("team.noneShown"));
         return;
     }
     // A value the user did not change goes back exactly as it was read, even where the code
@@ -214,11 +220,11 @@ void CArmy::SaveTeamForm() {
     std::string &sections = document().teamSectionsText;
     const std::optional<std::string> body = TeamBodyOf(sections, *shownTeam_);
     if (!body) {
-        hint_->setText(u"此队伍已被删除，没有保存");
+        hint_->setText(res::Str("team.deletedNotSaved"));
         return;
     }
     const std::string updated = UpdateTeamBody(*body, shownForm_, edited);
-    model_.Edit(u"保存队伍 " + ToWide(*shownTeam_),
+    model_.Edit(StepName("step.save", res::Str("kind.team"), {ToWide(*shownTeam_)}),
                 [&] { ReplaceTeamBody(sections, *shownTeam_, updated); });
     // The form now stands for the saved lines: a second save changes only what changed since.
     shownForm_ = edited;
@@ -276,7 +282,7 @@ void CArmy::RefreshTeamChoices() {
 
 void CArmy::RebuildTeamList() {
     std::vector<TeamRow> rows;
-    model_.Edit(u"重排队伍列表", [&] { rows = RebuildTeamTexts(document()); });
+    model_.Edit(res::Str("step.renumberTeams"), [&] { rows = RebuildTeamTexts(document()); });
     ShowRows(rows);
 }
 
@@ -291,7 +297,8 @@ void CArmy::DeleteSelectedTeams() {
     if (doomed.empty()) return;
     entries_.list()->setSelection({}, -1);
     std::vector<TeamRow> rows;
-    model_.Edit(StepName(u"删除", u"队伍", ids), [&] { rows = DeleteTeams(document(), doomed); });
+    model_.Edit(StepName("step.delete", res::Str("kind.team"), ids),
+                [&] { rows = DeleteTeams(document(), doomed); });
     ShowRows(rows);
 }
 
@@ -314,7 +321,7 @@ void CArmy::setShown(bool shown) {
 
 void CArmy::RenameShownTeam() {
     const std::optional<std::u16string> to =
-        AskAndRename(model_, u"队伍", ToWide(*shownTeam_), this);
+        AskAndRename(model_, res::Str("kind.team"), ToWide(*shownTeam_), this);
     if (!to) return;
     // Every window shows the names as they now stand; this one the renamed team.
     shownTeam_ = ToNarrow(*to);

@@ -24,6 +24,7 @@ protected:
     void onShowOrHide(bool shown) override;
     void onMouseMove() override;
     void onActivate() override;
+    void onLanguageChanged() override;
     bool onEnter() override;
     void onCommand(int id) override;
     void onListClick(int listId) override;

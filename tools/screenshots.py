@@ -67,6 +67,17 @@ def click(node, double=False):
     time.sleep(0.6)
 
 
+def raise_window(title):
+    """Brings the window of `title` to the front, as a click on its task bar button would."""
+    # By listing the windows: xdotool's patterns do not match Chinese titles in the C locale.
+    for window in run("xdotool", "search", "--name", ".").split():
+        if run("xdotool", "getwindowname", window).strip() == title:
+            run("xdotool", "windowactivate", "--sync", window)
+            time.sleep(0.6)
+            return
+    raise SystemExit(f"no window: {title}")
+
+
 def drop_down(node):
     """Opens a combo box's list by its arrow at the right end."""
     x, y, w, h = extents(node)
@@ -103,8 +114,28 @@ def shot(outdir, name, node=None, frame=True, size=None, below=0):
     run("import", "-window", "root", "-crop", f"{w}x{h}+{max(x, 0)}+{max(y, 0)}", "+repage", path)
 
 
+def english(program, path, outdir):
+    """The main window and the team window in English: the program run on an English system."""
+    editor = subprocess.Popen([program])
+    try:
+        find("VantaEdit", pyatspi.ROLE_DIALOG, timeout=20)
+        shot(outdir, "mainwindow_en.png")
+        editor.kill()
+        editor.wait()
+        editor = subprocess.Popen([program, path])
+        teams = find("Teams", timeout=20)
+        team_list = find("Team list", pyatspi.ROLE_TABLE, within=teams)
+        click(team_list.queryTable().getAccessibleAt(1, 1))
+        shot(outdir, "teamwindow_en.png", teams)
+        return 0
+    finally:
+        editor.kill()
+
+
 def main():
     program, path, other, outdir = sys.argv[1:5]
+    if sys.argv[5:] == ["en"]:
+        return english(program, path, outdir)
     editor = subprocess.Popen([program])
     try:
         find("VantaEdit", pyatspi.ROLE_DIALOG, timeout=20)
@@ -125,6 +156,7 @@ def main():
         # A team saved, the Edit menu naming the step.
         team_list = find("小队列表", pyatspi.ROLE_TABLE, within=teams)
         click(team_list.queryTable().getAccessibleAt(1, 1))
+        shot(outdir, "teamwindow.png", teams)
         priority = find("优先级", pyatspi.ROLE_TEXT, within=teams)
         click(priority)
         key("ctrl+a")
@@ -185,10 +217,10 @@ def main():
         # A member line by its name, and 插入成员 open.
         task_forces = find("派遣部队窗口", pyatspi.ROLE_DIALOG)
         task_list = find("派遣部队列表", pyatspi.ROLE_TABLE, within=task_forces)
-        # Raised by a click on its list's empty bottom, which the team window does not cover.
-        x, y, w, h = extents(task_list)
-        run("xdotool", "mousemove", str(x + 20), str(y + h - 10), "click", "1")
-        time.sleep(0.6)
+        # Every window shown again (a key on the way may have closed one), this one in front.
+        click(find("窗口", within=main_frame))
+        click(find("显示所有窗口", within=main_frame))
+        raise_window("派遣部队窗口")
         click(task_list.queryTable().getAccessibleAt(1, 1))
         click(find("派遣部队内容", pyatspi.ROLE_TEXT, within=task_forces))
         key("ctrl+Home", "Down", "Down", "Down", "Down")
@@ -203,6 +235,18 @@ def main():
         drop_down(find("指定国家", pyatspi.ROLE_COMBO_BOX, within=triggers))
         shot(outdir, "triggernames.png", triggers, below=120)
         key("Escape")
+
+        # Phobos' actions explained in the script window, the engine chosen from the 文件 menu.
+        click(find("文件", within=main_frame))
+        click(find("引擎扩展", within=main_frame))
+        click(find("   Ares + Phobos", within=main_frame))
+        scripts = find("脚本窗口", pyatspi.ROLE_DIALOG)
+        script_list = find("脚本列表", pyatspi.ROLE_TABLE, within=scripts)
+        raise_window("脚本窗口")
+        click(script_list.queryTable().getAccessibleAt(4, 1))
+        click(find("脚本内容", pyatspi.ROLE_TEXT, within=scripts))
+        key("ctrl+Home", "Down", "Down")
+        shot(outdir, "scriptactions.png", scripts)
         return 0
     finally:
         editor.kill()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the editor on the Qt backend: a virtual display with a small
 # window manager, the accessibility bus to find the controls, and clicks and keys as a user gives
-# them. Writes docs/*.png.
+# them, once on a Chinese system and once on an English one (the main window and the team window).
+# Writes docs/*.png.
 #
 #     tools/screenshots.sh [BUILD_DIR]
 #
@@ -13,6 +14,9 @@ build=${1:-build}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp tests/scenarios/taskforce-edit-save/input/ai.ini "$work/ai.ini"
+# A script of Phobos' actions for the picture of the script window.
+sed -i 's/^3=SC_Retreat\r\?$/&\n4=SC_Hunt/' "$work/ai.ini"
+printf '\n[SC_Hunt]\nName=Hunt harvesters\n0=10000,3\n1=16003,50\n2=46,131073\n' >>"$work/ai.ini"
 # The mod's names for the pictures of the choosers: a rules file and a string table beside it.
 cat >"$work/rules.ini" <<'RULES'
 [InfantryTypes]
@@ -67,5 +71,9 @@ open(sys.argv[1], "wb").write(out)
 CSF
 cp tests/scenarios/import-entries/input/other.ini "$work/other.ini"
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-tools/with-a11y-bus.sh --wm /usr/bin/python3 tools/screenshots.py "$build/app/vantaedit" \
-    "$work/ai.ini" "$work/other.ini" docs
+unset LC_MESSAGES LANG
+LC_ALL=zh_CN.UTF-8 tools/with-a11y-bus.sh --wm /usr/bin/python3 tools/screenshots.py \
+    "$build/app/vantaedit" "$work/ai.ini" "$work/other.ini" docs
+rm -rf "$work/config" "$work/data"
+LC_ALL=en_US.UTF-8 tools/with-a11y-bus.sh --wm /usr/bin/python3 tools/screenshots.py \
+    "$build/app/vantaedit" "$work/ai.ini" "$work/other.ini" docs en

@@ -42,18 +42,21 @@ for test in "${tests[@]}"; do
     fi
 done
 
-# One set of scenarios for both backends: each replayed on the real windows through the system's
-# input path, its working folder and window state compared with what it expects.
+# One set of scenarios for both backends and both languages: each replayed on the real windows
+# through the system's input path, its working folder and window state compared with what it
+# expects.
 echo "== scenarios"
 for steps in tests/scenarios/*/steps.json; do
     scenario=$(dirname "$steps")
-    if timeout 300 "${chinese[@]}" wine "$build/player/vantaedit-player.exe" "$scenario" 2>&1 |
-        tr -d '\r' | tee "$build/scenario.log" | grep -q '^PASS '; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-    fi
-    cat "$build/scenario.log"
+    for lang in zh en; do
+        if timeout 300 "${chinese[@]}" wine "$build/player/vantaedit-player.exe" "$scenario" \
+            --lang $lang 2>&1 | tr -d '\r' | tee "$build/scenario.log" | grep -q '^PASS '; then
+            passed=$((passed + 1))
+        else
+            failed=$((failed + 1))
+        fi
+        cat "$build/scenario.log"
+    done
 done
 
 # The command end to end: a split save of a file with a Chinese name, given in code page 936 on

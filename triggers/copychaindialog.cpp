@@ -3,6 +3,7 @@
 #include "core/windowsignals.h"
 #include "document/copychain.h"
 #include "platform/seams.h"
+#include "res/text.h"
 #include "res/transferdialogs.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
@@ -31,8 +32,7 @@ CCopyChain::CCopyChain(DocumentModel &model, gui::Dialog *owner)
 
 void CCopyChain::ask(const std::u16string &trigger) {
     trigger_ = trigger;
-    control<gui::Label>(res::kIdChainTrigger)
-        ->setText(u"复制触发 " + trigger + u" 及其队伍和人员（脚本共用）");
+    control<gui::Label>(res::kIdChainTrigger)->setText(res::Format("chain.trigger", {trigger}));
     for (const CopyRow &row : kRows) {
         control<gui::CheckBox>(row.check)->setChecked(row.checked);
         control<gui::Edit>(row.suffix)->setText(std::u16string(row.suggested));
@@ -65,7 +65,8 @@ void CCopyChain::confirm() {
         platform::ShowAppMessage(*problem);
         return;
     }
-    model_.Edit(u"复制整链 " + trigger_, [&] { CopyChain(model_.document, trigger_, copies); });
+    model_.Edit(res::Format("step.copyChain", {trigger_}),
+                [&] { CopyChain(model_.document, trigger_, copies); });
     // Every window lists the copies now; the trigger window shows the first.
     model_.Refill();
     hide();

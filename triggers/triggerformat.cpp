@@ -1,6 +1,7 @@
 #include "triggers/triggerformat.h"
 
 #include "core/initext.h"
+#include "res/text.h"
 
 #include <algorithm>
 #include <array>
@@ -11,13 +12,20 @@
 namespace {
 
 constexpr int kFirstConditionCode = -1;
-constexpr std::array<std::u16string_view, 9> kConditionNames = {
-    u"无条件",           u"敌方拥有(前提)指定单位", u"我方拥有(前提)指定单位",
-    u"敌方电力为黄",     u"敌方电力为红",           u"敌方金钱大于或等于",
-    u"本方铁幕装置就绪", u"本方超时空传送就绪",     u"中立方拥有(前提)指定单位"};
+// The keys of the names, as the trigger window's boxes list them (res/triggerdialog.cpp).
+constexpr std::array<std::string_view, 9> kConditionNames = {"condition.none",
+                                                             "condition.enemyOwns",
+                                                             "condition.houseOwns",
+                                                             "condition.enemyPowerYellow",
+                                                             "condition.enemyPowerRed",
+                                                             "condition.enemyMoney",
+                                                             "condition.ironCurtainReady",
+                                                             "condition.chronosphereReady",
+                                                             "condition.neutralOwns"};
 
-constexpr std::array<std::u16string_view, 6> kOperatorNames = {u"小于",     u"小于等于", u"等于",
-                                                               u"大于等于", u"大于",     u"不等于"};
+constexpr std::array<std::string_view, 6> kOperatorNames = {
+    "operator.less",         "operator.lessEqual", "operator.equal",
+    "operator.greaterEqual", "operator.greater",   "operator.notEqual"};
 
 constexpr int kUnknownConditionCode = -1;
 constexpr int kUnknownOperatorCode = 5;
@@ -95,25 +103,27 @@ std::string TriggerField(std::string_view rest, int field) {
     return "None";
 }
 
-std::optional<std::u16string_view> ConditionName(int code) {
+std::optional<std::u16string> ConditionName(int code) {
     const int64_t index = int64_t(code) - kFirstConditionCode; // the code may be INT_MAX
     if (index < 0 || index >= int64_t(kConditionNames.size())) return std::nullopt;
-    return kConditionNames[size_t(index)];
+    return res::Str(kConditionNames[size_t(index)]);
 }
 
-std::optional<std::u16string_view> OperatorName(int code) {
+std::optional<std::u16string> OperatorName(int code) {
     if (code < 0 || code >= int(kOperatorNames.size())) return std::nullopt;
-    return kOperatorNames[size_t(code)];
+    return res::Str(kOperatorNames[size_t(code)]);
 }
 
 int ConditionCode(std::u16string_view name) {
-    auto it = std::find(kConditionNames.begin(), kConditionNames.end(), name);
+    auto it = std::find_if(kConditionNames.begin(), kConditionNames.end(),
+                           [name](std::string_view key) { return res::Str(key) == name; });
     return it == kConditionNames.end() ? kUnknownConditionCode
                                        : int(it - kConditionNames.begin()) + kFirstConditionCode;
 }
 
 int OperatorCode(std::u16string_view name) {
-    auto it = std::find(kOperatorNames.begin(), kOperatorNames.end(), name);
+    auto it = std::find_if(kOperatorNames.begin(), kOperatorNames.end(),
+                           [name](std::string_view key) { return res::Str(key) == name; });
     return it == kOperatorNames.end() ? kUnknownOperatorCode : int(it - kOperatorNames.begin());
 }
 

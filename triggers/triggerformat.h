@@ -23,8 +23,8 @@ inline constexpr std::string_view kNewTriggerValue =
 std::string TriggerField(std::string_view rest, int field);
 
 // The condition names by code, -1 to 7, and the operator names by code, 0 to 5.
-std::optional<std::u16string_view> ConditionName(int code);
-std::optional<std::u16string_view> OperatorName(int code);
+std::optional<std::u16string> ConditionName(int code);
+std::optional<std::u16string> OperatorName(int code);
 // Codes for the names; a name outside the table gives -1 (condition) or 5 (operator).
 int ConditionCode(std::u16string_view name);
 int OperatorCode(std::u16string_view name);

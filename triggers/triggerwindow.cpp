@@ -5,6 +5,7 @@
 #include "core/registrylist.h"
 #include "newentry/renamedialog.h"
 #include "platform/seams.h"
+#include "res/text.h"
 #include "res/triggerdialog.h"
 #include "triggers/copychaindialog.h"
 #include "triggers/triggerformat.h"
@@ -41,9 +42,13 @@ Locked LockedBy(const std::u16string &condition) {
     return Locked::Nothing;
 }
 
+std::vector<std::u16string> TriggerColumns() {
+    return {res::Str("list.registryId"), res::Str("list.name")};
+}
+
 EntryList::Options ListOptions(CAIT *window) {
     EntryList::Options options;
-    options.headers = {u"注册名称", u"注释"};
+    options.headers = TriggerColumns();
     options.idColumn = 0;
     options.showRow = [window](int row) { window->ShowTrigger(row); };
     options.filter = window->control<gui::Edit>(res::kIdTriggerFilter);
@@ -194,7 +199,7 @@ void CAIT::ShowTrigger(int row) {
     const TriggerForm &form = reading.form;
     shownId_ = id;
     setShown(true);
-    title_->setText(reading.blockCorrected ? id + u",此注册表有错误，已自动纠正" : id);
+    title_->setText(reading.blockCorrected ? res::Format("trigger.corrected", {id}) : id);
     name_->setText(form.name);
     team_->setText(form.team);
     house_->setText(form.house);
@@ -256,24 +261,21 @@ void CAIT::SaveTrigger() {
         if (locked == Locked::All) form.value = shownForm_.value;
     }
     // The line has no escapes: a comma or a line break would move every later field.
-    const std::pair<std::u16string_view, const std::u16string *> fields[] = {
-        {u"注释", &form.name},
-        {u"作战队伍", &form.team},
-        {u"指定国家", &form.house},
-        {u"科技等级", &form.techLevel},
-        {u"条件单位", &form.conditionObject},
-        {u"基本权重", &form.baseWeight},
-        {u"最低权重", &form.minWeight},
-        {u"最高权重", &form.maxWeight},
-        {u"指定阵营", &form.side},
-        {u"第二队伍", &form.secondTeam},
+    const std::pair<std::string_view, const std::u16string *> fields[] = {
+        {"list.name", &form.name},
+        {"trigger.team", &form.team},
+        {"trigger.house", &form.house},
+        {"trigger.techLevel", &form.techLevel},
+        {"trigger.conditionObject", &form.conditionObject},
+        {"trigger.baseWeight", &form.baseWeight},
+        {"trigger.minWeight", &form.minWeight},
+        {"trigger.maxWeight", &form.maxWeight},
+        {"trigger.side", &form.side},
+        {"trigger.secondTeam", &form.secondTeam},
     };
     for (const auto &[label, value] : fields) {
         if (value->find_first_of(u",\r\n") == std::u16string::npos) continue;
-        std::u16string message = u"“";
-        message += label;
-        message += u"”不能含有逗号或换行，此触发没有保存";
-        platform::ShowAppMessage(message);
+        platform::ShowAppMessage(res::Format("trigger.badField", {res::Str(label)}));
         return;
     }
     const std::u16string id = *shownId_;
@@ -281,13 +283,14 @@ void CAIT::SaveTrigger() {
     std::string &text = document().triggerText;
     const std::string rest = FindTriggerEntry(text, narrowId);
     if (rest == "None") { // a found line's rest starts with '='
-        platform::ShowAppMessage(u"此触发已被删除，没有保存");
+        platform::ShowAppMessage(res::Str("trigger.deletedNotSaved"));
         return;
     }
     const std::string line = WriteTriggerLine(id, form, rest, &shownForm_);
     // A save that changes nothing leaves the text and the history alone.
     if (line != narrowId + rest)
-        model_.Edit(u"保存触发 " + id, [&] { ReplaceTriggerEntry(text, narrowId, line); });
+        model_.Edit(StepName("step.save", res::Str("kind.trigger"), {id}),
+                    [&] { ReplaceTriggerEntry(text, narrowId, line); });
     shownForm_ = form;
     commentsStale_ = true;
     list_.SetComment(*shownId_, form.name);
@@ -303,7 +306,7 @@ void CAIT::DeleteSelectedTriggers() {
         commentsStale_ = true;
     });
     if (ids.empty()) return;
-    model_.Edit(StepName(u"删除", u"触发", names),
+    model_.Edit(StepName("step.delete", res::Str("kind.trigger"), names),
                 [&] { RemoveTriggerEntries(document().triggerText, ids); });
 }
 
@@ -339,7 +342,7 @@ void CAIT::setDependentControls() {
     // For the money condition the operator's own name: the condition's wording "大于或等于"
     // names no operator and would be saved as "not equal".
     const int op = locked == Locked::All ? kLessThan : kGreaterOrEqual;
-    operator_->setText(std::u16string(*OperatorName(op)));
+    operator_->setText(*OperatorName(op));
     conditionObject_->setText(u"<none>");
     operator_->setEnabled(false);
     conditionObject_->setEnabled(false);
@@ -364,13 +367,16 @@ void CAIT::rebuildTeamChoices() {
     g_teamListChanged = false;
 }
 
+void CAIT::onLanguageChanged() { list_.SetHeaders(TriggerColumns()); }
+
 void CAIT::setShown(bool shown) {
     for (int id : {res::kIdTriggerCopy, res::kIdTriggerRename, res::kIdTriggerCopyChain})
         control(id)->setEnabled(shown);
 }
 
 void CAIT::RenameShownTrigger() {
-    const std::optional<std::u16string> to = AskAndRename(model_, u"触发", *shownId_, this);
+    const std::optional<std::u16string> to =
+        AskAndRename(model_, res::Str("kind.trigger"), *shownId_, this);
     if (!to) return;
     // Every window shows the names as they now stand; this one the renamed trigger.
     shownId_ = *to;

@@ -34,6 +34,7 @@ public:
 protected:
     void onShowOrHide(bool shown) override;
     void onMouseMove() override;
+    void onLanguageChanged() override;
     void onCommand(int id) override;
     void onListClick(int listId) override;
     bool onListKeyDown(int listId, gui::Key key) override;

@@ -2,15 +2,15 @@
 
 #include "core/initext.h"
 #include "core/windowsignals.h"
+#include "res/text.h"
 
-std::u16string StepName(std::u16string_view action, std::u16string_view kind,
+std::u16string StepName(std::string_view action, std::u16string_view kind,
                         const std::vector<std::u16string> &ids) {
-    std::u16string name(action);
-    name += kind;
+    std::u16string name = res::Format("step.named", {res::Str(action), kind});
     if (ids.empty()) return name;
     name += u' ';
     name += ids.front();
-    if (ids.size() > 1) name += u" 等 " + ToWide(std::to_string(ids.size())) + u" 个";
+    if (ids.size() > 1) name += res::Format("step.more", {ToWide(std::to_string(ids.size()))});
     return name;
 }
 

@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
-// How the Edit menu names a step: the action and kind, then the entry's ID, or the first of
-// several and their count ("删除队伍 A 等 3 个").
-std::u16string StepName(std::u16string_view action, std::u16string_view kind,
+// How the Edit menu names a step: the action (a key of res/text.h: "step.delete") and the kind's
+// name, then the entry's ID, or the first of several and their count ("删除队伍 A 等 3 个").
+std::u16string StepName(std::string_view action, std::u16string_view kind,
                         const std::vector<std::u16string> &ids);
 
 class DocumentModel {

@@ -2,6 +2,7 @@
 
 #include "core/headerindex.h"
 #include "core/initext.h"
+#include "res/text.h"
 
 #include <algorithm>
 
@@ -21,7 +22,9 @@ const std::u16string kNoText;
 
 } // namespace
 
-std::vector<std::u16string> RegistryColumns() { return {u"注册序号", u"注册名称", u"注释"}; }
+std::vector<std::u16string> RegistryColumns() {
+    return {res::Str("list.registryNumber"), res::Str("list.registryId"), res::Str("list.name")};
+}
 
 std::u16string EntryList::Shown::cellText(int row, int column) const {
     if (row < 0 || row >= rowCount()) return {};
@@ -39,6 +42,11 @@ void EntryList::MakeColumns() {
     if (!columnsPending_) return;
     columnsPending_ = false;
     list_->setColumns(options_.headers);
+}
+
+void EntryList::SetHeaders(std::vector<std::u16string> headers) {
+    options_.headers = std::move(headers);
+    if (!columnsPending_) list_->setColumns(options_.headers);
 }
 
 bool EntryList::FillPending() const { return fillPending_ && document_.IsFileOpen(); }

@@ -52,6 +52,8 @@ public:
     // Makes the columns unless they exist already. Windows call it on their first activation;
     // every fill calls it too, since a window may be shown (and filled) before it is activated.
     void MakeColumns();
+    // The column headers, again in the current language.
+    void SetHeaders(std::vector<std::u16string> headers);
 
     // True while the list has not been filled and a file is open: the moment to fill it.
     bool FillPending() const;

@@ -1,6 +1,7 @@
 #include "ui/entrytextwindow.h"
 
 #include "core/initext.h"
+#include "res/text.h"
 #include "ui/documentmodel.h"
 #include "ui/editorwindows.h"
 
@@ -17,7 +18,7 @@ EntryTextWindow::EntryTextWindow(const EntryWindowKind &kind, DocumentModel &mod
              .pendingRow = kind.pendingRow,
              .filter = control<gui::Edit>(kind.filterId)}),
       usage_(control<gui::Label>(kind.usageCaptionId), control<gui::ReportList>(kind.usageId),
-             u"队伍", OpenTeam),
+             "usage.teams", OpenTeam),
       titleId_(title_->text()) {
     if (insertBox_) {
         fillInsertItems();
@@ -148,9 +149,17 @@ void EntryTextWindow::setTitle(const std::u16string &id, const std::u16string &n
     }
 }
 
+void EntryTextWindow::onLanguageChanged() {
+    pane_.SetHeaders(RegistryColumns());
+    usage_.SetColumns();
+    itemsNamesVersion_ = -1;
+    fillInsertItems();
+    explainCaretLine();
+}
+
 void EntryTextWindow::SaveEntryText() {
     SaveResult result{SaveOutcome::NoSection, {}};
-    model_.Edit(u"保存" + std::u16string(kind_.kindName) + u" " + titleId_, [&] {
+    model_.Edit(StepName("step.save", res::Str(kind_.kindName), {titleId_}), [&] {
         result = SaveEntrySection(sectionsText(), ToNarrow(titleId_), ToNarrow(text_->text()));
     });
     switch (result.outcome) {
@@ -160,13 +169,13 @@ void EntryTextWindow::SaveEntryText() {
         if (kind_.saveRaisesListChanged) *kind_.listChanged = true;
         break;
     case SaveOutcome::NoSection:
-        setTitle(titleId_, u"找不到此条目，未保存");
+        setTitle(titleId_, res::Str("entryText.notFound"));
         break;
     case SaveOutcome::NotASection:
-        setTitle(titleId_, u"第一行须是以[开头的节名，未保存");
+        setTitle(titleId_, res::Str("entryText.notASection"));
         break;
     case SaveOutcome::OtherId:
-        setTitle(titleId_, u"节名须与注册名称相同，未保存");
+        setTitle(titleId_, res::Str("entryText.otherId"));
         break;
     }
 }
@@ -187,7 +196,7 @@ void EntryTextWindow::DeleteSelectedEntries() {
     });
     if (doomed.empty()) return;
     const int start = model_.document.startNumber;
-    model_.Edit(StepName(u"删除", kind_.kindName, ids), [&] {
+    model_.Edit(StepName("step.delete", res::Str(kind_.kindName), ids), [&] {
         EntryTexts texts = DeleteEntryTexts(listText(), sectionsText(), doomed, start, kind_.text);
         listText() = std::move(texts.listText);
         sectionsText() = std::move(texts.sectionsText);
@@ -206,7 +215,8 @@ void EntryTextWindow::NewEntry(const std::u16string &copyOf) {
 }
 
 void EntryTextWindow::RenameEntry() {
-    const std::optional<std::u16string> to = kind_.rename(model_, kind_.kindName, titleId_, this);
+    const std::optional<std::u16string> to =
+        kind_.rename(model_, res::Str(kind_.kindName), titleId_, this);
     if (!to) return;
     // Every window shows the names as they now stand; this one the renamed entry.
     titleId_ = *to;

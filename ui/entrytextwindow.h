@@ -54,7 +54,7 @@ struct EntryWindowKind {
     LineInserter insert;
     UsedKind usedKind; // which teams use an entry: by their TaskForce= or Script=
     EntryTextKind text;
-    std::u16string_view kindName; // as undo steps name the kind
+    std::string_view kindName; // the key of the kind's name, as undo steps name the kind
     std::string Document::*listText;
     std::string Document::*sectionsText;
     PendingNewRow *pendingRow;
@@ -91,6 +91,7 @@ protected:
     void onShowOrHide(bool shown) override;
     void onMouseMove() override;
     void onActivate() override;
+    void onLanguageChanged() override;
     void onCommand(int id) override;
     void onListClick(int listId) override;
     bool onListKeyDown(int listId, gui::Key key) override;

@@ -2,16 +2,22 @@
 
 #include "core/initext.h"
 #include "core/windowsignals.h"
+#include "res/text.h"
 #include "ui/editorwindows.h"
 
-UsageList::UsageList(gui::Label *caption, gui::ReportList *list, std::u16string userKind, Open open)
-    : caption_(caption), list_(list), userKind_(std::move(userKind)) {
-    list_->setColumns({u"注册名称", u"注释"});
+UsageList::UsageList(gui::Label *caption, gui::ReportList *list, std::string_view userKind,
+                     Open open)
+    : caption_(caption), list_(list), userKind_(userKind) {
+    SetColumns();
     list_->setSource(this);
     list_->setOnActivated([this, open = std::move(open)](int row) {
         if (row >= 0 && row < rowCount()) open(ToWide(users_[size_t(row)].id));
     });
     Clear();
+}
+
+void UsageList::SetColumns() {
+    list_->setColumns({res::Str("list.registryId"), res::Str("list.name")});
 }
 
 std::u16string UsageList::cellText(int row, int column) const {
@@ -23,15 +29,16 @@ std::u16string UsageList::cellText(int row, int column) const {
 void UsageList::Show(std::vector<EntryUse> users) {
     users_ = std::move(users);
     list_->reset();
-    caption_->setText(users_.empty() ? u"未被使用"
-                                     : u"被 " + ToWide(std::to_string(users_.size())) + u" 个" +
-                                           userKind_ + u"使用");
+    caption_->setText(users_.empty()
+                          ? res::Str("list.unused")
+                          : res::Format("list.usedBy", {ToWide(std::to_string(users_.size())),
+                                                        res::Str(userKind_)}));
 }
 
 void UsageList::Clear() {
     users_.clear();
     list_->reset();
-    caption_->setText(u"使用处");
+    caption_->setText(res::Str("list.usage"));
 }
 
 namespace {

@@ -14,8 +14,10 @@ public:
     // Opens the entry `id` in the window of the users' kind.
     using Open = std::function<void(const std::u16string &id)>;
 
-    // `userKind` names the users in the caption ("队伍", "触发").
-    UsageList(gui::Label *caption, gui::ReportList *list, std::u16string userKind, Open open);
+    // `userKind`, a key of res/text.h, names the users in the caption ("usage.teams": "队伍").
+    UsageList(gui::Label *caption, gui::ReportList *list, std::string_view userKind, Open open);
+    // The column headers in the current language.
+    void SetColumns();
     UsageList(const UsageList &) = delete;
     UsageList &operator=(const UsageList &) = delete;
 
@@ -30,7 +32,7 @@ private:
 
     gui::Label *caption_;
     gui::ReportList *list_;
-    std::u16string userKind_;
+    std::string_view userKind_;
     std::vector<EntryUse> users_;
 };
 

@@ -105,6 +105,8 @@ void QtBackend::writeSetting(const std::u16string &key, const std::vector<std::u
     QSettings().setValue(Q(key), list);
 }
 
+void QtBackend::languageChanged() { FollowLanguageInQt(); }
+
 int Main(int argc, char **argv, const ProgramMain &program, Audience audience) {
     if (audience == Audience::Replay) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -115,8 +117,8 @@ int Main(int argc, char **argv, const ProgramMain &program, Audience audience) {
     QApplication::setOrganizationName(QStringLiteral("VantaEdit"));
     QApplication::setApplicationName(QStringLiteral("VantaEdit"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantaedit.VantaEdit"));
-    // Without it the standard buttons read Yes and No; nothing else depends on it.
-    InstallQtTranslation();
+    // Without it the standard buttons read Yes and No in Chinese too; nothing else depends on it.
+    FollowLanguageInQt();
     QApplication::setWindowIcon(AppIcon());
     QtBackend backend;
     SetBackend(&backend);

@@ -24,6 +24,7 @@ public:
     std::vector<std::u16string> readSetting(const std::u16string &key) override;
     void writeSetting(const std::u16string &key,
                       const std::vector<std::u16string> &values) override;
+    void languageChanged() override;
 
     // The first window made without an owner: the main window, which owns the boxes said to be
     // the main window's.

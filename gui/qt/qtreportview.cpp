@@ -1,4 +1,7 @@
 #include "gui/qt/qtreportview.h"
+#include "gui/qt/qttext.h"
+
+#include "res/text.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -47,7 +50,7 @@ public:
             headers.append(QString::fromStdU16String(header));
         setColumnCount(int(headers.size()));
         setHorizontalHeaderLabels(headers);
-        setAccessibleName(QStringLiteral("发现的问题"));
+        setAccessibleName(Q(res::Str("report.findings")));
         setRowCount(int(table.rows.size()));
         for (int row = 0; row < rowCount(); ++row) {
             const std::vector<std::u16string> &cells = table.rows[size_t(row)];
@@ -119,8 +122,9 @@ Answer ShowModeless(const MessageBoxRequest &request, QWidget *parent) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     const ReportContent content = BuildReport(*dialog, request);
     auto *buttons = new QDialogButtonBox(dialog);
-    QPushButton *refresh = buttons->addButton(QStringLiteral("刷新"), QDialogButtonBox::ActionRole);
-    buttons->addButton(QStringLiteral("关闭"), QDialogButtonBox::RejectRole);
+    QPushButton *refresh =
+        buttons->addButton(Q(res::Str("button.refresh")), QDialogButtonBox::ActionRole);
+    buttons->addButton(Q(res::Str("button.close")), QDialogButtonBox::RejectRole);
     QObject::connect(refresh, &QPushButton::clicked, dialog,
                      [content, again = request.refresh] { content.show({}, again()); });
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
@@ -142,10 +146,10 @@ Answer ShowReportView(const MessageBoxRequest &request, QWidget *parent) {
     auto *buttons = new QDialogButtonBox(&dialog);
     const bool askSave = request.buttons == Buttons::SaveCancel;
     if (askSave) {
-        buttons->addButton(QStringLiteral("保存"), QDialogButtonBox::AcceptRole);
-        buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+        buttons->addButton(Q(res::Str("button.save")), QDialogButtonBox::AcceptRole);
+        buttons->addButton(Q(res::Str("button.cancel")), QDialogButtonBox::RejectRole);
     } else {
-        buttons->addButton(QStringLiteral("关闭"), QDialogButtonBox::RejectRole);
+        buttons->addButton(Q(res::Str("button.close")), QDialogButtonBox::RejectRole);
     }
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -1,7 +1,9 @@
 #include "gui/qt/qtseams.h"
 
 #include "gui/qt/qtreportview.h"
+#include "gui/qt/qttext.h"
 #include "platform/seams.h"
+#include "res/text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +27,7 @@ namespace {
 // set), the text it shows when not Qt's own, and what it answers.
 struct BoxButton {
     QMessageBox::StandardButton button;
-    const char16_t *text;
+    const char *text; // a key of res/text.h
     Answer answer;
 };
 
@@ -45,17 +47,19 @@ std::vector<BoxButton> ButtonsOf(Buttons buttons) {
     case Buttons::Close:
         return {{B::Close, nullptr, Answer::Ok}};
     case Buttons::SaveDiscardCancel:
-        return {{B::Save, u"保存", Answer::Save},
-                {B::Discard, u"不保存", Answer::Discard},
-                {B::Cancel, u"取消", Answer::Cancel}};
+        return {{B::Save, "button.save", Answer::Save},
+                {B::Discard, "button.discard", Answer::Discard},
+                {B::Cancel, "button.cancel", Answer::Cancel}};
     case Buttons::ReloadIgnore:
-        return {{B::Yes, u"重新载入", Answer::Reload}, {B::No, u"忽略", Answer::Ignore}};
+        return {{B::Yes, "button.reload", Answer::Reload},
+                {B::No, "button.ignore", Answer::Ignore}};
     case Buttons::OverwriteCancel:
-        return {{B::Yes, u"覆盖", Answer::Overwrite}, {B::Cancel, u"取消", Answer::Cancel}};
+        return {{B::Yes, "button.overwrite", Answer::Overwrite},
+                {B::Cancel, "button.cancel", Answer::Cancel}};
     case Buttons::RestoreDiscardLater:
-        return {{B::Yes, u"恢复", Answer::Restore},
-                {B::Discard, u"丢弃", Answer::Discard},
-                {B::Cancel, u"稍后", Answer::Later}};
+        return {{B::Yes, "button.restore", Answer::Restore},
+                {B::Discard, "button.discardRecovery", Answer::Discard},
+                {B::Cancel, "button.later", Answer::Later}};
     }
     return {{B::Ok, nullptr, Answer::Ok}};
 }
@@ -73,7 +77,7 @@ Answer ShowBox(const MessageBoxRequest &request, QWidget *mainWindow) {
                     QString::fromStdU16String(request.text), standard, parent);
     box.setTextFormat(Qt::PlainText);
     for (const BoxButton &choice : offered)
-        if (choice.text) box.button(choice.button)->setText(QString::fromUtf16(choice.text));
+        if (choice.text) box.button(choice.button)->setText(Q(res::Str(choice.text)));
     // A box closed without a button (its close box or Escape) gives the answer of its escape
     // button, which Qt picks for each set.
     const int result = box.exec();
@@ -83,8 +87,8 @@ Answer ShowBox(const MessageBoxRequest &request, QWidget *mainWindow) {
 }
 
 std::u16string AskFile(const std::u16string &filter) {
-    const QString path = QFileDialog::getOpenFileName(nullptr, QStringLiteral("打开"), QString(),
-                                                      QtFileFilter(filter));
+    const QString path = QFileDialog::getOpenFileName(nullptr, Q(res::Str("dialog.open")),
+                                                      QString(), QtFileFilter(filter));
     return QDir::toNativeSeparators(path).toStdU16String();
 }
 
@@ -111,11 +115,20 @@ QString QtFileFilter(const std::u16string &filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-bool InstallQtTranslation() {
+bool FollowLanguageInQt() {
+    static QTranslator *installed = nullptr;
+    const bool chinese = res::CurrentLanguage() == res::Language::Chinese;
+    if (installed && !chinese) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    if (installed || !chinese) return true;
     auto *translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral("qtbase_zh_CN"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
         QCoreApplication::installTranslator(translator)) {
+        installed = translator;
         return true;
     }
     delete translator;

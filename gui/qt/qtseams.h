@@ -16,8 +16,10 @@ namespace gui::qt {
 QString QtFileFilter(const std::u16string &filter);
 
 // Has Qt's standard buttons and dialogs speak Chinese, whatever the system's language: installs
-// Qt's own Chinese translation. False when it is not installed on this system.
-bool InstallQtTranslation();
+// Qt's own texts (standard buttons, the file dialog) in the program's language: its Chinese
+// translation installed while the language is Chinese, none otherwise. False when the Chinese one
+// is wanted but not installed on this system.
+bool FollowLanguageInQt();
 
 // Installs the handlers. Boxes owned by the main window have the window `mainWindow` gives as
 // parent; the application box belongs to the active window.

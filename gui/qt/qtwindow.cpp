@@ -2,9 +2,11 @@
 
 #include "gui/qt/qtcontrols.h"
 #include "gui/qt/qttext.h"
+#include "res/text.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCompleter>
 #include <QDir>
 #include <QDropEvent>
@@ -119,12 +121,12 @@ BaseUnits BaseUnitsOf(const QFont &font) {
 }
 
 Window::Window(Dialog &dialog, const res::DialogTemplate &dialogTemplate, QWidget *owner)
-    : QDialog(owner), dialog_(dialog), client_(new QWidget(this)) {
+    : QDialog(owner), dialog_(dialog), dialogTemplate_(dialogTemplate), client_(new QWidget(this)) {
     Qt::WindowFlags flags = (owner ? Qt::Dialog : Qt::Window) | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (dialogTemplate.style & res::kMinMaxBoxes) flags |= Qt::WindowMinMaxButtonsHint;
     setWindowFlags(flags);
-    setWindowTitle(Q(dialogTemplate.caption));
+    setWindowTitle(Q(res::Str(dialogTemplate.caption)));
     setAcceptDrops((dialogTemplate.style & res::kAcceptFiles) != 0);
 
     // The template's shell font stands for the system's user-interface font.
@@ -155,16 +157,14 @@ Window::Window(Dialog &dialog, const res::DialogTemplate &dialogTemplate, QWidge
                                {geometry.x(), geometry.y(), geometry.width(), geometry.height()},
                                control.anchor});
         if (control.id != res::kNoId) widgets_.insert(control.id, widget);
-        if (!control.name.empty()) SetAccessibleName(widget, Q(control.name));
         created.push_back(widget);
     }
     for (size_t i = 0; i < created.size(); ++i) {
         QWidget *input = widget(dialogTemplate.controls[i].buddy);
         auto *label = qobject_cast<QLabel *>(created[i]);
-        if (!input || !label) continue;
-        label->setBuddy(input);
-        SetAccessibleName(input, label->text());
+        if (input && label) label->setBuddy(input);
     }
+    nameControls();
 
     const Rect size =
         DialogUnitsToPixels({0, 0, dialogTemplate.width, dialogTemplate.height}, units_);
@@ -181,9 +181,42 @@ Window::Window(Dialog &dialog, const res::DialogTemplate &dialogTemplate, QWidge
     }
 }
 
+void Window::nameControls() {
+    for (size_t i = 0; i < placements_.size(); ++i) {
+        const res::Control &control = dialogTemplate_.controls[i];
+        if (!control.name.empty())
+            SetAccessibleName(placements_[i].widget, Q(res::Str(control.name)));
+        if (QWidget *input = widget(control.buddy))
+            SetAccessibleName(input, Q(res::Str(control.text)));
+    }
+}
+
+void Window::retext() {
+    setWindowTitle(Q(res::Str(dialogTemplate_.caption)));
+    for (size_t i = 0; i < placements_.size(); ++i) {
+        const res::Control &control = dialogTemplate_.controls[i];
+        QWidget *widget = placements_[i].widget;
+        const QString text = Q(res::Str(control.text));
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            if (!control.text.empty()) label->setText(text);
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            button->setText(text);
+        } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+            edit->setPlaceholderText(text);
+        } else if (auto *combo = qobject_cast<QComboBox *>(widget);
+                   combo && !control.items.empty()) {
+            for (int item = 0; item < combo->count() && size_t(item) < control.items.size(); ++item)
+                combo->setItemText(item, Q(res::Str(control.items[size_t(item)])));
+            if (combo->currentIndex() >= 0)
+                combo->setEditText(combo->itemText(combo->currentIndex()));
+        }
+    }
+    nameControls();
+}
+
 QWidget *Window::createControl(const res::Control &control) {
     const int id = control.id;
-    const QString text = Q(control.text);
+    const QString text = Q(res::Str(control.text));
     std::unique_ptr<Control> handle;
     QWidget *widget = nullptr;
     switch (control.kind) {
@@ -244,15 +277,19 @@ QWidget *Window::createControl(const res::Control &control) {
     }
     case res::Kind::ComboBox: {
         auto *combo = new ComboBox(client_);
-        if (control.style & res::kFilterAsTyped) {
-            // Thousands of types: a list of those whose ID or name holds what was typed.
-            combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
-            combo->completer()->setFilterMode(Qt::MatchContains);
-            combo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-        }
+        // Thousands of teams or types: typing offers, in a list under the box, the items that
+        // start with the typed text (a chooser filtered as typed: those that hold it). The text
+        // stays what was typed until an item is chosen.
+        combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+        combo->completer()->setFilterMode(
+            (control.style & res::kFilterAsTyped) ? Qt::MatchContains : Qt::MatchStartsWith);
+        combo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
         handle = MakeComboBoxHandle(combo, (control.style & res::kSorted) != 0);
         auto *box = static_cast<gui::ComboBox *>(handle.get());
-        box->setItems({control.items.begin(), control.items.end()});
+        std::vector<std::u16string> items;
+        for (std::string_view item : control.items)
+            items.emplace_back(res::Str(item));
+        box->setItems(items);
         // The items are choices, not a text: the edit field starts empty.
         combo->setCurrentIndex(-1);
         widget = combo;
@@ -391,14 +428,16 @@ void QtDialogPeer::done(bool accepted) {
 }
 
 void QtDialogPeer::attachMenu(const res::Menu &menu) {
+    menu_ = &menu;
     auto *bar = new QMenuBar(window_);
     bar->setNativeMenuBar(false);
     std::vector<TextFirstKeys::Binding> textFirst;
     for (const res::Popup &popup : menu.popups) {
-        QMenu *items = bar->addMenu(Q(popup.text));
+        QMenu *items = bar->addMenu(Q(res::Str(popup.text)));
+        popups_.push_back(items);
         for (const res::MenuItem &item : popup.items) {
             const int command = item.command;
-            QAction *action = items->addAction(Q(item.text));
+            QAction *action = items->addAction(Q(res::Str(item.text)));
             actions_.insert(command, action);
             QList<QKeySequence> keys;
             for (const res::Accelerator &accelerator : res::Accelerators()) {
@@ -419,6 +458,17 @@ void QtDialogPeer::attachMenu(const res::Menu &menu) {
     qApp->installEventFilter(new TextFirstKeys(std::move(textFirst), window_));
     window_->layout()->setMenuBar(bar);
     window_->resize(window_->width(), window_->height() + bar->sizeHint().height());
+}
+
+void QtDialogPeer::retext() {
+    window_->retext();
+    if (!menu_) return;
+    for (size_t i = 0; i < menu_->popups.size() && i < popups_.size(); ++i) {
+        const res::Popup &popup = menu_->popups[i];
+        popups_[i]->setTitle(Q(res::Str(popup.text)));
+        for (const res::MenuItem &item : popup.items)
+            if (QAction *action = menuAction(item.command)) action->setText(Q(res::Str(item.text)));
+    }
 }
 
 void QtDialogPeer::setMenuItem(int command, const std::u16string &text, bool enabled) {

@@ -37,6 +37,7 @@ public:
     bool exec() override;
     void done(bool accepted) override;
     void attachMenu(const res::Menu &menu) override;
+    void retext() override;
     void setMenuItem(int command, const std::u16string &text, bool enabled) override;
     void setSubmenu(int command, const std::vector<std::u16string> &items,
                     std::function<void(size_t index)> chosen) override;
@@ -48,6 +49,8 @@ public:
 private:
     QPointer<Window> window_;
     QHash<int, QAction *> actions_;
+    const res::Menu *menu_ = nullptr;
+    std::vector<QMenu *> popups_;
 };
 
 // The QDialog of a peer.
@@ -61,6 +64,8 @@ public:
     Control *control(int id) const;
     QWidget *widget(int id) const;
     BaseUnits baseUnits() const { return units_; }
+    // The template's texts again, in the current language.
+    void retext();
 
 protected:
     bool event(QEvent *event) override;
@@ -75,6 +80,8 @@ protected:
 
 private:
     QWidget *createControl(const res::Control &control);
+    // The names assistive tools read: a control's own, or its label's text.
+    void nameControls();
     // Places every control for the client area's size from its template place and anchor.
     void layoutControls();
 
@@ -85,6 +92,7 @@ private:
     };
 
     Dialog &dialog_;
+    const res::DialogTemplate &dialogTemplate_;
     // The area below the menu that holds the controls, as the client area of the template.
     QWidget *client_;
     BaseUnits units_;

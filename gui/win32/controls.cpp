@@ -1,4 +1,5 @@
 #include "gui/win32/internal.h"
+#include "res/text.h"
 
 #include <richedit.h>
 
@@ -62,7 +63,7 @@ public:
     EditHandle(HWND window, const res::Control &control)
         : Handle(window), search_((control.style & res::kSearchField) != 0) {
         if (search_) {
-            const std::u16string cue(control.text);
+            const std::u16string cue(res::Str(control.text));
             // Shown while the field is empty, with the focus too.
             SendMessageW(window, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(Wide(cue)));
         }
@@ -180,55 +181,183 @@ private:
     std::function<void()> moved_;
 };
 
+// Private notifications the box posts to itself: the list it filtered has closed; a choice has
+// been told.
+constexpr WORD kFilteredListClosed = 0x7FF0;
+constexpr WORD kChoiceTold = 0x7FF1;
+
 class ComboBoxHandle final : public Handle<ComboBox> {
 public:
     ComboBoxHandle(HWND window, const res::Control &control)
-        : Handle(window), sorted_((control.style & res::kSorted) != 0) {
-        setItems({control.items.begin(), control.items.end()});
+        : Handle(window), sorted_((control.style & res::kSorted) != 0),
+          filterAsTyped_((control.style & res::kFilterAsTyped) != 0) {
+        std::vector<std::u16string> items;
+        for (std::string_view item : control.items)
+            items.emplace_back(res::Str(item));
+        setItems(std::move(items));
     }
     std::u16string text() const override { return WindowText(window_); }
-    void setText(const std::u16string &text) override { SetWindowTextW(window_, Wide(text)); }
+    void setText(const std::u16string &text) override {
+        const Quiet quiet(*this);
+        SetWindowTextW(window_, Wide(text));
+    }
     void setItems(std::vector<std::u16string> items) override {
         // Sorted here rather than by the control, so that every backend has the same order.
         if (sorted_) std::stable_sort(items.begin(), items.end(), SortsBefore);
-        const std::u16string shown = text();
-        SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-        SendMessageW(window_, CB_RESETCONTENT, 0, 0);
-        SendMessageW(window_, CB_INITSTORAGE, items.size(), 0);
-        for (const std::u16string &item : items)
-            SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item)));
-        SetWindowTextW(window_, Wide(shown));
-        SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(window_, nullptr, TRUE);
+        items_ = std::move(items);
+        std::vector<int> all(items_.size());
+        for (size_t i = 0; i < all.size(); ++i)
+            all[i] = int(i);
+        show(std::move(all));
     }
-    int itemCount() const override { return int(SendMessageW(window_, CB_GETCOUNT, 0, 0)); }
+    // The items as given, whatever part of them a typed text shows.
+    int itemCount() const override { return int(items_.size()); }
     std::u16string itemText(int index) const override {
-        const LRESULT length = SendMessageW(window_, CB_GETLBTEXTLEN, WPARAM(index), 0);
-        if (length == CB_ERR) return {};
-        std::wstring text(size_t(length) + 1, L'\0');
-        SendMessageW(window_, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
-        return FromWide(text.data(), size_t(length));
+        return index >= 0 && index < itemCount() ? items_[size_t(index)] : std::u16string();
     }
-    void choose(int index) override { SendMessageW(window_, CB_SETCURSEL, WPARAM(index), 0); }
+    void choose(int index) override {
+        if (filtered_) setItems(std::move(items_));
+        SendMessageW(window_, CB_SETCURSEL, WPARAM(index), 0);
+    }
     void setOnChosen(std::function<void(int index)> chosen) override {
         chosen_ = std::move(chosen);
     }
     void command(int code) override {
-        if (code != CBN_SELENDOK) return;
-        const int index = int(SendMessageW(window_, CB_GETCURSEL, 0, 0));
-        if (index < 0) return;
-        // The control puts the item into its edit field only after this notification.
-        SetWindowTextW(window_, Wide(itemText(index)));
-        if (chosen_) chosen_(index);
+        if (code == CBN_EDITCHANGE && !quiet_) {
+            if (filterAsTyped_)
+                filter();
+            else
+                offerMatches();
+        }
+        // Every item again when the user opens the list, or when the filtered one closes (put
+        // back once it has closed, not while the box still works through the choice). The
+        // box's own closing, for a text that no item holds, keeps the empty list.
+        if (code == CBN_DROPDOWN && filtered_ && !quiet_) setItems(std::move(items_));
+        if (code == CBN_CLOSEUP && filtered_ && !quiet_)
+            PostMessageW(GetParent(window_), WM_COMMAND,
+                         MAKEWPARAM(GetDlgCtrlID(window_), kFilteredListClosed),
+                         reinterpret_cast<LPARAM>(window_));
+        if (code == kFilteredListClosed && filtered_ &&
+            !SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0))
+            setItems(std::move(items_));
+        // The control puts the item's whole text into its edit field only after it told of the
+        // choice; the text the program left there then (an ID, or nothing) is put back, as the
+        // Qt backend shows it.
+        if (code == kChoiceTold && text() != textAfterChoice_) setText(textAfterChoice_);
+        if (code != CBN_SELENDOK || closing_) return;
+        take(int(SendMessageW(window_, CB_GETCURSEL, 0, 0)));
     }
-    KeyRoute route(UINT) override {
-        return SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) ? KeyRoute::Control
-                                                               : KeyRoute::Dialog;
+    KeyRoute route(UINT vk) override {
+        if (!SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0)) return KeyRoute::Dialog;
+        if (vk != VK_RETURN) return KeyRoute::Control;
+        // Enter takes the marked item, as a click on it does, on every system alike.
+        const int index = int(SendMessageW(window_, CB_GETCURSEL, 0, 0));
+        closing_ = true;
+        SendMessageW(window_, CB_SHOWDROPDOWN, FALSE, 0);
+        closing_ = false;
+        take(index);
+        return KeyRoute::Consumed;
     }
 
 private:
+    // The item at `row` of the control's list chosen, as a click on it chooses it.
+    void take(int row) {
+        if (row < 0 || size_t(row) >= shown_.size()) return;
+        const int item = shown_[size_t(row)];
+        setText(items_[size_t(item)]);
+        if (chosen_) chosen_(item);
+        textAfterChoice_ = text();
+        PostMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window_), kChoiceTold),
+                     reinterpret_cast<LPARAM>(window_));
+    }
+
+    // The box's own changes of its text are no typing.
+    struct Quiet {
+        explicit Quiet(ComboBoxHandle &box) : box_(box) { ++box_.quiet_; }
+        ~Quiet() { --box_.quiet_; }
+        Quiet(const Quiet &) = delete;
+        Quiet &operator=(const Quiet &) = delete;
+        ComboBoxHandle &box_;
+    };
+
+    // Fills the list with the items `shown`, keeping the edit field's text and selection.
+    void show(std::vector<int> shown) {
+        const Quiet quiet(*this);
+        const std::u16string text = this->text();
+        DWORD start = 0, end = 0;
+        SendMessageW(window_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        filtered_ = shown.size() != items_.size();
+        shown_ = std::move(shown);
+        SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(window_, CB_RESETCONTENT, 0, 0);
+        SendMessageW(window_, CB_INITSTORAGE, shown_.size(), 0);
+        for (int item : shown_)
+            SendMessageW(window_, CB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(Wide(items_[size_t(item)])));
+        SetWindowTextW(window_, Wide(text));
+        SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+        SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+
+    // Lists the items that hold the typed text (Latin letters in either case), dropped down
+    // under the field, and none when no item does.
+    void filter() {
+        const std::u16string typed = text();
+        std::vector<int> matching;
+        for (size_t i = 0; i < items_.size(); ++i)
+            if (ContainsIgnoringCase(items_[i], typed)) matching.push_back(int(i));
+        const bool any = !matching.empty();
+        show(std::move(matching));
+        const Quiet quiet(*this);
+        DWORD start = 0, end = 0;
+        SendMessageW(window_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        // Dropping the list selects the field's text; the typing goes on where it was.
+        SendMessageW(window_, CB_SHOWDROPDOWN, any ? TRUE : FALSE, 0);
+        SetWindowTextW(window_, Wide(typed));
+        SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+    }
+
+    // Typing offers the items that start with the typed text: the list drops down, the first of
+    // them marked and in sight (Enter takes it); the text stays what was typed. Nothing to offer:
+    // the list goes up again.
+    void offerMatches() {
+        const std::u16string typed = text();
+        const LRESULT first =
+            typed.empty() ? CB_ERR
+                          : SendMessageW(window_, CB_FINDSTRING, WPARAM(-1), LPARAM(Wide(typed)));
+        const bool offered = first != CB_ERR;
+        if (offered != (SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) != 0)) {
+            DWORD start = 0, end = 0;
+            SendMessageW(window_, CB_GETEDITSEL, WPARAM(&start), LPARAM(&end));
+            closing_ = true;
+            SendMessageW(window_, CB_SHOWDROPDOWN, offered, 0);
+            closing_ = false;
+            // Dropping down may put the marked item into the field; the user's text goes back.
+            if (text() != typed) SetWindowTextW(window_, Wide(typed));
+            SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+            // The pointer, hidden by typing, shows over the list.
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        }
+        if (!offered) return;
+        // Marked in the list alone: the list tells the box nothing of it.
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(window_, &info);
+        SendMessageW(info.hwndList, LB_SETCURSEL, WPARAM(first), 0);
+    }
+
     bool sorted_;
+    bool filterAsTyped_;
+    std::vector<std::u16string> items_;
+    std::vector<int> shown_; // the item of each row of the control's list
+    bool filtered_ = false;
+    int quiet_ = 0;
+    bool closing_ = false; // the program closes the list: no choice of the user's
     std::function<void(int)> chosen_;
+    std::u16string textAfterChoice_;
 };
 
 class ReportListHandle final : public Handle<ReportList> {

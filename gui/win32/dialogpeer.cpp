@@ -1,5 +1,6 @@
 #include "gui/layout.h"
 #include "gui/win32/internal.h"
+#include "res/text.h"
 
 #include <shellapi.h>
 #include <windowsx.h>
@@ -93,6 +94,9 @@ void WriteItem(TemplateWriter &writer, const Item &item) {
     writer.word(0); // no creation data
 }
 
+// A template's text in the current language, kept by the table for as long as the program runs.
+std::u16string_view Text(std::string_view key) { return res::StrIn(res::CurrentLanguage(), key); }
+
 // The items in the order of the window's children. Assistive tools name an input by the label
 // right before it: each label goes before the input it names, and an input with a name of its
 // own but no label gets a hidden label with that name.
@@ -112,10 +116,10 @@ std::vector<Item> ItemsOf(const res::DialogTemplate &dialogTemplate) {
         if (placedByBuddy) continue;
         for (const res::Control &label : controls)
             if (control.id != res::kNoId && label.buddy == control.id)
-                items.push_back({&label, label.text, label.rect});
+                items.push_back({&label, Text(label.text), label.rect});
         if (!control.name.empty() && !labelled(control.id))
-            items.push_back({nullptr, control.name, control.rect});
-        items.push_back({&control, control.text, control.rect});
+            items.push_back({nullptr, Text(control.name), control.rect});
+        items.push_back({&control, Text(control.text), control.rect});
     }
     return items;
 }
@@ -169,8 +173,8 @@ Peer::Peer(Dialog &dialog, const res::DialogTemplate &dialogTemplate, HWND owner
     writer.header((owner ? 0 : WS_EX_APPWINDOW) |
                       ((dialogTemplate.style & res::kAcceptFiles) ? WS_EX_ACCEPTFILES : 0),
                   DialogStyle(dialogTemplate, owner != nullptr),
-                  {0, 0, dialogTemplate.width, dialogTemplate.height}, dialogTemplate.caption,
-                  dialogTemplate.fontPoints);
+                  {0, 0, dialogTemplate.width, dialogTemplate.height},
+                  res::Str(dialogTemplate.caption), dialogTemplate.fontPoints);
     writer.setItemCount(WORD(items.size()));
     for (const Item &item : items)
         WriteItem(writer, item);
@@ -410,13 +414,13 @@ void Peer::done(bool accepted) {
 
 void Peer::attachMenu(const res::Menu &menu) {
     menu_ = CreateMenu();
+    menuTemplate_ = &menu;
     for (const res::Popup &popup : menu.popups) {
         HMENU items = CreatePopupMenu();
         for (const res::MenuItem &item : popup.items)
             AppendMenuW(items, MF_STRING, UINT_PTR(item.command),
-                        Wide(MenuText(item.text, item.command)));
-        AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(items),
-                    Wide(std::u16string(popup.text)));
+                        Wide(MenuText(res::Str(item.text), item.command)));
+        AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(items), Wide(res::Str(popup.text)));
     }
     // The client area stays the template's: the window grows by the menu bar.
     RECT before, after, window;
@@ -428,6 +432,49 @@ void Peer::attachMenu(const res::Menu &menu) {
                  window.bottom - window.top + before.bottom - after.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     g_menuPeers.push_back(this);
+}
+
+void Peer::retext() {
+    SetWindowTextW(hwnd_, Wide(res::Str(template_.caption)));
+    // The children stand in the order of the template's items (ItemsOf).
+    HWND child = GetWindow(hwnd_, GW_CHILD);
+    for (const Item &item : ItemsOf(template_)) {
+        if (!child) break;
+        const res::Control *control = item.control;
+        const res::Kind kind = control ? control->kind : res::Kind::Static;
+        const std::u16string text(item.text);
+        if (kind == res::Kind::Button || kind == res::Kind::CheckBox ||
+            (kind == res::Kind::Static && !text.empty())) {
+            SetWindowTextW(child, Wide(text));
+        } else if (kind == res::Kind::Edit && (control->style & res::kSearchField)) {
+            SendMessageW(child, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(Wide(text)));
+        } else if (kind == res::Kind::ComboBox && !control->items.empty()) {
+            const LRESULT chosen = SendMessageW(child, CB_GETCURSEL, 0, 0);
+            for (size_t i = 0; i < control->items.size(); ++i) {
+                const std::u16string itemText(res::Str(control->items[i]));
+                SendMessageW(child, CB_DELETESTRING, i, 0);
+                SendMessageW(child, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(Wide(itemText)));
+            }
+            if (chosen != CB_ERR) SendMessageW(child, CB_SETCURSEL, WPARAM(chosen), 0);
+        }
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    if (!menu_ || !menuTemplate_) return;
+    for (size_t i = 0; i < menuTemplate_->popups.size(); ++i) {
+        const res::Popup &popup = menuTemplate_->popups[i];
+        const std::u16string title(res::Str(popup.text));
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STRING;
+        info.dwTypeData = const_cast<wchar_t *>(Wide(title));
+        SetMenuItemInfoW(menu_, UINT(i), TRUE, &info);
+        for (const res::MenuItem &item : popup.items) {
+            const std::u16string shown = MenuText(res::Str(item.text), item.command);
+            info.dwTypeData = const_cast<wchar_t *>(Wide(shown));
+            SetMenuItemInfoW(menu_, UINT(item.command), FALSE, &info);
+        }
+    }
+    DrawMenuBar(hwnd_);
 }
 
 bool Peer::hasMenuCommand(int command) const {

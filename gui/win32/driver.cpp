@@ -34,11 +34,13 @@ bool TakesInput(HWND control) {
 }
 
 // The control's window becomes the active one and the control gets the focus, as a click into
-// it does.
+// it does. A control that has it already (a combo box's edit field) keeps it: taking it away
+// and back would close a list the control has open.
 void FocusForTyping(HWND control) {
     HWND root = GetAncestor(control, GA_ROOT);
     if (GetActiveWindow() != root) SetActiveWindow(root);
-    SetFocus(control);
+    HWND focus = GetFocus();
+    if (focus != control && !IsChild(control, focus)) SetFocus(control);
 }
 
 // The modifier keys held while the input it covers is handled, as GetKeyState reads them.
@@ -190,13 +192,16 @@ void Driver::choose(Dialog &window, int comboId, int index) {
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
     GetComboBoxInfo(combo, &info);
-    if (index < 0 || index >= int(SendMessageW(combo, CB_GETCOUNT, 0, 0)))
-        CannotDo("no item " + std::to_string(index));
     HeldKeys keys(false, false, false);
-    // A click on the box's button opens the list; then a click on the item.
+    // A click on the box's button opens the list; then a click on the item. The items are
+    // counted in the open list, since a box may fill it as it opens.
     PostClick(combo, CentreOf(info.rcButton), 0);
     settle();
     if (!SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) CannotDo("the list did not open");
+    if (index < 0 || index >= int(SendMessageW(combo, CB_GETCOUNT, 0, 0))) {
+        SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+        CannotDo("no item " + std::to_string(index));
+    }
     RECT item;
     SendMessageW(info.hwndList, LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
     RECT shown;

@@ -169,6 +169,7 @@ public:
     bool exec() override;
     void done(bool accepted) override;
     void attachMenu(const res::Menu &menu) override;
+    void retext() override;
     void setMenuItem(int command, const std::u16string &text, bool enabled) override;
     void setSubmenu(int command, const std::vector<std::u16string> &items,
                     std::function<void(size_t index)> chosen) override;
@@ -216,6 +217,7 @@ private:
     std::map<int, std::unique_ptr<ControlPeer>> controls_;
     std::vector<Placement> placements_;
     HMENU menu_ = nullptr;
+    const res::Menu *menuTemplate_ = nullptr;
     std::vector<Submenu> submenus_;
     HWND pendingFocus_ = nullptr;
     bool running_ = false;

@@ -1,5 +1,7 @@
 #include "gui/win32/internal.h"
 
+#include "res/text.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -80,7 +82,7 @@ private:
                           ES_AUTOVSCROLL,
                       kText, WS_EX_CLIENTEDGE);
         SendMessageW(text_, EM_SETLIMITTEXT, 0, 0);
-        child(L"Static", u"发现的问题", SS_LEFT | SS_NOPREFIX, -1);
+        child(L"Static", res::Str("report.findings"), SS_LEFT | SS_NOPREFIX, -1);
         HWND table =
             child(WC_LISTVIEWW, {},
                   WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
@@ -97,11 +99,12 @@ private:
         };
         std::vector<std::pair<int, std::u16string>> buttons;
         if (modeless_) {
-            buttons = {{kRefresh, u"刷新"}, {IDCANCEL, u"关闭"}};
+            buttons = {{kRefresh, res::Str("button.refresh")},
+                       {IDCANCEL, res::Str("button.close")}};
         } else if (request_.buttons == platform::Buttons::SaveCancel) {
-            buttons = {{IDOK, u"保存"}, {IDCANCEL, u"取消"}};
+            buttons = {{IDOK, res::Str("button.save")}, {IDCANCEL, res::Str("button.cancel")}};
         } else {
-            buttons = {{IDCANCEL, u"关闭"}};
+            buttons = {{IDCANCEL, res::Str("button.close")}};
         }
         for (const auto &[id, text] : buttons) {
             const DWORD kind = buttons_.empty() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;

@@ -1,5 +1,6 @@
 #include "gui/win32/internal.h"
 #include "gui/win32/win32backend.h"
+#include "res/text.h"
 
 #include <commdlg.h>
 
@@ -13,63 +14,57 @@ namespace {
 using platform::Answer;
 using platform::Buttons;
 
-// A button of a task dialog: what it shows and what it answers.
+// A button of a task dialog: the key of what it shows, and what it answers.
 struct Choice {
-    const char16_t *text;
+    const char *text;
     Answer answer;
 };
 
-// The questions whose buttons a message box has not; the last button's answer is also that of
-// Escape and the close box.
+// Every box is a task dialog with buttons of the program's own, so that they speak the program's
+// language rather than the system's. The last button's answer is also that of Escape and the
+// close box: a box with only OK gives OK, whichever way it was closed.
 std::vector<Choice> ChoicesOf(Buttons buttons) {
     switch (buttons) {
+    case Buttons::Ok:
+        return {{"button.ok", Answer::Ok}};
+    case Buttons::YesNo:
+        return {{"button.yes", Answer::Yes}, {"button.no", Answer::No}};
+    case Buttons::YesNoCancel:
+        return {{"button.yes", Answer::Yes},
+                {"button.no", Answer::No},
+                {"button.cancel", Answer::Cancel}};
     case Buttons::SaveCancel:
-        return {{u"保存", Answer::Save}, {u"取消", Answer::Cancel}};
+        return {{"button.save", Answer::Save}, {"button.cancel", Answer::Cancel}};
     case Buttons::Close:
-        return {{u"关闭", Answer::Ok}};
+        return {{"button.close", Answer::Ok}};
     case Buttons::SaveDiscardCancel:
-        return {{u"保存", Answer::Save}, {u"不保存", Answer::Discard}, {u"取消", Answer::Cancel}};
+        return {{"button.save", Answer::Save},
+                {"button.discard", Answer::Discard},
+                {"button.cancel", Answer::Cancel}};
     case Buttons::ReloadIgnore:
-        return {{u"重新载入", Answer::Reload}, {u"忽略", Answer::Ignore}};
+        return {{"button.reload", Answer::Reload}, {"button.ignore", Answer::Ignore}};
     case Buttons::OverwriteCancel:
-        return {{u"覆盖", Answer::Overwrite}, {u"取消", Answer::Cancel}};
+        return {{"button.overwrite", Answer::Overwrite}, {"button.cancel", Answer::Cancel}};
     case Buttons::RestoreDiscardLater:
-        return {{u"恢复", Answer::Restore}, {u"丢弃", Answer::Discard}, {u"稍后", Answer::Later}};
-    default:
-        return {};
+        return {{"button.restore", Answer::Restore},
+                {"button.discardRecovery", Answer::Discard},
+                {"button.later", Answer::Later}};
     }
-}
-
-Answer AskWithMessageBox(const platform::MessageBoxRequest &request, HWND owner) {
-    UINT type = request.buttons == Buttons::YesNo         ? MB_YESNO
-                : request.buttons == Buttons::YesNoCancel ? MB_YESNOCANCEL
-                                                          : MB_OK;
-    if (request.icon == platform::Icon::Question) type |= MB_ICONQUESTION;
-    ModalScope modal(owner);
-    const int pressed = MessageBoxW(owner, Wide(request.text), Wide(request.caption), type);
-    // A box with only OK gives OK, whichever way it was closed.
-    if (request.buttons == Buttons::Ok) return Answer::Ok;
-    switch (pressed) {
-    case IDYES:
-        return Answer::Yes;
-    case IDNO:
-        return Answer::No;
-    case IDCANCEL:
-        return Answer::Cancel;
-    default:
-        return Answer::Ok;
-    }
+    return {{"button.ok", Answer::Ok}};
 }
 
 constexpr int kFirstChoice = 1000;
 
 Answer AskWithTaskDialog(const platform::MessageBoxRequest &request, HWND owner) {
     const std::vector<Choice> choices = ChoicesOf(request.buttons);
+    std::vector<std::u16string> texts;
+    for (const Choice &choice : choices)
+        texts.push_back(res::Str(choice.text));
     // The last button is the box's Cancel: Escape and the close box press it.
     std::vector<TASKDIALOG_BUTTON> buttons;
     for (size_t i = 0; i < choices.size(); ++i)
-        buttons.push_back({i + 1 == choices.size() ? IDCANCEL : kFirstChoice + int(i),
-                           reinterpret_cast<PCWSTR>(choices[i].text)});
+        buttons.push_back(
+            {i + 1 == choices.size() ? IDCANCEL : kFirstChoice + int(i), Wide(texts[i])});
     TASKDIALOGCONFIG config = {};
     config.cbSize = sizeof config;
     config.hwndParent = owner;
@@ -99,7 +94,6 @@ HWND OwnerOf(const platform::MessageBoxRequest &request, HWND mainWindow) {
 Answer Ask(const platform::MessageBoxRequest &request, HWND mainWindow) {
     HWND owner = OwnerOf(request, mainWindow);
     if (request.scrollable) return ShowReport(request, owner);
-    if (ChoicesOf(request.buttons).empty()) return AskWithMessageBox(request, owner);
     return AskWithTaskDialog(request, owner);
 }
 
@@ -116,7 +110,8 @@ std::u16string AskOpenFile(const std::u16string &filter, HWND mainWindow) {
     dialog.lpstrFilter = filters.empty() ? nullptr : Wide(filters);
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = DWORD(file.size());
-    dialog.lpstrTitle = L"打开";
+    const std::u16string title = res::Str("dialog.open");
+    dialog.lpstrTitle = Wide(title);
     dialog.Flags =
         OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     ModalScope modal(dialog.hwndOwner);

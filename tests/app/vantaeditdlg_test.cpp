@@ -11,6 +11,7 @@
 #include "gui/qt/qtwindow.h"
 #include "platform/seams.h"
 #include "res/teamdialog.h"
+#include "res/text.h"
 #include "res/triggerdialog.h"
 #include "support/testdocument.h"
 #include "support/testsupport.h"
@@ -23,6 +24,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -145,6 +147,7 @@ private slots:
     void everyInputHasAStableAccessibleName();
     void filesChangedOnDisk();
     void undoKeysGoToTheFieldFirst();
+    void languageMenuTextsEveryWindowAgainAndIsRemembered();
 
 private:
     std::vector<int> exits_;
@@ -590,6 +593,37 @@ void MainWindowTest::undoKeysGoToTheFieldFirst() {
     QCOMPARE(name->text(), QStringLiteral("Old")); // the trigger shown again as it is now
     QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
     QVERIFY(window.model().document.triggerText.find("T=New,") != std::string::npos);
+}
+
+void MainWindowTest::languageMenuTextsEveryWindowAgainAndIsRemembered() {
+    testsupport::TempDir dir;
+    testsupport::WriteBytes(dir / "ai.ini", "[TeamTypes]\r\n0=A\r\n[A]\r\nName=a\r\n");
+    const std::u16string path = testsupport::WidePath(dir / "ai.ini");
+    platform::SetOpenFileHandler([&](const std::u16string &) { return path; });
+    testsupport::MessageRecorder recorder;
+    CVantaEditDlg window;
+    MenuAction(window, QStringLiteral("打开"))->trigger();
+    auto *teams = WidgetOf<ReportView>(*g_teamWindow, res::kIdTeamList);
+    QAction *language = MenuAction(window, QStringLiteral("语言 / Language"));
+    QVERIFY(language && language->menu());
+    QCOMPARE(language->menu()->actions().size(), 2);
+
+    language->menu()->actions().at(1)->trigger(); // English
+    QTRY_COMPARE(WindowOf(*g_teamWindow)->windowTitle(), QStringLiteral("Teams"));
+    QVERIFY(MenuAction(window, QStringLiteral("Check file...")));
+    QCOMPARE(teams->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("ID"));
+    QCOMPARE(teams->model()->rowCount(), 1); // the entries stay
+    QVERIFY(gui::ReadSetting(u"language") == std::vector<std::u16string>{u"en"});
+    QCOMPARE(CVantaEditDlg::ChosenLanguage(), res::Language::English);
+    MenuAction(window, QStringLiteral("Check file..."))->trigger();
+    QVERIFY(recorder.Texts().back().find("Check file: ") == 0);
+
+    language->menu()->actions().at(0)->trigger(); // 中文
+    QTRY_COMPARE(WindowOf(*g_teamWindow)->windowTitle(), QStringLiteral("小队配置窗口"));
+    QCOMPARE(teams->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("注册名称"));
+    QCOMPARE(CVantaEditDlg::ChosenLanguage(), res::Language::Chinese);
+    gui::WriteSetting(u"language", {});
+    platform::SetOpenFileHandler({});
 }
 
 QTEST_MAIN(MainWindowTest)

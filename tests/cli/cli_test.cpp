@@ -27,14 +27,17 @@ struct CliRun {
     std::string out;
 };
 
-// Runs in `folder` when one is given, so that paths can be given relative to it.
-CliRun RunCli(const std::string &args, const std::filesystem::path &folder = {}) {
+// Runs in `folder` when one is given, so that paths can be given relative to it; on a Chinese
+// system unless `locale` sets the environment's locale variables otherwise.
+CliRun RunCli(const std::string &args, const std::filesystem::path &folder = {},
+              const std::string &locale = "LC_ALL=zh_CN.UTF-8") {
     TempDir scratch;
     const std::string errFile = (scratch / "stderr").string();
     const std::string outFile = (scratch / "stdout").string();
     const std::string command = (folder.empty() ? "" : "cd '" + folder.string() + "' && ") +
-                                "timeout 60 " + std::string(VANTAEDIT_CLI) + " " + args + " >'" +
-                                outFile + "' 2>'" + errFile + "'";
+                                "env -u LC_ALL -u LC_MESSAGES -u LANG " + locale + " timeout 60 " +
+                                std::string(VANTAEDIT_CLI) + " " + args + " >'" + outFile +
+                                "' 2>'" + errFile + "'";
     int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(errFile), ReadBytes(outFile)};
 }
@@ -467,7 +470,7 @@ TEST(Cli, Explain) {
     WriteBytes(
         dir / "ai.ini",
         "[TaskForces]\r\n0=F\r\n[F]\r\nName=f\r\n\r\n0=3,HTNK\r\n[ScriptTypes]\r\n0=S\r\n"
-        "[S]\r\nName=s\r\n0=58,131073\r\n1=17,0\r\n[TeamTypes]\r\n0=T\r\n[T]\r\n"
+        "[S]\r\nName=s\r\n0=58,131073\r\n1=17,0\r\n2=10000,2\r\n[TeamTypes]\r\n0=T\r\n[T]\r\n"
         "TaskForce=F\r\nScript=S\r\nHouse=Americans\r\n[AITriggerTypes]\r\n"
         "A=n,T,<all>,0,1,HTNK,0000000002000000000000000000000000000000000000000000000000000000,"
         "5,5,5,1,0,0,0,<none>,1,1,1\r\n");
@@ -475,11 +478,25 @@ TEST(Cli, Explain) {
                                   "1=GAPOWR\r\n[HTNK]\r\nName=Grizzly Battle Tank\r\n"
                                   "UIName=Name:HTNK\r\n[Countries]\r\n0=Americans\r\n");
     WriteBytes(dir / "ra2.csf", StringTableBytes({{"Name:HTNK", {U16("灰熊坦克")}, ""}}));
+    WriteBytes(dir / "fork.ini", "[ScriptActions]\r\n10000=我的动作,team,说明\r\n");
+    WriteBytes(dir / "broken.ini", "[ScriptActions]\r\n10000=我的动作,frames,说明\r\n");
     const struct {
         std::string args;
         int status;
         std::vector<std::string> out;
     } rows[] = {
+        // The script actions as check takes them: an extension's line is read by its profile.
+        {"explain ai.ini S", 0, {"  13: 2=10000,2\n      动作 10000 未知动作（基础游戏）\n"}},
+        {"explain --engine phobos ai.ini S",
+         0,
+         {"动作 10000 攻击目标类型（近，反复） — 参数 2：目标类型 建筑"}},
+        {"explain --engine ares --actions fork.ini ai.ini S",
+         0,
+         {"动作 10000 我的动作 — 参数 2：队伍列表中没有序号 2（共 1 项）"}},
+        {"explain --format=json --actions broken.ini ai.ini S", 1, {"[]\n"}},
+        {"explain --engine phobos3 ai.ini S", 2, {}},
+        {"explain --engine base --engine base ai.ini S", 2, {}},
+        {"explain --actions ai.ini S", 2, {}},
         {"explain ai.ini F",
          0,
          {"人员 F（ai.ini）\n  3: [F]\n      小节头\n", "  6: 0=3,HTNK\n      3 × HTNK\n"}},
@@ -490,7 +507,7 @@ TEST(Cli, Explain) {
         {"explain --rules rules.ini --csf ra2.csf ai.ini F", 0, {"3 × HTNK（灰熊坦克，车辆）"}},
         {"explain --format=json --rules rules.ini ai.ini T A S",
          0,
-         {"\"kind\": \"team\"", "\"kind\": \"trigger\"", "\"line\": 20,",
+         {"\"kind\": \"team\"", "\"kind\": \"trigger\"", "\"line\": 21,",
           "\"refers\": [\n                    \"T\",\n                    \"HTNK\"\n",
           "\"refers\": [\n                    \"GAPOWR\"\n", "\"meaning\": \"人员 F（f）\""}},
         {"explain ai.ini F Nothing", 4, {"人员 F"}},
@@ -519,7 +536,7 @@ TEST(Cli, Explain) {
     EXPECT_EQ(json.array().size(), 2);
     const QJsonObject script = json.array()[0].toObject();
     EXPECT_EQ(script[QStringLiteral("id")].toString(), QStringLiteral("S"));
-    EXPECT_EQ(script[QStringLiteral("lines")].toArray().size(), 4);
+    EXPECT_EQ(script[QStringLiteral("lines")].toArray().size(), 5);
     EXPECT_EQ(
         script[QStringLiteral("lines")].toArray()[3].toObject()[QStringLiteral("line")].toInt(),
         12);
@@ -636,6 +653,39 @@ TEST(Cli, RenameAsTheEditorRenames) {
         EXPECT_EQ(refused.status, c.status) << c.args;
         EXPECT_FALSE(refused.err.empty()) << c.args;
         EXPECT_EQ(ReadBytes(dir / "cli.ini"), saved) << c.args;
+    }
+}
+
+TEST(Cli, SpeaksTheSystemsLanguageOrTheOneAskedFor) {
+    TempDir dir;
+    WriteBytes(dir / "ai.ini", "[TeamTypes]\r\n0=T\r\n[T]\r\nName=t\r\n[Lost]\r\nName=x\r\n");
+    const struct {
+        std::string locale, args;
+        int status;
+        std::string says; // on standard output
+    } cases[] = {
+        {"LANG=zh_CN.UTF-8", "--help", 0, "用法: vantaedit-cli"},
+        {"LC_MESSAGES=zh_TW.UTF-8 LANG=en_US.UTF-8", "--help", 0, "用法: vantaedit-cli"},
+        {"LC_ALL=C LANG=zh_CN.UTF-8", "--help", 0, "Usage: vantaedit-cli"},
+        {"", "--help", 0, "Usage: vantaedit-cli"},
+        {"LC_ALL=zh_CN.UTF-8", "--lang en --help", 0, "Usage: vantaedit-cli"},
+        {"LC_ALL=en_US.UTF-8", "check ai.ini --lang zh", 3, "检查文件: /"},
+        {"LC_ALL=zh_CN.UTF-8", "check --lang en ai.ini", 3, "Check file: /"},
+        {"LC_ALL=zh_CN.UTF-8", "--lang en check --format=gcc ai.ini", 3,
+         "warning: Lost: No list names this ID; this section is dropped on saving. "
+         "[unlisted-section]"},
+        // JSON keeps its field names and kind names; only the message is in English.
+        {"LC_ALL=zh_CN.UTF-8", "--lang en check --format=json ai.ini", 3,
+         "\"kind\": \"unlisted-section\""},
+        {"LC_ALL=zh_CN.UTF-8", "--lang en check --format=json ai.ini", 3,
+         "\"message\": \"No list names this ID; this section is dropped on saving.\""},
+        {"LC_ALL=zh_CN.UTF-8", "--lang fr --help", 2, ""},
+        {"LC_ALL=zh_CN.UTF-8", "--help --lang", 2, ""},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = RunCli(c.args, dir.path(), c.locale);
+        EXPECT_EQ(run.status, c.status) << c.locale << " " << c.args << run.err;
+        EXPECT_NE(run.out.find(c.says), std::string::npos) << c.locale << " " << c.args << run.out;
     }
 }
 

@@ -17,9 +17,11 @@ struct CliResult {
     std::string err;
 };
 
+// On a Chinese system, as the texts these tests read are.
 CliResult RunIn(const TempDir &dir, const std::string &args) {
-    const std::string command = "cd '" + dir.path().string() + "' && timeout 60 " +
-                                std::string(VANTAEDIT_CLI) + " " + args + " >out 2>err";
+    const std::string command = "cd '" + dir.path().string() +
+                                "' && LC_ALL=zh_CN.UTF-8 timeout 60 " + std::string(VANTAEDIT_CLI) +
+                                " " + args + " >out 2>err";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "out"), ReadBytes(dir / "err")};
 }

@@ -680,26 +680,6 @@ TEST(FileReport, NamesAgainstTheRulesFile) {
     EXPECT_EQ(U8(ExplainMemberLine(field, 3, {&rules})), "");
     EXPECT_EQ(U8(ExplainMemberLine(field, 9, {&rules})), "");
     EXPECT_EQ(U8(ExplainMemberLine(field, 1, {})), "");
-
-    // What the script window adds for a row of the lists of lists that an action names.
-    WriteIni(dir / "lists.ini", "[AITargetTypes]\n0=HTNK,MTNK ; tanks\n1=E1\n[AIScriptsList]\n"
-                                "0=SC_A,SC_B\n");
-    const RulesFile lists = *ReadRulesFile(WidePath(dir / "lists.ini")).rules;
-    const ActionProfile &phobos = BuiltInProfile(Engine::Phobos);
-    const std::u16string script = U16("[S]\n0=10002,1\n1=16004,0\n2=10002,2\n3=10000,1\n");
-    const struct {
-        int line;
-        const char *note;
-    } notes[] = {
-        {1, "；[AITargetTypes] 第 1 行：E1"},
-        {2, "；[AIScriptsList] 第 0 行：SC_A,SC_B"},
-        {3, "；规则文件的 [AITargetTypes] 没有这一行（共 2 行）"},
-        {4, ""},
-        {0, ""},
-    };
-    for (const auto &row : notes)
-        EXPECT_EQ(U8(ActionListRowNote(script, row.line, phobos, lists)), row.note) << row.line;
-    EXPECT_EQ(U8(ActionListRowNote(script, 1, BaseActions(), lists)), "");
 }
 
 // A rules file that cannot be read is no empty list: it gives no rules, and says why.

@@ -4,6 +4,7 @@
 #include "core/document.h"
 #include "document/filereport.h"
 #include "document/rulesfile.h"
+#include "scripts/actionprofiles.h"
 #include "scripts/buildingargument.h"
 #include "scripts/scriptactions.h"
 #include "support/testsupport.h"
@@ -155,6 +156,57 @@ TEST(BuildingArgument, ModeAndIndex) {
     EXPECT_EQ(kinds(nullptr),
               (std::vector<std::string>{"script-argument 动作 47“移动到敌方建筑”的"
                                         "参数 262145 的选择方式 4 不在 0 到 3 之间。"}));
+}
+
+// Every decoded kind of a script line says the names it can, with the IDs it names: list indexes
+// by the entry's ID and Name=, rows of [AITargetTypes] by their types' names, [AIScriptsList] by
+// the scripts', global variables by [VariableNames] (a map names its local ones itself).
+TEST(ScriptExplanation, NamesWhatEachArgumentNames) {
+    TempDir dir;
+    const RulesFile rules = ReadRules(
+        dir,
+        "[VehicleTypes]\n0=HTNK\n[HTNK]\nName=Grizzly\n[AITargetTypes]\n0=HTNK, E1 ; tanks\n"
+        "[AIScriptsList]\n0=S2,S\n[VariableNames]\n3=Base "
+        "Ready,0\n;4=Off\n[#include]\n0=more.ini\n",
+        "[VariableNames]\n3=Base Built\n5=Raid\n");
+    Document document;
+    document.scriptListText = "[ScriptTypes]\n0=S\n1=S2\n";
+    document.scriptSectionsText = "[S]\nName=s\n[S2]\nName=Second\n";
+    document.teamListText = "[TeamTypes]\n0=T\n";
+    document.teamSectionsText = "[T]\nGroup=-1\n";
+    const std::u16string field =
+        U16("[S]\n0=17,1\n0=18,0\n0=10002,0\n0=10002,1\n0=16004,0\n0=12,3\n"
+            "0=40,3\n0=18001,655363\n0=18060,327684\n0=18036,65539\n");
+    const struct {
+        int line;
+        const RulesFile *rules;
+        const char *argument;
+        std::vector<std::string> refers;
+    } rows[] = {
+        {1, nullptr, "脚本 S2（Second）", {"S2"}},
+        {2, nullptr, "队伍 T", {"T"}},
+        {3,
+         &rules,
+         "[AITargetTypes] 第 0 行：HTNK（Grizzly）、E1（不在规则文件中）",
+         {"HTNK", "E1"}},
+        {3, nullptr, "[AITargetTypes] 第 0 行（从 0 数起）", {}},
+        {4, &rules, "[AITargetTypes] 第 1 行（从 0 数起），规则文件中没有这一行（共 1 行）", {}},
+        {5, &rules, "[AIScriptsList] 第 0 行：S2（Second）、S（s）", {"S2", "S"}},
+        {6, &rules, "全局变量 3（Base Built）", {}},
+        {6, nullptr, "全局变量 3", {}},
+        {7, &rules, "局部变量 3", {}},
+        {8, &rules, "局部变量 3，数值 10", {}},
+        {9, &rules, "全局变量 4（不在规则文件的 [VariableNames] 中），全局变量 5（Raid）", {}},
+        {10, &rules, "全局变量 3（Base Built），局部变量 1", {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.line);
+        const ScriptLineMeaning meaning = ScriptLineMeaningOf(
+            field, row.line, document, BuiltInProfile(Engine::Phobos), {row.rules});
+        const std::string text = U8(meaning.text);
+        EXPECT_EQ(text.substr(text.find("：", text.find(" — ")) + 3), row.argument) << text;
+        EXPECT_EQ(meaning.refers, row.refers);
+    }
 }
 
 } // namespace

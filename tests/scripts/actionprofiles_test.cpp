@@ -62,7 +62,7 @@ TEST(ActionProfiles, ExplainsExtensionActions) {
         {Engine::Phobos, 1,
          "第 2 行：动作 10005 攻击目标类型（远，反复） — 参数 37：未知的目标类型 37"},
         {Engine::Phobos, 2,
-         "第 3 行：动作 18001 局部变量加上（数值） — 参数 655363：变量 3，高 16 位 10"},
+         "第 3 行：动作 18001 局部变量加上（数值） — 参数 655363：局部变量 3，数值 10"},
         {Engine::Phobos, 3, "第 4 行：动作 10100 限时区域警戒 — 参数 30：30 秒"},
         {Engine::Phobos, 4,
          "第 5 行：动作 16004 随机换脚本 — 参数 1：[AIScriptsList] 第 1 行（从 0 数起）"},
@@ -96,8 +96,7 @@ TEST(ActionProfiles, RenumberingRunsBothWaysThroughEveryMappedNumber) {
         EXPECT_TRUE(targets.insert(pair.current).second);
         ASSERT_NE(old.Find(pair.old), nullptr);
         ASSERT_NE(current.Find(pair.current), nullptr);
-        EXPECT_EQ(U8(std::u16string(old.Find(pair.old)->name)),
-                  U8(std::u16string(current.Find(pair.current)->name)));
+        EXPECT_EQ(U8(ActionName(*old.Find(pair.old))), U8(ActionName(*current.Find(pair.current))));
     }
     // 71-113, 124-126 and 500-571, 500 included.
     EXPECT_EQ(PhobosRenumbering().size(), 43u + 3u + 72u);
@@ -146,10 +145,10 @@ TEST(ActionTable, LaysAModdersActionsOverAProfile) {
     ASSERT_TRUE(read.table) << U8(read.error);
     const ActionProfile profile(Engine::PhobosDevbuild, &*read.table);
     ASSERT_NE(profile.Find(114), nullptr);
-    EXPECT_EQ(U8(std::u16string(profile.Find(114)->name)), "攻击矿车");
-    EXPECT_EQ(U8(std::u16string(profile.Find(114)->description)), "按目标类型攻击, 先打近的");
+    EXPECT_EQ(U8(ActionName(*profile.Find(114))), "攻击矿车");
+    EXPECT_EQ(U8(ActionDescription(*profile.Find(114))), "按目标类型攻击, 先打近的");
     EXPECT_EQ(profile.Find(114)->argument, ArgumentKind::PhobosTarget);
-    EXPECT_EQ(U8(std::u16string(profile.Find(74)->name)), "改过的动作");
+    EXPECT_EQ(U8(ActionName(*profile.Find(74))), "改过的动作");
     EXPECT_EQ(profile.Find(74)->argument, ArgumentKind::Seconds);
     EXPECT_EQ(profile.Actions().size(),
               BuiltInProfile(Engine::PhobosDevbuild).Actions().size() + 1);
@@ -161,12 +160,12 @@ TEST(ActionTable, LaysAModdersActionsOverAProfile) {
             ParseActionTable("[ScriptActions]\n200=临时,none,说明\n", u"t.ini");
         return ActionProfile(Engine::Base, &*again.table);
     }();
-    EXPECT_EQ(U8(std::u16string(copy.Find(200)->description)), "说明");
+    EXPECT_EQ(U8(ActionDescription(*copy.Find(200))), "说明");
     // The code page when the bytes are not UTF-8: "攻击" in code page 936.
     const ActionTableRead ansi =
         ParseActionTable("[ScriptActions]\n7=\xB9\xA5\xBB\xF7,none,\n", u"a");
     ASSERT_TRUE(ansi.table);
-    EXPECT_EQ(U8(std::u16string(ansi.table->actions[0].name)), "攻击");
+    EXPECT_EQ(U8(ActionName(ansi.table->actions[0])), "攻击");
 }
 
 TEST(ActionTable, ALineThatCannotBeReadIsAnErrorNamingFileAndLine) {

@@ -9,24 +9,31 @@
 #include "gui/qt/qtseams.h"
 #include "gui/qt/qttext.h"
 #include "gui/qt/qtwindow.h"
+#include "gui/system.h"
 #include "platform/seams.h"
 #include "res/addnewdialog.h"
 #include "res/entrytextdialogs.h"
 #include "res/resources.h"
 #include "res/teamdialog.h"
+#include "res/text.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 using gui::qt::Q;
@@ -129,9 +136,12 @@ private slots:
     void clickBelowLastRowClearsTheSelection();
     void headerClickNeitherSortsNorNotifies();
     void comboBoxKeepsItsListSorted();
+    void comboBoxOffersTheItemsStartingWithWhatIsTyped();
     void windowsCarryTheProgramsIcon();
     void fileFilterBecomesQtFilter();
     void messageBoxesShowTheRequest();
+    void everyTemplateFitsItsTextsInBothLanguages();
+    void languageSwitchTextsEveryWindowAgain();
 };
 
 void QtBackendTest::dialogUnitsRoundToNearestPixel() {
@@ -162,7 +172,6 @@ void QtBackendTest::templatesHaveUniqueIdsAndKnownBuddies() {
     }
     QVERIFY(res::FindDialog(999) == nullptr);
     QVERIFY(res::FindMenu(999) == nullptr);
-    QVERIFY(res::String(999).empty());
 }
 
 void QtBackendTest::dialogPlacesControlsAndFindsThemById() {
@@ -174,7 +183,7 @@ void QtBackendTest::dialogPlacesControlsAndFindsThemById() {
     QVERIFY(box);
     auto *boxWidget = WidgetOf<QCheckBox>(dialog, res::kIdAutoDetectStart);
     QCOMPARE(boxWidget->text(), QStringLiteral("自动检测开始注册号"));
-    QCOMPARE(boxWidget->geometry(), R(gui::DialogUnitsToPixels({7, 32, 78, 10}, units)));
+    QCOMPARE(boxWidget->geometry(), R(gui::DialogUnitsToPixels({7, 32, 132, 10}, units)));
     auto *note = dialog.control<gui::Label>(res::kIdEncodingNote);
     QVERIFY(note);
     QVERIFY(note->text() == u"注意：请检查ini文件打开的时候是否为ANSI格式!");
@@ -343,6 +352,46 @@ void QtBackendTest::comboBoxKeepsItsListSorted() {
     QVERIFY(plain->text() == u"触发new");
 }
 
+void QtBackendTest::comboBoxOffersTheItemsStartingWithWhatIsTyped() {
+    RecordingDialog teams(res::kIdTeamDialog);
+    auto *box = teams.control<gui::ComboBox>(res::kIdTeamScript);
+    box->setItems({u"TM_Beta", u"xTM_A", u"TM_Alpha", u"Other"});
+    int chosen = -1;
+    box->setOnChosen([&](int index) { chosen = index; });
+    teams.show();
+    auto *widget = WidgetOf<QComboBox>(teams, res::kIdTeamScript);
+    QVERIFY(QTest::qWaitForWindowExposed(widget));
+    QAbstractItemView *offered = widget->completer()->popup();
+    const struct {
+        const char *typed;
+        QStringList offered;
+        int downs;        // Down presses in the offered list before Enter
+        const char *text; // the box's text after Enter
+        int chosen;       // the item chosen, -1: none
+    } cases[] = {
+        {"tm_", {QStringLiteral("TM_Alpha"), QStringLiteral("TM_Beta")}, 2, "TM_Beta", 2},
+        {"O", {QStringLiteral("Other")}, 1, "Other", 0},
+        {"TM_Gamma", {}, 0, "TM_Gamma", -1}, // not an item: kept as typed
+    };
+    for (const auto &c : cases) {
+        chosen = -1;
+        box->setText({});
+        widget->lineEdit()->setFocus();
+        QTest::keyClicks(widget->lineEdit(), QString::fromUtf8(c.typed));
+        QStringList shown;
+        for (int row = 0; offered->isVisible() && row < offered->model()->rowCount(); ++row)
+            shown << offered->model()->index(row, 0).data().toString();
+        QCOMPARE(shown, c.offered);
+        QCOMPARE(Q(box->text()), QString::fromUtf8(c.typed)); // nothing chosen yet
+        QWidget *keys = offered->isVisible() ? static_cast<QWidget *>(offered) : widget->lineEdit();
+        for (int i = 0; i < c.downs; ++i)
+            QTest::keyClick(keys, Qt::Key_Down);
+        QTest::keyClick(keys, Qt::Key_Return);
+        QCOMPARE(Q(box->text()), QString::fromUtf8(c.text));
+        QCOMPARE(chosen, c.chosen);
+    }
+}
+
 void QtBackendTest::windowsCarryTheProgramsIcon() {
     RecordingDialog main;
     RecordingDialog owned(res::kIdAboutDialog, &main);
@@ -432,6 +481,102 @@ void QtBackendTest::messageBoxesShowTheRequest() {
         QCOMPARE(seen.title, QStringLiteral("检查文件"));
         QCOMPARE(seen.parent, mainWindow);
     }
+}
+
+namespace {
+
+// What a control of a template needs to show its text whole, in pixels; empty when it fits.
+QString Clipped(QWidget *widget) {
+    const QFontMetrics metrics(widget->font());
+    const int width = widget->width();
+    auto needs = [&](const QString &text, int extra) {
+        const int wanted = metrics.horizontalAdvance(text) + extra;
+        return wanted > width
+                   ? QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(wanted).arg(width)
+                   : QString();
+    };
+    QStyle *style = widget->style();
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        // A decoration (the bars between the flags) is no text to read.
+        const QString text = label->text();
+        if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+            return {};
+        // Wrapped at word boundaries: no word wider than the label, no more lines than it holds.
+        const QRect wrapped =
+            metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text);
+        const int lines = wrapped.height() / metrics.lineSpacing();
+        const int room =
+            std::max(1, (widget->height() + metrics.descent()) / metrics.lineSpacing());
+        if (wrapped.width() > width || lines > room)
+            return QStringLiteral("\"%1\" needs %2 px and %3 lines, has %4 px and %5")
+                .arg(text)
+                .arg(wrapped.width())
+                .arg(lines)
+                .arg(width)
+                .arg(room);
+        return {};
+    }
+    if (auto *box = qobject_cast<QCheckBox *>(widget))
+        return needs(box->text(),
+                     style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                         style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box));
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        return needs(button->text(),
+                     2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button));
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return needs(edit->placeholderText(), 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        // Its drop-down button takes the width of a scroll bar.
+        const int arrow = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo);
+        for (int i = 0; i < combo->count(); ++i)
+            if (QString found = needs(combo->itemText(i), arrow + 8); !found.isEmpty())
+                return found;
+    }
+    return {};
+}
+
+} // namespace
+
+void QtBackendTest::everyTemplateFitsItsTextsInBothLanguages() {
+    QStringList clipped;
+    for (const res::Language language : {res::Language::Chinese, res::Language::English}) {
+        gui::UseLanguage(language);
+        for (const res::DialogTemplate *dialogTemplate : res::AllDialogs()) {
+            RecordingDialog dialog(dialogTemplate->id);
+            for (QWidget *widget : WindowOf(dialog)->findChildren<QWidget *>()) {
+                if (widget->parentWidget() == WindowOf(dialog)) continue; // the client area
+                if (const QString found = Clipped(widget); !found.isEmpty())
+                    clipped << QStringLiteral("%1 in %2: %3")
+                                   .arg(dialogTemplate->id)
+                                   .arg(Q(res::LanguageCode(language)), found);
+            }
+        }
+    }
+    gui::UseLanguage(res::Language::Chinese);
+    for (const QString &text : clipped)
+        qWarning("clipped: %s", qPrintable(text));
+    QVERIFY2(clipped.isEmpty(), "a control cannot show its text whole");
+}
+
+void QtBackendTest::languageSwitchTextsEveryWindowAgain() {
+    RecordingDialog main;
+    main.attachMenu(res::kIdMainMenu);
+    RecordingDialog team(res::kIdTeamDialog, &main);
+    auto *save = WidgetOf<QPushButton>(team, res::kIdTeamSave);
+    QMenuBar *bar = WindowOf(main)->findChild<QMenuBar *>();
+    QVERIFY(bar);
+    gui::UseLanguage(res::Language::English);
+    QCOMPARE(save->text(), QStringLiteral("Save"));
+    QCOMPARE(WindowOf(team)->windowTitle(), QStringLiteral("Teams"));
+    QCOMPARE(bar->actions().first()->text(), QStringLiteral("File"));
+    QCOMPARE(WidgetOf<QLineEdit>(team, res::kIdTeamFilter)->placeholderText(),
+             QStringLiteral("ID or name"));
+    // Qt's own buttons speak English too.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+    gui::UseLanguage(res::Language::Chinese);
+    QCOMPARE(save->text(), QStringLiteral("保存"));
+    QCOMPARE(bar->actions().first()->text(), QStringLiteral("文件"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("是(&Y)"));
 }
 
 int main(int argc, char **argv) {

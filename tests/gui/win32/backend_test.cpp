@@ -2,12 +2,14 @@
 // window messages a user's input makes.
 
 #include "gui/dialog.h"
+#include "gui/system.h"
 #include "gui/win32/win32backend.h"
 #include "gui/win32/win32driver.h"
 #include "platform/seams.h"
 #include "res/addnewdialog.h"
 #include "res/entrytextdialogs.h"
 #include "res/resources.h"
+#include "res/text.h"
 #include "res/triggerdialog.h"
 
 #include <commctrl.h>
@@ -302,6 +304,82 @@ TEST(Win32Backend, SortedComboBoxListsItsItemsAndTellsOfTheOneChosen) {
     Input().choose(trigger.window, res::kIdTriggerHouse, 4);
     EXPECT_EQ(chosen, 4);
     EXPECT_EQ(shownWhenChosen, u"苏联");
+}
+
+// 插入成员 behaves as on Qt: typing lists the items that hold the typed text (Latin letters in
+// either case) under the field, Down and Enter take one, told by its place among all the items;
+// the whole list is back once the filtered one closes.
+TEST(Win32Backend, FilteringComboBoxListsTheItemsThatHoldTheTypedText) {
+    Window window{res::kIdTaskForceDialog};
+    window.show();
+    Input().settle();
+    const int id = res::kIdTaskForceInsertMember;
+    auto *box = window.control<gui::ComboBox>(id);
+    HWND combo = gui::win32::ControlWindowOf(window, id);
+    box->setItems(
+        {u"E1 GI（步兵）", u"HTNK Grizzly Battle Tank（车辆）", u"MTNK Lasher Tank（车辆）"});
+    // As the windows do, the program leaves its own text in the box: that is what it shows.
+    int chosen = -1;
+    box->setOnChosen([&](int index) {
+        chosen = index;
+        box->setText(box->itemText(index).substr(0, 4));
+    });
+    const auto shown = [&] { return int(SendMessageW(combo, CB_GETCOUNT, 0, 0)); };
+    const auto dropped = [&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; };
+
+    Input().type(window, id, u"TANK");
+    EXPECT_TRUE(dropped());
+    EXPECT_EQ(shown(), 2);
+    EXPECT_EQ(box->text(), u"TANK");
+    EXPECT_EQ(box->itemCount(), 3);
+    Input().pressKey(window, id, u"Down");
+    Input().pressKey(window, id, u"Enter");
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(box->text(), u"HTNK");
+    EXPECT_FALSE(dropped());
+    EXPECT_EQ(shown(), 3);
+
+    Input().type(window, id, u"zzz");
+    EXPECT_FALSE(dropped());
+    EXPECT_EQ(shown(), 0);
+    box->setText({});
+    EXPECT_EQ(shown(), 0); // the program's own text is no typing
+    Input().choose(window, id, 2);
+    EXPECT_EQ(chosen, 2);
+    EXPECT_EQ(box->text(), u"MTNK");
+}
+
+TEST(Win32Backend, ComboBoxOffersTheItemsStartingWithWhatIsTyped) {
+    Rows rows;
+    TriggerWindow trigger(rows);
+    auto *team = trigger.window.control<gui::ComboBox>(res::kIdTriggerTeam);
+    team->setItems({u"TM_Beta", u"xTM_A", u"TM_Alpha", u"Other"});
+    HWND box = gui::win32::ControlWindowOf(trigger.window, res::kIdTriggerTeam);
+    int chosen = -1;
+    team->setOnChosen([&](int index) { chosen = index; });
+    const struct {
+        std::string typed;
+        bool offered;       // the list drops down
+        std::u16string key; // pressed then
+        std::u16string text;
+        int chosen;
+    } cases[] = {
+        {"tm_", true, u"Enter", u"TM_Alpha", 1}, // the first that starts with it
+        {"tm_b", true, u"Enter", u"TM_Beta", 2},
+        {"tm_b", true, u"Escape", u"tm_b", -1},
+        {"TM_Gamma", false, u"Enter", u"TM_Gamma", -1}, // not an item: kept as typed
+    };
+    for (const auto &c : cases) {
+        chosen = -1;
+        team->setText({});
+        Input().type(trigger.window, res::kIdTriggerTeam, U16(c.typed));
+        EXPECT_EQ(SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) != 0, c.offered) << c.typed;
+        EXPECT_EQ(team->text(), U16(c.typed));
+        Input().pressKey(trigger.window, res::kIdTriggerTeam, c.key);
+        EXPECT_EQ(team->text(), c.text);
+        EXPECT_EQ(chosen, c.chosen);
+        EXPECT_EQ(SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0), 0);
+    }
 }
 
 TEST(Win32Backend, EachInputIsNamedByTheLabelRightBeforeIt) {
@@ -668,3 +746,67 @@ TEST(Win32Backend, SystemServicesRunOnTheUserInterfaceThread) {
 }
 
 } // namespace
+
+namespace {
+
+// What a child window of a template needs to show its text whole; empty when it fits. Static
+// texts wrap at word boundaries; buttons and check boxes show one line.
+std::string Clipped(HWND child) {
+    wchar_t className[32] = {};
+    GetClassNameW(child, className, 32);
+    const int length = GetWindowTextLengthW(child);
+    if (length == 0 || !(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) return {};
+    std::wstring text(size_t(length) + 1, L'\0');
+    GetWindowTextW(child, text.data(), length + 1);
+    text.resize(size_t(length));
+    // A decoration (the bars between the flags) is no text to read.
+    if (std::none_of(text.begin(), text.end(), [](wchar_t c) { return IsCharAlphaNumericW(c); }))
+        return {};
+    RECT client;
+    GetClientRect(child, &client);
+    HDC dc = GetDC(child);
+    HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageW(child, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    RECT needed = {0, 0, client.right, 0};
+    int extra = 0;
+    UINT format = DT_CALCRECT | DT_NOPREFIX;
+    if (_wcsicmp(className, L"Static") == 0) {
+        format |= DT_WORDBREAK;
+    } else if (_wcsicmp(className, L"Button") == 0) {
+        needed.right = 1 << 20;
+        const LONG style = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
+        extra = style == BS_AUTOCHECKBOX ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 4;
+    } else {
+        format = 0;
+    }
+    if (format) DrawTextW(dc, text.c_str(), length, &needed, format);
+    SelectObject(dc, old);
+    ReleaseDC(child, dc);
+    if (!format) return {};
+    const int lines = std::max(1L, (client.bottom + metrics.tmDescent) / metrics.tmHeight);
+    if (needed.right + extra <= client.right && needed.bottom / metrics.tmHeight <= lines)
+        return {};
+    return std::string(text.begin(), text.end()) + " needs " +
+           std::to_string(needed.right + extra) + "x" + std::to_string(needed.bottom) +
+           " px, has " + std::to_string(client.right) + "x" + std::to_string(client.bottom);
+}
+
+} // namespace
+
+TEST(Win32Backend, EveryTemplateFitsItsTextsInBothLanguages) {
+    for (const res::Language language : {res::Language::Chinese, res::Language::English}) {
+        gui::UseLanguage(language);
+        for (const res::DialogTemplate *dialogTemplate : res::AllDialogs()) {
+            Window window(dialogTemplate->id);
+            for (HWND child = GetWindow(gui::win32::WindowOf(window), GW_CHILD); child;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                const std::string found = Clipped(child);
+                EXPECT_TRUE(found.empty())
+                    << "template " << dialogTemplate->id << " in "
+                    << (language == res::Language::Chinese ? "zh" : "en") << ": " << found;
+            }
+        }
+    }
+    gui::UseLanguage(res::Language::Chinese);
+}
