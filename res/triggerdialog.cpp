@@ -1,25 +1,10 @@
 #include "res/triggerdialog.h"
 
+#include "res/triggerkeys.h"
+
 namespace res {
 
 namespace {
-
-// The condition names by code from -1, the operator names by code from 0. Both boxes list them
-// in this order so that the list reads like the game's own table, not alphabetically.
-constexpr std::string_view kConditions[] = {
-    "condition.none",
-    "condition.enemyOwns",
-    "condition.houseOwns",
-    "condition.enemyPowerYellow",
-    "condition.enemyPowerRed",
-    "condition.enemyMoney",
-    "condition.ironCurtainReady",
-    "condition.chronosphereReady",
-    "condition.neutralOwns",
-};
-constexpr std::string_view kOperators[] = {"operator.less",    "operator.lessEqual",
-                                           "operator.equal",   "operator.greaterEqual",
-                                           "operator.greater", "operator.notEqual"};
 
 // Labels are as wide as their longer form (Chinese or English) needs.
 constexpr Control kTriggerControls[] = {
@@ -35,10 +20,10 @@ constexpr Control kTriggerControls[] = {
     Anchored(kAnchorTopRight, Edit(kIdTriggerTechLevel, {346, 57, 48, 14})),
     Anchored(kAnchorTopRight, Label("trigger.condition", {208, 82, 41, 8}, kIdTriggerCondition)),
     Anchored(kAnchorTopRight,
-             ComboBox(kIdTriggerCondition, {251, 80, 145, 15}, kNoStyle, kConditions)),
+             ComboBox(kIdTriggerCondition, {251, 80, 145, 15}, kNoStyle, kConditionKeys)),
     Anchored(kAnchorTopRight, Label("trigger.operator", {206, 99, 44, 8}, kIdTriggerOperator)),
     Anchored(kAnchorTopRight,
-             ComboBox(kIdTriggerOperator, {252, 99, 61, 30}, kNoStyle, kOperators)),
+             ComboBox(kIdTriggerOperator, {252, 99, 61, 30}, kNoStyle, kOperatorKeys)),
     Anchored(kAnchorTopRight, Label("trigger.value", {320, 102, 27, 8}, kIdTriggerValue)),
     Anchored(kAnchorTopRight, Edit(kIdTriggerValue, {349, 100, 56, 15})),
     Anchored(kAnchorTopRight,

@@ -2,6 +2,7 @@
 
 #include "core/initext.h"
 #include "res/text.h"
+#include "res/triggerkeys.h"
 
 #include <algorithm>
 #include <array>
@@ -12,21 +13,6 @@
 namespace {
 
 constexpr int kFirstConditionCode = -1;
-// The keys of the names, as the trigger window's boxes list them (res/triggerdialog.cpp).
-constexpr std::array<std::string_view, 9> kConditionNames = {"condition.none",
-                                                             "condition.enemyOwns",
-                                                             "condition.houseOwns",
-                                                             "condition.enemyPowerYellow",
-                                                             "condition.enemyPowerRed",
-                                                             "condition.enemyMoney",
-                                                             "condition.ironCurtainReady",
-                                                             "condition.chronosphereReady",
-                                                             "condition.neutralOwns"};
-
-constexpr std::array<std::string_view, 6> kOperatorNames = {
-    "operator.less",         "operator.lessEqual", "operator.equal",
-    "operator.greaterEqual", "operator.greater",   "operator.notEqual"};
-
 constexpr int kUnknownConditionCode = -1;
 constexpr int kUnknownOperatorCode = 5;
 constexpr size_t kBlockLength = 64;
@@ -105,26 +91,28 @@ std::string TriggerField(std::string_view rest, int field) {
 
 std::optional<std::u16string> ConditionName(int code) {
     const int64_t index = int64_t(code) - kFirstConditionCode; // the code may be INT_MAX
-    if (index < 0 || index >= int64_t(kConditionNames.size())) return std::nullopt;
-    return res::Str(kConditionNames[size_t(index)]);
+    if (index < 0 || index >= int64_t(res::kConditionKeys.size())) return std::nullopt;
+    return res::Str(res::kConditionKeys[size_t(index)]);
 }
 
 std::optional<std::u16string> OperatorName(int code) {
-    if (code < 0 || code >= int(kOperatorNames.size())) return std::nullopt;
-    return res::Str(kOperatorNames[size_t(code)]);
+    if (code < 0 || code >= int(res::kOperatorKeys.size())) return std::nullopt;
+    return res::Str(res::kOperatorKeys[size_t(code)]);
 }
 
 int ConditionCode(std::u16string_view name) {
-    auto it = std::find_if(kConditionNames.begin(), kConditionNames.end(),
+    auto it = std::find_if(res::kConditionKeys.begin(), res::kConditionKeys.end(),
                            [name](std::string_view key) { return res::Str(key) == name; });
-    return it == kConditionNames.end() ? kUnknownConditionCode
-                                       : int(it - kConditionNames.begin()) + kFirstConditionCode;
+    return it == res::kConditionKeys.end()
+               ? kUnknownConditionCode
+               : int(it - res::kConditionKeys.begin()) + kFirstConditionCode;
 }
 
 int OperatorCode(std::u16string_view name) {
-    auto it = std::find_if(kOperatorNames.begin(), kOperatorNames.end(),
+    auto it = std::find_if(res::kOperatorKeys.begin(), res::kOperatorKeys.end(),
                            [name](std::string_view key) { return res::Str(key) == name; });
-    return it == kOperatorNames.end() ? kUnknownOperatorCode : int(it - kOperatorNames.begin());
+    return it == res::kOperatorKeys.end() ? kUnknownOperatorCode
+                                          : int(it - res::kOperatorKeys.begin());
 }
 
 DecodedComparison DecodeComparisonBlock(std::string_view block) {
