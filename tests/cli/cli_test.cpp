@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <span>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -43,6 +44,26 @@ CliRun RunCli(const std::string &args, const std::filesystem::path &folder = {},
 }
 
 std::string Quote(const std::filesystem::path &p) { return "'" + p.string() + "'"; }
+
+// A command line, the status it must exit with, and a text its output must hold (no output when
+// empty).
+struct CliCase {
+    std::string args;
+    int status;
+    std::string out;
+};
+
+void ExpectRuns(std::span<const CliCase> rows, const std::filesystem::path &folder) {
+    for (const CliCase &row : rows) {
+        SCOPED_TRACE(row.args);
+        const CliRun run = RunCli(row.args, folder);
+        EXPECT_EQ(run.status, row.status) << run.err;
+        if (row.out.empty())
+            EXPECT_EQ(run.out, "");
+        else
+            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
+    }
+}
 
 const std::string kFile = "[TeamTypes]\r\n5=T\r\n[T]\r\nName=t\r\n"
                           "[TaskForces]\r\n9=F\r\n[F]\r\nName=f\r\n";
@@ -401,11 +422,7 @@ TEST(Cli, CheckWithRules) {
     const std::string unknown =
         "ai.ini:6: warning: F: 成员类型“HTNKK”不在规则文件的单位和建筑列表中。 "
         "[unknown-unit]\n";
-    const struct {
-        std::string args;
-        int status;
-        std::string out;
-    } rows[] = {
+    const CliCase rows[] = {
         {"check --format=gcc ai.ini", 0, ""},
         {"check --format=gcc --rules rules.ini ai.ini", 3, unknown},
         {"check --rules rules.ini ai.ini", 3,
@@ -422,15 +439,7 @@ TEST(Cli, CheckWithRules) {
         {"check --rules ai.ini", 2, ""},
         {"check ai.ini --rules", 2, ""},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.args);
-        const CliRun run = RunCli(row.args, dir.path());
-        EXPECT_EQ(run.status, row.status) << run.err;
-        if (row.out.empty())
-            EXPECT_EQ(run.out, "");
-        else
-            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
-    }
+    ExpectRuns(rows, dir.path());
     // The reason goes where the user reads it.
     EXPECT_NE(RunCli("check --rules none.ini ai.ini", dir.path()).err.find("规则文件无法读取"),
               std::string::npos);
@@ -442,26 +451,14 @@ TEST(Cli, CheckWithAStringTable) {
     WriteBytes(dir / "ai.ini", kFile);
     WriteBytes(dir / "ra2.csf", StringTableBytes({{"Name:E1", {U16("美国大兵")}, ""}}));
     WriteBytes(dir / "bad.csf", StringTableBytes({{"A", {u"abc"}, ""}}).substr(0, 30));
-    const struct {
-        std::string args;
-        int status;
-        std::string out;
-    } rows[] = {
+    const CliCase rows[] = {
         {"check --format=json --csf ra2.csf ai.ini", 3, "\"texts\": 1"},
         {"check --format=gcc --csf bad.csf ai.ini", 1,
          "bad.csf: error: 字符串表已损坏: " + (dir / "bad.csf").string()},
         {"check --format=json --csf bad.csf ai.ini", 1, "\"error\": \"字符串表已损坏: "},
         {"check --csf ai.ini", 2, ""},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.args);
-        const CliRun run = RunCli(row.args, dir.path());
-        EXPECT_EQ(run.status, row.status) << run.err;
-        if (row.out.empty())
-            EXPECT_EQ(run.out, "");
-        else
-            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
-    }
+    ExpectRuns(rows, dir.path());
 }
 
 // explain: every line of the named entries with the window's words, in both formats.
@@ -551,11 +548,7 @@ TEST(Cli, CheckWithEngineAndActionTable) {
                                  "500=另一个,variable,说明\r\n");
     WriteBytes(dir / "broken.ini", "[ScriptActions]\r\n74=名称,frames,说明\r\n");
     const std::string first = "检查文件: " + (dir / "ai.ini").string();
-    const struct {
-        std::string args;
-        int status;
-        std::string out;
-    } rows[] = {
+    const CliCase rows[] = {
         {"check ai.ini", 3,
          first + "（动作表: 基础游戏）。文件中 3 行用到 Ares + Phobos 旧编号 的动作，当前为 "
                  "基础游戏\n"},
@@ -581,15 +574,7 @@ TEST(Cli, CheckWithEngineAndActionTable) {
         {"check --engine ai.ini", 2, ""},
         {"check --actions ai.ini", 2, ""},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.args);
-        const CliRun run = RunCli(row.args, dir.path());
-        EXPECT_EQ(run.status, row.status) << run.err;
-        if (row.out.empty())
-            EXPECT_EQ(run.out, "");
-        else
-            EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
-    }
+    ExpectRuns(rows, dir.path());
     EXPECT_NE(
         RunCli("check --actions broken.ini ai.ini", dir.path()).err.find("broken.ini 第 2 行"),
         std::string::npos);
